@@ -1,0 +1,182 @@
+// One game from the player's key to the records: the flow of a game, piece input on the
+// rows, the deduction aids, the training driver, the second player's game and the clocks.
+// The window owns one Game for the whole run and calls its operations from its handlers.
+#pragma once
+
+#include <string>
+
+#include "commands.h"
+#include "game_settings.h"
+#include "game_state.h"
+#include "ports.h"
+#include "random.h"
+#include "variant.h"
+
+namespace mirvalon {
+
+enum class MouseButton { Left, Right, Middle };
+
+struct Modifiers
+{
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+};
+
+class Game
+{
+public:
+    explicit Game(Ports ports);
+
+    GameSettings& settings() { return m_settings; }
+    const GameSettings& settings() const { return m_settings; }
+    const GameState& state() const { return m_state; }
+    // For loaders that lay a stored game into the state (archive replay, saved games).
+    GameState& mutableState() { return m_state; }
+    const CommandTable& commands() const { return m_commands; }
+    CommandTable& mutableCommands() { return m_commands; }
+    Random& random() { return m_random; }
+
+    // Texts of the current language that the status bar shows.
+    void setUntimedStatusText(const std::string& text);
+    void setTrainingCaption(const std::string& text);
+    const std::string& untimedStatusText() const { return m_untimedText; }
+    const std::string& trainingCaption() const { return m_trainingCaption; }
+
+    // Start-up, after settings and records are loaded: reset, look of the pieces, palette,
+    // environment and status bar. The window opens idle.
+    void startUp();
+
+    // The flow of a game.
+    void startComputerGame();
+    bool confirmRow();
+    bool cancelRow();
+    bool giveUp();
+    void resetToIdle();
+    void quickStart();
+    // Asks question 0 when a game is running; true when the caller may go on.
+    bool mayEndRunningGame();
+
+    // The second player's game.
+    void startSecondPlayerGame();
+    bool confirmHiddenRow();
+
+    // Deduction aids.
+    bool toggleBlock(int piece);
+    void unblockAll();
+    void blockCertainlyUnused();
+    void enterAllHits();
+    void toggleRowMark(int row);
+    void clearRowMarks();
+    void restoreAll();
+
+    // Piece input. Positions are 1-based slots of the active row (the edited row while a
+    // game runs, the hidden row while the second player enters it).
+    // A press returns true when it starts a drag.
+    bool pressPalettePiece(int piece, MouseButton button, Modifiers modifiers);
+    bool pressSlotPiece(int position, MouseButton button, Modifiers modifiers);
+    // A button release; true when it only ended the double-click guard.
+    bool releaseButton();
+    // End of a drag: onto the free slot `toPosition` (0 = no slot), or onto the palette.
+    bool dropPalettePiece(int piece, int toPosition);
+    bool dropSlotPiece(int fromPosition, int toPosition, bool onPalette);
+    bool doubleClickPalettePiece(int piece);
+    bool doubleClickSlotPiece(int position);
+    bool isDragging() const { return m_state.dragging; }
+    int activePiece(int position) const; // piece in slot `position` of the active row
+    bool activeRowIsHidden() const { return !m_state.inProgress; }
+
+    // Clocks.
+    void clockTick();
+    void totalTimeTick();
+    std::string totalTimeText() const;
+
+    // Random numbered game; the records table supplies the variant of the drawn number.
+    bool pickRandomGame();
+
+    // Status bar.
+    void refreshStatusBar();
+    void showStatusGroup(bool show, int first, int last);
+    static const StatusWidths& designWidths();
+
+    // The application is ending; the long loops stop before their next row.
+    void setClosing() { m_state.closing = true; }
+
+    // Bring the board in line with new rules (after settings, menus, a numbered game).
+    void rulesChanged();
+
+    // Draws the hidden row of a computer game from the clock-seeded generator.
+    void drawHiddenRow();
+    // Faces of the pieces for the current colour scheme (random labels when asked).
+    void applyPieceLook();
+
+    void publish(); // hands the command table to the window
+
+private:
+    class Publisher;
+    friend class Publisher;
+
+    void resetGame();
+    void evaluateRow(int row);
+    void endGame();
+    void scoreTick();
+    void showScoreAfterPenalty(bool checkOutOfReach);
+    void takePenalty(int base);
+    void startClock();
+    void stopClock();
+    void closePanels();
+    void preparePalette();
+    void returnAllUnblocked();
+    void disablePalette();
+    void layoutPalette();
+    void openRow(int row);
+    void clearBoard();
+    void updatePlacedCount(int delta);
+    void placeInFirstFreeSlot(int piece);
+    bool placeFromPalette(int piece); // as a double click on a palette piece
+    bool blockGesture(int piece);
+    void toggleRowMarkQuietly(int row);
+    void takeBackFromSlot(int position, bool chargePenalty);
+    void runTrainingDriver();
+    void newRecordIfPending();
+    void setGameTypeChoiceEnabled(bool enabled);
+    Row& activeRow();
+    const Row& activeRow() const;
+    bool pieceInActiveRow(int piece) const;
+    void setPaletteShownForCount(bool shown);
+
+    Ports m_ports;
+    GameSettings m_settings;
+    GameState m_state;
+    CommandTable m_commands;
+    Random m_random;
+    std::string m_untimedText = "! Čas !";
+    std::string m_trainingCaption = "Tréning";
+    int m_publishDepth = 0;
+    int64_t m_appStart = 0;
+    StatusWidths m_currentWidths{};
+    // Counts the games started, so a long loop notices when its game was replaced.
+    int m_gameSerial = 0;
+};
+
+// Hands the command table to the window once the outermost operation returns.
+class Game::Publisher
+{
+public:
+    explicit Publisher(Game& game) : m_game(game) { ++m_game.m_publishDepth; }
+    ~Publisher()
+    {
+        if (--m_game.m_publishDepth == 0)
+            m_game.publish();
+    }
+    Publisher(const Publisher&) = delete;
+    Publisher& operator=(const Publisher&) = delete;
+
+private:
+    Game& m_game;
+};
+
+// Elapsed milliseconds as the long time format shows them: "0:00:00", "1:02:03".
+std::string formatClock(int64_t elapsedMs);
+
+} // namespace mirvalon

@@ -1,0 +1,426 @@
+// The flow of one game: starting it, confirming, cancelling and scoring rows, giving up,
+// the end of the game with its messages and the record, the reset to idle, the quick start.
+#include "game.h"
+#include "scoring.h"
+
+namespace mirvalon {
+
+void Game::closePanels()
+{
+    m_ports.board.closePanels();
+    if (m_settings.gameType == Training)
+        m_commands.enable(Command::RestoreAll);
+}
+
+void Game::setGameTypeChoiceEnabled(bool enabled)
+{
+    m_commands.enable(Command::GameTypeClassic, enabled);
+    m_commands.enable(Command::GameTypeTraining, enabled);
+}
+
+Row& Game::activeRow()
+{
+    return m_state.inProgress ? m_state.editRow : m_state.hiddenRow;
+}
+
+const Row& Game::activeRow() const
+{
+    return m_state.inProgress ? m_state.editRow : m_state.hiddenRow;
+}
+
+int Game::activePiece(int position) const
+{
+    if (position < 1 || position > m_settings.positions)
+        return 0;
+    return activeRow()[position - 1];
+}
+
+void Game::resetGame()
+{
+    GameState& s = m_state;
+    ++m_gameSerial;
+    s.currentRow = 1;
+    s.editCount = 0;
+    s.markedRows = 0;
+    s.blockedCount = 0;
+    s.blocked.fill(false);
+    s.revealedHits.fill(false);
+    s.clockStart = 0;
+    s.lastElapsed = 0;
+    s.elapsed = 0;
+    s.trainingLimit = kMsPerDay / 12;
+    s.passwordDialogMode = 0;
+    s.holderName.clear();
+
+    s.recordPending = s.solved = s.inProgress = s.secondPlayer = false;
+    s.hitsKnown = s.blockableRows = s.newBlockableRow = false;
+    s.training = s.trainingAutoPlay = s.recordOutOfReach = false;
+    s.clockStarted = false;
+    s.showingArchived = false;
+
+    m_commands.disable(Command::EnterHits);
+    m_commands.disable(Command::UnblockAll);
+    m_commands.show(Command::EnterHits, m_settings.correctPosition);
+    m_commands.show(Command::UnblockAll, m_settings.blocking);
+    m_commands.disable(Command::EnterHitsMenu);
+    m_commands.hide(Command::ClearRowMarks);
+    m_commands.disable(Command::ClearRowMarks);
+
+    m_ports.board.closePanels();
+    m_commands.enable(Command::TimeView);
+    m_ports.status.setRecordLabelsVisible(false);
+
+    s.score = kStartScore;
+    stopClock();
+    s.clockText = formatClock(0);
+    m_ports.status.setPanelText(9, s.clockText);
+    m_ports.status.setPanelText(11, m_settings.showTime ? std::to_string(s.score) : m_untimedText);
+}
+
+void Game::clearBoard()
+{
+    m_state.clockStarted = false;
+    m_state.currentRow = 1;
+    m_state.rowMark.fill(-1);
+    m_state.revealedHits.fill(false);
+    m_ports.board.clearBoard();
+    m_ports.board.refreshRowLabels();
+}
+
+void Game::openRow(int row)
+{
+    m_state.openRow = row;
+    if (row >= 1 && row <= kRows)
+        m_state.rowMark[row - 1] = 0;
+    preparePalette();
+    m_ports.board.openEditRow(row);
+    m_ports.board.refreshRowLabels();
+    m_ports.board.refreshPieces();
+}
+
+void Game::startComputerGame()
+{
+    Publisher publisher(*this);
+    closePanels();
+    if (m_state.inProgress)
+        return;
+    m_commands.hide(Command::BlockUnused);
+    resetGame();
+
+    m_state.inProgress = true;
+    m_commands.hide(Command::ConfirmHiddenRow);
+    m_commands.enable(Command::GiveUp);
+    m_commands.enable(Command::QuickStart);
+    m_commands.show(Command::UnblockAll, m_settings.blocking);
+
+    m_commands.disable(Command::NewComputerGame);
+    m_commands.disable(Command::NewSecondPlayerGame);
+    setGameTypeChoiceEnabled(false);
+
+    returnAllUnblocked();
+    applyPieceLook();
+    drawHiddenRow();
+
+    clearBoard();
+    m_ports.board.showResultSlots(true);
+    m_state.resultCovered = true;
+    openRow(1);
+    m_state.clearRows();
+
+    refreshStatusBar();
+    m_commands.disable(Command::Archive);
+
+    m_state.training = false;
+    m_state.blockableRows = false;
+    if (m_settings.gameType == Classic) {
+        m_settings.rowMarking = false;
+    } else {
+        m_commands.enable(Command::RestoreAll);
+        runTrainingDriver();
+    }
+}
+
+void Game::takePenalty(int base)
+{
+    m_state.score -= penaltyFor(base, m_state.currentRow);
+    if (m_state.score < 0)
+        m_state.score = 0;
+}
+
+void Game::showScoreAfterPenalty(bool checkOutOfReach)
+{
+    if (m_state.training)
+        return;
+    if (!m_settings.showTime) {
+        m_ports.status.setPanelText(11, m_untimedText);
+        return;
+    }
+    m_ports.status.setPanelText(11, std::to_string(m_state.score));
+    if (checkOutOfReach && m_state.score < m_state.recordPoints && !m_state.recordOutOfReach &&
+        !m_state.loadedFromFile) {
+        m_ports.status.setRecordLabelsVisible(true);
+        m_state.recordOutOfReach = true;
+    }
+}
+
+bool Game::confirmRow()
+{
+    Publisher publisher(*this);
+    closePanels();
+    const int p = m_settings.positions;
+    if (!m_state.inProgress || m_state.editCount != p)
+        return false;
+    for (int i = 0; i < p; ++i)
+        if (m_state.editRow[i] == 0)
+            return false;
+
+    takePenalty(kConfirmBase);
+    showScoreAfterPenalty(true);
+    evaluateRow(m_state.currentRow);
+    newRecordIfPending();
+
+    if (!m_state.solved && !m_state.trainingAutoPlay && m_state.hitsKnown) {
+        m_commands.enable(Command::EnterHits);
+        if (m_commands.visible(Command::EnterHits))
+            m_commands.enable(Command::EnterHitsMenu);
+    }
+    if (!m_state.inProgress && !m_state.secondPlayer) {
+        m_commands.disable(Command::EnterHits);
+        m_commands.disable(Command::EnterHitsMenu);
+    }
+    if (m_state.inProgress && m_state.blockableRows && m_state.newBlockableRow &&
+        m_settings.gameType == Training) {
+        m_commands.enable(Command::BlockUnused);
+        m_commands.enable(Command::BlockUnusedMenu);
+        m_state.newBlockableRow = false;
+    }
+    return true;
+}
+
+void Game::evaluateRow(int r)
+{
+    GameState& s = m_state;
+    const int p = m_settings.positions;
+    s.rows[r - 1] = s.editRow;
+
+    const RowScore score = scoreRow(s.hiddenRow, s.editRow, p);
+    if (m_settings.correctPosition) {
+        for (int i = 0; i < p; ++i) {
+            if (!score.hitAt[i])
+                continue;
+            s.hitsKnown = true;
+            s.revealedHits[i] = true;
+            m_ports.board.revealHiddenPiece(i + 1);
+            if (!m_commands.visible(Command::EnterHits)) {
+                m_commands.show(Command::EnterHits);
+                if (m_commands.enabled(Command::EnterHits))
+                    m_commands.enable(Command::EnterHitsMenu);
+            }
+        }
+    }
+
+    s.rowKind[r - 1] = 0;
+    if (m_settings.blocking && score.misses == 0) {
+        if (score.hits == 0 || m_settings.correctPosition) {
+            s.rowKind[r - 1] = score.hits == 0 ? 1 : 2;
+            s.blockableRows = true;
+            s.newBlockableRow = true;
+        }
+    }
+
+    Row& pegs = s.pegs[r - 1];
+    pegs.fill(0);
+    for (int k = 0; k < score.hits; ++k)
+        pegs[k] = 1;
+    for (int k = score.hits; k < score.hits + score.misses; ++k)
+        pegs[k] = -1;
+    m_ports.board.drawConfirmedRow(r, score.hits, score.misses);
+
+    if (score.hits == p)
+        s.solved = true;
+    if (r != kRows && score.hits != p) {
+        s.currentRow = r + 1;
+        openRow(r + 1);
+    } else {
+        endGame();
+    }
+}
+
+void Game::endGame()
+{
+    GameState& s = m_state;
+    stopClock();
+    for (int i = 0; i < m_settings.positions; ++i) {
+        s.revealedHits[i] = true;
+        m_ports.board.revealHiddenPiece(i + 1);
+    }
+    for (Command c : {Command::GiveUp, Command::ConfirmRow, Command::CancelRow, Command::EnterHits,
+                      Command::EnterHitsMenu, Command::RestoreAll, Command::BlockUnused,
+                      Command::BlockUnusedMenu, Command::ClearRowMarks})
+        m_commands.disable(c);
+    m_commands.enable(Command::TimeView);
+    s.hitsKnown = false;
+    disablePalette();
+    publish();
+
+    if (s.solved) {
+        if (s.training)
+            m_ports.dialogs.showMessage(10);
+        else
+            m_ports.dialogs.showMessage(0, s.currentRow);
+        if (s.secondPlayer && !s.password.empty()) {
+            s.passwordDialogMode = 2;
+            std::string password = s.password;
+            m_ports.dialogs.passwordDialog(2, password, s.authText);
+        }
+        const RecordEntry& entry = m_ports.records.entry(s.gameNumber - 1);
+        if (s.score > static_cast<int>(entry.points) && m_settings.showTime && !s.training &&
+            !s.loadedFromFile) {
+            if (s.secondPlayer)
+                m_ports.dialogs.askQuestion(2);
+            else if (m_ports.dialogs.askQuestion(1))
+                s.recordPending = true;
+        }
+    } else {
+        m_ports.dialogs.showMessage(1);
+    }
+
+    m_commands.enable(Command::NewComputerGame);
+    m_commands.enable(Command::NewSecondPlayerGame);
+    m_commands.disable(Command::SaveGame);
+    setGameTypeChoiceEnabled(true);
+    s.inProgress = false;
+    s.secondPlayer = false;
+    s.loadedFromFile = false;
+}
+
+void Game::newRecordIfPending()
+{
+    GameState& s = m_state;
+    if (!s.recordPending)
+        return;
+    s.recordPending = false;
+    const RecordEntry& old = m_ports.records.entry(s.gameNumber - 1);
+    s.oldRows = old.rows;
+    s.oldPoints = old.points;
+    s.oldTime = old.time;
+    s.oldHolder = old.holder;
+    publish();
+    const std::optional<std::string> name = m_ports.dialogs.newRecordDialog(s);
+    if (!name)
+        return;
+    s.holderName = *name;
+    m_ports.status.setPanelText(13, std::to_string(s.score));
+    s.recordPoints = s.score;
+    if (m_ports.records.writeRecord(s, m_settings, m_commands.visible(Command::UnblockAll)) &&
+        m_settings.syncNewRecords)
+        m_ports.records.shareRecord(s.gameNumber);
+}
+
+bool Game::cancelRow()
+{
+    Publisher publisher(*this);
+    closePanels();
+    if (!m_commands.enabled(Command::CancelRow) || (!m_state.inProgress && !m_state.secondPlayer))
+        return false;
+    if (m_state.hitsKnown) {
+        m_commands.enable(Command::EnterHits);
+        if (m_commands.visible(Command::EnterHits))
+            m_commands.enable(Command::EnterHitsMenu);
+    }
+    preparePalette();
+    if (!m_state.inProgress) {
+        m_ports.board.showResultSlots(false);
+        m_state.resultCovered = false;
+        m_state.clearHiddenRow(m_settings.positions);
+    }
+    takePenalty(kCancelBase);
+    showScoreAfterPenalty(false);
+    if (m_state.currentRow == 1 && !m_commands.enabled(Command::QuickStart))
+        m_commands.enable(Command::QuickStart);
+    m_ports.board.refreshPieces();
+    return true;
+}
+
+bool Game::giveUp()
+{
+    Publisher publisher(*this);
+    closePanels();
+    if (!m_state.inProgress)
+        return false;
+    if (m_state.secondPlayer && !m_state.password.empty()) {
+        m_state.passwordDialogMode = 1;
+        std::string typed;
+        publish();
+        if (!m_ports.dialogs.passwordDialog(1, typed, m_state.authText))
+            return false;
+        if (typed != m_state.password) {
+            m_ports.dialogs.showMessage(19);
+            return false;
+        }
+    }
+    endGame();
+    return true;
+}
+
+void Game::resetToIdle()
+{
+    Publisher publisher(*this);
+    clearBoard();
+    m_ports.board.showResultSlots(false);
+    m_state.resultCovered = false;
+    m_state.openRow = 0;
+    m_ports.board.openEditRow(0);
+
+    resetGame();
+    applyPieceLook();
+    if (!m_state.secondPlayer && !m_state.loadedFromFile)
+        drawHiddenRow();
+    preparePalette();
+    disablePalette();
+    returnAllUnblocked();
+
+    m_commands.disable(Command::GiveUp);
+    m_commands.hide(Command::BlockUnused);
+    m_commands.hide(Command::ConfirmHiddenRow);
+    m_commands.disable(Command::EnterHitsMenu);
+    m_commands.enable(Command::NewComputerGame);
+    m_commands.enable(Command::NewSecondPlayerGame);
+    setGameTypeChoiceEnabled(true);
+    refreshStatusBar();
+    showStatusGroup(m_settings.showInfo, 0, 7);
+    showStatusGroup(m_settings.showTime, 8, 9);
+    showStatusGroup(m_settings.showScore, 10, 13);
+    m_ports.board.refreshPieces();
+}
+
+void Game::quickStart()
+{
+    Publisher publisher(*this);
+    // Meant for the first row of a running game; anywhere else it does nothing.
+    if (!m_commands.enabled(Command::QuickStart) || !m_state.inProgress ||
+        m_state.currentRow != 1 || m_state.editCount != 0)
+        return;
+    closePanels();
+    returnAllUnblocked();
+    const int p = m_settings.positions;
+    const int n = m_settings.pieceCount;
+    const int serial = m_gameSerial;
+    int next = 1;
+    for (int round = 0; round <= n / p; ++round) {
+        publish();
+        m_ports.events.yieldToEvents();
+        if (m_state.closing || serial != m_gameSerial || !m_state.inProgress)
+            return;
+        m_state.autoRow = true;
+        for (int placed = 0; placed < p && next <= n; ++placed)
+            placeFromPalette(next++);
+        m_state.autoRow = false;
+        if (m_state.editCount == p)
+            confirmRow();
+        if (!m_state.inProgress)
+            return;
+    }
+}
+
+} // namespace mirvalon

@@ -1,0 +1,63 @@
+// Every setting that outlives a run: the game rules, the look of the board, which panels
+// are shown, the behaviour switches and the four favourite games.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace mirvalon {
+
+// A stored favourite game set-up; all seven words 0 when unused.
+struct FavouriteSlot
+{
+    bool inUse = false;
+    int32_t gameType = 0;
+    int32_t gameNumber = 0;
+    int32_t pieceColours = 0;
+    int32_t environment = 0;
+    bool showTime = false;
+    bool rowMarking = false;
+
+    bool operator==(const FavouriteSlot&) const = default;
+};
+
+enum GameType : int32_t { Classic = 1, Training = 2 };
+
+// Field order follows the configuration file. The defaults make "719_aknB", game 104.
+struct GameSettings
+{
+    int32_t positions = 7;      // 5..8
+    int32_t pieceCount = 19;    // 11, 19, 25
+    int32_t gameForm = 1;       // 0 easiest, 1 standard, 2 hardest
+    int32_t pieceColours = 1;   // 0 grey with numbers, 1 coloured, 2 mix
+    int32_t environment = 2;    // -1 none, 0..3 the four pictures
+    int32_t language = 0;       // 0 Slovak, 1 Czech, 2 English (3 names none)
+    int32_t gameType = Classic; // 1 classic, 2 training
+    bool artificialIntelligence = false;
+    bool eachPieceOnce = true;
+    bool correctPosition = false;
+    bool blocking = true;
+    bool showHints = true;
+    bool rowMarking = true;
+    bool showInfo = true;
+    bool showTime = true;
+    bool showScore = true;
+    bool autoSave = true;
+    bool reservedFlag = false;
+    bool jokes = false;
+    bool randomArrangement = false;
+    bool showTotalTime = false;
+    bool exitWarning = false;
+    bool syncAtStart = false;
+    bool syncNewRecords = false;
+    int32_t activeFavourite = 0; // 0 none, 1..4
+    std::array<FavouriteSlot, 4> favourites{};
+
+    // Not stored in the configuration file.
+    int32_t loadedLanguage = 0;
+    bool testRows = false;
+
+    bool operator==(const GameSettings&) const = default;
+};
+
+} // namespace mirvalon

@@ -1,0 +1,44 @@
+#include "game_state.h"
+
+namespace mirvalon {
+
+void GameState::clearRows()
+{
+    rowKind.fill(-1);
+    for (auto& r : rows)
+        r.fill(0);
+    for (auto& p : pegs)
+        p.fill(0);
+}
+
+void GameState::setEditPiece(int position, int piece)
+{
+    if (position < 1 || position > kMaxPositions)
+        return;
+    editRow[position - 1] = piece;
+}
+
+void GameState::clearEditPiece(int position)
+{
+    setEditPiece(position, 0);
+}
+
+void GameState::setHiddenPiece(int position, int piece)
+{
+    if (position < 1 || position > kMaxPositions)
+        return;
+    hiddenRow[position - 1] = piece;
+}
+
+void GameState::clearHiddenRow(int positions)
+{
+    for (int i = 0; i < positions && i < kMaxPositions; ++i)
+        hiddenRow[i] = 0;
+}
+
+bool GameState::isHit(int position, int piece) const
+{
+    return position >= 1 && position <= kMaxPositions && hiddenRow[position - 1] == piece;
+}
+
+} // namespace mirvalon

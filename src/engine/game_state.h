@@ -1,0 +1,100 @@
+// The current game: hidden row, edited row, the fifteen confirmed rows with pegs and marks,
+// blocked pieces, points and flags. One instance lives for the whole run and is reset,
+// never recreated, for each game.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace mirvalon {
+
+constexpr int kMaxPositions = 8;
+constexpr int kRows = 15;
+constexpr int kMaxPieces = 25;
+constexpr int kStartScore = 10000;
+constexpr int kColourFace = 1000; // face of a piece drawn as a colour without a number
+constexpr int64_t kMsPerDay = 86'400'000;
+
+using Row = std::array<int32_t, kMaxPositions>; // index 0 is position 1; 0 = empty slot
+
+struct GameState
+{
+    Row hiddenRow{};
+    Row editRow{};
+    int32_t editCount = 0;
+    std::array<Row, kRows> rows{}; // index 0 is row 1
+    std::array<Row, kRows> pegs{}; // +1 hit, -1 miss, 0 none; hits first
+    std::array<int32_t, kRows> rowKind{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    std::array<int32_t, kRows> rowMark{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    int32_t markedRows = 0;
+    std::array<bool, kMaxPositions> revealedHits{};
+    std::array<bool, kMaxPieces + 1> blocked{}; // index = piece number
+    int32_t blockedCount = 0;
+    int32_t currentRow = 1;
+    int32_t score = kStartScore;
+    int32_t recordPoints = 0;
+    int32_t gameNumber = 0;
+    int32_t level = 0;
+    std::string variantKey;
+    std::string gameNumberText;
+    std::string password;  // at most 20 characters
+    std::string authText;  // at most 30 characters; not reset between games
+    int32_t passwordDialogMode = 0;
+    std::string holderName;
+
+    bool inProgress = false;
+    bool secondPlayer = false;
+    bool solved = false;
+    bool recordPending = false;
+    bool training = false;
+    bool trainingAutoPlay = false;
+    bool autoRow = false;
+    bool hitsKnown = false;
+    bool blockableRows = false;
+    bool newBlockableRow = false;
+    bool blockingRun = false;
+    bool loadedFromFile = false;
+    bool recordOutOfReach = false;
+    bool closing = false;
+
+    // The game clock. Times are milliseconds of the day; elapsed times are milliseconds.
+    int64_t clockStart = 0;
+    int64_t elapsed = 0;
+    int64_t lastElapsed = 0;
+    int64_t trainingLimit = kMsPerDay / 12;
+    bool clockStarted = false;
+    bool clockRunning = false; // the window's game timer is switched on
+    std::string clockText = "0:00:00";
+
+    // Faces printed on pieces 1..25 (index 0 unused): 1..999, or kColourFace for a colour.
+    std::array<int32_t, kMaxPieces + 1> faces{};
+
+    // Old record shown beside the new one in the new-record dialog.
+    int32_t oldRows = 0;
+    int32_t oldPoints = 0;
+    std::string oldTime;
+    std::string oldHolder;
+
+    // An archived record game is being laid out / is on display.
+    bool replayBuilding = false;
+    bool showingArchived = false;
+
+    // Piece set-up of the palette and the active slot row, as the board shows it.
+    std::array<bool, kMaxPieces + 1> paletteShown{}; // piece visible (in the palette or a slot)
+    bool paletteEnabled = false;
+    bool copiesEnabled = false;
+    int32_t openRow = 0;        // row open for editing, 0 none
+    bool resultCovered = false; // result-area slots covered (grey) rather than open
+    bool dragging = false;
+
+    // Operations that the game flow, piece input and the aids share.
+    void clearRows();
+    void setEditPiece(int position, int piece);   // position 1..8
+    void clearEditPiece(int position);
+    void setHiddenPiece(int position, int piece);
+    void clearHiddenRow(int positions);
+    bool isHit(int position, int piece) const;
+};
+
+} // namespace mirvalon

@@ -1,0 +1,23 @@
+// The pseudo-random generator shared by hidden rows, the random game, the training driver
+// and the random labels of the pieces: the classic 64-bit linear congruential one.
+#pragma once
+
+#include <cstdint>
+
+namespace mirvalon {
+
+class Random
+{
+public:
+    void seed(uint32_t seed);
+    // A non-negative 31-bit number: bits 32..62 of the state after one step.
+    int32_t next();
+    // (next() mod n), for n >= 1.
+    int32_t below(int32_t n) { return next() % n; }
+    uint64_t state() const { return m_state; }
+
+private:
+    uint64_t m_state = 0;
+};
+
+} // namespace mirvalon

@@ -1,0 +1,89 @@
+// A game whose hidden row is set by a second player, who may protect it with a password and
+// leave an authorisation text for the guessing player.
+#include "game.h"
+
+namespace mirvalon {
+
+void Game::startSecondPlayerGame()
+{
+    Publisher publisher(*this);
+    closePanels();
+    if (!m_commands.enabled(Command::NewSecondPlayerGame) || m_state.inProgress)
+        return;
+    m_commands.hide(Command::BlockUnused);
+    resetGame();
+
+    m_state.secondPlayer = true;
+    m_commands.show(Command::ConfirmHiddenRow);
+    m_commands.disable(Command::ConfirmHiddenRow);
+    m_commands.disable(Command::GiveUp);
+    m_commands.show(Command::UnblockAll, m_settings.blocking);
+    m_commands.disable(Command::NewSecondPlayerGame);
+
+    preparePalette();
+    m_state.clearHiddenRow(m_settings.positions);
+    returnAllUnblocked();
+    applyPieceLook();
+    clearBoard();
+
+    m_ports.board.showResultSlots(false);
+    m_state.resultCovered = false;
+    m_state.openRow = 0;
+    m_ports.board.openEditRow(0);
+    m_state.clearRows();
+    refreshStatusBar();
+    m_commands.disable(Command::Archive);
+    m_state.training = false;
+    m_state.blockableRows = false;
+    m_ports.board.refreshPieces();
+}
+
+bool Game::confirmHiddenRow()
+{
+    Publisher publisher(*this);
+    GameState& s = m_state;
+    closePanels();
+    if (!s.secondPlayer || s.inProgress)
+        return false;
+    for (int i = 0; i < m_settings.positions; ++i)
+        if (s.hiddenRow[i] < 1 || s.hiddenRow[i] > m_settings.pieceCount)
+            return false;
+
+    if (m_settings.gameType == Training)
+        m_commands.enable(Command::RestoreAll);
+    s.inProgress = true;
+    m_commands.hide(Command::ConfirmHiddenRow);
+
+    if (!s.loadedFromFile) {
+        s.passwordDialogMode = 0;
+        std::string password;
+        std::string authText;
+        publish();
+        if (m_ports.dialogs.passwordDialog(0, password, authText)) {
+            s.password = password;
+            s.authText = authText;
+        } else {
+            s.password.clear();
+        }
+    }
+
+    m_commands.enable(Command::GiveUp);
+    m_commands.enable(Command::QuickStart);
+    if (m_settings.gameType == Classic)
+        m_commands.enable(Command::SaveGame);
+
+    m_commands.disable(Command::NewComputerGame);
+    m_commands.disable(Command::NewSecondPlayerGame);
+    setGameTypeChoiceEnabled(false);
+    m_ports.board.showResultSlots(true);
+    s.resultCovered = true;
+    openRow(s.currentRow);
+
+    if (m_settings.gameType == Classic)
+        m_settings.rowMarking = false;
+    else
+        runTrainingDriver();
+    return true;
+}
+
+} // namespace mirvalon

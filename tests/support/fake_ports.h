@@ -1,0 +1,204 @@
+// Hand-written fakes of the engine's ports: they record what the engine asked for and answer
+// from scripts, so whole games can be played without a window.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/game.h"
+
+namespace mirvalon::test {
+
+class FakeBoard : public BoardView
+{
+public:
+    void applyPieceLook() override { ++pieceLooks; }
+    void refreshPieces() override { ++refreshes; }
+    void showResultSlots(bool covered) override { resultCovered = covered; }
+    void openEditRow(int row) override { openRow = row; }
+    void drawConfirmedRow(int row, int hits, int misses) override
+    {
+        drawnRows.push_back({row, hits, misses});
+    }
+    void revealHiddenPiece(int position) override { revealed.push_back(position); }
+    void clearBoard() override
+    {
+        drawnRows.clear();
+        revealed.clear();
+        ++clears;
+    }
+    void refreshRowLabels() override {}
+    void showEnvironment(int env) override { environment = env; }
+    void closePanels() override { ++panelCloses; }
+    void endDrag() override
+    {
+        ++dragsEnded;
+        if (onEndDrag)
+            onEndDrag();
+    }
+
+    struct DrawnRow
+    {
+        int row, hits, misses;
+        bool operator==(const DrawnRow&) const = default;
+    };
+    std::vector<DrawnRow> drawnRows;
+    std::vector<int> revealed;
+    bool resultCovered = false;
+    int openRow = -1;
+    int environment = -2;
+    int pieceLooks = 0, refreshes = 0, clears = 0, panelCloses = 0, dragsEnded = 0;
+    std::function<void()> onEndDrag;
+};
+
+// Answers questions and dialogs from queues and records everything asked.
+class ScriptedDialogs : public Dialogs
+{
+public:
+    void showMessage(int index, int number, const std::string& text) override
+    {
+        messages.push_back(index);
+        messageNumbers.push_back(number);
+        messageTexts.push_back(text);
+    }
+    bool askQuestion(int index) override
+    {
+        questions.push_back(index);
+        if (index == 2)
+            return false; // an OK-only box never says Yes
+        if (answers.empty())
+            return false;
+        const bool yes = answers.front();
+        answers.pop_front();
+        return yes;
+    }
+    bool passwordDialog(int mode, std::string& password, std::string& authText) override
+    {
+        passwordModes.push_back(mode);
+        shownAuthTexts.push_back(authText);
+        if (passwordAnswers.empty())
+            return false;
+        auto answer = passwordAnswers.front();
+        passwordAnswers.pop_front();
+        if (!answer)
+            return false;
+        password = answer->first;
+        if (mode == 0)
+            authText = answer->second;
+        return true;
+    }
+    std::optional<std::string> newRecordDialog(const GameState&) override
+    {
+        ++recordDialogs;
+        return recordName;
+    }
+
+    std::deque<bool> answers;
+    // OK with (password, authorisation text), or nothing for Cancel.
+    std::deque<std::optional<std::pair<std::string, std::string>>> passwordAnswers;
+    std::optional<std::string> recordName;
+    std::vector<int> messages, messageNumbers, questions, passwordModes;
+    std::vector<std::string> messageTexts, shownAuthTexts;
+    int recordDialogs = 0;
+};
+
+class FakeCommands : public Commands
+{
+public:
+    void commandsChanged(const CommandTable& t) override
+    {
+        table = t;
+        ++updates;
+    }
+    CommandTable table;
+    int updates = 0;
+};
+
+class ManualClock : public Clock
+{
+public:
+    int64_t timeOfDayMs() const override { return now; }
+    int64_t calendarSeconds() const override { return seconds; }
+    void setGameTimer(bool running) override { timerOn = running; }
+    void advance(int64_t ms) { now = (now + ms) % kMsPerDay; }
+
+    int64_t now = 12 * 3600 * 1000LL;
+    int64_t seconds = 1'700'000'000;
+    bool timerOn = false;
+};
+
+class FakeStatusBar : public StatusBar
+{
+public:
+    void setPanelText(int panel, const std::string& text) override { texts.at(panel) = text; }
+    void setPanelWidths(const StatusWidths& w) override { widths = w; }
+    void setRecordLabelsVisible(bool v) override { recordLabels = v; }
+    void setTotalTime(const std::string& t) override { totalTime = t; }
+    std::array<std::string, kStatusPanels> texts{};
+    StatusWidths widths{};
+    bool recordLabels = false;
+    std::string totalTime;
+};
+
+class CountingEvents : public EventLoop
+{
+public:
+    void yieldToEvents() override
+    {
+        ++yields;
+        if (onYield)
+            onYield();
+    }
+    int yields = 0;
+    std::function<void()> onYield;
+};
+
+// The records table in memory; writing a record changes the entry as the store would.
+class MemoryRecords : public RecordKeeper
+{
+public:
+    MemoryRecords() : table(referenceRecords()) {}
+    const RecordEntry& entry(int index) const override { return table.at(index); }
+    bool writeRecord(const GameState& s, const GameSettings&, bool) override
+    {
+        ++writes;
+        if (!writable)
+            return false;
+        RecordEntry& e = table.at(s.gameNumber - 1);
+        e.rows = static_cast<uint16_t>(s.currentRow);
+        e.points = static_cast<uint16_t>(s.score);
+        e.time = s.clockText;
+        e.holder = s.holderName;
+        return true;
+    }
+    void shareRecord(int gameNumber) override { shared.push_back(gameNumber); }
+    RecordsTable table;
+    bool writable = true;
+    int writes = 0;
+    std::vector<int> shared;
+};
+
+// A game with all its fakes, ready to play.
+struct Rig
+{
+    FakeBoard board;
+    ScriptedDialogs dialogs;
+    FakeCommands commands;
+    ManualClock clock;
+    FakeStatusBar status;
+    CountingEvents events;
+    MemoryRecords records;
+    Game game{Ports{board, dialogs, commands, clock, status, events, records}};
+
+    const GameState& s() const { return game.state(); }
+    bool enabled(Command c) const { return commands.table.enabled(c); }
+    bool visible(Command c) const { return commands.table.visible(c); }
+    // Fills the edited row by double clicks, as a player would, and confirms it.
+    void playRow(const std::vector<int>& pieces);
+    void setHidden(const std::vector<int>& pieces);
+};
+
+} // namespace mirvalon::test
