@@ -10,6 +10,7 @@
 #include "game_state.h"
 #include "ports.h"
 #include "random.h"
+#include "scoring.h"
 #include "variant.h"
 
 namespace mirvalon {
@@ -121,7 +122,7 @@ private:
     void endGame();
     void scoreTick();
     void showScoreAfterPenalty(bool checkOutOfReach);
-    void takePenalty(int base);
+    void takePenalty(Penalty kind);
     void startClock();
     void stopClock();
     void closePanels();

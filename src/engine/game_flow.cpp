@@ -83,6 +83,7 @@ void Game::clearBoard()
     m_state.currentRow = 1;
     m_state.rowMark.fill(-1);
     m_state.revealedHits.fill(false);
+    m_state.clearRows(); // what the board no longer shows is gone from the game too
     m_ports.board.clearBoard();
     m_ports.board.refreshRowLabels();
 }
@@ -140,9 +141,9 @@ void Game::startComputerGame()
     }
 }
 
-void Game::takePenalty(int base)
+void Game::takePenalty(Penalty kind)
 {
-    m_state.score -= penaltyFor(base, m_state.currentRow);
+    m_state.score -= penaltyFor(kind, m_state.currentRow);
     if (m_state.score < 0)
         m_state.score = 0;
 }
@@ -174,7 +175,7 @@ bool Game::confirmRow()
         if (m_state.editRow[i] == 0)
             return false;
 
-    takePenalty(kConfirmBase);
+    takePenalty(Penalty::Confirm);
     showScoreAfterPenalty(true);
     evaluateRow(m_state.currentRow);
     newRecordIfPending();
@@ -334,7 +335,7 @@ bool Game::cancelRow()
         m_state.resultCovered = false;
         m_state.clearHiddenRow(m_settings.positions);
     }
-    takePenalty(kCancelBase);
+    takePenalty(Penalty::Cancel);
     showScoreAfterPenalty(false);
     if (m_state.currentRow == 1 && !m_commands.enabled(Command::QuickStart))
         m_commands.enable(Command::QuickStart);

@@ -232,7 +232,7 @@ void Game::takeBackFromSlot(int position, bool chargePenalty)
 {
     activeRow()[position - 1] = 0;
     if (chargePenalty && m_state.inProgress) {
-        takePenalty(kTakeBackBase);
+        takePenalty(Penalty::TakeBack);
         showScoreAfterPenalty(false);
     }
     updatePlacedCount(-1);

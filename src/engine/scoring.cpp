@@ -30,13 +30,27 @@ RowScore scoreRow(const Row& hidden, const Row& guess, int positions)
     return score;
 }
 
-int penaltyFor(int base, int row)
+int penaltyFor(Penalty kind, int row)
 {
+    // Each band below row 10 and below row 5 adds the step once more.
+    int base = 100;
+    int step = 100;
+    switch (kind) {
+    case Penalty::Confirm:
+        break;
+    case Penalty::Cancel:
+        base = step = 20;
+        break;
+    case Penalty::TakeBack:
+        base = 2;
+        step = 1;
+        break;
+    }
     int amount = base;
     if (row < 10)
-        amount += base;
+        amount += step;
     if (row < 5)
-        amount += base;
+        amount += step;
     return amount;
 }
 

@@ -15,11 +15,10 @@ struct RowScore
 // Hits first; then every hidden piece answers at most one further guess piece.
 RowScore scoreRow(const Row& hidden, const Row& guess, int positions);
 
-// The base amount plus the same again below row 10 and once more below row 5.
-int penaltyFor(int base, int row);
+enum class Penalty { Confirm, Cancel, TakeBack };
 
-constexpr int kConfirmBase = 100;
-constexpr int kCancelBase = 20;
-constexpr int kTakeBackBase = 2;
+// Points taken on `row`: confirming costs 300 / 200 / 100 in rows 1-4 / 5-9 / 10-15,
+// cancelling 60 / 40 / 20, taking a piece back 4 / 3 / 2.
+int penaltyFor(Penalty kind, int row);
 
 } // namespace mirvalon

@@ -1,16 +1,130 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "engine/random.h"
+#include "engine/records_table.h"
 #include "engine/variant.h"
 
 namespace mirvalon {
 namespace {
 
-TEST(Variant, defaultsAreGame104)
+// The settings a key names, read letter by letter here rather than through the engine.
+GameSettings settingsOf(const std::string& key)
 {
-    const VariantInfo v = computeVariant(GameSettings{});
-    EXPECT_EQ(v.number, 104);
-    EXPECT_EQ(v.level, 8);
-    EXPECT_EQ(v.key, "719_aknB");
+    GameSettings s;
+    s.positions = key[0] - '0';
+    s.pieceCount = std::stoi(key.substr(1, 2));
+    s.correctPosition = key[4] == 'A';
+    s.eachPieceOnce = key[5] == 'k';
+    s.randomArrangement = key[6] == 'N';
+    s.blocking = key[7] == 'B';
+    return s;
+}
+
+TEST(Variant, all192GamesHaveTheirNumberLevelAndKey)
+{
+    // The table's sixteen letter groups in order, each covering the twelve sizes.
+    const char* groups[] = {"AknB", "Aknb", "AkNB", "AkNb", "AKnB", "AKnb", "AKNB", "AKNb",
+                            "aknB", "aknb", "akNB", "akNb", "aKnB", "aKnb", "aKNB", "aKNb"};
+    const char* sizes[] = {"511", "519", "525", "611", "619", "625",
+                           "711", "719", "725", "811", "819", "825"};
+    std::set<std::string> seen;
+    int n = 0;
+    for (const char* g : groups) {
+        for (int s = 0; s < 12; ++s) {
+            ++n;
+            const std::string key = std::string(sizes[s]) + "_" + g;
+            int level = (key[0] - '4') + s % 3 + (g[0] == 'a' ? 4 : 0) + (g[1] == 'K' ? 2 : 0) +
+                        (g[2] == 'N' ? 1 : 0);
+            if (n == 13)
+                level = 2;
+            if (n == 180)
+                level = 12;
+            const VariantInfo v = computeVariant(settingsOf(key));
+            SCOPED_TRACE(key);
+            EXPECT_EQ(v.number, n);
+            EXPECT_EQ(v.level, level);
+            const std::string shown = n == 1 ? "EASY" : n == 192 ? "GOLD" : key;
+            EXPECT_EQ(v.key, shown);
+            EXPECT_EQ(v.numberText, n == 1 ? "EASY" : n == 192 ? "GOLD" : std::to_string(n));
+            EXPECT_EQ(referenceKey(n), key);
+            EXPECT_GE(v.level, 1);
+            EXPECT_LE(v.level, 13);
+            seen.insert(key);
+
+            GameSettings applied;
+            applyVariantKey(applied, key);
+            EXPECT_EQ(computeVariant(applied).number, n);
+        }
+    }
+    EXPECT_EQ(seen.size(), 192u);
+}
+
+TEST(Variant, examplesAndTheReferenceTable)
+{
+    struct Case
+    {
+        const char* key;
+        int number, level;
+    };
+    const Case cases[] = {{"519_AknB", 2, 2},  {"511_Aknb", 13, 2},  {"511_AKnB", 49, 3},
+                          {"511_aknB", 97, 5}, {"825_aKNB", 180, 12}, {"719_aknB", 104, 8},
+                          {"711_aknb", 115, 7}, {"725_aKNB", 177, 12}};
+    for (const Case& c : cases) {
+        const VariantInfo v = computeVariant(settingsOf(c.key));
+        EXPECT_EQ(v.number, c.number) << c.key;
+        EXPECT_EQ(v.level, c.level) << c.key;
+    }
+    const RecordsTable table = referenceRecords();
+    EXPECT_EQ(table[176].level, 11); // the table keeps its own level for game 177
+    EXPECT_EQ(table[12].level, 2);
+    EXPECT_EQ(table[179].level, 12);
+    EXPECT_EQ(table[191].level, 13);
+    EXPECT_EQ(table[0].points, 8779);
+    EXPECT_EQ(table[11].holder, " Quillbeck");
+    EXPECT_EQ(table[191].time, " 0:38:54");
+    EXPECT_EQ(table[1].points, 0);
+    EXPECT_EQ(table[1].holder, std::string(10, ' '));
+    int withRecord = 0;
+    for (const RecordEntry& e : table)
+        withRecord += e.points != 0;
+    EXPECT_EQ(withRecord, 16);
+}
+
+TEST(Variant, gameFormFollowsEasyAndGold)
+{
+    GameSettings s = settingsOf("825_aKNb");
+    s.pieceColours = 2;
+    followGameForm(s);
+    EXPECT_EQ(s.gameForm, 2);
+    EXPECT_EQ(s.pieceColours, 0); // GOLD is played with grey pieces only
+    s = settingsOf("511_AknB");
+    followGameForm(s);
+    EXPECT_EQ(s.gameForm, 0);
+    s = settingsOf("719_aknB");
+    followGameForm(s);
+    EXPECT_EQ(s.gameForm, 1);
+}
+
+TEST(Random, firstDrawsForFixedSeeds)
+{
+    struct Case
+    {
+        uint32_t seed;
+        int32_t draws[5];
+    };
+    const Case cases[] = {
+        {0, {0, 119927, 950081144, 759785117, 1840109577}},
+        {1, {119927, 950081144, 759785117, 1840109577, 702887796}},
+        {1700000000, {6366097, 1065171915, 509472962, 1325557766, 797351373}},
+    };
+    for (const Case& c : cases) {
+        Random r;
+        r.seed(c.seed);
+        for (int32_t expected : c.draws)
+            EXPECT_EQ(r.next(), expected) << "seed " << c.seed;
+    }
 }
 
 } // namespace

@@ -1,0 +1,118 @@
+// The game clock: one point a second, catch-up of missed ticks in a classic game, midnight,
+// the end at zero points and the training limit.
+#include <gtest/gtest.h>
+
+#include "support/fake_ports.h"
+
+namespace mirvalon {
+namespace {
+
+using test::Rig;
+
+void placeFirstPiece(Rig& rig)
+{
+    rig.game.doubleClickPalettePiece(1);
+    rig.game.releaseButton();
+}
+
+TEST(GameClock, pointsAndCatchUpByGap)
+{
+    struct Case
+    {
+        int gameType;
+        int64_t gapMs;
+        int pointsTaken;
+    };
+    const Case cases[] = {
+        {Classic, 1000, 1},  {Classic, 2000, 1}, {Classic, 2001, 3},
+        {Classic, 10600, 11}, {Training, 10600, 1},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        rig.game.settings().gameType = c.gameType;
+        rig.game.startUp();
+        rig.game.startComputerGame();
+        placeFirstPiece(rig);
+        const int before = rig.s().score;
+        rig.clock.advance(c.gapMs);
+        rig.game.clockTick();
+        EXPECT_EQ(before - rig.s().score, c.pointsTaken) << "gap " << c.gapMs;
+    }
+}
+
+TEST(GameClock, clockTextAcrossMidnightAndTotalTime)
+{
+    Rig rig;
+    rig.clock.now = (23 * 3600 + 59 * 60 + 30) * 1000LL;
+    rig.game.startUp();
+    rig.game.startComputerGame();
+    placeFirstPiece(rig);
+    for (int i = 0; i < 60; ++i) {
+        rig.clock.advance(1000);
+        rig.game.clockTick();
+    }
+    EXPECT_EQ(rig.clock.now, 30 * 1000LL);
+    EXPECT_EQ(rig.status.texts[9], "0:01:00");
+    EXPECT_EQ(rig.s().score, 10000 - 60);
+    rig.game.totalTimeTick();
+    EXPECT_EQ(rig.status.totalTime, "0:01:00");
+    EXPECT_EQ(formatClock((3600 + 2 * 60 + 3) * 1000LL), "1:02:03");
+}
+
+TEST(GameClock, pointsRunningOutEndTheGameAndDropADraggedPiece)
+{
+    Rig rig;
+    rig.game.startUp();
+    rig.game.startComputerGame();
+    placeFirstPiece(rig);
+    ASSERT_TRUE(rig.game.pressPalettePiece(2, MouseButton::Left, {}));
+    rig.board.onEndDrag = [&] { rig.game.dropPalettePiece(2, 0); };
+    rig.clock.advance(20000 * 1000LL); // a long stall costs every second
+    rig.game.clockTick();
+    EXPECT_EQ(rig.s().score, 0);
+    EXPECT_EQ(rig.board.dragsEnded, 1);
+    EXPECT_FALSE(rig.s().dragging);
+    EXPECT_FALSE(rig.s().inProgress);
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{1});
+    EXPECT_FALSE(rig.clock.timerOn);
+}
+
+TEST(GameClock, recordOutOfReachLabels)
+{
+    Rig rig;
+    rig.game.startUp();
+    rig.game.startComputerGame();
+    placeFirstPiece(rig);
+    rig.game.mutableState().score = 7452; // one above the record of game 104
+    rig.clock.advance(1000);
+    rig.game.clockTick();
+    EXPECT_FALSE(rig.status.recordLabels);
+    rig.clock.advance(1000);
+    rig.game.clockTick();
+    EXPECT_TRUE(rig.status.recordLabels);
+    EXPECT_TRUE(rig.s().recordOutOfReach);
+}
+
+TEST(GameClock, trainingGameEndsAfterTwoHours)
+{
+    Rig rig;
+    rig.game.settings().gameType = Training;
+    rig.game.settings().positions = 5;
+    rig.game.settings().pieceCount = 11;
+    rig.game.settings().correctPosition = true;
+    rig.game.startUp();
+    rig.game.startComputerGame();
+    ASSERT_TRUE(rig.s().inProgress);
+    ASSERT_TRUE(rig.clock.timerOn);
+    rig.clock.advance(2 * 3600 * 1000LL - 1000);
+    rig.game.clockTick();
+    EXPECT_TRUE(rig.s().inProgress);
+    EXPECT_EQ(rig.status.texts[11], "Tréning");
+    rig.clock.advance(1000);
+    rig.game.clockTick();
+    EXPECT_FALSE(rig.s().inProgress);
+    EXPECT_EQ(rig.status.texts[9], "2:00:00");
+}
+
+} // namespace
+} // namespace mirvalon

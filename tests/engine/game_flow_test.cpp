@@ -1,0 +1,313 @@
+// Whole games played through the engine with scripted answers and a manual clock.
+#include <gtest/gtest.h>
+
+#include "support/fake_ports.h"
+
+namespace mirvalon {
+namespace {
+
+using test::Rig;
+
+std::vector<int> wrongRow(int p) // pieces 12.. are never in the hidden rows used below
+{
+    std::vector<int> r;
+    for (int i = 0; i < p; ++i)
+        r.push_back(12 + i);
+    return r;
+}
+
+class GameFlow : public ::testing::Test
+{
+protected:
+    void start()
+    {
+        rig.game.startUp();
+        rig.game.startComputerGame();
+        rig.setHidden({1, 2, 3, 4, 5, 6, 7});
+    }
+    Rig rig;
+};
+
+TEST_F(GameFlow, idleAfterStartUp)
+{
+    rig.game.startUp();
+    const auto& s = rig.s();
+    EXPECT_FALSE(s.inProgress);
+    EXPECT_FALSE(s.paletteEnabled);
+    EXPECT_EQ(s.gameNumber, 104);
+    EXPECT_EQ(rig.status.texts[1], "104");
+    EXPECT_EQ(rig.status.texts[2], "8");
+    EXPECT_EQ(rig.status.texts[7], "B");
+    EXPECT_EQ(rig.status.texts[13], "7451");
+    EXPECT_EQ(rig.status.texts[9], "0:00:00");
+    EXPECT_EQ(rig.status.texts[11], "10000");
+    struct Expect
+    {
+        Command c;
+        bool enabled;
+    };
+    for (const Expect& e : {Expect{Command::NewComputerGame, true},
+                            Expect{Command::NewSecondPlayerGame, true},
+                            Expect{Command::GiveUp, false}, Expect{Command::ConfirmRow, false},
+                            Expect{Command::CancelRow, false}, Expect{Command::QuickStart, false},
+                            Expect{Command::GameTypeClassic, true}})
+        EXPECT_EQ(rig.enabled(e.c), e.enabled) << static_cast<int>(e.c);
+    EXPECT_FALSE(rig.visible(Command::ConfirmHiddenRow));
+}
+
+TEST_F(GameFlow, commandsFollowThePlacedPieces)
+{
+    start();
+    EXPECT_TRUE(rig.s().inProgress);
+    EXPECT_FALSE(rig.enabled(Command::NewComputerGame));
+    EXPECT_FALSE(rig.enabled(Command::NewSecondPlayerGame));
+    EXPECT_FALSE(rig.enabled(Command::GameTypeTraining));
+    EXPECT_TRUE(rig.enabled(Command::QuickStart));
+    EXPECT_TRUE(rig.s().resultCovered);
+    EXPECT_EQ(rig.board.openRow, 1);
+
+    for (int piece = 1; piece <= 7; ++piece) {
+        EXPECT_TRUE(rig.game.doubleClickPalettePiece(piece));
+        rig.game.releaseButton();
+        EXPECT_EQ(rig.enabled(Command::ConfirmRow), piece == 7) << piece;
+        EXPECT_TRUE(rig.enabled(Command::CancelRow));
+        EXPECT_FALSE(rig.enabled(Command::QuickStart));
+        EXPECT_TRUE(rig.enabled(Command::GiveUp));
+    }
+    EXPECT_TRUE(rig.clock.timerOn); // the first piece started the clock
+    EXPECT_FALSE(rig.game.doubleClickPalettePiece(8)); // the row is full
+    rig.game.releaseButton();
+
+    // Taking one back costs 4 points in row 1 and disables confirming again.
+    EXPECT_TRUE(rig.game.doubleClickSlotPiece(3));
+    rig.game.releaseButton();
+    EXPECT_EQ(rig.s().score, 10000 - 4);
+    EXPECT_EQ(rig.s().editCount, 6);
+    EXPECT_FALSE(rig.enabled(Command::ConfirmRow));
+    EXPECT_FALSE(rig.game.confirmRow());
+    EXPECT_EQ(rig.s().score, 10000 - 4);
+
+    // Cancelling empties the row for 60 points and offers the quick start again.
+    EXPECT_TRUE(rig.game.cancelRow());
+    EXPECT_EQ(rig.s().editCount, 0);
+    EXPECT_EQ(rig.s().score, 10000 - 4 - 60);
+    EXPECT_FALSE(rig.enabled(Command::CancelRow));
+    EXPECT_TRUE(rig.enabled(Command::QuickStart));
+    EXPECT_TRUE(rig.clock.timerOn); // removing every piece does not stop the clock
+}
+
+TEST_F(GameFlow, dragsFillAndEmptySlots)
+{
+    start();
+    EXPECT_TRUE(rig.game.pressPalettePiece(7, MouseButton::Left, {}));
+    EXPECT_TRUE(rig.game.dropPalettePiece(7, 3));
+    EXPECT_EQ(rig.s().editRow[2], 7);
+    // An occupied slot, even the piece's own, never takes a piece.
+    EXPECT_TRUE(rig.game.pressPalettePiece(5, MouseButton::Left, {}));
+    EXPECT_FALSE(rig.game.dropPalettePiece(5, 3));
+    EXPECT_TRUE(rig.game.pressSlotPiece(3, MouseButton::Left, {}));
+    EXPECT_FALSE(rig.game.dropSlotPiece(3, 3, false));
+    EXPECT_EQ(rig.s().editCount, 1);
+    // Moving between slots is free; taking back onto the palette costs 4 points.
+    EXPECT_TRUE(rig.game.pressSlotPiece(3, MouseButton::Left, {}));
+    EXPECT_TRUE(rig.game.dropSlotPiece(3, 5, false));
+    EXPECT_EQ(rig.s().editRow[2], 0);
+    EXPECT_EQ(rig.s().editRow[4], 7);
+    EXPECT_EQ(rig.s().score, 10000);
+    EXPECT_TRUE(rig.game.pressSlotPiece(5, MouseButton::Left, {}));
+    EXPECT_TRUE(rig.game.dropSlotPiece(5, 0, true));
+    EXPECT_EQ(rig.s().editCount, 0);
+    EXPECT_EQ(rig.s().score, 9996);
+    // A palette piece dropped on no slot goes back; nothing is counted.
+    EXPECT_TRUE(rig.game.pressPalettePiece(2, MouseButton::Left, {}));
+    EXPECT_FALSE(rig.game.dropPalettePiece(2, 0));
+    EXPECT_EQ(rig.s().editCount, 0);
+    // A right click blocks a palette piece; a blocked piece cannot be picked up.
+    EXPECT_FALSE(rig.game.pressPalettePiece(9, MouseButton::Right, {}));
+    EXPECT_TRUE(rig.s().blocked[9]);
+    EXPECT_TRUE(rig.enabled(Command::UnblockAll));
+    EXPECT_FALSE(rig.game.pressPalettePiece(9, MouseButton::Left, {}));
+    EXPECT_FALSE(rig.game.doubleClickPalettePiece(9));
+    rig.game.releaseButton();
+    // Ctrl+Shift with the left button starts a drag rather than a block.
+    EXPECT_TRUE(rig.game.pressPalettePiece(10, MouseButton::Left, {true, true, false}));
+    EXPECT_FALSE(rig.s().blocked[10]);
+    rig.game.dropPalettePiece(10, 0);
+    EXPECT_FALSE(rig.game.pressPalettePiece(10, MouseButton::Left, {false, true, false}));
+    EXPECT_TRUE(rig.s().blocked[10]);
+}
+
+TEST_F(GameFlow, winOnRowOneAsksForTheRecord)
+{
+    start();
+    rig.dialogs.answers = {true};
+    rig.dialogs.recordName = "Anna";
+    rig.playRow({1, 2, 3, 4, 5, 6, 7});
+    const auto& s = rig.s();
+    EXPECT_TRUE(s.solved);
+    EXPECT_FALSE(s.inProgress);
+    EXPECT_EQ(s.score, 9700);
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{0});
+    EXPECT_EQ(rig.dialogs.messageNumbers, std::vector<int>{1});
+    EXPECT_EQ(rig.dialogs.questions, std::vector<int>{1});
+    EXPECT_EQ(rig.dialogs.recordDialogs, 1);
+    EXPECT_EQ(s.oldPoints, 7451); // the old record shown beside the new one
+    EXPECT_EQ(rig.records.table[103].points, 9700);
+    EXPECT_EQ(rig.status.texts[13], "9700");
+    EXPECT_EQ(rig.board.drawnRows.back(), (test::FakeBoard::DrawnRow{1, 7, 0}));
+    EXPECT_EQ(s.pegs[0], (Row{1, 1, 1, 1, 1, 1, 1, 0}));
+    EXPECT_TRUE(rig.enabled(Command::NewComputerGame));
+    EXPECT_FALSE(rig.enabled(Command::GiveUp));
+    EXPECT_FALSE(rig.enabled(Command::ConfirmRow));
+    EXPECT_FALSE(s.paletteEnabled);
+    EXPECT_FALSE(rig.clock.timerOn);
+}
+
+TEST_F(GameFlow, winOnRowFifteenBelowTheRecordAsksNothing)
+{
+    start();
+    for (int r = 1; r <= 14; ++r)
+        rig.playRow(wrongRow(7));
+    EXPECT_EQ(rig.s().currentRow, 15);
+    rig.playRow({1, 2, 3, 4, 5, 6, 7});
+    EXPECT_EQ(rig.s().score, 10000 - 4 * 300 - 5 * 200 - 6 * 100);
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{0});
+    EXPECT_EQ(rig.dialogs.messageNumbers, std::vector<int>{15});
+    EXPECT_TRUE(rig.dialogs.questions.empty()); // 7200 does not beat 7451
+}
+
+TEST_F(GameFlow, lossAfterRowFifteenAndGivingUp)
+{
+    start();
+    for (int r = 1; r <= 15; ++r)
+        rig.playRow(wrongRow(7));
+    EXPECT_FALSE(rig.s().inProgress);
+    EXPECT_FALSE(rig.s().solved);
+    EXPECT_EQ(rig.s().currentRow, 15); // no sixteenth row
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{1});
+    EXPECT_EQ(rig.board.revealed.size(), 7u);
+    EXPECT_EQ(rig.s().rowKind[0], 1); // neither hit nor miss, with blocking on
+
+    rig.game.startComputerGame();
+    rig.setHidden({1, 2, 3, 4, 5, 6, 7});
+    rig.playRow({2, 1, 3, 12, 13, 14, 15});
+    EXPECT_EQ(rig.s().pegs[0], (Row{1, -1, -1, 0, 0, 0, 0, 0}));
+    EXPECT_TRUE(rig.game.giveUp());
+    EXPECT_FALSE(rig.s().inProgress);
+    EXPECT_EQ(rig.dialogs.messages, (std::vector<int>{1, 1}));
+    EXPECT_FALSE(rig.game.giveUp()); // nothing left to give up
+}
+
+TEST_F(GameFlow, equalScoreIsNoRecordAndSecondPlayerGetsQuestionTwo)
+{
+    start();
+    rig.records.table[103].points = 9700;
+    rig.playRow({1, 2, 3, 4, 5, 6, 7});
+    EXPECT_TRUE(rig.dialogs.questions.empty());
+
+    rig.records.table[103].points = 100;
+    rig.game.startSecondPlayerGame();
+    for (int p = 1; p <= 7; ++p) {
+        rig.game.doubleClickPalettePiece(p);
+        rig.game.releaseButton();
+    }
+    EXPECT_TRUE(rig.enabled(Command::ConfirmHiddenRow));
+    EXPECT_TRUE(rig.game.confirmHiddenRow());
+    rig.playRow({1, 2, 3, 4, 5, 6, 7});
+    EXPECT_EQ(rig.dialogs.questions, std::vector<int>{2});
+    EXPECT_EQ(rig.records.writes, 0);
+}
+
+TEST_F(GameFlow, showTimeOffMeansNoClockNoScoreNoRecord)
+{
+    rig.game.settings().showTime = false;
+    start();
+    EXPECT_EQ(rig.status.texts[11], "! Čas !");
+    rig.game.doubleClickPalettePiece(1);
+    rig.game.releaseButton();
+    EXPECT_FALSE(rig.clock.timerOn);
+    EXPECT_FALSE(rig.enabled(Command::TimeView));
+    rig.game.clockTick();
+    EXPECT_EQ(rig.status.texts[9], "0:00:00");
+    for (int p = 2; p <= 7; ++p) {
+        rig.game.doubleClickPalettePiece(p);
+        rig.game.releaseButton();
+    }
+    rig.game.confirmRow();
+    EXPECT_TRUE(rig.s().solved);
+    EXPECT_TRUE(rig.dialogs.questions.empty());
+    EXPECT_TRUE(rig.enabled(Command::TimeView));
+}
+
+TEST_F(GameFlow, operationsOutsideAGameChangeNothing)
+{
+    rig.game.startUp();
+    const GameState before = rig.s();
+    EXPECT_FALSE(rig.game.confirmRow());
+    EXPECT_FALSE(rig.game.cancelRow());
+    EXPECT_FALSE(rig.game.giveUp());
+    EXPECT_FALSE(rig.game.doubleClickPalettePiece(3));
+    rig.game.releaseButton();
+    EXPECT_FALSE(rig.game.pressPalettePiece(3, MouseButton::Left, {}));
+    EXPECT_FALSE(rig.game.pressPalettePiece(3, MouseButton::Right, {}));
+    EXPECT_FALSE(rig.game.doubleClickPalettePiece(40));
+    rig.game.releaseButton();
+    EXPECT_FALSE(rig.game.confirmHiddenRow());
+    rig.game.quickStart();
+    EXPECT_EQ(rig.s().editRow, before.editRow);
+    EXPECT_EQ(rig.s().score, before.score);
+    EXPECT_EQ(rig.s().blockedCount, 0);
+    EXPECT_FALSE(rig.s().inProgress);
+}
+
+TEST_F(GameFlow, quickStartTriesEveryPieceInOrder)
+{
+    rig.game.settings().positions = 5;
+    rig.game.settings().pieceCount = 11;
+    rig.game.startUp();
+    rig.game.startComputerGame();
+    rig.setHidden({11, 10, 9, 8, 7});
+    rig.game.quickStart();
+    EXPECT_EQ(rig.events.yields, 3);
+    EXPECT_EQ(rig.s().currentRow, 3);
+    EXPECT_EQ(rig.s().rows[0], (Row{1, 2, 3, 4, 5, 0, 0, 0}));
+    EXPECT_EQ(rig.s().rows[1], (Row{6, 7, 8, 9, 10, 0, 0, 0}));
+    EXPECT_EQ(rig.s().editRow, (Row{11, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(rig.s().editCount, 1);
+    EXPECT_EQ(rig.s().score, 10000 - 600);
+
+}
+
+TEST_F(GameFlow, quickStartStopsWhenTheWindowCloses)
+{
+    start();
+    rig.setHidden({19, 18, 17, 16, 15, 14, 13});
+    int rowsSeen = 0;
+    rig.events.onYield = [&] {
+        if (++rowsSeen == 2)
+            rig.game.setClosing();
+    };
+    rig.game.quickStart();
+    EXPECT_EQ(rig.s().currentRow, 2); // one row confirmed, then it stopped
+    EXPECT_EQ(rig.s().editCount, 0);
+}
+
+TEST_F(GameFlow, resetToIdleLeavesNothingRunning)
+{
+    start();
+    rig.playRow(wrongRow(7));
+    rig.game.resetToIdle();
+    EXPECT_FALSE(rig.s().inProgress);
+    EXPECT_TRUE(rig.board.drawnRows.empty());
+    EXPECT_EQ(rig.board.openRow, 0);
+    EXPECT_EQ(rig.s().rowKind[0], -1);
+    EXPECT_EQ(rig.s().rows[0], Row{});
+    EXPECT_TRUE(rig.enabled(Command::NewComputerGame));
+    EXPECT_FALSE(rig.enabled(Command::GiveUp));
+    EXPECT_FALSE(rig.s().paletteEnabled);
+    EXPECT_EQ(rig.s().score, 10000);
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+}
+
+} // namespace
+} // namespace mirvalon
