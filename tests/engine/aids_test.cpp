@@ -1,0 +1,293 @@
+// Deduction aids, the training driver and the second player's game.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "support/fake_ports.h"
+
+namespace mirvalon {
+namespace {
+
+using test::Rig;
+
+void trainingRig(Rig& rig, int positions, int pieces, bool correctPosition, bool eachOnce)
+{
+    GameSettings& s = rig.game.settings();
+    s.gameType = Training;
+    s.positions = positions;
+    s.pieceCount = pieces;
+    s.correctPosition = correctPosition;
+    s.eachPieceOnce = eachOnce;
+    s.blocking = true;
+    s.rowMarking = true;
+    rig.game.startUp();
+}
+
+TEST(Aids, blockCertainlyUnusedBlocksWhatConfirmedRowsProve)
+{
+    struct Case
+    {
+        bool correctPosition;
+        std::vector<int> guess;
+        std::vector<int> blockedPieces;
+    };
+    // Hidden row 1..5 of 11 pieces; rows played in a classic game by hand.
+    const Case cases[] = {
+        {false, {6, 7, 8, 9, 10}, {6, 7, 8, 9, 10}}, // neither hit nor miss
+        {false, {1, 7, 8, 9, 10}, {}},               // a hit without hit activation proves nothing
+        {true, {1, 7, 8, 9, 10}, {7, 8, 9, 10}},     // hits only: the hit piece stays free
+        {true, {2, 7, 8, 9, 10}, {}},                // a miss proves nothing
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        GameSettings& s = rig.game.settings();
+        s.positions = 5;
+        s.pieceCount = 11;
+        s.correctPosition = c.correctPosition;
+        rig.game.startUp();
+        rig.game.startComputerGame();
+        rig.setHidden({1, 2, 3, 4, 5});
+        rig.playRow(c.guess);
+        // Classic games never show the button, but unblocking offers F7 there too.
+        rig.game.pressPalettePiece(11, MouseButton::Right, {});
+        rig.game.unblockAll();
+        EXPECT_EQ(rig.enabled(Command::BlockUnusedMenu), !c.blockedPieces.empty());
+        rig.game.blockCertainlyUnused();
+        std::vector<int> blocked;
+        for (int p = 1; p <= 11; ++p)
+            if (rig.s().blocked[p])
+                blocked.push_back(p);
+        EXPECT_EQ(blocked, c.blockedPieces);
+        EXPECT_EQ(rig.s().blockedCount, static_cast<int>(c.blockedPieces.size()));
+        EXPECT_FALSE(rig.enabled(Command::BlockUnusedMenu));
+    }
+}
+
+TEST(Aids, enterAllHitsFillsRevealedPositions)
+{
+    Rig rig;
+    GameSettings& s = rig.game.settings();
+    s.positions = 5;
+    s.pieceCount = 11;
+    s.correctPosition = true;
+    rig.game.startUp();
+    rig.game.startComputerGame();
+    rig.setHidden({1, 2, 3, 4, 5});
+    EXPECT_FALSE(rig.visible(Command::EnterHits) && rig.enabled(Command::EnterHits));
+    rig.playRow({6, 2, 7, 4, 8});
+    EXPECT_TRUE(rig.visible(Command::EnterHits));
+    EXPECT_TRUE(rig.enabled(Command::EnterHits));
+    EXPECT_TRUE(rig.enabled(Command::EnterHitsMenu));
+    EXPECT_EQ(rig.board.revealed, (std::vector<int>{2, 4}));
+    rig.game.pressPalettePiece(4, MouseButton::Right, {}); // a blocked hit piece is freed
+    rig.game.enterAllHits();
+    EXPECT_EQ(rig.s().editRow, (Row{0, 2, 0, 4, 0, 0, 0, 0}));
+    EXPECT_EQ(rig.s().editCount, 2);
+    EXPECT_FALSE(rig.s().blocked[4]);
+    EXPECT_FALSE(rig.enabled(Command::ConfirmRow));
+    EXPECT_TRUE(rig.enabled(Command::CancelRow));
+    EXPECT_FALSE(rig.enabled(Command::EnterHits));
+    rig.game.cancelRow();
+    EXPECT_TRUE(rig.enabled(Command::EnterHits)); // offered again on the empty row
+}
+
+TEST(Aids, rowMarksOnlyOnReachedRowsOfATrainingGame)
+{
+    Rig rig;
+    trainingRig(rig, 5, 11, true, true);
+    rig.game.startComputerGame();
+    const int current = rig.s().currentRow;
+    ASSERT_EQ(current, 15);
+    EXPECT_TRUE(rig.visible(Command::ClearRowMarks));
+    EXPECT_FALSE(rig.enabled(Command::ClearRowMarks));
+    rig.game.toggleRowMark(current); // the row being edited
+    rig.game.toggleRowMark(3);
+    rig.game.toggleRowMark(5);
+    rig.game.toggleRowMark(5);
+    rig.game.toggleRowMark(7);
+    EXPECT_EQ(rig.s().markedRows, 2);
+    EXPECT_EQ(rig.s().rowMark[2], 1);
+    EXPECT_EQ(rig.s().rowMark[4], 0);
+    EXPECT_EQ(rig.s().rowMark[current - 1], 0);
+    EXPECT_TRUE(rig.enabled(Command::ClearRowMarks));
+    EXPECT_TRUE(rig.enabled(Command::RestoreAll));
+    rig.game.clearRowMarks();
+    EXPECT_EQ(rig.s().markedRows, 0);
+    EXPECT_EQ(rig.s().rowMark[2], 0);
+    EXPECT_FALSE(rig.enabled(Command::ClearRowMarks));
+}
+
+TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)
+{
+    struct Case
+    {
+        int positions, pieces;
+        bool correctPosition, eachOnce;
+        int rowsLeft;
+    };
+    const Case cases[] = {
+        {5, 11, true, true, 1},   // level 1
+        {5, 11, false, true, 2},  // level 5
+        {8, 25, false, false, 4}, // level 12, 8 positions with repetition
+        {8, 19, false, true, 2},  // level 9: 13 rows
+        {8, 25, false, true, 2},  // level 10
+        {8, 25, true, false, 2},  // 14, then one less for 8 positions with repetition
+        {7, 25, false, false, 3}, // level 11
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        trainingRig(rig, c.positions, c.pieces, c.correctPosition, c.eachOnce);
+        rig.game.startComputerGame();
+        SCOPED_TRACE(rig.s().level);
+        EXPECT_TRUE(rig.s().inProgress);
+        EXPECT_EQ(16 - rig.s().currentRow, c.rowsLeft);
+        EXPECT_EQ(rig.events.yields, 15 - c.rowsLeft);
+        EXPECT_FALSE(rig.s().trainingAutoPlay);
+        EXPECT_EQ(rig.status.texts[11], "Tréning");
+        EXPECT_TRUE(rig.visible(Command::BlockUnused));
+        for (int k = 1; k <= c.pieces; ++k)
+            EXPECT_TRUE(rig.s().paletteShown[k]) << k;
+        EXPECT_EQ(rig.s().editCount, 0);
+    }
+}
+
+TEST(TrainingDriver, neverMoreThanPMinusTwoHitsOverManySeeds)
+{
+    // Seeded from the game count, printed on failure.
+    for (int seed = 1; seed <= 10000; ++seed) {
+        Rig rig;
+        rig.clock.seconds = seed;
+        const int positions = 5 + seed % 4;
+        const int pieces = seed % 3 == 0 ? 11 : seed % 3 == 1 ? 19 : 25;
+        const bool correct = seed % 5 < 2;
+        trainingRig(rig, positions, pieces, correct, seed % 7 < 4);
+        rig.game.startComputerGame();
+        const GameState& s = rig.s();
+        ASSERT_TRUE(s.inProgress) << "seed " << seed;
+        ASSERT_FALSE(s.solved) << "seed " << seed;
+        std::set<int> revealed;
+        for (int r = 0; r + 1 < s.currentRow; ++r) {
+            int hits = 0;
+            for (int i = 0; i < positions; ++i) {
+                if (s.pegs[r][i] == 1)
+                    ++hits;
+                if (s.rows[r][i] == s.hiddenRow[i])
+                    revealed.insert(i);
+            }
+            ASSERT_LE(hits, positions - 2) << "seed " << seed << " row " << r + 1;
+        }
+        if (correct)
+            ASSERT_LE(static_cast<int>(revealed.size()), positions - 2) << "seed " << seed;
+        ASSERT_GE(16 - s.currentRow, 1);
+        ASSERT_LE(16 - s.currentRow, 4);
+    }
+}
+
+TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
+{
+    Rig rig;
+    trainingRig(rig, 5, 11, true, true);
+    rig.events.onYield = [&] {
+        if (rig.events.yields == 4)
+            rig.game.setClosing();
+    };
+    rig.game.startComputerGame();
+    EXPECT_EQ(rig.s().currentRow, 4);
+    EXPECT_EQ(rig.s().editCount, 0); // no half-made row left behind
+
+    Rig other;
+    trainingRig(other, 5, 11, true, true);
+    other.events.onYield = [&] {
+        if (other.events.yields == 3)
+            other.game.giveUp();
+    };
+    other.game.startComputerGame();
+    EXPECT_FALSE(other.s().inProgress);
+    EXPECT_EQ(other.s().currentRow, 3);
+    EXPECT_EQ(other.s().editCount, 0);
+}
+
+TEST(TrainingDriver, solvedTrainingGameShowsMessageTenAndNoRecord)
+{
+    Rig rig;
+    trainingRig(rig, 5, 11, true, true);
+    rig.game.startComputerGame();
+    std::vector<int> hidden(rig.s().hiddenRow.begin(), rig.s().hiddenRow.begin() + 5);
+    rig.playRow(hidden);
+    EXPECT_TRUE(rig.s().solved);
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{10});
+    EXPECT_TRUE(rig.dialogs.questions.empty());
+}
+
+TEST(SecondPlayer, passwordGuardsGivingUp)
+{
+    Rig rig;
+    rig.game.startUp();
+    rig.game.startSecondPlayerGame();
+    EXPECT_TRUE(rig.visible(Command::ConfirmHiddenRow));
+    EXPECT_FALSE(rig.enabled(Command::ConfirmHiddenRow));
+    EXPECT_FALSE(rig.enabled(Command::NewSecondPlayerGame));
+    EXPECT_TRUE(rig.enabled(Command::NewComputerGame));
+    EXPECT_FALSE(rig.s().resultCovered);
+    for (int p = 1; p <= 7; ++p) {
+        rig.game.doubleClickPalettePiece(p);
+        rig.game.releaseButton();
+    }
+    // Taking a piece back while the hidden row is entered costs nothing.
+    rig.game.doubleClickSlotPiece(7);
+    rig.game.releaseButton();
+    EXPECT_EQ(rig.s().score, 10000);
+    EXPECT_FALSE(rig.enabled(Command::ConfirmHiddenRow));
+    rig.game.doubleClickPalettePiece(9);
+    rig.game.releaseButton();
+    EXPECT_TRUE(rig.enabled(Command::ConfirmHiddenRow));
+    EXPECT_EQ(rig.s().hiddenRow, (Row{1, 2, 3, 4, 5, 6, 9, 0}));
+
+    rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Tajne", "Dobre!"}};
+    EXPECT_TRUE(rig.game.confirmHiddenRow());
+    EXPECT_EQ(rig.s().password, "Tajne");
+    EXPECT_TRUE(rig.s().inProgress);
+    EXPECT_TRUE(rig.s().resultCovered);
+    EXPECT_TRUE(rig.enabled(Command::SaveGame));
+    EXPECT_TRUE(rig.enabled(Command::GiveUp));
+
+    rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"tajne", ""}};
+    EXPECT_FALSE(rig.game.giveUp()); // another letter case is refused
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{19});
+    EXPECT_TRUE(rig.s().inProgress);
+    rig.dialogs.passwordAnswers = {std::nullopt};
+    EXPECT_FALSE(rig.game.giveUp()); // Cancel does nothing
+    EXPECT_TRUE(rig.s().inProgress);
+
+    rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"x", ""}};
+    rig.playRow({1, 2, 3, 4, 5, 6, 9});
+    EXPECT_TRUE(rig.s().solved);
+    EXPECT_EQ(rig.dialogs.passwordModes, (std::vector<int>{0, 1, 1, 2}));
+    EXPECT_EQ(rig.dialogs.shownAuthTexts.back(), "Dobre!");
+}
+
+TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)
+{
+    Rig rig;
+    rig.game.startUp();
+    rig.game.startSecondPlayerGame();
+    for (int p = 1; p <= 7; ++p) {
+        rig.game.doubleClickPalettePiece(p);
+        rig.game.releaseButton();
+    }
+    rig.game.cancelRow(); // empties the hidden row again for the row-1 price
+    EXPECT_EQ(rig.s().hiddenRow, Row{});
+    EXPECT_EQ(rig.s().score, 10000 - 60);
+    for (int p = 1; p <= 7; ++p) {
+        rig.game.doubleClickPalettePiece(p);
+        rig.game.releaseButton();
+    }
+    rig.dialogs.passwordAnswers = {std::nullopt};
+    rig.game.confirmHiddenRow();
+    EXPECT_TRUE(rig.s().password.empty());
+    EXPECT_TRUE(rig.game.giveUp());
+    EXPECT_EQ(rig.dialogs.passwordModes, std::vector<int>{0});
+}
+
+} // namespace
+} // namespace mirvalon
