@@ -1,0 +1,223 @@
+#include "tfrm_heslo.h"
+
+#include "storable_text_validator.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QToolTip>
+
+namespace mirvalon {
+
+namespace {
+constexpr int kClientWidth = 193;
+constexpr int kFrameHeight = 27; // caption and border of the designed outer heights
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+constexpr int kAuthChars = 30;
+constexpr int kPasswordChars = 20;
+} // namespace
+
+Tfrm_Heslo::Tfrm_Heslo(QWidget* parent)
+    : QDialog(parent),
+      m_lblATX(new QLabel(this)),
+      m_edtATX(new QLineEdit(this)),
+      m_lblText01(new QLabel(QStringLiteral("( Tento autorizačný text sa zobrazí"), this)),
+      m_lblText02(new QLabel(QStringLiteral("len po úspešnom ukončení hry! )"), this)),
+      m_lblHSL(new QLabel(this)),
+      m_edtHSL(new QLineEdit(this)),
+      m_btnOk(new QPushButton(QStringLiteral("OK"), this)),
+      m_btnCancel(new QPushButton(QStringLiteral("Storno"), this))
+{
+    setObjectName(QStringLiteral("Tfrm_Heslo"));
+    setWindowTitle(QStringLiteral("  Heslo"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    m_lblATX->setObjectName(QStringLiteral("lblATX"));
+    m_edtATX->setObjectName(QStringLiteral("edtATX"));
+    m_lblText01->setObjectName(QStringLiteral("lblText01"));
+    m_lblText02->setObjectName(QStringLiteral("lblText02"));
+    m_lblHSL->setObjectName(QStringLiteral("lblHSL"));
+    m_edtHSL->setObjectName(QStringLiteral("edtHSL"));
+    m_btnOk->setObjectName(QStringLiteral("btnOk"));
+    m_btnCancel->setObjectName(QStringLiteral("btnCancel"));
+
+    m_lblATX->setText(m_labelATX + ':');
+    m_lblHSL->setText(m_labelHSL + ':');
+    m_edtATX->setMaxLength(kAuthChars);
+    m_edtHSL->setMaxLength(kPasswordChars);
+    m_edtHSL->setEchoMode(QLineEdit::Password);
+    m_edtATX->setToolTip(QStringLiteral("Zadajte max. 30 znakov!"));
+    m_edtHSL->setToolTip(QStringLiteral("Zadajte max. 20 znakov!"));
+    m_btnOk->setDefault(true);
+    m_btnOk->setAutoDefault(true);
+    m_btnCancel->setAutoDefault(false);
+
+    m_lblATX->setGeometry(16, 10, 161, 14);
+    m_edtATX->setGeometry(16, 26, 161, 21);
+    m_lblText01->adjustSize();
+    m_lblText02->adjustSize();
+    centreTextLines();
+    m_btnOk->resize(kButtonWidth, kButtonHeight);
+    m_btnCancel->resize(kButtonWidth, kButtonHeight);
+
+    connect(m_btnOk, &QPushButton::clicked, this, &Tfrm_Heslo::btnOkClick);
+    connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    // Characters a saved game cannot hold are refused as they are typed.
+    for (QLineEdit* field : {m_edtATX, m_edtHSL}) {
+        field->setValidator(new StorableTextValidator(
+            [this](const QString& text) { return !m_filter || m_filter(text); },
+            [this, field] {
+                QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())),
+                                   m_refusedHint, field);
+            },
+            field));
+    }
+    prepare(0);
+}
+
+void Tfrm_Heslo::centreTextLines()
+{
+    m_lblText01->move((kClientWidth - m_lblText01->width()) / 2, 52);
+    m_lblText02->move((kClientWidth - m_lblText02->width()) / 2, 66);
+}
+
+void Tfrm_Heslo::prepare(int mode)
+{
+    m_mode = mode;
+    const bool setUp = mode == 0;
+    const bool ask = mode == 1;
+    const bool show = mode == 2;
+    m_lblATX->setVisible(setUp || show);
+    m_edtATX->setVisible(setUp || show);
+    m_lblText01->setVisible(setUp);
+    m_lblText02->setVisible(setUp);
+    m_lblHSL->setVisible(setUp || ask);
+    m_edtHSL->setVisible(setUp || ask);
+    m_btnCancel->setVisible(!show);
+    m_edtATX->setReadOnly(show);
+    if (setUp)
+        m_edtATX->clear();
+
+    const int labelTop = setUp ? 105 : 21;
+    const int editTop = setUp ? 101 : 17;
+    m_lblHSL->setGeometry(16, labelTop, 40, 14);
+    m_edtHSL->setGeometry(60, editTop, 117, 21);
+    int height = 205;
+    if (setUp) {
+        m_btnOk->move(16, 139);
+        m_btnCancel->move(102, 139);
+    } else if (ask) {
+        m_btnOk->move(16, 55);
+        m_btnCancel->move(102, 55);
+        height = 121;
+    } else {
+        m_btnOk->move(59, 65);
+        height = 131;
+    }
+    setFixedSize(kClientWidth, height - kFrameHeight);
+    // The caption is the mode's label without its colon.
+    setWindowTitle(' ' + (ask ? m_labelHSL : show ? m_labelATX : QString()));
+}
+
+bool Tfrm_Heslo::run(int mode, QString& password, QString& authText, const QWidget* owner)
+{
+    prepare(mode);
+    m_edtHSL->setText(mode == 0 ? QString() : password);
+    if (mode == 1)
+        m_edtHSL->clear();
+    if (mode == 2)
+        m_edtATX->setText(authText);
+    if (owner) {
+        const QRect screen = owner->screen() ? owner->screen()->availableGeometry() : QRect();
+        const QPoint corner = owner->frameGeometry().topLeft();
+        move(qMax(screen.left() + 10, corner.x() + 138), qMax(screen.top() + 10, corner.y() + 126));
+    }
+    const bool ok = exec() == QDialog::Accepted;
+    if (ok && mode == 0) {
+        password = m_edtHSL->text();
+        authText = m_edtATX->text();
+    } else if (ok && mode == 1) {
+        password = m_edtHSL->text();
+    }
+    return ok;
+}
+
+void Tfrm_Heslo::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_mode == 0)
+        m_edtATX->setFocus();
+    else if (m_mode == 1)
+        m_edtHSL->setFocus();
+    else
+        m_btnOk->setFocus();
+}
+
+void Tfrm_Heslo::btnOkClick()
+{
+    if (m_mode == 0) {
+        // Both fields filled, or both empty: a password without its text is refused.
+        const bool auth = !m_edtATX->text().isEmpty();
+        const bool pass = !m_edtHSL->text().isEmpty();
+        if (!auth && pass) {
+            flashEmpty(m_edtATX);
+            return;
+        }
+        if (auth && !pass) {
+            flashEmpty(m_edtHSL);
+            return;
+        }
+    }
+    accept();
+}
+
+void Tfrm_Heslo::flashEmpty(QLineEdit* field)
+{
+    field->setStyleSheet(QStringLiteral("background-color: rgb(128, 128, 128);"));
+    field->setFocus();
+    QTimer::singleShot(100, field, [field] { field->setStyleSheet(QString()); });
+}
+
+void Tfrm_Heslo::setCaptionText(const QString& text)
+{
+    setWindowTitle(QStringLiteral("  ") + text);
+}
+
+void Tfrm_Heslo::setLabelText(int index, const QString& text)
+{
+    switch (index) {
+    case 0:
+        m_labelATX = text;
+        m_lblATX->setText(text + ':');
+        break;
+    case 1:
+        m_lblText01->setText(text);
+        m_lblText01->adjustSize();
+        break;
+    case 2:
+        m_lblText02->setText(text);
+        m_lblText02->adjustSize();
+        break;
+    case 3:
+        m_labelHSL = text;
+        m_lblHSL->setText(text + ':');
+        break;
+    default:
+        return;
+    }
+    centreTextLines();
+}
+
+void Tfrm_Heslo::setHintText(int index, const QString& text)
+{
+    if (index == 0)
+        m_edtATX->setToolTip(text);
+    else if (index == 1)
+        m_edtHSL->setToolTip(text);
+}
+
+} // namespace mirvalon

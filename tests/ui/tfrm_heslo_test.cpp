@@ -1,0 +1,126 @@
+// The password dialog in its three modes.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "ui/tfrm_heslo.h"
+
+namespace mirvalon {
+namespace {
+
+TEST(PasswordDialog, layoutOfEachMode)
+{
+    struct Case
+    {
+        int mode;
+        bool auth, password, cancel;
+        int okLeft, buttonsTop, height, passwordTop;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {0, true, true, true, 16, 139, 205 - 27, 101, " "},
+        {1, false, true, true, 16, 55, 121 - 27, 17, " Heslo"},
+        {2, true, false, false, 59, 65, 131 - 27, -1, " Autorizačný text"},
+    };
+    Tfrm_Heslo dialog;
+    for (const Case& c : cases) {
+        dialog.prepare(c.mode);
+        dialog.show();
+        SCOPED_TRACE(c.mode);
+        EXPECT_EQ(dialog.authField()->isVisible(), c.auth);
+        EXPECT_EQ(dialog.passwordField()->isVisible(), c.password);
+        EXPECT_EQ(dialog.cancelButton()->isVisible(), c.cancel);
+        EXPECT_EQ(dialog.okButton()->pos(), QPoint(c.okLeft, c.buttonsTop));
+        EXPECT_EQ(dialog.height(), c.height);
+        EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(c.caption));
+        if (c.passwordTop >= 0) {
+            EXPECT_EQ(dialog.passwordField()->y(), c.passwordTop);
+        }
+        EXPECT_EQ(dialog.authField()->isReadOnly(), c.mode == 2);
+        dialog.hide();
+    }
+    EXPECT_EQ(dialog.passwordField()->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(dialog.passwordField()->maxLength(), 20);
+    EXPECT_EQ(dialog.authField()->maxLength(), 30);
+}
+
+TEST(PasswordDialog, setUpNeedsBothFieldsOrNeither)
+{
+    struct Case
+    {
+        const char* auth;
+        const char* password;
+        bool closes;
+    };
+    const Case cases[] = {
+        {"", "tajne", false}, {"text", "", false}, {"", "", true}, {"text", "tajne", true}};
+    for (const Case& c : cases) {
+        Tfrm_Heslo dialog;
+        QString password, auth;
+        QTimer::singleShot(0, &dialog, [&] {
+            QTest::keyClicks(dialog.authField(), QString::fromUtf8(c.auth));
+            QTest::keyClicks(dialog.passwordField(), QString::fromUtf8(c.password));
+            QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+            const bool stillOpen = dialog.isVisible();
+            EXPECT_EQ(stillOpen, !c.closes) << c.auth << "/" << c.password;
+            if (stillOpen) {
+                // The empty field takes the focus and flashes grey.
+                QLineEdit* empty = *c.auth ? dialog.passwordField() : dialog.authField();
+                EXPECT_EQ(dialog.focusWidget(), empty);
+                EXPECT_FALSE(empty->styleSheet().isEmpty());
+                dialog.reject();
+            }
+        });
+        const bool ok = dialog.run(0, password, auth, nullptr);
+        EXPECT_EQ(ok, c.closes);
+        if (ok) {
+            EXPECT_EQ(password, QString::fromUtf8(c.password));
+            EXPECT_EQ(auth, QString::fromUtf8(c.auth));
+        }
+    }
+}
+
+TEST(PasswordDialog, askAndShowModes)
+{
+    Tfrm_Heslo dialog;
+    QString password = "old", auth = "Dobrá práca";
+    QTimer::singleShot(0, &dialog, [&] {
+        EXPECT_TRUE(dialog.passwordField()->text().isEmpty()); // asked with an empty field
+        QTest::keyClicks(dialog.passwordField(), "Tajne");
+        QTest::keyClick(dialog.passwordField(), Qt::Key_Return);
+    });
+    EXPECT_TRUE(dialog.run(1, password, auth, nullptr));
+    EXPECT_EQ(password, "Tajne");
+
+    QTimer::singleShot(0, &dialog, [&] {
+        EXPECT_EQ(dialog.authField()->text(), QString::fromUtf8("Dobrá práca"));
+        EXPECT_EQ(dialog.focusWidget(), dialog.okButton());
+        dialog.okButton()->click();
+    });
+    EXPECT_TRUE(dialog.run(2, password, auth, nullptr));
+}
+
+TEST(PasswordDialog, refusesCharactersTheFileCannotHold)
+{
+    Tfrm_Heslo dialog;
+    dialog.setTextFilter([](const QString& t) { return !t.contains(QChar(0x263A)); });
+    dialog.prepare(0);
+    dialog.show();
+    QTest::keyClicks(dialog.passwordField(), "ab");
+    QKeyEvent smiley(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(0x263A)));
+    QApplication::sendEvent(dialog.passwordField(), &smiley);
+    QTest::keyClicks(dialog.passwordField(), "c");
+    EXPECT_EQ(dialog.passwordField()->text(), "abc");
+    const QString twentyOne(21, 'x');
+    dialog.passwordField()->clear();
+    QTest::keyClicks(dialog.passwordField(), twentyOne);
+    EXPECT_EQ(dialog.passwordField()->text(), QString(20, 'x'));
+}
+
+} // namespace
+} // namespace mirvalon
