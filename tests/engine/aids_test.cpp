@@ -176,8 +176,9 @@ TEST(TrainingDriver, neverMoreThanPMinusTwoHitsOverManySeeds)
             }
             ASSERT_LE(hits, positions - 2) << "seed " << seed << " row " << r + 1;
         }
-        if (correct)
+        if (correct) {
             ASSERT_LE(static_cast<int>(revealed.size()), positions - 2) << "seed " << seed;
+        }
         ASSERT_GE(16 - s.currentRow, 1);
         ASSERT_LE(16 - s.currentRow, 4);
     }
