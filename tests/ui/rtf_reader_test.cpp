@@ -1,0 +1,113 @@
+// The reader of the information texts on a table of snippets.
+#include <QFile>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+#include "ui/rtf_reader.h"
+
+namespace mirvalon {
+namespace {
+
+QChar latin1(unsigned char b)
+{
+    return QChar(b);
+}
+
+struct TextRun
+{
+    QString text;
+    bool bold, italic, underline;
+    double points;
+    QColor colour;
+};
+
+std::vector<TextRun> runs(const QTextDocument& doc)
+{
+    std::vector<TextRun> out;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            const QTextCharFormat c = f.charFormat();
+            out.push_back({f.text(), c.fontWeight() == QFont::Bold, c.fontItalic(),
+                           c.fontUnderline(), c.fontPointSize(),
+                           c.hasProperty(QTextFormat::ForegroundBrush) ? c.foreground().color()
+                                                                      : QColor()});
+        }
+    }
+    return out;
+}
+
+TEST(RtfReader, snippets)
+{
+    struct Case
+    {
+        const char* rtf;
+        const char* plain; // paragraphs joined by '|'
+    };
+    const Case cases[] = {
+        {"{\\rtf1 Hello}", "Hello"},
+        {"{\\rtf1 one\\par two}", "one|two"},
+        {"{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\*\\generator Nobody;}Text}", "Text"},
+        {"{\\rtf1 a\\unknownword7 b\\xyz c}", "abc"}, // the blank ends the word
+        {"{\\rtf1 \\'e1\\'9a}", "\xc3\xa1\xc2\x9a"},
+        {"{\\rtf1\\uc1 \\u269?x\\u-3913?}", "\xc4\x8dx\xef\x82\xb7"},
+        {"{\\rtf1 \\{brace\\} and \\\\}", "{brace} and \\"},
+        {"{\\rtf1 line\\line next\\tab x}", "line\xe2\x80\xa8next\tx"},
+        {"{\\rtf1{\\info{\\title Hidden}}Shown}", "Shown"},
+    };
+    for (const Case& c : cases) {
+        QTextDocument doc;
+        ASSERT_TRUE(readRtf(QByteArray(c.rtf), doc, latin1)) << c.rtf;
+        QStringList paragraphs;
+        for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+            paragraphs << b.text();
+        EXPECT_EQ(paragraphs.join('|'), QString::fromUtf8(c.plain)) << c.rtf;
+    }
+    QTextDocument doc;
+    EXPECT_FALSE(readRtf("plain text, not rtf", doc, latin1));
+    EXPECT_FALSE(readRtf(QByteArray(), doc, latin1));
+    // Damaged input never crashes: unbalanced groups, a cut escape, a huge number.
+    EXPECT_TRUE(readRtf("{\\rtf1 }}}}{{{\\'4", doc, latin1));
+    EXPECT_TRUE(readRtf("{\\rtf1 \\fs99999999999999 x\\u99999999999", doc, latin1));
+}
+
+TEST(RtfReader, characterFormatsAndColours)
+{
+    QTextDocument doc;
+    readRtf("{\\rtf1{\\colortbl;\\red128\\green0\\blue0;\\red0\\green0\\blue255;}"
+            "\\fs20 plain {\\b bold}{\\i\\cf2 blue italic}\\ul under\\ulnone  {\\cf1\\fs32 big}}",
+            doc, latin1);
+    const std::vector<TextRun> r = runs(doc);
+    ASSERT_EQ(r.size(), 6u);
+    EXPECT_EQ(r[0].text, "plain ");
+    EXPECT_FALSE(r[0].bold);
+    EXPECT_DOUBLE_EQ(r[0].points, 10.0);
+    EXPECT_EQ(r[1].text, "bold");
+    EXPECT_TRUE(r[1].bold);
+    EXPECT_EQ(r[2].text, "blue italic");
+    EXPECT_TRUE(r[2].italic);
+    EXPECT_EQ(r[2].colour, QColor(0, 0, 255));
+    EXPECT_EQ(r[3].text, "under");
+    EXPECT_TRUE(r[3].underline);
+    EXPECT_FALSE(r[4].underline);
+    EXPECT_EQ(r[5].text, "big");
+    EXPECT_DOUBLE_EQ(r[5].points, 16.0);
+    EXPECT_EQ(r[5].colour, QColor(128, 0, 0));
+}
+
+TEST(RtfReader, deliveredInformationTextsRead)
+{
+    for (const char* name : {"/Mirv_SK.rtf", "/Mirv_EN.rtf"}) {
+        QFile f(QString(MIRVALON_SOURCE_DATA) + name);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+        QTextDocument doc;
+        ASSERT_TRUE(readRtf(f.readAll(), doc, latin1));
+        EXPECT_TRUE(doc.toPlainText().startsWith("Mirvalon")) << name;
+        EXPECT_FALSE(doc.toPlainText().contains('\\')) << name;
+        EXPECT_GT(doc.blockCount(), 20) << name;
+    }
+}
+
+} // namespace
+} // namespace mirvalon
