@@ -1,0 +1,58 @@
+// The best-score panel laid over the board: the 192 numbered games with their records in a
+// list, from which a game is activated, its record game replayed or its record deleted.
+#pragma once
+
+#include <QFrame>
+
+#include "engine/records_table.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTreeWidget;
+
+namespace mirvalon {
+
+class RecordsPanel : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit RecordsPanel(QWidget* parent);
+
+    // Rebuilds the list and selects the row of the current game, roughly in the middle.
+    void showRecords(const RecordsTable& table, int currentGame);
+    // Updates one row in place (after a deletion).
+    void refreshRow(int index, const RecordEntry& entry);
+    int selectedIndex() const;
+    void selectRow(int index);
+
+    QTreeWidget* list() const { return m_liveHSkore; }
+    QLabel* caption() const { return m_lblHSkore; }
+    QMenu* contextMenu() const { return m_pmnSkore; }
+    // The context menu's items, by their names (pm1NajSkore, pm1Aktivovat, pm1Archiv,
+    // pm1Vymazat, pm1VymazatAll, pm1Synchro).
+    QAction* action(const char* name) const;
+
+    void setCaptionText(const QString& text);
+    void setColumnTitle(int column, const QString& text);
+
+signals:
+    void rowChanged(int index);       // selection moved, or right button pressed on the list
+    void activateRequested(int index); // double click or Enter
+    void deleteKeyPressed(int index);
+    void archiveKeyPressed(int index);
+    void deleteAllKeyPressed();
+    void contextMenuRequested(const QPoint& listPos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void fillRow(int index, const RecordEntry& entry);
+
+    QLabel* m_lblHSkore;
+    QTreeWidget* m_liveHSkore;
+    QMenu* m_pmnSkore;
+};
+
+} // namespace mirvalon

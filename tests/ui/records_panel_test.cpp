@@ -1,0 +1,90 @@
+// The best-score list against the records table.
+#include <QAction>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include "ui/records_panel.h"
+
+namespace mirvalon {
+namespace {
+
+RecordsTable handBuiltTable()
+{
+    RecordsTable t = referenceRecords();
+    t[4] = {5, 4, 6, " 0:01:02", 8123, "Anna      ", "625_AknB", true};
+    t[0].number = 77; // the first and last rows are named, whatever is stored
+    return t;
+}
+
+TEST(RecordsPanel, rowsAndColumnsFollowTheTable)
+{
+    RecordsPanel panel(nullptr);
+    const RecordsTable table = handBuiltTable();
+    panel.showRecords(table, 5);
+    QTreeWidget* list = panel.list();
+    ASSERT_EQ(list->topLevelItemCount(), 192);
+    ASSERT_EQ(list->columnCount(), 7);
+    const int widths[7] = {46, 36, 41, 59, 47, 88, 19};
+    for (int c = 0; c < 7; ++c)
+        EXPECT_EQ(list->columnWidth(c), widths[c]);
+    struct Case
+    {
+        int row;
+        QStringList texts;
+    };
+    const Case cases[] = {
+        {0, {"EASY", "1", "4", " 0:00:21", "8779", "Quillbeck ", ""}},
+        {1, {"2", "2", "", "        ", "", "          ", ""}},
+        {4, {"5", "4", "6", " 0:01:02", "8123", "Anna      ", "A"}},
+        {176, {"177", "11", "", "        ", "", "          ", ""}},
+        {191, {"GOLD", "13", "14", " 0:38:54", "4950", "Quillbeck ", ""}},
+    };
+    for (const Case& c : cases)
+        for (int col = 0; col < 7; ++col)
+            EXPECT_EQ(list->topLevelItem(c.row)->text(col), c.texts[col])
+                << "row " << c.row << " column " << col;
+    EXPECT_EQ(panel.selectedIndex(), 4);
+    EXPECT_EQ(list->topLevelItem(0)->textAlignment(5) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    EXPECT_EQ(list->topLevelItem(0)->textAlignment(1) & Qt::AlignHorizontal_Mask,
+              Qt::AlignHCenter);
+
+    RecordEntry cleared = table[4];
+    clearRecord(cleared);
+    panel.refreshRow(4, cleared);
+    EXPECT_EQ(list->topLevelItem(4)->text(4), "");
+    EXPECT_EQ(list->topLevelItem(4)->text(6), "");
+    EXPECT_EQ(list->topLevelItem(4)->text(1), "4");
+}
+
+TEST(RecordsPanel, keysOfTheList)
+{
+    RecordsPanel panel(nullptr);
+    panel.show();
+    panel.showRecords(handBuiltTable(), 192);
+    EXPECT_EQ(panel.selectedIndex(), 191);
+    EXPECT_EQ(panel.list()->verticalScrollBar()->value(),
+              panel.list()->verticalScrollBar()->maximum()); // the list ends at GOLD
+    QSignalSpy activate(&panel, &RecordsPanel::activateRequested);
+    QSignalSpy del(&panel, &RecordsPanel::deleteKeyPressed);
+    QSignalSpy archive(&panel, &RecordsPanel::archiveKeyPressed);
+    QSignalSpy all(&panel, &RecordsPanel::deleteAllKeyPressed);
+    QTest::keyClick(panel.list(), Qt::Key_Return);
+    QTest::keyClick(panel.list(), Qt::Key_Delete);
+    QTest::keyClick(panel.list(), Qt::Key_A);
+    QTest::keyClick(panel.list(), Qt::Key_A, Qt::ShiftModifier);
+    QTest::keyClick(panel.list(), Qt::Key_Delete, Qt::ControlModifier);
+    QTest::keyClick(panel.list(), Qt::Key_Delete, Qt::AltModifier);
+    EXPECT_EQ(activate.count(), 1);
+    EXPECT_EQ(del.count(), 1);
+    EXPECT_EQ(archive.count(), 2);
+    EXPECT_EQ(all.count(), 1);
+    EXPECT_EQ(activate.at(0).at(0).toInt(), 191);
+    EXPECT_FALSE(panel.action("pm1Archiv")->isEnabled());
+    EXPECT_FALSE(panel.action("pm1Synchro")->isEnabled());
+}
+
+} // namespace
+} // namespace mirvalon
