@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "archived_game.h"
 #include "commands.h"
 #include "game_settings.h"
 #include "game_state.h"
@@ -94,6 +95,11 @@ public:
 
     // Random numbered game; the records table supplies the variant of the drawn number.
     bool pickRandomGame();
+
+    // Lays an archived record game out on the board, finished and revealed.
+    void showArchivedGame(const ArchivedGame& game);
+    // Makes numbered game `number` the current variant and leaves the board idle for it.
+    void activateNumberedGame(int number);
 
     // Status bar.
     void refreshStatusBar();

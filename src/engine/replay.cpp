@@ -1,0 +1,90 @@
+// Numbered games chosen from the records list, and archived record games laid out on the
+// board so that the player can study how a record was reached.
+#include "game.h"
+
+namespace mirvalon {
+
+void Game::activateNumberedGame(int number)
+{
+    Publisher publisher(*this);
+    if (number < 1 || number > kGameCount)
+        return;
+    m_commands.disable(Command::Archive);
+    applyVariantKey(m_settings, m_ports.records.entry(number - 1).key);
+    m_state.loadedFromFile = false;
+    rulesChanged();
+}
+
+void Game::showArchivedGame(const ArchivedGame& a)
+{
+    Publisher publisher(*this);
+    if (a.number < 1 || a.number > kGameCount || a.rows < 0 || a.rows > kRows)
+        return;
+    GameState& s = m_state;
+    m_commands.disable(Command::Archive);
+    m_commands.hide(Command::BlockUnused);
+    m_commands.disable(Command::RestoreAll);
+    applyVariantKey(m_settings, m_ports.records.entry(a.number - 1).key);
+    m_state.loadedFromFile = false;
+    followGameForm(m_settings);
+    resetToIdle();
+    s.replayBuilding = true;
+    s.showingArchived = true;
+
+    // The look of the pieces follows from the stored faces.
+    const auto colourFace = [](int f) { return f == kColourFace || f == -kColourFace; };
+    m_settings.pieceColours = colourFace(a.faces[1]) ? 1 : colourFace(a.faces[2]) ? 2 : 0;
+    m_settings.environment = a.environment;
+    m_settings.jokes = a.jokes;
+    m_ports.board.showEnvironment(a.environment);
+    for (int k = 1; k <= kMaxPieces; ++k) {
+        int face = a.faces[k];
+        if (face < 0) {
+            face = -face;
+            if (k <= m_settings.pieceCount) {
+                s.blocked[k] = true;
+                ++s.blockedCount;
+            }
+        }
+        s.faces[k] = face;
+    }
+    m_ports.board.applyPieceLook();
+    setPaletteShownForCount(false);
+
+    s.hiddenRow = a.hiddenRow;
+    for (int i = 0; i < m_settings.positions; ++i) {
+        s.revealedHits[i] = true;
+        m_ports.board.revealHiddenPiece(i + 1);
+    }
+    for (int r = 1; r <= a.rows; ++r) {
+        s.rows[r - 1] = a.guessRows[r - 1];
+        s.pegs[r - 1] = a.pegs[r - 1];
+        int hits = 0;
+        int misses = 0;
+        for (int k = 0; k < kMaxPositions; ++k) {
+            hits += s.pegs[r - 1][k] == 1;
+            misses += s.pegs[r - 1][k] == -1;
+        }
+        s.rowKind[r - 1] = 0;
+        s.rowMark[r - 1] = 0;
+        m_ports.board.drawConfirmedRow(r, hits, misses);
+    }
+    s.currentRow = a.rows > 0 ? a.rows : 1;
+    m_ports.board.refreshRowLabels();
+    m_ports.board.refreshPieces();
+
+    m_ports.status.setPanelText(9, a.time);
+    m_ports.status.setPanelText(11, std::to_string(a.points));
+    m_ports.status.setPanelText(13, std::to_string(a.previousRecord));
+    if (m_settings.blocking) {
+        m_commands.show(Command::UnblockAll);
+        m_commands.disable(Command::UnblockAll);
+    }
+    if (m_settings.correctPosition)
+        m_commands.show(Command::EnterHits);
+    if (m_settings.gameType == Training)
+        m_settings.gameType = Classic;
+    s.replayBuilding = false;
+}
+
+} // namespace mirvalon

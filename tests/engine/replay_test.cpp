@@ -1,0 +1,109 @@
+// Archived record games laid out on the board, and numbered games activated from the list.
+#include <gtest/gtest.h>
+
+#include "support/fake_ports.h"
+
+namespace mirvalon {
+namespace {
+
+ArchivedGame recordGame192()
+{
+    ArchivedGame a;
+    a.number = 192;
+    a.level = 13;
+    a.rows = 14;
+    a.time = " 0:38:54";
+    a.points = 4950;
+    a.holder = "Quillbeck ";
+    a.key = "825_aKNb";
+    a.environment = 3;
+    for (int k = 1; k <= 25; ++k)
+        a.faces[k] = 100 + k;
+    a.faces[6] = -106; // piece 6 was blocked when the game was stored
+    a.hiddenRow = {1, 2, 3, 4, 5, 6, 7, 8};
+    for (int r = 0; r < 14; ++r) {
+        a.guessRows[r] = {9, 9, 9, 9, 9, 9, 9, 9};
+        a.pegs[r] = {};
+    }
+    a.guessRows[13] = a.hiddenRow;
+    a.pegs[13] = {1, 1, 1, 1, 1, 1, 1, 1};
+    a.pegs[2] = {1, -1, -1, 0, 0, 0, 0, 0};
+    a.previousRecord = 3000;
+    return a;
+}
+
+TEST(Replay, layOutTheWholeRecordGameAtOnce)
+{
+    test::Rig rig;
+    rig.game.settings().gameType = Training;
+    rig.game.startUp();
+    rig.game.showArchivedGame(recordGame192());
+    const GameState& s = rig.s();
+    const GameSettings& set = rig.game.settings();
+    EXPECT_EQ(set.positions, 8);
+    EXPECT_EQ(set.pieceCount, 25);
+    EXPECT_FALSE(set.eachPieceOnce);
+    EXPECT_EQ(set.pieceColours, 0); // numbered faces
+    EXPECT_EQ(set.gameType, Classic);
+    EXPECT_EQ(rig.board.environment, 3);
+    ASSERT_EQ(rig.board.drawnRows.size(), 14u);
+    EXPECT_EQ(rig.board.drawnRows[2], (test::FakeBoard::DrawnRow{3, 1, 2}));
+    EXPECT_EQ(rig.board.drawnRows[13], (test::FakeBoard::DrawnRow{14, 8, 0}));
+    EXPECT_EQ(rig.board.revealed.size(), 8u);
+    EXPECT_EQ(s.rows[13], s.hiddenRow);
+    EXPECT_EQ(s.faces[6], 106);
+    EXPECT_TRUE(s.blocked[6]);
+    EXPECT_EQ(s.blockedCount, 1);
+    EXPECT_FALSE(s.paletteShown[1]); // the palette is hidden during a replay
+    EXPECT_FALSE(s.inProgress);
+    EXPECT_TRUE(s.showingArchived);
+    EXPECT_EQ(rig.status.texts[9], " 0:38:54");
+    EXPECT_EQ(rig.status.texts[11], "4950");
+    EXPECT_EQ(rig.status.texts[13], "3000");
+    EXPECT_FALSE(rig.enabled(Command::Archive));
+    EXPECT_TRUE(rig.enabled(Command::NewComputerGame));
+
+    // The next game clears the replay away.
+    rig.game.startComputerGame();
+    EXPECT_FALSE(rig.s().showingArchived);
+    EXPECT_TRUE(rig.board.drawnRows.empty());
+    EXPECT_TRUE(rig.s().paletteShown[1]);
+}
+
+TEST(Replay, colourSchemeFollowsTheFaces)
+{
+    struct Case
+    {
+        int face1, face2, scheme;
+    };
+    for (const Case& c : {Case{1000, 1000, 1}, Case{-1000, 7, 1}, Case{1, 1000, 2},
+                          Case{1, -1000, 2}, Case{5, 9, 0}}) {
+        test::Rig rig;
+        rig.game.startUp();
+        ArchivedGame a = recordGame192();
+        a.faces[1] = c.face1;
+        a.faces[2] = c.face2;
+        rig.game.showArchivedGame(a);
+        EXPECT_EQ(rig.game.settings().pieceColours, c.scheme) << c.face1 << " " << c.face2;
+    }
+}
+
+TEST(Replay, activatingANumberedGameSetsItsVariant)
+{
+    test::Rig rig;
+    rig.game.startUp();
+    rig.game.activateNumberedGame(2);
+    EXPECT_EQ(rig.s().gameNumber, 2);
+    EXPECT_EQ(rig.status.texts[1], "2");
+    EXPECT_EQ(rig.game.settings().positions, 5);
+    EXPECT_EQ(rig.game.settings().pieceCount, 19);
+    EXPECT_EQ(rig.game.settings().gameForm, 1);
+    rig.game.activateNumberedGame(1);
+    EXPECT_EQ(rig.status.texts[1], "EASY");
+    EXPECT_EQ(rig.game.settings().gameForm, 0);
+    rig.game.activateNumberedGame(193); // no such game: nothing changes
+    EXPECT_EQ(rig.s().gameNumber, 1);
+}
+
+} // namespace
+} // namespace mirvalon
