@@ -1,9 +1,9 @@
 // A record game as the archive keeps it: enough to lay the finished game out on the board.
+// Its number, rows, time and points are those of its record, which it must match.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 #include "game_state.h"
 
@@ -11,21 +11,21 @@ namespace mirvalon {
 
 struct ArchivedGame
 {
-    int number = 0;
-    int level = 0;
-    int rows = 0;          // rows the record game used
-    std::string time;      // as the records table shows it, e.g. " 0:03:01"
-    int points = 0;
-    std::string holder;
-    std::string key;
-    int environment = -1;
+    int32_t environment = -1;
     bool jokes = false;
-    // Faces of pieces 1..25 (index 0 unused); negative: the piece was blocked.
-    std::array<int32_t, kMaxPieces + 1> faces{};
+    std::array<int32_t, kMaxPieces + 1> faces{}; // index = piece number; negative: blocked
     Row hiddenRow{};
-    std::array<Row, kRows> guessRows{};
+    std::array<Row, kRows> rows{};
     std::array<Row, kRows> pegs{};
-    int previousRecord = 0; // the record this game beat
+    int32_t previousRecord = 0; // the record this game beat
+
+    // The colour scheme the faces were drawn in: 1 colours, 2 mix, 0 numbers.
+    int32_t pieceColours() const
+    {
+        const auto colour = [](int32_t f) { return f == kColourFace || f == -kColourFace; };
+        return colour(faces[1]) ? 1 : colour(faces[2]) ? 2 : 0;
+    }
+    bool operator==(const ArchivedGame&) const = default;
 };
 
 } // namespace mirvalon

@@ -96,8 +96,9 @@ public:
     // Random numbered game; the records table supplies the variant of the drawn number.
     bool pickRandomGame();
 
-    // Lays an archived record game out on the board, finished and revealed.
-    void showArchivedGame(const ArchivedGame& game);
+    // Lays the archived record game of numbered game `number` out on the board, finished
+    // and revealed; its record supplies the rows, time and points.
+    void showArchivedGame(const ArchivedGame& game, int number);
     // Makes numbered game `number` the current variant and leaves the board idle for it.
     void activateNumberedGame(int number);
 

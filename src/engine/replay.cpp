@@ -15,16 +15,18 @@ void Game::activateNumberedGame(int number)
     rulesChanged();
 }
 
-void Game::showArchivedGame(const ArchivedGame& a)
+void Game::showArchivedGame(const ArchivedGame& a, int number)
 {
     Publisher publisher(*this);
-    if (a.number < 1 || a.number > kGameCount || a.rows < 0 || a.rows > kRows)
+    if (number < 1 || number > kGameCount)
         return;
+    const RecordEntry& record = m_ports.records.entry(number - 1);
+    const int rows = record.rows <= kRows ? record.rows : kRows;
     GameState& s = m_state;
     m_commands.disable(Command::Archive);
     m_commands.hide(Command::BlockUnused);
     m_commands.disable(Command::RestoreAll);
-    applyVariantKey(m_settings, m_ports.records.entry(a.number - 1).key);
+    applyVariantKey(m_settings, record.key);
     m_state.loadedFromFile = false;
     followGameForm(m_settings);
     resetToIdle();
@@ -32,8 +34,7 @@ void Game::showArchivedGame(const ArchivedGame& a)
     s.showingArchived = true;
 
     // The look of the pieces follows from the stored faces.
-    const auto colourFace = [](int f) { return f == kColourFace || f == -kColourFace; };
-    m_settings.pieceColours = colourFace(a.faces[1]) ? 1 : colourFace(a.faces[2]) ? 2 : 0;
+    m_settings.pieceColours = a.pieceColours();
     m_settings.environment = a.environment;
     m_settings.jokes = a.jokes;
     m_ports.board.showEnvironment(a.environment);
@@ -56,8 +57,8 @@ void Game::showArchivedGame(const ArchivedGame& a)
         s.revealedHits[i] = true;
         m_ports.board.revealHiddenPiece(i + 1);
     }
-    for (int r = 1; r <= a.rows; ++r) {
-        s.rows[r - 1] = a.guessRows[r - 1];
+    for (int r = 1; r <= rows; ++r) {
+        s.rows[r - 1] = a.rows[r - 1];
         s.pegs[r - 1] = a.pegs[r - 1];
         int hits = 0;
         int misses = 0;
@@ -69,12 +70,12 @@ void Game::showArchivedGame(const ArchivedGame& a)
         s.rowMark[r - 1] = 0;
         m_ports.board.drawConfirmedRow(r, hits, misses);
     }
-    s.currentRow = a.rows > 0 ? a.rows : 1;
+    s.currentRow = rows > 0 ? rows : 1;
     m_ports.board.refreshRowLabels();
     m_ports.board.refreshPieces();
 
-    m_ports.status.setPanelText(9, a.time);
-    m_ports.status.setPanelText(11, std::to_string(a.points));
+    m_ports.status.setPanelText(9, record.time);
+    m_ports.status.setPanelText(11, std::to_string(record.points));
     m_ports.status.setPanelText(13, std::to_string(a.previousRecord));
     if (m_settings.blocking) {
         m_commands.show(Command::UnblockAll);

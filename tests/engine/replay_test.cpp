@@ -6,26 +6,20 @@
 namespace mirvalon {
 namespace {
 
+// The record game of the reference record of game 192: 14 rows, 4950 points.
 ArchivedGame recordGame192()
 {
     ArchivedGame a;
-    a.number = 192;
-    a.level = 13;
-    a.rows = 14;
-    a.time = " 0:38:54";
-    a.points = 4950;
-    a.holder = "Quillbeck ";
-    a.key = "825_aKNb";
     a.environment = 3;
     for (int k = 1; k <= 25; ++k)
         a.faces[k] = 100 + k;
     a.faces[6] = -106; // piece 6 was blocked when the game was stored
     a.hiddenRow = {1, 2, 3, 4, 5, 6, 7, 8};
     for (int r = 0; r < 14; ++r) {
-        a.guessRows[r] = {9, 9, 9, 9, 9, 9, 9, 9};
+        a.rows[r] = {9, 9, 9, 9, 9, 9, 9, 9};
         a.pegs[r] = {};
     }
-    a.guessRows[13] = a.hiddenRow;
+    a.rows[13] = a.hiddenRow;
     a.pegs[13] = {1, 1, 1, 1, 1, 1, 1, 1};
     a.pegs[2] = {1, -1, -1, 0, 0, 0, 0, 0};
     a.previousRecord = 3000;
@@ -37,7 +31,7 @@ TEST(Replay, layOutTheWholeRecordGameAtOnce)
     test::Rig rig;
     rig.game.settings().gameType = Training;
     rig.game.startUp();
-    rig.game.showArchivedGame(recordGame192());
+    rig.game.showArchivedGame(recordGame192(), 192);
     const GameState& s = rig.s();
     const GameSettings& set = rig.game.settings();
     EXPECT_EQ(set.positions, 8);
@@ -83,7 +77,7 @@ TEST(Replay, colourSchemeFollowsTheFaces)
         ArchivedGame a = recordGame192();
         a.faces[1] = c.face1;
         a.faces[2] = c.face2;
-        rig.game.showArchivedGame(a);
+        rig.game.showArchivedGame(a, 192);
         EXPECT_EQ(rig.game.settings().pieceColours, c.scheme) << c.face1 << " " << c.face2;
     }
 }
