@@ -14,7 +14,7 @@ constexpr int kTimeChars = 8;
 constexpr int kHolderChars = 10;
 constexpr int kKeyChars = 8;
 
-// Texts are CP1250 bytes, exactly as stored in the records file.
+// Texts are UTF-8; the records file and the archive hold them as CP1250 bytes.
 struct RecordEntry
 {
     uint16_t number = 0;
