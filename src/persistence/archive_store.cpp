@@ -55,8 +55,8 @@ SlotMatch matchArchiveSlot(std::string_view archive, int index, const RecordEntr
         return SlotMatch::Differs;
     if (stored.rows > 15)
         return SlotMatch::OutOfBounds;
-    if (stored.rows != entry.rows || firstCharacters(stored.time, kTimeChars) !=
-                                          firstCharacters(entry.time, kTimeChars))
+    if (stored.rows != entry.rows ||
+        firstCharacters(stored.time, kTimeChars) != firstCharacters(entry.time, kTimeChars))
         return SlotMatch::Differs;
     if (stored.points > 9999)
         return SlotMatch::OutOfBounds;
@@ -110,8 +110,7 @@ void encodeArchivedGame(const ArchivedGame& g, std::string& archive, int index)
     putLE16(archive, at + kPreviousAt, g.previousRecord);
 }
 
-ArchivedGame archivedGameOf(const GameState& s, const GameSettings& settings,
-                            bool blockingAidShown)
+ArchivedGame archivedGameOf(const GameState& s, const GameSettings& settings, bool blockingAidShown)
 {
     ArchivedGame g;
     g.environment = settings.environment;

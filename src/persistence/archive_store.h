@@ -49,7 +49,13 @@ struct ArchivedGame
 };
 
 // How a slot stands against its record.
-enum class SlotMatch { Match, Empty, Differs, OutOfBounds };
+enum class SlotMatch
+{
+    Match,
+    Empty,
+    Differs,
+    OutOfBounds
+};
 
 SlotMatch matchArchiveSlot(std::string_view archive, int index, const RecordEntry& entry);
 ArchivedGame decodeArchivedGame(std::string_view archive, int index);
@@ -64,7 +70,7 @@ void applyArchivedGame(const ArchivedGame& game, GameState& state, GameSettings&
 
 class ArchiveStore
 {
-public:
+  public:
     ArchiveStore(FileSystem& fs, Dialogs& dialogs, std::string dataFolder,
                  std::string programFolder);
 
@@ -74,15 +80,15 @@ public:
     // After a record of game state.gameNumber was written into `table`: writes its slot and
     // marks the entry archived. Message 3 and false when the archive cannot be written; the
     // old file stays whole.
-    bool writeArchiveSlot(RecordsTable& table, const GameState& state,
-                          const GameSettings& settings, bool blockingAidShown);
+    bool writeArchiveSlot(RecordsTable& table, const GameState& state, const GameSettings& settings,
+                          bool blockingAidShown);
     // Reads slot `index` back for replay. Message 5 when the archive is missing, 4 when it is
     // damaged or the slot does not match entry `index`.
     std::optional<ArchivedGame> loadArchiveSlot(int index, const RecordsTable& table);
 
     std::string path() const;
 
-private:
+  private:
     FileSystem& m_fs;
     Dialogs& m_dialogs;
     std::string m_dataFolder;

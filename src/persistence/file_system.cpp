@@ -20,7 +20,9 @@ ReadResult PosixFileSystem::readFile(const std::string& path, std::size_t limit,
         result.status = missing ? ReadStatus::Missing : ReadStatus::Unreadable;
         return result;
     }
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         result.status = noFollow ? ReadStatus::Missing : ReadStatus::Unreadable;
@@ -52,7 +54,9 @@ ReadResult PosixFileSystem::readFile(const std::string& path, std::size_t limit,
 
 PathKind PosixFileSystem::kind(const std::string& path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::lstat(path.c_str(), &st) != 0)
         return PathKind::None;
     if (S_ISREG(st.st_mode))
@@ -64,7 +68,9 @@ PathKind PosixFileSystem::kind(const std::string& path)
 
 bool PosixFileSystem::isDirectory(const std::string& path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
@@ -78,7 +84,9 @@ bool PosixFileSystem::createDirectory(const std::string& path, unsigned mode)
 
 bool PosixFileSystem::mayReplace(const std::string& path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::lstat(path.c_str(), &st) != 0)
         return errno == ENOENT;
     // A file without any write permission is marked read-only by its owner; honour the mark
@@ -88,8 +96,7 @@ bool PosixFileSystem::mayReplace(const std::string& path)
     return ::access(path.c_str(), W_OK) == 0;
 }
 
-int PosixFileSystem::createTemp(const std::string& directory, std::string& tempPath,
-                                unsigned mode)
+int PosixFileSystem::createTemp(const std::string& directory, std::string& tempPath, unsigned mode)
 {
     std::string pattern = directory + "/.mirvalon-write-XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());

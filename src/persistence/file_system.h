@@ -8,7 +8,13 @@
 
 namespace mirvalon {
 
-enum class ReadStatus { Ok, Missing, Unreadable, TooLarge };
+enum class ReadStatus
+{
+    Ok,
+    Missing,
+    Unreadable,
+    TooLarge
+};
 
 struct ReadResult
 {
@@ -16,24 +22,29 @@ struct ReadResult
     std::string bytes;
 };
 
-enum class PathKind { None, File, Directory, Other }; // a symbolic link counts as Other
+enum class PathKind
+{
+    None,
+    File,
+    Directory,
+    Other
+}; // a symbolic link counts as Other
 
 class FileSystem
 {
-public:
+  public:
     virtual ~FileSystem() = default;
     // The whole file, at most `limit` bytes (TooLarge beyond). Anything but a regular file is
     // Unreadable; with `noFollow` a symbolic link, or anything but a regular file, is Missing.
     virtual ReadResult readFile(const std::string& path, std::size_t limit, bool noFollow) = 0;
-    virtual PathKind kind(const std::string& path) = 0; // does not follow a last link
+    virtual PathKind kind(const std::string& path) = 0;    // does not follow a last link
     virtual bool isDirectory(const std::string& path) = 0; // follows links
     virtual bool createDirectory(const std::string& path, unsigned mode) = 0;
     // False for an existing file the user marked read-only.
     virtual bool mayReplace(const std::string& path) = 0;
 
     // The steps of a safe write. A handle below 0 means the temporary file was not created.
-    virtual int createTemp(const std::string& directory, std::string& tempPath,
-                           unsigned mode) = 0;
+    virtual int createTemp(const std::string& directory, std::string& tempPath, unsigned mode) = 0;
     virtual bool writeAll(int handle, std::string_view bytes) = 0;
     virtual bool syncFile(int handle) = 0;
     virtual bool closeFile(int handle) = 0;
@@ -45,7 +56,7 @@ public:
 // The real file system of this computer.
 class PosixFileSystem : public FileSystem
 {
-public:
+  public:
     ReadResult readFile(const std::string& path, std::size_t limit, bool noFollow) override;
     PathKind kind(const std::string& path) override;
     bool isDirectory(const std::string& path) override;

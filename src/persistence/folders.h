@@ -18,8 +18,7 @@ constexpr const char* kGamesFolder = "Data";
 constexpr std::array<const char*, 4> kSampleGames = {
     "first_game.mvg", "prva_hra.mvg", "majstrovstva_slovenska.mvg", "majstrovstva_sveta.mvg"};
 // Copied in this order into a new data or shared folder.
-constexpr std::array<const char*, 3> kSeedFiles = {"Mirvalon.lar", "Mirvalon.ldt",
-                                                   "Mirvalon.lcf"};
+constexpr std::array<const char*, 3> kSeedFiles = {"Mirvalon.lar", "Mirvalon.ldt", "Mirvalon.lcf"};
 
 // The folder of the running program when it holds the language files (the build tree), else
 // ../share/mirvalon beside it (an installed game).
@@ -29,7 +28,7 @@ std::string userDataBase(const char* xdgDataHome, const char* home);
 
 class Folders
 {
-public:
+  public:
     // `userBase` and `sharedBase` are the bases the vendor and game folders go under; an
     // empty base cannot be prepared.
     Folders(FileSystem& fs, std::string programFolder, std::string userBase,
@@ -48,7 +47,7 @@ public:
     const std::string& sharedFolder() const { return m_shared; }
     bool sharedFolderReady() const { return m_sharedReady; }
 
-private:
+  private:
     bool ensureDirectory(const std::string& path, bool shared);
 
     FileSystem& m_fs;

@@ -10,8 +10,7 @@ namespace {
 constexpr std::size_t kLanguageFileLimit = 1024 * 1024;
 
 const char* const kOpenError[3] = {"Nepodarilo sa otvoriť súbor - ",
-                                   "Nepodařilo se otevřít soubor - ",
-                                   "Could not open the file - "};
+                                   "Nepodařilo se otevřít soubor - ", "Could not open the file - "};
 const char* const kReadError[3] = {"Nastala chyba pri čítaní zo súboru - ",
                                    "Nastala chyba při čtení ze souboru - ",
                                    "Error while reading the file - "};
@@ -92,8 +91,7 @@ std::string languageFileName(int language)
 }
 
 LanguageLoader::LanguageLoader(FileSystem& fs, std::string programFolder, GameSettings& settings,
-                               TextTable& texts, LanguageTargets& targets,
-                               PlainMessages& messages)
+                               TextTable& texts, LanguageTargets& targets, PlainMessages& messages)
     : m_fs(fs), m_programFolder(std::move(programFolder)), m_settings(settings), m_texts(texts),
       m_targets(targets), m_messages(messages)
 {
@@ -194,8 +192,8 @@ void LanguageLoader::applyEntry(const LanguageEntry& e)
         } else if (kind == 6 && group == 1 && c3 == 1) {
             m_targets.setDialogText(kind, group, c3, -1, text, extra);
         } else if (kind == 11 && group == 1 && between(c3, 0, 3)) {
-            m_targets.setDialogText(kind, group, c3, -1,
-                                    c3 == 0 || c3 == 3 ? text + ":" : text, extra);
+            m_targets.setDialogText(kind, group, c3, -1, c3 == 0 || c3 == 3 ? text + ":" : text,
+                                    extra);
         } else if (kind == 11 && group == 2 && between(c3, 0, 1)) {
             m_targets.setDialogText(kind, group, c3, -1, text, extra);
         } else if (kind == 12 && group == 1 && between(c3, 0, 5)) {

@@ -19,8 +19,8 @@
 namespace mirvalon {
 
 constexpr int kRecordSlotSize = 34;
-constexpr int kRecordTextOffset = 6;  // time .. holder: the part a new record rewrites
-constexpr int kRecordPatchSize = 26;  // number .. holder; the stored key is left alone
+constexpr int kRecordTextOffset = 6; // time .. holder: the part a new record rewrites
+constexpr int kRecordPatchSize = 26; // number .. holder; the stored key is left alone
 
 // Fixed for every build: files written by one read in any other. The holder's amount turns
 // only byte 0x98, which the code page leaves unused, into a zero byte, so no name a player can
@@ -33,8 +33,7 @@ constexpr uint8_t kKeyShift = 0x3A;
 // character the code page cannot hold (nothing is written then).
 bool encodeShiftedText(std::string_view text, int width, uint8_t shift, std::string& buf,
                        std::size_t offset);
-std::string decodeShiftedText(std::string_view buf, std::size_t offset, int width,
-                              uint8_t shift);
+std::string decodeShiftedText(std::string_view buf, std::size_t offset, int width, uint8_t shift);
 
 // Writes the first `length` bytes of the slot (26 for a new record, 34 for all of it).
 bool encodeRecordSlot(const RecordEntry& entry, std::string& buf, std::size_t offset,

@@ -14,8 +14,7 @@ std::string folderOf(const std::string& path)
 
 } // namespace
 
-bool writeFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes,
-                     unsigned mode)
+bool writeFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes, unsigned mode)
 {
     const std::string folder = folderOf(path);
     std::string temp;

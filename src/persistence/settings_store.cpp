@@ -15,14 +15,22 @@ constexpr int kSlotWords = 7;
 
 // The 17 flags of words 8..24, in file order.
 bool GameSettings::*const kFlags[] = {
-    &GameSettings::artificialIntelligence, &GameSettings::eachPieceOnce,
-    &GameSettings::correctPosition,        &GameSettings::blocking,
-    &GameSettings::showHints,              &GameSettings::rowMarking,
-    &GameSettings::showInfo,               &GameSettings::showTime,
-    &GameSettings::showScore,              &GameSettings::autoSave,
-    &GameSettings::reservedFlag,           &GameSettings::jokes,
-    &GameSettings::randomArrangement,      &GameSettings::showTotalTime,
-    &GameSettings::exitWarning,            &GameSettings::syncAtStart,
+    &GameSettings::artificialIntelligence,
+    &GameSettings::eachPieceOnce,
+    &GameSettings::correctPosition,
+    &GameSettings::blocking,
+    &GameSettings::showHints,
+    &GameSettings::rowMarking,
+    &GameSettings::showInfo,
+    &GameSettings::showTime,
+    &GameSettings::showScore,
+    &GameSettings::autoSave,
+    &GameSettings::reservedFlag,
+    &GameSettings::jokes,
+    &GameSettings::randomArrangement,
+    &GameSettings::showTotalTime,
+    &GameSettings::exitWarning,
+    &GameSettings::syncAtStart,
     &GameSettings::syncNewRecords,
 };
 
@@ -36,8 +44,10 @@ bool oneOf(int32_t v, std::initializer_list<int32_t> allowed)
 
 class WordReader
 {
-public:
-    explicit WordReader(std::string_view bytes, std::vector<int>& bad) : m_bytes(bytes), m_bad(bad) {}
+  public:
+    explicit WordReader(std::string_view bytes, std::vector<int>& bad) : m_bytes(bytes), m_bad(bad)
+    {
+    }
     int32_t word(int number) const { return getLE32(m_bytes, 4 * (number - 1)); }
     int32_t checked(int number, std::initializer_list<int32_t> allowed)
     {
@@ -48,7 +58,7 @@ public:
     }
     bool flag(int number) { return checked(number, {0, 1}) == 1; }
 
-private:
+  private:
     std::string_view m_bytes;
     std::vector<int>& m_bad;
 };

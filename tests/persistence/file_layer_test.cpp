@@ -97,10 +97,10 @@ TEST(FileRead, tellsMissingFromUnreadable)
         ReadStatus expected;
     };
     const Case cases[] = {
-        {"file", 5, false, ReadStatus::Ok},          {"file", 4, false, ReadStatus::TooLarge},
-        {"none", 5, false, ReadStatus::Missing},     {"folder", 5, false, ReadStatus::Unreadable},
-        {"folder", 5, true, ReadStatus::Missing},    {"link", 5, false, ReadStatus::Ok},
-        {"link", 5, true, ReadStatus::Missing},      {"none/x", 5, false, ReadStatus::Missing},
+        {"file", 5, false, ReadStatus::Ok},       {"file", 4, false, ReadStatus::TooLarge},
+        {"none", 5, false, ReadStatus::Missing},  {"folder", 5, false, ReadStatus::Unreadable},
+        {"folder", 5, true, ReadStatus::Missing}, {"link", 5, false, ReadStatus::Ok},
+        {"link", 5, true, ReadStatus::Missing},   {"none/x", 5, false, ReadStatus::Missing},
     };
     for (const Case& c : cases)
         EXPECT_EQ(fs.readFile(dir.file(c.name), c.limit, c.noFollow).status, c.expected)

@@ -42,7 +42,9 @@ TEST(Folders, firstStartSeedsBothFoldersAndASecondStartKeepsTheUsersFiles)
         EXPECT_EQ(readBytes(folder + "/Data/prva_hra.mvg"), "sample") << folder;
         EXPECT_FALSE(exists(folder + "/Data/first_game.mvg")) << folder;
     }
-    struct stat st {};
+    struct stat st
+    {
+    };
     ASSERT_EQ(::stat(rig.common().c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0777u); // every user writes the shared records
 

@@ -19,7 +19,7 @@ struct Rig
     TextTable texts = TextTable::builtIn();
     FakeLanguageTargets targets;
     FakePlainMessages messages;
-    LanguageLoader loader{fs, program.empty() ? dir.path() : program, settings, texts, targets,
+    LanguageLoader loader{fs,      program.empty() ? dir.path() : program, settings, texts, targets,
                           messages};
 };
 
@@ -68,20 +68,23 @@ TEST(LanguageLoader, appliesEntriesToTheirTargetsAndIgnoresTheRest)
 {
     Rig rig;
     const std::vector<std::string> entries = {
-        "<A20xxx \"One/ntwo three\"",       // message 0
-        "<A2xxxx \"skipped\"",              // no index: names no message
-        "<A2Kxxx \"skipped\"",              // message 20 does not exist
-        "<A113xx \"Care\"",                 // question caption 3
-        "<A125xx \"Leave?\"",               // question text 5
-        "<A02xxx \"! Time !\"",             // untimed status text
-        "<710xxx \"Game %i, %i points\"",   // record intro
-        "<400xxx \"Game no.\"",             // status panel 0
-        "<40Exxx \"beyond the panels\"",    // status panel 14 does not exist
-        "<917xxx \"beyond the columns\"",   // column 7 does not exist
+        "<A20xxx \"One/ntwo three\"",     // message 0
+        "<A2xxxx \"skipped\"",            // no index: names no message
+        "<A2Kxxx \"skipped\"",            // message 20 does not exist
+        "<A113xx \"Care\"",               // question caption 3
+        "<A125xx \"Leave?\"",             // question text 5
+        "<A02xxx \"! Time !\"",           // untimed status text
+        "<710xxx \"Game %i, %i points\"", // record intro
+        "<400xxx \"Game no.\"",           // status panel 0
+        "<40Exxx \"beyond the panels\"",  // status panel 14 does not exist
+        "<917xxx \"beyond the columns\"", // column 7 does not exist
         "<119xxx \"beyond the context menu\"",
         "<105xxx \"beyond the top-level menus\"",
         "<20Jxxx \"beyond the buttons\"",
-        "<0xxxxx \"kind 0\"", "<8xxxxx \"kind 8\"", "<Dxxxxx \"kind 13\"", "<xxxxxx \"no kind\"",
+        "<0xxxxx \"kind 0\"",
+        "<8xxxxx \"kind 8\"",
+        "<Dxxxxx \"kind 13\"",
+        "<xxxxxx \"no kind\"",
         "<3017xx  no quote",
         "<10317x \"Save settings//Ctrl+S\"",
         "<20Cxxx \"Training//New game type\"",

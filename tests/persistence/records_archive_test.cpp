@@ -55,16 +55,16 @@ std::string archiveImage(const RecordsTable& t, const std::vector<int>& present)
         putRecord(b, 592 * i + 1, t[i], t[i].holder);
     for (int i : present) {
         b[592 * i] = 1;
-        put16(b, 592 * i + 35, 3);                  // environment
-        b[592 * i + 37] = 1;                        // jokes
+        put16(b, 592 * i + 35, 3); // environment
+        b[592 * i + 37] = 1;       // jokes
         for (int p = 0; p < 25; ++p)
             put16(b, 592 * i + 44 + 2 * p, p == 4 ? -1000 : 1000); // piece 5 blocked
         for (int p = 0; p < 5; ++p)
-            put16(b, 592 * i + 94 + 2 * p, p + 1);  // hidden row 1 2 3 4 5
-        put16(b, 592 * i + 110, 9);                 // row 1, position 1
-        put16(b, 592 * i + 350, 1);                 // a hit
-        put16(b, 592 * i + 352, -1);                // a miss
-        put16(b, 592 * i + 590, 4321);              // the beaten record
+            put16(b, 592 * i + 94 + 2 * p, p + 1); // hidden row 1 2 3 4 5
+        put16(b, 592 * i + 110, 9);                // row 1, position 1
+        put16(b, 592 * i + 350, 1);                // a hit
+        put16(b, 592 * i + 352, -1);               // a miss
+        put16(b, 592 * i + 590, 4321);             // the beaten record
     }
     return b;
 }
@@ -266,8 +266,8 @@ TEST(Archive, marksOnlyTheSlotsThatMatchTheirRecords)
     RecordsTable table = referenceRecords();
     writeBytes(rig.ldt(), recordsImage(table));
     std::string lar = archiveImage(table, {0, 2, 5, 11, 17, 24});
-    putText(lar, 592 * 2 + 1 + 6, " 9:99:99", 8, kTime);  // time differs: only slot 2 skipped
-    put16(lar, 592 * 5 + 1 + 14, 1);                      // points differ
+    putText(lar, 592 * 2 + 1 + 6, " 9:99:99", 8, kTime);        // time differs: only slot 2 skipped
+    put16(lar, 592 * 5 + 1 + 14, 1);                            // points differ
     putText(lar, 592 * 11 + 1 + 16, " Quillbeqq", 10, kHolder); // differs after the 8th only
     writeBytes(rig.lar(), lar);
     rig.store.loadRecords();

@@ -16,8 +16,8 @@ using Words = std::array<int32_t, 60>;
 Words defaultWords()
 {
     Words w{};
-    const int32_t head[24] = {7, 19, 1, 1, 2, 0, 1,                      // words 1..7
-                              0, 1, 0, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0}; // 8..24
+    const int32_t head[24] = {7, 19, 1, 1, 2, 0, 1,                                // words 1..7
+                              0, 1,  0, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0}; // 8..24
     for (int k = 0; k < 24; ++k)
         w[k] = head[k];
     return w;
@@ -53,7 +53,7 @@ TEST(SettingsFile, readsEveryWordInItsPlace)
     w[4] = -1;
     w[5] = 2;
     w[6] = 2;
-    w[17] = 1; // reservedFlag
+    w[17] = 1;      // reservedFlag
     w[24] = 123456; // reserved words are not looked at
     w[31] = 3;
     const int32_t slot[7] = {1, 2, 104, 1, 3, 1, 0};
@@ -93,8 +93,19 @@ TEST(SettingsFile, seesEveryBadWordInOnePass)
         {"language 4", [](Words& w) { w[5] = 4; }, {6}},
         {"game type 0", [](Words& w) { w[6] = 0; }, {7}},
         {"a flag of 2", [](Words& w) { w[15] = 2; }, {16}},
-        {"three at once", [](Words& w) { w[0] = 9; w[7] = -1; w[23] = 7; }, {1, 8, 24}},
-        {"slot in use with game type 7", [](Words& w) { w[32] = 1; w[33] = 7; }, {34}},
+        {"three at once",
+         [](Words& w) {
+             w[0] = 9;
+             w[7] = -1;
+             w[23] = 7;
+         },
+         {1, 8, 24}},
+        {"slot in use with game type 7",
+         [](Words& w) {
+             w[32] = 1;
+             w[33] = 7;
+         },
+         {34}},
         {"slot in use of 2", [](Words& w) { w[39] = 2; }, {40}},
         {"slot show time of 5", [](Words& w) { w[37] = 5; }, {38}},
     };
@@ -118,8 +129,11 @@ TEST(SettingsStore, damagedFilesGiveMessage7AndTheDefaults)
         c = static_cast<char>((seed = seed * 1664525u + 1013904223u) >> 24);
     const std::string valid = image(defaultWords());
     const std::pair<const char*, std::string> files[] = {
-        {"239 bytes", valid.substr(0, 239)}, {"241 bytes", valid + "x"}, {"empty", ""},
-        {"zeros", zero},                     {"random bytes", random},
+        {"239 bytes", valid.substr(0, 239)},
+        {"241 bytes", valid + "x"},
+        {"empty", ""},
+        {"zeros", zero},
+        {"random bytes", random},
     };
     for (const auto& [what, bytes] : files) {
         Rig rig;
@@ -233,8 +247,8 @@ TEST(SettingsStore, applySettingMovesFieldsAndMarks)
         rig.store.applySetting(which, 0);
         EXPECT_FALSE(rig.view.options[option]) << which;
     }
-    EXPECT_FALSE(rig.settings.autoSave || rig.settings.showTotalTime ||
-                 rig.settings.exitWarning || rig.settings.syncAtStart);
+    EXPECT_FALSE(rig.settings.autoSave || rig.settings.showTotalTime || rig.settings.exitWarning ||
+                 rig.settings.syncAtStart);
     EXPECT_EQ(rig.view.totalTimePanel, false);
 }
 

@@ -39,8 +39,7 @@ std::string readBytes(const std::string& path)
 bool exists(const std::string& path)
 {
     std::error_code ec;
-    return fs::symlink_status(path, ec).type() != fs::file_type::not_found &&
-           !ec;
+    return fs::symlink_status(path, ec).type() != fs::file_type::not_found && !ec;
 }
 
 std::vector<std::string> listFolder(const std::string& path)
@@ -51,8 +50,7 @@ std::vector<std::string> listFolder(const std::string& path)
     return names;
 }
 
-int FaultyFileSystem::createTemp(const std::string& directory, std::string& tempPath,
-                                 unsigned mode)
+int FaultyFileSystem::createTemp(const std::string& directory, std::string& tempPath, unsigned mode)
 {
     ++writesStarted;
     if (failAt == WriteStep::CreateTemp)
@@ -170,8 +168,8 @@ void FakeLanguageTargets::setDialogText(int kind, int group, int index, int item
                                         const std::optional<std::string>& hint)
 {
     ++calls;
-    const std::string key = "dialog " + std::to_string(kind) + "." + std::to_string(group) +
-                            "." + std::to_string(index) + "." + std::to_string(item);
+    const std::string key = "dialog " + std::to_string(kind) + "." + std::to_string(group) + "." +
+                            std::to_string(index) + "." + std::to_string(item);
     texts[key] = text;
     if (hint)
         texts[key + " //"] = *hint;
