@@ -1,0 +1,205 @@
+#include "archive_store.h"
+
+#include "byte_order.h"
+#include "cp1250.h"
+#include "record_slot.h"
+#include "safe_file.h"
+
+namespace mirvalon {
+
+namespace {
+
+constexpr std::size_t kRecordAt = 1;
+constexpr std::size_t kEnvironmentAt = 35;
+constexpr std::size_t kJokesAt = 37;
+constexpr std::size_t kFacesAt = 44;
+constexpr std::size_t kHiddenAt = 94;
+constexpr std::size_t kRowsAt = 110;
+constexpr std::size_t kPegsAt = 350;
+constexpr std::size_t kPreviousAt = 590;
+
+std::size_t slotAt(int index)
+{
+    return kArchiveSlotSize * static_cast<std::size_t>(index);
+}
+
+} // namespace
+
+SlotMatch matchArchiveSlot(std::string_view archive, int index, const RecordEntry& entry)
+{
+    const std::size_t at = slotAt(index);
+    if (archive[at] == 0)
+        return SlotMatch::Empty;
+    const RecordEntry stored = decodeRecordSlot(archive, at + kRecordAt);
+    if (stored.number < 1 || stored.number > kGameCount)
+        return SlotMatch::OutOfBounds;
+    if (stored.number != entry.number)
+        return SlotMatch::Differs;
+    if (stored.level < 1 || stored.level > 13)
+        return SlotMatch::OutOfBounds;
+    if (stored.level != entry.level)
+        return SlotMatch::Differs;
+    if (stored.rows > 15)
+        return SlotMatch::OutOfBounds;
+    if (stored.rows != entry.rows ||
+        firstCharacters(stored.time, kTimeChars) != firstCharacters(entry.time, kTimeChars))
+        return SlotMatch::Differs;
+    if (stored.points > 9999)
+        return SlotMatch::OutOfBounds;
+    // Only the first eight characters of the holder count.
+    if (stored.points != entry.points ||
+        firstCharacters(stored.holder, 8) != firstCharacters(entry.holder, 8) ||
+        firstCharacters(stored.key, kKeyChars) != firstCharacters(entry.key, kKeyChars))
+        return SlotMatch::Differs;
+    return SlotMatch::Match;
+}
+
+ArchivedGame decodeArchivedGame(std::string_view archive, int index)
+{
+    const std::size_t at = slotAt(index);
+    ArchivedGame g;
+    g.environment = getSignedLE16(archive, at + kEnvironmentAt);
+    g.jokes = archive[at + kJokesAt] != 0;
+    for (int piece = 1; piece <= kMaxPieces; ++piece)
+        g.faces[piece] = getSignedLE16(archive, at + kFacesAt + 2 * (piece - 1));
+    for (int p = 0; p < kMaxPositions; ++p)
+        g.hiddenRow[p] = getLE16(archive, at + kHiddenAt + 2 * p);
+    for (int r = 0; r < kRows; ++r) {
+        for (int p = 0; p < kMaxPositions; ++p) {
+            const std::size_t cell = 2 * (r * kMaxPositions + p);
+            g.rows[r][p] = getSignedLE16(archive, at + kRowsAt + cell);
+            g.pegs[r][p] = getSignedLE16(archive, at + kPegsAt + cell);
+        }
+    }
+    g.previousRecord = getLE16(archive, at + kPreviousAt);
+    return g;
+}
+
+void encodeArchivedGame(const ArchivedGame& g, std::string& archive, int index)
+{
+    const std::size_t at = slotAt(index);
+    putLE16(archive, at + kEnvironmentAt, g.environment);
+    archive[at + kJokesAt] = g.jokes ? 1 : 0;
+    for (std::size_t k = 38; k < kFacesAt; ++k)
+        archive[at + k] = 0;
+    for (int piece = 1; piece <= kMaxPieces; ++piece)
+        putLE16(archive, at + kFacesAt + 2 * (piece - 1), g.faces[piece]);
+    for (int p = 0; p < kMaxPositions; ++p)
+        putLE16(archive, at + kHiddenAt + 2 * p, g.hiddenRow[p]);
+    for (int r = 0; r < kRows; ++r) {
+        for (int p = 0; p < kMaxPositions; ++p) {
+            const std::size_t cell = 2 * (r * kMaxPositions + p);
+            putLE16(archive, at + kRowsAt + cell, g.rows[r][p]);
+            putLE16(archive, at + kPegsAt + cell, g.pegs[r][p]);
+        }
+    }
+    putLE16(archive, at + kPreviousAt, g.previousRecord);
+}
+
+ArchivedGame archivedGameOf(const GameState& s, const GameSettings& settings, bool blockingAidShown)
+{
+    ArchivedGame g;
+    g.environment = settings.environment;
+    g.jokes = settings.jokes;
+    for (int piece = 1; piece <= kMaxPieces; ++piece) {
+        const int32_t face = s.faces[piece];
+        g.faces[piece] = blockingAidShown && s.blocked[piece] ? -face : face;
+    }
+    g.hiddenRow = s.hiddenRow;
+    g.rows = s.rows;
+    g.pegs = s.pegs;
+    g.previousRecord = s.oldPoints;
+    return g;
+}
+
+ArchiveStore::ArchiveStore(FileSystem& fs, Dialogs& dialogs, std::string dataFolder,
+                           std::string programFolder)
+    : m_fs(fs), m_dialogs(dialogs), m_dataFolder(std::move(dataFolder)),
+      m_programFolder(std::move(programFolder))
+{
+}
+
+std::string ArchiveStore::path() const
+{
+    return joinPath(m_dataFolder, kArchiveFileName);
+}
+
+void ArchiveStore::markArchived(RecordsTable& table)
+{
+    // A fresh installation starts with the record games delivered beside the program. The copy
+    // goes to the data folder, where replay and new records find it; the program folder may
+    // well be read-only.
+    copyWhenAbsent(m_fs, joinPath(m_programFolder, kDeliveredArchiveName), path(),
+                   kArchiveFileSize);
+    const ReadResult file = m_fs.readFile(path(), kArchiveFileSize, false);
+    if (file.status != ReadStatus::Ok || file.bytes.size() != kArchiveFileSize)
+        return;
+    for (int i = 0; i < kGameCount; ++i) {
+        const SlotMatch m = matchArchiveSlot(file.bytes, i, table[i]);
+        if (m == SlotMatch::OutOfBounds)
+            return;
+        // A slot that differs from its record only loses its own mark.
+        if (m == SlotMatch::Match)
+            table[i].archived = true;
+    }
+}
+
+bool ArchiveStore::writeArchiveSlot(RecordsTable& table, const GameState& state,
+                                    const GameSettings& settings, bool blockingAidShown)
+{
+    const int index = state.gameNumber - 1;
+    if (index < 0 || index >= kGameCount)
+        return false;
+    const ReadResult file = m_fs.readFile(path(), kArchiveFileSize, false);
+    const bool present = file.status != ReadStatus::Missing;
+    if ((present && file.status != ReadStatus::Ok && file.status != ReadStatus::TooLarge) ||
+        !m_fs.mayReplace(path())) {
+        m_dialogs.showMessage(3);
+        return false;
+    }
+    std::string archive = file.bytes;
+    if (file.status != ReadStatus::Ok || archive.size() != kArchiveFileSize) {
+        // Missing or of the wrong size: a fresh archive from the records, no game in it.
+        archive.assign(kArchiveFileSize, '\0');
+        for (int i = 0; i < kGameCount; ++i) {
+            if (!encodeRecordSlot(table[i], archive, slotAt(i) + kRecordAt)) {
+                m_dialogs.showMessage(3);
+                return false;
+            }
+        }
+    }
+    RecordEntry record = table[index];
+    record.number = static_cast<uint16_t>(state.gameNumber);
+    record.level = static_cast<uint16_t>(state.level);
+    archive[slotAt(index)] = 1;
+    if (!encodeRecordSlot(record, archive, slotAt(index) + kRecordAt, kRecordPatchSize)) {
+        m_dialogs.showMessage(3);
+        return false;
+    }
+    encodeArchivedGame(archivedGameOf(state, settings, blockingAidShown), archive, index);
+    if (!writeFileSafely(m_fs, path(), archive)) {
+        m_dialogs.showMessage(3);
+        return false;
+    }
+    table[index].archived = true;
+    return true;
+}
+
+std::optional<ArchivedGame> ArchiveStore::loadArchiveSlot(int index, const RecordsTable& table)
+{
+    if (index < 0 || index >= kGameCount)
+        return std::nullopt;
+    const ReadResult file = m_fs.readFile(path(), kArchiveFileSize, false);
+    if (file.status == ReadStatus::Missing) {
+        m_dialogs.showMessage(5);
+        return std::nullopt;
+    }
+    if (file.status != ReadStatus::Ok || file.bytes.size() != kArchiveFileSize ||
+        matchArchiveSlot(file.bytes, index, table[index]) != SlotMatch::Match) {
+        m_dialogs.showMessage(4);
+        return std::nullopt;
+    }
+    return decodeArchivedGame(file.bytes, index);
+}
+
+} // namespace mirvalon

@@ -1,0 +1,80 @@
+// The archive of record games, Mirvalon.lar: one slot per numbered game, written right after
+// its record, checked against the records at start-up and read back for replay.
+//
+// Mirvalon.lar: 113664 bytes, 192 slots of 592 bytes, slot i at 592 * i, little-endian.
+//   offset   0  1    present: 1 a record game is stored, 0 empty
+//   offset   1  34   the record in the records-file slot form (record_slot.h)
+//   offset  35  2    environment -1..3          offset  37  1   jokes 0/1
+//   offset  38  6    three zero words
+//   offset  44  50   faces of pieces 1..25, signed 16-bit (1000 a colour; negative blocked)
+//   offset  94  16   hidden row, 8 unsigned 16-bit pieces
+//   offset 110  240  guess rows, 15 x 8 signed 16-bit pieces, row 1 first
+//   offset 350  240  pegs, 15 x 8 signed 16-bit: +1 hit, -1 miss, 0 none
+//   offset 590  2    the points of the record this game beat
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/archived_game.h"
+#include "engine/game_settings.h"
+#include "engine/game_state.h"
+#include "engine/ports.h"
+#include "engine/records_table.h"
+#include "file_system.h"
+
+namespace mirvalon {
+
+constexpr std::size_t kArchiveSlotSize = 592;
+constexpr std::size_t kArchiveFileSize = kArchiveSlotSize * kGameCount; // 113664
+constexpr const char* kArchiveFileName = "Mirvalon.lar";
+constexpr const char* kDeliveredArchiveName = "Mirvalon.zar";
+
+// How a slot stands against its record.
+enum class SlotMatch
+{
+    Match,
+    Empty,
+    Differs,
+    OutOfBounds
+};
+
+SlotMatch matchArchiveSlot(std::string_view archive, int index, const RecordEntry& entry);
+ArchivedGame decodeArchivedGame(std::string_view archive, int index);
+// The game part of a slot (offsets 35..591) from the finished game.
+void encodeArchivedGame(const ArchivedGame& game, std::string& archive, int index);
+// The game as the archive keeps it; blocked faces are negated while the blocking aid is shown.
+ArchivedGame archivedGameOf(const GameState& state, const GameSettings& settings,
+                            bool blockingAidShown);
+
+class ArchiveStore
+{
+  public:
+    ArchiveStore(FileSystem& fs, Dialogs& dialogs, std::string dataFolder,
+                 std::string programFolder);
+
+    // After the records are loaded: seeds the archive from the delivered one when the data
+    // folder has none, then marks every entry whose slot matches it. Silent.
+    void markArchived(RecordsTable& table);
+    // After a record of game state.gameNumber was written into `table`: writes its slot and
+    // marks the entry archived. Message 3 and false when the archive cannot be written; the
+    // old file stays whole.
+    bool writeArchiveSlot(RecordsTable& table, const GameState& state, const GameSettings& settings,
+                          bool blockingAidShown);
+    // Reads slot `index` back for replay. Message 5 when the archive is missing, 4 when it is
+    // damaged or the slot does not match entry `index`.
+    std::optional<ArchivedGame> loadArchiveSlot(int index, const RecordsTable& table);
+
+    std::string path() const;
+
+  private:
+    FileSystem& m_fs;
+    Dialogs& m_dialogs;
+    std::string m_dataFolder;
+    std::string m_programFolder;
+};
+
+} // namespace mirvalon

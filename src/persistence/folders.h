@@ -1,0 +1,62 @@
+// The three folders of the game: the program folder with the delivered files, the per-user
+// data folder and the folder shared by all users of the computer. Every path is given from
+// outside; nothing here changes the current directory.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "file_system.h"
+
+namespace mirvalon {
+
+constexpr const char* kVendorFolder = "Orvex";
+constexpr const char* kDataFolderName = "Mirvalon.dat";
+constexpr const char* kGamesFolder = "Data";
+// The delivered sample games: a first game with an English and one with a Slovak name, the
+// national and the world championship.
+constexpr std::array<const char*, 4> kSampleGames = {
+    "first_game.mvg", "prva_hra.mvg", "majstrovstva_slovenska.mvg", "majstrovstva_sveta.mvg"};
+// Copied in this order into a new data or shared folder.
+constexpr std::array<const char*, 3> kSeedFiles = {"Mirvalon.lar", "Mirvalon.ldt", "Mirvalon.lcf"};
+
+// The folder of the running program when it holds the language files (the build tree), else
+// ../share/mirvalon beside it (an installed game).
+std::string findProgramFolder(FileSystem& fs, const std::string& executablePath);
+// $XDG_DATA_HOME, else $HOME/.local/share; empty when neither is known.
+std::string userDataBase(const char* xdgDataHome, const char* home);
+
+class Folders
+{
+  public:
+    // `userBase` and `sharedBase` are the bases the vendor and game folders go under; an
+    // empty base cannot be prepared.
+    Folders(FileSystem& fs, std::string programFolder, std::string userBase,
+            std::string sharedBase);
+
+    // Mode 0 prepares the shared folder, 1 the data folder, 2 refreshes the known shared
+    // folder from the data folder. Creates what is missing and copies the delivered files
+    // that the folder lacks; a copy never replaces a file.
+    bool prepareFolder(int mode);
+    // Start-up: the data folder (the program folder when it cannot be prepared), then the
+    // shared folder, which is ready only when both were prepared.
+    void setUp();
+
+    const std::string& programFolder() const { return m_program; }
+    const std::string& dataFolder() const { return m_data; }
+    const std::string& sharedFolder() const { return m_shared; }
+    bool sharedFolderReady() const { return m_sharedReady; }
+
+  private:
+    bool ensureDirectory(const std::string& path, bool shared);
+
+    FileSystem& m_fs;
+    std::string m_program;
+    std::string m_userBase;
+    std::string m_sharedBase;
+    std::string m_data;
+    std::string m_shared;
+    bool m_sharedReady = false;
+};
+
+} // namespace mirvalon

@@ -1,0 +1,171 @@
+#include "records_store.h"
+
+#include "cp1250.h"
+#include "record_slot.h"
+#include "safe_file.h"
+
+namespace mirvalon {
+
+namespace {
+
+constexpr std::size_t kDeletedAt = 4;
+constexpr std::size_t kDeletedSize = 22; // rows, time, points, holder
+
+std::size_t recordAt(int index)
+{
+    return kRecordSlotSize * static_cast<std::size_t>(index);
+}
+
+// The clock text with the blank the records keep in front of short times, in 8 characters.
+std::string recordTime(const std::string& clockText)
+{
+    const std::string time = utf8Length(clockText) < kTimeChars ? " " + clockText : clockText;
+    return firstCharacters(time, kTimeChars);
+}
+
+} // namespace
+
+std::optional<RecordsTable> decodeRecordsFile(std::string_view bytes)
+{
+    if (bytes.size() != kRecordsFileSize)
+        return std::nullopt;
+    RecordsTable table;
+    for (int i = 0; i < kGameCount; ++i) {
+        table[i] = decodeRecordSlot(bytes, recordAt(i));
+        if (!recordInBounds(table[i]))
+            return std::nullopt;
+    }
+    return table;
+}
+
+std::optional<std::string> encodeRecordsFile(const RecordsTable& table)
+{
+    std::string bytes(kRecordsFileSize, '\0');
+    for (int i = 0; i < kGameCount; ++i) {
+        if (!encodeRecordSlot(table[i], bytes, recordAt(i)))
+            return std::nullopt;
+    }
+    return bytes;
+}
+
+RecordsStore::RecordsStore(FileSystem& fs, Dialogs& dialogs, ArchiveStore& archive,
+                           std::string dataFolder)
+    : m_fs(fs), m_dialogs(dialogs), m_archive(archive), m_dataFolder(std::move(dataFolder))
+{
+}
+
+std::string RecordsStore::path() const
+{
+    return joinPath(m_dataFolder, kRecordsFileName);
+}
+
+void RecordsStore::loadRecords()
+{
+    const ReadResult file = m_fs.readFile(path(), kRecordsFileSize, false);
+    if (file.status != ReadStatus::Missing) {
+        const auto loaded = decodeRecordsFile(file.bytes);
+        if (file.status != ReadStatus::Ok || !loaded)
+            return; // a damaged file marks nothing
+        m_table = *loaded;
+    }
+    m_archive.markArchived(m_table);
+}
+
+const RecordEntry& RecordsStore::entry(int index) const
+{
+    return m_table.at(static_cast<std::size_t>(index));
+}
+
+bool RecordsStore::rewriteFile(const std::function<bool(std::string&)>& patch)
+{
+    const ReadResult file = m_fs.readFile(path(), kRecordsFileSize, false);
+    if ((file.status != ReadStatus::Missing && file.status != ReadStatus::Ok &&
+         file.status != ReadStatus::TooLarge) ||
+        !m_fs.mayReplace(path()))
+        return false;
+    std::string bytes = file.bytes;
+    if (file.status != ReadStatus::Ok || bytes.size() != kRecordsFileSize) {
+        const auto rebuilt = encodeRecordsFile(m_table);
+        if (!rebuilt)
+            return false;
+        bytes = *rebuilt;
+    }
+    return patch(bytes) && writeFileSafely(m_fs, path(), bytes);
+}
+
+bool RecordsStore::writeRecord(const GameState& state, const GameSettings& settings,
+                               bool blockingAidShown)
+{
+    const int index = state.gameNumber - 1;
+    if (index < 0 || index >= kGameCount)
+        return false;
+    RecordEntry record = m_table[index];
+    record.number = static_cast<uint16_t>(state.gameNumber);
+    record.level = static_cast<uint16_t>(state.level);
+    record.rows = static_cast<uint16_t>(state.currentRow);
+    record.points = static_cast<uint16_t>(state.score);
+    record.time = recordTime(state.clockText);
+    record.holder = fitToWidth(state.holderName, kHolderChars);
+    const bool written = rewriteFile([&record, index](std::string& bytes) {
+        return encodeRecordSlot(record, bytes, recordAt(index), kRecordPatchSize);
+    });
+    if (!written) {
+        m_dialogs.showMessage(2);
+        return false;
+    }
+    RecordEntry& e = m_table[index];
+    e.rows = record.rows;
+    e.points = record.points;
+    e.time = record.time;
+    e.holder = record.holder;
+    e.archived = false;
+    m_archive.writeArchiveSlot(m_table, state, settings, blockingAidShown);
+    return true;
+}
+
+void RecordsStore::shareRecord(int gameNumber)
+{
+    if (m_share)
+        m_share(gameNumber);
+}
+
+bool RecordsStore::deleteRecord(int index)
+{
+    if (index < 0 || index >= kGameCount)
+        return false;
+    const bool written = rewriteFile([index](std::string& bytes) {
+        bytes.replace(recordAt(index) + kDeletedAt, kDeletedSize, kDeletedSize, '\0');
+        return true;
+    });
+    if (!written) {
+        m_dialogs.showMessage(9);
+        return false;
+    }
+    clearRecord(m_table[index]);
+    return true;
+}
+
+bool RecordsStore::deleteAllRecords()
+{
+    const bool written = rewriteFile([](std::string& bytes) {
+        for (int i = 0; i < kGameCount; ++i)
+            bytes.replace(recordAt(i) + kDeletedAt, kDeletedSize, kDeletedSize, '\0');
+        return true;
+    });
+    if (!written) {
+        m_dialogs.showMessage(9);
+        return false;
+    }
+    for (RecordEntry& e : m_table)
+        clearRecord(e);
+    return true;
+}
+
+bool RecordsStore::isNewRecord(int gameNumber, int points) const
+{
+    if (gameNumber < 1 || gameNumber > kGameCount)
+        return false;
+    return points > static_cast<int>(m_table[gameNumber - 1].points);
+}
+
+} // namespace mirvalon

@@ -1,0 +1,73 @@
+// The records of the 192 numbered games: the table in memory, seeded from the reference
+// records, and the records file Mirvalon.ldt behind it. Texts in the table are UTF-8; the file
+// holds them as CP1250 bytes.
+//
+// Mirvalon.ldt: 6528 bytes, 192 slots of 34 bytes, slot i at 34 * i holds game i + 1, in the
+// form of record_slot.h. A deleted record is 22 zero bytes at offsets 4..25 of its slot.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "archive_store.h"
+#include "engine/ports.h"
+#include "engine/records_table.h"
+#include "file_system.h"
+#include "record_slot.h"
+
+namespace mirvalon {
+
+constexpr std::size_t kRecordsFileSize = 34 * kGameCount; // 6528
+constexpr const char* kRecordsFileName = "Mirvalon.ldt";
+
+// A records image read strictly: nothing unless every slot is within its bounds.
+std::optional<RecordsTable> decodeRecordsFile(std::string_view bytes);
+// Nothing when a text of the table cannot be held by the code page.
+std::optional<std::string> encodeRecordsFile(const RecordsTable& table);
+
+class RecordsStore final : public RecordKeeper
+{
+  public:
+    RecordsStore(FileSystem& fs, Dialogs& dialogs, ArchiveStore& archive, std::string dataFolder);
+
+    // Replaces the table from the records file when that is valid, then marks the archived
+    // entries. A missing, damaged or wrongly sized file is ignored silently.
+    void loadRecords();
+
+    const RecordEntry& entry(int index) const override;
+    const RecordsTable& table() const { return m_table; }
+
+    // Writes the won game as the record of its number, then its archive slot. On a file
+    // that cannot be written: message 2, and neither the table nor the archive changes.
+    bool writeRecord(const GameState& state, const GameSettings& settings,
+                     bool blockingAidShown) override;
+    void shareRecord(int gameNumber) override;
+    // The synchronisation takes new records from here once it exists.
+    void setShareHandler(std::function<void(int)> handler) { m_share = std::move(handler); }
+
+    // Deletes the record of table index 0..191, or all of them; message 9 and nothing
+    // changes when the file cannot be written. The archive is not touched.
+    bool deleteRecord(int index);
+    bool deleteAllRecords();
+
+    // `points` beat the record of game `gameNumber` (an equal score does not).
+    bool isNewRecord(int gameNumber, int points) const;
+
+    std::string path() const;
+
+  private:
+    // The current file with `patch` applied, written safely; a missing or wrongly sized file
+    // is first rebuilt from the table.
+    bool rewriteFile(const std::function<bool(std::string&)>& patch);
+
+    FileSystem& m_fs;
+    Dialogs& m_dialogs;
+    ArchiveStore& m_archive;
+    std::string m_dataFolder;
+    RecordsTable m_table = referenceRecords();
+    std::function<void(int)> m_share;
+};
+
+} // namespace mirvalon

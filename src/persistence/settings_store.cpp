@@ -1,0 +1,249 @@
+#include "settings_store.h"
+
+#include <initializer_list>
+
+#include "byte_order.h"
+#include "engine/variant.h"
+#include "safe_file.h"
+
+namespace mirvalon {
+
+namespace {
+
+constexpr int kFirstFavouriteWord = 33;
+constexpr int kSlotWords = 7;
+
+// The 17 flags of words 8..24, in file order.
+bool GameSettings::*const kFlags[] = {
+    &GameSettings::artificialIntelligence,
+    &GameSettings::eachPieceOnce,
+    &GameSettings::correctPosition,
+    &GameSettings::blocking,
+    &GameSettings::showHints,
+    &GameSettings::rowMarking,
+    &GameSettings::showInfo,
+    &GameSettings::showTime,
+    &GameSettings::showScore,
+    &GameSettings::autoSave,
+    &GameSettings::reservedFlag,
+    &GameSettings::jokes,
+    &GameSettings::randomArrangement,
+    &GameSettings::showTotalTime,
+    &GameSettings::exitWarning,
+    &GameSettings::syncAtStart,
+    &GameSettings::syncNewRecords,
+};
+
+bool oneOf(int32_t v, std::initializer_list<int32_t> allowed)
+{
+    for (int32_t a : allowed)
+        if (v == a)
+            return true;
+    return false;
+}
+
+class WordReader
+{
+  public:
+    explicit WordReader(std::string_view bytes, std::vector<int>& bad) : m_bytes(bytes), m_bad(bad)
+    {
+    }
+    int32_t word(int number) const { return getLE32(m_bytes, 4 * (number - 1)); }
+    int32_t checked(int number, std::initializer_list<int32_t> allowed)
+    {
+        const int32_t v = word(number);
+        if (!oneOf(v, allowed))
+            m_bad.push_back(number);
+        return v;
+    }
+    bool flag(int number) { return checked(number, {0, 1}) == 1; }
+
+  private:
+    std::string_view m_bytes;
+    std::vector<int>& m_bad;
+};
+
+int positionsIndex(int positions)
+{
+    return positions >= 5 && positions <= 8 ? positions - 5 : -1;
+}
+
+} // namespace
+
+SettingsImage decodeSettings(std::string_view bytes, const GameSettings& base)
+{
+    SettingsImage image{base, {}};
+    if (bytes.size() != kSettingsFileSize) {
+        image.badWords.push_back(0);
+        return image;
+    }
+    GameSettings& s = image.settings;
+    WordReader r(bytes, image.badWords);
+    s.positions = r.checked(1, {5, 6, 7, 8});
+    s.pieceCount = r.checked(2, {11, 19, 25});
+    s.gameForm = r.checked(3, {0, 1, 2});
+    s.pieceColours = r.checked(4, {0, 1, 2});
+    s.environment = r.checked(5, {-1, 0, 1, 2, 3});
+    s.language = r.checked(6, {0, 1, 2, 3});
+    s.gameType = r.checked(7, {1, 2});
+    int word = 8;
+    for (bool GameSettings::*f : kFlags)
+        s.*f = r.flag(word++);
+    s.activeFavourite = r.word(32);
+    for (int k = 0; k < 4; ++k) {
+        FavouriteSlot& slot = s.favourites[k];
+        const int w = kFirstFavouriteWord + k * kSlotWords;
+        slot.inUse = r.flag(w);
+        slot.gameType = r.word(w + 1);
+        if (slot.inUse && !oneOf(slot.gameType, {1, 2}))
+            image.badWords.push_back(w + 1);
+        slot.gameNumber = r.word(w + 2);
+        slot.pieceColours = r.word(w + 3);
+        slot.environment = r.word(w + 4);
+        slot.showTime = r.flag(w + 5);
+        slot.rowMarking = r.flag(w + 6);
+    }
+    return image;
+}
+
+std::string encodeSettings(const GameSettings& s)
+{
+    std::string out(kSettingsFileSize, '\0');
+    auto put = [&out](int number, int32_t v) { putLE32(out, 4 * (number - 1), v); };
+    put(1, s.positions);
+    put(2, s.pieceCount);
+    put(3, s.gameForm);
+    put(4, s.pieceColours);
+    put(5, s.environment);
+    put(6, s.language);
+    put(7, s.gameType);
+    int word = 8;
+    for (bool GameSettings::*f : kFlags)
+        put(word++, s.*f ? 1 : 0);
+    put(32, s.activeFavourite);
+    for (int k = 0; k < 4; ++k) {
+        const FavouriteSlot& slot = s.favourites[k];
+        const int w = kFirstFavouriteWord + k * kSlotWords;
+        put(w, slot.inUse ? 1 : 0);
+        put(w + 1, slot.gameType);
+        put(w + 2, slot.gameNumber);
+        put(w + 3, slot.pieceColours);
+        put(w + 4, slot.environment);
+        put(w + 5, slot.showTime ? 1 : 0);
+        put(w + 6, slot.rowMarking ? 1 : 0);
+    }
+    return out;
+}
+
+SettingsStore::SettingsStore(GameSettings& settings, FileSystem& fs, Dialogs& dialogs,
+                             SettingsView& view, std::string dataFolder)
+    : m_settings(settings), m_fs(fs), m_dialogs(dialogs), m_view(view),
+      m_dataFolder(std::move(dataFolder))
+{
+}
+
+std::string SettingsStore::path() const
+{
+    return joinPath(m_dataFolder, kSettingsFileName);
+}
+
+bool SettingsStore::loadSettings()
+{
+    const ReadResult file = m_fs.readFile(path(), kSettingsFileSize, false);
+    if (file.status == ReadStatus::Missing)
+        return false;
+    // An unreadable file counts as one of the wrong size.
+    const SettingsImage image = decodeSettings(
+        file.status == ReadStatus::Ok ? std::string_view(file.bytes) : std::string_view(),
+        m_settings);
+    if (!image.badWords.empty()) {
+        m_dialogs.showMessage(7);
+        return false;
+    }
+    m_settings = image.settings;
+    showAll();
+    return true;
+}
+
+void SettingsStore::resetSettings()
+{
+    m_settings = GameSettings{};
+    showAll();
+}
+
+bool SettingsStore::saveSettings(bool applicationEnding)
+{
+    if (!writeFileSafely(m_fs, path(), encodeSettings(m_settings))) {
+        m_dialogs.showMessage(12);
+        return false;
+    }
+    if (!applicationEnding)
+        m_dialogs.showMessage(11);
+    return true;
+}
+
+void SettingsStore::showAll()
+{
+    m_view.showPositions(positionsIndex(m_settings.positions));
+    m_view.showPieceCount(pieceIndex(m_settings.pieceCount));
+    m_view.showEnvironment(m_settings.environment);
+    m_view.showLanguage(m_settings.loadedLanguage);
+    m_view.showHints(m_settings.showHints);
+    std::array<bool, 4> filled{};
+    for (int k = 0; k < 4; ++k)
+        filled[k] = m_settings.favourites[k].inUse;
+    m_view.showFavourites(m_settings.activeFavourite, filled);
+    applySetting(4, m_settings.autoSave);
+    applySetting(6, m_settings.showTotalTime);
+    applySetting(7, m_settings.exitWarning);
+    applySetting(8, m_settings.syncAtStart);
+}
+
+void SettingsStore::applySetting(int which, int32_t value)
+{
+    GameSettings& s = m_settings;
+    switch (which) {
+    case 1:
+        m_view.showPositions(value >= 0 && value <= 3 ? value : -1);
+        break;
+    case 2:
+        m_view.showPieceCount(value >= 0 && value <= 2 ? value : -1);
+        break;
+    case 3:
+        if (value >= -1 && value <= 3) {
+            s.environment = value;
+            m_view.showEnvironment(value);
+        }
+        break;
+    case 4:
+        s.autoSave = value != 0;
+        m_view.showOption(SettingOption::AutoSave, s.autoSave);
+        break;
+    case 5:
+        if (value >= 0 && value <= 2) {
+            s.language = value;
+            s.loadedLanguage = value;
+            m_view.showLanguage(value);
+            m_view.reopenInformationPanel();
+        }
+        break;
+    case 6:
+        s.showTotalTime = value != 0;
+        m_view.showOption(SettingOption::TotalTime, s.showTotalTime);
+        m_view.showTotalTimePanel(s.showTotalTime);
+        break;
+    case 7:
+        s.exitWarning = value != 0;
+        m_view.showOption(SettingOption::ExitWarning, s.exitWarning);
+        break;
+    case 8:
+        s.syncAtStart = value != 0;
+        m_view.showOption(SettingOption::SyncAtStart, s.syncAtStart);
+        break;
+    default:
+        break;
+    }
+    followGameForm(s);
+}
+
+} // namespace mirvalon

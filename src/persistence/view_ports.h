@@ -1,0 +1,141 @@
+// What the files side tells the window: the controls that show a setting, the targets of a
+// language file and a plain message box. The window implements these ports; tests use fakes.
+// Texts are UTF-8.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mirvalon {
+
+// The on/off settings that have a check-mark item in the menu (and a box in the settings
+// dialog).
+enum class SettingOption
+{
+    AutoSave,
+    TotalTime,
+    ExitWarning,
+    SyncAtStart
+};
+
+// Everything that shows a setting. Only the settings store calls it, so the check marks,
+// dialog controls and pictures always agree with GameSettings.
+class SettingsView
+{
+  public:
+    virtual ~SettingsView() = default;
+    // "Počet pozícií" items and rgPozicie: index 0..3 (5..8 positions) is checked, the
+    // others cleared; -1 clears all.
+    virtual void showPositions(int index) = 0;
+    // "Počet kociek" items and rgKocky: index 0..2 (11, 19, 25 pieces); -1 clears all.
+    virtual void showPieceCount(int index) = 0;
+    // -1..3: the "Prostredie" check marks, cbxProstredie and rgProstredie (checked and
+    // enabled for 0..3; unchecked, item 1 selected and disabled for -1) and the environment
+    // picture on the board (none for -1).
+    virtual void showEnvironment(int environment) = 0;
+    // "Jazyk" check marks and rgJazyk: 0..2; any other value clears all.
+    virtual void showLanguage(int language) = 0;
+    // The check mark of the option's menu item and its box in the settings dialog.
+    virtual void showOption(SettingOption option, bool on) = 0;
+    // pnlKCas, the total running time of the application.
+    virtual void showTotalTimePanel(bool visible) = 0;
+    // Tool tips of the whole application.
+    virtual void showHints(bool on) = 0;
+    // The marker under the favourite panels and the check mark of "Hra č. n" for `active`
+    // (0 none, 1..4); a filled slot shows its favourite panel pressed and its item enabled.
+    virtual void showFavourites(int active, const std::array<bool, 4>& filled) = 0;
+    // When the information panel is open, closes it and opens it again so it shows the text
+    // of the new language; otherwise nothing.
+    virtual void reopenInformationPanel() = 0;
+};
+
+// Buttons and panels of the main window by their language-file code (kind 2, group 0).
+enum class MainControl
+{
+    btnNovaP = 1,
+    btnNovaH,
+    btnNastavit,
+    btnArchiv,
+    btnZrusit,
+    btnVzdat,
+    btnOk,
+    btnPotvrd,
+    btnZasahy,
+    btnBloky,
+    pnlHra_1,
+    pnlHra_2,
+    btnBeton,
+    btnZnacRiad,
+    pnl1,
+    pnl2,
+    pnl3,
+    pnl4
+};
+
+// Labels of the main window by their language-file code (kind 3, group 0).
+enum class MainLabel
+{
+    lblZasah = 1,
+    lblMimo,
+    lblRekord,
+    lblNeprekon
+};
+
+// Captions over the two panels laid on the board.
+enum class PanelCaption
+{
+    lblHSkore,
+    lblInform
+};
+
+// Where the entries of a language file go that are not texts of the TextTable. The loader has
+// already decoded the codes, checked the listed indexes and added the blanks and colons the
+// entry asks for; the window only sets the text. An absent hint or shortcut leaves the old one.
+class LanguageTargets
+{
+  public:
+    virtual ~LanguageTargets() = default;
+    // Main menu item: path of 0-based indexes, the top-level menu first, separators counted
+    // ({3, 7} is "Uložiť nastavenie"). A path that names no item is ignored by the window.
+    // `shortcut` is the written name of a key combination ("Ctrl+S", "F2").
+    virtual void setMenuItem(const std::vector<int>& path, const std::string& caption,
+                             const std::optional<std::string>& shortcut) = 0;
+    // Item 0..8 of the records list's context menu, separators counted.
+    virtual void setContextMenuItem(int index, const std::string& caption,
+                                    const std::optional<std::string>& shortcut) = 0;
+    // After pnlHra_2 the window also shows its caption in status panels 11 and 13 while a
+    // training game runs, and hands it to Game::setTrainingCaption.
+    virtual void setMainControl(MainControl control, const std::string& caption,
+                                const std::optional<std::string>& hint) = 0;
+    virtual void setMainLabel(MainLabel label, const std::string& caption,
+                              const std::optional<std::string>& hint) = 0;
+    // Status panel 0..13; panel 0 arrives as " " + text + ":".
+    virtual void setStatusPanel(int panel, const std::string& text) = 0;
+    // Caption of the records panel or the information panel; the window centres it again.
+    virtual void setPanelCaption(PanelCaption panel, const std::string& text) = 0;
+    // Column 0..6 of the records list liveHSkore.
+    virtual void setListColumn(int column, const std::string& title) = 0;
+    // The untimed text of status panel 11 changed (the TextTable already holds it): the window
+    // hands it to Game::setUntimedStatusText and shows it at once while the time is off.
+    virtual void setUntimedStatusText(const std::string& text) = 0;
+    // Controls of the dialogs, by the codes of the language file: `kind` 2 (group 1 settings
+    // dialog buttons, group 2 synchronisation dialog buttons), 5 settings dialog, 6 about box,
+    // 7 new-record dialog, 11 password dialog, 12 synchronisation dialog; `group`, `index`
+    // and `item` are code characters 2, 3 and 4 (-1 when not given). Group 0 index 0 of kinds
+    // 5 and kinds 6, 7, 11, 12 group 0 are the window captions ("  " already added).
+    virtual void setDialogText(int kind, int group, int index, int item, const std::string& text,
+                               const std::optional<std::string>& hint) = 0;
+};
+
+// A message box with an OK button and the caption "Mirvalon", for texts that are not in the
+// TextTable (the two-language errors of the language loader).
+class PlainMessages
+{
+  public:
+    virtual ~PlainMessages() = default;
+    virtual void showPlainMessage(const std::string& text) = 0;
+};
+
+} // namespace mirvalon

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "persistence/cp1250.h"
+#include "persistence/safe_file.h"
+#include "support/fake_persistence.h"
+
+namespace mirvalon::test {
+namespace {
+
+TEST(Cp1250, convertsTheLettersOfTheThreeLanguagesBothWays)
+{
+    struct Case
+    {
+        const char* utf8;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"Mirvalon", "Mirvalon"},
+        {"Zásah", "Z\xE1sah"},
+        {"Ľutujem", "\xBCutujem"},
+        {"Č ľ š ť ž ý á í é", "\xC8 \xBE \x9A \x9D \x9E \xFD \xE1 \xED \xE9"},
+        {"ř ů ě Ř Ů Ě", "\xF8 \xF9 \xEC \xD8 \xD9 \xCC"},
+        {"€ „“ –", "\x80 \x84\x93 \x96"},
+        {"ô ä ň ĺ ŕ", "\xF4 \xE4 \xF2 \xE5 \xE0"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(utf8ToCp1250(c.utf8), c.bytes) << c.utf8;
+        EXPECT_EQ(cp1250ToUtf8(c.bytes), c.utf8) << c.utf8;
+    }
+}
+
+TEST(Cp1250, everyByteReadsBackUnchanged)
+{
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
+    EXPECT_EQ(utf8ToCp1250(cp1250ToUtf8(all)), all);
+}
+
+TEST(Cp1250, refusesWhatItCannotHold)
+{
+    for (const char* text : {"Ω", "日本", "ł\xC3", "\xFF"}) // Greek, Japanese, torn, invalid
+        EXPECT_FALSE(utf8ToCp1250(text).has_value()) << text;
+    EXPECT_TRUE(fitsCp1250("Łódź? Nie: Żilina"));
+}
+
+TEST(Cp1250, fitsTextsToTheirFieldByCharacters)
+{
+    EXPECT_EQ(fitToWidth("Ján", 10), "Ján       ");
+    EXPECT_EQ(fitToWidth("Ľudovít Štúr", 10), "Ľudovít Št");
+    EXPECT_EQ(utf8Length(fitToWidth("Ľudovít Štúr", 10)), 10);
+}
+
+// A write that fails at any step leaves the old file whole, no stray temporary file, and says
+// so.
+TEST(SafeWrite, interruptedAtEachStepKeepsThePreviousFile)
+{
+    for (WriteStep step : {WriteStep::CreateTemp, WriteStep::Write, WriteStep::Sync,
+                           WriteStep::Close, WriteStep::Rename}) {
+        TempDir dir;
+        const std::string target = dir.file("Mirvalon.ldt");
+        writeBytes(target, "old contents");
+        FaultyFileSystem fs;
+        fs.failAt = step;
+        EXPECT_FALSE(writeFileSafely(fs, target, std::string(5000, 'n')));
+        EXPECT_EQ(readBytes(target), "old contents");
+        EXPECT_EQ(listFolder(dir.path()), std::vector<std::string>{"Mirvalon.ldt"});
+    }
+}
+
+TEST(SafeWrite, replacesTheWholeFile)
+{
+    TempDir dir;
+    const std::string target = dir.file("a.bin");
+    writeBytes(target, std::string(9000, 'o'));
+    PosixFileSystem fs;
+    ASSERT_TRUE(writeFileSafely(fs, target, "new"));
+    EXPECT_EQ(readBytes(target), "new");
+    EXPECT_EQ(listFolder(dir.path()).size(), 1u);
+}
+
+TEST(FileRead, tellsMissingFromUnreadable)
+{
+    TempDir dir;
+    PosixFileSystem fs;
+    writeBytes(dir.file("file"), "12345");
+    ::mkdir(dir.file("folder").c_str(), 0755);
+    ::symlink(dir.file("file").c_str(), dir.file("link").c_str());
+    struct Case
+    {
+        const char* name;
+        std::size_t limit;
+        bool noFollow;
+        ReadStatus expected;
+    };
+    const Case cases[] = {
+        {"file", 5, false, ReadStatus::Ok},       {"file", 4, false, ReadStatus::TooLarge},
+        {"none", 5, false, ReadStatus::Missing},  {"folder", 5, false, ReadStatus::Unreadable},
+        {"folder", 5, true, ReadStatus::Missing}, {"link", 5, false, ReadStatus::Ok},
+        {"link", 5, true, ReadStatus::Missing},   {"none/x", 5, false, ReadStatus::Missing},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(fs.readFile(dir.file(c.name), c.limit, c.noFollow).status, c.expected)
+            << c.name << " noFollow " << c.noFollow;
+}
+
+TEST(FileRead, aFileWithoutWritePermissionIsReadOnlyEvenForRoot)
+{
+    TempDir dir;
+    PosixFileSystem fs;
+    writeBytes(dir.file("f"), "x");
+    EXPECT_TRUE(fs.mayReplace(dir.file("f")));
+    ::chmod(dir.file("f").c_str(), 0444);
+    EXPECT_FALSE(fs.mayReplace(dir.file("f")));
+    EXPECT_TRUE(fs.mayReplace(dir.file("absent")));
+}
+
+} // namespace
+} // namespace mirvalon::test

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "persistence/folders.h"
+#include "support/fake_persistence.h"
+
+namespace mirvalon::test {
+namespace {
+
+struct Rig
+{
+    TempDir program, user, shared;
+    PosixFileSystem fs;
+    std::string data() const { return user.path() + "/Orvex/Mirvalon.dat"; }
+    std::string common() const { return shared.path() + "/Orvex/Mirvalon.dat"; }
+    void deliver()
+    {
+        writeBytes(program.file("Mirvalon.ldt"), "delivered records");
+        writeBytes(program.file("Mirvalon.lar"), "delivered archive");
+        ::mkdir(program.file("Data").c_str(), 0755);
+        writeBytes(program.file("Data/prva_hra.mvg"), "sample");
+    }
+};
+
+TEST(Folders, firstStartSeedsBothFoldersAndASecondStartKeepsTheUsersFiles)
+{
+    Rig rig;
+    rig.deliver();
+    {
+        Folders folders(rig.fs, rig.program.path(), rig.user.path(), rig.shared.path());
+        folders.setUp();
+        EXPECT_EQ(folders.dataFolder(), rig.data());
+        EXPECT_EQ(folders.sharedFolder(), rig.common());
+        EXPECT_TRUE(folders.sharedFolderReady());
+    }
+    for (const std::string& folder : {rig.data(), rig.common()}) {
+        EXPECT_EQ(readBytes(folder + "/Mirvalon.ldt"), "delivered records") << folder;
+        EXPECT_EQ(readBytes(folder + "/Mirvalon.lar"), "delivered archive") << folder;
+        EXPECT_FALSE(exists(folder + "/Mirvalon.lcf")) << folder; // absent sources are skipped
+        EXPECT_EQ(readBytes(folder + "/Data/prva_hra.mvg"), "sample") << folder;
+        EXPECT_FALSE(exists(folder + "/Data/first_game.mvg")) << folder;
+    }
+    struct stat st
+    {
+    };
+    ASSERT_EQ(::stat(rig.common().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0777u); // every user writes the shared records
+
+    writeBytes(rig.data() + "/Mirvalon.ldt", "my records");
+    writeBytes(rig.program.file("Mirvalon.lcf"), "delivered settings");
+    Folders again(rig.fs, rig.program.path(), rig.user.path(), rig.shared.path());
+    again.setUp();
+    EXPECT_EQ(readBytes(rig.data() + "/Mirvalon.ldt"), "my records");
+    EXPECT_EQ(readBytes(rig.data() + "/Mirvalon.lcf"), "delivered settings");
+}
+
+TEST(Folders, fallsBackToTheProgramFolderWhenTheUserFolderCannotBeMade)
+{
+    struct Case
+    {
+        const char* what;
+        std::string userBase;
+    };
+    Rig rig;
+    writeBytes(rig.user.file("Orvex"), "a file where the folder should be");
+    const Case cases[] = {
+        {"no base", ""},
+        {"file in place of Orvex", rig.user.path()},
+        {"missing base", rig.user.path() + "/nowhere"},
+    };
+    for (const Case& c : cases) {
+        Folders folders(rig.fs, rig.program.path(), c.userBase, rig.shared.path());
+        folders.setUp();
+        EXPECT_EQ(folders.dataFolder(), rig.program.path()) << c.what;
+        EXPECT_FALSE(folders.sharedFolderReady()) << c.what;
+    }
+}
+
+TEST(Folders, sharedFolderMustBeARealFolder)
+{
+    Rig rig;
+    TempDir elsewhere;
+    ::symlink(elsewhere.path().c_str(), rig.shared.file("Orvex").c_str());
+    Folders folders(rig.fs, rig.program.path(), rig.user.path(), rig.shared.path());
+    folders.setUp();
+    EXPECT_EQ(folders.dataFolder(), rig.data());
+    EXPECT_FALSE(folders.sharedFolderReady());
+    EXPECT_TRUE(listFolder(elsewhere.path()).empty());
+}
+
+TEST(Folders, aMissingProgramFolderStillGivesADataFolder)
+{
+    Rig rig;
+    Folders folders(rig.fs, "/nonexistent/mirvalon", rig.user.path(), rig.shared.path());
+    folders.setUp();
+    EXPECT_EQ(folders.dataFolder(), rig.data());
+    EXPECT_TRUE(folders.sharedFolderReady());
+    EXPECT_EQ(listFolder(rig.data()), std::vector<std::string>{"Data"});
+}
+
+TEST(Folders, refreshingTheSharedFolderCopiesTheUsersFiles)
+{
+    Rig rig;
+    Folders folders(rig.fs, rig.program.path(), rig.user.path(), rig.shared.path());
+    EXPECT_FALSE(folders.prepareFolder(2)); // not known yet
+    folders.setUp();
+    writeBytes(rig.data() + "/Mirvalon.ldt", "my records");
+    ASSERT_TRUE(folders.prepareFolder(2));
+    EXPECT_EQ(readBytes(rig.common() + "/Mirvalon.ldt"), "my records");
+}
+
+TEST(Folders, findsTheProgramFolderAndTheUserBase)
+{
+    Rig rig;
+    writeBytes(rig.program.file("Mirv_SK.lng"), "x");
+    EXPECT_EQ(findProgramFolder(rig.fs, rig.program.file("mirvalon")), rig.program.path());
+    EXPECT_EQ(findProgramFolder(rig.fs, "/opt/game/bin/mirvalon"), "/opt/game/share/mirvalon");
+    EXPECT_EQ(userDataBase("/x/data", "/home/a"), "/x/data");
+    EXPECT_EQ(userDataBase("relative", "/home/a"), "/home/a/.local/share");
+    EXPECT_EQ(userDataBase(nullptr, "/home/a"), "/home/a/.local/share");
+    EXPECT_EQ(userDataBase(nullptr, nullptr), "");
+}
+
+} // namespace
+} // namespace mirvalon::test

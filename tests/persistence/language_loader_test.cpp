@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "persistence/cp1250.h"
+#include "persistence/language_loader.h"
+#include "support/fake_persistence.h"
+
+namespace mirvalon::test {
+namespace {
+
+struct Rig
+{
+    explicit Rig(std::string folder = {}) : program(folder) {}
+    TempDir dir;
+    std::string program;
+    PosixFileSystem fs;
+    GameSettings settings;
+    TextTable texts = TextTable::builtIn();
+    FakeLanguageTargets targets;
+    FakePlainMessages messages;
+    LanguageLoader loader{fs,      program.empty() ? dir.path() : program, settings, texts, targets,
+                          messages};
+};
+
+// A file of `count` lines: the given entries first, then comments.
+std::string languageFile(const std::vector<std::string>& entries, int count)
+{
+    std::string bytes;
+    for (int k = 0; k < count; ++k) {
+        const std::string line =
+            k < static_cast<int>(entries.size()) ? entries[k] : "comment " + std::to_string(k);
+        bytes += *utf8ToCp1250(line) + "\r\n";
+    }
+    return bytes;
+}
+
+TEST(LanguageLine, cutsCodesTextAndExtra)
+{
+    struct Case
+    {
+        const char* line;
+        std::array<int, 6> code;
+        const char* text;
+        std::optional<std::string> extra;
+    };
+    const Case cases[] = {
+        {"<A20xxx \"Word/ntwo words\"", {10, 2, 0, -1, -1, -1}, "Word\ntwo words", std::nullopt},
+        {"<10317x    \"Save//Ctrl+S\"", {1, 0, 3, 1, 7, -1}, "Save", "Ctrl+S"},
+        {"<20Ixxx \"4//Hint\"", {2, 0, 18, -1, -1, -1}, "4", "Hint"},
+        {"<400xxx \"\"", {4, 0, 0, -1, -1, -1}, "", std::nullopt},
+        {"<A2Jxxx \"100 %% sure\"", {10, 2, 19, -1, -1, -1}, "100 %% sure", std::nullopt},
+        {"<5214xx \"Marks//\"", {5, 2, 1, 4, -1, -1}, "Marks", ""},
+    };
+    for (const Case& c : cases) {
+        const auto e = parseLanguageLine(*utf8ToCp1250(c.line));
+        ASSERT_TRUE(e) << c.line;
+        EXPECT_EQ(e->code, c.code) << c.line;
+        EXPECT_EQ(e->text, c.text) << c.line;
+        EXPECT_EQ(e->extra, c.extra) << c.line;
+    }
+    for (const char* notEntries : {"comment \"quoted\"", "<A20xxx no quote at all", "<A2", ""})
+        EXPECT_FALSE(parseLanguageLine(notEntries)) << notEntries;
+    EXPECT_EQ(parseLanguageLine("<A20xxx \"\xBC\xBE\"")->text, "Ľľ"); // CP1250 bytes become UTF-8
+}
+
+TEST(LanguageLoader, appliesEntriesToTheirTargetsAndIgnoresTheRest)
+{
+    Rig rig;
+    const std::vector<std::string> entries = {
+        "<A20xxx \"One/ntwo three\"",     // message 0
+        "<A2xxxx \"skipped\"",            // no index: names no message
+        "<A2Kxxx \"skipped\"",            // message 20 does not exist
+        "<A113xx \"Care\"",               // question caption 3
+        "<A125xx \"Leave?\"",             // question text 5
+        "<A02xxx \"! Time !\"",           // untimed status text
+        "<710xxx \"Game %i, %i points\"", // record intro
+        "<400xxx \"Game no.\"",           // status panel 0
+        "<40Exxx \"beyond the panels\"",  // status panel 14 does not exist
+        "<917xxx \"beyond the columns\"", // column 7 does not exist
+        "<119xxx \"beyond the context menu\"",
+        "<105xxx \"beyond the top-level menus\"",
+        "<20Jxxx \"beyond the buttons\"",
+        "<0xxxxx \"kind 0\"",
+        "<8xxxxx \"kind 8\"",
+        "<Dxxxxx \"kind 13\"",
+        "<xxxxxx \"no kind\"",
+        "<3017xx  no quote",
+        "<10317x \"Save settings//Ctrl+S\"",
+        "<20Cxxx \"Training//New game type\"",
+        "<303xxx \"Record\"",
+        "<916xxx \"A\"",
+        "<5100xx \"Positions\"",
+        "<500xxx \"Settings\"",
+        "<A01xxx \"INFORMATION\"",
+    };
+    writeBytes(rig.dir.file("Mirv_EN.lng"), languageFile(entries, 191));
+    ASSERT_TRUE(rig.loader.loadLanguage(2));
+    EXPECT_TRUE(rig.messages.shown.empty());
+    EXPECT_EQ(rig.settings.loadedLanguage, 2);
+    EXPECT_EQ(rig.texts.messages[0], "One\ntwo three");
+    EXPECT_EQ(rig.texts.messages[1], TextTable::builtIn().messages[1]);
+    EXPECT_EQ(rig.texts.questionCaptions[3], "  Care");
+    EXPECT_EQ(rig.texts.questionTexts[5], "  Leave?  ");
+    EXPECT_EQ(rig.texts.untimedStatusText, "! Time !");
+    EXPECT_EQ(rig.texts.recordIntro, "Game %i, %i points");
+    const std::map<std::string, std::string> expected = {
+        {"untimed", "! Time !"},
+        {"status 0", " Game no.:"},
+        {"menu 3.1.7", "Save settings"},
+        {"menu 3.1.7 //", "Ctrl+S"},
+        {"main 12", "Training"},
+        {"main 12 //", "New game type"},
+        {"label 3", "Record"},
+        {"column 6", "A"},
+        {"dialog 5.1.0.0", "  Positions  "},
+        {"dialog 5.0.0.-1", "  Settings"},
+        {"lblInform", "INFORMATION"},
+    };
+    EXPECT_EQ(rig.targets.texts, expected);
+}
+
+TEST(LanguageLoader, refusesShortOrMissingFilesInBothLanguages)
+{
+    struct Case
+    {
+        const char* what;
+        int lines; // -1: no file
+        int language;
+        int loaded;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"190 lines", 190, 2, 0,
+         "Nastala chyba pri čítaní zo súboru - Mirv_EN.lng!\n\n--------\n\n"
+         "Error while reading the file - Mirv_EN.lng!"},
+        {"no file", -1, 1, 2,
+         "Could not open the file - Mirv_CZ.lng!\n\n--------\n\n"
+         "Nepodařilo se otevřít soubor - Mirv_CZ.lng!"},
+        {"no Slovak file", -1, 0, 2,
+         "Could not open the file - Mirv_SK.lng!\n\n--------\n\n"
+         "Nepodarilo sa otvoriť súbor - Mirv_SK.lng!"},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        if (c.lines >= 0)
+            writeBytes(rig.dir.file(languageFileName(c.language)),
+                       languageFile({"<A20xxx \"changed\""}, c.lines));
+        rig.settings.loadedLanguage = c.loaded;
+        rig.settings.language = c.language;
+        EXPECT_FALSE(rig.loader.loadLanguage(c.language)) << c.what;
+        EXPECT_EQ(rig.messages.shown, std::vector<std::string>{c.message}) << c.what;
+        EXPECT_EQ(rig.settings.language, c.loaded) << c.what;
+        EXPECT_EQ(rig.settings.loadedLanguage, c.loaded) << c.what;
+        EXPECT_EQ(rig.texts.messages[0], TextTable::builtIn().messages[0]) << c.what;
+        EXPECT_EQ(rig.targets.calls, 0) << c.what;
+    }
+    Rig folder; // a folder in place of the file, and a missing program folder
+    ::mkdir(folder.dir.file("Mirv_EN.lng").c_str(), 0755);
+    EXPECT_FALSE(folder.loader.loadLanguage(2));
+    Rig nowhere("/nonexistent/mirvalon");
+    EXPECT_FALSE(nowhere.loader.loadLanguage(1));
+    EXPECT_EQ(nowhere.messages.shown.size(), 1u);
+}
+
+// The delivered files: each loads, has enough CR LF lines and sets every text of the table.
+TEST(LanguageFiles, eachDeliveredFileCoversTheTextTable)
+{
+    for (int language = 0; language <= 2; ++language) {
+        const std::string name = languageFileName(language);
+        const std::string bytes = readBytes(std::string(MIRVALON_SOURCE_DATA) + "/" + name);
+        const auto lines = splitLines(bytes);
+        EXPECT_GE(lines.size(), 191u) << name;
+        for (std::size_t k = 0; k < lines.size(); ++k)
+            EXPECT_NE(bytes.find(lines[k] + "\r\n"), std::string::npos) << name << " line " << k;
+
+        Rig rig(MIRVALON_SOURCE_DATA);
+        TextTable blank;
+        rig.texts = blank;
+        ASSERT_TRUE(rig.loader.loadLanguage(language)) << name;
+        const TextTable builtIn = TextTable::builtIn();
+        for (int k = 0; k < kMessageCount; ++k)
+            EXPECT_EQ(rig.texts.messages[k].empty(), builtIn.messages[k].empty()) << name << k;
+        for (int k = 0; k < kQuestionCount; ++k) {
+            EXPECT_GT(rig.texts.questionTexts[k].size(), 4u) << name << k;
+            EXPECT_GT(rig.texts.questionCaptions[k].size(), 2u) << name << k;
+        }
+        EXPECT_NE(rig.texts.recordIntro.find("%i"), std::string::npos) << name;
+        EXPECT_FALSE(rig.texts.untimedStatusText.empty()) << name;
+        for (const char* key : {"menu 0", "menu 4.4", "menu 2.8.5", "menu 2.8.5 //", "context 8",
+                                "main 1", "main 18 //", "label 4", "status 12", "column 6",
+                                "lblHSkore", "lblInform", "dialog 5.2.6.-1 //"})
+            EXPECT_EQ(rig.targets.texts.count(key), 1u) << name << " " << key;
+        if (language == 0) {
+            // The Slovak file holds exactly the built-in texts; questions gain their blanks.
+            EXPECT_EQ(rig.texts.messages, builtIn.messages);
+            EXPECT_EQ(rig.texts.recordIntro, builtIn.recordIntro);
+            EXPECT_EQ(rig.texts.untimedStatusText, builtIn.untimedStatusText);
+            for (int k = 0; k < kQuestionCount; ++k) {
+                EXPECT_EQ(rig.texts.questionTexts[k], "  " + builtIn.questionTexts[k]) << k;
+                EXPECT_EQ(rig.texts.questionCaptions[k], builtIn.questionCaptions[k]) << k;
+            }
+            EXPECT_EQ(rig.targets.texts["menu 3.7"], "Uložiť nastavenie");
+            EXPECT_EQ(rig.targets.texts["menu 3.7 //"], "Ctrl+S");
+            EXPECT_EQ(rig.targets.texts["status 0"], " Číslo hry:");
+        }
+    }
+}
+
+} // namespace
+} // namespace mirvalon::test

@@ -1,0 +1,404 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/stat.h>
+
+#include "persistence/records_store.h"
+#include "support/fake_persistence.h"
+#include "support/fake_ports.h"
+
+namespace mirvalon::test {
+namespace {
+
+// The shift amounts every build uses, written out so that a change to them shows here.
+constexpr int kTime = 0x11, kHolder = 0x68, kKey = 0x3A;
+
+void put16(std::string& b, std::size_t at, int v)
+{
+    b[at] = static_cast<char>(v & 0xFF);
+    b[at + 1] = static_cast<char>((v >> 8) & 0xFF);
+}
+
+void putText(std::string& b, std::size_t at, const std::string& cp1250, int width, int shift)
+{
+    for (int k = 0; k < width; ++k)
+        b[at + k] = k < static_cast<int>(cp1250.size())
+                        ? static_cast<char>((static_cast<unsigned char>(cp1250[k]) + shift) & 0xFF)
+                        : '\0';
+}
+
+// The 34 bytes of a record as the records file lays them out.
+void putRecord(std::string& b, std::size_t at, const RecordEntry& e, const std::string& holder)
+{
+    put16(b, at, e.number);
+    put16(b, at + 2, e.level);
+    put16(b, at + 4, e.rows);
+    putText(b, at + 6, e.time, 8, kTime);
+    put16(b, at + 14, e.points);
+    putText(b, at + 16, holder, 10, kHolder);
+    putText(b, at + 26, e.key, 8, kKey);
+}
+
+std::string recordsImage(const RecordsTable& t)
+{
+    std::string b(6528, '\0');
+    for (int i = 0; i < 192; ++i)
+        putRecord(b, 34 * i, t[i], t[i].holder); // the reference holders are plain ASCII
+    return b;
+}
+
+// An archive whose slots hold the records of `t` with a game in each of `present`.
+std::string archiveImage(const RecordsTable& t, const std::vector<int>& present)
+{
+    std::string b(113664, '\0');
+    for (int i = 0; i < 192; ++i)
+        putRecord(b, 592 * i + 1, t[i], t[i].holder);
+    for (int i : present) {
+        b[592 * i] = 1;
+        put16(b, 592 * i + 35, 3); // environment
+        b[592 * i + 37] = 1;       // jokes
+        for (int p = 0; p < 25; ++p)
+            put16(b, 592 * i + 44 + 2 * p, p == 4 ? -1000 : 1000); // piece 5 blocked
+        for (int p = 0; p < 5; ++p)
+            put16(b, 592 * i + 94 + 2 * p, p + 1); // hidden row 1 2 3 4 5
+        put16(b, 592 * i + 110, 9);                // row 1, position 1
+        put16(b, 592 * i + 350, 1);                // a hit
+        put16(b, 592 * i + 352, -1);               // a miss
+        put16(b, 592 * i + 590, 4321);             // the beaten record
+    }
+    return b;
+}
+
+struct Rig
+{
+    TempDir data, program;
+    FaultyFileSystem fs;
+    ScriptedDialogs dialogs;
+    ArchiveStore archive{fs, dialogs, data.path(), program.path()};
+    RecordsStore store{fs, dialogs, archive, data.path()};
+    std::string ldt() const { return data.file("Mirvalon.ldt"); }
+    std::string lar() const { return data.file("Mirvalon.lar"); }
+
+    // Game 2, won in row 3 with 9000 points.
+    GameState wonGame(const std::string& holder = "Ján")
+    {
+        GameState s;
+        s.gameNumber = 2;
+        s.level = 2;
+        s.currentRow = 3;
+        s.score = 9000;
+        s.clockText = "0:01:02";
+        s.holderName = holder;
+        s.faces.fill(kColourFace);
+        s.blocked[7] = true;
+        s.hiddenRow = {1, 2, 3, 4, 5, 0, 0, 0};
+        s.rows[0] = {1, 2, 3, 4, 6, 0, 0, 0};
+        s.pegs[0] = {1, 1, 1, 1, 0, 0, 0, 0};
+        s.oldPoints = 0;
+        return s;
+    }
+};
+
+RecordsTable withRecord(RecordsTable t, int index, int points, const std::string& holder)
+{
+    t[index].rows = 5;
+    t[index].points = static_cast<uint16_t>(points);
+    t[index].time = " 0:02:00";
+    t[index].holder = holder;
+    return t;
+}
+
+TEST(RecordsFile, loadsAWellFormedFileWhole)
+{
+    Rig rig;
+    const RecordsTable table = withRecord(referenceRecords(), 41, 9100, "Peter     ");
+    writeBytes(rig.ldt(), recordsImage(table));
+    rig.store.loadRecords();
+    EXPECT_EQ(rig.store.table(), table);
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+}
+
+TEST(RecordsFile, ignoresDamagedFilesAndKeepsThemOnDisk)
+{
+    const std::string good = recordsImage(withRecord(referenceRecords(), 0, 9999, "X"));
+    uint32_t seed = 77;
+    std::string random(6528, '\0');
+    for (char& c : random)
+        c = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 16);
+    auto patched = [&good](std::size_t at, int v) {
+        std::string b = good;
+        put16(b, at, v);
+        return b;
+    };
+    const std::pair<const char*, std::string> files[] = {
+        {"6527 bytes", good.substr(0, 6527)},
+        {"6529 bytes", good + '\0'},
+        {"zeros", std::string(6528, '\0')},
+        {"random bytes", random},
+        {"slot 100 level 14", patched(34 * 99 + 2, 14)},
+        {"number 193", patched(34 * 5, 193)},
+        {"rows 16", patched(34 * 7 + 4, 16)},
+        {"rows -1", patched(34 * 7 + 4, -1)},
+        {"points 10000", patched(34 * 191 + 14, 10000)},
+        {"points -5", patched(34 * 191 + 14, -5)},
+    };
+    for (const auto& [what, bytes] : files) {
+        Rig rig;
+        writeBytes(rig.ldt(), bytes);
+        writeBytes(rig.lar(), archiveImage(referenceRecords(), {0}));
+        rig.store.loadRecords();
+        EXPECT_EQ(rig.store.table(), referenceRecords()) << what; // nothing marked either
+        EXPECT_TRUE(rig.dialogs.messages.empty()) << what;
+        EXPECT_EQ(readBytes(rig.ldt()), bytes) << what;
+    }
+}
+
+TEST(RecordsFile, writingARecordWithoutAFileBuildsItFromTheTable)
+{
+    Rig rig;
+    const GameState won = rig.wonGame("Ján");
+    ASSERT_TRUE(rig.store.writeRecord(won, GameSettings{}, false));
+    RecordsTable expected = referenceRecords();
+    expected[1].rows = 3;
+    expected[1].points = 9000;
+    expected[1].time = " 0:01:02";
+    expected[1].holder = "Ján       ";
+    std::string image = recordsImage(expected);
+    putText(image, 34 + 16, "J\xE1n       ", 10, kHolder); // á is one CP1250 byte
+    EXPECT_EQ(readBytes(rig.ldt()), image);
+    expected[1].archived = true;
+    EXPECT_EQ(rig.store.table(), expected);
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+}
+
+TEST(RecordsFile, writingARecordPatchesOnlyItsSlotAndKeepsTheStoredKey)
+{
+    Rig rig;
+    std::string before = recordsImage(referenceRecords());
+    putText(before, 34 + 26, "XXXXXXXX", 8, kKey); // the key on disk is not the writer's to fix
+    writeBytes(rig.ldt(), before);
+    ASSERT_TRUE(rig.store.writeRecord(rig.wonGame("Eva"), GameSettings{}, false));
+    std::string expected = before;
+    put16(expected, 34 + 4, 3);
+    putText(expected, 34 + 6, " 0:01:02", 8, kTime);
+    put16(expected, 34 + 14, 9000);
+    putText(expected, 34 + 16, "Eva       ", 10, kHolder);
+    EXPECT_EQ(readBytes(rig.ldt()), expected);
+}
+
+TEST(RecordsFile, aRecordThatCannotBeWrittenChangesNothing)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(Rig&)> spoil;
+    };
+    const Case cases[] = {
+        {"read-only file", [](Rig& r) { r.fs.readOnly.insert(r.ldt()); }},
+        {"rename fails", [](Rig& r) { r.fs.failAt = WriteStep::Rename; }},
+        {"disk full", [](Rig& r) { r.fs.failAt = WriteStep::Write; }},
+        {"no temporary file", [](Rig& r) { r.fs.failAt = WriteStep::CreateTemp; }},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        const std::string before = recordsImage(referenceRecords());
+        writeBytes(rig.ldt(), before);
+        c.spoil(rig);
+        EXPECT_FALSE(rig.store.writeRecord(rig.wonGame(), GameSettings{}, false)) << c.what;
+        EXPECT_EQ(rig.dialogs.messages, std::vector<int>{2}) << c.what;
+        EXPECT_EQ(readBytes(rig.ldt()), before) << c.what;
+        EXPECT_EQ(rig.store.table(), referenceRecords()) << c.what;
+        EXPECT_FALSE(exists(rig.lar())) << c.what; // the archive is not written either
+    }
+    Rig folder; // a folder where the records file should be: the table stays as it was
+    ::mkdir(folder.ldt().c_str(), 0755);
+    EXPECT_FALSE(folder.store.writeRecord(folder.wonGame(), GameSettings{}, false));
+    EXPECT_EQ(folder.dialogs.messages, std::vector<int>{2});
+    EXPECT_EQ(folder.store.table(), referenceRecords());
+
+    Rig greek; // a name the file cannot hold is never written in part
+    EXPECT_FALSE(greek.store.writeRecord(greek.wonGame("Ωmega"), GameSettings{}, false));
+    EXPECT_FALSE(exists(greek.ldt()));
+}
+
+TEST(RecordsFile, deletingClearsTheSlotsButKeepsKeysAndLevels)
+{
+    Rig rig;
+    rig.store.loadRecords();
+    ASSERT_TRUE(rig.store.deleteRecord(2)); // game 3, no file yet: built from the table first
+    RecordsTable expected = referenceRecords();
+    std::string image = recordsImage(expected);
+    image.replace(34 * 2 + 4, 22, 22, '\0');
+    EXPECT_EQ(readBytes(rig.ldt()), image);
+    clearRecord(expected[2]);
+    EXPECT_EQ(rig.store.table(), expected);
+
+    ASSERT_TRUE(rig.store.deleteAllRecords());
+    for (int i = 0; i < 192; ++i)
+        image.replace(34 * i + 4, 22, 22, '\0');
+    EXPECT_EQ(readBytes(rig.ldt()), image);
+    rig.store.loadRecords();
+    EXPECT_EQ(rig.store.entry(191).key, "825_aKNb");
+    EXPECT_EQ(rig.store.entry(191).points, 0);
+    EXPECT_EQ(rig.store.entry(191).holder, "");
+
+    rig.fs.readOnly.insert(rig.ldt());
+    for (bool all : {false, true}) {
+        const std::string before = readBytes(rig.ldt());
+        EXPECT_FALSE(all ? rig.store.deleteAllRecords() : rig.store.deleteRecord(0));
+        EXPECT_EQ(readBytes(rig.ldt()), before);
+    }
+    EXPECT_EQ(rig.dialogs.messages, (std::vector<int>{9, 9}));
+}
+
+TEST(RecordsFile, onlyAHigherScoreIsANewRecord)
+{
+    Rig rig;
+    EXPECT_TRUE(rig.store.isNewRecord(2, 1));     // no record yet
+    EXPECT_FALSE(rig.store.isNewRecord(1, 8779)); // equal points
+    EXPECT_TRUE(rig.store.isNewRecord(1, 8780));
+    EXPECT_FALSE(rig.store.isNewRecord(193, 9999));
+}
+
+TEST(Archive, marksOnlyTheSlotsThatMatchTheirRecords)
+{
+    Rig rig;
+    RecordsTable table = referenceRecords();
+    writeBytes(rig.ldt(), recordsImage(table));
+    std::string lar = archiveImage(table, {0, 2, 5, 11, 17, 24});
+    putText(lar, 592 * 2 + 1 + 6, " 9:99:99", 8, kTime);        // time differs: only slot 2 skipped
+    put16(lar, 592 * 5 + 1 + 14, 1);                            // points differ
+    putText(lar, 592 * 11 + 1 + 16, " Quillbeqq", 10, kHolder); // differs after the 8th only
+    writeBytes(rig.lar(), lar);
+    rig.store.loadRecords();
+    std::vector<int> marked;
+    for (int i = 0; i < 192; ++i)
+        if (rig.store.entry(i).archived)
+            marked.push_back(i);
+    EXPECT_EQ(marked, (std::vector<int>{0, 11, 17, 24}));
+
+    Rig ending; // a level out of bounds ends the marking
+    lar = archiveImage(table, {0, 2, 5});
+    put16(lar, 592 * 2 + 1 + 2, 14);
+    writeBytes(ending.lar(), lar);
+    ending.store.loadRecords();
+    EXPECT_TRUE(ending.store.entry(0).archived);
+    EXPECT_FALSE(ending.store.entry(5).archived);
+}
+
+TEST(Archive, damagedArchivesMarkNothingAndCannotBeReplayed)
+{
+    const std::string good = archiveImage(referenceRecords(), {0});
+    const std::pair<const char*, std::string> files[] = {
+        {"113663 bytes", good.substr(0, 113663)},
+        {"113665 bytes", good + '\0'},
+        {"zeros", std::string(113664, '\0')},
+    };
+    for (const auto& [what, bytes] : files) {
+        Rig rig;
+        writeBytes(rig.lar(), bytes);
+        rig.store.loadRecords();
+        EXPECT_FALSE(rig.store.entry(0).archived) << what;
+        EXPECT_FALSE(rig.archive.loadArchiveSlot(0, rig.store.table())) << what;
+        EXPECT_EQ(rig.dialogs.messages, std::vector<int>{4}) << what;
+    }
+    Rig missing;
+    EXPECT_FALSE(missing.archive.loadArchiveSlot(0, missing.store.table()));
+    EXPECT_EQ(missing.dialogs.messages, std::vector<int>{5});
+}
+
+TEST(Archive, readsASlotBackForReplay)
+{
+    Rig rig;
+    writeBytes(rig.lar(), archiveImage(referenceRecords(), {191}));
+    rig.store.loadRecords();
+    ASSERT_TRUE(rig.store.entry(191).archived);
+    const auto game = rig.archive.loadArchiveSlot(191, rig.store.table());
+    ASSERT_TRUE(game);
+    EXPECT_EQ(game->environment, 3);
+    EXPECT_TRUE(game->jokes);
+    EXPECT_EQ(game->faces[5], -1000);
+    EXPECT_EQ(game->faces[25], 1000);
+    EXPECT_EQ(game->hiddenRow, (Row{1, 2, 3, 4, 5, 0, 0, 0}));
+    EXPECT_EQ(game->rows[0][0], 9);
+    EXPECT_EQ(game->pegs[0][0], 1);
+    EXPECT_EQ(game->pegs[0][1], -1);
+    EXPECT_EQ(game->previousRecord, 4321);
+    EXPECT_EQ(game->pieceColours(), 1);
+    EXPECT_FALSE(rig.archive.loadArchiveSlot(190, rig.store.table())); // an empty slot
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{4});
+}
+
+TEST(Archive, theFirstRecordCreatesTheArchiveWithOnlyItsGame)
+{
+    Rig rig;
+    GameSettings settings;
+    settings.environment = 1;
+    ASSERT_TRUE(rig.store.writeRecord(rig.wonGame("Eva"), settings, true));
+    RecordsTable table = referenceRecords();
+    table[1].rows = 3;
+    table[1].points = 9000;
+    table[1].time = " 0:01:02";
+    table[1].holder = "Eva       ";
+    std::string expected(113664, '\0');
+    for (int i = 0; i < 192; ++i)
+        putRecord(expected, 592 * i + 1, table[i], table[i].holder);
+    const std::size_t at = 592;
+    expected[at] = 1;
+    put16(expected, at + 35, 1);
+    for (int p = 1; p <= 25; ++p)
+        put16(expected, at + 44 + 2 * (p - 1), p == 7 ? -1000 : 1000); // piece 7 was blocked
+    for (int p = 0; p < 5; ++p)
+        put16(expected, at + 94 + 2 * p, p + 1);
+    const int guess[5] = {1, 2, 3, 4, 6};
+    for (int p = 0; p < 5; ++p)
+        put16(expected, at + 110 + 2 * p, guess[p]);
+    for (int p = 0; p < 4; ++p)
+        put16(expected, at + 350 + 2 * p, 1);
+    EXPECT_EQ(readBytes(rig.lar()), expected);
+    EXPECT_TRUE(rig.store.entry(1).archived);
+
+    // At the next start the record and its game match again.
+    Rig next;
+    writeBytes(next.ldt(), readBytes(rig.ldt()));
+    writeBytes(next.lar(), readBytes(rig.lar()));
+    next.store.loadRecords();
+    EXPECT_TRUE(next.store.entry(1).archived);
+}
+
+TEST(Archive, anArchiveThatCannotBeWrittenKeepsTheRecordAndTheOldFile)
+{
+    Rig rig;
+    const std::string before = archiveImage(referenceRecords(), {0});
+    writeBytes(rig.lar(), before);
+    rig.fs.readOnly.insert(rig.lar());
+    EXPECT_TRUE(rig.store.writeRecord(rig.wonGame(), GameSettings{}, false));
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{3});
+    EXPECT_EQ(readBytes(rig.lar()), before);
+    EXPECT_EQ(rig.store.entry(1).points, 9000);
+    EXPECT_FALSE(rig.store.entry(1).archived);
+}
+
+TEST(Archive, aFreshInstallationIsSeededFromTheDeliveredArchive)
+{
+    Rig rig;
+    const std::string delivered = archiveImage(referenceRecords(), {0, 191});
+    writeBytes(rig.program.file("Mirvalon.zar"), delivered);
+    rig.store.loadRecords();
+    EXPECT_TRUE(rig.store.entry(0).archived);
+    EXPECT_TRUE(rig.store.entry(191).archived);
+    EXPECT_EQ(readBytes(rig.lar()), delivered);
+
+    // The user's own archive is never replaced by the delivered one.
+    Rig own;
+    const std::string mine = archiveImage(referenceRecords(), {2});
+    writeBytes(own.lar(), mine);
+    writeBytes(own.program.file("Mirvalon.zar"), delivered);
+    own.store.loadRecords();
+    EXPECT_FALSE(own.store.entry(0).archived);
+    EXPECT_TRUE(own.store.entry(2).archived);
+    EXPECT_EQ(readBytes(own.lar()), mine);
+}
+
+} // namespace
+} // namespace mirvalon::test

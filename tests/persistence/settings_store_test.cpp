@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/stat.h>
+
+#include "persistence/settings_store.h"
+#include "support/fake_persistence.h"
+#include "support/fake_ports.h"
+
+namespace mirvalon::test {
+namespace {
+
+using Words = std::array<int32_t, 60>;
+
+// The defaults as the configuration file holds them, word by word.
+Words defaultWords()
+{
+    Words w{};
+    const int32_t head[24] = {7, 19, 1, 1, 2, 0, 1,                                // words 1..7
+                              0, 1,  0, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0}; // 8..24
+    for (int k = 0; k < 24; ++k)
+        w[k] = head[k];
+    return w;
+}
+
+std::string image(const Words& w)
+{
+    std::string bytes;
+    for (int32_t v : w) {
+        const auto u = static_cast<uint32_t>(v);
+        for (int k = 0; k < 4; ++k)
+            bytes += static_cast<char>((u >> (8 * k)) & 0xFF);
+    }
+    return bytes;
+}
+
+struct Rig
+{
+    TempDir dir;
+    FaultyFileSystem fs;
+    ScriptedDialogs dialogs;
+    FakeSettingsView view;
+    GameSettings settings;
+    SettingsStore store{settings, fs, dialogs, view, dir.path()};
+    std::string file() const { return dir.file("Mirvalon.lcf"); }
+};
+
+TEST(SettingsFile, readsEveryWordInItsPlace)
+{
+    Words w = defaultWords();
+    w[0] = 5;
+    w[1] = 25;
+    w[4] = -1;
+    w[5] = 2;
+    w[6] = 2;
+    w[17] = 1;      // reservedFlag
+    w[24] = 123456; // reserved words are not looked at
+    w[31] = 3;
+    const int32_t slot[7] = {1, 2, 104, 1, 3, 1, 0};
+    for (int k = 0; k < 7; ++k)
+        w[32 + 2 * 7 + k] = slot[k];
+    const SettingsImage read = decodeSettings(image(w), GameSettings{});
+    ASSERT_TRUE(read.badWords.empty());
+    GameSettings expected;
+    expected.positions = 5;
+    expected.pieceCount = 25;
+    expected.environment = -1;
+    expected.language = 2;
+    expected.gameType = 2;
+    expected.reservedFlag = true;
+    expected.activeFavourite = 3;
+    expected.favourites[2] = FavouriteSlot{true, 2, 104, 1, 3, true, false};
+    EXPECT_EQ(read.settings, expected);
+    // Written back, the reserved words come out as zeros and everything else as it was.
+    w[24] = 0;
+    EXPECT_EQ(encodeSettings(expected), image(w));
+}
+
+TEST(SettingsFile, seesEveryBadWordInOnePass)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(Words&)> damage;
+        std::vector<int> bad;
+    };
+    const Case cases[] = {
+        {"positions 4", [](Words& w) { w[0] = 4; }, {1}},
+        {"pieces 20", [](Words& w) { w[1] = 20; }, {2}},
+        {"form 3", [](Words& w) { w[2] = 3; }, {3}},
+        {"colours -1", [](Words& w) { w[3] = -1; }, {4}},
+        {"environment -2", [](Words& w) { w[4] = -2; }, {5}},
+        {"language 4", [](Words& w) { w[5] = 4; }, {6}},
+        {"game type 0", [](Words& w) { w[6] = 0; }, {7}},
+        {"a flag of 2", [](Words& w) { w[15] = 2; }, {16}},
+        {"three at once",
+         [](Words& w) {
+             w[0] = 9;
+             w[7] = -1;
+             w[23] = 7;
+         },
+         {1, 8, 24}},
+        {"slot in use with game type 7",
+         [](Words& w) {
+             w[32] = 1;
+             w[33] = 7;
+         },
+         {34}},
+        {"slot in use of 2", [](Words& w) { w[39] = 2; }, {40}},
+        {"slot show time of 5", [](Words& w) { w[37] = 5; }, {38}},
+    };
+    for (const Case& c : cases) {
+        Words w = defaultWords();
+        c.damage(w);
+        EXPECT_EQ(decodeSettings(image(w), GameSettings{}).badWords, c.bad) << c.what;
+    }
+    Words unused = defaultWords();
+    unused[33] = 7; // a slot not in use may hold anything in its game type
+    unused[5] = 3;  // language 3 names none but passes
+    EXPECT_TRUE(decodeSettings(image(unused), GameSettings{}).badWords.empty());
+}
+
+TEST(SettingsStore, damagedFilesGiveMessage7AndTheDefaults)
+{
+    std::string zero(240, '\0');
+    std::string random(240, '\0');
+    uint32_t seed = 20240601;
+    for (char& c : random)
+        c = static_cast<char>((seed = seed * 1664525u + 1013904223u) >> 24);
+    const std::string valid = image(defaultWords());
+    const std::pair<const char*, std::string> files[] = {
+        {"239 bytes", valid.substr(0, 239)},
+        {"241 bytes", valid + "x"},
+        {"empty", ""},
+        {"zeros", zero},
+        {"random bytes", random},
+    };
+    for (const auto& [what, bytes] : files) {
+        Rig rig;
+        rig.settings.positions = 8; // whatever was there must not take on the file's values
+        writeBytes(rig.file(), bytes);
+        EXPECT_FALSE(rig.store.loadSettings()) << what;
+        EXPECT_EQ(rig.dialogs.messages, std::vector<int>{7}) << what;
+        EXPECT_EQ(rig.settings.positions, 8) << what;
+        rig.store.resetSettings();
+        EXPECT_EQ(rig.settings, GameSettings{}) << what;
+        EXPECT_EQ(rig.view.positions, 2) << what;
+        EXPECT_EQ(readBytes(rig.file()), bytes) << what; // reading never changes the file
+    }
+}
+
+TEST(SettingsStore, missingFileIsSilentAndAFolderInItsPlaceIsDamage)
+{
+    Rig missing;
+    EXPECT_FALSE(missing.store.loadSettings());
+    EXPECT_TRUE(missing.dialogs.messages.empty());
+
+    Rig folder;
+    ::mkdir(folder.file().c_str(), 0755);
+    EXPECT_FALSE(folder.store.loadSettings());
+    EXPECT_EQ(folder.dialogs.messages, std::vector<int>{7});
+    EXPECT_FALSE(folder.store.saveSettings());
+    EXPECT_EQ(folder.dialogs.messages, (std::vector<int>{7, 12}));
+}
+
+TEST(SettingsStore, validFileIsShownEverywhere)
+{
+    Rig rig;
+    Words w = defaultWords();
+    w[0] = 8;
+    w[4] = -1;
+    w[16] = 0; // autoSave off
+    w[20] = 1; // total time on
+    w[31] = 1;
+    w[32] = 1;
+    w[33] = 1;
+    writeBytes(rig.file(), image(w));
+    ASSERT_TRUE(rig.store.loadSettings());
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+    EXPECT_EQ(rig.view.positions, 3);
+    EXPECT_EQ(rig.view.environment, -1);
+    EXPECT_FALSE(rig.view.options[SettingOption::AutoSave]);
+    EXPECT_TRUE(rig.view.options[SettingOption::TotalTime]);
+    EXPECT_EQ(rig.view.totalTimePanel, true);
+    EXPECT_EQ(rig.view.activeFavourite, 1);
+    EXPECT_EQ(rig.view.favourites, (std::array<bool, 4>{true, false, false, false}));
+}
+
+TEST(SettingsStore, savingRoundTripsAndReportsOnlyWhenAsked)
+{
+    Rig rig;
+    rig.settings.positions = 6;
+    rig.settings.reservedFlag = true;
+    rig.settings.favourites[3] = FavouriteSlot{true, 1, 7, 2, 0, false, true};
+    ASSERT_TRUE(rig.store.saveSettings());
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{11});
+    ASSERT_TRUE(rig.store.saveSettings(true));
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{11});
+    const GameSettings saved = rig.settings;
+    rig.settings = GameSettings{};
+    ASSERT_TRUE(rig.store.loadSettings());
+    EXPECT_EQ(rig.settings, saved);
+}
+
+TEST(SettingsStore, failedSaveKeepsTheOldFileAndSaysSo)
+{
+    for (WriteStep step : {WriteStep::CreateTemp, WriteStep::Write, WriteStep::Sync,
+                           WriteStep::Close, WriteStep::Rename}) {
+        for (bool ending : {false, true}) {
+            Rig rig;
+            const std::string old = image(defaultWords());
+            writeBytes(rig.file(), old);
+            rig.fs.failAt = step;
+            rig.settings.positions = 5;
+            EXPECT_FALSE(rig.store.saveSettings(ending));
+            EXPECT_EQ(rig.dialogs.messages, std::vector<int>{12});
+            EXPECT_EQ(readBytes(rig.file()), old);
+            EXPECT_EQ(rig.settings.positions, 5);
+        }
+    }
+}
+
+TEST(SettingsStore, applySettingMovesFieldsAndMarks)
+{
+    Rig rig;
+    rig.store.applySetting(3, 0);
+    EXPECT_EQ(rig.settings.environment, 0);
+    EXPECT_EQ(rig.view.environment, 0);
+    rig.store.applySetting(3, -1);
+    EXPECT_EQ(rig.view.environment, -1);
+    rig.store.applySetting(1, 2);
+    EXPECT_EQ(rig.view.positions, 2);
+    rig.store.applySetting(2, 0);
+    EXPECT_EQ(rig.view.pieces, 0);
+    rig.store.applySetting(5, 2);
+    EXPECT_EQ(rig.settings.language, 2);
+    EXPECT_EQ(rig.settings.loadedLanguage, 2);
+    EXPECT_EQ(rig.view.language, 2);
+    EXPECT_EQ(rig.view.informationReopened, 1);
+    const std::pair<int, SettingOption> toggles[] = {{4, SettingOption::AutoSave},
+                                                     {6, SettingOption::TotalTime},
+                                                     {7, SettingOption::ExitWarning},
+                                                     {8, SettingOption::SyncAtStart}};
+    for (const auto& [which, option] : toggles) {
+        rig.store.applySetting(which, 1);
+        EXPECT_TRUE(rig.view.options[option]) << which;
+        rig.store.applySetting(which, 0);
+        EXPECT_FALSE(rig.view.options[option]) << which;
+    }
+    EXPECT_FALSE(rig.settings.autoSave || rig.settings.showTotalTime || rig.settings.exitWarning ||
+                 rig.settings.syncAtStart);
+    EXPECT_EQ(rig.view.totalTimePanel, false);
+}
+
+TEST(SettingsStore, gameFormFollowsTheGameAfterEveryApply)
+{
+    Rig rig;
+    GameSettings& s = rig.settings;
+    s.positions = 8, s.pieceCount = 25, s.correctPosition = false, s.eachPieceOnce = false;
+    s.randomArrangement = true, s.blocking = false, s.pieceColours = 2; // GOLD
+    rig.store.applySetting(7, 1);
+    EXPECT_EQ(s.gameForm, 2);
+    EXPECT_EQ(s.pieceColours, 0);
+    s.positions = 5, s.pieceCount = 11, s.correctPosition = true, s.eachPieceOnce = true;
+    s.randomArrangement = false, s.blocking = true; // EASY
+    rig.store.applySetting(1, 0);
+    EXPECT_EQ(s.gameForm, 0);
+    s.positions = 6;
+    rig.store.applySetting(1, 1);
+    EXPECT_EQ(s.gameForm, 1);
+}
+
+} // namespace
+} // namespace mirvalon::test

@@ -1,0 +1,119 @@
+// Fakes for the files side: a temporary folder, a file system whose steps can be made to
+// fail, and recording views of the settings and language targets.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "persistence/file_system.h"
+#include "persistence/view_ports.h"
+
+namespace mirvalon::test {
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempDir
+{
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return m_path; }
+    std::string file(const std::string& name) const { return m_path + "/" + name; }
+
+  private:
+    std::string m_path;
+};
+
+void writeBytes(const std::string& path, const std::string& bytes);
+std::string readBytes(const std::string& path); // empty when missing
+bool exists(const std::string& path);
+// Names in a folder, hidden ones included.
+std::vector<std::string> listFolder(const std::string& path);
+
+enum class WriteStep
+{
+    None,
+    CreateTemp,
+    Write,
+    Sync,
+    Close,
+    Rename
+};
+
+// The real file system, with one step of every safe write failing on request, and files that
+// count as read-only whatever their permissions (the tests run as root).
+class FaultyFileSystem : public PosixFileSystem
+{
+  public:
+    int createTemp(const std::string& directory, std::string& tempPath, unsigned mode) override;
+    bool writeAll(int handle, std::string_view bytes) override;
+    bool syncFile(int handle) override;
+    bool closeFile(int handle) override;
+    bool renameFile(const std::string& from, const std::string& to) override;
+    bool mayReplace(const std::string& path) override;
+
+    WriteStep failAt = WriteStep::None;
+    std::set<std::string> readOnly;
+    int writesStarted = 0;
+};
+
+class FakeSettingsView : public SettingsView
+{
+  public:
+    void showPositions(int index) override { positions = index; }
+    void showPieceCount(int index) override { pieces = index; }
+    void showEnvironment(int env) override { environment = env; }
+    void showLanguage(int language) override { this->language = language; }
+    void showOption(SettingOption option, bool on) override { options[option] = on; }
+    void showTotalTimePanel(bool visible) override { totalTimePanel = visible; }
+    void showHints(bool on) override { hints = on; }
+    void showFavourites(int active, const std::array<bool, 4>& filled) override
+    {
+        activeFavourite = active;
+        favourites = filled;
+    }
+    void reopenInformationPanel() override { ++informationReopened; }
+
+    int positions = -9, pieces = -9, environment = -9, language = -9, activeFavourite = -9;
+    std::map<SettingOption, bool> options;
+    std::optional<bool> totalTimePanel, hints;
+    std::array<bool, 4> favourites{};
+    int informationReopened = 0;
+};
+
+// Records every text a language file hands to the window, keyed by a readable name.
+class FakeLanguageTargets : public LanguageTargets
+{
+  public:
+    void setMenuItem(const std::vector<int>& path, const std::string& caption,
+                     const std::optional<std::string>& shortcut) override;
+    void setContextMenuItem(int index, const std::string& caption,
+                            const std::optional<std::string>& shortcut) override;
+    void setMainControl(MainControl control, const std::string& caption,
+                        const std::optional<std::string>& hint) override;
+    void setMainLabel(MainLabel label, const std::string& caption,
+                      const std::optional<std::string>& hint) override;
+    void setStatusPanel(int panel, const std::string& text) override;
+    void setPanelCaption(PanelCaption panel, const std::string& text) override;
+    void setListColumn(int column, const std::string& title) override;
+    void setUntimedStatusText(const std::string& text) override;
+    void setDialogText(int kind, int group, int index, int item, const std::string& text,
+                       const std::optional<std::string>& hint) override;
+
+    // "menu 3.7" -> caption, "menu 3.7 //" -> shortcut, "main 1 //" -> hint, ...
+    std::map<std::string, std::string> texts;
+    int calls = 0;
+};
+
+class FakePlainMessages : public PlainMessages
+{
+  public:
+    void showPlainMessage(const std::string& text) override { shown.push_back(text); }
+    std::vector<std::string> shown;
+};
+
+} // namespace mirvalon::test
