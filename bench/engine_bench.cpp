@@ -6,62 +6,12 @@
 
 #include "engine/game.h"
 #include "engine/scoring.h"
+#include "tools/common/quiet_ports.h"
 
 using namespace mirvalon;
+using namespace mirvalon::tools;
 
 namespace {
-
-struct NullBoard : BoardView
-{
-    void applyPieceLook() override {}
-    void refreshPieces() override {}
-    void showResultSlots(bool) override {}
-    void openEditRow(int) override {}
-    void drawConfirmedRow(int, int, int) override {}
-    void revealHiddenPiece(int) override {}
-    void clearBoard() override {}
-    void refreshRowLabels() override {}
-    void showEnvironment(int) override {}
-    void closePanels() override {}
-    void endDrag() override {}
-};
-struct NullDialogs : Dialogs
-{
-    void showMessage(int, int, const std::string&) override {}
-    bool askQuestion(int) override { return false; }
-    bool passwordDialog(int, std::string&, std::string&) override { return false; }
-    std::optional<std::string> newRecordDialog(const GameState&) override { return {}; }
-};
-struct NullCommands : Commands
-{
-    void commandsChanged(const CommandTable&) override {}
-};
-struct StepClock : Clock
-{
-    int64_t timeOfDayMs() const override { return now; }
-    int64_t calendarSeconds() const override { return seconds++; }
-    void setGameTimer(bool) override {}
-    int64_t now = 0;
-    mutable int64_t seconds = 1;
-};
-struct NullStatus : StatusBar
-{
-    void setPanelText(int, const std::string&) override {}
-    void setPanelWidths(const StatusWidths&) override {}
-    void setRecordLabelsVisible(bool) override {}
-    void setTotalTime(const std::string&) override {}
-};
-struct NullEvents : EventLoop
-{
-    void yieldToEvents() override {}
-};
-struct Records : RecordKeeper
-{
-    RecordsTable table = referenceRecords();
-    const RecordEntry& entry(int i) const override { return table[i]; }
-    bool writeRecord(const GameState&, const GameSettings&, bool) override { return true; }
-    void shareRecord(int) override {}
-};
 
 double secondsSince(std::chrono::steady_clock::time_point t0)
 {
@@ -91,19 +41,20 @@ int main()
                 rowCount / rowSeconds / 1e6, checksum);
 
     // Whole games per second: random guesses by double click until the game ends.
-    NullBoard board;
-    NullDialogs dialogs;
-    NullCommands commands;
-    StepClock clock;
-    NullStatus status;
-    NullEvents events;
-    Records records;
+    QuietBoard board;
+    QuietDialogs dialogs;
+    QuietCommands commands;
+    SteppedClock clock;
+    QuietStatus status;
+    QuietEvents events;
+    ReferenceRecords records;
     Game game{Ports{board, dialogs, commands, clock, status, events, records}};
     game.startUp();
     const int games = 20000;
     int rowsPlayed = 0;
     t0 = std::chrono::steady_clock::now();
     for (int g = 0; g < games; ++g) {
+        clock.seconds = g + 1; // a new hidden row for every game
         game.startComputerGame();
         while (game.state().inProgress) {
             for (int p = 1; game.state().editCount < game.settings().positions; ++p) {
