@@ -3,6 +3,7 @@
 #include <functional>
 #include <sys/stat.h>
 
+#include "engine/scoring.h"
 #include "persistence/records_store.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
@@ -398,6 +399,42 @@ TEST(Archive, aFreshInstallationIsSeededFromTheDeliveredArchive)
     EXPECT_FALSE(own.store.entry(0).archived);
     EXPECT_TRUE(own.store.entry(2).archived);
     EXPECT_EQ(readBytes(own.lar()), mine);
+}
+
+TEST(DeliveredArchive, holdsARealRecordGameForEveryReferenceRecord)
+{
+    Rig rig;
+    writeBytes(rig.program.file("Mirvalon.zar"),
+               readBytes(std::string(MIRVALON_SOURCE_DATA) + "/Mirvalon.zar"));
+    rig.store.loadRecords();
+    const RecordsTable reference = referenceRecords();
+    int replayable = 0;
+    for (int i = 0; i < kGameCount; ++i) {
+        const RecordEntry& e = rig.store.entry(i);
+        EXPECT_EQ(e.archived, reference[i].points != 0) << "game " << i + 1;
+        if (!e.archived)
+            continue;
+        ++replayable;
+        const auto game = rig.archive.loadArchiveSlot(i, rig.store.table());
+        ASSERT_TRUE(game) << "game " << i + 1;
+        GameSettings settings;
+        applyVariantKey(settings, e.key);
+        const int p = settings.positions;
+        // Every stored row is scored as the game would score it, and only the last one wins.
+        for (int r = 0; r < e.rows; ++r) {
+            const RowScore score = scoreRow(game->hiddenRow, game->rows[r], p);
+            Row pegs{};
+            for (int k = 0; k < score.hits; ++k)
+                pegs[k] = 1;
+            for (int k = score.hits; k < score.hits + score.misses; ++k)
+                pegs[k] = -1;
+            EXPECT_EQ(game->pegs[r], pegs) << "game " << i + 1 << " row " << r + 1;
+            EXPECT_EQ(score.hits == p, r + 1 == e.rows) << "game " << i + 1 << " row " << r + 1;
+        }
+        for (int r = e.rows; r < kRows; ++r)
+            EXPECT_EQ(game->rows[r], Row{}) << "game " << i + 1;
+    }
+    EXPECT_EQ(replayable, 16);
 }
 
 } // namespace
