@@ -142,18 +142,19 @@ MAIN = [
     ("208xxx", ("Potvrdiť//Potvrdiť zadanú výsledkovú oblasť",
                 "Potvrdit//Potvrdit zadanou výsledkovou oblast",
                 "Confirm//Confirm the result area you entered")),
-    ("209xxx", ("Zadať zásahy//Zadať všetky odhalené zásahy  ( F6 )",
-                "Zadat zásahy//Zadat všechny odhalené zásahy  ( F6 )",
-                "Enter hits//Enter all revealed hits  ( F6 )")),
-    ("20Axxx", ("Zrušiť bloky//Zrušiť blokovanie všetkých kociek",
-                "Zrušit bloky//Zrušit blokování všech kostek", "Clear blocks//Unblock all pieces")),
+    ("209xxx", ("Zadať zásahy//Zadať všetky zásahy  (F6)",
+                "Zadat zásahy//Zadat všechny zásahy  (F6)",
+                "Enter hits//Enter all hits  (F6)")),
+    ("20Axxx", ("Zrušiť bloky//Odblokovať všetky blokované kocky",
+                "Zrušit bloky//Odblokovat všechny blokované kostky",
+                "Clear blocks//Unblock all blocked pieces")),
     ("20Bxxx", ("Klasika//Klasická hra  (F4)", "Klasika//Klasická hra  (F4)",
                 "Classic//Classic game  (F4)")),
     ("20Cxxx", ("Tréning//Nový typ hry  (F4)", "Trénink//Nový typ hry  (F4)",
                 "Training//New game type  (F4)")),
-    ("20Dxxx", ("Btn//Zablokovať isto nepoužité kocky  ( F7 )",
-                "Btn//Zablokovat jistě nepoužité kostky  ( F7 )",
-                "Btn//Block the pieces that are certainly unused  ( F7 )")),
+    ("20Dxxx", ("Btn//Zablokovať všetky istotne nepoužité kocky  (F7)",
+                "Btn//Zablokovat všechny jistě nepoužité kostky  (F7)",
+                "Btn//Block all pieces that are certainly unused  (F7)")),
     ("20Exxx", ("-----//Zmazať označenie riadkov", "-----//Smazat označení řádků",
                 "-----//Clear the row marks")),
     ("20Fxxx", fav(1)), ("20Gxxx", fav(2)), ("20Hxxx", fav(3)), ("20Ixxx", fav(4)),
@@ -323,6 +324,31 @@ MESSAGES = [
     ("Heslo je nekorektné!!!", "Heslo je nekorektní!!!", "The password is not correct!!!"),
 ]
 
+# The new-record dialog (kind 7) and the password dialog (kind 11).
+DIALOGS = [
+    ("70xxxx", ("Zápis nového rekordu", "Zápis nového rekordu", "New record")),
+    ("711xxx", ("Starý rekord", "Starý rekord", "Old record")),
+    ("712xxx", ("Číslo hry", "Číslo hry", "Game no.")),
+    ("713xxx", ("Obtiažnosť", "Obtížnost", "Level")),
+    ("714xxx", ("Riadok", "Řádek", "Row")),
+    ("715xxx", ("Čas", "Čas", "Time")),
+    ("716xxx", ("Skóre", "Skóre", "Score")),
+    ("717xxx", ("Meno", "Jméno", "Name")),
+    ("718xxx", ("Nový rekord", "Nový rekord", "New record")),
+    ("719xxx", ("Synchronizovať nový rekord s ostatnými užívateľmi",
+                "Synchronizovat nový rekord s ostatními uživateli",
+                "Share the new record with the other users")),
+    ("B0xxxx", ("Heslo", "Heslo", "Password")),
+    ("B10xxx", ("Autorizačný text", "Autorizační text", "Authorisation text")),
+    ("B11xxx", ("( Tento autorizačný text sa zobrazí", "( Tento autorizační text se zobrazí",
+                "( This authorisation text is shown")),
+    ("B12xxx", ("len po úspešnom ukončení hry! )", "jen po úspěšném ukončení hry! )",
+                "only when the game is solved! )")),
+    ("B13xxx", ("Heslo", "Heslo", "Password")),
+    ("B20xxx", ("Zadajte max. 30 znakov!", "Zadejte max. 30 znaků!", "Type at most 30 characters!")),
+    ("B21xxx", ("Zadajte max. 20 znakov!", "Zadejte max. 20 znaků!", "Type at most 20 characters!")),
+]
+
 RECORD_INTRO = ("V hre číslo %i bol dosiahnutý nový rekord %i bodov!",
                 "Ve hře číslo %i byl dosažen nový rekord %i bodů!",
                 "In game number %i a new record of %i points was set!")
@@ -377,7 +403,9 @@ def build(lang):
     out += [entry("A12" + B36[k] + "xx", text[lang]) for k, (_, text) in enumerate(QUESTIONS)]
     out += ["", "--- Hlásenia 0..19 (14 a 15 sa nepoužívajú) ---"]
     out += [entry("A2" + B36[k] + "xxx", texts[lang]) for k, texts in enumerate(MESSAGES)]
-    out += ["", "--- Dialóg nového rekordu ---", entry("710xxx", RECORD_INTRO[lang]), ""]
+    out += ["", "--- Dialóg nového rekordu a dialóg hesla ---", entry("710xxx", RECORD_INTRO[lang])]
+    out += [entry(code, texts[lang]) for code, texts in DIALOGS]
+    out.append("")
     out.append("Koniec súboru / end of file")
     assert len(out) >= 191, len(out)
     return "\r\n".join(out).encode("cp1250") + b"\r\n"
