@@ -146,6 +146,7 @@ void Game::drawHiddenRow()
     const int p = m_settings.positions;
     const int n = m_settings.pieceCount;
     m_random.seed(static_cast<uint32_t>(m_ports.clock.calendarSeconds()));
+    m_state.hiddenRow.fill(0); // places beyond the row's width stay empty
     for (int i = 0; i < p; ++i) {
         for (;;) {
             const int piece = m_random.below(n) + 1;
