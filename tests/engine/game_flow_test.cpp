@@ -1,6 +1,8 @@
 // Whole games played through the engine with scripted answers and a manual clock.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "support/fake_ports.h"
 
 namespace mirvalon {
@@ -346,6 +348,43 @@ TEST(StatusBar, hiddenGroupsAreAbsorbedByTheNextVisiblePanel)
         rig.game.showStatusGroup(true, 10, 13);
         EXPECT_EQ(rig.status.widths, cases[0].widths);
     }
+}
+
+} // namespace
+} // namespace mirvalon
+
+namespace mirvalon {
+namespace {
+
+TEST(HiddenRow, distinctWhenEachPieceOnceAndEmptyBeyondTheWidth)
+{
+    bool repeatSeen = false;
+    for (int seed = 1; seed <= 300; ++seed) {
+        for (bool eachOnce : {true, false}) {
+            test::Rig rig;
+            rig.clock.seconds = seed;
+            rig.game.settings().positions = 8;
+            rig.game.settings().pieceCount = 11;
+            rig.game.settings().eachPieceOnce = eachOnce;
+            rig.game.drawHiddenRow();
+            rig.game.settings().positions = 5;
+            rig.game.drawHiddenRow();
+            const Row& h = rig.s().hiddenRow;
+            std::set<int> seen;
+            for (int i = 0; i < 5; ++i) {
+                EXPECT_GE(h[i], 1);
+                EXPECT_LE(h[i], 11);
+                seen.insert(h[i]);
+            }
+            for (int i = 5; i < 8; ++i)
+                EXPECT_EQ(h[i], 0) << "seed " << seed;
+            if (eachOnce)
+                EXPECT_EQ(seen.size(), 5u) << "seed " << seed;
+            else
+                repeatSeen = repeatSeen || seen.size() < 5;
+        }
+    }
+    EXPECT_TRUE(repeatSeen); // with repetition allowed, pieces do repeat
 }
 
 } // namespace
