@@ -46,7 +46,7 @@ QImage paintPixels(int width, int height, const std::function<Rgb(double x, doub
     return image;
 }
 
-// One running-sum box pass along a line of n values spaced by stride; edges are clamped.
+// One running-sum box pass along a line of n values; the edges are repeated outwards.
 static void boxLine(const std::vector<double>& in, std::vector<double>& out, int n, int radius)
 {
     const double norm = 1.0 / (2 * radius + 1);
