@@ -1,0 +1,22 @@
+// Decodes the window's JPEG pictures (logo, textures, photos) with libjpeg. A damaged or
+// truncated picture gives a null image, never a crash or an exit.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+namespace mirvalon {
+
+// Pictures larger than this on either side are refused as damaged: none of the game's are.
+constexpr int kJpegMaxSide = 8192;
+
+// The decoded picture in QImage::Format_RGB32, or a null image when data is not a whole,
+// sound JPEG picture (any libjpeg warning, such as missing data, counts as damage).
+QImage decodeJpeg(const QByteArray& data);
+
+// Reads a picture compiled into the program, such as ":/assets/logo.jpg"; null when the
+// resource is missing or damaged.
+QImage loadJpegResource(const QString& path);
+
+} // namespace mirvalon

@@ -1,0 +1,138 @@
+// The window's pictures decode at their layout sizes, and damaged pictures give a null image.
+#include "ui/jpeg_image.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QSet>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <random>
+
+namespace mirvalon {
+namespace {
+
+QByteArray resourceBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int distinctColours(const QImage& image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return static_cast<int>(colours.size());
+}
+
+// Largest difference of one colour channel between two pictures of the same size.
+int largestChannelDifference(const QImage& a, const QImage& b)
+{
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
+                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+        }
+    return largest;
+}
+
+TEST(JpegImage, decodesEveryPictureOfTheWindowAtItsLayoutSize)
+{
+    struct Case
+    {
+        const char* path;
+        int width;
+        int height;
+    };
+    const Case cases[] = {
+        {":/assets/logo.jpg", 230, 114},     {":/assets/texture1.jpg", 360, 424},
+        {":/assets/texture2.jpg", 360, 424}, {":/assets/photo1.jpg", 360, 424},
+        {":/assets/photo2.jpg", 360, 424},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const QImage image = loadJpegResource(QString::fromLatin1(c.path));
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.width(), c.width);
+        EXPECT_EQ(image.height(), c.height);
+        EXPECT_EQ(image.format(), QImage::Format_RGB32);
+        // A picture, not a grey fill of missing data.
+        EXPECT_GT(distinctColours(image), 500);
+
+        // Channel order and rows as an independent decoder sees them; both sides round
+        // their inverse transforms a little differently.
+        QByteArray bytes = resourceBytes(QString::fromLatin1(c.path));
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer, "jpeg");
+        const QImage reference = reader.read().convertToFormat(QImage::Format_RGB32);
+        if (reference.isNull())
+            continue; // no JPEG plugin in this Qt installation
+        ASSERT_EQ(reference.size(), image.size());
+        EXPECT_LE(largestChannelDifference(image, reference), 8);
+    }
+}
+
+TEST(JpegImage, refusesDamagedPicturesWithoutCrashing)
+{
+    const QByteArray logo = resourceBytes(QStringLiteral(":/assets/logo.jpg"));
+    ASSERT_GT(logo.size(), 1000);
+    std::mt19937 rng(20240501u);
+    auto randomBytes = [&rng](int count) {
+        QByteArray bytes(count, '\0');
+        for (char& b : bytes)
+            b = static_cast<char>(rng() & 0xFF);
+        return bytes;
+    };
+    // The frame header holds the height two bytes after its length field.
+    auto zeroHeight = [&logo]() {
+        QByteArray bytes = logo;
+        const qsizetype frame = bytes.indexOf(QByteArray("\xFF\xC0", 2));
+        if (frame >= 0)
+            bytes[frame + 5] = bytes[frame + 6] = '\0';
+        return bytes;
+    };
+    struct Case
+    {
+        const char* name;
+        QByteArray data;
+    };
+    const Case cases[] = {
+        {"empty", QByteArray()},
+        {"start marker only", QByteArray("\xFF\xD8", 2)},
+        {"cut inside the headers", logo.left(100)},
+        {"cut halfway through the picture", logo.left(logo.size() / 2)},
+        {"end marker missing", logo.left(logo.size() - 2)},
+        {"frame of height zero", zeroHeight()},
+        {"picture data replaced by noise", logo.left(logo.size() / 3) + randomBytes(4000)},
+        {"random bytes", randomBytes(3000)},
+        {"random bytes after a start marker", QByteArray("\xFF\xD8", 2) + randomBytes(3000)},
+        {"a PNG picture", resourceBytes(QStringLiteral(":/assets/icon.png"))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(decodeJpeg(c.data).isNull());
+    }
+}
+
+TEST(JpegImage, missingResourceGivesNullImage)
+{
+    EXPECT_TRUE(loadJpegResource(QStringLiteral(":/assets/no_such_picture.jpg")).isNull());
+}
+
+TEST(JpegImage, windowIconIsCompiledIn)
+{
+    const QImage icon(QStringLiteral(":/assets/icon.png"));
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.width(), icon.height());
+    EXPECT_GE(icon.width(), 32);
+}
+
+} // namespace
+} // namespace mirvalon
