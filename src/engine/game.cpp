@@ -78,9 +78,7 @@ void Game::startUp()
     layoutPalette();
     m_ports.board.showEnvironment(m_settings.environment);
     refreshStatusBar();
-    showStatusGroup(m_settings.showInfo, 0, 7);
-    showStatusGroup(m_settings.showTime, 8, 9);
-    showStatusGroup(m_settings.showScore, 10, 13);
+    showStatusGroups();
 }
 
 void Game::refreshStatusBar()
@@ -103,6 +101,13 @@ void Game::refreshStatusBar()
     if (m_state.loadedFromFile)
         status.setPanelText(13, "----");
     m_state.recordPoints = points;
+}
+
+void Game::showStatusGroups()
+{
+    showStatusGroup(m_settings.showInfo, 0, 7);
+    showStatusGroup(m_settings.showTime, 8, 9);
+    showStatusGroup(m_settings.showScore, 10, 13);
 }
 
 void Game::showStatusGroup(bool show, int first, int last)

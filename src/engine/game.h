@@ -105,6 +105,8 @@ public:
     // Status bar.
     void refreshStatusBar();
     void showStatusGroup(bool show, int first, int last);
+    // The three groups (information, time, score) as the settings say.
+    void showStatusGroups();
     static const StatusWidths& designWidths();
 
     // The application is ending; the long loops stop before their next row.

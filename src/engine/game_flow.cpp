@@ -389,9 +389,7 @@ void Game::resetToIdle()
     m_commands.enable(Command::NewSecondPlayerGame);
     setGameTypeChoiceEnabled(true);
     refreshStatusBar();
-    showStatusGroup(m_settings.showInfo, 0, 7);
-    showStatusGroup(m_settings.showTime, 8, 9);
-    showStatusGroup(m_settings.showScore, 10, 13);
+    showStatusGroups();
     m_ports.board.refreshPieces();
 }
 
