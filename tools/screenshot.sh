@@ -95,13 +95,16 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name Mirvalon 2>/dev/n
 sleep 1 # let the first paint finish
 
 # Screen position of the main window's client area. Xvfb has no window manager, so there is
-# no frame: the window's own origin is the client origin. Asked anew for every action,
-# because the program may move its window.
+# no frame: the client starts at the window's origin, below the menu bar. The client with its
+# status bar is 522 pixels high, so the menu bar is what the window has above that. Asked anew
+# for every action, because the program may move its window.
 origin() {
-  local info
+  local info height
   info=$(xwininfo -id "$window") || fail "the main window is gone"
   ox=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
   oy=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+  height=$(sed -n 's/^ *Height: *//p' <<<"$info")
+  oy=$((oy + height - 522))
 }
 
 number() { [[ "$1" =~ ^-?[0-9]+$ ]] || fail "not a coordinate: '$1' in '$action'"; }

@@ -1,14 +1,28 @@
 // Mirvalon: builds the real adapters and the main window, then runs the window loop.
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
+#include <cstdlib>
+#include <filesystem>
+
+#include "persistence/file_system.h"
+#include "persistence/folders.h"
+#include "ui/tfrm_logic.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Mirvalon");
-    QMainWindow window;
-    window.setWindowTitle("  Mirvalon  1.7");
-    window.setFixedSize(788, 568);
+    QApplication::setApplicationName(QStringLiteral("Mirvalon"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+
+    mirvalon::PosixFileSystem fs;
+    std::error_code error;
+    const std::string executable = std::filesystem::read_symlink("/proc/self/exe", error).string();
+    mirvalon::StartOptions options;
+    options.programFolder = mirvalon::findProgramFolder(fs, executable);
+    options.userBase = mirvalon::userDataBase(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    options.sharedBase = MIRVALON_SHARED_BASE;
+
+    mirvalon::Tfrm_Logic window(options);
     window.show();
     return app.exec();
 }

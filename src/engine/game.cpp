@@ -76,6 +76,7 @@ void Game::startUp()
     applyPieceLook();
     drawHiddenRow();
     layoutPalette();
+    m_ports.board.refreshRowLabels();
     m_ports.board.showEnvironment(m_settings.environment);
     refreshStatusBar();
     showStatusGroups();

@@ -86,7 +86,7 @@ public:
     bool doubleClickSlotPiece(int position);
     bool isDragging() const { return m_state.dragging; }
     int activePiece(int position) const; // piece in slot `position` of the active row
-    bool activeRowIsHidden() const { return !m_state.inProgress; }
+    bool activeRowIsHidden() const { return m_state.secondPlayer && !m_state.inProgress; }
 
     // Clocks.
     void clockTick();

@@ -18,14 +18,15 @@ void Game::setGameTypeChoiceEnabled(bool enabled)
     m_commands.enable(Command::GameTypeTraining, enabled);
 }
 
+// The hidden row takes pieces only while the second player enters it.
 Row& Game::activeRow()
 {
-    return m_state.inProgress ? m_state.editRow : m_state.hiddenRow;
+    return activeRowIsHidden() ? m_state.hiddenRow : m_state.editRow;
 }
 
 const Row& Game::activeRow() const
 {
-    return m_state.inProgress ? m_state.editRow : m_state.hiddenRow;
+    return activeRowIsHidden() ? m_state.hiddenRow : m_state.editRow;
 }
 
 int Game::activePiece(int position) const

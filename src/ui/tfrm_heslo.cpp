@@ -184,15 +184,17 @@ void Tfrm_Heslo::flashEmpty(QLineEdit* field)
 
 void Tfrm_Heslo::setCaptionText(const QString& text)
 {
-    setWindowTitle(QStringLiteral("  ") + text);
+    setWindowTitle(text);
 }
 
 void Tfrm_Heslo::setLabelText(int index, const QString& text)
 {
+    // The two field labels arrive with their colon; the mode captions use them without it.
+    const QString bare = text.endsWith(':') ? text.chopped(1) : text;
     switch (index) {
     case 0:
-        m_labelATX = text;
-        m_lblATX->setText(text + ':');
+        m_labelATX = bare;
+        m_lblATX->setText(bare + ':');
         break;
     case 1:
         m_lblText01->setText(text);
@@ -203,8 +205,8 @@ void Tfrm_Heslo::setLabelText(int index, const QString& text)
         m_lblText02->adjustSize();
         break;
     case 3:
-        m_labelHSL = text;
-        m_lblHSL->setText(text + ':');
+        m_labelHSL = bare;
+        m_lblHSL->setText(bare + ':');
         break;
     default:
         return;

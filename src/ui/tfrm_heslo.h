@@ -30,7 +30,8 @@ public:
     void prepare(int mode);
     int mode() const { return m_mode; }
 
-    // Language texts; the captions of the two field labels get their colon here.
+    // Language texts, as the language file gives them (captions with their blanks, the two
+    // field labels with their colon).
     void setCaptionText(const QString& text);
     void setLabelText(int index, const QString& text);
     void setHintText(int index, const QString& text);

@@ -154,7 +154,7 @@ std::optional<QString> Tfrm_Rekord::run(const GameState& state, bool shareNewRec
 
 void Tfrm_Rekord::setCaptionText(const QString& text)
 {
-    setWindowTitle(QStringLiteral("  ") + text);
+    setWindowTitle(text);
 }
 
 void Tfrm_Rekord::setText(int index, const QString& text)
@@ -162,13 +162,13 @@ void Tfrm_Rekord::setText(int index, const QString& text)
     if (index == 0) {
         m_introFormat = text;
     } else if (index == 1) {
-        m_gbxOldRekord->setTitle(QStringLiteral("  ") + text + QStringLiteral("  "));
+        m_gbxOldRekord->setTitle(text);
     } else if (index >= 2 && index <= 7) {
         m_oldHeaders[index - 2]->setText(text);
         m_newHeaders[index - 2]->setText(text);
         centreColumns();
     } else if (index == 8) {
-        m_gbxNewRekord->setTitle(QStringLiteral("  ") + text + QStringLiteral("  "));
+        m_gbxNewRekord->setTitle(text);
     } else if (index == 9) {
         m_cbxSynchro->setText(text);
         m_cbxSynchro->adjustSize();

@@ -36,7 +36,8 @@ public:
     std::optional<QString> run(const GameState& state, bool shareNewRecords, bool shareAvailable,
                                const QWidget* owner);
 
-    // Language texts: 0 the announcement, 1 old group, 2..7 header pairs, 8 new group, 9 share box.
+    // Language texts as the language file gives them: 0 the announcement, 1 old group,
+    // 2..7 header pairs, 8 new group, 9 share box; the caption with its blanks.
     void setText(int index, const QString& text);
     void setCaptionText(const QString& text);
 

@@ -1,0 +1,111 @@
+#include "bevel_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace mirvalon {
+
+namespace {
+
+void drawBevel(QPainter& p, QRect r, Bevel bevel, int width)
+{
+    if (bevel == Bevel::None)
+        return;
+    const QColor light(255, 255, 255);
+    const QColor dark(128, 128, 128);
+    const QColor& topLeft = bevel == Bevel::Raised ? light : dark;
+    const QColor& bottomRight = bevel == Bevel::Raised ? dark : light;
+    for (int i = 0; i < width; ++i) {
+        p.setPen(topLeft);
+        p.drawLine(r.left(), r.top(), r.right(), r.top());
+        p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+        p.setPen(bottomRight);
+        p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+        r.adjust(1, 1, -1, -1);
+    }
+}
+
+} // namespace
+
+BevelBox::BevelBox(QWidget* parent) : QWidget(parent), m_colour(palette().color(QPalette::Button))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BevelBox::setLook(Bevel outer, Bevel inner, int bevelWidth)
+{
+    m_outer = outer;
+    m_inner = inner;
+    m_bevelWidth = bevelWidth;
+    update();
+}
+
+void BevelBox::setColour(const QColor& colour)
+{
+    if (colour == m_colour)
+        return;
+    m_colour = colour;
+    update();
+}
+
+void BevelBox::setCaption(const QString& caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    update();
+}
+
+void BevelBox::setBold(bool bold)
+{
+    m_bold = bold;
+    update();
+}
+
+void BevelBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QRect r = rect();
+    p.fillRect(r, m_colour);
+    drawBevel(p, r, m_outer, m_bevelWidth);
+    if (m_outer != Bevel::None)
+        r.adjust(m_bevelWidth, m_bevelWidth, -m_bevelWidth, -m_bevelWidth);
+    drawBevel(p, r, m_inner, 1);
+    if (!m_caption.isEmpty()) {
+        QFont f = font();
+        f.setBold(m_bold);
+        p.setFont(f);
+        // Dark captions on light pieces, light ones on dark pieces.
+        const bool darkPiece = m_colour.lightness() < 110;
+        p.setPen(isEnabled() || darkPiece ? (darkPiece ? Qt::white : Qt::black)
+                                          : QColor(128, 128, 128));
+        p.drawText(rect(), Qt::AlignCenter, m_caption);
+    }
+}
+
+void BevelBox::mousePressEvent(QMouseEvent* e)
+{
+    if (onPress)
+        onPress(e);
+}
+
+void BevelBox::mouseMoveEvent(QMouseEvent* e)
+{
+    if (onMove)
+        onMove(e);
+}
+
+void BevelBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (onRelease)
+        onRelease(e);
+}
+
+void BevelBox::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (onDoubleClick)
+        onDoubleClick(e);
+}
+
+} // namespace mirvalon

@@ -1,0 +1,48 @@
+// A small bevelled box, the one element the board is built of: pieces, slots, pegs and the
+// region panels. It paints an outer and an inner bevel like the form library's panels and
+// reports the mouse to whoever handles the piece it shows.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+#include <functional>
+
+namespace mirvalon {
+
+enum class Bevel { None, Raised, Lowered };
+
+class BevelBox : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit BevelBox(QWidget* parent);
+
+    void setLook(Bevel outer, Bevel inner, int bevelWidth);
+    void setColour(const QColor& colour);
+    void setCaption(const QString& caption);
+    void setBold(bool bold);
+    QColor colour() const { return m_colour; }
+    QString caption() const { return m_caption; }
+    int bevelWidth() const { return m_bevelWidth; }
+
+    // Mouse reports for movable pieces: press, move, release and double click with the
+    // position inside the box.
+    std::function<void(QMouseEvent*)> onPress, onMove, onRelease, onDoubleClick;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    QColor m_colour;
+    QString m_caption;
+    Bevel m_outer = Bevel::Raised;
+    Bevel m_inner = Bevel::None;
+    int m_bevelWidth = 1;
+    bool m_bold = false;
+};
+
+} // namespace mirvalon

@@ -1,0 +1,383 @@
+// The board drawn from the game state (palette, slots, confirmed rows, pegs, row numbers,
+// the hidden row) and piece input: dragging, dropping and double-clicking pieces.
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "bevel_box.h"
+#include "information_panel.h"
+#include "records_panel.h"
+#include "tfrm_logic.h"
+
+namespace mirvalon {
+
+namespace {
+
+const QColor kFaceColour(212, 208, 200); // the window's face colour of grey pieces and slots
+const QColor kCoveredColour(184, 184, 184);
+
+const QColor kColourTable[kMaxPieces + 1] = {
+    {},
+    {0, 0, 0},       {0, 255, 0},     {128, 0, 128},   {0, 0, 255},     {255, 128, 128},
+    {255, 0, 255},   {192, 192, 192}, {255, 0, 0},     {0, 128, 0},     {255, 255, 0},
+    {0, 255, 204},   {153, 0, 0},     {255, 204, 153}, {102, 102, 102}, {0, 0, 128},
+    {168, 159, 131}, {0, 153, 255},   {128, 128, 0},   {0, 128, 128},   {0, 255, 255},
+    {204, 204, 51},  {255, 128, 0},   {20, 188, 132},  {204, 51, 102},  {102, 51, 0},
+};
+
+constexpr int kPieceWidth = 40;
+constexpr int kPieceHeight = 22;
+
+int rowTop(int row)
+{
+    return 480 - 28 * row;
+}
+
+int positionLeft(int position)
+{
+    return 62 + 44 * (position - 1);
+}
+
+MouseButton buttonOf(const QMouseEvent* e)
+{
+    switch (e->button()) {
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Left;
+    }
+}
+
+Modifiers modifiersOf(const QMouseEvent* e)
+{
+    const Qt::KeyboardModifiers m = e->modifiers();
+    return {bool(m & Qt::ShiftModifier), bool(m & Qt::ControlModifier), bool(m & Qt::AltModifier)};
+}
+
+} // namespace
+
+QPoint Tfrm_Logic::homePlace(int piece) const
+{
+    return {549 + 44 * ((piece - 1) % 5), 339 + 28 * ((piece - 1) / 5)};
+}
+
+QPoint Tfrm_Logic::slotPlace(int position) const
+{
+    return {positionLeft(position),
+            m_game->activeRowIsHidden() ? 13 : rowTop(m_game->state().openRow)};
+}
+
+void Tfrm_Logic::showPieceFace(BevelBox* box, int piece) const
+{
+    const int face = piece >= 1 && piece <= kMaxPieces ? m_game->state().faces[piece] : 0;
+    if (face >= kColourFace || face <= -kColourFace) {
+        box->setCaption(QString());
+        box->setColour(kColourTable[piece]);
+    } else {
+        box->setCaption(face ? QString::number(face < 0 ? -face : face) : QString());
+        box->setColour(kFaceColour);
+    }
+}
+
+BevelBox* Tfrm_Logic::rowPiece(int row, int position) const
+{
+    return m_rowPieces[row - 1][position - 1];
+}
+
+BevelBox* Tfrm_Logic::rowPeg(int row, int position) const
+{
+    return m_rowPegs[row - 1][position - 1];
+}
+
+int Tfrm_Logic::slotOfBox(const BevelBox* box) const
+{
+    for (int i = 1; i <= kMaxPositions; ++i)
+        if (box == m_copies[i - 1])
+            return i;
+    if (!m_game->settings().eachPieceOnce)
+        return 0;
+    for (int k = 1; k <= kMaxPieces; ++k)
+        if (box == m_palette[k])
+            for (int i = 1; i <= m_game->settings().positions; ++i)
+                if (m_game->activePiece(i) == k)
+                    return i;
+    return 0;
+}
+
+void Tfrm_Logic::applyPieceLook()
+{
+    for (int k = 1; k <= kMaxPieces; ++k)
+        showPieceFace(m_palette[k], k);
+}
+
+void Tfrm_Logic::refreshPieces()
+{
+    if (!m_game)
+        return;
+    const GameState& s = m_game->state();
+    const GameSettings& set = m_game->settings();
+    const int p = set.positions;
+    const bool repeat = !set.eachPieceOnce;
+    const bool panelShown = m_recordsShown || m_infoShown;
+
+    for (int i = 1; i <= kMaxPositions; ++i) {
+        BevelBox* result = m_resultSlots[i - 1];
+        result->move(positionLeft(i), 13);
+        result->setColour(s.resultCovered ? kCoveredColour : kFaceColour);
+        result->setVisible(i <= p);
+        result->raise();
+        BevelBox* edit = m_editSlots[i - 1];
+        if (s.openRow >= 1)
+            edit->move(positionLeft(i), rowTop(s.openRow));
+        edit->setColour(kFaceColour);
+        edit->setVisible(i <= p && s.openRow >= 1);
+        edit->raise();
+        BevelBox* hidden = m_rowZero[i - 1];
+        hidden->move(positionLeft(i), 13);
+        showPieceFace(hidden, s.hiddenRow[i - 1]);
+        hidden->setVisible(i <= p && s.revealedHits[i - 1]);
+        hidden->raise();
+    }
+    for (int k = 1; k <= kMaxPieces; ++k) {
+        BevelBox* box = m_palette[k];
+        if (box == m_currentPiece && s.dragging)
+            continue; // the piece being dragged follows the mouse
+        if (k > set.pieceCount || !s.paletteShown[k]) {
+            box->hide();
+            continue;
+        }
+        int slot = 0;
+        if (!repeat)
+            for (int i = 1; i <= p && !slot; ++i)
+                if (m_game->activePiece(i) == k)
+                    slot = i;
+        if (s.blocked[k] && !slot) {
+            box->setLook(Bevel::None, Bevel::None, 1);
+            box->setGeometry(QRect(homePlace(k) + QPoint(10, 5), QSize(20, 12)));
+            box->setCursor(Qt::ArrowCursor);
+        } else {
+            box->setLook(Bevel::Raised, Bevel::None, 3);
+            box->setGeometry(QRect(slot ? slotPlace(slot) : homePlace(k),
+                                   QSize(kPieceWidth, kPieceHeight)));
+            box->setCursor(Qt::PointingHandCursor);
+        }
+        box->setEnabled(s.paletteEnabled && !panelShown);
+        box->show();
+        box->raise();
+    }
+    for (int i = 1; i <= kMaxPositions; ++i) {
+        BevelBox* copy = m_copies[i - 1];
+        if (copy == m_currentPiece && s.dragging)
+            continue;
+        const int piece = i <= p ? m_game->activePiece(i) : 0;
+        const bool rowShown = m_game->activeRowIsHidden() || s.openRow >= 1;
+        if (!repeat || piece == 0 || !rowShown) {
+            copy->hide();
+            continue;
+        }
+        showPieceFace(copy, piece);
+        copy->move(slotPlace(i));
+        copy->setEnabled(s.copiesEnabled && !panelShown);
+        copy->show();
+        copy->raise();
+    }
+    if (!(s.dragging && m_currentPiece))
+        m_palette[0]->hide();
+    if (m_recordsShown)
+        m_recordsPanel->raise();
+    if (m_infoShown)
+        m_infoPanel->raise();
+}
+
+void Tfrm_Logic::updatePaletteEnabled()
+{
+    refreshPieces();
+}
+
+void Tfrm_Logic::showResultSlots(bool)
+{
+    refreshPieces();
+}
+
+void Tfrm_Logic::openEditRow(int)
+{
+    refreshPieces();
+}
+
+void Tfrm_Logic::revealHiddenPiece(int)
+{
+    refreshPieces();
+}
+
+void Tfrm_Logic::drawConfirmedRow(int row, int hits, int misses)
+{
+    if (row < 1 || row > kRows)
+        return;
+    const GameState& s = m_game->state();
+    const int p = m_game->settings().positions;
+    QWidget* client = centralWidget();
+    for (int i = 1; i <= kMaxPositions; ++i) {
+        BevelBox*& piece = m_rowPieces[row - 1][i - 1];
+        BevelBox*& peg = m_rowPegs[row - 1][i - 1];
+        if (!piece) {
+            piece = new BevelBox(client);
+            piece->setObjectName(QStringLiteral("rowPiece%1_%2").arg(row).arg(i));
+            piece->setLook(Bevel::Raised, Bevel::None, 3);
+            piece->setBold(true);
+            piece->resize(kPieceWidth, kPieceHeight);
+            peg = new BevelBox(client);
+            peg->setObjectName(QStringLiteral("rowPeg%1_%2").arg(row).arg(i));
+            peg->setLook(Bevel::Raised, Bevel::Lowered, 1);
+            peg->resize(9, 22);
+        }
+        piece->move(positionLeft(i), rowTop(row));
+        showPieceFace(piece, s.rows[row - 1][i - 1]);
+        piece->setVisible(i <= p);
+        piece->raise();
+        peg->move(434 + 12 * (i - 1), rowTop(row));
+        peg->setColour(i <= hits ? Qt::black : Qt::white);
+        peg->setVisible(i <= p && i <= hits + misses);
+        peg->raise();
+    }
+    refreshPieces();
+}
+
+void Tfrm_Logic::clearBoard()
+{
+    for (auto& row : m_rowPieces)
+        for (BevelBox* b : row)
+            if (b)
+                b->hide();
+    for (auto& row : m_rowPegs)
+        for (BevelBox* b : row)
+            if (b)
+                b->hide();
+    refreshPieces();
+}
+
+void Tfrm_Logic::refreshRowLabels()
+{
+    const GameState& s = m_game->state();
+    for (int r = 1; r <= kRows; ++r) {
+        QLabel* l = m_rowLabels[r - 1];
+        const int mark = s.rowMark[r - 1];
+        QFont f = l->font();
+        f.setStrikeOut(mark == 1);
+        l->setFont(f);
+        l->setStyleSheet(mark == -1 ? QStringLiteral("color: rgb(192, 192, 192);")
+                                    : QStringLiteral("color: rgb(100, 100, 100);"));
+    }
+}
+
+void Tfrm_Logic::showEnvironment(int environment)
+{
+    const char* items[4] = {"mm2Text1", "mm2Text2", "mm2Foto1", "mm2Foto2"};
+    for (int i = 0; i < 4; ++i) {
+        m_pictures[i]->setVisible(i == environment);
+        if (QAction* item = menuItem(items[i]))
+            item->setChecked(i == environment);
+    }
+}
+
+void Tfrm_Logic::endDrag()
+{
+    if (m_currentPiece && m_game->isDragging())
+        dropCurrentPiece();
+}
+
+// ---- Piece input ----
+
+void Tfrm_Logic::wirePiece(BevelBox* box, int, int)
+{
+    box->onPress = [this, box](QMouseEvent* e) { piecePressed(box, e); };
+    box->onMove = [this, box](QMouseEvent* e) { pieceMoved(box, e); };
+    box->onRelease = [this, box](QMouseEvent* e) { pieceReleased(box, e); };
+    box->onDoubleClick = [this, box](QMouseEvent* e) { pieceDoubleClicked(box, e); };
+}
+
+void Tfrm_Logic::piecePressed(BevelBox* box, QMouseEvent* e)
+{
+    const int slot = slotOfBox(box);
+    int piece = 0;
+    for (int k = 1; k <= kMaxPieces; ++k)
+        if (box == m_palette[k])
+            piece = k;
+    const bool started = slot ? m_game->pressSlotPiece(slot, buttonOf(e), modifiersOf(e))
+                              : m_game->pressPalettePiece(piece, buttonOf(e), modifiersOf(e));
+    if (!started)
+        return;
+    m_currentPiece = box;
+    m_origin = box->pos();
+    m_grab = e->position().toPoint();
+    m_sourceSlot = slot;
+    if (!slot && !m_game->settings().eachPieceOnce) {
+        // The palette keeps looking full while a copy of its piece is dragged.
+        BevelBox* standIn = m_palette[0];
+        standIn->setGeometry(box->geometry());
+        standIn->setColour(box->colour());
+        standIn->setCaption(box->caption());
+        standIn->show();
+    }
+    box->raise();
+}
+
+void Tfrm_Logic::pieceMoved(BevelBox* box, QMouseEvent* e)
+{
+    if (box != m_currentPiece || !m_game->isDragging())
+        return;
+    box->move(box->pos() + e->position().toPoint() - m_grab);
+}
+
+void Tfrm_Logic::pieceReleased(BevelBox* box, QMouseEvent*)
+{
+    if (m_game->releaseButton())
+        return; // the release that ends a double click
+    if (box == m_currentPiece && m_game->isDragging())
+        dropCurrentPiece();
+}
+
+void Tfrm_Logic::dropCurrentPiece()
+{
+    BevelBox* box = m_currentPiece;
+    const QRect r = box->geometry();
+    const QPoint centre(r.left() + r.width() / 2, r.top() + r.height() / 2);
+    const auto strictlyInside = [&](const QRect& area) {
+        return area.left() < centre.x() && centre.x() < area.left() + area.width() &&
+               area.top() < centre.y() && centre.y() < area.top() + area.height();
+    };
+    int target = 0;
+    for (int i = 1; i <= m_game->settings().positions && !target; ++i)
+        if (strictlyInside(QRect(slotPlace(i), QSize(kPieceWidth, kPieceHeight))) &&
+            m_game->activePiece(i) == 0)
+            target = i;
+    const bool onPalette = strictlyInside(control("pnlKocky")->geometry());
+    int piece = 0;
+    for (int k = 1; k <= kMaxPieces; ++k)
+        if (box == m_palette[k])
+            piece = k;
+    m_palette[0]->hide();
+    if (m_sourceSlot)
+        m_game->dropSlotPiece(m_sourceSlot, target, onPalette);
+    else
+        m_game->dropPalettePiece(piece, target);
+    m_currentPiece = nullptr;
+    box->move(m_origin); // where it stands now, the state says
+    refreshPieces();
+}
+
+void Tfrm_Logic::pieceDoubleClicked(BevelBox* box, QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    const int slot = slotOfBox(box);
+    if (slot) {
+        m_game->doubleClickSlotPiece(slot);
+        return;
+    }
+    for (int k = 1; k <= kMaxPieces; ++k)
+        if (box == m_palette[k])
+            m_game->doubleClickPalettePiece(k);
+}
+
+} // namespace mirvalon

@@ -1,0 +1,301 @@
+// The fixed layout of the main window: regions, buttons, labels, pictures, the status bar and
+// the boxes of the board. Every coordinate is a client pixel of the designed 96-dpi window.
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "bevel_box.h"
+#include "information_panel.h"
+#include "jpeg_image.h"
+#include "records_panel.h"
+#include "tfrm_logic.h"
+
+namespace mirvalon {
+
+namespace {
+
+// A label that reports clicks (row numbers, the logo, the pictures).
+class ClickLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    std::function<void(QMouseEvent*)> onPress;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        if (onPress)
+            onPress(e);
+        else
+            QLabel::mousePressEvent(e);
+    }
+};
+
+const char* const kPictures[4] = {":/assets/texture1.jpg", ":/assets/texture2.jpg",
+                                  ":/assets/photo1.jpg", ":/assets/photo2.jpg"};
+const char* const kPictureNames[4] = {"imgText1", "imgText2", "imgFoto1", "imgFoto2"};
+
+} // namespace
+
+void Tfrm_Logic::applyFonts()
+{
+    // The designed "MS Sans Serif" 8 pt: Liberation Sans at 11 pixels, or the default sans.
+    QFont f = QApplication::font();
+    if (QFontDatabase::families().contains(QStringLiteral("Liberation Sans")))
+        f.setFamily(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(11);
+    QApplication::setFont(f);
+    setFont(f);
+}
+
+void Tfrm_Logic::createControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(780, 500);
+    setCentralWidget(client);
+
+    auto region = [&](const char* name, QRect r, Bevel outer, int width) {
+        auto* box = new BevelBox(client);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setGeometry(r);
+        box->setLook(outer, Bevel::None, width);
+        m_controls[box->objectName()] = box;
+        return box;
+    };
+    auto button = [&](QWidget* parent, const char* name, const char* caption, QRect r,
+                      const char* hint) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(r);
+        b->setToolTip(QString::fromUtf8(hint));
+        b->setFocusPolicy(Qt::TabFocus);
+        m_controls[b->objectName()] = b;
+        return b;
+    };
+
+    region("bevPlocha", {2, 0, 779, 492}, Bevel::Raised, 1);
+    region("pnlVysledok", {54, 8, 364, 32}, Bevel::Lowered, 2);
+    region("pnlCisla", {8, 52, 38, 428}, Bevel::Raised, 2);
+    BevelBox* prac = region("pnlPrac", {54, 52, 364, 428}, Bevel::Lowered, 2);
+    BevelBox* hodnotenie = region("pnlHodnotenie", {426, 52, 108, 428}, Bevel::Raised, 2);
+    hodnotenie->onPress = [this](QMouseEvent* e) {
+        if (e->button() == Qt::LeftButton)
+            exitCommand();
+    };
+    region("pnlTlacitka", {542, 160, 230, 97}, Bevel::Lowered, 2);
+    region("pnlKocky", {542, 332, 230, 148}, Bevel::Lowered, 2);
+
+    // The environment pictures cover the board; a click moves to the next one, the right
+    // button shows the best scores.
+    for (int i = 0; i < 4; ++i) {
+        auto* picture = new ClickLabel(prac);
+        picture->setObjectName(QString::fromLatin1(kPictureNames[i]));
+        picture->setGeometry(2, 2, 360, 424);
+        picture->setPixmap(QPixmap::fromImage(loadJpegResource(QString::fromLatin1(kPictures[i]))));
+        picture->hide();
+        picture->onPress = [this](QMouseEvent* e) {
+            if (e->button() == Qt::RightButton)
+                toggleRecordsPanel();
+            else
+                nextEnvironment();
+        };
+        m_pictures[i] = picture;
+        m_controls[picture->objectName()] = picture;
+    }
+
+    button(client, "btnPotvrd", "Potvrdiť", {444, 12, 72, 25}, "Potvrdiť zadanú výsledkovú oblasť");
+    m_totalTime = new QLabel(QStringLiteral("0:00:00"), client);
+    m_totalTime->setObjectName(QStringLiteral("pnlKCas"));
+    m_totalTime->setGeometry(4, 9, 49, 17);
+    m_totalTime->setAlignment(Qt::AlignCenter);
+    m_totalTime->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128);"));
+    m_totalTime->hide();
+    m_controls[m_totalTime->objectName()] = m_totalTime;
+    button(client, "btnZnacRiad", "-----", {15, 36, 24, 12}, "Zmazať označenie riadkov");
+
+    auto* logo = new ClickLabel(client);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setGeometry(542, 8, 230, 114);
+    logo->setPixmap(QPixmap::fromImage(loadJpegResource(QStringLiteral(":/assets/logo.jpg"))));
+    logo->onPress = [this](QMouseEvent*) { showMinimized(); };
+    m_controls[logo->objectName()] = logo;
+
+    BevelBox* classic = region("pnlHra_1", {542, 132, 58, 18}, Bevel::Lowered, 1);
+    classic->setCaption(QStringLiteral("Klasika"));
+    classic->setToolTip(QStringLiteral("Klasická hra  (F4)"));
+    classic->onPress = [this](QMouseEvent* e) {
+        if (e->button() == Qt::LeftButton)
+            changeGameType(Classic);
+    };
+    BevelBox* training = region("pnlHra_2", {600, 132, 58, 18}, Bevel::Raised, 1);
+    training->setCaption(QStringLiteral("Tréning"));
+    training->setToolTip(QStringLiteral("Nový typ hry  (F4)"));
+    training->onPress = [this](QMouseEvent* e) {
+        if (e->button() == Qt::LeftButton)
+            changeGameType(Training);
+    };
+    const int favouriteLefts[4] = {720, 733, 746, 759};
+    for (int k = 1; k <= 4; ++k) {
+        BevelBox* fav = region(QStringLiteral("pnl%1").arg(k).toLatin1().constData(),
+                               {favouriteLefts[k - 1], 132, 13, 18}, Bevel::Raised, 1);
+        fav->setCaption(QString::number(k));
+        fav->setToolTip(QStringLiteral("Uložiť obľúbenú hru č. %1").arg(k));
+        fav->setEnabled(false); // favourite games come with their own commands
+    }
+
+    QWidget* buttons = control("pnlTlacitka");
+    button(buttons, "btnNovaP", "Nová hra - počítač", {7, 7, 109, 25},
+           "Novú hru zadá počítač  ( F2 )");
+    button(buttons, "btnNovaH", "Nová hra - hráč", {122, 7, 101, 25},
+           "Novú hru zadá druhý hráč  ( F3 )");
+    button(buttons, "btnNastavit", "Nastaviť", {7, 36, 61, 25}, "Nastaviť hru  ( F8 )")
+        ->setEnabled(false); // the settings dialog comes with its own issue
+    button(buttons, "btnVzdat", "Vzdať hru", {74, 36, 65, 25},
+           "Predčasné ukončenie hry s otvorením výsledkovej oblasti  (F10)");
+    button(buttons, "btnZrusit", "Zrušiť riadok", {145, 36, 78, 25},
+           "Zrušiť editovaný riadok  ( F5 )");
+    button(buttons, "btnOk", "OK", {7, 65, 159, 25}, "Potvrdenie editovaného riadku");
+    button(buttons, "btnArchiv", "Archív", {172, 65, 51, 25}, "Zobrazenie rekordnej hry");
+
+    auto label = [&](const char* name, const char* text, QPoint at, const char* hint) {
+        auto* l = new QLabel(QString::fromUtf8(text), client);
+        l->setObjectName(QString::fromLatin1(name));
+        l->move(at);
+        l->adjustSize();
+        if (hint)
+            l->setToolTip(QString::fromUtf8(hint));
+        m_controls[l->objectName()] = l;
+        return l;
+    };
+    m_lblRekord = label("lblRekord", "Rekord", {548, 263}, nullptr);
+    m_lblNeprekon = label("lblNeprekon", "neprekonaný!", {548, 278}, nullptr);
+    for (QLabel* l : {m_lblRekord, m_lblNeprekon}) {
+        QFont bold = l->font();
+        bold.setBold(true);
+        l->setFont(bold);
+        l->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
+        l->adjustSize();
+        l->hide();
+    }
+    for (QLabel* l : {label("lblZasah", "Zásah", {639, 268}, "Kocka je na správnom mieste"),
+                      label("lblMimo", "Mimo", {716, 268}, "Kocka je na nesprávnom mieste")})
+        l->setStyleSheet(QStringLiteral("color: rgb(100, 100, 100);"));
+    region("pnlZasah", {686, 264, 9, 22}, Bevel::Raised, 1)->setColour(Qt::black);
+    region("pnlMimo", {756, 264, 9, 22}, Bevel::Raised, 1)->setColour(Qt::white);
+    for (const char* name : {"pnlZasah", "pnlMimo"})
+        static_cast<BevelBox*>(control(name))->setLook(Bevel::Raised, Bevel::Lowered, 1);
+
+    button(client, "btnZasahy", "Zadať zásahy", {549, 306, 85, 20}, "Zadať všetky zásahy  (F6)");
+    button(client, "btnBeton", "Btn", {642, 306, 30, 20},
+           "Zablokovať všetky istotne nepoužité kocky  (F7)");
+    button(client, "btnBloky", "Zrušiť bloky", {680, 306, 85, 20},
+           "Odblokovať všetky blokované kocky");
+
+    m_recordsPanel = new RecordsPanel(client);
+    m_recordsPanel->setGeometry(56, 54, 360, 424);
+    m_recordsPanel->hide();
+    m_infoPanel = new InformationPanel(client);
+    m_infoPanel->setGeometry(56, 54, 360, 424);
+    m_infoPanel->hide();
+}
+
+void Tfrm_Logic::createStatusBar()
+{
+    struct Panel
+    {
+        const char* text;
+        Qt::Alignment align;
+        bool flat;
+    };
+    const Panel panels[kStatusPanels] = {
+        {" Číslo hry:", Qt::AlignLeft, true}, {"EASY", Qt::AlignLeft, true},
+        {"12", Qt::AlignHCenter, false},      {"", Qt::AlignLeft, true},
+        {"A", Qt::AlignHCenter, false},       {"K", Qt::AlignHCenter, false},
+        {"N", Qt::AlignHCenter, false},       {"B", Qt::AlignHCenter, false},
+        {"Čas", Qt::AlignRight, true},        {"0:00:00", Qt::AlignHCenter, false},
+        {"Skóre", Qt::AlignRight, true},      {"10000", Qt::AlignHCenter, false},
+        {"Rekord", Qt::AlignRight, true},     {"9999", Qt::AlignHCenter, false},
+    };
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("stbrStavRiad"));
+    bar->setSizeGripEnabled(false);
+    bar->setFixedHeight(22);
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
+    const StatusWidths& widths = Game::designWidths();
+    for (int i = 0; i < kStatusPanels; ++i) {
+        auto* l = new QLabel(QString::fromUtf8(panels[i].text), bar);
+        l->setObjectName(QStringLiteral("stbrPanel%1").arg(i));
+        l->setAlignment(panels[i].align | Qt::AlignVCenter);
+        if (!panels[i].flat)
+            l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setFixedWidth(widths[i]);
+        l->setContentsMargins(2, 0, 2, 0);
+        bar->addWidget(l);
+        m_status[i] = l;
+    }
+    setStatusBar(bar);
+}
+
+void Tfrm_Logic::createBoardControls()
+{
+    QWidget* client = centralWidget();
+    auto box = [&](const QString& name, Bevel outer, Bevel inner, int width) {
+        auto* b = new BevelBox(client);
+        b->setObjectName(name);
+        b->setLook(outer, inner, width);
+        b->resize(40, 22);
+        b->hide();
+        m_controls[name] = b;
+        return b;
+    };
+    for (int r = 1; r <= kRows; ++r) {
+        auto* l = new ClickLabel(QString::number(r).rightJustified(r < 10 ? 3 : 2, ' '), client);
+        l->setObjectName(QStringLiteral("lblC_%1").arg(r));
+        QFont f = l->font();
+        f.setBold(true);
+        f.setPointSize(12);
+        l->setFont(f);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setGeometry(8 + 2, 52 + 400 - 28 * (r - 1), 19 + 11 - 2, 20);
+        l->onPress = [this, r](QMouseEvent* e) {
+            if (e->button() == Qt::LeftButton)
+                m_game->toggleRowMark(r);
+        };
+        m_rowLabels[r - 1] = l;
+        m_controls[l->objectName()] = l;
+    }
+    for (int i = 1; i <= kMaxPositions; ++i) {
+        m_resultSlots[i - 1] = box(QStringLiteral("resultSlot%1").arg(i), Bevel::Raised,
+                                   Bevel::Lowered, 1);
+        m_editSlots[i - 1] = box(QStringLiteral("editSlot%1").arg(i), Bevel::Raised,
+                                 Bevel::Lowered, 1);
+    }
+    for (int i = 1; i <= kMaxPositions; ++i) {
+        BevelBox* hidden = box(QStringLiteral("rowPiece0_%1").arg(i), Bevel::Raised, Bevel::None, 3);
+        hidden->setBold(true);
+        m_rowZero[i - 1] = hidden;
+    }
+    for (int k = 0; k <= kMaxPieces; ++k) {
+        BevelBox* piece = box(QStringLiteral("pnlK_%1").arg(k), Bevel::Raised, Bevel::None, 3);
+        piece->setBold(true);
+        piece->setCursor(Qt::PointingHandCursor);
+        m_palette[k] = piece;
+        if (k > 0)
+            wirePiece(piece, k, 0);
+    }
+    m_palette[0]->setEnabled(false);
+    for (int i = 1; i <= kMaxPositions; ++i) {
+        BevelBox* copy = box(QStringLiteral("pnlKP_%1").arg(i), Bevel::Raised, Bevel::None, 3);
+        copy->setBold(true);
+        copy->setCursor(Qt::PointingHandCursor);
+        m_copies[i - 1] = copy;
+        wirePiece(copy, 0, i);
+    }
+}
+
+} // namespace mirvalon
