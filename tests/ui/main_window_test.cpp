@@ -1,0 +1,212 @@
+// The main window played with real mouse events: pieces dragged and double-clicked into row 1,
+// refused drops, taking back, Space to confirm, pegs, messages and the enabled commands.
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "window_rig.h"
+
+namespace mirvalon::test {
+namespace {
+
+QPushButton* button(WindowRig& rig, const char* name)
+{
+    return qobject_cast<QPushButton*>(rig.window->control(name));
+}
+
+TEST(MainWindow, designedGeometryOfTheMainControls)
+{
+    WindowRig rig;
+    struct Case
+    {
+        const char* name;
+        QRect rect;
+    };
+    const Case cases[] = {
+        {"pnlVysledok", {54, 8, 364, 32}},     {"pnlCisla", {8, 52, 38, 428}},
+        {"pnlPrac", {54, 52, 364, 428}},       {"pnlHodnotenie", {426, 52, 108, 428}},
+        {"imgLogo", {542, 8, 230, 114}},       {"pnlHra_1", {542, 132, 58, 18}},
+        {"pnlHra_2", {600, 132, 58, 18}},      {"pnl4", {759, 132, 13, 18}},
+        {"pnlTlacitka", {542, 160, 230, 97}},  {"pnlKocky", {542, 332, 230, 148}},
+        {"btnPotvrd", {444, 12, 72, 25}},      {"btnZasahy", {549, 306, 85, 20}},
+        {"btnBeton", {642, 306, 30, 20}},      {"btnBloky", {680, 306, 85, 20}},
+        {"btnNovaP", {7, 7, 109, 25}},         {"btnOk", {7, 65, 159, 25}},
+        {"btnArchiv", {172, 65, 51, 25}},      {"pnlK_1", {549, 339, 40, 22}},
+        {"pnlK_19", {681, 423, 40, 22}},       {"pnlZasah", {686, 264, 9, 22}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(rig.window->control(c.name)->geometry(), c.rect) << c.name;
+    EXPECT_EQ(rig.window->centralWidget()->size(), QSize(780, 500));
+    EXPECT_EQ(rig.window->windowTitle(), QString::fromUtf8("  Mirvalon  1.7"));
+    // Idle: pieces of the current count shown but disabled, new games offered.
+    EXPECT_TRUE(rig.window->palettePiece(19)->isVisible());
+    EXPECT_FALSE(rig.window->palettePiece(20)->isVisible());
+    EXPECT_FALSE(rig.window->palettePiece(1)->isEnabled());
+    EXPECT_TRUE(button(rig, "btnNovaP")->isEnabled());
+    EXPECT_FALSE(button(rig, "btnOk")->isEnabled());
+    EXPECT_FALSE(button(rig, "btnPotvrd")->isVisible());
+    EXPECT_EQ(rig.window->statusPanel(1)->text(), "104");
+    EXPECT_EQ(rig.window->statusPanel(13)->text(), "7451");
+}
+
+TEST(MainWindow, aWholeGamePlayedWithTheMouse)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    QTest::keyClick(&w, Qt::Key_F2);
+    ASSERT_TRUE(rig.s().inProgress);
+    rig.game().mutableState().hiddenRow = {1, 2, 3, 4, 5, 6, 7, 0};
+    EXPECT_FALSE(button(rig, "btnNovaP")->isEnabled());
+    EXPECT_TRUE(w.palettePiece(1)->isEnabled());
+
+    // A drop whose centre lies on a slot's edge is refused; strictly inside is taken.
+    QPoint edge = WindowRig::slotCentre(1, 1);
+    edge.setX(62); // the slot's left edge
+    WindowRig::drag(w.palettePiece(1), edge);
+    EXPECT_EQ(rig.s().editCount, 0);
+    EXPECT_EQ(w.palettePiece(1)->pos(), QPoint(549, 339)); // back at home
+    WindowRig::drag(w.palettePiece(1), WindowRig::slotCentre(1, 1) + QPoint(19, 10));
+    EXPECT_EQ(rig.s().editRow[0], 1);
+    EXPECT_EQ(w.palettePiece(1)->pos(), QPoint(62, 452)); // each piece once: it moved there
+
+    // Double clicks fill the next free slots.
+    for (int piece : {2, 3, 4, 9, 6})
+        WindowRig::doubleClick(w.palettePiece(piece));
+    EXPECT_EQ(rig.s().editRow, (Row{1, 2, 3, 4, 9, 6, 0, 0}));
+    EXPECT_FALSE(button(rig, "btnOk")->isEnabled());
+    // Taking piece 9 back costs 4 points in row 1 and frees its slot.
+    WindowRig::drag(w.palettePiece(9), QPoint(700, 470));
+    EXPECT_EQ(rig.s().editRow[4], 0);
+    EXPECT_EQ(rig.s().score, 10000 - 4);
+    EXPECT_EQ(w.palettePiece(9)->pos(), QPoint(681, 367));
+    // An occupied slot refuses a piece; piece 5 goes back.
+    WindowRig::drag(w.palettePiece(5), WindowRig::slotCentre(1, 2));
+    EXPECT_EQ(rig.s().editRow[1], 2);
+    WindowRig::drag(w.palettePiece(5), WindowRig::slotCentre(1, 5));
+    WindowRig::doubleClick(w.palettePiece(7));
+    EXPECT_EQ(rig.s().editRow, (Row{1, 2, 3, 4, 5, 6, 7, 0}));
+    EXPECT_TRUE(button(rig, "btnOk")->isEnabled());
+    EXPECT_TRUE(w.menuItem("mm1OK")->isEnabled());
+
+    // Swap two pieces so that row 1 scores 5 hits and 2 misses, then confirm with Space.
+    WindowRig::drag(w.palettePiece(7), QPoint(700, 470));
+    WindowRig::drag(w.palettePiece(6), WindowRig::slotCentre(1, 7));
+    WindowRig::doubleClick(w.palettePiece(7));
+    EXPECT_EQ(rig.s().editRow, (Row{1, 2, 3, 4, 5, 7, 6, 0}));
+    QTest::keyClick(&w, Qt::Key_Space);
+    EXPECT_EQ(rig.s().currentRow, 2);
+    for (int k = 1; k <= 7; ++k) {
+        const QColor expected = k <= 5 ? QColor(Qt::black) : QColor(Qt::white);
+        EXPECT_TRUE(w.rowPeg(1, k)->isVisible()) << k;
+        EXPECT_EQ(w.rowPeg(1, k)->colour(), expected) << k;
+        EXPECT_EQ(w.rowPeg(1, k)->pos(), QPoint(434 + 12 * (k - 1), 452));
+    }
+    EXPECT_EQ(w.rowPiece(1, 6)->colour(), w.palettePiece(7)->colour());
+    EXPECT_FALSE(button(rig, "btnOk")->isEnabled());
+    EXPECT_EQ(w.editSlot(1)->pos(), QPoint(62, 424)); // row 2 is open now
+    EXPECT_EQ(w.palettePiece(1)->pos(), QPoint(549, 339)); // the palette is full again
+
+    // Row 2 wins: message 0 with the row, record question 1 (Cancel: no record).
+    for (int piece = 1; piece <= 7; ++piece)
+        WindowRig::doubleClick(w.palettePiece(piece));
+    QTest::keyClick(&w, Qt::Key_Space);
+    EXPECT_TRUE(rig.s().solved);
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{0});
+    EXPECT_EQ(rig.dialogs.messageNumbers, std::vector<int>{2});
+    EXPECT_EQ(rig.dialogs.questions, std::vector<int>{1});
+    EXPECT_TRUE(button(rig, "btnNovaP")->isEnabled());
+    EXPECT_FALSE(w.palettePiece(8)->isEnabled());
+    EXPECT_TRUE(w.hiddenPiece(1)->isVisible()); // the hidden row is revealed
+
+    // Loss: give up with F10.
+    QTest::keyClick(&w, Qt::Key_F2);
+    QTest::keyClick(&w, Qt::Key_F10);
+    EXPECT_EQ(rig.dialogs.messages, (std::vector<int>{0, 1}));
+    EXPECT_FALSE(rig.s().inProgress);
+}
+
+TEST(MainWindow, blockingAndRepeatedPiecesThroughTheMouse)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    rig.game().settings().eachPieceOnce = false;
+    rig.game().rulesChanged();
+    QTest::keyClick(&w, Qt::Key_F2);
+    // With repetition a copy stands in the slot and the palette piece stays home.
+    WindowRig::drag(w.palettePiece(7), WindowRig::slotCentre(1, 3));
+    EXPECT_EQ(rig.s().editRow[2], 7);
+    EXPECT_EQ(w.palettePiece(7)->pos(), QPoint(593, 367));
+    EXPECT_TRUE(w.copyPiece(3)->isVisible());
+    EXPECT_EQ(w.copyPiece(3)->pos(), QPoint(150, 452));
+    EXPECT_FALSE(w.palettePiece(0)->isVisible()); // the stand-in is gone after the drop
+    WindowRig::doubleClick(w.palettePiece(7));
+    EXPECT_EQ(rig.s().editRow[0], 7);
+    // A right click blocks a palette piece: small, at its blocked place, not draggable.
+    WindowRig::rightClick(w.palettePiece(12));
+    EXPECT_TRUE(rig.s().blocked[12]);
+    EXPECT_EQ(w.palettePiece(12)->geometry(), QRect(603, 400, 20, 12));
+    EXPECT_TRUE(button(rig, "btnBloky")->isEnabled());
+    WindowRig::drag(w.palettePiece(12), WindowRig::slotCentre(1, 5));
+    EXPECT_EQ(rig.s().editRow[4], 0);
+    button(rig, "btnBloky")->click();
+    EXPECT_FALSE(rig.s().blocked[12]);
+    EXPECT_EQ(w.palettePiece(12)->geometry(), QRect(593, 395, 40, 22));
+}
+
+TEST(MainWindow, statusGroupsHideAndReflow)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    w.menuItem("mm2Cas")->trigger();
+    EXPECT_FALSE(w.statusPanel(8)->isVisible());
+    EXPECT_FALSE(w.statusPanel(9)->isVisible());
+    EXPECT_EQ(w.statusPanel(10)->width(), 157);
+    EXPECT_EQ(w.statusPanel(11)->text(), QString::fromUtf8("! Čas !"));
+    EXPECT_FALSE(w.menuItem("mm2Cas")->isChecked());
+    w.menuItem("mm2Info")->trigger();
+    EXPECT_EQ(w.statusPanel(10)->width(), 47 + 50 + 60 + 200);
+    w.menuItem("mm2Cas")->trigger();
+    w.menuItem("mm2Info")->trigger();
+    EXPECT_EQ(w.statusPanel(10)->width(), 47);
+    EXPECT_EQ(w.statusPanel(9)->width(), 60);
+    EXPECT_TRUE(w.menuItem("mm2Cas")->isChecked());
+}
+
+TEST(MainWindow, corruptedConfigurationShowsMessageSevenAndDefaults)
+{
+    WindowRig rig([](WindowRig& r) {
+        std::filesystem::create_directories(r.dataFile(""));
+        writeBytes(r.dataFile("Mirvalon.lcf"), std::string(239, '\0'));
+    });
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{7});
+    EXPECT_EQ(rig.game().settings(), GameSettings{});
+    EXPECT_TRUE(rig.window->menuItem("mm2Pozic7")->isChecked());
+    EXPECT_TRUE(rig.window->menuItem("mm2Foto1")->isChecked());
+    EXPECT_EQ(readBytes(rig.dataFile("Mirvalon.lcf")).size(), 239u); // nothing overwritten
+}
+
+TEST(MainWindow, savedSettingsReturnAtTheNextStart)
+{
+    {
+        WindowRig first;
+        first.window->menuItem("mm2Pozic5")->trigger();
+        first.window->menuItem("mm1UlozNastavenie")->trigger();
+        EXPECT_EQ(first.dialogs.messages, std::vector<int>{11});
+        const std::string saved = readBytes(first.dataFile("Mirvalon.lcf"));
+        ASSERT_EQ(saved.size(), 240u);
+        WindowRig second([&](WindowRig& r) {
+            std::filesystem::create_directories(r.dataFile(""));
+            writeBytes(r.dataFile("Mirvalon.lcf"), saved);
+        });
+        EXPECT_EQ(second.game().settings().positions, 5);
+        EXPECT_TRUE(second.window->menuItem("mm2Pozic5")->isChecked());
+        EXPECT_FALSE(second.window->menuItem("mm2Pozic7")->isChecked());
+        EXPECT_EQ(second.window->statusPanel(1)->text(), "98");
+        EXPECT_TRUE(second.dialogs.messages.empty());
+    }
+}
+
+} // namespace
+} // namespace mirvalon::test

@@ -1,0 +1,90 @@
+// A main window on temporary folders with scripted message boxes, and real mouse events on
+// its pieces.
+#pragma once
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <memory>
+
+#include "support/fake_persistence.h"
+#include "support/fake_ports.h"
+#include "ui/bevel_box.h"
+#include "ui/tfrm_logic.h"
+
+namespace mirvalon::test {
+
+struct WindowRig
+{
+    TempDir program, user, shared;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Tfrm_Logic> window;
+
+    // `prepare` may lay files into the folders before the window starts.
+    explicit WindowRig(const std::function<void(WindowRig&)>& prepare = {})
+    {
+        namespace fs = std::filesystem;
+        for (const auto& f : fs::directory_iterator(MIRVALON_SOURCE_DATA))
+            fs::copy_file(f.path(), fs::path(program.path()) / f.path().filename());
+        if (prepare)
+            prepare(*this);
+        StartOptions o;
+        o.programFolder = program.path();
+        o.userBase = user.path();
+        o.sharedBase = shared.path();
+        o.dialogs = &dialogs;
+        o.screenWidth = 1024;
+        window = std::make_unique<Tfrm_Logic>(o);
+        window->show();
+        // Shortcuts reach only the active window.
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            ADD_FAILURE() << "the main window did not become active";
+    }
+
+    Game& game() { return window->game(); }
+    const GameState& s() { return window->game().state(); }
+    std::string dataFile(const std::string& name) const
+    {
+        return user.path() + "/Orvex/Mirvalon.dat/" + name;
+    }
+
+    static void send(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+                     Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+        QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, mods);
+        QApplication::sendEvent(w, &e);
+    }
+    // Drags a piece so that its centre lands on `centre` (client coordinates) and releases it.
+    static void drag(QWidget* piece, QPoint centre, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        const QPoint grab(piece->width() / 2, piece->height() / 2);
+        send(piece, QEvent::MouseButtonPress, grab, Qt::LeftButton, mods);
+        const QPoint now = piece->geometry().topLeft() + grab;
+        send(piece, QEvent::MouseMove, grab + (centre - now), Qt::LeftButton, mods);
+        send(piece, QEvent::MouseButtonRelease, grab, Qt::LeftButton, mods);
+    }
+    static void doubleClick(QWidget* piece)
+    {
+        const QPoint at(piece->width() / 2, piece->height() / 2);
+        send(piece, QEvent::MouseButtonPress, at, Qt::LeftButton);
+        send(piece, QEvent::MouseButtonRelease, at, Qt::LeftButton);
+        send(piece, QEvent::MouseButtonDblClick, at, Qt::LeftButton);
+        send(piece, QEvent::MouseButtonRelease, at, Qt::LeftButton);
+    }
+    static void rightClick(QWidget* piece)
+    {
+        send(piece, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton);
+        send(piece, QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton);
+    }
+    // Centre of slot `position` of row `row` (0 = the result area).
+    static QPoint slotCentre(int row, int position)
+    {
+        return {62 + 44 * (position - 1) + 20, (row == 0 ? 13 : 480 - 28 * row) + 11};
+    }
+};
+
+} // namespace mirvalon::test
