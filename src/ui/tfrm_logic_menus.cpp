@@ -5,8 +5,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTreeWidget>
 
 #include "bevel_box.h"
+#include "records_panel.h"
 #include "tfrm_logic.h"
 
 namespace mirvalon {
@@ -255,6 +257,33 @@ void Tfrm_Logic::connectCommands()
     const char* languages[3] = {"mm2Slo", "mm2Ces", "mm2Ang"};
     for (int l = 0; l < 3; ++l)
         onItem(languages[l], [this, l] { changeLanguage(l); });
+
+    // The records list and its context menu.
+    RecordsPanel* list = m_recordsPanel;
+    const auto archiveOffered = [this] { return m_game->commands().enabled(Command::Archive); };
+    connect(list, &RecordsPanel::rowChanged, this, [this](int i) { enableByRow(i); });
+    connect(list, &RecordsPanel::activateRequested, this,
+            [this](int i) { activateSelectedGame(i); });
+    connect(list, &RecordsPanel::deleteKeyPressed, this, [this, archiveOffered] {
+        if (archiveOffered())
+            deleteSelectedRecord();
+    });
+    connect(list, &RecordsPanel::archiveKeyPressed, this, [this, archiveOffered] {
+        if (archiveOffered())
+            showArchive();
+    });
+    connect(list, &RecordsPanel::deleteAllKeyPressed, this, [this] { deleteAllRecords(); });
+    connect(list, &RecordsPanel::contextMenuRequested, this, [this, list](const QPoint& at) {
+        list->contextMenu()->popup(list->list()->mapToGlobal(at));
+    });
+    auto onContext = [&](const char* name, auto handler) {
+        connect(list->action(name), &QAction::triggered, this, handler);
+    };
+    onContext("pm1NajSkore", [this] { toggleRecordsPanel(); });
+    onContext("pm1Aktivovat", [this, list] { activateSelectedGame(list->selectedIndex()); });
+    onContext("pm1Archiv", [this] { showArchive(); });
+    onContext("pm1Vymazat", [this] { deleteSelectedRecord(); });
+    onContext("pm1VymazatAll", [this] { deleteAllRecords(); });
 }
 
 void Tfrm_Logic::changeGameType(int type)

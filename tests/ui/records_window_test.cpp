@@ -1,0 +1,146 @@
+// The records list, the information panel, a new record through to a replay after a restart.
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include "ui/information_panel.h"
+#include "ui/records_panel.h"
+#include "window_rig.h"
+
+namespace mirvalon::test {
+namespace {
+
+TEST(RecordsWindow, listOpensOnTheCurrentGameAndReplaysAnArchivedRecord)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    QTest::keyClick(&w, Qt::Key_K, Qt::ControlModifier);
+    RecordsPanel* panel = w.recordsPanel();
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_TRUE(w.menuItem("mm1NajSkore")->isChecked());
+    EXPECT_EQ(panel->selectedIndex(), 103);
+    EXPECT_FALSE(w.palettePiece(1)->isEnabled());
+    // The delivered archive holds the record game of game 1, "EASY".
+    EXPECT_EQ(panel->list()->topLevelItem(0)->text(6), "A");
+    panel->selectRow(0);
+    EXPECT_TRUE(w.control("btnArchiv")->isEnabled());
+    EXPECT_TRUE(panel->action("pm1Vymazat")->isEnabled());
+    QTest::keyClick(panel->list(), Qt::Key_A);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(rig.s().gameNumber, 1);
+    EXPECT_EQ(w.statusPanel(1)->text(), "EASY");
+    EXPECT_EQ(w.statusPanel(9)->text(), " 0:00:21");
+    EXPECT_EQ(w.statusPanel(11)->text(), "8779");
+    for (int r = 1; r <= 4; ++r)
+        EXPECT_TRUE(w.rowPiece(r, 1)->isVisible()) << r;
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_EQ(w.rowPeg(4, k)->colour(), QColor(Qt::black));
+    EXPECT_TRUE(w.hiddenPiece(5)->isVisible());
+    EXPECT_FALSE(w.palettePiece(1)->isVisible()); // no palette during a replay
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+
+    // A row without an archived game: A and Delete do nothing.
+    QTest::keyClick(&w, Qt::Key_K, Qt::ControlModifier);
+    panel->selectRow(1);
+    EXPECT_FALSE(w.control("btnArchiv")->isEnabled());
+    QTest::keyClick(panel->list(), Qt::Key_Delete);
+    EXPECT_TRUE(rig.dialogs.questions.empty());
+}
+
+TEST(RecordsWindow, deletingRecordsAsksWithNoAsDefault)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    QTest::keyClick(&w, Qt::Key_K, Qt::ControlModifier);
+    RecordsPanel* panel = w.recordsPanel();
+    panel->selectRow(0);
+    QTest::keyClick(panel->list(), Qt::Key_Delete); // answered No
+    EXPECT_EQ(rig.dialogs.questions, std::vector<int>{3});
+    EXPECT_EQ(rig.window->records().entry(0).points, 8779);
+    rig.dialogs.answers = {true};
+    QTest::keyClick(panel->list(), Qt::Key_Delete);
+    EXPECT_EQ(rig.window->records().entry(0).points, 0);
+    EXPECT_EQ(panel->list()->topLevelItem(0)->text(4), "");
+    EXPECT_EQ(panel->list()->topLevelItem(0)->text(6), "");
+    const std::string file = readBytes(rig.dataFile("Mirvalon.ldt"));
+    ASSERT_EQ(file.size(), 6528u);
+    EXPECT_EQ(file.substr(4, 22), std::string(22, '\0'));
+
+    rig.dialogs.answers = {true};
+    QTest::keyClick(panel->list(), Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(rig.dialogs.questions, (std::vector<int>{3, 3, 4}));
+    for (int i = 0; i < kGameCount; ++i)
+        EXPECT_EQ(rig.window->records().entry(i).points, 0);
+    EXPECT_EQ(w.statusPanel(13)->text(), "0");
+}
+
+TEST(RecordsWindow, informationPanelByLanguageAndMissingFile)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    QTest::keyClick(&w, Qt::Key_F1);
+    ASSERT_TRUE(w.informationPanel()->isVisible());
+    EXPECT_TRUE(w.informationPanel()->textBox()->toPlainText().contains(
+        QString::fromUtf8("Hodnotenie riadku")));
+    QTest::keyClick(&w, Qt::Key_F1);
+    EXPECT_FALSE(w.informationPanel()->isVisible());
+
+    w.menuItem("mm2Ang")->trigger();
+    EXPECT_EQ(rig.game().settings().language, 2);
+    EXPECT_EQ(w.control("btnNovaP")->property("text").toString(), "New game - computer");
+    std::filesystem::remove(rig.program.file("Mirv_EN.rtf"));
+    QTest::keyClick(&w, Qt::Key_F1);
+    EXPECT_FALSE(w.informationPanel()->isVisible());
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{6});
+    EXPECT_EQ(rig.dialogs.messageTexts.back(), "Mirv_EN.rtf");
+    EXPECT_FALSE(w.menuItem("mm1Inform")->isChecked());
+}
+
+TEST(RecordsWindow, aNewRecordIsKeptAndReplayableAfterARestart)
+{
+    TempDir program, user, shared;
+    namespace fs = std::filesystem;
+    for (const auto& f : fs::directory_iterator(MIRVALON_SOURCE_DATA))
+        fs::copy_file(f.path(), fs::path(program.path()) / f.path().filename());
+    StartOptions o;
+    o.programFolder = program.path();
+    o.userBase = user.path();
+    o.sharedBase = shared.path();
+    o.screenWidth = 1024;
+    ScriptedDialogs dialogs;
+    o.dialogs = &dialogs;
+    {
+        Tfrm_Logic w(o);
+        w.game().startComputerGame();
+        w.game().mutableState().hiddenRow = {1, 2, 3, 4, 5, 6, 7, 0};
+        for (int k = 1; k <= 7; ++k)
+            WindowRig::doubleClick(w.palettePiece(k));
+        dialogs.answers = {true};
+        dialogs.recordName = "Zuzana";
+        w.game().confirmRow();
+        EXPECT_EQ(w.records().entry(103).points, 9700);
+        EXPECT_TRUE(w.records().entry(103).archived);
+        EXPECT_EQ(w.statusPanel(13)->text(), "9700");
+    }
+    Tfrm_Logic again(o);
+    const RecordEntry& e = again.records().entry(103);
+    EXPECT_EQ(e.points, 9700);
+    EXPECT_EQ(e.holder, "Zuzana    ");
+    EXPECT_EQ(e.rows, 1);
+    EXPECT_TRUE(e.archived);
+    again.show();
+    again.menuItem("mm1NajSkore")->trigger();
+    again.recordsPanel()->selectRow(103);
+    EXPECT_EQ(again.recordsPanel()->list()->topLevelItem(103)->text(5), "Zuzana    ");
+    again.recordsPanel()->action("pm1Archiv")->trigger();
+    EXPECT_TRUE(again.rowPiece(1, 7)->isVisible());
+    EXPECT_EQ(again.rowPeg(1, 7)->colour(), QColor(Qt::black));
+    EXPECT_EQ(again.statusPanel(11)->text(), "9700");
+    EXPECT_EQ(again.statusPanel(13)->text(), "7451"); // the record it beat
+}
+
+} // namespace
+} // namespace mirvalon::test
