@@ -216,6 +216,10 @@ void Tfrm_Logic::saveSettingsCommand()
 
 void Tfrm_Logic::commandsChanged(const CommandTable& table)
 {
+    // The confirm button of the hidden row takes the focus as soon as the row is full.
+    QWidget* potvrd = control("btnPotvrd");
+    const bool focusPotvrd = table.enabled(Command::ConfirmHiddenRow) &&
+                             table.visible(Command::ConfirmHiddenRow) && !potvrd->isEnabled();
     for (const auto& [command, controls] : m_commandControls) {
         const CommandState& st = table[command];
         auto [widget, action] = controls;
@@ -239,6 +243,8 @@ void Tfrm_Logic::commandsChanged(const CommandTable& table)
     p2->setVisible(true);
     menuItem("mm2Klasika")->setShortcut(classic ? QKeySequence() : QKeySequence(Qt::Key_F4));
     menuItem("mm2Trening")->setShortcut(classic ? QKeySequence(Qt::Key_F4) : QKeySequence());
+    if (focusPotvrd)
+        potvrd->setFocus();
     updatePaletteEnabled();
 }
 

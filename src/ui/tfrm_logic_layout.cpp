@@ -72,7 +72,8 @@ void Tfrm_Logic::createControls()
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(r);
         b->setToolTip(QString::fromUtf8(hint));
-        b->setFocusPolicy(Qt::TabFocus);
+        // Space belongs to the row's OK; only the buttons the game itself focuses take focus.
+        b->setFocusPolicy(Qt::NoFocus);
         m_controls[b->objectName()] = b;
         return b;
     };
@@ -160,6 +161,8 @@ void Tfrm_Logic::createControls()
            "Zrušiť editovaný riadok  ( F5 )");
     button(buttons, "btnOk", "OK", {7, 65, 159, 25}, "Potvrdenie editovaného riadku");
     button(buttons, "btnArchiv", "Archív", {172, 65, 51, 25}, "Zobrazenie rekordnej hry");
+    for (const char* focused : {"btnNovaP", "btnNastavit", "btnPotvrd"})
+        control(focused)->setFocusPolicy(Qt::TabFocus);
 
     auto label = [&](const char* name, const char* text, QPoint at, const char* hint) {
         auto* l = new QLabel(QString::fromUtf8(text), client);
