@@ -52,8 +52,10 @@ RecordsPanel::RecordsPanel(QWidget* parent)
     m_liveHSkore->header()->setStretchLastSection(false);
     m_liveHSkore->header()->setSectionsMovable(false);
     m_liveHSkore->header()->setMinimumSectionSize(10);
+    // Grid lines between the cells, and a selection that keeps its text readable.
     m_liveHSkore->setStyleSheet(QStringLiteral(
-        "QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }"));
+        "QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }"
+        "QTreeView::item:selected { background: rgb(0, 0, 128); color: white; }"));
     QStringList titles;
     for (const Column& c : kColumns)
         titles << QString::fromUtf8(c.title);
