@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -37,6 +38,20 @@ public:
         if (!on && event->type() == QEvent::ToolTip)
             return true;
         return QObject::eventFilter(watched, event);
+    }
+};
+
+// Tool tips appear after a pause of one second.
+class HintPauseStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        if (hint == QStyle::SH_ToolTip_WakeUpDelay)
+            return 1000;
+        return QProxyStyle::styleHint(hint, option, widget, data);
     }
 };
 
@@ -90,6 +105,8 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options)
         move(333, 168);
     }
     m_windowCaption = windowTitle();
+    if (!dynamic_cast<HintPauseStyle*>(QApplication::style()))
+        QApplication::setStyle(new HintPauseStyle(QApplication::style()->name()));
 
     m_archive = std::make_unique<ArchiveStore>(m_fs, *m_dialogs, m_folders->dataFolder(),
                                                m_folders->programFolder());

@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "persistence/settings_store.h"
 #include "window_rig.h"
 
 namespace mirvalon::test {
@@ -206,6 +208,72 @@ TEST(MainWindow, savedSettingsReturnAtTheNextStart)
         EXPECT_EQ(second.window->statusPanel(1)->text(), "98");
         EXPECT_TRUE(second.dialogs.messages.empty());
     }
+}
+
+} // namespace
+} // namespace mirvalon::test
+
+namespace mirvalon::test {
+namespace {
+
+TEST(MainWindow, exitAsksOnlyWithTheWarningAndSavesWhenAutomatic)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 1000);
+    w.menuItem("mm1UpozExit")->trigger();
+    EXPECT_TRUE(rig.game().settings().exitWarning);
+    w.close(); // answered No: the game goes on
+    EXPECT_EQ(rig.dialogs.questions, std::vector<int>{5});
+    EXPECT_FALSE(rig.s().closing);
+    EXPECT_TRUE(w.isVisible());
+    rig.dialogs.answers = {true};
+    w.close(); // asked once, then saved quietly
+    EXPECT_EQ(rig.dialogs.questions, (std::vector<int>{5, 5}));
+    EXPECT_TRUE(rig.s().closing);
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+    const std::string saved = readBytes(rig.dataFile("Mirvalon.lcf"));
+    ASSERT_EQ(saved.size(), 240u);
+    EXPECT_EQ(saved[21 * 4], 1); // the exit warning, word 22
+}
+
+TEST(MainWindow, theSavedLanguageIsAppliedAtActivation)
+{
+    GameSettings english;
+    english.language = 2;
+    WindowRig rig([&](WindowRig& r) {
+        std::filesystem::create_directories(r.dataFile(""));
+        writeBytes(r.dataFile("Mirvalon.lcf"), encodeSettings(english));
+    });
+    Tfrm_Logic& w = *rig.window;
+    EXPECT_TRUE(w.menuItem("mm2Ang")->isChecked());
+    EXPECT_EQ(rig.game().settings().loadedLanguage, 2);
+    EXPECT_EQ(w.menuItem("mm2NovaP")->text(), "Computer");
+    EXPECT_EQ(w.statusPanel(0)->text(), " Game no.:");
+    w.menuItem("mm2Cas")->trigger();
+    EXPECT_EQ(w.statusPanel(11)->text(), "! Time !");
+    EXPECT_EQ(rig.window->texts().messages[1].substr(0, 6), "I am s"); // the English loss
+}
+
+TEST(MainWindow, secondPlayersPasswordThroughTheWindow)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    QTest::keyClick(&w, Qt::Key_F3);
+    for (int piece = 1; piece <= 7; ++piece)
+        WindowRig::doubleClick(w.palettePiece(piece));
+    EXPECT_EQ(w.palettePiece(3)->pos(), QPoint(150, 13)); // in the hidden row
+    EXPECT_TRUE(w.control("btnPotvrd")->isEnabled());
+    rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"heslo", "Bravo"}};
+    qobject_cast<QPushButton*>(w.control("btnPotvrd"))->click();
+    EXPECT_EQ(rig.s().password, "heslo");
+    EXPECT_FALSE(w.control("btnPotvrd")->isVisible());
+    EXPECT_EQ(w.resultSlot(1)->colour(), QColor(184, 184, 184)); // covered
+    EXPECT_EQ(w.palettePiece(3)->pos(), QPoint(637, 339));       // back in the palette
+    rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Heslo", ""}};
+    QTest::keyClick(&w, Qt::Key_F10);
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{19});
+    EXPECT_TRUE(rig.s().inProgress);
 }
 
 } // namespace
