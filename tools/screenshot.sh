@@ -107,6 +107,14 @@ origin() {
   oy=$((oy + height - 522))
 }
 
+# Keys go to the program's topmost window: a dialog while one is open, else the main window.
+# Without a window manager nobody else moves the keyboard focus there.
+focus_top() {
+  local top
+  top=$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | tail -1)
+  xdotool windowfocus --sync "${top:-$window}" 2>/dev/null || true
+}
+
 number() { [[ "$1" =~ ^-?[0-9]+$ ]] || fail "not a coordinate: '$1' in '$action'"; }
 
 move_to() {
@@ -148,10 +156,10 @@ for action in "${actions[@]}"; do
       xdotool mouseup 1 ;;
     key)
       [ ${#args[@]} -gt 0 ] || fail "key needs a key name"
-      xdotool windowfocus --sync "$window" 2>/dev/null || true
+      focus_top
       xdotool key --clearmodifiers --delay 60 "${args[@]}" ;;
     type)
-      xdotool windowfocus --sync "$window" 2>/dev/null || true
+      focus_top
       xdotool type --clearmodifiers --delay 40 -- "$rest" ;;
     sleep) sleep "${args[0]:-1}" ;;
     shot) shot "${args[0]-}" ;;
