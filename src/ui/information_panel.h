@@ -2,16 +2,14 @@
 // rich-text box.
 #pragma once
 
-#include <QFrame>
-
+#include "overlay_panel.h"
 #include "rtf_reader.h"
 
-class QLabel;
 class QTextBrowser;
 
 namespace mirvalon {
 
-class InformationPanel : public QFrame
+class InformationPanel : public OverlayPanel
 {
     Q_OBJECT
 public:
@@ -19,13 +17,10 @@ public:
 
     // Loads an information text file; false when it is missing or unreadable.
     bool loadFile(const QString& path, ByteDecoder decode);
-    void setCaptionText(const QString& text);
 
     QTextBrowser* textBox() const { return m_reInform; }
-    QLabel* caption() const { return m_lblInform; }
 
 private:
-    QLabel* m_lblInform;
     QTextBrowser* m_reInform;
 };
 

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTreeWidget>
@@ -25,23 +24,13 @@ const Column kColumns[7] = {
 } // namespace
 
 RecordsPanel::RecordsPanel(QWidget* parent)
-    : QFrame(parent),
-      m_lblHSkore(new QLabel(QStringLiteral("NAJLEPŠIE SKÓRE"), this)),
+    : OverlayPanel(parent, QStringLiteral("pnlHSkore"), QStringLiteral("lblHSkore"),
+                   QStringLiteral("NAJLEPŠIE SKÓRE")),
       m_liveHSkore(new QTreeWidget(this)),
       m_pmnSkore(new QMenu(this))
 {
-    setObjectName(QStringLiteral("pnlHSkore"));
-    setFrameShape(QFrame::NoFrame);
-    setAutoFillBackground(true);
-    resize(360, 424);
-    m_lblHSkore->setObjectName(QStringLiteral("lblHSkore"));
-    QFont bold = m_lblHSkore->font();
-    bold.setBold(true);
-    m_lblHSkore->setFont(bold);
-    setCaptionText(m_lblHSkore->text());
-
     m_liveHSkore->setObjectName(QStringLiteral("liveHSkore"));
-    m_liveHSkore->setGeometry(1, 35, 357, 387);
+    m_liveHSkore->setGeometry(contentArea());
     m_liveHSkore->setRootIsDecorated(false);
     m_liveHSkore->setUniformRowHeights(true);
     m_liveHSkore->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -104,13 +93,6 @@ RecordsPanel::RecordsPanel(QWidget* parent)
 QAction* RecordsPanel::action(const char* name) const
 {
     return m_pmnSkore->findChild<QAction*>(QString::fromLatin1(name));
-}
-
-void RecordsPanel::setCaptionText(const QString& text)
-{
-    m_lblHSkore->setText(text);
-    m_lblHSkore->adjustSize();
-    m_lblHSkore->move((width() - m_lblHSkore->width()) / 2, 10);
 }
 
 void RecordsPanel::setColumnTitle(int column, const QString& text)

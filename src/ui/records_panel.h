@@ -2,18 +2,16 @@
 // list, from which a game is activated, its record game replayed or its record deleted.
 #pragma once
 
-#include <QFrame>
-
 #include "engine/records_table.h"
+#include "overlay_panel.h"
 
 class QAction;
-class QLabel;
 class QMenu;
 class QTreeWidget;
 
 namespace mirvalon {
 
-class RecordsPanel : public QFrame
+class RecordsPanel : public OverlayPanel
 {
     Q_OBJECT
 public:
@@ -27,13 +25,11 @@ public:
     void selectRow(int index);
 
     QTreeWidget* list() const { return m_liveHSkore; }
-    QLabel* caption() const { return m_lblHSkore; }
     QMenu* contextMenu() const { return m_pmnSkore; }
     // The context menu's items, by their names (pm1NajSkore, pm1Aktivovat, pm1Archiv,
     // pm1Vymazat, pm1VymazatAll, pm1Synchro).
     QAction* action(const char* name) const;
 
-    void setCaptionText(const QString& text);
     void setColumnTitle(int column, const QString& text);
 
 signals:
@@ -50,7 +46,6 @@ protected:
 private:
     void fillRow(int index, const RecordEntry& entry);
 
-    QLabel* m_lblHSkore;
     QTreeWidget* m_liveHSkore;
     QMenu* m_pmnSkore;
 };
