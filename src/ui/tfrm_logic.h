@@ -188,6 +188,9 @@ private:
     void enableByRow(int index);
     void updatePaletteEnabled();
     void saveSettingsCommand();
+    void randomGame();
+    // The menus and pictures follow rules the game changed itself (a numbered game, a replay).
+    void showRulesInMenus();
 
     StartOptions m_options;
     PosixFileSystem m_fs;

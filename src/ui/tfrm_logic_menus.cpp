@@ -125,7 +125,7 @@ const std::vector<Item>& menuTree()
 
 // Items whose commands come with later work stay in the menu, disabled.
 const char* const kNotYetOffered[] = {
-    "mm2NovaN", "mm1Otvorit", "mm1UlozAkoObr", "mm2Prostredie", "mm2Informacie", "mm1Spat",
+    "mm1Otvorit", "mm1UlozAkoObr", "mm2Prostredie", "mm2Informacie", "mm1Spat",
     "mm1Test", "mm1Oblubene", "mm2ZrusOblub", "mm1Nastav", "mm1Synchro", "mm1SynchroStart",
     "mm1Refer", "mm1Strom", "mm1Oprograme"};
 
@@ -233,6 +233,7 @@ void Tfrm_Logic::connectCommands()
     onItem("mm2Klasika", [this] { changeGameType(Classic); });
     onItem("mm2Trening", [this] { changeGameType(Training); });
     onItem("mm1Koniec", [this] { exitCommand(); });
+    onItem("mm2NovaN", [this] { randomGame(); });
     onItem("mm1Minimal", [this] { showMinimized(); });
     for (int p = 5; p <= 8; ++p)
         onItem(QStringLiteral("mm2Pozic%1").arg(p).toLatin1().constData(),
@@ -286,6 +287,22 @@ void Tfrm_Logic::connectCommands()
     onContext("pm1VymazatAll", [this] { deleteAllRecords(); });
 }
 
+void Tfrm_Logic::showRulesInMenus()
+{
+    const GameSettings& s = m_game->settings();
+    m_settingsStore->applySetting(1, s.positions - 5);
+    m_settingsStore->applySetting(2, pieceIndex(s.pieceCount));
+    m_settingsStore->applySetting(3, s.environment);
+}
+
+void Tfrm_Logic::randomGame()
+{
+    if (!m_game->pickRandomGame())
+        return;
+    showRulesInMenus();
+    control("btnNovaP")->setFocus();
+}
+
 void Tfrm_Logic::changeGameType(int type)
 {
     GameSettings& s = m_game->settings();
@@ -313,13 +330,12 @@ void Tfrm_Logic::changePositions(int positions)
 void Tfrm_Logic::changePieceCount(int pieces)
 {
     GameSettings& s = m_game->settings();
-    const auto index = [](int n) { return n == 11 ? 0 : n == 19 ? 1 : 2; };
     if (s.pieceCount == pieces || !m_game->mayEndRunningGame()) {
-        m_settingsStore->applySetting(2, index(s.pieceCount));
+        m_settingsStore->applySetting(2, pieceIndex(s.pieceCount));
         return;
     }
     s.pieceCount = pieces;
-    m_settingsStore->applySetting(2, index(pieces));
+    m_settingsStore->applySetting(2, pieceIndex(pieces));
     m_game->rulesChanged();
     control("btnNovaP")->setFocus();
 }

@@ -202,6 +202,7 @@ void Tfrm_Logic::activateSelectedGame(int index)
     if (index < 0 || index >= kGameCount || !m_game->mayEndRunningGame())
         return;
     m_game->activateNumberedGame(index + 1);
+    showRulesInMenus();
     control("btnNovaP")->setFocus();
 }
 
@@ -218,6 +219,7 @@ void Tfrm_Logic::showArchive()
     if (!game)
         return;
     m_game->showArchivedGame(*game, index + 1);
+    showRulesInMenus();
     control("btnNovaP")->setFocus();
 }
 

@@ -41,6 +41,12 @@ TEST(RecordsWindow, listOpensOnTheCurrentGameAndReplaysAnArchivedRecord)
     EXPECT_TRUE(w.hiddenPiece(5)->isVisible());
     EXPECT_FALSE(w.palettePiece(1)->isVisible()); // no palette during a replay
     EXPECT_TRUE(rig.dialogs.messages.empty());
+    // The menus show the rules and the picture of the replayed game.
+    EXPECT_TRUE(w.menuItem("mm2Pozic5")->isChecked());
+    EXPECT_FALSE(w.menuItem("mm2Pozic7")->isChecked());
+    EXPECT_TRUE(w.menuItem("mm2Kocky11")->isChecked());
+    EXPECT_TRUE(w.menuItem("mm2Text2")->isChecked());
+    EXPECT_TRUE(w.control("imgText2")->isVisible());
 
     // A row without an archived game: A and Delete do nothing.
     QTest::keyClick(&w, Qt::Key_K, Qt::ControlModifier);
