@@ -292,3 +292,31 @@ TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)
 
 } // namespace
 } // namespace mirvalon
+
+namespace mirvalon {
+namespace {
+
+TEST(SecondPlayer, aTrainingGameRunsTheDriverAgainstTheSetRow)
+{
+    test::Rig rig;
+    rig.game.settings().gameType = Training;
+    rig.game.settings().positions = 5;
+    rig.game.settings().pieceCount = 11;
+    rig.game.settings().correctPosition = true;
+    rig.game.startUp();
+    rig.game.startSecondPlayerGame();
+    for (int p : {3, 1, 4, 9, 5}) {
+        rig.game.doubleClickPalettePiece(p);
+        rig.game.releaseButton();
+    }
+    rig.dialogs.passwordAnswers = {std::nullopt};
+    ASSERT_TRUE(rig.game.confirmHiddenRow());
+    EXPECT_EQ(rig.s().hiddenRow, (Row{3, 1, 4, 9, 5, 0, 0, 0}));
+    EXPECT_EQ(rig.s().currentRow, 15); // the driver played 14 rows against it
+    EXPECT_TRUE(rig.s().training);
+    EXPECT_FALSE(rig.s().solved);
+    EXPECT_FALSE(rig.enabled(Command::SaveGame)); // saving is for classic games only
+}
+
+} // namespace
+} // namespace mirvalon
