@@ -297,9 +297,11 @@ void Tfrm_Logic::setPanelText(int panel, const std::string& text)
 
 void Tfrm_Logic::setPanelWidths(const StatusWidths& widths)
 {
+    int x = 0;
     for (int i = 0; i < kStatusPanels; ++i) {
-        m_status[i]->setFixedWidth(widths[i]);
+        m_status[i]->setGeometry(x, 0, widths[i], 22);
         m_status[i]->setVisible(widths[i] > 0);
+        x += widths[i];
     }
 }
 

@@ -229,18 +229,20 @@ void Tfrm_Logic::createStatusBar()
     bar->setFixedHeight(22);
     bar->setContentsMargins(0, 0, 0, 0);
     bar->setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
-    const StatusWidths& widths = Game::designWidths();
+    // The bar's own layout adds margins and spacing around its widgets; the panels are placed
+    // by hand on one strip outside that layout instead, each where the one before it ends.
+    m_statusStrip = new QWidget(bar);
+    m_statusStrip->setGeometry(0, 0, 780, 22);
     for (int i = 0; i < kStatusPanels; ++i) {
-        auto* l = new QLabel(QString::fromUtf8(panels[i].text), bar);
+        auto* l = new QLabel(QString::fromUtf8(panels[i].text), m_statusStrip);
         l->setObjectName(QStringLiteral("stbrPanel%1").arg(i));
         l->setAlignment(panels[i].align | Qt::AlignVCenter);
         if (!panels[i].flat)
             l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        l->setFixedWidth(widths[i]);
         l->setContentsMargins(2, 0, 2, 0);
-        bar->addWidget(l);
         m_status[i] = l;
     }
+    setPanelWidths(Game::designWidths());
     setStatusBar(bar);
 }
 

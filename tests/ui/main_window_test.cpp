@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -161,6 +162,15 @@ TEST(MainWindow, statusGroupsHideAndReflow)
 {
     WindowRig rig;
     Tfrm_Logic& w = *rig.window;
+    // The panels lie edge to edge from the bar's left side, each at its designed width.
+    const int designed[kStatusPanels] = {54, 36, 20, 10, 20, 20, 20, 20, 50, 60, 47, 50, 55, 50};
+    int x = 0;
+    for (int i = 0; i < kStatusPanels; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(w.statusPanel(i)->mapTo(w.statusBar(), QPoint(0, 0)).x(), x);
+        EXPECT_EQ(w.statusPanel(i)->width(), designed[i]);
+        x += designed[i];
+    }
     w.menuItem("mm2Cas")->trigger();
     EXPECT_FALSE(w.statusPanel(8)->isVisible());
     EXPECT_FALSE(w.statusPanel(9)->isVisible());
@@ -169,6 +179,7 @@ TEST(MainWindow, statusGroupsHideAndReflow)
     EXPECT_FALSE(w.menuItem("mm2Cas")->isChecked());
     w.menuItem("mm2Info")->trigger();
     EXPECT_EQ(w.statusPanel(10)->width(), 47 + 50 + 60 + 200);
+    EXPECT_EQ(w.statusPanel(10)->mapTo(w.statusBar(), QPoint(0, 0)).x(), 0);
     w.menuItem("mm2Cas")->trigger();
     w.menuItem("mm2Info")->trigger();
     EXPECT_EQ(w.statusPanel(10)->width(), 47);
