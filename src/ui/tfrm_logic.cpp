@@ -127,9 +127,12 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options)
 
     m_timeCas = new QTimer(this);
     m_timeCas->setInterval(1000);
+    // A coarse timer may drift by tens of milliseconds a tick; the clock should tick evenly.
+    m_timeCas->setTimerType(Qt::PreciseTimer);
     connect(m_timeCas, &QTimer::timeout, this, [this] { m_game->clockTick(); });
     m_timeKCas = new QTimer(this);
     m_timeKCas->setInterval(1000);
+    m_timeKCas->setTimerType(Qt::PreciseTimer);
     connect(m_timeKCas, &QTimer::timeout, this, [this] { m_game->totalTimeTick(); });
     m_timeKCas->start();
 
