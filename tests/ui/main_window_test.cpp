@@ -238,9 +238,16 @@ TEST(MainWindow, exitAsksOnlyWithTheWarningAndSavesWhenAutomatic)
     EXPECT_EQ(rig.dialogs.questions, std::vector<int>{5});
     EXPECT_FALSE(rig.s().closing);
     EXPECT_TRUE(w.isVisible());
+    // A click on the bare surface of the evaluation column is the same exit.
+    const QPoint onColumn(426 + 54, 52 + 100);
+    QWidget* surface = w.centralWidget()->childAt(onColumn);
+    ASSERT_EQ(surface, w.control("pnlHodnotenie"));
+    QTest::mouseClick(surface, Qt::LeftButton, {}, surface->mapFrom(w.centralWidget(), onColumn));
+    EXPECT_EQ(rig.dialogs.questions, (std::vector<int>{5, 5}));
+    EXPECT_FALSE(rig.s().closing);
     rig.dialogs.answers = {true};
     w.close(); // asked once, then saved quietly
-    EXPECT_EQ(rig.dialogs.questions, (std::vector<int>{5, 5}));
+    EXPECT_EQ(rig.dialogs.questions, (std::vector<int>{5, 5, 5}));
     EXPECT_TRUE(rig.s().closing);
     EXPECT_TRUE(rig.dialogs.messages.empty());
     const std::string saved = readBytes(rig.dataFile("Mirvalon.lcf"));
