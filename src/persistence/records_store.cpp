@@ -61,11 +61,14 @@ std::string RecordsStore::path() const
 
 void RecordsStore::loadRecords()
 {
+    // A file that cannot be read or has the wrong size is passed over: the table stays as it
+    // is and its archived games are still marked. A record out of bounds makes the file bad,
+    // and then nothing is marked.
     const ReadResult file = m_fs.readFile(path(), kRecordsFileSize, false);
-    if (file.status != ReadStatus::Missing) {
+    if (file.status == ReadStatus::Ok && file.bytes.size() == kRecordsFileSize) {
         const auto loaded = decodeRecordsFile(file.bytes);
-        if (file.status != ReadStatus::Ok || !loaded)
-            return; // a damaged file marks nothing
+        if (!loaded)
+            return;
         m_table = *loaded;
     }
     m_archive.markArchived(m_table);

@@ -33,7 +33,8 @@ class RecordsStore final : public RecordKeeper
     RecordsStore(FileSystem& fs, Dialogs& dialogs, ArchiveStore& archive, std::string dataFolder);
 
     // Replaces the table from the records file when that is valid, then marks the archived
-    // entries. A missing, damaged or wrongly sized file is ignored silently.
+    // entries. A missing, damaged or wrongly sized file is ignored silently; one with a record
+    // out of bounds also leaves every entry unmarked.
     void loadRecords();
 
     const RecordEntry& entry(int index) const override;
