@@ -173,7 +173,9 @@ void SettingsStore::resetSettings()
 
 bool SettingsStore::saveSettings(bool applicationEnding)
 {
-    if (!writeFileSafely(m_fs, path(), encodeSettings(m_settings))) {
+    // A configuration marked read-only is the player's choice to keep it; renaming over it
+    // would quietly drop the mark.
+    if (!m_fs.mayReplace(path()) || !writeFileSafely(m_fs, path(), encodeSettings(m_settings))) {
         m_dialogs.showMessage(12);
         return false;
     }

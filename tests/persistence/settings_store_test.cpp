@@ -204,13 +204,16 @@ TEST(SettingsStore, savingRoundTripsAndReportsOnlyWhenAsked)
 
 TEST(SettingsStore, failedSaveKeepsTheOldFileAndSaysSo)
 {
+    // Each step of the write failing, and (None) a file marked read-only.
     for (WriteStep step : {WriteStep::CreateTemp, WriteStep::Write, WriteStep::Sync,
-                           WriteStep::Close, WriteStep::Rename}) {
+                           WriteStep::Close, WriteStep::Rename, WriteStep::None}) {
         for (bool ending : {false, true}) {
             Rig rig;
             const std::string old = image(defaultWords());
             writeBytes(rig.file(), old);
             rig.fs.failAt = step;
+            if (step == WriteStep::None)
+                rig.fs.readOnly.insert(rig.file());
             rig.settings.positions = 5;
             EXPECT_FALSE(rig.store.saveSettings(ending));
             EXPECT_EQ(rig.dialogs.messages, std::vector<int>{12});
