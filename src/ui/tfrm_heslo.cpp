@@ -50,6 +50,8 @@ Tfrm_Heslo::Tfrm_Heslo(QWidget* parent)
     m_edtATX->setMaxLength(kAuthChars);
     m_edtHSL->setMaxLength(kPasswordChars);
     m_edtHSL->setEchoMode(QLineEdit::Password);
+    // The password shows as stars, whatever bullet the style would draw.
+    m_edtHSL->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
     m_edtATX->setToolTip(QStringLiteral("Zadajte max. 30 znakov!"));
     m_edtHSL->setToolTip(QStringLiteral("Zadajte max. 20 znakov!"));
     m_btnOk->setDefault(true);
@@ -177,9 +179,10 @@ void Tfrm_Heslo::btnOkClick()
 
 void Tfrm_Heslo::flashEmpty(QLineEdit* field)
 {
-    field->setStyleSheet(QStringLiteral("background-color: rgb(128, 128, 128);"));
+    const QString own = field->styleSheet();
+    field->setStyleSheet(own + QStringLiteral("background-color: rgb(128, 128, 128);"));
     field->setFocus();
-    QTimer::singleShot(100, field, [field] { field->setStyleSheet(QString()); });
+    QTimer::singleShot(100, field, [field, own] { field->setStyleSheet(own); });
 }
 
 void Tfrm_Heslo::setCaptionText(const QString& text)

@@ -122,7 +122,10 @@ void Tfrm_Logic::createControls()
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setGeometry(542, 8, 230, 114);
     logo->setPixmap(QPixmap::fromImage(loadJpegResource(QStringLiteral(":/assets/logo.jpg"))));
-    logo->onPress = [this](QMouseEvent*) { showMinimized(); };
+    logo->onPress = [this](QMouseEvent* e) {
+        if (e->button() == Qt::LeftButton)
+            showMinimized();
+    };
     m_controls[logo->objectName()] = logo;
 
     BevelBox* classic = region("pnlHra_1", {542, 132, 58, 18}, Bevel::Lowered, 1);

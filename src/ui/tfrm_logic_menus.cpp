@@ -167,10 +167,12 @@ void Tfrm_Logic::createMenus()
     minimal->setVisible(false);
     const QList<QAction*> fileItems = menuItem("mm0Subor")->menu()->actions();
     fileItems.at(fileItems.indexOf(minimal) - 1)->setVisible(false);
+    // A hidden action counts as disabled and its own key is dead, so the key is a shortcut
+    // of the window that follows the File menu instead.
     auto* f12 = new QShortcut(QKeySequence(Qt::Key_F12), this);
-    connect(f12, &QShortcut::activated, this, [minimal] {
-        if (minimal->isEnabled())
-            minimal->trigger();
+    connect(f12, &QShortcut::activated, this, [this] {
+        if (menuItem("mm0Subor")->isEnabled())
+            showMinimized();
     });
 }
 

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTreeWidget>
 
 #include "bevel_box.h"
@@ -172,7 +173,7 @@ void Tfrm_Logic::toggleInformationPanel()
     menuItem("mm1Inform")->setChecked(true);
     m_infoPanel->show();
     m_infoPanel->raise();
-    m_infoPanel->setFocus();
+    m_infoPanel->textBox()->setFocus(); // the arrow and page keys scroll the text at once
     refreshPieces();
 }
 

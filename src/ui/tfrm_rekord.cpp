@@ -60,9 +60,13 @@ Tfrm_Rekord::Tfrm_Rekord(QWidget* parent)
                                             "lblO_cas",   "lblO_skore",  "lblO_meno"};
     static const char* const newNames[6] = {"lblN_cislo", "lblN_obtiaz", "lblN_riadok",
                                             "lblN_cas",   "lblN_skore",  ""};
+    static const char* const headerNames[6] = {"lblCislo", "lblObtiaz", "lblRiadok",
+                                               "lblCas",   "lblSkore",  "lblMeno"};
     for (int c = 0; c < 6; ++c) {
         m_oldHeaders[c] = new QLabel(QString::fromUtf8(kHeaders[c]), m_gbxOldRekord);
         m_newHeaders[c] = new QLabel(QString::fromUtf8(kHeaders[c]), m_gbxNewRekord);
+        m_oldHeaders[c]->setObjectName(QString::fromLatin1(headerNames[c]) + 'O');
+        m_newHeaders[c]->setObjectName(QString::fromLatin1(headerNames[c]) + 'N');
         m_oldValues[c] = new QLabel(m_gbxOldRekord);
         m_oldValues[c]->setObjectName(QString::fromLatin1(oldNames[c]));
         if (c < 5) {

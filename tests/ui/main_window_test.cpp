@@ -245,6 +245,11 @@ TEST(MainWindow, exitAsksOnlyWithTheWarningAndSavesWhenAutomatic)
     QTest::mouseClick(surface, Qt::LeftButton, {}, surface->mapFrom(w.centralWidget(), onColumn));
     EXPECT_EQ(rig.dialogs.questions, (std::vector<int>{5, 5}));
     EXPECT_FALSE(rig.s().closing);
+    // F12 belongs to an item not shown in the menu; it minimises without asking.
+    QTest::keyClick(&w, Qt::Key_F12);
+    EXPECT_TRUE(w.isMinimized());
+    EXPECT_EQ(rig.dialogs.questions.size(), 2u);
+    w.showNormal();
     rig.dialogs.answers = {true};
     w.close(); // asked once, then saved quietly
     EXPECT_EQ(rig.dialogs.questions, (std::vector<int>{5, 5, 5}));

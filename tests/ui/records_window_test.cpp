@@ -89,6 +89,7 @@ TEST(RecordsWindow, informationPanelByLanguageAndMissingFile)
     Tfrm_Logic& w = *rig.window;
     QTest::keyClick(&w, Qt::Key_F1);
     ASSERT_TRUE(w.informationPanel()->isVisible());
+    EXPECT_EQ(w.focusWidget(), w.informationPanel()->textBox());
     EXPECT_TRUE(w.informationPanel()->textBox()->toPlainText().contains(
         QString::fromUtf8("Hodnotenie riadku")));
     QTest::keyClick(&w, Qt::Key_F1);
