@@ -69,7 +69,7 @@ RecordsPanel::RecordsPanel(QWidget* parent)
     };
     const Item items[] = {
         {"pm1NajSkore", "Najlepšie skóre", QKeySequence(Qt::CTRL | Qt::Key_K), false},
-        {"pm1Aktivovat", "Aktivovať hru", QKeySequence(Qt::Key_Return), true},
+        {"pm1Aktivovat", "Aktivovať hru", QKeySequence(Qt::Key_Enter), true},
         {"pm1Archiv", "Archív", QKeySequence(Qt::Key_A), false},
         {"pm1Vymazat", "Vymazať rekord", QKeySequence(Qt::Key_Delete), true},
         {"pm1VymazatAll", "Vymazať všetky rekordy", QKeySequence(Qt::CTRL | Qt::Key_Delete),
