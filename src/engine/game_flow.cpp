@@ -356,6 +356,9 @@ bool Game::giveUp()
         publish();
         if (!m_ports.dialogs.passwordDialog(1, typed, m_state.authText))
             return false;
+        // The clock runs on while the password is asked: the points may have run out.
+        if (!m_state.inProgress)
+            return false;
         if (typed != m_state.password) {
             m_ports.dialogs.showMessage(19);
             return false;

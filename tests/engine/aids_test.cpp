@@ -1,6 +1,7 @@
 // Deduction aids, the training driver and the second player's game.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "support/fake_ports.h"
@@ -265,6 +266,31 @@ TEST(SecondPlayer, passwordGuardsGivingUp)
     EXPECT_TRUE(rig.s().solved);
     EXPECT_EQ(rig.dialogs.passwordModes, (std::vector<int>{0, 1, 1, 2}));
     EXPECT_EQ(rig.dialogs.shownAuthTexts.back(), "Dobre!");
+}
+
+TEST(SecondPlayer, pointsRunningOutWhileThePasswordIsAskedEndTheGameOnce)
+{
+    Rig rig;
+    rig.game.startUp();
+    rig.game.startSecondPlayerGame();
+    for (int p = 1; p <= 7; ++p) {
+        rig.game.doubleClickPalettePiece(p);
+        rig.game.releaseButton();
+    }
+    rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Tajne", ""}};
+    ASSERT_TRUE(rig.game.confirmHiddenRow());
+    rig.game.doubleClickPalettePiece(1);
+    rig.game.releaseButton();
+    ASSERT_TRUE(rig.clock.timerOn);
+
+    rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Tajne", ""}};
+    rig.dialogs.whilePasswordAsked = [&rig] {
+        rig.clock.advance(20000 * 1000LL);
+        rig.game.clockTick();
+    };
+    EXPECT_FALSE(rig.game.giveUp());
+    EXPECT_FALSE(rig.s().inProgress);
+    EXPECT_EQ(std::count(rig.dialogs.messages.begin(), rig.dialogs.messages.end(), 1), 1);
 }
 
 TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)

@@ -79,6 +79,8 @@ public:
     {
         passwordModes.push_back(mode);
         shownAuthTexts.push_back(authText);
+        if (whilePasswordAsked)
+            whilePasswordAsked();
         if (passwordAnswers.empty())
             return false;
         auto answer = passwordAnswers.front();
@@ -97,6 +99,8 @@ public:
     }
 
     std::deque<bool> answers;
+    // Runs while the password dialog is open, as the window's timers would.
+    std::function<void()> whilePasswordAsked;
     // OK with (password, authorisation text), or nothing for Cancel.
     std::deque<std::optional<std::pair<std::string, std::string>>> passwordAnswers;
     std::optional<std::string> recordName;
