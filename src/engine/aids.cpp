@@ -143,6 +143,7 @@ void Game::restoreAll()
     Publisher publisher(*this);
     if (!m_commands.enabled(Command::RestoreAll))
         return;
+    closePanels();
     auto offered = [this](Command c) {
         return m_commands.visible(c) && m_commands.enabled(c);
     };

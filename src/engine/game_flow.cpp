@@ -386,6 +386,7 @@ void Game::resetToIdle()
     returnAllUnblocked();
 
     m_commands.disable(Command::GiveUp);
+    m_commands.disable(Command::SaveGame); // a game is saved only while it runs
     m_commands.hide(Command::BlockUnused);
     m_commands.hide(Command::ConfirmHiddenRow);
     m_commands.disable(Command::EnterHitsMenu);
@@ -400,11 +401,12 @@ void Game::resetToIdle()
 void Game::quickStart()
 {
     Publisher publisher(*this);
-    // Meant for the first row of a running game; anywhere else it does nothing.
-    if (!m_commands.enabled(Command::QuickStart) || !m_state.inProgress ||
-        m_state.currentRow != 1 || m_state.editCount != 0)
+    // Meant for the first row of a running game; anywhere else it only closes the panels.
+    if (!m_commands.enabled(Command::QuickStart))
         return;
     closePanels();
+    if (!m_state.inProgress || m_state.currentRow != 1 || m_state.editCount != 0)
+        return;
     returnAllUnblocked();
     const int p = m_settings.positions;
     const int n = m_settings.pieceCount;

@@ -36,8 +36,9 @@ void Game::preparePalette()
         layoutPalette();
     }
     m_state.copiesEnabled = true;
-    for (int i = 0; i < m_settings.positions; ++i)
-        m_state.editRow[i] = 0;
+    // Places beyond the width are emptied too: pieces left there by a wider game would
+    // otherwise be kept with the confirmed row and in the archive.
+    m_state.editRow.fill(0);
     m_commands.disable(Command::ConfirmHiddenRow);
     if (!m_state.trainingAutoPlay) {
         m_commands.disable(Command::CancelRow);

@@ -312,8 +312,18 @@ TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)
     rig.dialogs.passwordAnswers = {std::nullopt};
     rig.game.confirmHiddenRow();
     EXPECT_TRUE(rig.s().password.empty());
+    EXPECT_TRUE(rig.enabled(Command::SaveGame));
+    rig.game.resetToIdle(); // the game ended without an end: nothing left to save
+    EXPECT_FALSE(rig.enabled(Command::SaveGame));
+    rig.game.startSecondPlayerGame();
+    for (int p = 1; p <= 7; ++p) {
+        rig.game.doubleClickPalettePiece(p);
+        rig.game.releaseButton();
+    }
+    rig.dialogs.passwordAnswers = {std::nullopt};
+    rig.game.confirmHiddenRow();
     EXPECT_TRUE(rig.game.giveUp());
-    EXPECT_EQ(rig.dialogs.passwordModes, std::vector<int>{0});
+    EXPECT_EQ(rig.dialogs.passwordModes, (std::vector<int>{0, 0}));
 }
 
 } // namespace

@@ -309,6 +309,19 @@ TEST_F(GameFlow, resetToIdleLeavesNothingRunning)
     EXPECT_FALSE(rig.s().paletteEnabled);
     EXPECT_EQ(rig.s().score, 10000);
     EXPECT_TRUE(rig.dialogs.messages.empty());
+
+    // Pieces left in a wider row do not come back with a narrower game's row.
+    rig.game.startComputerGame();
+    for (int p = 1; p <= 7; ++p) {
+        rig.game.doubleClickPalettePiece(p);
+        rig.game.releaseButton();
+    }
+    rig.game.settings().positions = 5;
+    rig.game.resetToIdle();
+    rig.game.startComputerGame();
+    rig.setHidden({1, 2, 3, 4, 5});
+    rig.playRow({8, 9, 10, 11, 12});
+    EXPECT_EQ(rig.s().rows[0], (Row{8, 9, 10, 11, 12, 0, 0, 0}));
 }
 
 } // namespace
