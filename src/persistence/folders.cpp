@@ -59,6 +59,18 @@ bool Folders::ensureDirectory(const std::string& path, bool shared)
     return m_fs.createDirectory(path, shared ? kSharedFolderMode : kPrivateFolderMode);
 }
 
+bool Folders::ensureUserBase(const std::string& path)
+{
+    // A new account may have no ~/.local/share yet; it is made as the desktop would make it,
+    // rather than leaving the player's files to the program folder.
+    if (m_fs.isDirectory(path))
+        return true;
+    const std::string parent = parentOf(path);
+    if (parent == path || parent == ".")
+        return false;
+    return ensureUserBase(parent) && ensureDirectory(path, false);
+}
+
 bool Folders::prepareFolder(int mode)
 {
     const bool shared = mode != 1;
@@ -71,7 +83,9 @@ bool Folders::prepareFolder(int mode)
         source = m_data;
     } else {
         const std::string& base = mode == 0 ? m_sharedBase : m_userBase;
-        if ((mode != 0 && mode != 1) || base.empty() || !m_fs.isDirectory(base))
+        if ((mode != 0 && mode != 1) || base.empty())
+            return false;
+        if (mode == 0 ? !m_fs.isDirectory(base) : !ensureUserBase(base))
             return false;
         folder = joinPath(base, kVendorFolder);
         if (!ensureDirectory(folder, shared))

@@ -49,6 +49,7 @@ class Folders
 
   private:
     bool ensureDirectory(const std::string& path, bool shared);
+    bool ensureUserBase(const std::string& path);
 
     FileSystem& m_fs;
     std::string m_program;

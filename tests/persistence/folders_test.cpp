@@ -68,7 +68,7 @@ TEST(Folders, fallsBackToTheProgramFolderWhenTheUserFolderCannotBeMade)
     const Case cases[] = {
         {"no base", ""},
         {"file in place of Orvex", rig.user.path()},
-        {"missing base", rig.user.path() + "/nowhere"},
+        {"base under a file", rig.user.path() + "/Orvex/share"},
     };
     for (const Case& c : cases) {
         Folders folders(rig.fs, rig.program.path(), c.userBase, rig.shared.path());
@@ -76,6 +76,19 @@ TEST(Folders, fallsBackToTheProgramFolderWhenTheUserFolderCannotBeMade)
         EXPECT_EQ(folders.dataFolder(), rig.program.path()) << c.what;
         EXPECT_FALSE(folders.sharedFolderReady()) << c.what;
     }
+}
+
+TEST(Folders, aNewAccountsMissingBaseIsMade)
+{
+    Rig rig;
+    const std::string base = rig.user.path() + "/.local/share";
+    Folders folders(rig.fs, rig.program.path(), base, rig.shared.path() + "/absent");
+    folders.setUp();
+    EXPECT_EQ(folders.dataFolder(), base + "/Orvex/Mirvalon.dat");
+    EXPECT_TRUE(rig.fs.isDirectory(folders.dataFolder()));
+    // The shared base belongs to the system: it is never made.
+    EXPECT_FALSE(folders.sharedFolderReady());
+    EXPECT_FALSE(exists(rig.shared.path() + "/absent"));
 }
 
 TEST(Folders, sharedFolderMustBeARealFolder)
