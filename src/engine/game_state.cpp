@@ -11,25 +11,6 @@ void GameState::clearRows()
         p.fill(0);
 }
 
-void GameState::setEditPiece(int position, int piece)
-{
-    if (position < 1 || position > kMaxPositions)
-        return;
-    editRow[position - 1] = piece;
-}
-
-void GameState::clearEditPiece(int position)
-{
-    setEditPiece(position, 0);
-}
-
-void GameState::setHiddenPiece(int position, int piece)
-{
-    if (position < 1 || position > kMaxPositions)
-        return;
-    hiddenRow[position - 1] = piece;
-}
-
 void GameState::clearHiddenRow(int positions)
 {
     for (int i = 0; i < positions && i < kMaxPositions; ++i)

@@ -90,9 +90,6 @@ struct GameState
 
     // Operations that the game flow, piece input and the aids share.
     void clearRows();
-    void setEditPiece(int position, int piece);   // position 1..8
-    void clearEditPiece(int position);
-    void setHiddenPiece(int position, int piece);
     void clearHiddenRow(int positions);
     bool isHit(int position, int piece) const;
 };
