@@ -11,6 +11,15 @@ namespace {
 
 using test::Rig;
 
+// Double-clicks palette pieces 1..count into the edited (or hidden) row.
+void placePieces(Rig& rig, int count)
+{
+    for (int p = 1; p <= count; ++p) {
+        rig.game.doubleClickPalettePiece(p);
+        rig.game.releaseButton();
+    }
+}
+
 void trainingRig(Rig& rig, int positions, int pieces, bool correctPosition, bool eachOnce)
 {
     GameSettings& s = rig.game.settings();
@@ -231,10 +240,7 @@ TEST(SecondPlayer, passwordGuardsGivingUp)
     EXPECT_FALSE(rig.enabled(Command::NewSecondPlayerGame));
     EXPECT_TRUE(rig.enabled(Command::NewComputerGame));
     EXPECT_FALSE(rig.s().resultCovered);
-    for (int p = 1; p <= 7; ++p) {
-        rig.game.doubleClickPalettePiece(p);
-        rig.game.releaseButton();
-    }
+    placePieces(rig, 7);
     // Taking a piece back while the hidden row is entered costs nothing.
     rig.game.doubleClickSlotPiece(7);
     rig.game.releaseButton();
@@ -273,10 +279,7 @@ TEST(SecondPlayer, pointsRunningOutWhileThePasswordIsAskedEndTheGameOnce)
     Rig rig;
     rig.game.startUp();
     rig.game.startSecondPlayerGame();
-    for (int p = 1; p <= 7; ++p) {
-        rig.game.doubleClickPalettePiece(p);
-        rig.game.releaseButton();
-    }
+    placePieces(rig, 7);
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Tajne", ""}};
     ASSERT_TRUE(rig.game.confirmHiddenRow());
     rig.game.doubleClickPalettePiece(1);
@@ -298,17 +301,11 @@ TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)
     Rig rig;
     rig.game.startUp();
     rig.game.startSecondPlayerGame();
-    for (int p = 1; p <= 7; ++p) {
-        rig.game.doubleClickPalettePiece(p);
-        rig.game.releaseButton();
-    }
+    placePieces(rig, 7);
     rig.game.cancelRow(); // empties the hidden row again for the row-1 price
     EXPECT_EQ(rig.s().hiddenRow, Row{});
     EXPECT_EQ(rig.s().score, 10000 - 60);
-    for (int p = 1; p <= 7; ++p) {
-        rig.game.doubleClickPalettePiece(p);
-        rig.game.releaseButton();
-    }
+    placePieces(rig, 7);
     rig.dialogs.passwordAnswers = {std::nullopt};
     rig.game.confirmHiddenRow();
     EXPECT_TRUE(rig.s().password.empty());
@@ -316,10 +313,7 @@ TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)
     rig.game.resetToIdle(); // the game ended without an end: nothing left to save
     EXPECT_FALSE(rig.enabled(Command::SaveGame));
     rig.game.startSecondPlayerGame();
-    for (int p = 1; p <= 7; ++p) {
-        rig.game.doubleClickPalettePiece(p);
-        rig.game.releaseButton();
-    }
+    placePieces(rig, 7);
     rig.dialogs.passwordAnswers = {std::nullopt};
     rig.game.confirmHiddenRow();
     EXPECT_TRUE(rig.game.giveUp());
