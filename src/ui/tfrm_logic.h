@@ -215,7 +215,6 @@ private:
     std::array<std::array<BevelBox*, kMaxPositions>, kRows> m_rowPieces{};
     std::array<std::array<BevelBox*, kMaxPositions>, kRows> m_rowPegs{};
     std::array<QLabel*, kRows> m_rowLabels{};
-    QWidget* m_statusStrip = nullptr;
     std::array<QLabel*, kStatusPanels> m_status{};
     std::array<QLabel*, 4> m_pictures{};
     QLabel* m_totalTime = nullptr;

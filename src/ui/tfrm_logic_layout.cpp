@@ -234,10 +234,10 @@ void Tfrm_Logic::createStatusBar()
     bar->setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
     // The bar's own layout adds margins and spacing around its widgets; the panels are placed
     // by hand on one strip outside that layout instead, each where the one before it ends.
-    m_statusStrip = new QWidget(bar);
-    m_statusStrip->setGeometry(0, 0, 780, 22);
+    auto* strip = new QWidget(bar);
+    strip->setGeometry(0, 0, 780, 22);
     for (int i = 0; i < kStatusPanels; ++i) {
-        auto* l = new QLabel(QString::fromUtf8(panels[i].text), m_statusStrip);
+        auto* l = new QLabel(QString::fromUtf8(panels[i].text), strip);
         l->setObjectName(QStringLiteral("stbrPanel%1").arg(i));
         l->setAlignment(panels[i].align | Qt::AlignVCenter);
         if (!panels[i].flat)

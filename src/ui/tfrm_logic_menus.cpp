@@ -170,9 +170,9 @@ void Tfrm_Logic::createMenus()
     // A hidden action counts as disabled and its own key is dead, so the key is a shortcut
     // of the window that follows the File menu instead.
     auto* f12 = new QShortcut(QKeySequence(Qt::Key_F12), this);
-    connect(f12, &QShortcut::activated, this, [this] {
+    connect(f12, &QShortcut::activated, this, [this, minimal] {
         if (menuItem("mm0Subor")->isEnabled())
-            showMinimized();
+            minimal->trigger();
     });
 }
 
