@@ -17,6 +17,15 @@ namespace {
 
 constexpr double kLakeHorizon = 236.0;
 
+// Both photos get the same camera look: a slight softness, darker corners and film grain.
+void finishPhoto(QImage& image, double vignetteStrength, uint32_t grainSeed)
+{
+    softBlur(image, 1);
+    vignette(image, vignetteStrength);
+    Rng grain(grainSeed);
+    addGrain(image, grain, 3.0);
+}
+
 // Sky, far mountains and wooded hills down to the far shore of the lake.
 class LakeBackdrop
 {
@@ -139,10 +148,7 @@ QImage paintLakeLandscape()
         paintConifer(painter, s[0], s[1], s[2], QColor(30, 58, 40));
     painter.end();
 
-    softBlur(image, 1);
-    vignette(image, 0.22);
-    Rng grain(0x30109u);
-    addGrain(image, grain, 3.0);
+    finishPhoto(image, 0.22, 0x30109u);
     return image;
 }
 
@@ -220,10 +226,7 @@ QImage paintMistyEvening()
     }
     painter.end();
 
-    softBlur(image, 1);
-    vignette(image, 0.3);
-    Rng grain(0x30205u);
-    addGrain(image, grain, 3.0);
+    finishPhoto(image, 0.3, 0x30205u);
     return image;
 }
 
