@@ -1,18 +1,18 @@
 // Mirvalon: builds the real adapters and the main window, then runs the window loop.
 #include <QApplication>
-#include <QIcon>
 #include <cstdlib>
 #include <filesystem>
 
 #include "persistence/file_system.h"
 #include "persistence/folders.h"
 #include "ui/tfrm_logic.h"
+#include "ui/window_icon.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirvalon"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+    QApplication::setWindowIcon(mirvalon::windowIcon());
 
     mirvalon::PosixFileSystem fs;
     std::error_code error;

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace mirvalon::assets {
@@ -14,8 +15,8 @@ namespace {
 
 // Piece colours taken from the game's colour palette, in an order that reads as a guess row.
 const QColor kRowColours[] = {
-    QColor(255, 128, 0),  QColor(0, 153, 255),  QColor(20, 188, 132),
-    QColor(204, 51, 102), QColor(255, 204, 0),  QColor(128, 0, 128),
+    QColor(255, 128, 0),  QColor(0, 153, 255), QColor(20, 188, 132),
+    QColor(204, 51, 102), QColor(255, 204, 0), QColor(128, 0, 128),
 };
 
 QFont nameFont(int pixelSize)
@@ -85,30 +86,40 @@ QImage paintLogo()
     return image;
 }
 
-QImage paintIcon()
+QImage paintIcon(int size)
 {
-    QImage image(kIconSize, kIconSize, QImage::Format_ARGB32_Premultiplied);
+    // Painted anew for each size, not scaled from one bitmap: the frame, the gaps and the bevels
+    // are rounded to whole pixels, so even the 16-pixel icon shows four crisp tiles.
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    QLinearGradient board(0, 0, 0, kIconSize);
+    const double unit = size / 64.0;
+    const double border = std::max(1.0, std::round(2.0 * unit));
+    QLinearGradient board(0, 0, 0, size);
     board.setColorAt(0.0, QColor(46, 74, 128));
     board.setColorAt(1.0, QColor(14, 24, 52));
     painter.setBrush(board);
-    painter.setPen(QPen(QColor(214, 186, 120), 2.0));
-    painter.drawRoundedRect(QRectF(1, 1, kIconSize - 2, kIconSize - 2), 10, 10);
+    painter.setPen(QPen(QColor(214, 186, 120), border));
+    const double edge = border / 2.0;
+    painter.drawRoundedRect(QRectF(edge, edge, size - border, size - border), 10.0 * unit,
+                            10.0 * unit);
 
-    // Four pieces, two by two; on the 32-pixel size each is still a clear tile.
+    // Four pieces, two by two, centred on the board.
     const QColor colours[] = {QColor(255, 128, 0), QColor(0, 153, 255), QColor(20, 188, 132),
                               QColor(255, 204, 0)};
-    const double cell = 24.0;
-    const double margin = 6.0;
-    const double spacing = kIconSize - 2 * margin - 2 * cell;
+    int spacing = std::max(1, static_cast<int>(std::lround(4.0 * unit)));
+    if ((size - spacing) % 2 != 0)
+        ++spacing; // equal margins on both sides
+    const int inset = std::max(2, static_cast<int>(std::lround(6.0 * unit)));
+    const int cell = (size - 2 * inset - spacing) / 2;
+    const int margin = (size - 2 * cell - spacing) / 2;
+    const double bevel = std::max(1.0, std::round(4.0 * unit));
     for (int i = 0; i < 4; ++i) {
         const QRectF piece(margin + (i % 2) * (cell + spacing), margin + (i / 2) * (cell + spacing),
                            cell, cell);
-        drawPiece(painter, piece, colours[i], 4.0);
+        drawPiece(painter, piece, colours[i], bevel);
     }
     painter.end();
     return image.convertToFormat(QImage::Format_ARGB32);

@@ -1,5 +1,6 @@
 // make_assets: paints the game's pictures and writes them into the given folder
-// (normally assets/): logo.jpg, texture1.jpg, texture2.jpg, photo1.jpg, photo2.jpg, icon.png.
+// (normally assets/): logo.jpg, texture1.jpg, texture2.jpg, photo1.jpg, photo2.jpg, and the
+// icon at every size a desktop asks for, icon_16.png .. icon_256.png (icon.png is the 64).
 // The same sources and fonts give the same files on every run.
 #include "jpeg_writer.h"
 #include "pictures.h"
@@ -9,6 +10,8 @@
 #include <QSaveFile>
 #include <cstdio>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -16,7 +19,7 @@ constexpr int kJpegQuality = 85;
 
 struct Picture
 {
-    const char* fileName;
+    std::string fileName;
     std::function<QImage()> paint;
 };
 
@@ -48,13 +51,19 @@ int main(int argc, char* argv[])
     }
 
     using namespace mirvalon::assets;
-    const Picture pictures[] = {
-        {"logo.jpg", paintLogo},           {"texture1.jpg", paintWoodTexture},
-        {"texture2.jpg", paintMarbleTexture}, {"photo1.jpg", paintLakeLandscape},
-        {"photo2.jpg", paintMistyEvening},  {"icon.png", paintIcon},
+    std::vector<Picture> pictures = {
+        {"logo.jpg", paintLogo},
+        {"texture1.jpg", paintWoodTexture},
+        {"texture2.jpg", paintMarbleTexture},
+        {"photo1.jpg", paintLakeLandscape},
+        {"photo2.jpg", paintMistyEvening},
+        {"icon.png", [] { return paintIcon(kClassicIconSize); }},
     };
+    for (const int size : kIconSizes)
+        pictures.push_back(
+            {"icon_" + std::to_string(size) + ".png", [size] { return paintIcon(size); }});
     for (const Picture& picture : pictures) {
-        const QString path = folder.filePath(QString::fromLatin1(picture.fileName));
+        const QString path = folder.filePath(QString::fromStdString(picture.fileName));
         const QImage image = picture.paint();
         QString error;
         const bool ok = path.endsWith(QLatin1String(".png"))

@@ -11,10 +11,13 @@ constexpr int kLogoHeight = 114;
 // The environment pictures fill the inside of the board panel.
 constexpr int kBoardWidth = 360;
 constexpr int kBoardHeight = 424;
-constexpr int kIconSize = 64;
+// The window icon is painted at each size a desktop asks for; icon.png is the 64-pixel one
+// under the name the program has always carried.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr int kClassicIconSize = 64;
 
 QImage paintLogo();
-QImage paintIcon();
+QImage paintIcon(int size);
 QImage paintWoodTexture();
 QImage paintMarbleTexture();
 QImage paintLakeLandscape();
