@@ -4,3 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")"
 tools/ensure-deps.sh
 cmake --workflow --preset default
+tools/check-package.sh

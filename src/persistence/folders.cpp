@@ -26,7 +26,7 @@ std::string findProgramFolder(FileSystem& fs, const std::string& executablePath)
     const std::string beside = parentOf(executablePath);
     if (fs.kind(joinPath(beside, "Mirv_SK.lng")) == PathKind::File)
         return beside;
-    return joinPath(parentOf(beside), "share/mirvalon");
+    return joinPath(parentOf(beside), "share/games/mirvalon");
 }
 
 std::string userDataBase(const char* xdgDataHome, const char* home)

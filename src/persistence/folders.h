@@ -21,7 +21,7 @@ constexpr std::array<const char*, 4> kSampleGames = {
 constexpr std::array<const char*, 3> kSeedFiles = {"Mirvalon.lar", "Mirvalon.ldt", "Mirvalon.lcf"};
 
 // The folder of the running program when it holds the language files (the build tree), else
-// ../share/mirvalon beside it (an installed game).
+// ../share/games/mirvalon beside it (an installed game: /usr/games and /usr/share/games/mirvalon).
 std::string findProgramFolder(FileSystem& fs, const std::string& executablePath);
 // $XDG_DATA_HOME, else $HOME/.local/share; empty when neither is known.
 std::string userDataBase(const char* xdgDataHome, const char* home);

@@ -129,7 +129,7 @@ TEST(Folders, findsTheProgramFolderAndTheUserBase)
     Rig rig;
     writeBytes(rig.program.file("Mirv_SK.lng"), "x");
     EXPECT_EQ(findProgramFolder(rig.fs, rig.program.file("mirvalon")), rig.program.path());
-    EXPECT_EQ(findProgramFolder(rig.fs, "/opt/game/bin/mirvalon"), "/opt/game/share/mirvalon");
+    EXPECT_EQ(findProgramFolder(rig.fs, "/usr/games/mirvalon"), "/usr/share/games/mirvalon");
     EXPECT_EQ(userDataBase("/x/data", "/home/a"), "/x/data");
     EXPECT_EQ(userDataBase("relative", "/home/a"), "/home/a/.local/share");
     EXPECT_EQ(userDataBase(nullptr, "/home/a"), "/home/a/.local/share");
