@@ -4,7 +4,7 @@
 # mirvalon_<version>_<arch>.deb, ready for: apt install ./mirvalon_*.deb
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/ensure-deps.sh dpkg-dev
+tools/ensure-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
 rm -f build/package/mirvalon_*.deb

@@ -16,7 +16,7 @@ check_spdx=${CHECK_SPDX:-0}
 readonly icon_sizes=(16 22 24 32 48 64 128 256)
 readonly app_id=sk.orvex.mirvalon
 
-tools/ensure-deps.sh dpkg-dev lintian desktop-file-utils appstream man-db xvfb xdotool x11-utils
+tools/ensure-deps.sh xvfb xdotool x11-utils
 
 scratch=$(mktemp -d /tmp/mirvalon-package.XXXXXX)
 xvfb_pid=
