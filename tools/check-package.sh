@@ -174,6 +174,11 @@ if [ -z "$window" ]; then
   fail "the unpacked game did not open its window"
 else
   sleep 1
+  # The window offers the desktop the icon painted for each size.
+  offered=$(xprop -len 100000000 -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x' || true)
+  for size in "${icon_sizes[@]}"; do
+    grep -qx "Icon ($size x" <<<"$offered" || fail "the window offers no ${size}x$size icon"
+  done
   xdotool windowfocus --sync "$window" key Escape 2>/dev/null || true
   # The question before quitting, captioned from the English language file.
   question=$(timeout 10 xdotool search --sync --onlyvisible --name '^ *Warning!$' 2>/dev/null |
