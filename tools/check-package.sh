@@ -153,19 +153,16 @@ for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 display=":$(head -n 1 "$scratch/display")"
 export DISPLAY=$display
 
-run_game() {
-  env -i PATH="$PATH" DISPLAY="$display" HOME="$home" XDG_DATA_HOME="$home/.local/share" \
-    XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$scratch/run" \
-    QT_QPA_PLATFORM=xcb "$@" "$pkg/usr/games/mirvalon"
-}
+game=(env -i PATH="$PATH" DISPLAY="$display" HOME="$home" XDG_DATA_HOME="$home/.local/share"
+  XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$scratch/run"
+  QT_QPA_PLATFORM=xcb "$pkg/usr/games/mirvalon")
 if [ ${#isolate[@]} -gt 0 ]; then
-  run_game "${isolate[@]}" sh -c 'mount --bind "$0" /var && exec "$@"' "$scratch/var" \
-    >"$scratch/game.log" 2>&1 &
+  with_scratch_var "${game[@]}" >"$scratch/game.log" 2>&1 &
 elif [ -e /var/games/Orvex ]; then
   note "skipped the game run: it would use this machine's /var/games/Orvex"
   exit $((failures > 0))
 else
-  run_game >"$scratch/game.log" 2>&1 &
+  "${game[@]}" >"$scratch/game.log" 2>&1 &
 fi
 app_pid=$!
 
@@ -200,12 +197,15 @@ else
 fi
 if [ "$failures" -gt 0 ]; then sed 's/^/  game: /' "$scratch/game.log" >&2; fi
 
-# The delivered record games seeded the player's archive; the settings stayed English; nothing
-# was written beside the program.
+# The delivered record games seeded the player's archive; the settings stayed English; the
+# shared folder made by the package is in use; nothing was written beside the program.
 cmp -s "$pkg/usr/share/games/mirvalon/Mirvalon.zar" "$data/Mirvalon.lar" ||
   fail "the delivered archive did not reach the player's folder"
 [ "$(od -An -tu1 -j20 -N1 "$data/Mirvalon.lcf" | tr -d ' ')" = 2 ] ||
   fail "the saved settings are no longer English"
+if [ ${#isolate[@]} -gt 0 ] && [ ! -d "$scratch/var/games/Orvex/Mirvalon.dat/Data" ]; then
+  fail "the game did not take up the shared folder in the scratch /var"
+fi
 (cd "$pkg" && find . | sort) | diff -u "$scratch/before" - >&2 ||
   fail "the game wrote into its installed folders"
 
