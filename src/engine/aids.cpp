@@ -169,10 +169,10 @@ void Game::runTrainingDriver()
     s.score = kStartScore;
     stopClock();
     s.clockText = formatClock(0);
-    m_ports.status.setPanelText(9, s.clockText);
+    m_ports.status.setPanelText(StatusPanel::Time, s.clockText);
     returnAllUnblocked();
-    m_ports.status.setPanelText(11, m_trainingCaption);
-    m_ports.status.setPanelText(13, m_trainingCaption);
+    m_ports.status.setPanelText(StatusPanel::Score, m_trainingCaption);
+    m_ports.status.setPanelText(StatusPanel::Record, m_trainingCaption);
 
     s.trainingAutoPlay = true;
     s.training = true;

@@ -55,11 +55,11 @@ bool Game::confirmHiddenRow()
     m_commands.hide(Command::ConfirmHiddenRow);
 
     if (!s.loadedFromFile) {
-        s.passwordDialogMode = 0;
+        s.passwordDialogMode = PasswordMode::SetUp;
         std::string password;
         std::string authText;
         publish();
-        if (m_ports.dialogs.passwordDialog(0, password, authText)) {
+        if (m_ports.dialogs.passwordDialog(PasswordMode::SetUp, password, authText)) {
             s.password = password;
             s.authText = authText;
         } else {

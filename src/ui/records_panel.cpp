@@ -85,6 +85,7 @@ RecordsPanel::RecordsPanel(QWidget* parent)
         a->setShortcut(item.key);
         a->setShortcutContext(Qt::WidgetShortcut);
     }
+    action("pm1NajSkore")->setCheckable(true); // checked while the list is shown
     action("pm1Archiv")->setEnabled(false);
     action("pm1Vymazat")->setEnabled(false);
     action("pm1Synchro")->setEnabled(false);

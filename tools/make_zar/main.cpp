@@ -167,11 +167,12 @@ int main(int argc, char* argv[])
     store.loadRecords();
 
     QuietBoard board;
+    QuietSettings settingsPort;
     QuietCommands commands;
     SteppedClock clock;
     QuietStatus status;
     QuietEvents events;
-    Game game{Ports{board, dialogs, commands, clock, status, events, store}};
+    Game game{Ports{board, dialogs, commands, clock, status, events, store, settingsPort}};
     game.startUp();
     dialogs.answer = true;
 
