@@ -3,7 +3,7 @@
 # Usage: tools/ensure-deps.sh [extra packages...]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev clang-format
           libgtest-dev fonts-liberation2 "$@")
 
 missing=()

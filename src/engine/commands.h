@@ -45,20 +45,20 @@ enum class Command {
     GameTypeClassic,  // mm2Klasika, pnlHra_1
     GameTypeTraining, // mm2Trening, pnlHra_2
     // View (checked: what the settings say).
-    Positions5, // mm2Pozic5
-    Positions6, // mm2Pozic6
-    Positions7, // mm2Pozic7
-    Positions8, // mm2Pozic8
-    Pieces11,   // mm2Kocky11
-    Pieces19,   // mm2Kocky19
-    Pieces25,   // mm2Kocky25
-    Texture1,   // mm2Text1
-    Texture2,   // mm2Text2
-    Photo1,     // mm2Foto1
-    Photo2,     // mm2Foto2
-    InfoView,   // mm2Info: status panels 0..7
-    TimeView,   // mm2Cas: status panels 8..9
-    ScoreView,  // mm2Skore: status panels 10..13
+    Positions5,      // mm2Pozic5
+    Positions6,      // mm2Pozic6
+    Positions7,      // mm2Pozic7
+    Positions8,      // mm2Pozic8
+    Pieces11,        // mm2Kocky11
+    Pieces19,        // mm2Kocky19
+    Pieces25,        // mm2Kocky25
+    Texture1,        // mm2Text1
+    Texture2,        // mm2Text2
+    Photo1,          // mm2Foto1
+    Photo2,          // mm2Foto2
+    InfoView,        // mm2Info: status panels 0..7
+    TimeView,        // mm2Cas: status panels 8..9
+    ScoreView,       // mm2Skore: status panels 10..13
     RecordsPanel,    // mm1NajSkore, pm1NajSkore (checked while the best scores are shown)
     FavouritesMenu,  // mm1Oblubene
     PlayFavourite1,  // mm2Hra1 (checked: the active favourite)

@@ -20,23 +20,31 @@ std::string formatClock(int64_t elapsedMs)
 namespace {
 
 // States of the commands in the window's layout, before anything has happened. A command
-// not named here starts disabled.
+// not named here starts disabled; the hidden ones appear when the game needs them.
+// clang-format off
+constexpr Command kEnabledAtStart[] = {
+    Command::NewComputerGame,  Command::NewSecondPlayerGame, Command::RandomGame,
+    Command::Minimise,         Command::Exit,                Command::GameTypeClassic,
+    Command::GameTypeTraining, Command::Positions5,          Command::Positions6,
+    Command::Positions7,       Command::Positions8,          Command::Pieces11,
+    Command::Pieces19,         Command::Pieces25,            Command::Texture1,
+    Command::Texture2,         Command::Photo1,              Command::Photo2,
+    Command::InfoView,         Command::TimeView,            Command::ScoreView,
+    Command::RecordsPanel,     Command::TotalTime,           Command::SaveSettings,
+    Command::AutoSave,         Command::ExitWarning,         Command::LanguageSlovak,
+    Command::LanguageCzech,    Command::LanguageEnglish,     Command::InformationPanel,
+    Command::ActivateGame,     Command::DeleteAllRecords};
+constexpr Command kHiddenAtStart[] = {
+    Command::ConfirmHiddenRow, Command::EnterHits,     Command::UnblockAll,
+    Command::BlockUnused,      Command::ClearRowMarks, Command::Minimise};
+// clang-format on
+
 CommandTable initialCommands()
 {
     CommandTable t;
-    for (Command c :
-         {Command::NewComputerGame, Command::NewSecondPlayerGame, Command::RandomGame,
-          Command::Minimise, Command::Exit, Command::GameTypeClassic, Command::GameTypeTraining,
-          Command::Positions5, Command::Positions6, Command::Positions7, Command::Positions8,
-          Command::Pieces11, Command::Pieces19, Command::Pieces25, Command::Texture1,
-          Command::Texture2, Command::Photo1, Command::Photo2, Command::InfoView,
-          Command::TimeView, Command::ScoreView, Command::RecordsPanel, Command::TotalTime,
-          Command::SaveSettings, Command::AutoSave, Command::ExitWarning,
-          Command::LanguageSlovak, Command::LanguageCzech, Command::LanguageEnglish,
-          Command::InformationPanel, Command::ActivateGame, Command::DeleteAllRecords})
+    for (Command c : kEnabledAtStart)
         t.enable(c);
-    for (Command c : {Command::ConfirmHiddenRow, Command::EnterHits, Command::UnblockAll,
-                      Command::BlockUnused, Command::ClearRowMarks, Command::Minimise})
+    for (Command c : kHiddenAtStart)
         t.hide(c);
     return t;
 }

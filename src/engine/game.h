@@ -109,7 +109,7 @@ public:
 
     // Menu commands that change the rules or the view (game_options.cpp). Each returns true
     // when it changed something; a refused change keeps the check marks as they were.
-    bool chooseGameType(int type);      // Classic or Training; not while a game runs
+    bool chooseGameType(int type);       // Classic or Training; not while a game runs
     bool changePositions(int positions); // 5..8; asks question 0 while a game runs
     bool changePieceCount(int pieces);   // 11, 19, 25; asks question 0 while a game runs
     void toggleStatusGroup(StatusGroup group);

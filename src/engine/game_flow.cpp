@@ -75,7 +75,8 @@ void Game::resetGame()
     stopClock();
     s.clockText = formatClock(0);
     m_ports.status.setPanelText(StatusPanel::Time, s.clockText);
-    m_ports.status.setPanelText(StatusPanel::Score, m_settings.showTime ? std::to_string(s.score) : m_untimedText);
+    m_ports.status.setPanelText(StatusPanel::Score,
+                                m_settings.showTime ? std::to_string(s.score) : m_untimedText);
 }
 
 void Game::clearBoard()

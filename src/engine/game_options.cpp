@@ -125,8 +125,7 @@ bool Game::deleteAllRecords()
 {
     Publisher publisher(*this);
     const bool affected = m_state.inProgress || m_state.secondPlayer;
-    if (!endGameForDeletion(affected) ||
-        !m_ports.dialogs.askQuestion(Question::DeleteAllRecords))
+    if (!endGameForDeletion(affected) || !m_ports.dialogs.askQuestion(Question::DeleteAllRecords))
         return false;
     const bool deleted = m_ports.records.deleteAllRecords();
     if (deleted)

@@ -45,8 +45,8 @@ struct GameState
     int32_t level = 0;
     std::string variantKey;
     std::string gameNumberText;
-    std::string password;  // at most 20 characters
-    std::string authText;  // at most 30 characters; not reset between games
+    std::string password; // at most 20 characters
+    std::string authText; // at most 30 characters; not reset between games
     PasswordMode passwordDialogMode = PasswordMode::SetUp;
     std::string holderName;
 

@@ -16,17 +16,16 @@
 
 namespace mirvalon {
 
-
 // The board and the palette. Each call names what changed; the view reads the rest from the
 // game state it is shown.
 class BoardView
 {
 public:
     virtual ~BoardView() = default;
-    virtual void applyPieceLook() = 0;                 // faces and colours of the pieces
-    virtual void refreshPieces() = 0;                  // palette, copies and slot contents
-    virtual void showResultSlots(bool covered) = 0;    // open (face colour) or covered (grey)
-    virtual void openEditRow(int row) = 0;             // 0 hides the edited row
+    virtual void applyPieceLook() = 0;              // faces and colours of the pieces
+    virtual void refreshPieces() = 0;               // palette, copies and slot contents
+    virtual void showResultSlots(bool covered) = 0; // open (face colour) or covered (grey)
+    virtual void openEditRow(int row) = 0;          // 0 hides the edited row
     virtual void drawConfirmedRow(int row, int hits, int misses) = 0;
     virtual void revealHiddenPiece(int position) = 0;  // 1..8
     virtual void clearBoard() = 0;                     // removes all confirmed rows
@@ -63,16 +62,16 @@ class Clock
 {
 public:
     virtual ~Clock() = default;
-    virtual int64_t timeOfDayMs() const = 0;    // 0 .. 86'399'999
+    virtual int64_t timeOfDayMs() const = 0;     // 0 .. 86'399'999
     virtual int64_t calendarSeconds() const = 0; // seeds the generator
     virtual void setGameTimer(bool running) = 0; // the one-second game timer
 };
 
 // The 14 panels of the status bar, left to right.
 enum class StatusPanel {
-    GameNumberLabel,   // " Číslo hry:"
-    GameNumber,        // 1..192, "EASY", "GOLD"
-    Level,             // 1..13
+    GameNumberLabel, // " Číslo hry:"
+    GameNumber,      // 1..192, "EASY", "GOLD"
+    Level,           // 1..13
     Spacing,
     CorrectPosition,   // "A" or empty
     Repetition,        // "K" or empty

@@ -44,7 +44,7 @@ bool oneOf(int32_t v, std::initializer_list<int32_t> allowed)
 
 class WordReader
 {
-  public:
+public:
     explicit WordReader(std::string_view bytes, std::vector<int>& bad) : m_bytes(bytes), m_bad(bad)
     {
     }
@@ -58,7 +58,7 @@ class WordReader
     }
     bool flag(int number) { return checked(number, {0, 1}) == 1; }
 
-  private:
+private:
     std::string_view m_bytes;
     std::vector<int>& m_bad;
 };

@@ -40,7 +40,7 @@ std::string encodeSettings(const GameSettings& settings);
 
 class SettingsStore
 {
-  public:
+public:
     SettingsStore(GameSettings& settings, FileSystem& fs, Dialogs& dialogs, SettingsView& view,
                   std::string dataFolder);
 
@@ -59,7 +59,7 @@ class SettingsStore
 
     std::string path() const;
 
-  private:
+private:
     void showAll();
 
     GameSettings& m_settings;

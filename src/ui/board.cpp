@@ -15,6 +15,7 @@ namespace {
 const QColor kFaceColour(212, 208, 200); // the window's face colour of grey pieces and slots
 const QColor kCoveredColour(184, 184, 184);
 
+// clang-format off
 const QColor kColourTable[kMaxPieces + 1] = {
     {},
     {0, 0, 0},       {0, 255, 0},     {128, 0, 128},   {0, 0, 255},     {255, 128, 128},
@@ -23,6 +24,7 @@ const QColor kColourTable[kMaxPieces + 1] = {
     {168, 159, 131}, {0, 153, 255},   {128, 128, 0},   {0, 128, 128},   {0, 255, 255},
     {204, 204, 51},  {255, 128, 0},   {20, 188, 132},  {204, 51, 102},  {102, 51, 0},
 };
+// clang-format on
 
 constexpr int kPieceWidth = 40;
 constexpr int kPieceHeight = 22;
@@ -171,8 +173,8 @@ void Board::refreshPieces()
             box->setCursor(Qt::ArrowCursor);
         } else {
             box->setLook(Bevel::Raised, Bevel::None, 3);
-            box->setGeometry(QRect(slot ? slotPlace(slot) : homePlace(k),
-                                   QSize(kPieceWidth, kPieceHeight)));
+            box->setGeometry(
+                QRect(slot ? slotPlace(slot) : homePlace(k), QSize(kPieceWidth, kPieceHeight)));
             box->setCursor(Qt::PointingHandCursor);
         }
         box->setEnabled(s.paletteEnabled && !panelShown);
@@ -421,13 +423,14 @@ void Board::createControls(std::map<QString, QWidget*>& controls)
         controls[l->objectName()] = l;
     }
     for (int i = 1; i <= kMaxPositions; ++i) {
-        m_resultSlots[i - 1] = box(QStringLiteral("resultSlot%1").arg(i), Bevel::Raised,
-                                   Bevel::Lowered, 1);
-        m_editSlots[i - 1] = box(QStringLiteral("editSlot%1").arg(i), Bevel::Raised,
-                                 Bevel::Lowered, 1);
+        m_resultSlots[i - 1] =
+            box(QStringLiteral("resultSlot%1").arg(i), Bevel::Raised, Bevel::Lowered, 1);
+        m_editSlots[i - 1] =
+            box(QStringLiteral("editSlot%1").arg(i), Bevel::Raised, Bevel::Lowered, 1);
     }
     for (int i = 1; i <= kMaxPositions; ++i) {
-        BevelBox* hidden = box(QStringLiteral("rowPiece0_%1").arg(i), Bevel::Raised, Bevel::None, 3);
+        BevelBox* hidden =
+            box(QStringLiteral("rowPiece0_%1").arg(i), Bevel::Raised, Bevel::None, 3);
         hidden->setBold(true);
         m_rowZero[i - 1] = hidden;
     }

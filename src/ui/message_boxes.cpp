@@ -36,8 +36,9 @@ void MessageBoxes::showMessage(int index, int number, const std::string& text)
     if (index < 0 || index >= kMessageCount)
         return;
     // Only message 0 takes the row number and only message 6 the file name.
-    const std::string shown = formatMessage(m_texts.messages[index], index == Message::GameWon ? number : 0,
-                                            index == Message::InformationMissing ? text : std::string());
+    const std::string shown =
+        formatMessage(m_texts.messages[index], index == Message::GameWon ? number : 0,
+                      index == Message::InformationMissing ? text : std::string());
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirvalon"), q(shown), QMessageBox::Ok,
                     m_owner);
     box.exec();
@@ -51,8 +52,7 @@ bool MessageBoxes::askQuestion(int index)
     QMessageBox box(m_owner);
     box.setWindowTitle(q(m_texts.questionCaptions[index]));
     box.setText(q(formatMessage(m_texts.questionTexts[index], 0, {})));
-    box.setIcon(kind.icon == QuestionIcon::Question ? QMessageBox::Question
-                                                    : QMessageBox::Warning);
+    box.setIcon(kind.icon == QuestionIcon::Question ? QMessageBox::Question : QMessageBox::Warning);
     static const char* const captions[3][4] = {{"Áno", "Nie", "Zrušiť", "OK"},
                                                {"Ano", "Ne", "Storno", "OK"},
                                                {"Yes", "No", "Cancel", "OK"}};
@@ -66,8 +66,8 @@ bool MessageBoxes::askQuestion(int index)
         yes = box.addButton(QString::fromUtf8(captions[l][0]), QMessageBox::YesRole);
         no = box.addButton(QString::fromUtf8(captions[l][1]), QMessageBox::NoRole);
         if (kind.buttons == QuestionButtons::YesNoCancel)
-            box.setEscapeButton(box.addButton(QString::fromUtf8(captions[l][2]),
-                                              QMessageBox::RejectRole));
+            box.setEscapeButton(
+                box.addButton(QString::fromUtf8(captions[l][2]), QMessageBox::RejectRole));
         else
             box.setEscapeButton(no);
     }

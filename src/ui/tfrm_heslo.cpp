@@ -22,13 +22,10 @@ constexpr int kPasswordChars = 20;
 } // namespace
 
 Tfrm_Heslo::Tfrm_Heslo(QWidget* parent)
-    : QDialog(parent),
-      m_lblATX(new QLabel(this)),
-      m_edtATX(new QLineEdit(this)),
+    : QDialog(parent), m_lblATX(new QLabel(this)), m_edtATX(new QLineEdit(this)),
       m_lblText01(new QLabel(QStringLiteral("( Tento autorizačný text sa zobrazí"), this)),
       m_lblText02(new QLabel(QStringLiteral("len po úspešnom ukončení hry! )"), this)),
-      m_lblHSL(new QLabel(this)),
-      m_edtHSL(new QLineEdit(this)),
+      m_lblHSL(new QLabel(this)), m_edtHSL(new QLineEdit(this)),
       m_btnOk(new QPushButton(QStringLiteral("OK"), this)),
       m_btnCancel(new QPushButton(QStringLiteral("Storno"), this))
 {
@@ -73,8 +70,8 @@ Tfrm_Heslo::Tfrm_Heslo(QWidget* parent)
         field->setValidator(new StorableTextValidator(
             [this](const QString& text) { return !m_filter || m_filter(text); },
             [this, field] {
-                QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())),
-                                   m_refusedHint, field);
+                QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), m_refusedHint,
+                                   field);
             },
             field));
     }

@@ -105,7 +105,8 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     setFixedSize(780, menuBar()->sizeHint().height() + 500 + 22);
     if (screenWidth > 800 && QGuiApplication::primaryScreen()) {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        move(screen.left() + (screen.width() - 788) / 2, screen.top() + (screen.height() - 568) / 2);
+        move(screen.left() + (screen.width() - 788) / 2,
+             screen.top() + (screen.height() - 568) / 2);
     } else if (screenWidth == 800) {
         move(13, 0);
     } else {
@@ -117,10 +118,10 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
 
     m_archive = std::make_unique<ArchiveStore>(m_fs, *m_dialogs, m_folders->dataFolder(),
                                                m_folders->programFolder());
-    m_records = std::make_unique<RecordsStore>(m_fs, *m_dialogs, *m_archive,
-                                               m_folders->dataFolder());
-    m_game = std::make_unique<Game>(Ports{*m_board, *m_dialogs, *this, *this, *m_statusStrip,
-                                          *this, *m_records, *this});
+    m_records =
+        std::make_unique<RecordsStore>(m_fs, *m_dialogs, *m_archive, m_folders->dataFolder());
+    m_game = std::make_unique<Game>(
+        Ports{*m_board, *m_dialogs, *this, *this, *m_statusStrip, *this, *m_records, *this});
     m_board->setGame(m_game.get());
     m_messageBoxes->setSettings(&m_game->settings(), m_folders->sharedFolderReady());
     SettingsView& view = *this;
@@ -157,7 +158,8 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
             "I am sorry, minimum resolution of screen is 800x600 pixels."};
         const int language = m_game->settings().language;
         QTimer::singleShot(0, this, [this, language] {
-            m_messageBoxes->showPlainMessage(refusal[language >= 0 && language <= 2 ? language : 0]);
+            m_messageBoxes->showPlainMessage(
+                refusal[language >= 0 && language <= 2 ? language : 0]);
             exitCommand();
         });
     }

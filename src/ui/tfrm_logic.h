@@ -40,8 +40,8 @@ class StatusStrip;
 struct StartOptions
 {
     std::string programFolder;
-    std::string userBase;   // the per-user data base ($XDG_DATA_HOME)
-    std::string sharedBase; // the all-users base
+    std::string userBase;       // the per-user data base ($XDG_DATA_HOME)
+    std::string sharedBase;     // the all-users base
     Dialogs* dialogs = nullptr; // the message boxes; the window's own when none is given
     int screenWidth = -1;       // the primary screen's width when -1
 };
@@ -156,7 +156,7 @@ private:
     void changeLanguage(int language);
     void toggleOption(Setting which, bool on);
     void chooseEnvironment(int environment); // from the menu
-    void nextEnvironment();               // a click on the picture
+    void nextEnvironment();                  // a click on the picture
     void saveSettingsCommand();
     void randomGame();
     // The panels over the board and the records list (tfrm_logic_panels.cpp).

@@ -29,6 +29,7 @@ Item sep()
 const std::vector<Item>& menuTree()
 {
     using K = QKeySequence;
+    // clang-format off
     static const std::vector<Item> tree = {
         {"mm0Subor", "Súbor", {}, {
             {"mm1Typ", "Typ hry", {}, {
@@ -116,6 +117,7 @@ const std::vector<Item>& menuTree()
             sep(),
             {"mm1Oprograme", "O programe", {}, {}}}},
     };
+    // clang-format on
     return tree;
 }
 
@@ -123,27 +125,27 @@ const std::vector<Item>& menuTree()
 
 void Tfrm_Logic::createMenus()
 {
-    std::function<void(QMenu*, const std::vector<Item>&)> fill = [&](QMenu* menu,
-                                                                   const std::vector<Item>& items) {
-        for (const Item& item : items) {
-            if (!item.name) {
-                menu->addSeparator();
-                continue;
+    std::function<void(QMenu*, const std::vector<Item>&)> fill =
+        [&](QMenu* menu, const std::vector<Item>& items) {
+            for (const Item& item : items) {
+                if (!item.name) {
+                    menu->addSeparator();
+                    continue;
+                }
+                if (!item.children.empty()) {
+                    QMenu* sub = menu->addMenu(QString::fromUtf8(item.caption));
+                    sub->menuAction()->setObjectName(QString::fromLatin1(item.name));
+                    m_actions[QString::fromLatin1(item.name)] = sub->menuAction();
+                    fill(sub, item.children);
+                    continue;
+                }
+                QAction* a = menu->addAction(QString::fromUtf8(item.caption));
+                a->setObjectName(QString::fromLatin1(item.name));
+                a->setShortcut(item.key);
+                a->setCheckable(item.checkable);
+                m_actions[a->objectName()] = a;
             }
-            if (!item.children.empty()) {
-                QMenu* sub = menu->addMenu(QString::fromUtf8(item.caption));
-                sub->menuAction()->setObjectName(QString::fromLatin1(item.name));
-                m_actions[QString::fromLatin1(item.name)] = sub->menuAction();
-                fill(sub, item.children);
-                continue;
-            }
-            QAction* a = menu->addAction(QString::fromUtf8(item.caption));
-            a->setObjectName(QString::fromLatin1(item.name));
-            a->setShortcut(item.key);
-            a->setCheckable(item.checkable);
-            m_actions[a->objectName()] = a;
-        }
-    };
+        };
     for (const Item& top : menuTree()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(top.caption));
         menu->menuAction()->setObjectName(QString::fromLatin1(top.name));

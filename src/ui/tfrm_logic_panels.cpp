@@ -10,10 +10,10 @@
 #include <QTreeWidget>
 
 #include "bevel_box.h"
+#include "board.h"
 #include "information_panel.h"
 #include "persistence/cp1250.h"
 #include "records_panel.h"
-#include "board.h"
 #include "tfrm_heslo.h"
 #include "tfrm_logic.h"
 #include "tfrm_rekord.h"
@@ -181,10 +181,11 @@ void Tfrm_Logic::setContextMenuItem(int index, const std::string& caption,
 void Tfrm_Logic::setMainControl(MainControl c, const std::string& caption,
                                 const std::optional<std::string>& hint)
 {
-    static const char* const names[] = {
-        "",          "btnNovaP", "btnNovaH", "btnNastavit", "btnArchiv", "btnZrusit", "btnVzdat",
-        "btnOk",     "btnPotvrd", "btnZasahy", "btnBloky",  "pnlHra_1",  "pnlHra_2",  "btnBeton",
-        "btnZnacRiad", "pnl1",   "pnl2",     "pnl3",        "pnl4"};
+    static const char* const names[] = {"",          "btnNovaP",  "btnNovaH",    "btnNastavit",
+                                        "btnArchiv", "btnZrusit", "btnVzdat",    "btnOk",
+                                        "btnPotvrd", "btnZasahy", "btnBloky",    "pnlHra_1",
+                                        "pnlHra_2",  "btnBeton",  "btnZnacRiad", "pnl1",
+                                        "pnl2",      "pnl3",      "pnl4"};
     const int index = static_cast<int>(c);
     if (index < 1 || index > 18)
         return;

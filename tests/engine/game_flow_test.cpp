@@ -48,11 +48,11 @@ TEST_F(GameFlow, idleAfterStartUp)
         Command c;
         bool enabled;
     };
-    for (const Expect& e : {Expect{Command::NewComputerGame, true},
-                            Expect{Command::NewSecondPlayerGame, true},
-                            Expect{Command::GiveUp, false}, Expect{Command::ConfirmRow, false},
-                            Expect{Command::CancelRow, false}, Expect{Command::QuickStart, false},
-                            Expect{Command::GameTypeClassic, true}})
+    for (const Expect& e :
+         {Expect{Command::NewComputerGame, true}, Expect{Command::NewSecondPlayerGame, true},
+          Expect{Command::GiveUp, false}, Expect{Command::ConfirmRow, false},
+          Expect{Command::CancelRow, false}, Expect{Command::QuickStart, false},
+          Expect{Command::GameTypeClassic, true}})
         EXPECT_EQ(rig.enabled(e.c), e.enabled) << static_cast<int>(e.c);
     EXPECT_FALSE(rig.visible(Command::ConfirmHiddenRow));
 }
@@ -76,7 +76,7 @@ TEST_F(GameFlow, commandsFollowThePlacedPieces)
         EXPECT_FALSE(rig.enabled(Command::QuickStart));
         EXPECT_TRUE(rig.enabled(Command::GiveUp));
     }
-    EXPECT_TRUE(rig.clock.timerOn); // the first piece started the clock
+    EXPECT_TRUE(rig.clock.timerOn);                    // the first piece started the clock
     EXPECT_FALSE(rig.game.doubleClickPalettePiece(8)); // the row is full
     rig.game.releaseButton();
 
@@ -277,7 +277,6 @@ TEST_F(GameFlow, quickStartTriesEveryPieceInOrder)
     EXPECT_EQ(rig.s().editRow, (Row{11, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(rig.s().editCount, 1);
     EXPECT_EQ(rig.s().score, 10000 - 600);
-
 }
 
 TEST_F(GameFlow, quickStartStopsWhenTheWindowCloses)
@@ -338,8 +337,8 @@ TEST(StatusBar, groupsFollowTheSettingsAndTheScoreNeedsTheClock)
         const char* panel11;
     };
     const Case cases[] = {
-        {true, true, true, "10000"},   {true, false, true, "! Čas !"},
-        {false, true, true, "10000"},  {true, true, false, "10000"},
+        {true, true, true, "10000"},      {true, false, true, "! Čas !"},
+        {false, true, true, "10000"},     {true, true, false, "10000"},
         {false, false, false, "! Čas !"},
     };
     for (const Case& c : cases) {

@@ -75,8 +75,7 @@ public:
         answers.pop_front();
         return yes;
     }
-    bool passwordDialog(PasswordMode mode, std::string& password,
-                        std::string& authText) override
+    bool passwordDialog(PasswordMode mode, std::string& password, std::string& authText) override
     {
         passwordModes.push_back(static_cast<int>(mode));
         shownAuthTexts.push_back(authText);

@@ -14,8 +14,8 @@ namespace {
 
 // Piece colours taken from the game's colour palette, in an order that reads as a guess row.
 const QColor kRowColours[] = {
-    QColor(255, 128, 0),  QColor(0, 153, 255),  QColor(20, 188, 132),
-    QColor(204, 51, 102), QColor(255, 204, 0),  QColor(128, 0, 128),
+    QColor(255, 128, 0),  QColor(0, 153, 255), QColor(20, 188, 132),
+    QColor(204, 51, 102), QColor(255, 204, 0), QColor(128, 0, 128),
 };
 
 QFont nameFont(int pixelSize)

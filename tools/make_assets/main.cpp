@@ -49,9 +49,12 @@ int main(int argc, char* argv[])
 
     using namespace mirvalon::assets;
     const Picture pictures[] = {
-        {"logo.jpg", paintLogo},           {"texture1.jpg", paintWoodTexture},
-        {"texture2.jpg", paintMarbleTexture}, {"photo1.jpg", paintLakeLandscape},
-        {"photo2.jpg", paintMistyEvening},  {"icon.png", paintIcon},
+        {"logo.jpg", paintLogo},
+        {"texture1.jpg", paintWoodTexture},
+        {"texture2.jpg", paintMarbleTexture},
+        {"photo1.jpg", paintLakeLandscape},
+        {"photo2.jpg", paintMistyEvening},
+        {"icon.png", paintIcon},
     };
     for (const Picture& picture : pictures) {
         const QString path = folder.filePath(QString::fromLatin1(picture.fileName));
