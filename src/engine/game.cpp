@@ -60,31 +60,28 @@ void Game::publish()
     auto& t = m_commands;
     t.check(Command::GameTypeClassic, s.gameType == Classic);
     t.check(Command::GameTypeTraining, s.gameType == Training);
-    t.check(Command::Positions5, s.positions == 5);
-    t.check(Command::Positions6, s.positions == 6);
-    t.check(Command::Positions7, s.positions == 7);
-    t.check(Command::Positions8, s.positions == 8);
-    t.check(Command::Pieces11, s.pieceCount == 11);
-    t.check(Command::Pieces19, s.pieceCount == 19);
-    t.check(Command::Pieces25, s.pieceCount == 25);
-    t.check(Command::Texture1, s.environment == 0);
-    t.check(Command::Texture2, s.environment == 1);
-    t.check(Command::Photo1, s.environment == 2);
-    t.check(Command::Photo2, s.environment == 3);
+    // One mark in each group of choices: the item whose value the setting holds.
+    const auto choose = [&t](std::initializer_list<Command> items, int chosen) {
+        int i = 0;
+        for (Command c : items)
+            t.check(c, i++ == chosen);
+    };
+    choose({Command::Positions5, Command::Positions6, Command::Positions7, Command::Positions8},
+           s.positions - 5);
+    choose({Command::Pieces11, Command::Pieces19, Command::Pieces25}, pieceIndex(s.pieceCount));
+    choose({Command::Texture1, Command::Texture2, Command::Photo1, Command::Photo2}, s.environment);
+    choose({Command::PlayFavourite1, Command::PlayFavourite2, Command::PlayFavourite3,
+            Command::PlayFavourite4},
+           s.activeFavourite - 1);
+    choose({Command::LanguageSlovak, Command::LanguageCzech, Command::LanguageEnglish},
+           m_languageMark);
     t.check(Command::InfoView, s.showInfo);
     t.check(Command::TimeView, s.showTime);
     t.check(Command::ScoreView, s.showScore);
-    t.check(Command::PlayFavourite1, s.activeFavourite == 1);
-    t.check(Command::PlayFavourite2, s.activeFavourite == 2);
-    t.check(Command::PlayFavourite3, s.activeFavourite == 3);
-    t.check(Command::PlayFavourite4, s.activeFavourite == 4);
     t.check(Command::TotalTime, s.showTotalTime);
     t.check(Command::SyncAtStart, s.syncAtStart);
     t.check(Command::AutoSave, s.autoSave);
     t.check(Command::ExitWarning, s.exitWarning);
-    t.check(Command::LanguageSlovak, m_languageMark == 0);
-    t.check(Command::LanguageCzech, m_languageMark == 1);
-    t.check(Command::LanguageEnglish, m_languageMark == 2);
     t.check(Command::RecordsPanel, m_state.recordsPanelShown);
     t.check(Command::InformationPanel, m_state.informationPanelShown);
     m_ports.commands.commandsChanged(m_commands);

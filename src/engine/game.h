@@ -178,7 +178,10 @@ private:
     const Row& activeRow() const;
     bool pieceInActiveRow(int piece) const;
     void setPaletteShownForCount(bool shown);
+    bool changeRule(int32_t& rule, int value, Setting which);
     bool endGameForDeletion(bool affected);
+    void beginNewGame();
+    void finishNewGameSetUp();
     void afterDeletion(bool affected);
 
     Ports m_ports;

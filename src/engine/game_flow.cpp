@@ -107,8 +107,7 @@ void Game::startComputerGame()
     closePanels();
     if (m_state.inProgress)
         return;
-    m_commands.hide(Command::BlockUnused);
-    resetGame();
+    beginNewGame();
 
     m_state.inProgress = true;
     m_commands.hide(Command::ConfirmHiddenRow);
@@ -130,17 +129,28 @@ void Game::startComputerGame()
     openRow(1);
     m_state.clearRows();
 
-    refreshStatusBar();
-    m_commands.disable(Command::Archive);
-
-    m_state.training = false;
-    m_state.blockableRows = false;
+    finishNewGameSetUp();
     if (m_settings.gameType == Classic) {
         m_settings.rowMarking = false;
     } else {
         m_commands.enable(Command::RestoreAll);
         runTrainingDriver();
     }
+}
+
+// The first and last steps that both new-game commands share.
+void Game::beginNewGame()
+{
+    m_commands.hide(Command::BlockUnused);
+    resetGame();
+}
+
+void Game::finishNewGameSetUp()
+{
+    refreshStatusBar();
+    m_commands.disable(Command::Archive);
+    m_state.training = false;
+    m_state.blockableRows = false;
 }
 
 void Game::takePenalty(Penalty kind)

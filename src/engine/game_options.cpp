@@ -16,23 +16,25 @@ bool Game::chooseGameType(int type)
 
 bool Game::changePositions(int positions)
 {
-    Publisher publisher(*this);
-    const bool change = m_settings.positions != positions && mayEndRunningGame();
-    if (change)
-        m_settings.positions = positions;
-    m_ports.settings.applySetting(Setting::Positions, m_settings.positions - 5);
-    if (change)
-        rulesChanged();
-    return change;
+    return changeRule(m_settings.positions, positions, Setting::Positions);
 }
 
 bool Game::changePieceCount(int pieces)
 {
+    return changeRule(m_settings.pieceCount, pieces, Setting::PieceCount);
+}
+
+// A rule changed from the menu ends a running game only when the player agrees; either way
+// the menu shows the rule that holds afterwards.
+bool Game::changeRule(int32_t& rule, int value, Setting which)
+{
     Publisher publisher(*this);
-    const bool change = m_settings.pieceCount != pieces && mayEndRunningGame();
+    const bool change = rule != value && mayEndRunningGame();
     if (change)
-        m_settings.pieceCount = pieces;
-    m_ports.settings.applySetting(Setting::PieceCount, pieceIndex(m_settings.pieceCount));
+        rule = value;
+    m_ports.settings.applySetting(which, which == Setting::Positions
+                                             ? m_settings.positions - 5
+                                             : pieceIndex(m_settings.pieceCount));
     if (change)
         rulesChanged();
     return change;

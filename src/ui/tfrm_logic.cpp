@@ -25,6 +25,7 @@
 #include "status_strip.h"
 #include "tfrm_heslo.h"
 #include "tfrm_rekord.h"
+#include "window_texts.h"
 
 namespace mirvalon {
 
@@ -125,7 +126,8 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     m_board->setGame(m_game.get());
     m_messageBoxes->setSettings(&m_game->settings(), m_folders->sharedFolderReady());
     SettingsView& view = *this;
-    LanguageTargets& targets = *this;
+    m_windowTexts = std::make_unique<WindowTexts>(*this);
+    LanguageTargets& targets = *m_windowTexts;
     PlainMessages& plain = *m_messageBoxes;
     m_settingsStore = std::make_unique<SettingsStore>(m_game->settings(), m_fs, *m_dialogs, view,
                                                       m_folders->dataFolder());
@@ -169,6 +171,7 @@ Tfrm_Logic::~Tfrm_Logic()
 {
     // The game is gone before the widgets it reports to.
     m_languages.reset();
+    m_windowTexts.reset();
     m_settingsStore.reset();
     m_game.reset();
 }

@@ -35,6 +35,7 @@ class RecordsPanel;
 class Tfrm_Heslo;
 class Tfrm_Rekord;
 class StatusStrip;
+class WindowTexts;
 
 // Where the window finds its folders; tests pass temporary ones.
 struct StartOptions
@@ -54,8 +55,7 @@ class Tfrm_Logic : public QMainWindow,
                    private Clock,
                    private EventLoop,
                    private SettingsApplier,
-                   private SettingsView,
-                   private LanguageTargets
+                   private SettingsView
 {
     Q_OBJECT
 public:
@@ -135,22 +135,6 @@ private:
     void showHints(bool on) override;
     void showFavourites(int active, const std::array<bool, 4>& filled) override;
     void reopenInformationPanel() override;
-    // LanguageTargets (tfrm_logic_language.cpp)
-    void setMenuItem(const std::vector<int>& path, const std::string& caption,
-                     const std::optional<std::string>& shortcut) override;
-    void setContextMenuItem(int index, const std::string& caption,
-                            const std::optional<std::string>& shortcut) override;
-    void setMainControl(MainControl control, const std::string& caption,
-                        const std::optional<std::string>& hint) override;
-    void setMainLabel(MainLabel label, const std::string& caption,
-                      const std::optional<std::string>& hint) override;
-    void setStatusPanel(int panel, const std::string& text) override;
-    void setPanelCaption(PanelCaption panel, const std::string& text) override;
-    void setListColumn(int column, const std::string& title) override;
-    void setUntimedStatusText(const std::string& text) override;
-    void setDialogText(int kind, int group, int index, int item, const std::string& text,
-                       const std::optional<std::string>& hint) override;
-
     // Handlers of the window's commands (tfrm_logic_commands.cpp).
     void afterRulesChanged();
     void changeLanguage(int language);
@@ -182,6 +166,7 @@ private:
     std::unique_ptr<StatusStrip> m_statusStrip;
     std::unique_ptr<Game> m_game;
     std::unique_ptr<SettingsStore> m_settingsStore;
+    std::unique_ptr<WindowTexts> m_windowTexts;
     std::unique_ptr<LanguageLoader> m_languages;
 
     // Regions and controls by name.

@@ -1,5 +1,5 @@
-// The best-score and information panels over the board, the commands of the records list
-// (activate, replay, delete), and the language file's targets.
+// The best-score and information panels over the board and the commands of the records list
+// (activate, replay, delete).
 #include <QAction>
 #include <QFileInfo>
 #include <QLabel>
@@ -144,117 +144,6 @@ void Tfrm_Logic::deleteAllRecords()
     for (int i = 0; i < kGameCount; ++i)
         m_recordsPanel->refreshRow(i, m_records->entry(i));
     m_game->selectRecordRow(m_recordsPanel->selectedIndex());
-}
-
-// ---- Language file targets ----
-
-void Tfrm_Logic::setMenuItem(const std::vector<int>& path, const std::string& caption,
-                             const std::optional<std::string>& shortcut)
-{
-    QList<QAction*> level = menuBar()->actions();
-    QAction* item = nullptr;
-    for (int index : path) {
-        if (index < 0 || index >= level.size())
-            return;
-        item = level.at(index);
-        level = item->menu() ? item->menu()->actions() : QList<QAction*>();
-    }
-    if (!item || item->isSeparator())
-        return;
-    item->setText(q(caption));
-    if (shortcut)
-        item->setShortcut(QKeySequence::fromString(q(*shortcut), QKeySequence::PortableText));
-}
-
-void Tfrm_Logic::setContextMenuItem(int index, const std::string& caption,
-                                    const std::optional<std::string>& shortcut)
-{
-    const QList<QAction*> items = m_recordsPanel->contextMenu()->actions();
-    if (index < 0 || index >= items.size() || items.at(index)->isSeparator())
-        return;
-    items.at(index)->setText(q(caption));
-    if (shortcut)
-        items.at(index)->setShortcut(
-            QKeySequence::fromString(q(*shortcut), QKeySequence::PortableText));
-}
-
-void Tfrm_Logic::setMainControl(MainControl c, const std::string& caption,
-                                const std::optional<std::string>& hint)
-{
-    static const char* const names[] = {"",          "btnNovaP",  "btnNovaH",    "btnNastavit",
-                                        "btnArchiv", "btnZrusit", "btnVzdat",    "btnOk",
-                                        "btnPotvrd", "btnZasahy", "btnBloky",    "pnlHra_1",
-                                        "pnlHra_2",  "btnBeton",  "btnZnacRiad", "pnl1",
-                                        "pnl2",      "pnl3",      "pnl4"};
-    const int index = static_cast<int>(c);
-    if (index < 1 || index > 18)
-        return;
-    QWidget* w = control(names[index]);
-    if (auto* b = qobject_cast<QPushButton*>(w))
-        b->setText(q(caption));
-    else if (auto* box = qobject_cast<BevelBox*>(w))
-        box->setCaption(q(caption));
-    if (hint && w)
-        w->setToolTip(q(*hint));
-    if (c == MainControl::pnlHra_2)
-        m_game->setTrainingCaption(caption);
-}
-
-void Tfrm_Logic::setMainLabel(MainLabel label, const std::string& caption,
-                              const std::optional<std::string>& hint)
-{
-    static const char* const names[] = {"", "lblZasah", "lblMimo", "lblRekord", "lblNeprekon"};
-    const int index = static_cast<int>(label);
-    if (index < 1 || index > 4)
-        return;
-    auto* l = static_cast<QLabel*>(control(names[index]));
-    l->setText(q(caption));
-    l->adjustSize();
-    if (hint)
-        l->setToolTip(q(*hint));
-}
-
-void Tfrm_Logic::setStatusPanel(int panel, const std::string& text)
-{
-    if (panel >= 0 && panel < kStatusPanels)
-        statusPanel(panel)->setText(q(text));
-}
-
-void Tfrm_Logic::setPanelCaption(PanelCaption panel, const std::string& text)
-{
-    if (panel == PanelCaption::lblHSkore)
-        m_recordsPanel->setCaptionText(q(text));
-    else
-        m_infoPanel->setCaptionText(q(text));
-}
-
-void Tfrm_Logic::setListColumn(int column, const std::string& title)
-{
-    m_recordsPanel->setColumnTitle(column, q(title));
-}
-
-void Tfrm_Logic::setUntimedStatusText(const std::string& text)
-{
-    m_game->setUntimedStatusText(text);
-}
-
-void Tfrm_Logic::setDialogText(int kind, int group, int index, int, const std::string& text,
-                               const std::optional<std::string>& hint)
-{
-    if (kind == 7) {
-        if (group == 0)
-            m_rekord->setCaptionText(q(text));
-        else if (group == 1)
-            m_rekord->setText(index, q(text));
-    } else if (kind == 11) {
-        if (group == 0)
-            m_heslo->setCaptionText(q(text));
-        else if (group == 1)
-            m_heslo->setLabelText(index, q(text));
-        else if (group == 2)
-            m_heslo->setHintText(index, q(text));
-    }
-    Q_UNUSED(hint); // no hints in these two dialogs
 }
 
 } // namespace mirvalon
