@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds Mirvalon with its tests (installing what is missing) and runs every test.
+# Builds Mirvalon with its tests (installing what is missing), runs every test and checks
+# that the sources keep the project's formatting.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/ensure-deps.sh
 cmake --workflow --preset default
 tools/check-package.sh
+tools/check-format.sh

@@ -42,13 +42,14 @@ int main()
 
     // Whole games per second: random guesses by double click until the game ends.
     QuietBoard board;
+    QuietSettings settingsPort;
     QuietDialogs dialogs;
     QuietCommands commands;
     SteppedClock clock;
     QuietStatus status;
     QuietEvents events;
     ReferenceRecords records;
-    Game game{Ports{board, dialogs, commands, clock, status, events, records}};
+    Game game{Ports{board, dialogs, commands, clock, status, events, records, settingsPort}};
     game.startUp();
     const int games = 20000;
     int rowsPlayed = 0;

@@ -25,6 +25,9 @@
 #
 # The program runs with a temporary HOME and data folders, so the player's real settings and
 # records are never read or written. Set SCREEN (default 1024x768x24) for another screen size.
+# Set FROZEN_TIME (e.g. "2026-01-01 12:00:00") to run the game with its clocks stopped at that
+# moment (needs faketime): the hidden row drawn and every clock are then the same at each run,
+# so pictures of games can be compared pixel for pixel.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -38,13 +41,19 @@ while [ $# -gt 0 ]; do
           case "$line" in ''|'#'*) ;; *) actions+=("$line") ;; esac
         done < "$2"
         shift 2 ;;
-    -h|--help) sed -n '2,29p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h|--help) sed -n '2,32p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) actions+=("$1"); shift ;;
   esac
 done
 screen=${SCREEN:-1024x768x24}
 
 tools/ensure-deps.sh xvfb xdotool imagemagick x11-utils
+frozen=()
+if [ -n "${FROZEN_TIME:-}" ]; then
+  tools/ensure-deps.sh faketime
+  frozen=(env LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
+          FAKETIME="$FROZEN_TIME" FAKETIME_NO_CACHE=1)
+fi
 [ -f build/build.ninja ] || cmake --preset default >/dev/null
 cmake --build build -j2 >/dev/null
 program="$root/build/bin/mirvalon"
@@ -81,7 +90,7 @@ chmod 700 "$scratch/run"
 HOME="$scratch/home" XDG_DATA_HOME="$scratch/home/.local/share" \
   XDG_CONFIG_HOME="$scratch/home/.config" XDG_CACHE_HOME="$scratch/home/.cache" \
   XDG_RUNTIME_DIR="$scratch/run" QT_QPA_PLATFORM=xcb \
-  "$program" >"$scratch/mirvalon.log" 2>&1 &
+  "${frozen[@]}" "$program" >"$scratch/mirvalon.log" 2>&1 &
 app_pid=$!
 
 fail() {

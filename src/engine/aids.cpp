@@ -25,9 +25,9 @@ void Game::blockCertainlyUnused()
 {
     Publisher publisher(*this);
     closePanels();
-    const bool offered = (m_commands.visible(Command::BlockUnused) &&
-                          m_commands.enabled(Command::BlockUnused)) ||
-                         m_commands.enabled(Command::BlockUnusedMenu);
+    const bool offered =
+        (m_commands.visible(Command::BlockUnused) && m_commands.enabled(Command::BlockUnused)) ||
+        m_commands.enabled(Command::BlockUnusedMenu);
     if (!offered || !m_state.inProgress)
         return;
     GameState& s = m_state;
@@ -66,9 +66,9 @@ void Game::enterAllHits()
 {
     Publisher publisher(*this);
     closePanels();
-    const bool offered = (m_commands.visible(Command::EnterHits) &&
-                          m_commands.enabled(Command::EnterHits)) ||
-                         m_commands.enabled(Command::EnterHitsMenu);
+    const bool offered =
+        (m_commands.visible(Command::EnterHits) && m_commands.enabled(Command::EnterHits)) ||
+        m_commands.enabled(Command::EnterHitsMenu);
     if (!offered || !m_state.inProgress)
         return;
     GameState& s = m_state;
@@ -144,9 +144,7 @@ void Game::restoreAll()
     if (!m_commands.enabled(Command::RestoreAll))
         return;
     closePanels();
-    auto offered = [this](Command c) {
-        return m_commands.visible(c) && m_commands.enabled(c);
-    };
+    auto offered = [this](Command c) { return m_commands.visible(c) && m_commands.enabled(c); };
     if (offered(Command::ClearRowMarks))
         clearRowMarks();
     if (offered(Command::UnblockAll))
@@ -169,10 +167,10 @@ void Game::runTrainingDriver()
     s.score = kStartScore;
     stopClock();
     s.clockText = formatClock(0);
-    m_ports.status.setPanelText(9, s.clockText);
+    m_ports.status.setPanelText(StatusPanel::Time, s.clockText);
     returnAllUnblocked();
-    m_ports.status.setPanelText(11, m_trainingCaption);
-    m_ports.status.setPanelText(13, m_trainingCaption);
+    m_ports.status.setPanelText(StatusPanel::Score, m_trainingCaption);
+    m_ports.status.setPanelText(StatusPanel::Record, m_trainingCaption);
 
     s.trainingAutoPlay = true;
     s.training = true;

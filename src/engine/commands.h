@@ -1,5 +1,11 @@
-// The enabled / visible / checked state of every game command. Button and menu item of one
-// command share an entry; where the game treats them apart they have an entry each.
+// The enabled / visible / checked state of every game command, keyed by one enum. Only the
+// game writes it; the window applies the whole table in one loop to the button, menu item and
+// context-menu item bound to each command (the window's table of commands).
+//
+// Adding a command: add it here with the controls it stands for, give its state at start-up in
+// Game's constructor (initialCommands in game.cpp) and change it from the rule that governs
+// it; then bind it in the window's command table (tfrm_logic_commands.cpp) to its button,
+// menu item and handler.
 #pragma once
 
 #include <array>
@@ -8,27 +14,83 @@
 namespace mirvalon {
 
 enum class Command {
+    // A game.
     NewComputerGame,     // btnNovaP, mm2NovaP
     NewSecondPlayerGame, // btnNovaH, mm2NovaH
+    RandomGame,          // mm2NovaN
     ConfirmRow,          // btnOk, mm1OK
     CancelRow,           // btnZrusit, mm1Zrus
     GiveUp,              // btnVzdat, mm1Vzdat
     QuickStart,          // mm1RStart
     ConfirmHiddenRow,    // btnPotvrd
-    EnterHits,           // btnZasahy
-    EnterHitsMenu,       // mm1Zasahy
-    UnblockAll,          // btnBloky
-    BlockUnused,         // btnBeton
-    BlockUnusedMenu,     // mm1Beton
-    ClearRowMarks,       // btnZnacRiad
-    RestoreAll,          // mm1Obnov
-    SaveGame,            // mm1Ulozit
-    Archive,             // btnArchiv, pm1Archiv
-    TimeView,            // mm2Cas (checked: the time panels are shown), cbxCas
-    InfoView,            // mm2Info
-    ScoreView,           // mm2Skore
-    GameTypeClassic,     // mm2Klasika, pnlHra_1
-    GameTypeTraining,    // mm2Trening, pnlHra_2
+    Undo,                // mm1Spat: never offered
+    TestRow,             // mm1Test: never offered
+    // Deduction aids.
+    EnterHits,       // btnZasahy
+    EnterHitsMenu,   // mm1Zasahy
+    UnblockAll,      // btnBloky
+    BlockUnused,     // btnBeton
+    BlockUnusedMenu, // mm1Beton
+    ClearRowMarks,   // btnZnacRiad
+    RestoreAll,      // mm1Obnov
+    // Files, printing, the window.
+    OpenGame,         // mm1Otvorit
+    SaveGame,         // mm1Ulozit
+    SavePicture,      // mm1UlozAkoObr
+    PrintBoard,       // mm2Prostredie
+    PrintInformation, // mm2Informacie
+    Minimise,         // mm1Minimal (never visible; F12 works while it is enabled)
+    Exit,             // mm1Koniec
+    // Game type (checked: the chosen type).
+    GameTypeClassic,  // mm2Klasika, pnlHra_1
+    GameTypeTraining, // mm2Trening, pnlHra_2
+    // View (checked: what the settings say).
+    Positions5,      // mm2Pozic5
+    Positions6,      // mm2Pozic6
+    Positions7,      // mm2Pozic7
+    Positions8,      // mm2Pozic8
+    Pieces11,        // mm2Kocky11
+    Pieces19,        // mm2Kocky19
+    Pieces25,        // mm2Kocky25
+    Texture1,        // mm2Text1
+    Texture2,        // mm2Text2
+    Photo1,          // mm2Foto1
+    Photo2,          // mm2Foto2
+    InfoView,        // mm2Info: status panels 0..7
+    TimeView,        // mm2Cas: status panels 8..9
+    ScoreView,       // mm2Skore: status panels 10..13
+    RecordsPanel,    // mm1NajSkore, pm1NajSkore (checked while the best scores are shown)
+    FavouritesMenu,  // mm1Oblubene
+    PlayFavourite1,  // mm2Hra1 (checked: the active favourite)
+    PlayFavourite2,  // mm2Hra2
+    PlayFavourite3,  // mm2Hra3
+    PlayFavourite4,  // mm2Hra4
+    StoreFavourite1, // pnl1
+    StoreFavourite2, // pnl2
+    StoreFavourite3, // pnl3
+    StoreFavourite4, // pnl4
+    ClearFavourites, // mm2ZrusOblub
+    // Settings.
+    TotalTime,       // mm1KCas
+    Settings,        // btnNastavit, mm1Nastav
+    Synchronise,     // mm1Synchro, pm1Synchro
+    SyncAtStart,     // mm1SynchroStart
+    SaveSettings,    // mm1UlozNastavenie
+    AutoSave,        // mm1AutoUloz
+    ExitWarning,     // mm1UpozExit
+    LanguageSlovak,  // mm2Slo
+    LanguageCzech,   // mm2Ces
+    LanguageEnglish, // mm2Ang
+    // Help.
+    InformationPanel, // mm1Inform (checked while the information text is shown)
+    ReferenceText,    // mm1Refer
+    Manual,           // mm1Strom
+    About,            // mm1Oprograme
+    // The records list.
+    ActivateGame,     // pm1Aktivovat
+    Archive,          // btnArchiv, pm1Archiv
+    DeleteRecord,     // pm1Vymazat
+    DeleteAllRecords, // pm1VymazatAll
     Count
 };
 
@@ -43,26 +105,25 @@ struct CommandState
     bool operator==(const CommandState&) const = default;
 };
 
+// The table as the window reads it. The game changes it through enable / show / check.
 class CommandTable
 {
 public:
-    CommandState& operator[](Command c) { return m_states[static_cast<std::size_t>(c)]; }
-    const CommandState& operator[](Command c) const
-    {
-        return m_states[static_cast<std::size_t>(c)];
-    }
-    void enable(Command c, bool on = true) { (*this)[c].enabled = on; }
-    void disable(Command c) { (*this)[c].enabled = false; }
-    void show(Command c, bool on = true) { (*this)[c].visible = on; }
-    void hide(Command c) { (*this)[c].visible = false; }
-    void check(Command c, bool on = true) { (*this)[c].checked = on; }
+    const CommandState& operator[](Command c) const { return m_states[index(c)]; }
     bool enabled(Command c) const { return (*this)[c].enabled; }
     bool visible(Command c) const { return (*this)[c].visible; }
     bool checked(Command c) const { return (*this)[c].checked; }
 
+    void enable(Command c, bool on = true) { m_states[index(c)].enabled = on; }
+    void disable(Command c) { m_states[index(c)].enabled = false; }
+    void show(Command c, bool on = true) { m_states[index(c)].visible = on; }
+    void hide(Command c) { m_states[index(c)].visible = false; }
+    void check(Command c, bool on = true) { m_states[index(c)].checked = on; }
+
     bool operator==(const CommandTable&) const = default;
 
 private:
+    static std::size_t index(Command c) { return static_cast<std::size_t>(c); }
     std::array<CommandState, kCommandCount> m_states{};
 };
 

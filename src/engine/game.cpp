@@ -6,10 +6,6 @@
 
 namespace mirvalon {
 
-namespace {
-constexpr StatusWidths kDesignWidths = {54, 36, 20, 10, 20, 20, 20, 20, 50, 60, 47, 50, 55, 50};
-} // namespace
-
 std::string formatClock(int64_t elapsedMs)
 {
     if (elapsedMs < 0)
@@ -21,32 +17,73 @@ std::string formatClock(int64_t elapsedMs)
     return buf;
 }
 
-Game::Game(Ports ports) : m_ports(ports)
+namespace {
+
+// States of the commands in the window's layout, before anything has happened. A command
+// not named here starts disabled; the hidden ones appear when the game needs them.
+// clang-format off
+constexpr Command kEnabledAtStart[] = {
+    Command::NewComputerGame,  Command::NewSecondPlayerGame, Command::RandomGame,
+    Command::Minimise,         Command::Exit,                Command::GameTypeClassic,
+    Command::GameTypeTraining, Command::Positions5,          Command::Positions6,
+    Command::Positions7,       Command::Positions8,          Command::Pieces11,
+    Command::Pieces19,         Command::Pieces25,            Command::Texture1,
+    Command::Texture2,         Command::Photo1,              Command::Photo2,
+    Command::InfoView,         Command::TimeView,            Command::ScoreView,
+    Command::RecordsPanel,     Command::TotalTime,           Command::SaveSettings,
+    Command::AutoSave,         Command::ExitWarning,         Command::LanguageSlovak,
+    Command::LanguageCzech,    Command::LanguageEnglish,     Command::InformationPanel,
+    Command::ActivateGame,     Command::DeleteAllRecords};
+constexpr Command kHiddenAtStart[] = {
+    Command::ConfirmHiddenRow, Command::EnterHits,     Command::UnblockAll,
+    Command::BlockUnused,      Command::ClearRowMarks, Command::Minimise};
+// clang-format on
+
+CommandTable initialCommands()
 {
-    // States of the commands in the window's layout, before anything has happened.
-    m_commands.enable(Command::NewComputerGame);
-    m_commands.enable(Command::NewSecondPlayerGame);
-    m_commands.hide(Command::ConfirmHiddenRow);
-    m_commands.hide(Command::EnterHits);
-    m_commands.hide(Command::UnblockAll);
-    m_commands.hide(Command::BlockUnused);
-    m_commands.hide(Command::ClearRowMarks);
-    m_commands.enable(Command::TimeView);
-    m_commands.enable(Command::InfoView);
-    m_commands.enable(Command::ScoreView);
-    m_commands.enable(Command::GameTypeClassic);
-    m_commands.enable(Command::GameTypeTraining);
+    CommandTable t;
+    for (Command c : kEnabledAtStart)
+        t.enable(c);
+    for (Command c : kHiddenAtStart)
+        t.hide(c);
+    return t;
 }
 
-const StatusWidths& Game::designWidths()
-{
-    return kDesignWidths;
-}
+} // namespace
+
+Game::Game(Ports ports) : m_ports(ports), m_commands(initialCommands()) {}
 
 void Game::publish()
 {
-    m_commands.check(Command::GameTypeClassic, m_settings.gameType == Classic);
-    m_commands.check(Command::GameTypeTraining, m_settings.gameType == Training);
+    // Check marks that follow the settings and the panels.
+    const GameSettings& s = m_settings;
+    auto& t = m_commands;
+    t.check(Command::GameTypeClassic, s.gameType == Classic);
+    t.check(Command::GameTypeTraining, s.gameType == Training);
+    // One mark in each group of choices: the item whose value the setting holds.
+    const auto choose = [&t](std::initializer_list<Command> items, int chosen) {
+        int i = 0;
+        for (Command c : items)
+            t.check(c, i++ == chosen);
+    };
+    choose({Command::Positions5, Command::Positions6, Command::Positions7, Command::Positions8},
+           s.positions - 5);
+    choose({Command::Pieces11, Command::Pieces19, Command::Pieces25}, pieceIndex(s.pieceCount));
+    choose({Command::Texture1, Command::Texture2, Command::Photo1, Command::Photo2}, s.environment);
+    choose({Command::PlayFavourite1, Command::PlayFavourite2, Command::PlayFavourite3,
+            Command::PlayFavourite4},
+           s.activeFavourite - 1);
+    choose({Command::LanguageSlovak, Command::LanguageCzech, Command::LanguageEnglish},
+           m_languageMark);
+    t.check(Command::InfoView, s.showInfo);
+    t.check(Command::TimeView, s.showTime);
+    t.check(Command::ScoreView, s.showScore);
+    t.check(Command::TotalTime, s.showTotalTime);
+    t.check(Command::SyncAtStart, s.syncAtStart);
+    t.check(Command::AutoSave, s.autoSave);
+    t.check(Command::ExitWarning, s.exitWarning);
+    t.check(Command::RecordsPanel, m_state.recordsPanelShown);
+    t.check(Command::InformationPanel, m_state.informationPanelShown);
     m_ports.commands.commandsChanged(m_commands);
 }
 
@@ -54,15 +91,15 @@ void Game::setUntimedStatusText(const std::string& text)
 {
     m_untimedText = text;
     if (!m_settings.showTime && !m_state.training)
-        m_ports.status.setPanelText(11, m_untimedText);
+        m_ports.status.setPanelText(StatusPanel::Score, m_untimedText);
 }
 
 void Game::setTrainingCaption(const std::string& text)
 {
     m_trainingCaption = text;
     if (m_state.training) {
-        m_ports.status.setPanelText(11, m_trainingCaption);
-        m_ports.status.setPanelText(13, m_trainingCaption);
+        m_ports.status.setPanelText(StatusPanel::Score, m_trainingCaption);
+        m_ports.status.setPanelText(StatusPanel::Record, m_trainingCaption);
     }
 }
 
@@ -70,7 +107,6 @@ void Game::startUp()
 {
     Publisher publisher(*this);
     m_appStart = m_ports.clock.timeOfDayMs();
-    m_currentWidths = kDesignWidths;
     m_ports.board.showResultSlots(false);
     resetGame();
     applyPieceLook();
@@ -90,60 +126,44 @@ void Game::refreshStatusBar()
     m_state.variantKey = v.key;
     m_state.gameNumberText = v.numberText;
     auto& status = m_ports.status;
-    status.setPanelText(1, v.numberText);
-    status.setPanelText(2, std::to_string(v.level));
-    status.setPanelText(4, m_settings.correctPosition ? "A" : "");
-    status.setPanelText(5, m_settings.eachPieceOnce ? "" : "K");
-    status.setPanelText(6, m_settings.randomArrangement ? "N" : "");
-    status.setPanelText(7, m_settings.blocking ? "B" : "");
+    status.setPanelText(StatusPanel::GameNumber, v.numberText);
+    status.setPanelText(StatusPanel::Level, std::to_string(v.level));
+    status.setPanelText(StatusPanel::CorrectPosition, m_settings.correctPosition ? "A" : "");
+    status.setPanelText(StatusPanel::Repetition, m_settings.eachPieceOnce ? "" : "K");
+    status.setPanelText(StatusPanel::RandomArrangement, m_settings.randomArrangement ? "N" : "");
+    status.setPanelText(StatusPanel::Blocking, m_settings.blocking ? "B" : "");
     const int points = m_ports.records.entry(v.number - 1).points;
     if (!m_state.training)
-        status.setPanelText(13, std::to_string(points));
+        status.setPanelText(StatusPanel::Record, std::to_string(points));
     if (m_state.loadedFromFile)
-        status.setPanelText(13, "----");
+        status.setPanelText(StatusPanel::Record, "----");
     m_state.recordPoints = points;
 }
 
 void Game::showStatusGroups()
 {
-    showStatusGroup(m_settings.showInfo, 0, 7);
-    showStatusGroup(m_settings.showTime, 8, 9);
-    showStatusGroup(m_settings.showScore, 10, 13);
+    showStatusGroup(StatusGroup::Info, m_settings.showInfo);
+    showStatusGroup(StatusGroup::Time, m_settings.showTime);
+    showStatusGroup(StatusGroup::Score, m_settings.showScore);
 }
 
-void Game::showStatusGroup(bool show, int first, int last)
+void Game::showStatusGroup(StatusGroup group, bool show)
 {
     Publisher publisher(*this);
-    for (int i = first; i <= last && i < kStatusPanels; ++i)
-        m_currentWidths[i] = show ? kDesignWidths[i] : 0;
-    if (first == 8) {
+    if (group == StatusGroup::Time) {
+        // Without the clock there is no score; a replayed record shows its own points.
         if (m_state.showingArchived)
             m_ports.status.setPanelText(
-                11, std::to_string(m_ports.records.entry(m_state.gameNumber - 1).points));
+                StatusPanel::Score,
+                std::to_string(m_ports.records.entry(m_state.gameNumber - 1).points));
         else
-            m_ports.status.setPanelText(11, show ? std::to_string(m_state.score) : m_untimedText);
+            m_ports.status.setPanelText(StatusPanel::Score,
+                                        show ? std::to_string(m_state.score) : m_untimedText);
     }
-    // A visible panel after a hidden group absorbs the group's width, so later panels keep
-    // their places on the bar.
-    int carry = 0;
-    for (int i = 0; i < kStatusPanels; ++i) {
-        if (m_currentWidths[i] == 0) {
-            carry += kDesignWidths[i];
-        } else {
-            m_currentWidths[i] = kDesignWidths[i] + carry;
-            carry = 0;
-        }
-    }
-    m_ports.status.setPanelWidths(m_currentWidths);
-    if (first == 0)
-        m_commands.check(Command::InfoView, show);
-    else if (first == 8)
-        m_commands.check(Command::TimeView, show);
-    else if (first == 10)
-        m_commands.check(Command::ScoreView, show);
+    m_ports.status.showGroup(group, show);
     if (m_state.training) {
-        m_ports.status.setPanelText(11, m_trainingCaption);
-        m_ports.status.setPanelText(13, m_trainingCaption);
+        m_ports.status.setPanelText(StatusPanel::Score, m_trainingCaption);
+        m_ports.status.setPanelText(StatusPanel::Record, m_trainingCaption);
     }
 }
 
@@ -207,7 +227,7 @@ bool Game::mayEndRunningGame()
     if (!m_state.inProgress)
         return true;
     publish();
-    return m_ports.dialogs.askQuestion(0);
+    return m_ports.dialogs.askQuestion(Question::EndRunningGame);
 }
 
 void Game::rulesChanged()

@@ -36,7 +36,6 @@ public:
     // For loaders that lay a stored game into the state (archive replay, saved games).
     GameState& mutableState() { return m_state; }
     const CommandTable& commands() const { return m_commands; }
-    CommandTable& mutableCommands() { return m_commands; }
     Random& random() { return m_random; }
 
     // Texts of the current language that the status bar shows.
@@ -104,10 +103,33 @@ public:
 
     // Status bar.
     void refreshStatusBar();
-    void showStatusGroup(bool show, int first, int last);
+    void showStatusGroup(StatusGroup group, bool show);
     // The three groups (information, time, score) as the settings say.
     void showStatusGroups();
-    static const StatusWidths& designWidths();
+
+    // Menu commands that change the rules or the view (game_options.cpp). Each returns true
+    // when it changed something; a refused change keeps the check marks as they were.
+    bool chooseGameType(int type);       // Classic or Training; not while a game runs
+    bool changePositions(int positions); // 5..8; asks question 0 while a game runs
+    bool changePieceCount(int pieces);   // 11, 19, 25; asks question 0 while a game runs
+    void toggleStatusGroup(StatusGroup group);
+    // At every activation of the window: without a usable shared folder, synchronisation at
+    // start and of new records is switched off and its commands are not offered.
+    void activate(bool sharedFolderReady);
+
+    // The language whose check mark the settings show (any other value: none).
+    void showLanguageMark(int language);
+    int languageMark() const { return m_languageMark; }
+
+    // The panels over the board, as the window shows and hides them.
+    void recordsPanelShown(bool shown);
+    void informationPanelShown(bool shown);
+    // The records list's selected row (table index, -1 none) offers its archive and deletion.
+    void selectRecordRow(int index);
+    // Deleting records from the list: question 0 first when the current game is affected,
+    // then question 3 or 4; an affected game is reset and the panels close.
+    bool deleteRecord(int index);
+    bool deleteAllRecords();
 
     // The application is ending; the long loops stop before their next row.
     void setClosing() { m_state.closing = true; }
@@ -120,7 +142,9 @@ public:
     // Faces of the pieces for the current colour scheme (random labels when asked).
     void applyPieceLook();
 
-    void publish(); // hands the command table to the window
+    // Hands the command table to the window; also after the window changed a setting, so the
+    // check marks follow it.
+    void publish();
 
 private:
     class Publisher;
@@ -154,6 +178,11 @@ private:
     const Row& activeRow() const;
     bool pieceInActiveRow(int piece) const;
     void setPaletteShownForCount(bool shown);
+    bool changeRule(int32_t& rule, int value, Setting which);
+    bool endGameForDeletion(bool affected);
+    void beginNewGame();
+    void finishNewGameSetUp();
+    void afterDeletion(bool affected);
 
     Ports m_ports;
     GameSettings m_settings;
@@ -163,8 +192,8 @@ private:
     std::string m_untimedText = "! Čas !";
     std::string m_trainingCaption = "Tréning";
     int m_publishDepth = 0;
+    int m_languageMark = -1;
     int64_t m_appStart = 0;
-    StatusWidths m_currentWidths{};
     // Counts the games started, so a long loop notices when its game was replaced.
     int m_gameSerial = 0;
 };

@@ -44,7 +44,7 @@ void Game::clockTick()
     s.score -= 1;
     if (s.score < 0)
         s.score = 0;
-    m_ports.status.setPanelText(9, s.clockText);
+    m_ports.status.setPanelText(StatusPanel::Time, s.clockText);
     scoreTick();
 }
 
@@ -53,7 +53,7 @@ void Game::scoreTick()
     GameState& s = m_state;
     if (!m_settings.showTime) {
         if (!s.training)
-            m_ports.status.setPanelText(11, m_untimedText);
+            m_ports.status.setPanelText(StatusPanel::Score, m_untimedText);
     } else if (!s.training) {
         showScoreAfterPenalty(true);
     }

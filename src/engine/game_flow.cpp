@@ -50,7 +50,7 @@ void Game::resetGame()
     s.lastElapsed = 0;
     s.elapsed = 0;
     s.trainingLimit = kMsPerDay / 12;
-    s.passwordDialogMode = 0;
+    s.passwordDialogMode = PasswordMode::SetUp;
     s.holderName.clear();
 
     s.recordPending = s.solved = s.inProgress = s.secondPlayer = false;
@@ -74,8 +74,9 @@ void Game::resetGame()
     s.score = kStartScore;
     stopClock();
     s.clockText = formatClock(0);
-    m_ports.status.setPanelText(9, s.clockText);
-    m_ports.status.setPanelText(11, m_settings.showTime ? std::to_string(s.score) : m_untimedText);
+    m_ports.status.setPanelText(StatusPanel::Time, s.clockText);
+    m_ports.status.setPanelText(StatusPanel::Score,
+                                m_settings.showTime ? std::to_string(s.score) : m_untimedText);
 }
 
 void Game::clearBoard()
@@ -106,8 +107,7 @@ void Game::startComputerGame()
     closePanels();
     if (m_state.inProgress)
         return;
-    m_commands.hide(Command::BlockUnused);
-    resetGame();
+    beginNewGame();
 
     m_state.inProgress = true;
     m_commands.hide(Command::ConfirmHiddenRow);
@@ -129,17 +129,28 @@ void Game::startComputerGame()
     openRow(1);
     m_state.clearRows();
 
-    refreshStatusBar();
-    m_commands.disable(Command::Archive);
-
-    m_state.training = false;
-    m_state.blockableRows = false;
+    finishNewGameSetUp();
     if (m_settings.gameType == Classic) {
         m_settings.rowMarking = false;
     } else {
         m_commands.enable(Command::RestoreAll);
         runTrainingDriver();
     }
+}
+
+// The first and last steps that both new-game commands share.
+void Game::beginNewGame()
+{
+    m_commands.hide(Command::BlockUnused);
+    resetGame();
+}
+
+void Game::finishNewGameSetUp()
+{
+    refreshStatusBar();
+    m_commands.disable(Command::Archive);
+    m_state.training = false;
+    m_state.blockableRows = false;
 }
 
 void Game::takePenalty(Penalty kind)
@@ -154,10 +165,10 @@ void Game::showScoreAfterPenalty(bool checkOutOfReach)
     if (m_state.training)
         return;
     if (!m_settings.showTime) {
-        m_ports.status.setPanelText(11, m_untimedText);
+        m_ports.status.setPanelText(StatusPanel::Score, m_untimedText);
         return;
     }
-    m_ports.status.setPanelText(11, std::to_string(m_state.score));
+    m_ports.status.setPanelText(StatusPanel::Score, std::to_string(m_state.score));
     if (checkOutOfReach && m_state.score < m_state.recordPoints && !m_state.recordOutOfReach &&
         !m_state.loadedFromFile) {
         m_ports.status.setRecordLabelsVisible(true);
@@ -267,24 +278,24 @@ void Game::endGame()
 
     if (s.solved) {
         if (s.training)
-            m_ports.dialogs.showMessage(10);
+            m_ports.dialogs.showMessage(Message::TrainingWon);
         else
-            m_ports.dialogs.showMessage(0, s.currentRow);
+            m_ports.dialogs.showMessage(Message::GameWon, s.currentRow);
         if (s.secondPlayer && !s.password.empty()) {
-            s.passwordDialogMode = 2;
+            s.passwordDialogMode = PasswordMode::ShowAuthText;
             std::string password = s.password;
-            m_ports.dialogs.passwordDialog(2, password, s.authText);
+            m_ports.dialogs.passwordDialog(PasswordMode::ShowAuthText, password, s.authText);
         }
         const RecordEntry& entry = m_ports.records.entry(s.gameNumber - 1);
         if (s.score > static_cast<int>(entry.points) && m_settings.showTime && !s.training &&
             !s.loadedFromFile) {
             if (s.secondPlayer)
-                m_ports.dialogs.askQuestion(2);
-            else if (m_ports.dialogs.askQuestion(1))
+                m_ports.dialogs.askQuestion(Question::NoRecordForSecondPlayer);
+            else if (m_ports.dialogs.askQuestion(Question::WriteNewRecord))
                 s.recordPending = true;
         }
     } else {
-        m_ports.dialogs.showMessage(1);
+        m_ports.dialogs.showMessage(Message::GameLost);
     }
 
     m_commands.enable(Command::NewComputerGame);
@@ -312,7 +323,7 @@ void Game::newRecordIfPending()
     if (!name)
         return;
     s.holderName = *name;
-    m_ports.status.setPanelText(13, std::to_string(s.score));
+    m_ports.status.setPanelText(StatusPanel::Record, std::to_string(s.score));
     s.recordPoints = s.score;
     if (m_ports.records.writeRecord(s, m_settings, m_commands.visible(Command::UnblockAll)) &&
         m_settings.syncNewRecords)
@@ -351,16 +362,16 @@ bool Game::giveUp()
     if (!m_state.inProgress)
         return false;
     if (m_state.secondPlayer && !m_state.password.empty()) {
-        m_state.passwordDialogMode = 1;
+        m_state.passwordDialogMode = PasswordMode::Ask;
         std::string typed;
         publish();
-        if (!m_ports.dialogs.passwordDialog(1, typed, m_state.authText))
+        if (!m_ports.dialogs.passwordDialog(PasswordMode::Ask, typed, m_state.authText))
             return false;
         // The clock runs on while the password is asked: the points may have run out.
         if (!m_state.inProgress)
             return false;
         if (typed != m_state.password) {
-            m_ports.dialogs.showMessage(19);
+            m_ports.dialogs.showMessage(Message::WrongPassword);
             return false;
         }
     }

@@ -23,6 +23,18 @@ struct FavouriteSlot
 
 enum GameType : int32_t { Classic = 1, Training = 2 };
 
+// The settings that applySetting changes together with everything that shows them.
+enum class Setting {
+    Positions = 1, // value: index 0..3 of 5..8 positions
+    PieceCount,    // value: index 0..2 of 11, 19, 25 pieces
+    Environment,   // value: -1 none, 0..3 the four pictures
+    AutoSave,      // value: 0 or 1
+    Language,      // value: 0 Slovak, 1 Czech, 2 English
+    TotalTime,     // value: 0 or 1, the total-time panel
+    ExitWarning,   // value: 0 or 1
+    SyncAtStart    // value: 0 or 1
+};
+
 // Field order follows the configuration file. The defaults make "719_aknB", game 104.
 struct GameSettings
 {

@@ -16,6 +16,13 @@ constexpr int kStartScore = 10000;
 constexpr int kColourFace = 1000; // face of a piece drawn as a colour without a number
 constexpr int64_t kMsPerDay = 86'400'000;
 
+// What the password dialog is open for.
+enum class PasswordMode {
+    SetUp = 0,       // the second player sets the password and the authorisation text
+    Ask = 1,         // asked before a protected game may be given up
+    ShowAuthText = 2 // the solved game shows the authorisation text
+};
+
 using Row = std::array<int32_t, kMaxPositions>; // index 0 is position 1; 0 = empty slot
 
 struct GameState
@@ -38,9 +45,9 @@ struct GameState
     int32_t level = 0;
     std::string variantKey;
     std::string gameNumberText;
-    std::string password;  // at most 20 characters
-    std::string authText;  // at most 30 characters; not reset between games
-    int32_t passwordDialogMode = 0;
+    std::string password; // at most 20 characters
+    std::string authText; // at most 30 characters; not reset between games
+    PasswordMode passwordDialogMode = PasswordMode::SetUp;
     std::string holderName;
 
     bool inProgress = false;
@@ -87,6 +94,10 @@ struct GameState
     int32_t openRow = 0;        // row open for editing, 0 none
     bool resultCovered = false; // result-area slots covered (grey) rather than open
     bool dragging = false;
+
+    // The panels laid over the board; while one is shown the palette takes no input.
+    bool recordsPanelShown = false;
+    bool informationPanelShown = false;
 
     // Operations that the game flow, piece input and the aids share.
     void clearRows();

@@ -9,12 +9,12 @@
 #include <string>
 
 #include "commands.h"
+#include "game_settings.h"
+#include "game_state.h"
+#include "messages.h"
 #include "records_table.h"
 
 namespace mirvalon {
-
-struct GameSettings;
-struct GameState;
 
 // The board and the palette. Each call names what changed; the view reads the rest from the
 // game state it is shown.
@@ -22,10 +22,10 @@ class BoardView
 {
 public:
     virtual ~BoardView() = default;
-    virtual void applyPieceLook() = 0;                 // faces and colours of the pieces
-    virtual void refreshPieces() = 0;                  // palette, copies and slot contents
-    virtual void showResultSlots(bool covered) = 0;    // open (face colour) or covered (grey)
-    virtual void openEditRow(int row) = 0;             // 0 hides the edited row
+    virtual void applyPieceLook() = 0;              // faces and colours of the pieces
+    virtual void refreshPieces() = 0;               // palette, copies and slot contents
+    virtual void showResultSlots(bool covered) = 0; // open (face colour) or covered (grey)
+    virtual void openEditRow(int row) = 0;          // 0 hides the edited row
     virtual void drawConfirmedRow(int row, int hits, int misses) = 0;
     virtual void revealHiddenPiece(int position) = 0;  // 1..8
     virtual void clearBoard() = 0;                     // removes all confirmed rows
@@ -35,19 +35,18 @@ public:
     virtual void endDrag() = 0;                        // drop a dragged piece where it is
 };
 
-enum class Answer { Yes, No, Cancel, Ok };
-
 class Dialogs
 {
 public:
     virtual ~Dialogs() = default;
-    // Information message 0..19; `number` fills %i, `text` fills %s.
+    // Information message 0..19 (names in Message::); `number` fills %i, `text` fills %s.
     virtual void showMessage(int index, int number = 0, const std::string& text = {}) = 0;
-    // Question 0..5; true exactly when the user chose Yes.
+    // Question 0..5 (names in Question::); true exactly when the user chose Yes.
     virtual bool askQuestion(int index) = 0;
-    // The password dialog in mode 0 (set up), 1 (ask) or 2 (show the authorisation text).
-    // Returns true on OK; `password` and `authText` carry the fields in and out.
-    virtual bool passwordDialog(int mode, std::string& password, std::string& authText) = 0;
+    // The password dialog in one of its three modes. Returns true on OK; `password` and
+    // `authText` carry the fields in and out.
+    virtual bool passwordDialog(PasswordMode mode, std::string& password,
+                                std::string& authText) = 0;
     // The new-record dialog; the holder's name on OK, nothing on Cancel.
     virtual std::optional<std::string> newRecordDialog(const GameState& state) = 0;
 };
@@ -63,22 +62,55 @@ class Clock
 {
 public:
     virtual ~Clock() = default;
-    virtual int64_t timeOfDayMs() const = 0;    // 0 .. 86'399'999
+    virtual int64_t timeOfDayMs() const = 0;     // 0 .. 86'399'999
     virtual int64_t calendarSeconds() const = 0; // seeds the generator
     virtual void setGameTimer(bool running) = 0; // the one-second game timer
 };
 
+// The 14 panels of the status bar, left to right.
+enum class StatusPanel {
+    GameNumberLabel, // " Číslo hry:"
+    GameNumber,      // 1..192, "EASY", "GOLD"
+    Level,           // 1..13
+    Spacing,
+    CorrectPosition,   // "A" or empty
+    Repetition,        // "K" or empty
+    RandomArrangement, // "N" or empty
+    Blocking,          // "B" or empty
+    TimeLabel,         // "Čas"
+    Time,              // the game clock
+    ScoreLabel,        // "Skóre"
+    Score,             // points, "! Čas !" without the clock, "Tréning" in a training game
+    RecordLabel,       // "Rekord"
+    Record             // the record's points, "----" for a game from a file
+};
 constexpr int kStatusPanels = 14;
-using StatusWidths = std::array<int, kStatusPanels>;
+
+// The three groups of panels the view menu shows and hides as a whole.
+enum class StatusGroup {
+    Info, // panels 0..7
+    Time, // panels 8..9
+    Score // panels 10..13
+};
 
 class StatusBar
 {
 public:
     virtual ~StatusBar() = default;
-    virtual void setPanelText(int panel, const std::string& text) = 0;
-    virtual void setPanelWidths(const StatusWidths& widths) = 0;
+    virtual void setPanelText(StatusPanel panel, const std::string& text) = 0;
+    // A hidden group takes no room; the bar lays the remaining panels out.
+    virtual void showGroup(StatusGroup group, bool shown) = 0;
     virtual void setRecordLabelsVisible(bool visible) = 0; // "Rekord" / "neprekonaný!"
     virtual void setTotalTime(const std::string& text) = 0;
+};
+
+// The one operation that changes a setting together with everything that shows it (the
+// configuration side implements it).
+class SettingsApplier
+{
+public:
+    virtual ~SettingsApplier() = default;
+    virtual void applySetting(Setting which, int32_t value) = 0;
 };
 
 class EventLoop
@@ -100,6 +132,9 @@ public:
                              bool blockingAidShown) = 0;
     // Hands a new record to the synchronisation, when that is switched on.
     virtual void shareRecord(int gameNumber) = 0;
+    // Deletes the record of table index 0..191, or all of them; false when the file refused.
+    virtual bool deleteRecord(int index) = 0;
+    virtual bool deleteAllRecords() = 0;
 };
 
 struct Ports
@@ -111,6 +146,7 @@ struct Ports
     StatusBar& status;
     EventLoop& events;
     RecordKeeper& records;
+    SettingsApplier& settings;
 };
 
 } // namespace mirvalon

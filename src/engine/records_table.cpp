@@ -12,6 +12,7 @@ struct ReferenceRecord
     int points;
 };
 
+// clang-format off
 constexpr ReferenceRecord kReferenceRecords[] = {
     {1, 4, " 0:00:21", 8779},    {3, 10, " 0:03:01", 7519},   {6, 8, " 0:03:20", 7800},
     {12, 10, " 0:03:55", 7462},  {18, 7, " 0:01:15", 8125},   {25, 4, " 0:00:37", 8763},
@@ -20,6 +21,7 @@ constexpr ReferenceRecord kReferenceRecords[] = {
     {109, 7, " 0:05:05", 7889},  {142, 6, " 0:04:15", 8142},  {169, 8, " 0:03:59", 7752},
     {192, 14, " 0:38:54", 4950},
 };
+// clang-format on
 
 int referenceLevel(int n, const std::string& key)
 {

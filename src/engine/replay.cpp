@@ -74,9 +74,9 @@ void Game::showArchivedGame(const ArchivedGame& a, int number)
     m_ports.board.refreshRowLabels();
     m_ports.board.refreshPieces();
 
-    m_ports.status.setPanelText(9, record.time);
-    m_ports.status.setPanelText(11, std::to_string(record.points));
-    m_ports.status.setPanelText(13, std::to_string(a.previousRecord));
+    m_ports.status.setPanelText(StatusPanel::Time, record.time);
+    m_ports.status.setPanelText(StatusPanel::Score, std::to_string(record.points));
+    m_ports.status.setPanelText(StatusPanel::Record, std::to_string(a.previousRecord));
     if (m_settings.blocking) {
         m_commands.show(Command::UnblockAll);
         m_commands.disable(Command::UnblockAll);

@@ -10,8 +10,7 @@ void Game::startSecondPlayerGame()
     closePanels();
     if (!m_commands.enabled(Command::NewSecondPlayerGame) || m_state.inProgress)
         return;
-    m_commands.hide(Command::BlockUnused);
-    resetGame();
+    beginNewGame();
 
     m_state.secondPlayer = true;
     m_commands.show(Command::ConfirmHiddenRow);
@@ -31,10 +30,7 @@ void Game::startSecondPlayerGame()
     m_state.openRow = 0;
     m_ports.board.openEditRow(0);
     m_state.clearRows();
-    refreshStatusBar();
-    m_commands.disable(Command::Archive);
-    m_state.training = false;
-    m_state.blockableRows = false;
+    finishNewGameSetUp();
     m_ports.board.refreshPieces();
 }
 
@@ -55,11 +51,11 @@ bool Game::confirmHiddenRow()
     m_commands.hide(Command::ConfirmHiddenRow);
 
     if (!s.loadedFromFile) {
-        s.passwordDialogMode = 0;
+        s.passwordDialogMode = PasswordMode::SetUp;
         std::string password;
         std::string authText;
         publish();
-        if (m_ports.dialogs.passwordDialog(0, password, authText)) {
+        if (m_ports.dialogs.passwordDialog(PasswordMode::SetUp, password, authText)) {
             s.password = password;
             s.authText = authText;
         } else {

@@ -11,10 +11,10 @@ constexpr int kGameCount = 192;
 
 struct VariantInfo
 {
-    int number = 1;              // 1..192
-    int level = 1;               // 1..13
-    std::string key;             // "719_aknB", or "EASY" / "GOLD"
-    std::string numberText;      // decimal, or "EASY" / "GOLD"
+    int number = 1;         // 1..192
+    int level = 1;          // 1..13
+    std::string key;        // "719_aknB", or "EASY" / "GOLD"
+    std::string numberText; // decimal, or "EASY" / "GOLD"
 };
 
 // 0, 1, 2 for 11, 19, 25 pieces; -1 for any other count.

@@ -34,13 +34,7 @@ constexpr const char* kArchiveFileName = "Mirvalon.lar";
 constexpr const char* kDeliveredArchiveName = "Mirvalon.zar";
 
 // How a slot stands against its record.
-enum class SlotMatch
-{
-    Match,
-    Empty,
-    Differs,
-    OutOfBounds
-};
+enum class SlotMatch { Match, Empty, Differs, OutOfBounds };
 
 SlotMatch matchArchiveSlot(std::string_view archive, int index, const RecordEntry& entry);
 ArchivedGame decodeArchivedGame(std::string_view archive, int index);
@@ -52,7 +46,7 @@ ArchivedGame archivedGameOf(const GameState& state, const GameSettings& settings
 
 class ArchiveStore
 {
-  public:
+public:
     ArchiveStore(FileSystem& fs, Dialogs& dialogs, std::string dataFolder,
                  std::string programFolder);
 
@@ -70,7 +64,7 @@ class ArchiveStore
 
     std::string path() const;
 
-  private:
+private:
     FileSystem& m_fs;
     Dialogs& m_dialogs;
     std::string m_dataFolder;

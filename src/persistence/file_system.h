@@ -8,13 +8,7 @@
 
 namespace mirvalon {
 
-enum class ReadStatus
-{
-    Ok,
-    Missing,
-    Unreadable,
-    TooLarge
-};
+enum class ReadStatus { Ok, Missing, Unreadable, TooLarge };
 
 struct ReadResult
 {
@@ -22,17 +16,11 @@ struct ReadResult
     std::string bytes;
 };
 
-enum class PathKind
-{
-    None,
-    File,
-    Directory,
-    Other
-}; // a symbolic link counts as Other
+enum class PathKind { None, File, Directory, Other }; // a symbolic link counts as Other
 
 class FileSystem
 {
-  public:
+public:
     virtual ~FileSystem() = default;
     // The whole file, at most `limit` bytes (TooLarge beyond). Anything but a regular file is
     // Unreadable; with `noFollow` a symbolic link, or anything but a regular file, is Missing.
@@ -56,7 +44,7 @@ class FileSystem
 // The real file system of this computer.
 class PosixFileSystem : public FileSystem
 {
-  public:
+public:
     ReadResult readFile(const std::string& path, std::size_t limit, bool noFollow) override;
     PathKind kind(const std::string& path) override;
     bool isDirectory(const std::string& path) override;

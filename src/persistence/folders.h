@@ -28,7 +28,7 @@ std::string userDataBase(const char* xdgDataHome, const char* home);
 
 class Folders
 {
-  public:
+public:
     // `userBase` and `sharedBase` are the bases the vendor and game folders go under; an
     // empty base cannot be prepared.
     Folders(FileSystem& fs, std::string programFolder, std::string userBase,
@@ -47,7 +47,7 @@ class Folders
     const std::string& sharedFolder() const { return m_shared; }
     bool sharedFolderReady() const { return m_sharedReady; }
 
-  private:
+private:
     bool ensureDirectory(const std::string& path, bool shared);
     bool ensureUserBase(const std::string& path);
 

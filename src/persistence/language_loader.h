@@ -38,7 +38,7 @@ std::string languageFileName(int language);
 
 class LanguageLoader
 {
-  public:
+public:
     LanguageLoader(FileSystem& fs, std::string programFolder, GameSettings& settings,
                    TextTable& texts, LanguageTargets& targets, PlainMessages& messages);
 
@@ -50,7 +50,7 @@ class LanguageLoader
     // One entry to its target; entries that name nothing are ignored.
     void applyEntry(const LanguageEntry& entry);
 
-  private:
+private:
     void refuse(const char* const sentences[3]);
 
     FileSystem& m_fs;

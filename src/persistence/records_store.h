@@ -29,7 +29,7 @@ std::optional<std::string> encodeRecordsFile(const RecordsTable& table);
 
 class RecordsStore final : public RecordKeeper
 {
-  public:
+public:
     RecordsStore(FileSystem& fs, Dialogs& dialogs, ArchiveStore& archive, std::string dataFolder);
 
     // Replaces the table from the records file when that is valid, then marks the archived
@@ -58,7 +58,7 @@ class RecordsStore final : public RecordKeeper
 
     std::string path() const;
 
-  private:
+private:
     // The current file with `patch` applied, written safely; a missing or wrongly sized file
     // is first rebuilt from the table.
     bool rewriteFile(const std::function<bool(std::string&)>& patch);

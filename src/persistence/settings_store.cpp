@@ -44,7 +44,7 @@ bool oneOf(int32_t v, std::initializer_list<int32_t> allowed)
 
 class WordReader
 {
-  public:
+public:
     explicit WordReader(std::string_view bytes, std::vector<int>& bad) : m_bytes(bytes), m_bad(bad)
     {
     }
@@ -58,7 +58,7 @@ class WordReader
     }
     bool flag(int number) { return checked(number, {0, 1}) == 1; }
 
-  private:
+private:
     std::string_view m_bytes;
     std::vector<int>& m_bad;
 };
@@ -195,33 +195,33 @@ void SettingsStore::showAll()
     for (int k = 0; k < 4; ++k)
         filled[k] = m_settings.favourites[k].inUse;
     m_view.showFavourites(m_settings.activeFavourite, filled);
-    applySetting(4, m_settings.autoSave);
-    applySetting(6, m_settings.showTotalTime);
-    applySetting(7, m_settings.exitWarning);
-    applySetting(8, m_settings.syncAtStart);
+    applySetting(Setting::AutoSave, m_settings.autoSave);
+    applySetting(Setting::TotalTime, m_settings.showTotalTime);
+    applySetting(Setting::ExitWarning, m_settings.exitWarning);
+    applySetting(Setting::SyncAtStart, m_settings.syncAtStart);
 }
 
-void SettingsStore::applySetting(int which, int32_t value)
+void SettingsStore::applySetting(Setting which, int32_t value)
 {
     GameSettings& s = m_settings;
     switch (which) {
-    case 1:
+    case Setting::Positions:
         m_view.showPositions(value >= 0 && value <= 3 ? value : -1);
         break;
-    case 2:
+    case Setting::PieceCount:
         m_view.showPieceCount(value >= 0 && value <= 2 ? value : -1);
         break;
-    case 3:
+    case Setting::Environment:
         if (value >= -1 && value <= 3) {
             s.environment = value;
             m_view.showEnvironment(value);
         }
         break;
-    case 4:
+    case Setting::AutoSave:
         s.autoSave = value != 0;
         m_view.showOption(SettingOption::AutoSave, s.autoSave);
         break;
-    case 5:
+    case Setting::Language:
         if (value >= 0 && value <= 2) {
             s.language = value;
             s.loadedLanguage = value;
@@ -229,20 +229,18 @@ void SettingsStore::applySetting(int which, int32_t value)
             m_view.reopenInformationPanel();
         }
         break;
-    case 6:
+    case Setting::TotalTime:
         s.showTotalTime = value != 0;
         m_view.showOption(SettingOption::TotalTime, s.showTotalTime);
         m_view.showTotalTimePanel(s.showTotalTime);
         break;
-    case 7:
+    case Setting::ExitWarning:
         s.exitWarning = value != 0;
         m_view.showOption(SettingOption::ExitWarning, s.exitWarning);
         break;
-    case 8:
+    case Setting::SyncAtStart:
         s.syncAtStart = value != 0;
         m_view.showOption(SettingOption::SyncAtStart, s.syncAtStart);
-        break;
-    default:
         break;
     }
     followGameForm(s);

@@ -40,7 +40,7 @@ std::string encodeSettings(const GameSettings& settings);
 
 class SettingsStore
 {
-  public:
+public:
     SettingsStore(GameSettings& settings, FileSystem& fs, Dialogs& dialogs, SettingsView& view,
                   std::string dataFolder);
 
@@ -53,13 +53,13 @@ class SettingsStore
     // Writes the file safely. Message 11 on success unless the application is ending;
     // message 12 on failure, the old file and the settings in memory unchanged.
     bool saveSettings(bool applicationEnding = false);
-    // which 1..8 (positions, pieces, environment, automatic saving, language, total time,
-    // exit warning, synchronisation at start), then the game form follows the current game.
-    void applySetting(int which, int32_t value);
+    // Changes one setting with its check marks, dialog control and picture or panel, then
+    // the game form follows the current game.
+    void applySetting(Setting which, int32_t value);
 
     std::string path() const;
 
-  private:
+private:
     void showAll();
 
     GameSettings& m_settings;

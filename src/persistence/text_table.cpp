@@ -1,6 +1,5 @@
 #include "text_table.h"
 
-
 namespace mirvalon {
 
 TextTable TextTable::builtIn()

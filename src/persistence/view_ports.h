@@ -12,19 +12,13 @@ namespace mirvalon {
 
 // The on/off settings that have a check-mark item in the menu (and a box in the settings
 // dialog).
-enum class SettingOption
-{
-    AutoSave,
-    TotalTime,
-    ExitWarning,
-    SyncAtStart
-};
+enum class SettingOption { AutoSave, TotalTime, ExitWarning, SyncAtStart };
 
 // Everything that shows a setting. Only the settings store calls it, so the check marks,
 // dialog controls and pictures always agree with GameSettings.
 class SettingsView
 {
-  public:
+public:
     virtual ~SettingsView() = default;
     // "Počet pozícií" items and rgPozicie: index 0..3 (5..8 positions) is checked, the
     // others cleared; -1 clears all.
@@ -52,8 +46,7 @@ class SettingsView
 };
 
 // Buttons and panels of the main window by their language-file code (kind 2, group 0).
-enum class MainControl
-{
+enum class MainControl {
     btnNovaP = 1,
     btnNovaH,
     btnNastavit,
@@ -75,27 +68,17 @@ enum class MainControl
 };
 
 // Labels of the main window by their language-file code (kind 3, group 0).
-enum class MainLabel
-{
-    lblZasah = 1,
-    lblMimo,
-    lblRekord,
-    lblNeprekon
-};
+enum class MainLabel { lblZasah = 1, lblMimo, lblRekord, lblNeprekon };
 
 // Captions over the two panels laid on the board.
-enum class PanelCaption
-{
-    lblHSkore,
-    lblInform
-};
+enum class PanelCaption { lblHSkore, lblInform };
 
 // Where the entries of a language file go that are not texts of the TextTable. The loader has
 // already decoded the codes, checked the listed indexes and added the blanks and colons the
 // entry asks for; the window only sets the text. An absent hint or shortcut leaves the old one.
 class LanguageTargets
 {
-  public:
+public:
     virtual ~LanguageTargets() = default;
     // Main menu item: path of 0-based indexes, the top-level menu first, separators counted
     // ({3, 7} is "Uložiť nastavenie"). A path that names no item is ignored by the window.
@@ -133,7 +116,7 @@ class LanguageTargets
 // TextTable (the two-language errors of the language loader).
 class PlainMessages
 {
-  public:
+public:
     virtual ~PlainMessages() = default;
     virtual void showPlainMessage(const std::string& text) = 0;
 };

@@ -17,7 +17,7 @@ struct Column
     Qt::Alignment align;
 };
 const Column kColumns[7] = {
-    {"Číslo", 46, Qt::AlignLeft}, {"Ob.", 36, Qt::AlignHCenter},  {"Ria.", 41, Qt::AlignHCenter},
+    {"Číslo", 46, Qt::AlignLeft},  {"Ob.", 36, Qt::AlignHCenter},   {"Ria.", 41, Qt::AlignHCenter},
     {"Čas", 59, Qt::AlignHCenter}, {"Skóre", 47, Qt::AlignHCenter}, {"Meno", 88, Qt::AlignLeft},
     {"A", 19, Qt::AlignHCenter},
 };
@@ -26,8 +26,7 @@ const Column kColumns[7] = {
 RecordsPanel::RecordsPanel(QWidget* parent)
     : OverlayPanel(parent, QStringLiteral("pnlHSkore"), QStringLiteral("lblHSkore"),
                    QStringLiteral("NAJLEPŠIE SKÓRE")),
-      m_liveHSkore(new QTreeWidget(this)),
-      m_pmnSkore(new QMenu(this))
+      m_liveHSkore(new QTreeWidget(this)), m_pmnSkore(new QMenu(this))
 {
     m_liveHSkore->setObjectName(QStringLiteral("liveHSkore"));
     m_liveHSkore->setGeometry(contentArea());
@@ -72,8 +71,7 @@ RecordsPanel::RecordsPanel(QWidget* parent)
         {"pm1Aktivovat", "Aktivovať hru", QKeySequence(Qt::Key_Enter), true},
         {"pm1Archiv", "Archív", QKeySequence(Qt::Key_A), false},
         {"pm1Vymazat", "Vymazať rekord", QKeySequence(Qt::Key_Delete), true},
-        {"pm1VymazatAll", "Vymazať všetky rekordy", QKeySequence(Qt::CTRL | Qt::Key_Delete),
-         false},
+        {"pm1VymazatAll", "Vymazať všetky rekordy", QKeySequence(Qt::CTRL | Qt::Key_Delete), false},
         {"pm1Synchro", "Synchronizovať...", QKeySequence(), true},
     };
     for (const Item& item : items) {
@@ -85,6 +83,7 @@ RecordsPanel::RecordsPanel(QWidget* parent)
         a->setShortcut(item.key);
         a->setShortcutContext(Qt::WidgetShortcut);
     }
+    action("pm1NajSkore")->setCheckable(true); // checked while the list is shown
     action("pm1Archiv")->setEnabled(false);
     action("pm1Vymazat")->setEnabled(false);
     action("pm1Synchro")->setEnabled(false);
@@ -199,8 +198,8 @@ bool RecordsPanel::eventFilter(QObject* watched, QEvent* event)
             if (QTreeWidgetItem* item = m_liveHSkore->itemAt(mouse->position().toPoint()))
                 m_liveHSkore->setCurrentItem(item);
             emit rowChanged(selectedIndex());
-            emit contextMenuRequested(m_liveHSkore->viewport()->mapTo(m_liveHSkore,
-                                                                      mouse->position().toPoint()));
+            emit contextMenuRequested(
+                m_liveHSkore->viewport()->mapTo(m_liveHSkore, mouse->position().toPoint()));
             return true;
         }
     }

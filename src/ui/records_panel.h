@@ -33,7 +33,7 @@ public:
     void setColumnTitle(int column, const QString& text);
 
 signals:
-    void rowChanged(int index);       // selection moved, or right button pressed on the list
+    void rowChanged(int index);        // selection moved, or right button pressed on the list
     void activateRequested(int index); // double click or Enter
     void deleteKeyPressed(int index);
     void archiveKeyPressed(int index);

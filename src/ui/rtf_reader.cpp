@@ -1,11 +1,11 @@
 #include "rtf_reader.h"
 
 #include <QColor>
-#include <cctype>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <cctype>
 #include <vector>
 
 namespace mirvalon {
@@ -19,14 +19,14 @@ struct CharState
     bool underline = false;
     int halfPoints = 24;
     int colour = 0;
-    bool skip = false;     // inside a destination that is not shown
+    bool skip = false; // inside a destination that is not shown
     bool colourTable = false;
-    int unicodeSkip = 1;   // characters that stand in for each \u escape
+    int unicodeSkip = 1; // characters that stand in for each \u escape
 };
 
 struct ParagraphState
 {
-    int leftIndent = 0;  // twips
+    int leftIndent = 0; // twips
     int firstIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
@@ -129,10 +129,7 @@ private:
     // Flushes the run when a control word changes how the next letters look.
     void changeCharacter() { flush(); }
 
-    void endColourTable()
-    {
-        state().colourTable = false;
-    }
+    void endColourTable() { state().colourTable = false; }
 
     void control()
     {

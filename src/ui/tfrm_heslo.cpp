@@ -22,13 +22,10 @@ constexpr int kPasswordChars = 20;
 } // namespace
 
 Tfrm_Heslo::Tfrm_Heslo(QWidget* parent)
-    : QDialog(parent),
-      m_lblATX(new QLabel(this)),
-      m_edtATX(new QLineEdit(this)),
+    : QDialog(parent), m_lblATX(new QLabel(this)), m_edtATX(new QLineEdit(this)),
       m_lblText01(new QLabel(QStringLiteral("( Tento autorizačný text sa zobrazí"), this)),
       m_lblText02(new QLabel(QStringLiteral("len po úspešnom ukončení hry! )"), this)),
-      m_lblHSL(new QLabel(this)),
-      m_edtHSL(new QLineEdit(this)),
+      m_lblHSL(new QLabel(this)), m_edtHSL(new QLineEdit(this)),
       m_btnOk(new QPushButton(QStringLiteral("OK"), this)),
       m_btnCancel(new QPushButton(QStringLiteral("Storno"), this))
 {
@@ -73,12 +70,12 @@ Tfrm_Heslo::Tfrm_Heslo(QWidget* parent)
         field->setValidator(new StorableTextValidator(
             [this](const QString& text) { return !m_filter || m_filter(text); },
             [this, field] {
-                QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())),
-                                   m_refusedHint, field);
+                QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), m_refusedHint,
+                                   field);
             },
             field));
     }
-    prepare(0);
+    prepare(PasswordMode::SetUp);
 }
 
 void Tfrm_Heslo::centreTextLines()
@@ -87,12 +84,12 @@ void Tfrm_Heslo::centreTextLines()
     m_lblText02->move((kClientWidth - m_lblText02->width()) / 2, 66);
 }
 
-void Tfrm_Heslo::prepare(int mode)
+void Tfrm_Heslo::prepare(PasswordMode mode)
 {
     m_mode = mode;
-    const bool setUp = mode == 0;
-    const bool ask = mode == 1;
-    const bool show = mode == 2;
+    const bool setUp = mode == PasswordMode::SetUp;
+    const bool ask = mode == PasswordMode::Ask;
+    const bool show = mode == PasswordMode::ShowAuthText;
     m_lblATX->setVisible(setUp || show);
     m_edtATX->setVisible(setUp || show);
     m_lblText01->setVisible(setUp);
@@ -125,13 +122,13 @@ void Tfrm_Heslo::prepare(int mode)
     setWindowTitle(' ' + (ask ? m_labelHSL : show ? m_labelATX : QString()));
 }
 
-bool Tfrm_Heslo::run(int mode, QString& password, QString& authText, const QWidget* owner)
+bool Tfrm_Heslo::run(PasswordMode mode, QString& password, QString& authText, const QWidget* owner)
 {
     prepare(mode);
-    m_edtHSL->setText(mode == 0 ? QString() : password);
-    if (mode == 1)
+    m_edtHSL->setText(mode == PasswordMode::SetUp ? QString() : password);
+    if (mode == PasswordMode::Ask)
         m_edtHSL->clear();
-    if (mode == 2)
+    if (mode == PasswordMode::ShowAuthText)
         m_edtATX->setText(authText);
     if (owner) {
         const QRect screen = owner->screen() ? owner->screen()->availableGeometry() : QRect();
@@ -139,10 +136,10 @@ bool Tfrm_Heslo::run(int mode, QString& password, QString& authText, const QWidg
         move(qMax(screen.left() + 10, corner.x() + 138), qMax(screen.top() + 10, corner.y() + 126));
     }
     const bool ok = exec() == QDialog::Accepted;
-    if (ok && mode == 0) {
+    if (ok && mode == PasswordMode::SetUp) {
         password = m_edtHSL->text();
         authText = m_edtATX->text();
-    } else if (ok && mode == 1) {
+    } else if (ok && mode == PasswordMode::Ask) {
         password = m_edtHSL->text();
     }
     return ok;
@@ -151,9 +148,9 @@ bool Tfrm_Heslo::run(int mode, QString& password, QString& authText, const QWidg
 void Tfrm_Heslo::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (m_mode == 0)
+    if (m_mode == PasswordMode::SetUp)
         m_edtATX->setFocus();
-    else if (m_mode == 1)
+    else if (m_mode == PasswordMode::Ask)
         m_edtHSL->setFocus();
     else
         m_btnOk->setFocus();
@@ -161,7 +158,7 @@ void Tfrm_Heslo::showEvent(QShowEvent* event)
 
 void Tfrm_Heslo::btnOkClick()
 {
-    if (m_mode == 0) {
+    if (m_mode == PasswordMode::SetUp) {
         // Both fields filled, or both empty: a password without its text is refused.
         const bool auth = !m_edtATX->text().isEmpty();
         const bool pass = !m_edtHSL->text().isEmpty();

@@ -1,10 +1,12 @@
 // The password dialog of a second player's game: setting a password and an authorisation
-// text (mode 0), asking the password before giving up (mode 1), and showing the
-// authorisation text after the game is solved (mode 2).
+// text (PasswordMode::SetUp), asking the password before giving up (Ask), and showing the
+// authorisation text after the game is solved (ShowAuthText).
 #pragma once
 
 #include <QDialog>
 #include <functional>
+
+#include "engine/game_state.h"
 
 class QLabel;
 class QLineEdit;
@@ -25,10 +27,10 @@ public:
     void setTextFilter(TextFilter filter) { m_filter = std::move(filter); }
     // Lays the dialog out for the mode and shows it modally near `owner`'s top-left corner.
     // `password` and `authText` carry the fields in and out; returns true on OK.
-    bool run(int mode, QString& password, QString& authText, const QWidget* owner);
+    bool run(PasswordMode mode, QString& password, QString& authText, const QWidget* owner);
     // Prepares the layout of a mode without showing the dialog.
-    void prepare(int mode);
-    int mode() const { return m_mode; }
+    void prepare(PasswordMode mode);
+    PasswordMode mode() const { return m_mode; }
 
     // Language texts, as the language file gives them (captions with their blanks, the two
     // field labels with their colon).
@@ -64,7 +66,7 @@ private:
     QString m_refusedHint = QStringLiteral("Tento znak nie je možné použiť.");
     QString m_labelATX = QStringLiteral("Autorizačný text");
     QString m_labelHSL = QStringLiteral("Heslo");
-    int m_mode = 0;
+    PasswordMode m_mode = PasswordMode::SetUp;
 };
 
 } // namespace mirvalon

@@ -1,5 +1,5 @@
 // Start-up in its fixed order, activation, shutdown, and the ports through which the game
-// and the files side reach the window: commands, clock, status bar, event loop, settings.
+// and the files side reach the window: commands, clock, event loop, settings.
 #include "tfrm_logic.h"
 
 #include <QAction>
@@ -17,11 +17,15 @@
 #include <ctime>
 
 #include "bevel_box.h"
-#include "persistence/cp1250.h"
+#include "board.h"
 #include "information_panel.h"
+#include "message_boxes.h"
+#include "persistence/cp1250.h"
 #include "records_panel.h"
+#include "status_strip.h"
 #include "tfrm_heslo.h"
 #include "tfrm_rekord.h"
+#include "window_texts.h"
 
 namespace mirvalon {
 
@@ -67,8 +71,7 @@ HintSwitch* hintSwitch()
 
 } // namespace
 
-Tfrm_Logic::Tfrm_Logic(const StartOptions& options)
-    : m_options(options), m_dialogs(options.dialogs ? options.dialogs : this)
+Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
 {
     setObjectName(QStringLiteral("Tfrm_Logic"));
     setWindowTitle(QStringLiteral("  Mirvalon  1.7"));
@@ -79,9 +82,14 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options)
     createControls();
     createStatusBar();
     createMenus();
-    createBoardControls();
+    m_board = new Board(centralWidget(), m_controls);
+    m_board->setPictures(m_pictures);
+    m_board->setPanels(m_recordsPanel, m_infoPanel);
+    m_board->onClosePanels = [this] { closePanels(); };
     m_heslo = new Tfrm_Heslo(this);
     m_rekord = new Tfrm_Rekord(this);
+    m_messageBoxes = std::make_unique<MessageBoxes>(this, m_texts, m_heslo, m_rekord);
+    m_dialogs = options.dialogs ? options.dialogs : m_messageBoxes.get();
     const auto storable = [](const QString& t) { return fitsCp1250(t.toStdString()); };
     m_heslo->setTextFilter(storable);
     m_rekord->setTextFilter(storable);
@@ -98,7 +106,8 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options)
     setFixedSize(780, menuBar()->sizeHint().height() + 500 + 22);
     if (screenWidth > 800 && QGuiApplication::primaryScreen()) {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        move(screen.left() + (screen.width() - 788) / 2, screen.top() + (screen.height() - 568) / 2);
+        move(screen.left() + (screen.width() - 788) / 2,
+             screen.top() + (screen.height() - 568) / 2);
     } else if (screenWidth == 800) {
         move(13, 0);
     } else {
@@ -110,13 +119,16 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options)
 
     m_archive = std::make_unique<ArchiveStore>(m_fs, *m_dialogs, m_folders->dataFolder(),
                                                m_folders->programFolder());
-    m_records = std::make_unique<RecordsStore>(m_fs, *m_dialogs, *m_archive,
-                                               m_folders->dataFolder());
-    m_game = std::make_unique<Game>(Ports{*this, *m_dialogs, *this, *this, *this, *this,
-                                          *m_records});
+    m_records =
+        std::make_unique<RecordsStore>(m_fs, *m_dialogs, *m_archive, m_folders->dataFolder());
+    m_game = std::make_unique<Game>(
+        Ports{*m_board, *m_dialogs, *this, *this, *m_statusStrip, *this, *m_records, *this});
+    m_board->setGame(m_game.get());
+    m_messageBoxes->setSettings(&m_game->settings(), m_folders->sharedFolderReady());
     SettingsView& view = *this;
-    LanguageTargets& targets = *this;
-    PlainMessages& plain = *this;
+    m_windowTexts = std::make_unique<WindowTexts>(*this);
+    LanguageTargets& targets = *m_windowTexts;
+    PlainMessages& plain = *m_messageBoxes;
     m_settingsStore = std::make_unique<SettingsStore>(m_game->settings(), m_fs, *m_dialogs, view,
                                                       m_folders->dataFolder());
     m_languages = std::make_unique<LanguageLoader>(m_fs, m_folders->programFolder(),
@@ -136,7 +148,8 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options)
     connect(m_timeKCas, &QTimer::timeout, this, [this] { m_game->totalTimeTick(); });
     m_timeKCas->start();
 
-    connectCommands();
+    bindCommands();
+    connectRecordsList();
     m_game->setUntimedStatusText(m_texts.untimedStatusText);
     m_game->startUp();
 
@@ -147,7 +160,8 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options)
             "I am sorry, minimum resolution of screen is 800x600 pixels."};
         const int language = m_game->settings().language;
         QTimer::singleShot(0, this, [this, language] {
-            showPlainMessage(refusal[language >= 0 && language <= 2 ? language : 0]);
+            m_messageBoxes->showPlainMessage(
+                refusal[language >= 0 && language <= 2 ? language : 0]);
             exitCommand();
         });
     }
@@ -157,8 +171,54 @@ Tfrm_Logic::~Tfrm_Logic()
 {
     // The game is gone before the widgets it reports to.
     m_languages.reset();
+    m_windowTexts.reset();
     m_settingsStore.reset();
     m_game.reset();
+}
+
+BevelBox* Tfrm_Logic::palettePiece(int piece) const
+{
+    return m_board->palettePiece(piece);
+}
+
+BevelBox* Tfrm_Logic::copyPiece(int position) const
+{
+    return m_board->copyPiece(position);
+}
+
+BevelBox* Tfrm_Logic::editSlot(int position) const
+{
+    return m_board->editSlot(position);
+}
+
+BevelBox* Tfrm_Logic::resultSlot(int position) const
+{
+    return m_board->resultSlot(position);
+}
+
+BevelBox* Tfrm_Logic::hiddenPiece(int position) const
+{
+    return m_board->hiddenPiece(position);
+}
+
+BevelBox* Tfrm_Logic::rowPiece(int row, int position) const
+{
+    return m_board->rowPiece(row, position);
+}
+
+BevelBox* Tfrm_Logic::rowPeg(int row, int position) const
+{
+    return m_board->rowPeg(row, position);
+}
+
+QLabel* Tfrm_Logic::rowLabel(int row) const
+{
+    return m_board->rowLabel(row);
+}
+
+QLabel* Tfrm_Logic::statusPanel(int panel) const
+{
+    return m_statusStrip->panel(panel);
 }
 
 QWidget* Tfrm_Logic::control(const QString& name) const
@@ -177,20 +237,11 @@ bool Tfrm_Logic::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate && m_game) {
         // The saved language is loaded at every activation; the first one switches to it.
-        GameSettings& s = m_game->settings();
-        if (s.language == 1 || s.language == 2) {
-            const int language = s.language;
-            const QString item = language == 1 ? "mm2Ces" : "mm2Ang";
-            if (m_languages->loadLanguage(language) && !menuItem(item)->isChecked())
-                m_settingsStore->applySetting(5, language);
-        }
-        if (!m_folders->sharedFolderReady()) {
-            s.syncAtStart = false;
-            s.syncNewRecords = false;
-            menuItem("mm1SynchroStart")->setChecked(false);
-            menuItem("mm1SynchroStart")->setEnabled(false);
-            menuItem("mm1Synchro")->setEnabled(false);
-        }
+        const int language = m_game->settings().language;
+        if ((language == 1 || language == 2) && m_languages->loadLanguage(language) &&
+            m_game->languageMark() != language)
+            m_settingsStore->applySetting(Setting::Language, language);
+        m_game->activate(m_folders->sharedFolderReady());
     }
     return QMainWindow::event(e);
 }
@@ -202,7 +253,7 @@ void Tfrm_Logic::closeEvent(QCloseEvent* e)
         return;
     }
     if (m_game->settings().exitWarning) {
-        if (!m_dialogs->askQuestion(5)) {
+        if (!m_dialogs->askQuestion(Question::ExitApplication)) {
             e->ignore();
             return;
         }
@@ -214,7 +265,8 @@ void Tfrm_Logic::closeEvent(QCloseEvent* e)
 
 void Tfrm_Logic::exitCommand()
 {
-    if (m_game->settings().exitWarning && !m_exitConfirmed && !m_dialogs->askQuestion(5))
+    if (m_game->settings().exitWarning && !m_exitConfirmed &&
+        !m_dialogs->askQuestion(Question::ExitApplication))
         return;
     if (m_game->state().closing)
         return;
@@ -227,11 +279,6 @@ void Tfrm_Logic::exitCommand()
     QCoreApplication::quit();
 }
 
-void Tfrm_Logic::saveSettingsCommand()
-{
-    m_settingsStore->saveSettings(false);
-}
-
 // ---- Commands ----
 
 void Tfrm_Logic::commandsChanged(const CommandTable& table)
@@ -240,32 +287,32 @@ void Tfrm_Logic::commandsChanged(const CommandTable& table)
     QWidget* potvrd = control("btnPotvrd");
     const bool focusPotvrd = table.enabled(Command::ConfirmHiddenRow) &&
                              table.visible(Command::ConfirmHiddenRow) && !potvrd->isEnabled();
-    for (const auto& [command, controls] : m_commandControls) {
+    for (const auto& [command, bound] : m_bound) {
         const CommandState& st = table[command];
-        auto [widget, action] = controls;
-        if (widget) {
-            widget->setEnabled(st.enabled);
-            widget->setVisible(st.visible);
+        if (bound.button) {
+            bound.button->setEnabled(st.enabled);
+            bound.button->setVisible(st.visible);
         }
-        if (action) {
+        for (QAction* action : {bound.item, bound.contextItem}) {
+            if (!action)
+                continue;
             action->setEnabled(st.enabled);
+            action->setVisible(st.visible);
             if (action->isCheckable())
                 action->setChecked(st.checked);
         }
     }
     // The game-type panels look pressed for the chosen type; F4 always names the other one.
     const bool classic = table.checked(Command::GameTypeClassic);
-    auto* p1 = static_cast<BevelBox*>(control("pnlHra_1"));
-    auto* p2 = static_cast<BevelBox*>(control("pnlHra_2"));
-    p1->setLook(classic ? Bevel::Lowered : Bevel::Raised, Bevel::None, 1);
-    p2->setLook(classic ? Bevel::Raised : Bevel::Lowered, Bevel::None, 1);
-    p1->setVisible(true);
-    p2->setVisible(true);
+    static_cast<BevelBox*>(control("pnlHra_1"))
+        ->setLook(classic ? Bevel::Lowered : Bevel::Raised, Bevel::None, 1);
+    static_cast<BevelBox*>(control("pnlHra_2"))
+        ->setLook(classic ? Bevel::Raised : Bevel::Lowered, Bevel::None, 1);
     menuItem("mm2Klasika")->setShortcut(classic ? QKeySequence() : QKeySequence(Qt::Key_F4));
     menuItem("mm2Trening")->setShortcut(classic ? QKeySequence(Qt::Key_F4) : QKeySequence());
     if (focusPotvrd)
         potvrd->setFocus();
-    updatePaletteEnabled();
+    m_board->refreshPieces();
 }
 
 // ---- Clock ----
@@ -290,85 +337,47 @@ void Tfrm_Logic::setGameTimer(bool running)
         m_timeCas->stop();
 }
 
-// ---- Status bar ----
-
-void Tfrm_Logic::setPanelText(int panel, const std::string& text)
-{
-    if (panel >= 0 && panel < kStatusPanels)
-        m_status[panel]->setText(QString::fromStdString(text));
-}
-
-void Tfrm_Logic::setPanelWidths(const StatusWidths& widths)
-{
-    int x = 0;
-    for (int i = 0; i < kStatusPanels; ++i) {
-        m_status[i]->setGeometry(x, 0, widths[i], 22);
-        m_status[i]->setVisible(widths[i] > 0);
-        x += widths[i];
-    }
-}
-
-void Tfrm_Logic::setRecordLabelsVisible(bool visible)
-{
-    m_lblRekord->setVisible(visible);
-    m_lblNeprekon->setVisible(visible);
-}
-
-void Tfrm_Logic::setTotalTime(const std::string& text)
-{
-    m_totalTime->setText(QString::fromStdString(text));
-}
-
 void Tfrm_Logic::yieldToEvents()
 {
     QCoreApplication::processEvents();
 }
 
-// ---- Settings view ----
+// ---- Settings ----
 
-void Tfrm_Logic::showPositions(int index)
+void Tfrm_Logic::applySetting(Setting which, int32_t value)
 {
-    for (int i = 0; i < 4; ++i)
-        menuItem(QStringLiteral("mm2Pozic%1").arg(5 + i))->setChecked(i == index);
+    m_settingsStore->applySetting(which, value);
 }
 
-void Tfrm_Logic::showPieceCount(int index)
+void Tfrm_Logic::showPositions(int)
 {
-    const int counts[3] = {11, 19, 25};
-    for (int i = 0; i < 3; ++i)
-        menuItem(QStringLiteral("mm2Kocky%1").arg(counts[i]))->setChecked(i == index);
+    m_game->publish();
+}
+
+void Tfrm_Logic::showPieceCount(int)
+{
+    m_game->publish();
+}
+
+void Tfrm_Logic::showEnvironment(int environment)
+{
+    m_board->showEnvironment(environment);
+    m_game->publish();
 }
 
 void Tfrm_Logic::showLanguage(int language)
 {
-    const char* items[3] = {"mm2Slo", "mm2Ces", "mm2Ang"};
-    for (int i = 0; i < 3; ++i)
-        menuItem(items[i])->setChecked(i == language);
+    m_game->showLanguageMark(language);
 }
 
-void Tfrm_Logic::showOption(SettingOption option, bool on)
+void Tfrm_Logic::showOption(SettingOption, bool)
 {
-    switch (option) {
-    case SettingOption::AutoSave:
-        menuItem("mm1AutoUloz")->setChecked(on);
-        break;
-    case SettingOption::TotalTime:
-        menuItem("mm1KCas")->setChecked(on);
-        break;
-    case SettingOption::ExitWarning:
-        menuItem("mm1UpozExit")->setChecked(on);
-        break;
-    case SettingOption::SyncAtStart:
-        menuItem("mm1SynchroStart")->setChecked(on);
-        break;
-    }
+    m_game->publish();
 }
 
 void Tfrm_Logic::showTotalTimePanel(bool visible)
 {
-    if (visible && m_game)
-        m_totalTime->setText(QString::fromStdString(m_game->totalTimeText()));
-    m_totalTime->setVisible(visible);
+    m_statusStrip->showTotalTimePanel(visible, m_game ? m_game->totalTimeText() : "0:00:00");
 }
 
 void Tfrm_Logic::showHints(bool on)
@@ -376,19 +385,14 @@ void Tfrm_Logic::showHints(bool on)
     hintSwitch()->on = on;
 }
 
-void Tfrm_Logic::showFavourites(int active, const std::array<bool, 4>& filled)
+void Tfrm_Logic::showFavourites(int, const std::array<bool, 4>&)
 {
-    for (int k = 1; k <= 4; ++k) {
-        QAction* item = menuItem(QStringLiteral("mm2Hra%1").arg(k));
-        item->setChecked(k == active);
-        item->setEnabled(false); // favourites come with their own commands
-        Q_UNUSED(filled);
-    }
+    m_game->publish();
 }
 
 void Tfrm_Logic::reopenInformationPanel()
 {
-    if (m_infoShown) {
+    if (m_game->state().informationPanelShown) {
         hideInformationPanel();
         toggleInformationPanel();
     }

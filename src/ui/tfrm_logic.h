@@ -28,31 +28,34 @@ class QTimer;
 namespace mirvalon {
 
 class BevelBox;
+class Board;
 class InformationPanel;
+class MessageBoxes;
 class RecordsPanel;
 class Tfrm_Heslo;
 class Tfrm_Rekord;
+class StatusStrip;
+class WindowTexts;
 
 // Where the window finds its folders; tests pass temporary ones.
 struct StartOptions
 {
     std::string programFolder;
-    std::string userBase;   // the per-user data base ($XDG_DATA_HOME)
-    std::string sharedBase; // the all-users base
+    std::string userBase;       // the per-user data base ($XDG_DATA_HOME)
+    std::string sharedBase;     // the all-users base
     Dialogs* dialogs = nullptr; // the message boxes; the window's own when none is given
     int screenWidth = -1;       // the primary screen's width when -1
 };
 
+// The main window. It builds its parts in the designed order (the board with piece input,
+// the status strip, the message boxes, the menus), binds every command once to its button,
+// menu item and handler, and forwards the player's input to the game, which decides.
 class Tfrm_Logic : public QMainWindow,
-                   private BoardView,
                    private Commands,
                    private Clock,
-                   private StatusBar,
                    private EventLoop,
-                   private Dialogs,
-                   private SettingsView,
-                   private LanguageTargets,
-                   private PlainMessages
+                   private SettingsApplier,
+                   private SettingsView
 {
     Q_OBJECT
 public:
@@ -68,15 +71,15 @@ public:
     // Controls by their designed names ("btnNovaP", "pnlK_7", "mm2NovaP", ...).
     QWidget* control(const QString& name) const;
     QAction* menuItem(const QString& name) const;
-    BevelBox* palettePiece(int piece) const { return m_palette[piece]; }
-    BevelBox* copyPiece(int position) const { return m_copies[position - 1]; }
-    BevelBox* editSlot(int position) const { return m_editSlots[position - 1]; }
-    BevelBox* resultSlot(int position) const { return m_resultSlots[position - 1]; }
-    BevelBox* hiddenPiece(int position) const { return m_rowZero[position - 1]; }
+    BevelBox* palettePiece(int piece) const;
+    BevelBox* copyPiece(int position) const;
+    BevelBox* editSlot(int position) const;
+    BevelBox* resultSlot(int position) const;
+    BevelBox* hiddenPiece(int position) const;
     BevelBox* rowPiece(int row, int position) const;
     BevelBox* rowPeg(int row, int position) const;
-    QLabel* rowLabel(int row) const { return m_rowLabels[row - 1]; }
-    QLabel* statusPanel(int panel) const { return m_status[panel]; }
+    QLabel* rowLabel(int row) const;
+    QLabel* statusPanel(int panel) const;
     RecordsPanel* recordsPanel() const { return m_recordsPanel; }
     InformationPanel* informationPanel() const { return m_infoPanel; }
     Tfrm_Heslo* passwordDialog() const { return m_heslo; }
@@ -91,131 +94,93 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    // Start-up and layout.
+    // One row of the command table: the command, its button or panel on the window, its main
+    // menu item and its item in the records list's context menu (designed names, nullptr when
+    // it has none), and the handler that all of them run.
+    struct CommandBinding
+    {
+        Command command;
+        const char* button;
+        const char* item;
+        const char* contextItem;
+        void (*handler)(Tfrm_Logic&);
+    };
+    static const std::vector<CommandBinding>& commandTable();
+
+    // Start-up and layout (tfrm_logic_layout.cpp, tfrm_logic_menus.cpp).
     void createControls();
     void createStatusBar();
     void createMenus();
-    void createBoardControls();
-    void connectCommands();
+    void bindCommands();
+    void connectRecordsList();
     void applyFonts();
 
-    // BoardView
-    void applyPieceLook() override;
-    void refreshPieces() override;
-    void showResultSlots(bool covered) override;
-    void openEditRow(int row) override;
-    void drawConfirmedRow(int row, int hits, int misses) override;
-    void revealHiddenPiece(int position) override;
-    void clearBoard() override;
-    void refreshRowLabels() override;
-    void showEnvironment(int environment) override;
-    void closePanels() override;
-    void endDrag() override;
     // Commands
     void commandsChanged(const CommandTable& table) override;
     // Clock
     int64_t timeOfDayMs() const override;
     int64_t calendarSeconds() const override;
     void setGameTimer(bool running) override;
-    // StatusBar
-    void setPanelText(int panel, const std::string& text) override;
-    void setPanelWidths(const StatusWidths& widths) override;
-    void setRecordLabelsVisible(bool visible) override;
-    void setTotalTime(const std::string& text) override;
     // EventLoop
     void yieldToEvents() override;
-    // Dialogs
-    void showMessage(int index, int number, const std::string& text) override;
-    bool askQuestion(int index) override;
-    bool passwordDialog(int mode, std::string& password, std::string& authText) override;
-    std::optional<std::string> newRecordDialog(const GameState& state) override;
-    // SettingsView
+    // SettingsApplier
+    void applySetting(Setting which, int32_t value) override;
+    // SettingsView: the check marks follow the settings through the command table.
     void showPositions(int index) override;
     void showPieceCount(int index) override;
+    void showEnvironment(int environment) override;
     void showLanguage(int language) override;
     void showOption(SettingOption option, bool on) override;
     void showTotalTimePanel(bool visible) override;
     void showHints(bool on) override;
     void showFavourites(int active, const std::array<bool, 4>& filled) override;
     void reopenInformationPanel() override;
-    // LanguageTargets
-    void setMenuItem(const std::vector<int>& path, const std::string& caption,
-                     const std::optional<std::string>& shortcut) override;
-    void setContextMenuItem(int index, const std::string& caption,
-                            const std::optional<std::string>& shortcut) override;
-    void setMainControl(MainControl control, const std::string& caption,
-                        const std::optional<std::string>& hint) override;
-    void setMainLabel(MainLabel label, const std::string& caption,
-                      const std::optional<std::string>& hint) override;
-    void setStatusPanel(int panel, const std::string& text) override;
-    void setPanelCaption(PanelCaption panel, const std::string& text) override;
-    void setListColumn(int column, const std::string& title) override;
-    void setUntimedStatusText(const std::string& text) override;
-    void setDialogText(int kind, int group, int index, int item, const std::string& text,
-                       const std::optional<std::string>& hint) override;
-    // PlainMessages
-    void showPlainMessage(const std::string& text) override;
-
-    // Piece input: the mouse on the 33 movable pieces.
-    void wirePiece(BevelBox* box, int piece, int copyOf);
-    void piecePressed(BevelBox* box, QMouseEvent* e);
-    void pieceMoved(BevelBox* box, QMouseEvent* e);
-    void pieceReleased(BevelBox* box, QMouseEvent* e);
-    void pieceDoubleClicked(BevelBox* box, QMouseEvent* e);
-    void dropCurrentPiece();
-    int slotOfBox(const BevelBox* box) const; // 1-based slot of the active row, 0 none
-    QPoint slotPlace(int position) const;
-    QPoint homePlace(int piece) const;
-    void showPieceFace(BevelBox* box, int piece) const;
-
-    // Commands of the window.
-    void changePositions(int positions);
-    void changePieceCount(int pieces);
-    void changeGameType(int type);
-    void changeEnvironment(int environment);
-    void nextEnvironment();
-    void toggleStatusGroup(Command view);
-    void toggleOption(int which, bool on);
+    // Handlers of the window's commands (tfrm_logic_commands.cpp).
+    void afterRulesChanged();
     void changeLanguage(int language);
+    void toggleOption(Setting which, bool on);
+    void chooseEnvironment(int environment); // from the menu
+    void nextEnvironment();                  // a click on the picture
+    void saveSettingsCommand();
+    void randomGame();
+    // The panels over the board and the records list (tfrm_logic_panels.cpp).
+    void closePanels();
     void toggleRecordsPanel();
     void toggleInformationPanel();
     void hideRecordsPanel();
     void hideInformationPanel();
+    void focusNewGame();
     void activateSelectedGame(int index);
     void showArchive();
     void deleteSelectedRecord();
     void deleteAllRecords();
-    void enableByRow(int index);
-    void updatePaletteEnabled();
-    void saveSettingsCommand();
-    void randomGame();
-    // The menus and pictures follow rules the game changed itself (a numbered game, a replay).
-    void showRulesInMenus();
 
     StartOptions m_options;
     PosixFileSystem m_fs;
     std::unique_ptr<Folders> m_folders;
-    Dialogs* m_dialogs; // the window itself unless a test hands one in
     TextTable m_texts = TextTable::builtIn();
+    std::unique_ptr<MessageBoxes> m_messageBoxes;
+    Dialogs* m_dialogs = nullptr; // the message boxes unless a test hands its own in
     std::unique_ptr<ArchiveStore> m_archive;
     std::unique_ptr<RecordsStore> m_records;
+    std::unique_ptr<StatusStrip> m_statusStrip;
     std::unique_ptr<Game> m_game;
     std::unique_ptr<SettingsStore> m_settingsStore;
+    std::unique_ptr<WindowTexts> m_windowTexts;
     std::unique_ptr<LanguageLoader> m_languages;
 
     // Regions and controls by name.
     std::map<QString, QWidget*> m_controls;
     std::map<QString, QAction*> m_actions;
-    std::map<Command, std::pair<QWidget*, QAction*>> m_commandControls;
-    std::array<BevelBox*, kMaxPieces + 1> m_palette{}; // index = piece number; 0 the stand-in
-    std::array<BevelBox*, kMaxPositions> m_copies{};
-    std::array<BevelBox*, kMaxPositions> m_editSlots{};
-    std::array<BevelBox*, kMaxPositions> m_resultSlots{};
-    std::array<BevelBox*, kMaxPositions> m_rowZero{};
-    std::array<std::array<BevelBox*, kMaxPositions>, kRows> m_rowPieces{};
-    std::array<std::array<BevelBox*, kMaxPositions>, kRows> m_rowPegs{};
-    std::array<QLabel*, kRows> m_rowLabels{};
-    std::array<QLabel*, kStatusPanels> m_status{};
+    // The controls bound to each command, as the command table applies them.
+    struct BoundControls
+    {
+        QWidget* button = nullptr;
+        QAction* item = nullptr;
+        QAction* contextItem = nullptr;
+    };
+    std::map<Command, BoundControls> m_bound;
+    Board* m_board = nullptr;
     std::array<QLabel*, 4> m_pictures{};
     QLabel* m_totalTime = nullptr;
     QLabel* m_lblRekord = nullptr;
@@ -227,17 +192,8 @@ private:
     QTimer* m_timeCas = nullptr;
     QTimer* m_timeKCas = nullptr;
     QString m_windowCaption;
-    std::array<QString, 2> m_gameTypeHints;
 
-    // Drag state.
-    BevelBox* m_currentPiece = nullptr;
-    QPoint m_origin;
-    QPoint m_grab;
-    int m_sourceSlot = 0;
-    bool m_recordsShown = false;
-    bool m_infoShown = false;
     bool m_exitConfirmed = false;
-    bool m_activated = false;
 };
 
 } // namespace mirvalon

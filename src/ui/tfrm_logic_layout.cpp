@@ -8,31 +8,16 @@
 #include <QStatusBar>
 
 #include "bevel_box.h"
+#include "click_label.h"
 #include "information_panel.h"
 #include "jpeg_image.h"
 #include "records_panel.h"
+#include "status_strip.h"
 #include "tfrm_logic.h"
 
 namespace mirvalon {
 
 namespace {
-
-// A label that reports clicks (row numbers, the logo, the pictures).
-class ClickLabel : public QLabel
-{
-public:
-    using QLabel::QLabel;
-    std::function<void(QMouseEvent*)> onPress;
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override
-    {
-        if (onPress)
-            onPress(e);
-        else
-            QLabel::mousePressEvent(e);
-    }
-};
 
 const char* const kPictures[4] = {":/assets/texture1.jpg", ":/assets/texture2.jpg",
                                   ":/assets/photo1.jpg", ":/assets/photo2.jpg"};
@@ -131,24 +116,15 @@ void Tfrm_Logic::createControls()
     BevelBox* classic = region("pnlHra_1", {542, 132, 58, 18}, Bevel::Lowered, 1);
     classic->setCaption(QStringLiteral("Klasika"));
     classic->setToolTip(QStringLiteral("Klasická hra  (F4)"));
-    classic->onPress = [this](QMouseEvent* e) {
-        if (e->button() == Qt::LeftButton)
-            changeGameType(Classic);
-    };
     BevelBox* training = region("pnlHra_2", {600, 132, 58, 18}, Bevel::Raised, 1);
     training->setCaption(QStringLiteral("Tréning"));
     training->setToolTip(QStringLiteral("Nový typ hry  (F4)"));
-    training->onPress = [this](QMouseEvent* e) {
-        if (e->button() == Qt::LeftButton)
-            changeGameType(Training);
-    };
     const int favouriteLefts[4] = {720, 733, 746, 759};
     for (int k = 1; k <= 4; ++k) {
         BevelBox* fav = region(QStringLiteral("pnl%1").arg(k).toLatin1().constData(),
                                {favouriteLefts[k - 1], 132, 13, 18}, Bevel::Raised, 1);
         fav->setCaption(QString::number(k));
         fav->setToolTip(QStringLiteral("Uložiť obľúbenú hru č. %1").arg(k));
-        fav->setEnabled(false); // favourite games come with their own commands
     }
 
     QWidget* buttons = control("pnlTlacitka");
@@ -156,8 +132,7 @@ void Tfrm_Logic::createControls()
            "Novú hru zadá počítač  ( F2 )");
     button(buttons, "btnNovaH", "Nová hra - hráč", {122, 7, 101, 25},
            "Novú hru zadá druhý hráč  ( F3 )");
-    button(buttons, "btnNastavit", "Nastaviť", {7, 36, 61, 25}, "Nastaviť hru  ( F8 )")
-        ->setEnabled(false); // the settings dialog comes with its own issue
+    button(buttons, "btnNastavit", "Nastaviť", {7, 36, 61, 25}, "Nastaviť hru  ( F8 )");
     button(buttons, "btnVzdat", "Vzdať hru", {74, 36, 65, 25},
            "Predčasné ukončenie hry s otvorením výsledkovej oblasti  (F10)");
     button(buttons, "btnZrusit", "Zrušiť riadok", {145, 36, 78, 25},
@@ -211,99 +186,9 @@ void Tfrm_Logic::createControls()
 
 void Tfrm_Logic::createStatusBar()
 {
-    struct Panel
-    {
-        const char* text;
-        Qt::Alignment align;
-        bool flat;
-    };
-    const Panel panels[kStatusPanels] = {
-        {" Číslo hry:", Qt::AlignLeft, true}, {"EASY", Qt::AlignLeft, true},
-        {"12", Qt::AlignHCenter, false},      {"", Qt::AlignLeft, true},
-        {"A", Qt::AlignHCenter, false},       {"K", Qt::AlignHCenter, false},
-        {"N", Qt::AlignHCenter, false},       {"B", Qt::AlignHCenter, false},
-        {"Čas", Qt::AlignRight, true},        {"0:00:00", Qt::AlignHCenter, false},
-        {"Skóre", Qt::AlignRight, true},      {"10000", Qt::AlignHCenter, false},
-        {"Rekord", Qt::AlignRight, true},     {"9999", Qt::AlignHCenter, false},
-    };
-    auto* bar = new QStatusBar(this);
-    bar->setObjectName(QStringLiteral("stbrStavRiad"));
-    bar->setSizeGripEnabled(false);
-    bar->setFixedHeight(22);
-    bar->setContentsMargins(0, 0, 0, 0);
-    bar->setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
-    // The bar's own layout adds margins and spacing around its widgets; the panels are placed
-    // by hand on one strip outside that layout instead, each where the one before it ends.
-    auto* strip = new QWidget(bar);
-    strip->setGeometry(0, 0, 780, 22);
-    for (int i = 0; i < kStatusPanels; ++i) {
-        auto* l = new QLabel(QString::fromUtf8(panels[i].text), strip);
-        l->setObjectName(QStringLiteral("stbrPanel%1").arg(i));
-        l->setAlignment(panels[i].align | Qt::AlignVCenter);
-        if (!panels[i].flat)
-            l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        l->setContentsMargins(2, 0, 2, 0);
-        m_status[i] = l;
-    }
-    setPanelWidths(Game::designWidths());
-    setStatusBar(bar);
-}
-
-void Tfrm_Logic::createBoardControls()
-{
-    QWidget* client = centralWidget();
-    auto box = [&](const QString& name, Bevel outer, Bevel inner, int width) {
-        auto* b = new BevelBox(client);
-        b->setObjectName(name);
-        b->setLook(outer, inner, width);
-        b->resize(40, 22);
-        b->hide();
-        m_controls[name] = b;
-        return b;
-    };
-    for (int r = 1; r <= kRows; ++r) {
-        auto* l = new ClickLabel(QString::number(r).rightJustified(r < 10 ? 3 : 2, ' '), client);
-        l->setObjectName(QStringLiteral("lblC_%1").arg(r));
-        QFont f = l->font();
-        f.setBold(true);
-        f.setPointSize(12);
-        l->setFont(f);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        l->setGeometry(8 + 2, 52 + 400 - 28 * (r - 1), 19 + 11 - 2, 20);
-        l->onPress = [this, r](QMouseEvent* e) {
-            if (e->button() == Qt::LeftButton)
-                m_game->toggleRowMark(r);
-        };
-        m_rowLabels[r - 1] = l;
-        m_controls[l->objectName()] = l;
-    }
-    for (int i = 1; i <= kMaxPositions; ++i) {
-        m_resultSlots[i - 1] = box(QStringLiteral("resultSlot%1").arg(i), Bevel::Raised,
-                                   Bevel::Lowered, 1);
-        m_editSlots[i - 1] = box(QStringLiteral("editSlot%1").arg(i), Bevel::Raised,
-                                 Bevel::Lowered, 1);
-    }
-    for (int i = 1; i <= kMaxPositions; ++i) {
-        BevelBox* hidden = box(QStringLiteral("rowPiece0_%1").arg(i), Bevel::Raised, Bevel::None, 3);
-        hidden->setBold(true);
-        m_rowZero[i - 1] = hidden;
-    }
-    for (int k = 0; k <= kMaxPieces; ++k) {
-        BevelBox* piece = box(QStringLiteral("pnlK_%1").arg(k), Bevel::Raised, Bevel::None, 3);
-        piece->setBold(true);
-        piece->setCursor(Qt::PointingHandCursor);
-        m_palette[k] = piece;
-        if (k > 0)
-            wirePiece(piece, k, 0);
-    }
-    m_palette[0]->setEnabled(false);
-    for (int i = 1; i <= kMaxPositions; ++i) {
-        BevelBox* copy = box(QStringLiteral("pnlKP_%1").arg(i), Bevel::Raised, Bevel::None, 3);
-        copy->setBold(true);
-        copy->setCursor(Qt::PointingHandCursor);
-        m_copies[i - 1] = copy;
-        wirePiece(copy, 0, i);
-    }
+    m_statusStrip = std::make_unique<StatusStrip>(this);
+    m_statusStrip->setBoardLabels(m_lblRekord, m_lblNeprekon, m_totalTime);
+    setStatusBar(m_statusStrip->bar());
 }
 
 } // namespace mirvalon

@@ -29,8 +29,7 @@ QString padded(int value, std::initializer_list<int> limits)
 } // namespace
 
 Tfrm_Rekord::Tfrm_Rekord(QWidget* parent)
-    : QDialog(parent),
-      m_lblUvod(new QLabel(this)),
+    : QDialog(parent), m_lblUvod(new QLabel(this)),
       m_btnOk(new QPushButton(QStringLiteral("OK"), this)),
       m_btnCancel(new QPushButton(QStringLiteral("Storno"), this)),
       m_gbxOldRekord(new QGroupBox(QStringLiteral("  Starý rekord  "), this)),

@@ -24,7 +24,7 @@ TEST(GameClock, pointsAndCatchUpByGap)
         int pointsTaken;
     };
     const Case cases[] = {
-        {Classic, 1000, 1},  {Classic, 2000, 1}, {Classic, 2001, 3},
+        {Classic, 1000, 1},   {Classic, 2000, 1},   {Classic, 2001, 3},
         {Classic, 10600, 11}, {Training, 10600, 1},
     };
     for (const Case& c : cases) {

@@ -49,7 +49,7 @@ TEST(Scoring, penaltiesByRowBand)
     {
         int row, confirm, cancel, takeBack;
     };
-    const Case cases[] = {{1, 300, 60, 4}, {4, 300, 60, 4}, {5, 200, 40, 3},
+    const Case cases[] = {{1, 300, 60, 4}, {4, 300, 60, 4},  {5, 200, 40, 3},
                           {9, 200, 40, 3}, {10, 100, 20, 2}, {15, 100, 20, 2}};
     for (const Case& c : cases) {
         EXPECT_EQ(penaltyFor(Penalty::Confirm, c.row), c.confirm) << "row " << c.row;

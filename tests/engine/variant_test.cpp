@@ -68,8 +68,8 @@ TEST(Variant, examplesAndTheReferenceTable)
         const char* key;
         int number, level;
     };
-    const Case cases[] = {{"519_AknB", 2, 2},  {"511_Aknb", 13, 2},  {"511_AKnB", 49, 3},
-                          {"511_aknB", 97, 5}, {"825_aKNB", 180, 12}, {"719_aknB", 104, 8},
+    const Case cases[] = {{"519_AknB", 2, 2},   {"511_Aknb", 13, 2},   {"511_AKnB", 49, 3},
+                          {"511_aknB", 97, 5},  {"825_aKNB", 180, 12}, {"719_aknB", 104, 8},
                           {"711_aknb", 115, 7}, {"725_aKNB", 177, 12}};
     for (const Case& c : cases) {
         const VariantInfo v = computeVariant(settingsOf(c.key));

@@ -226,29 +226,30 @@ TEST(SettingsStore, failedSaveKeepsTheOldFileAndSaysSo)
 TEST(SettingsStore, applySettingMovesFieldsAndMarks)
 {
     Rig rig;
-    rig.store.applySetting(3, 0);
+    rig.store.applySetting(Setting::Environment, 0);
     EXPECT_EQ(rig.settings.environment, 0);
     EXPECT_EQ(rig.view.environment, 0);
-    rig.store.applySetting(3, -1);
+    rig.store.applySetting(Setting::Environment, -1);
     EXPECT_EQ(rig.view.environment, -1);
-    rig.store.applySetting(1, 2);
+    rig.store.applySetting(Setting::Positions, 2);
     EXPECT_EQ(rig.view.positions, 2);
-    rig.store.applySetting(2, 0);
+    rig.store.applySetting(Setting::PieceCount, 0);
     EXPECT_EQ(rig.view.pieces, 0);
-    rig.store.applySetting(5, 2);
+    rig.store.applySetting(Setting::Language, 2);
     EXPECT_EQ(rig.settings.language, 2);
     EXPECT_EQ(rig.settings.loadedLanguage, 2);
     EXPECT_EQ(rig.view.language, 2);
     EXPECT_EQ(rig.view.informationReopened, 1);
-    const std::pair<int, SettingOption> toggles[] = {{4, SettingOption::AutoSave},
-                                                     {6, SettingOption::TotalTime},
-                                                     {7, SettingOption::ExitWarning},
-                                                     {8, SettingOption::SyncAtStart}};
+    const std::pair<Setting, SettingOption> toggles[] = {
+        {Setting::AutoSave, SettingOption::AutoSave},
+        {Setting::TotalTime, SettingOption::TotalTime},
+        {Setting::ExitWarning, SettingOption::ExitWarning},
+        {Setting::SyncAtStart, SettingOption::SyncAtStart}};
     for (const auto& [which, option] : toggles) {
         rig.store.applySetting(which, 1);
-        EXPECT_TRUE(rig.view.options[option]) << which;
+        EXPECT_TRUE(rig.view.options[option]) << static_cast<int>(which);
         rig.store.applySetting(which, 0);
-        EXPECT_FALSE(rig.view.options[option]) << which;
+        EXPECT_FALSE(rig.view.options[option]) << static_cast<int>(which);
     }
     EXPECT_FALSE(rig.settings.autoSave || rig.settings.showTotalTime || rig.settings.exitWarning ||
                  rig.settings.syncAtStart);
@@ -261,15 +262,15 @@ TEST(SettingsStore, gameFormFollowsTheGameAfterEveryApply)
     GameSettings& s = rig.settings;
     s.positions = 8, s.pieceCount = 25, s.correctPosition = false, s.eachPieceOnce = false;
     s.randomArrangement = true, s.blocking = false, s.pieceColours = 2; // GOLD
-    rig.store.applySetting(7, 1);
+    rig.store.applySetting(Setting::ExitWarning, 1);
     EXPECT_EQ(s.gameForm, 2);
     EXPECT_EQ(s.pieceColours, 0);
     s.positions = 5, s.pieceCount = 11, s.correctPosition = true, s.eachPieceOnce = true;
     s.randomArrangement = false, s.blocking = true; // EASY
-    rig.store.applySetting(1, 0);
+    rig.store.applySetting(Setting::Positions, 0);
     EXPECT_EQ(s.gameForm, 0);
     s.positions = 6;
-    rig.store.applySetting(1, 1);
+    rig.store.applySetting(Setting::Positions, 1);
     EXPECT_EQ(s.gameForm, 1);
 }
 

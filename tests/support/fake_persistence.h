@@ -16,7 +16,7 @@ namespace mirvalon::test {
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempDir
 {
-  public:
+public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -24,7 +24,7 @@ class TempDir
     const std::string& path() const { return m_path; }
     std::string file(const std::string& name) const { return m_path + "/" + name; }
 
-  private:
+private:
     std::string m_path;
 };
 
@@ -34,21 +34,13 @@ bool exists(const std::string& path);
 // Names in a folder, hidden ones included.
 std::vector<std::string> listFolder(const std::string& path);
 
-enum class WriteStep
-{
-    None,
-    CreateTemp,
-    Write,
-    Sync,
-    Close,
-    Rename
-};
+enum class WriteStep { None, CreateTemp, Write, Sync, Close, Rename };
 
 // The real file system, with one step of every safe write failing on request, and files that
 // count as read-only whatever their permissions (the tests run as root).
 class FaultyFileSystem : public PosixFileSystem
 {
-  public:
+public:
     int createTemp(const std::string& directory, std::string& tempPath, unsigned mode) override;
     bool writeAll(int handle, std::string_view bytes) override;
     bool syncFile(int handle) override;
@@ -63,7 +55,7 @@ class FaultyFileSystem : public PosixFileSystem
 
 class FakeSettingsView : public SettingsView
 {
-  public:
+public:
     void showPositions(int index) override { positions = index; }
     void showPieceCount(int index) override { pieces = index; }
     void showEnvironment(int env) override { environment = env; }
@@ -88,7 +80,7 @@ class FakeSettingsView : public SettingsView
 // Records every text a language file hands to the window, keyed by a readable name.
 class FakeLanguageTargets : public LanguageTargets
 {
-  public:
+public:
     void setMenuItem(const std::vector<int>& path, const std::string& caption,
                      const std::optional<std::string>& shortcut) override;
     void setContextMenuItem(int index, const std::string& caption,
@@ -111,7 +103,7 @@ class FakeLanguageTargets : public LanguageTargets
 
 class FakePlainMessages : public PlainMessages
 {
-  public:
+public:
     void showPlainMessage(const std::string& text) override { shown.push_back(text); }
     std::vector<std::string> shown;
 };

@@ -75,9 +75,9 @@ public:
         answers.pop_front();
         return yes;
     }
-    bool passwordDialog(int mode, std::string& password, std::string& authText) override
+    bool passwordDialog(PasswordMode mode, std::string& password, std::string& authText) override
     {
-        passwordModes.push_back(mode);
+        passwordModes.push_back(static_cast<int>(mode));
         shownAuthTexts.push_back(authText);
         if (whilePasswordAsked)
             whilePasswordAsked();
@@ -88,7 +88,7 @@ public:
         if (!answer)
             return false;
         password = answer->first;
-        if (mode == 0)
+        if (mode == PasswordMode::SetUp)
             authText = answer->second;
         return true;
     }
@@ -137,12 +137,18 @@ public:
 class FakeStatusBar : public StatusBar
 {
 public:
-    void setPanelText(int panel, const std::string& text) override { texts.at(panel) = text; }
-    void setPanelWidths(const StatusWidths& w) override { widths = w; }
+    void setPanelText(StatusPanel panel, const std::string& text) override
+    {
+        texts.at(static_cast<int>(panel)) = text;
+    }
+    void showGroup(StatusGroup group, bool shown) override
+    {
+        groupsShown.at(static_cast<int>(group)) = shown;
+    }
     void setRecordLabelsVisible(bool v) override { recordLabels = v; }
     void setTotalTime(const std::string& t) override { totalTime = t; }
     std::array<std::string, kStatusPanels> texts{};
-    StatusWidths widths{};
+    std::array<bool, 3> groupsShown{}; // info, time, score
     bool recordLabels = false;
     std::string totalTime;
 };
@@ -179,10 +185,38 @@ public:
         return true;
     }
     void shareRecord(int gameNumber) override { shared.push_back(gameNumber); }
+    bool deleteRecord(int index) override
+    {
+        deleted.push_back(index);
+        if (!writable)
+            return false;
+        table.at(index).points = 0;
+        table.at(index).rows = 0;
+        return true;
+    }
+    bool deleteAllRecords() override
+    {
+        deleted.push_back(-1);
+        if (!writable)
+            return false;
+        for (RecordEntry& e : table)
+            e.points = e.rows = 0;
+        return true;
+    }
     RecordsTable table;
     bool writable = true;
     int writes = 0;
     std::vector<int> shared;
+    std::vector<int> deleted; // table indexes, -1 for all
+};
+
+// Records every setting applied, and changes the game's fields as the settings store would.
+class FakeSettings : public SettingsApplier
+{
+public:
+    void applySetting(Setting which, int32_t value) override;
+    std::vector<std::pair<Setting, int32_t>> applied;
+    GameSettings* target = nullptr;
 };
 
 // A game with all its fakes, ready to play.
@@ -195,7 +229,10 @@ struct Rig
     FakeStatusBar status;
     CountingEvents events;
     MemoryRecords records;
-    Game game{Ports{board, dialogs, commands, clock, status, events, records}};
+    FakeSettings settings;
+    Game game{Ports{board, dialogs, commands, clock, status, events, records, settings}};
+
+    Rig() { settings.target = &game.settings(); }
 
     const GameState& s() const { return game.state(); }
     bool enabled(Command c) const { return commands.table.enabled(c); }

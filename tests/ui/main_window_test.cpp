@@ -27,6 +27,7 @@ TEST(MainWindow, designedGeometryOfTheMainControls)
         const char* name;
         QRect rect;
     };
+    // clang-format off
     const Case cases[] = {
         {"pnlVysledok", {54, 8, 364, 32}},     {"pnlCisla", {8, 52, 38, 428}},
         {"pnlPrac", {54, 52, 364, 428}},       {"pnlHodnotenie", {426, 52, 108, 428}},
@@ -39,6 +40,7 @@ TEST(MainWindow, designedGeometryOfTheMainControls)
         {"btnArchiv", {172, 65, 51, 25}},      {"pnlK_1", {549, 339, 40, 22}},
         {"pnlK_19", {681, 423, 40, 22}},       {"pnlZasah", {686, 264, 9, 22}},
     };
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(rig.window->control(c.name)->geometry(), c.rect) << c.name;
     EXPECT_EQ(rig.window->centralWidget()->size(), QSize(780, 500));
@@ -108,7 +110,7 @@ TEST(MainWindow, aWholeGamePlayedWithTheMouse)
     }
     EXPECT_EQ(w.rowPiece(1, 6)->colour(), w.palettePiece(7)->colour());
     EXPECT_FALSE(button(rig, "btnOk")->isEnabled());
-    EXPECT_EQ(w.editSlot(1)->pos(), QPoint(62, 424)); // row 2 is open now
+    EXPECT_EQ(w.editSlot(1)->pos(), QPoint(62, 424));      // row 2 is open now
     EXPECT_EQ(w.palettePiece(1)->pos(), QPoint(549, 339)); // the palette is full again
 
     // Row 2 wins: message 0 with the row, record question 1 (Cancel: no record).

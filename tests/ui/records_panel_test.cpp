@@ -48,8 +48,7 @@ TEST(RecordsPanel, rowsAndColumnsFollowTheTable)
                 << "row " << c.row << " column " << col;
     EXPECT_EQ(panel.selectedIndex(), 4);
     EXPECT_EQ(list->topLevelItem(0)->textAlignment(5) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-    EXPECT_EQ(list->topLevelItem(0)->textAlignment(1) & Qt::AlignHorizontal_Mask,
-              Qt::AlignHCenter);
+    EXPECT_EQ(list->topLevelItem(0)->textAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 
     RecordEntry cleared = table[4];
     clearRecord(cleared);

@@ -29,10 +29,10 @@ std::vector<TextRun> runs(const QTextDocument& doc)
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment f = it.fragment();
             const QTextCharFormat c = f.charFormat();
-            out.push_back({f.text(), c.fontWeight() == QFont::Bold, c.fontItalic(),
-                           c.fontUnderline(), c.fontPointSize(),
-                           c.hasProperty(QTextFormat::ForegroundBrush) ? c.foreground().color()
-                                                                      : QColor()});
+            out.push_back(
+                {f.text(), c.fontWeight() == QFont::Bold, c.fontItalic(), c.fontUnderline(),
+                 c.fontPointSize(),
+                 c.hasProperty(QTextFormat::ForegroundBrush) ? c.foreground().color() : QColor()});
         }
     }
     return out;

@@ -29,7 +29,7 @@ TEST(PasswordDialog, layoutOfEachMode)
     };
     Tfrm_Heslo dialog;
     for (const Case& c : cases) {
-        dialog.prepare(c.mode);
+        dialog.prepare(static_cast<PasswordMode>(c.mode));
         dialog.show();
         SCOPED_TRACE(c.mode);
         EXPECT_EQ(dialog.authField()->isVisible(), c.auth);
@@ -76,7 +76,7 @@ TEST(PasswordDialog, setUpNeedsBothFieldsOrNeither)
                 dialog.reject();
             }
         });
-        const bool ok = dialog.run(0, password, auth, nullptr);
+        const bool ok = dialog.run(PasswordMode::SetUp, password, auth, nullptr);
         EXPECT_EQ(ok, c.closes);
         if (ok) {
             EXPECT_EQ(password, QString::fromUtf8(c.password));
@@ -95,7 +95,7 @@ TEST(PasswordDialog, askAndShowModes)
         EXPECT_EQ(dialog.passwordField()->displayText(), "*****");
         QTest::keyClick(dialog.passwordField(), Qt::Key_Return);
     });
-    EXPECT_TRUE(dialog.run(1, password, auth, nullptr));
+    EXPECT_TRUE(dialog.run(PasswordMode::Ask, password, auth, nullptr));
     EXPECT_EQ(password, "Tajne");
 
     QTimer::singleShot(0, &dialog, [&] {
@@ -103,14 +103,14 @@ TEST(PasswordDialog, askAndShowModes)
         EXPECT_EQ(dialog.focusWidget(), dialog.okButton());
         dialog.okButton()->click();
     });
-    EXPECT_TRUE(dialog.run(2, password, auth, nullptr));
+    EXPECT_TRUE(dialog.run(PasswordMode::ShowAuthText, password, auth, nullptr));
 }
 
 TEST(PasswordDialog, refusesCharactersTheFileCannotHold)
 {
     Tfrm_Heslo dialog;
     dialog.setTextFilter([](const QString& t) { return !t.contains(QChar(0x263A)); });
-    dialog.prepare(0);
+    dialog.prepare(PasswordMode::SetUp);
     dialog.show();
     QTest::keyClicks(dialog.passwordField(), "ab");
     QKeyEvent smiley(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(0x263A)));

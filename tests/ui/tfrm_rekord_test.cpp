@@ -40,10 +40,10 @@ TEST(NewRecordDialog, valuesArePaddedAndCentredOnTheirColumns)
         int centre;
     };
     const Case cases[] = {
-        {dialog.newValue(0), "  7", 44},     {dialog.oldValue(0), "  7", 44},
-        {dialog.newValue(1), " 3", 107},     {dialog.newValue(2), " 4", 165},
-        {dialog.oldValue(2), "", 165},       {dialog.newValue(3), " 0:01:05", 215},
-        {dialog.newValue(4), " 845", 270},   {dialog.oldValue(4), "", 270},
+        {dialog.newValue(0), "  7", 44},       {dialog.oldValue(0), "  7", 44},
+        {dialog.newValue(1), " 3", 107},       {dialog.newValue(2), " 4", 165},
+        {dialog.oldValue(2), "", 165},         {dialog.newValue(3), " 0:01:05", 215},
+        {dialog.newValue(4), " 845", 270},     {dialog.oldValue(4), "", 270},
         {dialog.oldValue(3), "        ", 215}, {dialog.oldValue(5), "          ", 337},
     };
     for (const Case& c : cases) {

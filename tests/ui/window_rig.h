@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
 
 #include "support/fake_persistence.h"

@@ -26,7 +26,7 @@ struct QuietDialogs : Dialogs
 {
     void showMessage(int, int, const std::string&) override {}
     bool askQuestion(int index) override { return index != 2 && answer; }
-    bool passwordDialog(int, std::string&, std::string&) override { return false; }
+    bool passwordDialog(PasswordMode, std::string&, std::string&) override { return false; }
     std::optional<std::string> newRecordDialog(const GameState&) override { return holder; }
     bool answer = false;
     std::optional<std::string> holder;
@@ -48,8 +48,8 @@ struct SteppedClock : Clock
 
 struct QuietStatus : StatusBar
 {
-    void setPanelText(int, const std::string&) override {}
-    void setPanelWidths(const StatusWidths&) override {}
+    void setPanelText(StatusPanel, const std::string&) override {}
+    void showGroup(StatusGroup, bool) override {}
     void setRecordLabelsVisible(bool) override {}
     void setTotalTime(const std::string&) override {}
 };
@@ -65,6 +65,13 @@ struct ReferenceRecords : RecordKeeper
     const RecordEntry& entry(int i) const override { return table[i]; }
     bool writeRecord(const GameState&, const GameSettings&, bool) override { return true; }
     void shareRecord(int) override {}
+    bool deleteRecord(int) override { return false; }
+    bool deleteAllRecords() override { return false; }
+};
+
+struct QuietSettings : SettingsApplier
+{
+    void applySetting(Setting, int32_t) override {}
 };
 
 } // namespace mirvalon::tools

@@ -42,7 +42,8 @@ public:
             // Wooded hills: dark green crowns, lighter where the low sun from the left falls.
             const double crowns = m_leaf.fbm(x / 3.5, y / 3.0, 3);
             const double slope = m_mid.fbm(x / 30.0, y / 30.0, 3);
-            Rgb c = mix(Rgb{44, 74, 52}, Rgb{96, 128, 78}, smoothstep(0.35, 0.75, crowns * 0.6 + slope * 0.4));
+            Rgb c = mix(Rgb{44, 74, 52}, Rgb{96, 128, 78},
+                        smoothstep(0.35, 0.75, crowns * 0.6 + slope * 0.4));
             return mix(c, horizonSky, 0.18 + 0.25 * smoothstep(kLakeHorizon - 30, kLakeHorizon, y));
         }
         if (y >= farRidge(x)) {
@@ -59,7 +60,8 @@ public:
         // Fair-weather clouds, thinning towards the horizon.
         const double n = m_cloud.fbm(x / 105.0, y / 32.0, 6);
         const double cover = smoothstep(0.52, 0.7, n) * (1.0 - smoothstep(120.0, 200.0, y));
-        const Rgb cloud = mix(Rgb{252, 252, 250}, Rgb{186, 196, 214}, smoothstep(0.62, 0.85, n) * 0.6);
+        const Rgb cloud =
+            mix(Rgb{252, 252, 250}, Rgb{186, 196, 214}, smoothstep(0.62, 0.85, n) * 0.6);
         return mix(sky, cloud, cover * 0.92);
     }
 

@@ -26,7 +26,8 @@ QImage paintWoodTexture()
         const double bend = figure.fbm(px / 80.0 + offset, (y + offset) / 420.0, 4);
         const double rings = px / 9.5 + bend * 6.5 + 0.12 * std::sin((y + offset) / 61.0);
         const double ring = rings - std::floor(rings);
-        const double band = std::pow(smoothstep(0.0, 0.75, ring) * (1.0 - smoothstep(0.85, 1.0, ring)), 1.6);
+        const double band =
+            std::pow(smoothstep(0.0, 0.75, ring) * (1.0 - smoothstep(0.85, 1.0, ring)), 1.6);
         Rgb c = mix(early, late, band * 0.55);
         // Fine fibres: narrow across, long along the plank.
         const double f = fibre.fbm(x / 1.4 + offset, y / 38.0, 3);

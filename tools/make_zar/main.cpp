@@ -131,8 +131,8 @@ bool playRecordGame(int number, const RecordEntry& record, Game& game, SteppedCl
     }
     const GameState& s = game.state();
     if (!(s.solved && s.currentRow == rows && s.score == record.points))
-        std::fprintf(stderr, "game %d: solved %d, rows %d, points %d, time %s\n", number,
-                     s.solved, s.currentRow, s.score, s.clockText.c_str());
+        std::fprintf(stderr, "game %d: solved %d, rows %d, points %d, time %s\n", number, s.solved,
+                     s.currentRow, s.score, s.clockText.c_str());
     return s.solved && s.currentRow == rows && s.score == record.points &&
            " " + s.clockText == record.time;
 }
@@ -167,11 +167,12 @@ int main(int argc, char* argv[])
     store.loadRecords();
 
     QuietBoard board;
+    QuietSettings settingsPort;
     QuietCommands commands;
     SteppedClock clock;
     QuietStatus status;
     QuietEvents events;
-    Game game{Ports{board, dialogs, commands, clock, status, events, store}};
+    Game game{Ports{board, dialogs, commands, clock, status, events, store, settingsPort}};
     game.startUp();
     dialogs.answer = true;
 

@@ -1,12 +1,12 @@
 // The board drawn from the game state (palette, slots, confirmed rows, pegs, row numbers,
 // the hidden row) and piece input: dragging, dropping and double-clicking pieces.
+#include "board.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 
 #include "bevel_box.h"
-#include "information_panel.h"
-#include "records_panel.h"
-#include "tfrm_logic.h"
+#include "click_label.h"
 
 namespace mirvalon {
 
@@ -15,6 +15,7 @@ namespace {
 const QColor kFaceColour(212, 208, 200); // the window's face colour of grey pieces and slots
 const QColor kCoveredColour(184, 184, 184);
 
+// clang-format off
 const QColor kColourTable[kMaxPieces + 1] = {
     {},
     {0, 0, 0},       {0, 255, 0},     {128, 0, 128},   {0, 0, 255},     {255, 128, 128},
@@ -23,9 +24,11 @@ const QColor kColourTable[kMaxPieces + 1] = {
     {168, 159, 131}, {0, 153, 255},   {128, 128, 0},   {0, 128, 128},   {0, 255, 255},
     {204, 204, 51},  {255, 128, 0},   {20, 188, 132},  {204, 51, 102},  {102, 51, 0},
 };
+// clang-format on
 
 constexpr int kPieceWidth = 40;
 constexpr int kPieceHeight = 22;
+const QRect kPaletteArea(542, 332, 230, 148); // pnlKocky
 
 int rowTop(int row)
 {
@@ -57,18 +60,30 @@ Modifiers modifiersOf(const QMouseEvent* e)
 
 } // namespace
 
-QPoint Tfrm_Logic::homePlace(int piece) const
+Board::Board(QWidget* client, std::map<QString, QWidget*>& controls)
+    : QObject(client), m_client(client)
+{
+    createControls(controls);
+}
+
+void Board::setPanels(QWidget* records, QWidget* information)
+{
+    m_recordsPanel = records;
+    m_infoPanel = information;
+}
+
+QPoint Board::homePlace(int piece)
 {
     return {549 + 44 * ((piece - 1) % 5), 339 + 28 * ((piece - 1) / 5)};
 }
 
-QPoint Tfrm_Logic::slotPlace(int position) const
+QPoint Board::slotPlace(int position) const
 {
     return {positionLeft(position),
             m_game->activeRowIsHidden() ? 13 : rowTop(m_game->state().openRow)};
 }
 
-void Tfrm_Logic::showPieceFace(BevelBox* box, int piece) const
+void Board::showPieceFace(BevelBox* box, int piece) const
 {
     const int face = piece >= 1 && piece <= kMaxPieces ? m_game->state().faces[piece] : 0;
     if (face >= kColourFace || face <= -kColourFace) {
@@ -80,17 +95,17 @@ void Tfrm_Logic::showPieceFace(BevelBox* box, int piece) const
     }
 }
 
-BevelBox* Tfrm_Logic::rowPiece(int row, int position) const
+BevelBox* Board::rowPiece(int row, int position) const
 {
     return m_rowPieces[row - 1][position - 1];
 }
 
-BevelBox* Tfrm_Logic::rowPeg(int row, int position) const
+BevelBox* Board::rowPeg(int row, int position) const
 {
     return m_rowPegs[row - 1][position - 1];
 }
 
-int Tfrm_Logic::slotOfBox(const BevelBox* box) const
+int Board::slotOfBox(const BevelBox* box) const
 {
     for (int i = 1; i <= kMaxPositions; ++i)
         if (box == m_copies[i - 1])
@@ -105,13 +120,13 @@ int Tfrm_Logic::slotOfBox(const BevelBox* box) const
     return 0;
 }
 
-void Tfrm_Logic::applyPieceLook()
+void Board::applyPieceLook()
 {
     for (int k = 1; k <= kMaxPieces; ++k)
         showPieceFace(m_palette[k], k);
 }
 
-void Tfrm_Logic::refreshPieces()
+void Board::refreshPieces()
 {
     if (!m_game)
         return;
@@ -119,7 +134,7 @@ void Tfrm_Logic::refreshPieces()
     const GameSettings& set = m_game->settings();
     const int p = set.positions;
     const bool repeat = !set.eachPieceOnce;
-    const bool panelShown = m_recordsShown || m_infoShown;
+    const bool panelShown = s.recordsPanelShown || s.informationPanelShown;
 
     for (int i = 1; i <= kMaxPositions; ++i) {
         BevelBox* result = m_resultSlots[i - 1];
@@ -158,8 +173,8 @@ void Tfrm_Logic::refreshPieces()
             box->setCursor(Qt::ArrowCursor);
         } else {
             box->setLook(Bevel::Raised, Bevel::None, 3);
-            box->setGeometry(QRect(slot ? slotPlace(slot) : homePlace(k),
-                                   QSize(kPieceWidth, kPieceHeight)));
+            box->setGeometry(
+                QRect(slot ? slotPlace(slot) : homePlace(k), QSize(kPieceWidth, kPieceHeight)));
             box->setCursor(Qt::PointingHandCursor);
         }
         box->setEnabled(s.paletteEnabled && !panelShown);
@@ -184,39 +199,34 @@ void Tfrm_Logic::refreshPieces()
     }
     if (!(s.dragging && m_currentPiece))
         m_palette[0]->hide();
-    if (m_recordsShown)
+    if (s.recordsPanelShown)
         m_recordsPanel->raise();
-    if (m_infoShown)
+    if (s.informationPanelShown)
         m_infoPanel->raise();
 }
 
-void Tfrm_Logic::updatePaletteEnabled()
+void Board::showResultSlots(bool)
 {
     refreshPieces();
 }
 
-void Tfrm_Logic::showResultSlots(bool)
+void Board::openEditRow(int)
 {
     refreshPieces();
 }
 
-void Tfrm_Logic::openEditRow(int)
+void Board::revealHiddenPiece(int)
 {
     refreshPieces();
 }
 
-void Tfrm_Logic::revealHiddenPiece(int)
-{
-    refreshPieces();
-}
-
-void Tfrm_Logic::drawConfirmedRow(int row, int hits, int misses)
+void Board::drawConfirmedRow(int row, int hits, int misses)
 {
     if (row < 1 || row > kRows)
         return;
     const GameState& s = m_game->state();
     const int p = m_game->settings().positions;
-    QWidget* client = centralWidget();
+    QWidget* client = m_client;
     for (int i = 1; i <= kMaxPositions; ++i) {
         BevelBox*& piece = m_rowPieces[row - 1][i - 1];
         BevelBox*& peg = m_rowPegs[row - 1][i - 1];
@@ -243,7 +253,7 @@ void Tfrm_Logic::drawConfirmedRow(int row, int hits, int misses)
     refreshPieces();
 }
 
-void Tfrm_Logic::clearBoard()
+void Board::clearBoard()
 {
     for (auto& row : m_rowPieces)
         for (BevelBox* b : row)
@@ -256,7 +266,7 @@ void Tfrm_Logic::clearBoard()
     refreshPieces();
 }
 
-void Tfrm_Logic::refreshRowLabels()
+void Board::refreshRowLabels()
 {
     const GameState& s = m_game->state();
     for (int r = 1; r <= kRows; ++r) {
@@ -270,17 +280,20 @@ void Tfrm_Logic::refreshRowLabels()
     }
 }
 
-void Tfrm_Logic::showEnvironment(int environment)
+void Board::showEnvironment(int environment)
 {
-    const char* items[4] = {"mm2Text1", "mm2Text2", "mm2Foto1", "mm2Foto2"};
-    for (int i = 0; i < 4; ++i) {
-        m_pictures[i]->setVisible(i == environment);
-        if (QAction* item = menuItem(items[i]))
-            item->setChecked(i == environment);
-    }
+    for (int i = 0; i < 4; ++i)
+        if (m_pictures[i])
+            m_pictures[i]->setVisible(i == environment);
 }
 
-void Tfrm_Logic::endDrag()
+void Board::closePanels()
+{
+    if (onClosePanels)
+        onClosePanels();
+}
+
+void Board::endDrag()
 {
     if (m_currentPiece && m_game->isDragging())
         dropCurrentPiece();
@@ -288,7 +301,7 @@ void Tfrm_Logic::endDrag()
 
 // ---- Piece input ----
 
-void Tfrm_Logic::wirePiece(BevelBox* box, int, int)
+void Board::wirePiece(BevelBox* box)
 {
     box->onPress = [this, box](QMouseEvent* e) { piecePressed(box, e); };
     box->onMove = [this, box](QMouseEvent* e) { pieceMoved(box, e); };
@@ -296,13 +309,10 @@ void Tfrm_Logic::wirePiece(BevelBox* box, int, int)
     box->onDoubleClick = [this, box](QMouseEvent* e) { pieceDoubleClicked(box, e); };
 }
 
-void Tfrm_Logic::piecePressed(BevelBox* box, QMouseEvent* e)
+void Board::piecePressed(BevelBox* box, QMouseEvent* e)
 {
     const int slot = slotOfBox(box);
-    int piece = 0;
-    for (int k = 1; k <= kMaxPieces; ++k)
-        if (box == m_palette[k])
-            piece = k;
+    const int piece = pieceOfBox(box);
     const bool started = slot ? m_game->pressSlotPiece(slot, buttonOf(e), modifiersOf(e))
                               : m_game->pressPalettePiece(piece, buttonOf(e), modifiersOf(e));
     if (!started)
@@ -322,14 +332,14 @@ void Tfrm_Logic::piecePressed(BevelBox* box, QMouseEvent* e)
     box->raise();
 }
 
-void Tfrm_Logic::pieceMoved(BevelBox* box, QMouseEvent* e)
+void Board::pieceMoved(BevelBox* box, QMouseEvent* e)
 {
     if (box != m_currentPiece || !m_game->isDragging())
         return;
     box->move(box->pos() + e->position().toPoint() - m_grab);
 }
 
-void Tfrm_Logic::pieceReleased(BevelBox* box, QMouseEvent*)
+void Board::pieceReleased(BevelBox* box, QMouseEvent*)
 {
     if (m_game->releaseButton())
         return; // the release that ends a double click
@@ -337,7 +347,7 @@ void Tfrm_Logic::pieceReleased(BevelBox* box, QMouseEvent*)
         dropCurrentPiece();
 }
 
-void Tfrm_Logic::dropCurrentPiece()
+void Board::dropCurrentPiece()
 {
     BevelBox* box = m_currentPiece;
     const QRect r = box->geometry();
@@ -351,11 +361,8 @@ void Tfrm_Logic::dropCurrentPiece()
         if (strictlyInside(QRect(slotPlace(i), QSize(kPieceWidth, kPieceHeight))) &&
             m_game->activePiece(i) == 0)
             target = i;
-    const bool onPalette = strictlyInside(control("pnlKocky")->geometry());
-    int piece = 0;
-    for (int k = 1; k <= kMaxPieces; ++k)
-        if (box == m_palette[k])
-            piece = k;
+    const bool onPalette = strictlyInside(kPaletteArea);
+    const int piece = pieceOfBox(box);
     m_palette[0]->hide();
     if (m_sourceSlot)
         m_game->dropSlotPiece(m_sourceSlot, target, onPalette);
@@ -366,7 +373,7 @@ void Tfrm_Logic::dropCurrentPiece()
     refreshPieces();
 }
 
-void Tfrm_Logic::pieceDoubleClicked(BevelBox* box, QMouseEvent* e)
+void Board::pieceDoubleClicked(BevelBox* box, QMouseEvent* e)
 {
     if (e->button() != Qt::LeftButton)
         return;
@@ -375,9 +382,74 @@ void Tfrm_Logic::pieceDoubleClicked(BevelBox* box, QMouseEvent* e)
         m_game->doubleClickSlotPiece(slot);
         return;
     }
+    if (const int piece = pieceOfBox(box))
+        m_game->doubleClickPalettePiece(piece);
+}
+
+int Board::pieceOfBox(const BevelBox* box) const
+{
     for (int k = 1; k <= kMaxPieces; ++k)
         if (box == m_palette[k])
-            m_game->doubleClickPalettePiece(k);
+            return k;
+    return 0;
+}
+
+void Board::createControls(std::map<QString, QWidget*>& controls)
+{
+    QWidget* client = m_client;
+    auto box = [&](const QString& name, Bevel outer, Bevel inner, int width) {
+        auto* b = new BevelBox(client);
+        b->setObjectName(name);
+        b->setLook(outer, inner, width);
+        b->resize(40, 22);
+        b->hide();
+        controls[name] = b;
+        return b;
+    };
+    for (int r = 1; r <= kRows; ++r) {
+        auto* l = new ClickLabel(QString::number(r).rightJustified(r < 10 ? 3 : 2, ' '), client);
+        l->setObjectName(QStringLiteral("lblC_%1").arg(r));
+        QFont f = l->font();
+        f.setBold(true);
+        f.setPointSize(12);
+        l->setFont(f);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setGeometry(8 + 2, 52 + 400 - 28 * (r - 1), 19 + 11 - 2, 20);
+        l->onPress = [this, r](QMouseEvent* e) {
+            if (e->button() == Qt::LeftButton)
+                m_game->toggleRowMark(r);
+        };
+        m_rowLabels[r - 1] = l;
+        controls[l->objectName()] = l;
+    }
+    for (int i = 1; i <= kMaxPositions; ++i) {
+        m_resultSlots[i - 1] =
+            box(QStringLiteral("resultSlot%1").arg(i), Bevel::Raised, Bevel::Lowered, 1);
+        m_editSlots[i - 1] =
+            box(QStringLiteral("editSlot%1").arg(i), Bevel::Raised, Bevel::Lowered, 1);
+    }
+    for (int i = 1; i <= kMaxPositions; ++i) {
+        BevelBox* hidden =
+            box(QStringLiteral("rowPiece0_%1").arg(i), Bevel::Raised, Bevel::None, 3);
+        hidden->setBold(true);
+        m_rowZero[i - 1] = hidden;
+    }
+    for (int k = 0; k <= kMaxPieces; ++k) {
+        BevelBox* piece = box(QStringLiteral("pnlK_%1").arg(k), Bevel::Raised, Bevel::None, 3);
+        piece->setBold(true);
+        piece->setCursor(Qt::PointingHandCursor);
+        m_palette[k] = piece;
+        if (k > 0)
+            wirePiece(piece);
+    }
+    m_palette[0]->setEnabled(false);
+    for (int i = 1; i <= kMaxPositions; ++i) {
+        BevelBox* copy = box(QStringLiteral("pnlKP_%1").arg(i), Bevel::Raised, Bevel::None, 3);
+        copy->setBold(true);
+        copy->setCursor(Qt::PointingHandCursor);
+        m_copies[i - 1] = copy;
+        wirePiece(copy);
+    }
 }
 
 } // namespace mirvalon

@@ -1,0 +1,139 @@
+// Menu commands that change the rules or the view while the board is idle or between games:
+// the game type, positions and pieces, the status-bar groups, the panels over the board and
+// the records list (selection, deletion), and the activation of the window.
+#include "game.h"
+
+namespace mirvalon {
+
+bool Game::chooseGameType(int type)
+{
+    Publisher publisher(*this); // a refused choice puts the check marks back
+    if (m_settings.gameType == type || m_state.inProgress)
+        return false;
+    m_settings.gameType = type;
+    return true;
+}
+
+bool Game::changePositions(int positions)
+{
+    return changeRule(m_settings.positions, positions, Setting::Positions);
+}
+
+bool Game::changePieceCount(int pieces)
+{
+    return changeRule(m_settings.pieceCount, pieces, Setting::PieceCount);
+}
+
+// A rule changed from the menu ends a running game only when the player agrees; either way
+// the menu shows the rule that holds afterwards.
+bool Game::changeRule(int32_t& rule, int value, Setting which)
+{
+    Publisher publisher(*this);
+    const bool change = rule != value && mayEndRunningGame();
+    if (change)
+        rule = value;
+    m_ports.settings.applySetting(which, which == Setting::Positions
+                                             ? m_settings.positions - 5
+                                             : pieceIndex(m_settings.pieceCount));
+    if (change)
+        rulesChanged();
+    return change;
+}
+
+void Game::toggleStatusGroup(StatusGroup group)
+{
+    bool& shown = group == StatusGroup::Info   ? m_settings.showInfo
+                  : group == StatusGroup::Time ? m_settings.showTime
+                                               : m_settings.showScore;
+    shown = !shown;
+    showStatusGroup(group, shown);
+}
+
+void Game::activate(bool sharedFolderReady)
+{
+    if (sharedFolderReady)
+        return;
+    Publisher publisher(*this);
+    m_settings.syncNewRecords = false;
+    m_ports.settings.applySetting(Setting::SyncAtStart, 0);
+    m_commands.disable(Command::SyncAtStart);
+    m_commands.disable(Command::Synchronise);
+}
+
+void Game::showLanguageMark(int language)
+{
+    Publisher publisher(*this);
+    m_languageMark = language;
+}
+
+void Game::recordsPanelShown(bool shown)
+{
+    Publisher publisher(*this);
+    m_state.recordsPanelShown = shown;
+    if (!shown)
+        m_commands.disable(Command::Archive); // no row is chosen while the list is away
+}
+
+void Game::informationPanelShown(bool shown)
+{
+    Publisher publisher(*this);
+    m_state.informationPanelShown = shown;
+}
+
+void Game::selectRecordRow(int index)
+{
+    if (index < 0 || index >= kGameCount)
+        return;
+    Publisher publisher(*this);
+    const RecordEntry& e = m_ports.records.entry(index);
+    m_commands.enable(Command::Archive, e.archived);
+    m_commands.enable(Command::DeleteRecord, e.points != 0);
+}
+
+// A deletion that touches the game on the board asks question 0 first.
+bool Game::endGameForDeletion(bool affected)
+{
+    return !affected || m_ports.dialogs.askQuestion(Question::EndRunningGame);
+}
+
+// The game whose record went away starts afresh, and the list closes over it.
+void Game::afterDeletion(bool affected)
+{
+    if (!affected)
+        return;
+    resetToIdle();
+    m_ports.board.closePanels();
+}
+
+bool Game::deleteRecord(int index)
+{
+    if (index < 0 || index >= kGameCount)
+        return false;
+    Publisher publisher(*this);
+    const bool affected =
+        (m_state.inProgress || m_state.secondPlayer) && index == m_state.gameNumber - 1;
+    if (!endGameForDeletion(affected) || !m_ports.dialogs.askQuestion(Question::DeleteRecord))
+        return false;
+    const bool deleted = m_ports.records.deleteRecord(index);
+    if (deleted) {
+        selectRecordRow(index);
+        refreshStatusBar();
+    }
+    afterDeletion(affected);
+    return deleted;
+}
+
+bool Game::deleteAllRecords()
+{
+    Publisher publisher(*this);
+    const bool affected = m_state.inProgress || m_state.secondPlayer;
+    if (!endGameForDeletion(affected) || !m_ports.dialogs.askQuestion(Question::DeleteAllRecords))
+        return false;
+    const bool deleted = m_ports.records.deleteAllRecords();
+    if (deleted)
+        refreshStatusBar();
+    afterDeletion(affected);
+    return deleted;
+}
+
+} // namespace mirvalon

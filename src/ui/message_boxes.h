@@ -1,0 +1,42 @@
+// The message boxes of the game and its two small dialogs (password, new record), shown
+// modally over the main window in the language of the text table.
+#pragma once
+
+#include "engine/ports.h"
+#include "persistence/text_table.h"
+#include "persistence/view_ports.h"
+
+class QWidget;
+
+namespace mirvalon {
+
+class Tfrm_Heslo;
+class Tfrm_Rekord;
+
+class MessageBoxes : public Dialogs, public PlainMessages
+{
+public:
+    MessageBoxes(QWidget* owner, const TextTable& texts, Tfrm_Heslo* heslo, Tfrm_Rekord* rekord);
+
+    // The settings give the language of the buttons and the synchronisation of new records;
+    // `sharedFolderReady` says whether that synchronisation may be offered at all.
+    void setSettings(GameSettings* settings, bool sharedFolderReady);
+
+    // Dialogs
+    void showMessage(int index, int number, const std::string& text) override;
+    bool askQuestion(int index) override;
+    bool passwordDialog(PasswordMode mode, std::string& password, std::string& authText) override;
+    std::optional<std::string> newRecordDialog(const GameState& state) override;
+    // PlainMessages
+    void showPlainMessage(const std::string& text) override;
+
+private:
+    QWidget* m_owner;
+    const TextTable& m_texts;
+    Tfrm_Heslo* m_heslo;
+    Tfrm_Rekord* m_rekord;
+    GameSettings* m_settings = nullptr;
+    bool m_sharedFolderReady = false;
+};
+
+} // namespace mirvalon

@@ -1,0 +1,324 @@
+// Rules behind the menus and the records list: game type, positions and pieces, status
+// groups, the records list's archive and deletion, the activation without a shared folder,
+// the score's floor, and the whole command table through the states of a game.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "support/fake_ports.h"
+
+namespace mirvalon {
+namespace {
+
+using test::Rig;
+
+void playing(Rig& rig)
+{
+    rig.game.startUp();
+    rig.game.startComputerGame();
+    rig.setHidden({1, 2, 3, 4, 5, 6, 7});
+}
+
+TEST(Score, neverFallsBelowZeroAfterAPenalty)
+{
+    enum class Step { Confirm, Cancel, TakeBack };
+    for (Step step : {Step::Confirm, Step::Cancel, Step::TakeBack}) {
+        Rig rig;
+        playing(rig);
+        rig.game.mutableState().score = 1;
+        if (step == Step::Confirm) {
+            rig.playRow({8, 9, 10, 11, 12, 13, 14});
+        } else {
+            rig.game.doubleClickPalettePiece(8);
+            rig.game.releaseButton();
+            if (step == Step::Cancel)
+                rig.game.cancelRow();
+            else
+                rig.game.doubleClickSlotPiece(1);
+        }
+        EXPECT_EQ(rig.s().score, 0) << static_cast<int>(step);
+    }
+}
+
+TEST(RecordsList, archiveIsOfferedForAnArchivedRowOnlyWhileTheListIsShown)
+{
+    Rig rig;
+    rig.game.startUp();
+    rig.records.table[4].archived = true;
+    rig.records.table[4].points = 500;
+    rig.records.table[5].archived = false;
+    rig.records.table[5].points = 0;
+    rig.game.recordsPanelShown(true);
+    EXPECT_TRUE(rig.commands.table.checked(Command::RecordsPanel));
+    rig.game.selectRecordRow(4);
+    EXPECT_TRUE(rig.enabled(Command::Archive));
+    EXPECT_TRUE(rig.enabled(Command::DeleteRecord));
+    rig.game.selectRecordRow(5);
+    EXPECT_FALSE(rig.enabled(Command::Archive));
+    EXPECT_FALSE(rig.enabled(Command::DeleteRecord));
+    rig.game.selectRecordRow(-1); // no row: nothing changes
+    EXPECT_FALSE(rig.enabled(Command::Archive));
+    rig.game.selectRecordRow(4);
+    rig.game.recordsPanelShown(false);
+    EXPECT_FALSE(rig.enabled(Command::Archive));
+    EXPECT_FALSE(rig.commands.table.checked(Command::RecordsPanel));
+}
+
+TEST(RecordsList, deletionAsksAndResetsTheGameItTouches)
+{
+    struct Case
+    {
+        const char* name;
+        bool all;
+        int index; // the game on the board is 104, index 103
+        std::vector<bool> answers;
+        std::vector<int> questions;
+        std::vector<int> deleted;
+        bool stillPlaying;
+    };
+    const Case cases[] = {
+        {"own row, yes twice", false, 103, {true, true}, {0, 3}, {103}, false},
+        {"own row, no to ending", false, 103, {false}, {0}, {}, true},
+        {"own row, no to deleting", false, 103, {true, false}, {0, 3}, {}, true},
+        {"other row", false, 5, {true}, {3}, {5}, true},
+        {"all, yes twice", true, 0, {true, true}, {0, 4}, {-1}, false},
+        {"all, no to ending", true, 0, {false}, {0}, {}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        playing(rig);
+        const int closes = rig.board.panelCloses;
+        rig.dialogs.answers.assign(c.answers.begin(), c.answers.end());
+        const bool deleted = c.all ? rig.game.deleteAllRecords() : rig.game.deleteRecord(c.index);
+        EXPECT_EQ(deleted, !c.deleted.empty());
+        EXPECT_EQ(rig.dialogs.questions, c.questions);
+        EXPECT_EQ(rig.records.deleted, c.deleted);
+        EXPECT_EQ(rig.s().inProgress, c.stillPlaying);
+        EXPECT_EQ(rig.board.panelCloses > closes, !c.stillPlaying);
+    }
+}
+
+TEST(RecordsList, deletingWhileIdleAsksOnlyTheDeletionAndShowsTheNewRecord)
+{
+    Rig rig;
+    rig.game.startUp();
+    rig.dialogs.answers = {true};
+    EXPECT_TRUE(rig.game.deleteRecord(103));
+    EXPECT_EQ(rig.dialogs.questions, (std::vector<int>{Question::DeleteRecord}));
+    EXPECT_EQ(rig.status.texts[13], "0");
+    EXPECT_FALSE(rig.enabled(Command::DeleteRecord)); // the row has no points now
+    rig.records.writable = false;
+    rig.dialogs.answers = {true};
+    EXPECT_FALSE(rig.game.deleteAllRecords());
+}
+
+TEST(Activation, withoutASharedFolderSynchronisationIsSwitchedOff)
+{
+    for (bool ready : {false, true}) {
+        Rig rig;
+        rig.game.startUp();
+        rig.game.settings().syncAtStart = true;
+        rig.game.settings().syncNewRecords = true;
+        rig.game.activate(ready);
+        EXPECT_EQ(rig.game.settings().syncAtStart, ready);
+        EXPECT_EQ(rig.game.settings().syncNewRecords, ready);
+        EXPECT_FALSE(rig.enabled(Command::SyncAtStart));
+        EXPECT_FALSE(rig.enabled(Command::Synchronise));
+        if (!ready) { // through the one operation that changes a setting
+            EXPECT_FALSE(rig.commands.table.checked(Command::SyncAtStart));
+            EXPECT_EQ(rig.settings.applied.back(),
+                      (std::pair<Setting, int32_t>{Setting::SyncAtStart, 0}));
+        }
+    }
+}
+
+TEST(Menus, gameTypeChangesOnlyBetweenGames)
+{
+    Rig rig;
+    rig.game.startUp();
+    EXPECT_FALSE(rig.game.chooseGameType(Classic)); // already chosen
+    EXPECT_TRUE(rig.game.chooseGameType(Training));
+    EXPECT_TRUE(rig.commands.table.checked(Command::GameTypeTraining));
+    EXPECT_FALSE(rig.commands.table.checked(Command::GameTypeClassic));
+    rig.game.chooseGameType(Classic);
+    rig.game.startComputerGame();
+    EXPECT_FALSE(rig.game.chooseGameType(Training));
+    EXPECT_EQ(rig.game.settings().gameType, Classic);
+    EXPECT_TRUE(rig.commands.table.checked(Command::GameTypeClassic));
+    EXPECT_FALSE(rig.enabled(Command::GameTypeTraining));
+}
+
+TEST(Menus, positionsAndPiecesAskBeforeEndingAGame)
+{
+    struct Case
+    {
+        const char* name;
+        bool running;
+        std::vector<bool> answers;
+        bool changed;
+    };
+    const Case cases[] = {
+        {"idle", false, {}, true},
+        {"running, yes", true, {true}, true},
+        {"running, no", true, {false}, false},
+    };
+    for (const Case& c : cases) {
+        for (bool pieces : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (pieces ? " pieces" : " positions"));
+            Rig rig;
+            rig.game.startUp();
+            if (c.running)
+                rig.game.startComputerGame();
+            rig.dialogs.answers.assign(c.answers.begin(), c.answers.end());
+            const bool changed =
+                pieces ? rig.game.changePieceCount(11) : rig.game.changePositions(5);
+            EXPECT_EQ(changed, c.changed);
+            EXPECT_EQ(rig.dialogs.questions.size(), c.running ? 1u : 0u);
+            EXPECT_EQ(rig.s().inProgress, c.running && !c.changed);
+            const GameSettings& s = rig.game.settings();
+            EXPECT_EQ(pieces ? s.pieceCount : s.positions,
+                      c.changed ? (pieces ? 11 : 5) : (pieces ? 19 : 7));
+            const Command mark = pieces ? (c.changed ? Command::Pieces11 : Command::Pieces19)
+                                        : (c.changed ? Command::Positions5 : Command::Positions7);
+            EXPECT_TRUE(rig.commands.table.checked(mark));
+            EXPECT_EQ(rig.settings.applied.back().first,
+                      pieces ? Setting::PieceCount : Setting::Positions);
+            EXPECT_EQ(rig.s().gameNumber != 104, c.changed) << "the variant on the status bar";
+        }
+    }
+}
+
+TEST(Menus, statusGroupsToggleTheirSettingAndMark)
+{
+    Rig rig;
+    rig.game.startUp();
+    rig.game.toggleStatusGroup(StatusGroup::Time);
+    EXPECT_FALSE(rig.game.settings().showTime);
+    EXPECT_FALSE(rig.commands.table.checked(Command::TimeView));
+    EXPECT_EQ(rig.status.groupsShown, (std::array<bool, 3>{true, false, true}));
+    EXPECT_EQ(rig.status.texts[11], "! Čas !");
+    rig.game.toggleStatusGroup(StatusGroup::Info);
+    rig.game.toggleStatusGroup(StatusGroup::Score);
+    EXPECT_EQ(rig.status.groupsShown, (std::array<bool, 3>{false, false, false}));
+    EXPECT_FALSE(rig.game.settings().showInfo || rig.game.settings().showScore);
+    rig.game.toggleStatusGroup(StatusGroup::Time);
+    EXPECT_EQ(rig.status.texts[11], "10000");
+    EXPECT_TRUE(rig.commands.table.checked(Command::TimeView));
+}
+
+// The whole command table (enabled, visible) in the four states of a game, in one place:
+// idle after start-up, the second player's hidden entry, a computer game in its first row
+// before any piece is placed, and a game just won.
+TEST(CommandTable, everyCommandThroughIdleHiddenEntryPlayingAndFinished)
+{
+    struct State
+    {
+        bool enabled, visible;
+    };
+    struct Row
+    {
+        Command command;
+        std::array<State, 4> states; // idle, hidden entry, playing, finished
+    };
+    // clang-format off
+    const Row table[] = {
+        {Command::NewComputerGame,     {{{true, true}, {true, true}, {false, true}, {true, true}}}},
+        {Command::NewSecondPlayerGame, {{{true, true}, {false, true}, {false, true}, {true, true}}}},
+        {Command::RandomGame,          {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::ConfirmRow,          {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::CancelRow,           {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::GiveUp,              {{{false, true}, {false, true}, {true, true}, {false, true}}}},
+        {Command::QuickStart,          {{{false, true}, {false, true}, {true, true}, {false, true}}}},
+        {Command::ConfirmHiddenRow,    {{{false, false}, {false, true}, {false, false}, {false, false}}}},
+        {Command::Undo,                {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::TestRow,             {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::EnterHits,           {{{false, false}, {false, false}, {false, false}, {false, false}}}},
+        {Command::EnterHitsMenu,       {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::UnblockAll,          {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::BlockUnused,         {{{false, false}, {false, false}, {false, false}, {false, false}}}},
+        {Command::BlockUnusedMenu,     {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::ClearRowMarks,       {{{false, false}, {false, false}, {false, false}, {false, false}}}},
+        {Command::RestoreAll,          {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::OpenGame,            {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::SaveGame,            {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::SavePicture,         {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::PrintBoard,          {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::PrintInformation,    {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::Minimise,            {{{true, false}, {true, false}, {true, false}, {true, false}}}},
+        {Command::Exit,                {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::GameTypeClassic,     {{{true, true}, {true, true}, {false, true}, {true, true}}}},
+        {Command::GameTypeTraining,    {{{true, true}, {true, true}, {false, true}, {true, true}}}},
+        {Command::Positions5,          {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::Positions6,          {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::Positions7,          {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::Positions8,          {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::Pieces11,            {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::Pieces19,            {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::Pieces25,            {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::Texture1,            {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::Texture2,            {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::Photo1,              {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::Photo2,              {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::InfoView,            {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::TimeView,            {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::ScoreView,           {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::RecordsPanel,        {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::FavouritesMenu,      {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::PlayFavourite1,      {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::PlayFavourite2,      {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::PlayFavourite3,      {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::PlayFavourite4,      {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::StoreFavourite1,     {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::StoreFavourite2,     {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::StoreFavourite3,     {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::StoreFavourite4,     {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::ClearFavourites,     {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::TotalTime,           {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::Settings,            {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::Synchronise,         {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::SyncAtStart,         {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::SaveSettings,        {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::AutoSave,            {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::ExitWarning,         {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::LanguageSlovak,      {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::LanguageCzech,       {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::LanguageEnglish,     {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::InformationPanel,    {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::ReferenceText,       {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::Manual,              {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::About,               {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::ActivateGame,        {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::Archive,             {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::DeleteRecord,        {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::DeleteAllRecords,    {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+    };
+    // clang-format on
+    ASSERT_EQ(std::size(table), kCommandCount);
+    Rig rig;
+    std::array<CommandTable, 4> seen;
+    rig.game.startUp();
+    seen[0] = rig.commands.table;
+    rig.game.startSecondPlayerGame();
+    seen[1] = rig.commands.table;
+    rig.game.resetToIdle();
+    rig.game.startComputerGame();
+    seen[2] = rig.commands.table;
+    rig.setHidden({1, 2, 3, 4, 5, 6, 7});
+    rig.playRow({1, 2, 3, 4, 5, 6, 7});
+    seen[3] = rig.commands.table;
+    const char* const states[] = {"idle", "hidden entry", "playing", "finished"};
+    for (std::size_t i = 0; i < std::size(table); ++i) {
+        const Row& row = table[i];
+        EXPECT_EQ(static_cast<std::size_t>(row.command), i) << "rows in the order of Command";
+        for (int s = 0; s < 4; ++s) {
+            EXPECT_EQ(seen[s].enabled(row.command), row.states[s].enabled)
+                << "command " << i << " enabled, " << states[s];
+            EXPECT_EQ(seen[s].visible(row.command), row.states[s].visible)
+                << "command " << i << " visible, " << states[s];
+        }
+    }
+}
+
+} // namespace
+} // namespace mirvalon
