@@ -129,8 +129,12 @@ void ArchiveStore::markArchived(RecordsTable& table)
     // A fresh installation starts with the record games delivered beside the program. The copy
     // goes to the data folder, where replay and new records find it; the program folder may
     // well be read-only.
-    copyWhenAbsent(m_fs, joinPath(m_programFolder, kDeliveredArchiveName), path(),
-                   kArchiveFileSize);
+    if (m_fs.kind(path()) == PathKind::None) {
+        FolderLock lock(m_fs, m_dataFolder);
+        if (lock.held())
+            copyWhenAbsent(m_fs, joinPath(m_programFolder, kDeliveredArchiveName), m_fs, path(),
+                           kArchiveFileSize);
+    }
     const ReadResult file = m_fs.readFile(path(), kArchiveFileSize, false);
     if (file.status != ReadStatus::Ok || file.bytes.size() != kArchiveFileSize)
         return;
@@ -144,45 +148,44 @@ void ArchiveStore::markArchived(RecordsTable& table)
     }
 }
 
-bool ArchiveStore::writeArchiveSlot(RecordsTable& table, const GameState& state,
-                                    const GameSettings& settings, bool blockingAidShown)
+std::optional<std::string> ArchiveStore::archiveWithGame(const RecordsTable& table,
+                                                         const GameState& state,
+                                                         const GameSettings& settings,
+                                                         bool blockingAidShown)
 {
     const int index = state.gameNumber - 1;
     if (index < 0 || index >= kGameCount)
-        return false;
+        return std::nullopt;
     const ReadResult file = m_fs.readFile(path(), kArchiveFileSize, false);
     const bool present = file.status != ReadStatus::Missing;
     if ((present && file.status != ReadStatus::Ok && file.status != ReadStatus::TooLarge) ||
-        !m_fs.mayReplace(path())) {
-        m_dialogs.showMessage(3);
-        return false;
-    }
+        !m_fs.mayReplace(path()))
+        return std::nullopt;
     std::string archive = file.bytes;
     if (file.status != ReadStatus::Ok || archive.size() != kArchiveFileSize) {
         // Missing or of the wrong size: a fresh archive from the records, no game in it.
         archive.assign(kArchiveFileSize, '\0');
         for (int i = 0; i < kGameCount; ++i) {
-            if (!encodeRecordSlot(table[i], archive, slotAt(i) + kRecordAt)) {
-                m_dialogs.showMessage(3);
-                return false;
-            }
+            if (!encodeRecordSlot(table[i], archive, slotAt(i) + kRecordAt))
+                return std::nullopt;
         }
     }
     RecordEntry record = table[index];
     record.number = static_cast<uint16_t>(state.gameNumber);
     record.level = static_cast<uint16_t>(state.level);
     archive[slotAt(index)] = 1;
-    if (!encodeRecordSlot(record, archive, slotAt(index) + kRecordAt, kRecordPatchSize)) {
-        m_dialogs.showMessage(3);
-        return false;
-    }
+    if (!encodeRecordSlot(record, archive, slotAt(index) + kRecordAt, kRecordPatchSize))
+        return std::nullopt;
     encodeArchivedGame(archivedGameOf(state, settings, blockingAidShown), archive, index);
-    if (!writeFileSafely(m_fs, path(), archive)) {
-        m_dialogs.showMessage(3);
-        return false;
-    }
-    table[index].archived = true;
-    return true;
+    return archive;
+}
+
+bool ArchiveStore::holdsGameOf(int index, const RecordEntry& entry)
+{
+    const ReadResult file = m_fs.readFile(path(), kArchiveFileSize, false);
+    return index >= 0 && index < kGameCount && file.status == ReadStatus::Ok &&
+           file.bytes.size() == kArchiveFileSize &&
+           matchArchiveSlot(file.bytes, index, entry) == SlotMatch::Match;
 }
 
 std::optional<ArchivedGame> ArchiveStore::loadArchiveSlot(int index, const RecordsTable& table)

@@ -51,13 +51,18 @@ public:
                  std::string programFolder);
 
     // After the records are loaded: seeds the archive from the delivered one when the data
-    // folder has none, then marks every entry whose slot matches it. Silent.
+    // folder has none (under the folder's lock), then marks every entry whose slot matches
+    // it. Silent.
     void markArchived(RecordsTable& table);
-    // After a record of game state.gameNumber was written into `table`: writes its slot and
-    // marks the entry archived. Message 3 and false when the archive cannot be written; the
-    // old file stays whole.
-    bool writeArchiveSlot(RecordsTable& table, const GameState& state, const GameSettings& settings,
-                          bool blockingAidShown);
+    // The archive as it will be with the finished game of state.gameNumber in its slot, the
+    // record part taken from `table` (which already holds the new record): the file as it
+    // stands, or a fresh archive from `table` when it is missing or of the wrong size. Nothing
+    // when the archive cannot be replaced. The caller holds the data folder's lock and
+    // commits it together with the records file.
+    std::optional<std::string> archiveWithGame(const RecordsTable& table, const GameState& state,
+                                               const GameSettings& settings, bool blockingAidShown);
+    // The stored slot `index` holds the game of `entry`.
+    bool holdsGameOf(int index, const RecordEntry& entry);
     // Reads slot `index` back for replay. Message 5 when the archive is missing, 4 when it is
     // damaged or the slot does not match entry `index`.
     std::optional<ArchivedGame> loadArchiveSlot(int index, const RecordsTable& table);

@@ -69,6 +69,11 @@ std::optional<char32_t> nextCharacter(std::string_view s, std::size_t& i)
             return std::nullopt;
         c = (c << 6) | (b & 0x3F);
     }
+    // The shortest form only, and no surrogate halves: "C1 B9" is not a "y", and a text
+    // with such bytes is not valid UTF-8 at all.
+    constexpr char32_t kSmallest[4] = {0, 0x80, 0x800, 0x10000};
+    if (c < kSmallest[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return std::nullopt;
     i += extra + 1;
     return c;
 }

@@ -12,8 +12,8 @@ namespace mirvalon {
 // characters U+0081, U+0083, U+0088, U+0090 and U+0098, so any file reads back unchanged.
 std::string cp1250ToUtf8(std::string_view bytes);
 
-// Nothing when the text holds a character the code page cannot hold, or is not valid UTF-8;
-// such a text must never reach a file.
+// Nothing when the text holds a character the code page cannot hold, or is not valid UTF-8
+// (overlong forms and surrogate halves included); such a text must never reach a file.
 std::optional<std::string> utf8ToCp1250(std::string_view text);
 
 bool fitsCp1250(std::string_view text);

@@ -1,13 +1,110 @@
 #include "file_system.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
 namespace mirvalon {
+
+namespace posix {
+
+ReadResult readOpenFile(int fd, std::size_t limit)
+{
+    ReadResult result;
+    std::vector<char> chunk(8192);
+    result.status = ReadStatus::Ok;
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk.data(), chunk.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            result.status = ReadStatus::Unreadable;
+            break;
+        }
+        if (n == 0)
+            break;
+        result.bytes.append(chunk.data(), static_cast<std::size_t>(n));
+        if (result.bytes.size() > limit) {
+            result.status = ReadStatus::TooLarge;
+            break;
+        }
+    }
+    if (result.status != ReadStatus::Ok)
+        result.bytes.clear();
+    return result;
+}
+
+int createTempIn(int directoryFd, const std::string& directory, std::string& tempPath,
+                 unsigned mode)
+{
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        unsigned char random[6];
+        if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random))
+            return -1;
+        std::string name = ".mirvalon-write-";
+        for (unsigned char r : random)
+            name += kLetters[r % (sizeof kLetters - 1)];
+        // Relative to the folder's descriptor, or to the folder's path when there is none.
+        const std::string at = directoryFd == AT_FDCWD ? directory + "/" + name : name;
+        const int fd = ::openat(directoryFd, at.c_str(),
+                                O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0) {
+            tempPath = directory + "/" + name;
+            return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    return -1;
+}
+
+int lockOpenFile(int fd, int waitMilliseconds)
+{
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMilliseconds);
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return fd;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return -1;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+std::vector<std::string> namesIn(int directoryFd)
+{
+    std::vector<std::string> names;
+    // fdopendir takes the descriptor over; a duplicate keeps the caller's open.
+    const int copy = ::fcntl(directoryFd, F_DUPFD_CLOEXEC, 0);
+    if (copy < 0)
+        return names;
+    DIR* dir = ::fdopendir(copy);
+    if (!dir) {
+        ::close(copy);
+        return names;
+    }
+    ::rewinddir(dir);
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string name = e->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+} // namespace posix
 
 ReadResult PosixFileSystem::readFile(const std::string& path, std::size_t limit, bool noFollow)
 {
@@ -28,27 +125,8 @@ ReadResult PosixFileSystem::readFile(const std::string& path, std::size_t limit,
         result.status = noFollow ? ReadStatus::Missing : ReadStatus::Unreadable;
         return result;
     }
-    std::vector<char> chunk(8192);
-    result.status = ReadStatus::Ok;
-    for (;;) {
-        const ssize_t n = ::read(fd, chunk.data(), chunk.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            result.status = ReadStatus::Unreadable;
-            break;
-        }
-        if (n == 0)
-            break;
-        result.bytes.append(chunk.data(), static_cast<std::size_t>(n));
-        if (result.bytes.size() > limit) {
-            result.status = ReadStatus::TooLarge;
-            break;
-        }
-    }
+    result = posix::readOpenFile(fd, limit);
     ::close(fd);
-    if (result.status != ReadStatus::Ok)
-        result.bytes.clear();
     return result;
 }
 
@@ -76,10 +154,28 @@ bool PosixFileSystem::isDirectory(const std::string& path)
 
 bool PosixFileSystem::createDirectory(const std::string& path, unsigned mode)
 {
-    if (::mkdir(path.c_str(), mode) != 0)
-        return false;
-    // The umask must not take away what other users of the computer need.
-    return ::chmod(path.c_str(), mode) == 0;
+    // The player's umask decides what others may do in the player's own folders.
+    return ::mkdir(path.c_str(), mode) == 0;
+}
+
+std::optional<unsigned> PosixFileSystem::modeOf(const std::string& path)
+{
+    struct stat st
+    {
+    };
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return static_cast<unsigned>(st.st_mode & 07777);
+}
+
+std::vector<std::string> PosixFileSystem::listNames(const std::string& directory)
+{
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    std::vector<std::string> names = posix::namesIn(fd);
+    ::close(fd);
+    return names;
 }
 
 bool PosixFileSystem::mayReplace(const std::string& path)
@@ -98,19 +194,12 @@ bool PosixFileSystem::mayReplace(const std::string& path)
 
 int PosixFileSystem::createTemp(const std::string& directory, std::string& tempPath, unsigned mode)
 {
-    std::string pattern = directory + "/.mirvalon-write-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0)
-        return -1;
-    tempPath = name.data();
-    if (::fchmod(fd, mode) != 0) {
-        ::close(fd);
-        ::unlink(tempPath.c_str());
-        return -1;
-    }
-    return fd;
+    return posix::createTempIn(AT_FDCWD, directory, tempPath, mode);
+}
+
+bool PosixFileSystem::setMode(int handle, unsigned mode)
+{
+    return ::fchmod(handle, mode) == 0;
 }
 
 bool PosixFileSystem::writeAll(int handle, std::string_view bytes)
@@ -156,6 +245,24 @@ bool PosixFileSystem::syncDirectory(const std::string& directory)
 void PosixFileSystem::removeFile(const std::string& path)
 {
     ::unlink(path.c_str());
+}
+
+int PosixFileSystem::lockFile(const std::string& path, int waitMilliseconds)
+{
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return -1;
+    if (posix::lockOpenFile(fd, waitMilliseconds) < 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+void PosixFileSystem::unlockFile(int handle)
+{
+    if (handle >= 0)
+        ::close(handle); // closing the only descriptor releases the lock
 }
 
 } // namespace mirvalon

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mirvalon {
 
@@ -31,14 +33,29 @@ public:
     // False for an existing file the user marked read-only.
     virtual bool mayReplace(const std::string& path) = 0;
 
+    // The permission bits of a regular file (links are not followed); nothing otherwise.
+    virtual std::optional<unsigned> modeOf(const std::string& path) = 0;
+    // Names in a folder, hidden ones included; empty when it cannot be read.
+    virtual std::vector<std::string> listNames(const std::string& directory) = 0;
+
     // The steps of a safe write. A handle below 0 means the temporary file was not created.
+    // The temporary file is named ".mirvalon-write-" and six letters, created new (never
+    // through a link) with `mode` cut by the player's umask.
     virtual int createTemp(const std::string& directory, std::string& tempPath, unsigned mode) = 0;
+    // Sets the permission bits of an open file exactly, whatever the umask.
+    virtual bool setMode(int handle, unsigned mode) = 0;
     virtual bool writeAll(int handle, std::string_view bytes) = 0;
     virtual bool syncFile(int handle) = 0;
     virtual bool closeFile(int handle) = 0;
     virtual bool renameFile(const std::string& from, const std::string& to) = 0;
     virtual bool syncDirectory(const std::string& directory) = 0;
     virtual void removeFile(const std::string& path) = 0;
+
+    // An advisory lock (flock) on the file `path`, created when missing: tried at once, then
+    // again every few milliseconds for at most `waitMilliseconds`. A handle of 0 or more while
+    // held, -1 when another holder kept it all that time or the file cannot be opened.
+    virtual int lockFile(const std::string& path, int waitMilliseconds) = 0;
+    virtual void unlockFile(int handle) = 0;
 };
 
 // The real file system of this computer.
@@ -50,13 +67,28 @@ public:
     bool isDirectory(const std::string& path) override;
     bool createDirectory(const std::string& path, unsigned mode) override;
     bool mayReplace(const std::string& path) override;
+    std::optional<unsigned> modeOf(const std::string& path) override;
+    std::vector<std::string> listNames(const std::string& directory) override;
     int createTemp(const std::string& directory, std::string& tempPath, unsigned mode) override;
+    bool setMode(int handle, unsigned mode) override;
     bool writeAll(int handle, std::string_view bytes) override;
     bool syncFile(int handle) override;
     bool closeFile(int handle) override;
     bool renameFile(const std::string& from, const std::string& to) override;
     bool syncDirectory(const std::string& directory) override;
     void removeFile(const std::string& path) override;
+    int lockFile(const std::string& path, int waitMilliseconds) override;
+    void unlockFile(int handle) override;
 };
+
+// The part of the steps above that works on open descriptors, shared with the folder opened by
+// descriptor (folder_file_system.h).
+namespace posix {
+ReadResult readOpenFile(int fd, std::size_t limit);
+int createTempIn(int directoryFd, const std::string& directory, std::string& tempPath,
+                 unsigned mode);
+int lockOpenFile(int fd, int waitMilliseconds);
+std::vector<std::string> namesIn(int directoryFd);
+} // namespace posix
 
 } // namespace mirvalon

@@ -7,26 +7,17 @@ namespace mirvalon {
 namespace {
 
 constexpr std::size_t kCopyLimit = 4 * 1024 * 1024;
-constexpr unsigned kPrivateFolderMode = 0755;
-// Every user of the computer writes the shared records.
-constexpr unsigned kSharedFolderMode = 0777;
-
-std::string parentOf(const std::string& path)
-{
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
+// Cut by the player's umask: the player decides who may look into the player's folders.
+constexpr unsigned kPrivateFolderMode = 0777;
 
 } // namespace
 
 std::string findProgramFolder(FileSystem& fs, const std::string& executablePath)
 {
-    const std::string beside = parentOf(executablePath);
+    const std::string beside = parentFolder(executablePath);
     if (fs.kind(joinPath(beside, "Mirv_SK.lng")) == PathKind::File)
         return beside;
-    return joinPath(parentOf(beside), "share/games/mirvalon");
+    return joinPath(parentFolder(beside), "share/games/mirvalon");
 }
 
 std::string userDataBase(const char* xdgDataHome, const char* home)
@@ -46,17 +37,15 @@ Folders::Folders(FileSystem& fs, std::string programFolder, std::string userBase
 {
 }
 
-bool Folders::ensureDirectory(const std::string& path, bool shared)
+bool Folders::ensureDirectory(const std::string& path)
 {
-    // In the shared folder another user could have planted a link; only a real folder will do.
+    // The player's own folders may be links the player set up.
     const PathKind kind = m_fs.kind(path);
-    if (kind == PathKind::Directory)
-        return true;
-    if (kind == PathKind::Other && !shared && m_fs.isDirectory(path))
+    if (kind == PathKind::Directory || (kind == PathKind::Other && m_fs.isDirectory(path)))
         return true;
     if (kind != PathKind::None)
         return false;
-    return m_fs.createDirectory(path, shared ? kSharedFolderMode : kPrivateFolderMode);
+    return m_fs.createDirectory(path, kPrivateFolderMode);
 }
 
 bool Folders::ensureUserBase(const std::string& path)
@@ -65,50 +54,85 @@ bool Folders::ensureUserBase(const std::string& path)
     // rather than leaving the player's files to the program folder.
     if (m_fs.isDirectory(path))
         return true;
-    const std::string parent = parentOf(path);
+    const std::string parent = parentFolder(path);
     if (parent == path || parent == ".")
         return false;
-    return ensureUserBase(parent) && ensureDirectory(path, false);
+    return ensureUserBase(parent) && ensureDirectory(path);
+}
+
+bool Folders::prepareDataFolder()
+{
+    if (m_userBase.empty() || !ensureUserBase(m_userBase))
+        return false;
+    const std::string vendor = joinPath(m_userBase, kVendorFolder);
+    const std::string folder = joinPath(vendor, kDataFolderName);
+    if (!ensureDirectory(vendor) || !ensureDirectory(folder))
+        return false;
+    {
+        // Another copy of the game may be writing here: what a killed copy left is removed,
+        // and the seeds are copied, only while no other copy writes.
+        FolderLock lock(m_fs, folder);
+        if (lock.held())
+            recoverFolder(m_fs, folder);
+        for (const char* name : kSeedFiles)
+            copyWhenAbsent(m_fs, joinPath(m_program, name), m_fs, joinPath(folder, name),
+                           kCopyLimit);
+    }
+    m_data = folder;
+    const std::string games = joinPath(folder, kGamesFolder);
+    if (!ensureDirectory(games))
+        return false;
+    const std::string sourceGames = joinPath(m_program, kGamesFolder);
+    for (const char* name : kSampleGames)
+        copyWhenAbsent(m_fs, joinPath(sourceGames, name), m_fs, joinPath(games, name), kCopyLimit);
+    return true;
+}
+
+bool Folders::prepareSharedFolder()
+{
+    // The base belongs to the system and is never made; below it, every step is a descriptor.
+    const auto base = FolderFileSystem::openBase(m_sharedBase);
+    const auto vendor = base ? base->subfolder(kVendorFolder, true) : nullptr;
+    auto folder = vendor ? vendor->subfolder(kDataFolderName, true) : nullptr;
+    if (!folder)
+        return false;
+    m_sharedFiles = std::move(folder);
+    m_shared = m_sharedFiles->path();
+    return seedSharedFolder(m_program);
+}
+
+bool Folders::seedSharedFolder(const std::string& source)
+{
+    FolderLock lock(*m_sharedFiles, m_shared);
+    if (lock.held())
+        recoverFolder(*m_sharedFiles, m_shared);
+    for (const char* name : kSeedFiles)
+        copyWhenAbsent(m_fs, joinPath(source, name), *m_sharedFiles, m_sharedFiles->file(name),
+                       kCopyLimit, NewFileMode::Shared);
+    const auto games = m_sharedFiles->subfolder(kGamesFolder, true);
+    if (!games)
+        return false;
+    if (lock.held())
+        recoverFolder(*games, games->path());
+    const std::string sourceGames = joinPath(source, kGamesFolder);
+    for (const char* name : kSampleGames)
+        copyWhenAbsent(m_fs, joinPath(sourceGames, name), *games, games->file(name), kCopyLimit,
+                       NewFileMode::Shared);
+    return true;
 }
 
 bool Folders::prepareFolder(int mode)
 {
-    const bool shared = mode != 1;
-    std::string folder;
-    std::string source = m_program;
-    if (mode == 2) {
-        if (m_shared.empty())
-            return false;
-        folder = m_shared;
-        source = m_data;
-    } else {
-        const std::string& base = mode == 0 ? m_sharedBase : m_userBase;
-        if ((mode != 0 && mode != 1) || base.empty())
-            return false;
-        if (mode == 0 ? !m_fs.isDirectory(base) : !ensureUserBase(base))
-            return false;
-        folder = joinPath(base, kVendorFolder);
-        if (!ensureDirectory(folder, shared))
-            return false;
-        folder = joinPath(folder, kDataFolderName);
-        if (!ensureDirectory(folder, shared))
-            return false;
-    }
-    const unsigned fileMode = shared ? kSharedFileMode : kPrivateFileMode;
-    for (const char* name : kSeedFiles)
-        copyWhenAbsent(m_fs, joinPath(source, name), joinPath(folder, name), kCopyLimit, fileMode);
-    if (mode == 0)
-        m_shared = folder;
-    else if (mode == 1)
-        m_data = folder;
-    const std::string games = joinPath(folder, kGamesFolder);
-    if (!ensureDirectory(games, shared))
+    switch (mode) {
+    case 0:
+        return prepareSharedFolder();
+    case 1:
+        return prepareDataFolder();
+    case 2:
+        return m_sharedFiles && seedSharedFolder(m_data);
+    default:
         return false;
-    const std::string sourceGames = joinPath(source, kGamesFolder);
-    for (const char* name : kSampleGames)
-        copyWhenAbsent(m_fs, joinPath(sourceGames, name), joinPath(games, name), kCopyLimit,
-                       fileMode);
-    return true;
+    }
 }
 
 void Folders::setUp()

@@ -1,12 +1,16 @@
 // The three folders of the game: the program folder with the delivered files, the per-user
 // data folder and the folder shared by all users of the computer. Every path is given from
-// outside; nothing here changes the current directory.
+// outside; nothing here changes the current directory. The shared folder is walked and
+// written only through descriptors (folder_file_system.h); the player's own folders follow
+// the player's umask.
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "file_system.h"
+#include "folder_file_system.h"
 
 namespace mirvalon {
 
@@ -21,7 +25,7 @@ constexpr std::array<const char*, 4> kSampleGames = {
 constexpr std::array<const char*, 3> kSeedFiles = {"Mirvalon.lar", "Mirvalon.ldt", "Mirvalon.lcf"};
 
 // The folder of the running program when it holds the language files (the build tree), else
-// ../share/games/mirvalon beside it (an installed game: /usr/games and /usr/share/games/mirvalon).
+// ../share/mirvalon beside it (an installed game).
 std::string findProgramFolder(FileSystem& fs, const std::string& executablePath);
 // $XDG_DATA_HOME, else $HOME/.local/share; empty when neither is known.
 std::string userDataBase(const char* xdgDataHome, const char* home);
@@ -36,11 +40,16 @@ public:
 
     // Mode 0 prepares the shared folder, 1 the data folder, 2 refreshes the known shared
     // folder from the data folder. Creates what is missing and copies the delivered files
-    // that the folder lacks; a copy never replaces a file.
+    // that the folder lacks; a copy never replaces a file. The data folder is also recovered:
+    // a commit a killed copy left is finished, its temporary files removed.
     bool prepareFolder(int mode);
     // Start-up: the data folder (the program folder when it cannot be prepared), then the
     // shared folder, which is ready only when both were prepared.
     void setUp();
+
+    // The shared folder opened by descriptor, for everything that reads or writes in it;
+    // null until prepareFolder(0) succeeded.
+    FolderFileSystem* sharedFiles() const { return m_sharedFiles.get(); }
 
     const std::string& programFolder() const { return m_program; }
     const std::string& dataFolder() const { return m_data; }
@@ -48,7 +57,11 @@ public:
     bool sharedFolderReady() const { return m_sharedReady; }
 
 private:
-    bool ensureDirectory(const std::string& path, bool shared);
+    bool prepareDataFolder();
+    bool prepareSharedFolder();
+    // Copies the delivered files and sample games from `source` into the shared folder.
+    bool seedSharedFolder(const std::string& source);
+    bool ensureDirectory(const std::string& path);
     bool ensureUserBase(const std::string& path);
 
     FileSystem& m_fs;
@@ -58,6 +71,7 @@ private:
     std::string m_data;
     std::string m_shared;
     bool m_sharedReady = false;
+    std::unique_ptr<FolderFileSystem> m_sharedFiles;
 };
 
 } // namespace mirvalon

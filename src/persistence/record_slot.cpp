@@ -25,9 +25,11 @@ std::string decodeShiftedText(std::string_view buf, std::size_t offset, int widt
     std::string bytes;
     for (int k = 0; k < width; ++k) {
         const auto b = static_cast<uint8_t>(buf[offset + k]);
-        if (b == 0)
+        const auto c = static_cast<uint8_t>(b - shift);
+        // A byte that stands for a zero ends the text too: no text of the game holds one.
+        if (b == 0 || c == 0)
             break;
-        bytes += static_cast<char>(static_cast<uint8_t>(b - shift));
+        bytes += static_cast<char>(c);
     }
     return cp1250ToUtf8(bytes);
 }

@@ -79,21 +79,25 @@ const RecordEntry& RecordsStore::entry(int index) const
     return m_table.at(static_cast<std::size_t>(index));
 }
 
-bool RecordsStore::rewriteFile(const std::function<bool(std::string&)>& patch)
+std::optional<std::string> RecordsStore::startingImage()
 {
     const ReadResult file = m_fs.readFile(path(), kRecordsFileSize, false);
     if ((file.status != ReadStatus::Missing && file.status != ReadStatus::Ok &&
          file.status != ReadStatus::TooLarge) ||
         !m_fs.mayReplace(path()))
-        return false;
-    std::string bytes = file.bytes;
-    if (file.status != ReadStatus::Ok || bytes.size() != kRecordsFileSize) {
-        const auto rebuilt = encodeRecordsFile(m_table);
-        if (!rebuilt)
-            return false;
-        bytes = *rebuilt;
-    }
-    return patch(bytes) && writeFileSafely(m_fs, path(), bytes);
+        return std::nullopt;
+    if (file.status == ReadStatus::Ok && decodeRecordsFile(file.bytes))
+        return file.bytes;
+    return encodeRecordsFile(m_table);
+}
+
+bool RecordsStore::rewriteFile(const std::function<bool(std::string&)>& patch)
+{
+    FolderLock lock(m_fs, m_dataFolder);
+    std::optional<std::string> bytes;
+    if (lock.held())
+        bytes = startingImage();
+    return bytes && patch(*bytes) && writeFileSafely(m_fs, path(), *bytes);
 }
 
 bool RecordsStore::writeRecord(const GameState& state, const GameSettings& settings,
@@ -109,20 +113,49 @@ bool RecordsStore::writeRecord(const GameState& state, const GameSettings& setti
     record.points = static_cast<uint16_t>(state.score);
     record.time = recordTime(state.clockText);
     record.holder = fitToWidth(state.holderName, kHolderChars);
-    const bool written = rewriteFile([&record, index](std::string& bytes) {
-        return encodeRecordSlot(record, bytes, recordAt(index), kRecordPatchSize);
-    });
-    if (!written) {
+
+    FolderLock lock(m_fs, m_dataFolder);
+    std::optional<std::string> records;
+    if (lock.held())
+        records = startingImage();
+    if (!records) {
         m_dialogs.showMessage(2);
         return false;
     }
-    RecordEntry& e = m_table[index];
+    const RecordEntry stored = decodeRecordSlot(*records, recordAt(index));
+    if (stored.points >= record.points) {
+        // Another copy of the game set a better record meanwhile: it stays, and shows here.
+        RecordEntry& e = m_table[index];
+        e.rows = stored.rows;
+        e.points = stored.points;
+        e.time = stored.time;
+        e.holder = stored.holder;
+        e.archived = m_archive.holdsGameOf(index, e);
+        return true;
+    }
+    RecordsTable next = m_table;
+    RecordEntry& e = next[index];
     e.rows = record.rows;
     e.points = record.points;
     e.time = record.time;
     e.holder = record.holder;
-    e.archived = false;
-    m_archive.writeArchiveSlot(m_table, state, settings, blockingAidShown);
+    if (!encodeRecordSlot(record, *records, recordAt(index), kRecordPatchSize)) {
+        m_dialogs.showMessage(2);
+        return false;
+    }
+    std::vector<FileToCommit> files{{path(), *records}};
+    const std::optional<std::string> archive =
+        m_archive.archiveWithGame(next, state, settings, blockingAidShown);
+    if (archive)
+        files.push_back({m_archive.path(), *archive});
+    if (!commitFiles(m_fs, files)) {
+        m_dialogs.showMessage(2);
+        return false;
+    }
+    e.archived = archive.has_value();
+    m_table = next;
+    if (!archive)
+        m_dialogs.showMessage(3);
     return true;
 }
 

@@ -40,8 +40,11 @@ public:
     const RecordEntry& entry(int index) const override;
     const RecordsTable& table() const { return m_table; }
 
-    // Writes the won game as the record of its number, then its archive slot. On a file
-    // that cannot be written: message 2, and neither the table nor the archive changes.
+    // Writes the won game as the record of its number together with its archive slot: after a
+    // kill at any moment the next start sees both old or both new. On a records file that
+    // cannot be written (or a folder another copy keeps locked): message 2, and neither the
+    // table nor the archive changes. An archive that cannot be written: message 3, the record
+    // is kept. A better record another copy of the game wrote meanwhile is kept and taken in.
     bool writeRecord(const GameState& state, const GameSettings& settings,
                      bool blockingAidShown) override;
     void shareRecord(int gameNumber) override;
@@ -49,7 +52,8 @@ public:
     void setShareHandler(std::function<void(int)> handler) { m_share = std::move(handler); }
 
     // Deletes the record of table index 0..191, or all of them; message 9 and nothing
-    // changes when the file cannot be written. The archive is not touched.
+    // changes when the file cannot be written. The archive is not touched. Records another
+    // copy of the game wrote meanwhile stay.
     bool deleteRecord(int index);
     bool deleteAllRecords();
 
@@ -59,8 +63,11 @@ public:
     std::string path() const;
 
 private:
-    // The current file with `patch` applied, written safely; a missing or wrongly sized file
-    // is first rebuilt from the table.
+    // Under the folder's lock: the records file as it stands when it loads (right size, every
+    // record within bounds), else the table rebuilt whole; nothing when the file cannot be
+    // replaced. A file that did not load is never patched.
+    std::optional<std::string> startingImage();
+    // The starting image with `patch` applied, written safely under the folder's lock.
     bool rewriteFile(const std::function<bool(std::string&)>& patch);
 
     FileSystem& m_fs;

@@ -1,27 +1,86 @@
 // The one way the game writes a file: a temporary file in the same folder, synced, then renamed
 // over the target. Every step is checked; a failed write leaves the old file whole and never
-// reports success.
+// reports success. Files that must change together (a record and its archived game) commit
+// under a small note, so that a copy of the game killed at any moment leaves either all the
+// old files or all the new ones once the next start has finished the note.
+//
+// Rules for every folder the game writes in:
+// - every read-modify-write of a data file holds the folder's `FolderLock`, so two copies of
+//   the game of one account never lose each other's changes;
+// - temporary files exist only while their writer holds the lock: the next start, holding it,
+//   removes those a killed copy left (`recoverFolder`).
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "file_system.h"
 
 namespace mirvalon {
 
-constexpr unsigned kPrivateFileMode = 0644;
-constexpr unsigned kSharedFileMode = 0666; // the shared folder is written by every user
+// How a new file gets its permission bits; a file that is rewritten keeps the ones it had.
+enum class NewFileMode
+{
+    FollowUmask, // the player's own files: 0666 cut by the player's umask
+    Shared       // files every user of the computer writes: exactly kSharedFileMode
+};
+constexpr unsigned kSharedFileMode = 0666;
+constexpr unsigned kSharedFolderMode = 0777;
+
+constexpr const char* kTempPrefix = ".mirvalon-write-";
+constexpr const char* kCommitNoteName = ".mirvalon-commit";
+constexpr const char* kLockFileName = ".mirvalon-lock";
+// Long enough for another copy to finish a write, short enough not to freeze the window.
+constexpr int kLockWaitMilliseconds = 1500;
 
 bool writeFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes,
-                     unsigned mode = kPrivateFileMode);
+                     NewFileMode mode = NewFileMode::FollowUmask);
 
-// Copies `from` to `to` when `to` does not exist; an absent or unreadable source is skipped.
-// True when a copy was made.
-bool copyWhenAbsent(FileSystem& fs, const std::string& from, const std::string& to,
-                    std::size_t limit, unsigned mode = kPrivateFileMode);
+struct FileToCommit
+{
+    std::string path; // all files of one commit lie in the same folder
+    std::string bytes;
+    NewFileMode mode = NewFileMode::FollowUmask;
+};
+
+// Writes every file whole or none: all temporary files written and synced, then a commit note
+// naming them, then the renames, then the note removed. False (nothing changed) when a
+// temporary file or the note cannot be written or the first rename fails.
+bool commitFiles(FileSystem& fs, const std::vector<FileToCommit>& files);
+
+// At start, holding the folder's lock: finishes the renames of a commit note a killed copy
+// left, drops a note that is not well formed, and removes every temporary file.
+void recoverFolder(FileSystem& fs, const std::string& folder);
+
+// The advisory lock of a folder (flock on its lock file), held from construction to
+// destruction when `held()`.
+class FolderLock
+{
+  public:
+    FolderLock(FileSystem& fs, const std::string& folder,
+               int waitMilliseconds = kLockWaitMilliseconds);
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+    bool held() const { return m_handle >= 0; }
+
+  private:
+    FileSystem& m_fs;
+    int m_handle = -1;
+};
+
+// Copies `from` (read through `source`) to `to` (written through `target`) when `to` does not
+// exist; an absent or unreadable source is skipped. True when a copy was made.
+bool copyWhenAbsent(FileSystem& source, const std::string& from, FileSystem& target,
+                    const std::string& to, std::size_t limit,
+                    NewFileMode mode = NewFileMode::FollowUmask);
 
 // Folder and name joined; the folder holds no trailing separator.
 std::string joinPath(const std::string& folder, const std::string& name);
+// The folder part of a path: "." for a bare name, "/" for a name in the root.
+std::string parentFolder(const std::string& path);
+// The last part of a path.
+std::string baseName(const std::string& path);
 
 } // namespace mirvalon

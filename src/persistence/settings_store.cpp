@@ -175,7 +175,9 @@ bool SettingsStore::saveSettings(bool applicationEnding)
 {
     // A configuration marked read-only is the player's choice to keep it; renaming over it
     // would quietly drop the mark.
-    if (!m_fs.mayReplace(path()) || !writeFileSafely(m_fs, path(), encodeSettings(m_settings))) {
+    FolderLock lock(m_fs, m_dataFolder);
+    if (!lock.held() || !m_fs.mayReplace(path()) ||
+        !writeFileSafely(m_fs, path(), encodeSettings(m_settings))) {
         m_dialogs.showMessage(12);
         return false;
     }

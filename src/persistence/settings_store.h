@@ -50,8 +50,9 @@ public:
     bool loadSettings();
     // Every stored setting to its default, no favourites; the view shows the defaults.
     void resetSettings();
-    // Writes the file safely. Message 11 on success unless the application is ending;
-    // message 12 on failure, the old file and the settings in memory unchanged.
+    // Writes the file safely under the data folder's lock. Message 11 on success unless the
+    // application is ending; message 12 on failure, the old file and the settings in memory
+    // unchanged.
     bool saveSettings(bool applicationEnding = false);
     // Changes one setting with its check marks, dialog control and picture or panel, then
     // the game form follows the current game.

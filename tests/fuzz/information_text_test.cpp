@@ -1,0 +1,83 @@
+// The information-text reader on its own: damaged and hostile texts never crash or hang it,
+// and its work grows in step with the text.
+#include <QGuiApplication>
+#include <QTextDocument>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <random>
+
+#include "mutator.h"
+#include "ui/rtf_reader.h"
+
+namespace mirvalon {
+namespace {
+
+QChar latin1(unsigned char b)
+{
+    return QChar(b);
+}
+
+std::string seedText()
+{
+    std::ifstream in(std::string(MIRVALON_TEST_DATA) + "/fuzz/information/Mirv_EN.rtf",
+                     std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(InformationText, damagedTextsNeverCrashTheReader)
+{
+    const std::string seed = seedText();
+    ASSERT_FALSE(seed.empty());
+    const uint32_t runSeed = std::random_device{}();
+    std::cout << "mutation seed " << runSeed << "\n";
+    fuzz::Mutator mutator(runSeed);
+    for (int run = 0; run < 1500; ++run) {
+        const std::string text = mutator.mutate(seed);
+        QTextDocument document;
+        const bool read =
+            readRtf(QByteArray(text.data(), static_cast<int>(text.size())), document, latin1);
+        // Only a text that starts as the format does is taken.
+        EXPECT_EQ(read, QByteArray::fromStdString(text).trimmed().startsWith("{\\rtf"))
+            << "seed " << runSeed << ", run " << run;
+    }
+}
+
+// F1 must not freeze the window: a long text of short runs in alternating looks is laid out
+// once, at the end, not after every run (which takes time growing with the square of the
+// text), and deep nesting is read without a stack of its own depth.
+TEST(InformationText, aLongTextOfShortRunsIsLaidOutOnce)
+{
+    struct Case
+    {
+        const char* unit;
+        int letters; // per unit
+    };
+    for (const Case c :
+         {Case{"\\b x\\b0 y", 2}, Case{"{\\i x}", 1}, Case{"x\\par ", 1}, Case{"{{{{x", 1}}) {
+        QByteArray rtf = "{\\rtf1 ";
+        int units = 0;
+        for (; rtf.size() < 256 * 1024; ++units)
+            rtf += c.unit;
+        QTextDocument document;
+        ASSERT_TRUE(readRtf(rtf, document, latin1));
+        // Each edit of a document costs work in proportion to the document: the whole text
+        // must be one edit.
+        EXPECT_LE(document.revision(), 2) << c.unit;
+        const QString plain = document.toPlainText().remove(QChar('\n'));
+        EXPECT_EQ(plain.size(), units * c.letters) << c.unit;
+    }
+}
+
+} // namespace
+} // namespace mirvalon
+
+int main(int argc, char** argv)
+{
+    // No display is needed to lay out a text.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,230 @@
+#include "readers.h"
+
+#include <cstdint>
+
+#include "engine/records_table.h"
+#include "persistence/archive_store.h"
+#include "persistence/cp1250.h"
+#include "persistence/language_loader.h"
+#include "persistence/records_store.h"
+#include "persistence/settings_store.h"
+
+namespace mirvalon::fuzz {
+
+namespace {
+
+uint16_t word16(std::string_view b, std::size_t at)
+{
+    return static_cast<uint16_t>(static_cast<unsigned char>(b[at]) |
+                                 static_cast<unsigned char>(b[at + 1]) << 8);
+}
+
+int32_t word32(std::string_view b, int number)
+{
+    const std::size_t at = 4 * static_cast<std::size_t>(number - 1);
+    uint32_t v = 0;
+    for (int k = 3; k >= 0; --k)
+        v = v << 8 | static_cast<unsigned char>(b[at + k]);
+    return static_cast<int32_t>(v);
+}
+
+bool in(int32_t v, std::initializer_list<int32_t> allowed)
+{
+    for (int32_t a : allowed)
+        if (a == v)
+            return true;
+    return false;
+}
+
+// The 34-byte record at `at` is within the bounds the records file allows.
+bool slotInBounds(std::string_view b, std::size_t at)
+{
+    const uint16_t number = word16(b, at), level = word16(b, at + 2), rows = word16(b, at + 4),
+                   points = word16(b, at + 14);
+    return number >= 1 && number <= 192 && level >= 1 && level <= 13 && rows <= 15 &&
+           points <= 9999;
+}
+
+class NoTargets : public LanguageTargets, public PlainMessages
+{
+  public:
+    void setMenuItem(const std::vector<int>&, const std::string& t,
+                     const std::optional<std::string>&) override
+    {
+        see(t);
+    }
+    void setContextMenuItem(int, const std::string& t, const std::optional<std::string>&) override
+    {
+        see(t);
+    }
+    void setMainControl(MainControl, const std::string& t,
+                        const std::optional<std::string>&) override
+    {
+        see(t);
+    }
+    void setMainLabel(MainLabel, const std::string& t, const std::optional<std::string>&) override
+    {
+        see(t);
+    }
+    void setStatusPanel(int, const std::string& t) override { see(t); }
+    void setPanelCaption(PanelCaption, const std::string& t) override { see(t); }
+    void setListColumn(int, const std::string& t) override { see(t); }
+    void setUntimedStatusText(const std::string& t) override { see(t); }
+    void setDialogText(int, int, int, int, const std::string& t,
+                       const std::optional<std::string>&) override
+    {
+        see(t);
+    }
+    void showPlainMessage(const std::string&) override { ++refusals; }
+
+    int refusals = 0;
+    bool allStorable = true;
+
+  private:
+    // Every text a file hands to the window came through the converter, so it is text the
+    // code page holds.
+    void see(const std::string& t) { allStorable = allStorable && fitsCp1250(t); }
+};
+
+// The language file as the only file there is.
+class OneFile : public PosixFileSystem
+{
+  public:
+    explicit OneFile(std::string_view bytes) : m_bytes(bytes) {}
+    ReadResult readFile(const std::string&, std::size_t limit, bool) override
+    {
+        if (m_bytes.size() > limit)
+            return {ReadStatus::TooLarge, {}};
+        return {ReadStatus::Ok, m_bytes};
+    }
+
+  private:
+    std::string m_bytes;
+};
+
+} // namespace
+
+std::string checkSettingsFile(std::string_view b)
+{
+    const GameSettings base;
+    const SettingsImage image = decodeSettings(b, base);
+    bool valid = b.size() == kSettingsFileSize;
+    if (valid) {
+        valid = in(word32(b, 1), {5, 6, 7, 8}) && in(word32(b, 2), {11, 19, 25}) &&
+                in(word32(b, 3), {0, 1, 2}) && in(word32(b, 4), {0, 1, 2}) &&
+                in(word32(b, 5), {-1, 0, 1, 2, 3}) && in(word32(b, 6), {0, 1, 2, 3}) &&
+                in(word32(b, 7), {1, 2});
+        for (int w = 8; w <= 24; ++w)
+            valid = valid && in(word32(b, w), {0, 1});
+        for (int slot = 0; slot < 4; ++slot) {
+            const int w = 33 + 7 * slot;
+            valid = valid && in(word32(b, w), {0, 1}) && in(word32(b, w + 5), {0, 1}) &&
+                    in(word32(b, w + 6), {0, 1}) &&
+                    (word32(b, w) == 0 || in(word32(b, w + 1), {1, 2}));
+        }
+    }
+    if (valid != image.badWords.empty())
+        return valid ? "a valid configuration was refused" : "a bad configuration was accepted";
+    if (valid && decodeSettings(encodeSettings(image.settings), base).settings != image.settings)
+        return "a configuration does not read back as it was written";
+    return {};
+}
+
+std::string checkRecordsFile(std::string_view b)
+{
+    const std::optional<RecordsTable> table = decodeRecordsFile(b);
+    bool valid = b.size() == kRecordsFileSize;
+    for (std::size_t at = 0; valid && at < b.size(); at += 34)
+        valid = slotInBounds(b, at);
+    if (valid != table.has_value())
+        return valid ? "a valid records file was refused" : "a bad records file was accepted";
+    if (table) {
+        for (const RecordEntry& e : *table) {
+            if (!fitsCp1250(e.holder) || utf8Length(e.holder) > 10 || utf8Length(e.time) > 8 ||
+                utf8Length(e.key) > 8)
+                return "a records text is longer than its field";
+        }
+        const std::optional<std::string> again = encodeRecordsFile(*table);
+        if (!again || decodeRecordsFile(*again) != table)
+            return "a records file does not read back as it was written";
+    }
+    return {};
+}
+
+std::string checkArchiveFile(std::string_view b)
+{
+    if (b.size() != kArchiveFileSize)
+        return {};
+    const RecordsTable reference = referenceRecords();
+    for (int i = 0; i < kGameCount; ++i) {
+        const SlotMatch m = matchArchiveSlot(b, i, reference[i]);
+        const std::size_t at = kArchiveSlotSize * static_cast<std::size_t>(i);
+        if (m == SlotMatch::Match &&
+            (b[at] == 0 || !slotInBounds(b, at + 1) || word16(b, at + 1) != reference[i].number ||
+             word16(b, at + 15) != reference[i].points))
+            return "an archive slot that differs from its record was marked";
+        if (m == SlotMatch::OutOfBounds && slotInBounds(b, at + 1))
+            return "an archive slot within its bounds was called out of bounds";
+    }
+    return {};
+}
+
+std::string checkArchiveReplay(std::string_view b)
+{
+    if (b.size() != kArchiveFileSize)
+        return {};
+    for (int i = 0; i < kGameCount; ++i) {
+        // Replay reads a slot only against the record it claims to be.
+        const RecordEntry claimed = decodeRecordSlot(b, kArchiveSlotSize * i + 1);
+        if (!recordInBounds(claimed))
+            continue;
+        if (matchArchiveSlot(b, i, claimed) != SlotMatch::Match && b[kArchiveSlotSize * i] != 0 &&
+            claimed.number == i + 1)
+            return "a slot was refused for the record it holds";
+        const ArchivedGame game = decodeArchivedGame(b, i);
+        std::string again(b);
+        encodeArchivedGame(game, again, i);
+        if (decodeArchivedGame(again, i) != game)
+            return "an archived game does not read back as it was written";
+    }
+    return {};
+}
+
+std::string checkLanguageFile(std::string_view b)
+{
+    GameSettings settings;
+    TextTable texts = TextTable::builtIn();
+    NoTargets targets;
+    OneFile file(b);
+    LanguageLoader loader(file, "/program", settings, texts, targets, targets);
+    const bool loaded = loader.loadLanguage(2);
+    std::size_t lines = 0;
+    for (std::size_t i = 0; i < b.size(); ++i)
+        lines += b[i] == '\n' || i + 1 == b.size();
+    const bool longEnough = lines >= kLanguageMinimumLines && b.size() <= 1024 * 1024;
+    if (loaded != longEnough)
+        return loaded ? "a short language file was taken" : "a long language file was refused";
+    if (loaded == (targets.refusals > 0))
+        return "the refusal message does not follow the result";
+    if (!targets.allStorable)
+        return "a language file handed the window a text the code page cannot hold";
+    for (const std::string& m : texts.messages)
+        if (!fitsCp1250(m))
+            return "a message is not text of the code page";
+    return {};
+}
+
+std::string checkCp1250(std::string_view b)
+{
+    const std::optional<std::string> bytes = utf8ToCp1250(b);
+    // Whatever is taken comes back exactly: overlong or torn forms cannot round-trip.
+    if (bytes && cp1250ToUtf8(*bytes) != b)
+        return "the converter took a text that does not come back unchanged";
+    if (utf8ToCp1250(cp1250ToUtf8(b)) != std::string(b))
+        return "a code-page text does not come back unchanged";
+    if (fitsCp1250(b) != bytes.has_value())
+        return "fitsCp1250 disagrees with the converter";
+    return {};
+}
+
+} // namespace mirvalon::fuzz

@@ -1,0 +1,258 @@
+// Real processes against one data folder: a writer killed with SIGKILL at random moments, two
+// copies of the game of one account winning records at once, and another account swapping
+// links in the shared folder while the folder set-up runs.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <grp.h>
+#include <iostream>
+#include <random>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "persistence/folders.h"
+#include "persistence/records_store.h"
+#include "persistence/safe_file.h"
+#include "persistence/settings_store.h"
+#include "support/fake_persistence.h"
+#include "support/fake_ports.h"
+
+namespace mirvalon::test {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Account
+{
+    TempDir home, program;
+    PosixFileSystem fs;
+    std::string data() const { return home.path() + "/Orvex/Mirvalon.dat"; }
+
+    void setUpFolders()
+    {
+        Folders folders(fs, program.path(), home.path(), "");
+        folders.setUp();
+    }
+};
+
+GameState wonGame(int number, int points, const std::string& holder)
+{
+    GameState s;
+    s.gameNumber = number;
+    s.level = referenceRecords()[number - 1].level;
+    s.currentRow = 1 + points % 15;
+    s.score = points;
+    s.clockText = "0:0" + std::to_string(points % 10) + ":11";
+    s.holderName = holder;
+    s.faces.fill(kColourFace);
+    s.hiddenRow = {1, 2, 3, 4, 5, 6, 7, 0};
+    s.rows[0] = {7, 6, 5, 4, 3, 2, 1, 0};
+    s.pegs[0] = {1, -1, -1, 0, 0, 0, 0, 0};
+    return s;
+}
+
+// A copy of the game, as a child process, writing records, their games and the settings in
+// a loop until it is killed or has written `records` of them.
+[[noreturn]] void writeInChild(const std::string& data, const std::string& program,
+                               const std::string& holder, int firstGame, int step, int records)
+{
+    PosixFileSystem fs;
+    ScriptedDialogs dialogs;
+    FakeSettingsView view;
+    GameSettings settings;
+    ArchiveStore archive(fs, dialogs, data, program);
+    RecordsStore store(fs, dialogs, archive, data);
+    SettingsStore settingsStore(settings, fs, dialogs, view, data);
+    store.loadRecords();
+    int game = firstGame;
+    for (int n = 0; n < records; ++n) {
+        const int points = store.entry(game - 1).points + 1;
+        if (!store.writeRecord(wonGame(game, points, holder), settings, n % 2 == 0))
+            ::_exit(2);
+        if (n % 4 == 0) {
+            settings.positions = 5 + n % 4;
+            if (!settingsStore.saveSettings(true))
+                ::_exit(3);
+        }
+        game = 1 + (game - 1 + step) % kGameCount;
+        // Even the quickest player needs a moment between two won games.
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    ::_exit(0);
+}
+
+// What a start finds: every file loads, every record the writers set has its game.
+void expectWholeFiles(const Account& account, const std::string& where)
+{
+    const std::string ldt = readBytes(account.data() + "/Mirvalon.ldt");
+    const std::string lar = readBytes(account.data() + "/Mirvalon.lar");
+    const std::string lcf = readBytes(account.data() + "/Mirvalon.lcf");
+    EXPECT_TRUE(ldt.empty() || decodeRecordsFile(ldt).has_value()) << where;
+    EXPECT_TRUE(lar.empty() || lar.size() == kArchiveFileSize) << where;
+    EXPECT_TRUE(lcf.empty() || decodeSettings(lcf, GameSettings{}).badWords.empty()) << where;
+    for (const std::string& name : listFolder(account.data()))
+        ASSERT_TRUE(name.rfind(kTempPrefix, 0) != 0 && name != kCommitNoteName)
+            << where << ": " << name << " left over";
+}
+
+RecordsTable loadAll(Account& account)
+{
+    ScriptedDialogs dialogs;
+    ArchiveStore archive(account.fs, dialogs, account.data(), account.program.path());
+    RecordsStore store(account.fs, dialogs, archive, account.data());
+    store.loadRecords();
+    return store.table();
+}
+
+TEST(KillTest, aWriterKilledAtRandomMomentsNeverLeavesARecordWithoutItsGame)
+{
+    const uint32_t seed = std::random_device{}();
+    std::cout << "kill test seed " << seed << "\n";
+    std::mt19937 random(seed);
+    Account account;
+    account.setUpFolders();
+    const auto until = Clock::now() + std::chrono::seconds(6);
+    int kills = 0, interrupted = 0, finished = 0;
+    for (; kills < 400 && Clock::now() < until; ++kills) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            writeInChild(account.data(), account.program.path(), "Killer", 1 + kills % 192, 7,
+                         1000000);
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 12000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself: " << status;
+        for (const std::string& name : listFolder(account.data()))
+            interrupted += name.rfind(kTempPrefix, 0) == 0 ? 1 : 0;
+        finished += exists(account.data() + "/" + kCommitNoteName) ? 1 : 0;
+
+        account.setUpFolders(); // the next start
+        const std::string where =
+            "seed " + std::to_string(seed) + ", kill " + std::to_string(kills);
+        expectWholeFiles(account, where);
+        const RecordsTable table = loadAll(account);
+        for (const RecordEntry& e : table)
+            ASSERT_EQ(e.archived, e.holder == "Killer    ")
+                << where << ", game " << e.number << " (" << e.points << " points)";
+    }
+    std::cout << kills << " kills, " << interrupted << " temporary files and " << finished
+              << " commit notes left for the next start\n";
+    EXPECT_GE(kills, 100);
+    EXPECT_GT(interrupted, 0); // the kills did land inside writes
+}
+
+TEST(TwoCopies, twoCopiesOfOneAccountWinningAtOnceLoseNoRecord)
+{
+    Account account;
+    account.setUpFolders();
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    pid_t children[2];
+    for (int k = 0; k < 2; ++k) {
+        children[k] = ::fork();
+        ASSERT_GE(children[k], 0);
+        if (children[k] == 0) {
+            char go = 0;
+            ::close(ready[1]);
+            if (::read(ready[0], &go, 1) != 1)
+                ::_exit(4);
+            // Even games for one copy, odd ones for the other, each game once.
+            writeInChild(account.data(), account.program.path(), k == 0 ? "Even" : "Odd", 1 + k, 2,
+                         kGameCount / 2);
+        }
+    }
+    ::close(ready[0]);
+    ASSERT_EQ(::write(ready[1], "go", 2), 2); // both start now
+    ::close(ready[1]);
+    for (pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    expectWholeFiles(account, "two copies");
+    const RecordsTable table = loadAll(account);
+    int lost = 0;
+    for (const RecordEntry& e : table) {
+        const std::string holder = e.number % 2 == 0 ? "Odd       " : "Even      ";
+        lost += e.holder == holder && e.archived ? 0 : 1;
+    }
+    EXPECT_EQ(lost, 0) << "records of " << kGameCount << " games lost";
+}
+
+// Another account (nobody) swaps the shared folder and its Data subfolder for links to a
+// private folder of the player while the player's game sets the shared folder up again and
+// again: nothing outside the shared folder changes.
+TEST(LinkRace, anotherAccountSwappingLinksCannotReachAPrivateFolder)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to run the attacker as the account nobody";
+    TempDir root;
+    ::chmod(root.path().c_str(), 0755);
+    const std::string base = root.file("games");
+    const std::string secret = root.file("private");
+    ::mkdir(base.c_str(), 0755);
+    ::mkdir(secret.c_str(), 0700);
+    writeBytes(secret + "/mine", "private");
+    ::chmod((secret + "/mine").c_str(), 0600);
+    TempDir program, home;
+    writeBytes(program.file("Mirvalon.ldt"), std::string(6528, 'r'));
+    ::mkdir(program.file("Data").c_str(), 0755);
+    writeBytes(program.file("Data/prva_hra.mvg"), "sample");
+    PosixFileSystem files;
+    Folders first(files, program.path(), home.path(), base);
+    first.setUp();
+    ASSERT_TRUE(first.sharedFolderReady());
+
+    const pid_t attacker = ::fork();
+    ASSERT_GE(attacker, 0);
+    if (attacker == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(5);
+        const std::string orvex = base + "/Orvex";
+        for (unsigned n = 0;; ++n) {
+            const std::string folder = orvex + "/Mirvalon.dat";
+            const std::string aside = orvex + "/aside" + std::to_string(n % 4);
+            ::rename(folder.c_str(), aside.c_str());
+            ::symlink(secret.c_str(), folder.c_str());
+            ::unlink((aside + "/Data").c_str());
+            ::rename((aside + "/Data").c_str(), (aside + "/olddata").c_str());
+            ::symlink(secret.c_str(), (aside + "/Data").c_str());
+            ::rename(aside.c_str(), folder.c_str());
+            ::unlink(folder.c_str());
+        }
+    }
+    int starts = 0, ready = 0;
+    for (const auto until = Clock::now() + std::chrono::seconds(3); Clock::now() < until;
+         ++starts) {
+        // Only root writes in the base: the last start's folders are put aside whole, and the
+        // next start makes them anew, which is when the race is open.
+        ::rename((base + "/Orvex").c_str(), (base + "/old" + std::to_string(starts)).c_str());
+        Folders folders(files, program.path(), home.path(), base);
+        folders.setUp();
+        ready += folders.sharedFolderReady() ? 1 : 0;
+    }
+    ::kill(attacker, SIGKILL);
+    ::waitpid(attacker, nullptr, 0);
+    std::cout << starts << " starts under attack, the shared folder ready in " << ready << "\n";
+
+    struct stat st
+    {
+    };
+    ASSERT_EQ(::stat(secret.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0700u);
+    EXPECT_EQ(st.st_uid, 0u);
+    EXPECT_EQ(listFolder(secret), std::vector<std::string>{"mine"});
+    ASSERT_EQ(::stat((secret + "/mine").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    EXPECT_EQ(readBytes(secret + "/mine"), "private");
+    EXPECT_EQ(listFolder(root.path()).size(), 2u); // games and private, nothing more
+    EXPECT_GT(starts, 20);
+}
+
+} // namespace
+} // namespace mirvalon::test

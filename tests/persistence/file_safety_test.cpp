@@ -1,0 +1,274 @@
+// The files layer when things go wrong: a copy of the game killed between any two steps, files
+// left behind, a folder another copy keeps locked, a records file that did not load, and the
+// player's umask.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "persistence/folders.h"
+#include "persistence/records_store.h"
+#include "persistence/safe_file.h"
+#include "persistence/settings_store.h"
+#include "support/fake_persistence.h"
+#include "support/fake_ports.h"
+
+namespace mirvalon::test {
+namespace {
+
+unsigned modeOf(const std::string& path)
+{
+    struct stat st
+    {
+    };
+    return ::lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// A copy of the game that dies after `stepsLeft` more changes on disk: every later change
+// (a temporary file made or written, a rename, a removal) does not happen, just as if the
+// process had been killed at that moment.
+class DyingFileSystem : public PosixFileSystem
+{
+  public:
+    explicit DyingFileSystem(int stepsLeft) : m_stepsLeft(stepsLeft) {}
+    bool died() const { return m_stepsLeft < 0; }
+
+    int createTemp(const std::string& directory, std::string& tempPath, unsigned mode) override
+    {
+        return step() ? PosixFileSystem::createTemp(directory, tempPath, mode) : -1;
+    }
+    bool writeAll(int handle, std::string_view bytes) override
+    {
+        return step() && PosixFileSystem::writeAll(handle, bytes);
+    }
+    bool renameFile(const std::string& from, const std::string& to) override
+    {
+        return step() && PosixFileSystem::renameFile(from, to);
+    }
+    void removeFile(const std::string& path) override
+    {
+        if (step())
+            PosixFileSystem::removeFile(path);
+    }
+
+  private:
+    bool step() { return --m_stepsLeft >= 0; }
+    int m_stepsLeft;
+};
+
+struct Player
+{
+    TempDir home, program;
+    PosixFileSystem fs;
+    std::string data() const { return home.path() + "/Orvex/Mirvalon.dat"; }
+
+    // A start of the game: the folders set up (which recovers the data folder), the records
+    // loaded and marked.
+    RecordsTable start()
+    {
+        Folders folders(fs, program.path(), home.path(), "");
+        folders.setUp();
+        ScriptedDialogs dialogs;
+        ArchiveStore archive(fs, dialogs, data(), program.path());
+        RecordsStore records(fs, dialogs, archive, data());
+        records.loadRecords();
+        return records.table();
+    }
+};
+
+GameState wonGame(int number, int points, const std::string& holder)
+{
+    GameState s;
+    s.gameNumber = number;
+    s.level = referenceRecords()[number - 1].level;
+    s.currentRow = 4;
+    s.score = points;
+    s.clockText = "0:02:03";
+    s.holderName = holder;
+    s.faces.fill(kColourFace);
+    s.hiddenRow = {1, 2, 3, 4, 5, 0, 0, 0};
+    return s;
+}
+
+bool leftovers(const std::string& folder)
+{
+    for (const std::string& name : listFolder(folder))
+        if (name.rfind(kTempPrefix, 0) == 0 || name == kCommitNoteName)
+            return true;
+    return false;
+}
+
+// Killed after every possible number of steps of writing a record: the next start sees the
+// record and its game both old or both new, and nothing left over.
+TEST(KilledWriter, aRecordAndItsGameCommitTogetherAfterAKillAtAnyStep)
+{
+    int steps = 0;
+    for (bool finished = false; !finished; ++steps) {
+        Player player;
+        player.start();
+        {
+            ScriptedDialogs dialogs;
+            DyingFileSystem dying(steps);
+            ArchiveStore archive(dying, dialogs, player.data(), player.program.path());
+            RecordsStore records(dying, dialogs, archive, player.data());
+            records.loadRecords();
+            ASSERT_TRUE(records.writeRecord(wonGame(2, 9000, "Eva"), GameSettings{}, false) ||
+                        dying.died());
+            // A first record: then a better one over it, with the first one's game archived.
+            ASSERT_TRUE(records.writeRecord(wonGame(2, 9100, "Ivan"), GameSettings{}, false) ||
+                        dying.died());
+            finished = !dying.died();
+        }
+        const RecordsTable table = player.start();
+        EXPECT_FALSE(leftovers(player.data())) << "killed after " << steps << " steps";
+        const RecordEntry& e = table[1];
+        EXPECT_TRUE(e.points == 0 || e.points == 9000 || e.points == 9100) << e.points;
+        EXPECT_EQ(e.archived, e.points != 0) << "killed after " << steps << " steps";
+    }
+    EXPECT_GT(steps, 10);
+}
+
+TEST(StartUp, removesWhatAKilledCopyLeftAndOnlyThat)
+{
+    Player player;
+    player.start();
+    const std::string data = player.data();
+    writeBytes(data + "/Mirvalon.ldt", "records");
+    writeBytes(data + "/.mirvalon-write-Ab3dE9", std::string(50000, 'x'));
+    writeBytes(data + "/.mirvalon-write-zz", "");
+    writeBytes(data + "/notes.txt", "the player's own");
+    // A note that names a file outside the folder is not followed.
+    writeBytes(player.home.file("victim"), "untouched");
+    writeBytes(data + "/.mirvalon-commit", "mirvalon-commit 1\n../../victim .mirvalon-write-zz\n");
+    player.start();
+    EXPECT_FALSE(leftovers(data));
+    EXPECT_EQ(readBytes(data + "/Mirvalon.ldt"), "records");
+    EXPECT_EQ(readBytes(data + "/notes.txt"), "the player's own");
+    EXPECT_EQ(readBytes(player.home.file("victim")), "untouched");
+
+    // A well-formed note is finished: both files take their new contents.
+    writeBytes(data + "/.mirvalon-write-aaaaaa", "new records");
+    writeBytes(data + "/.mirvalon-write-bbbbbb", "new archive");
+    writeBytes(data + "/Mirvalon.lar", "old archive");
+    writeBytes(data + "/.mirvalon-commit",
+               "mirvalon-commit 1\nMirvalon.ldt .mirvalon-write-aaaaaa\n"
+               "Mirvalon.lar .mirvalon-write-bbbbbb\n");
+    player.start();
+    EXPECT_EQ(readBytes(data + "/Mirvalon.ldt"), "new records");
+    EXPECT_EQ(readBytes(data + "/Mirvalon.lar"), "new archive");
+    EXPECT_FALSE(leftovers(data));
+}
+
+TEST(FolderLock, aFolderAnotherCopyKeepsLockedIsReportedAndNothingChanges)
+{
+    Player player;
+    player.start();
+    PosixFileSystem fs;
+    ScriptedDialogs dialogs;
+    ArchiveStore archive(fs, dialogs, player.data(), player.program.path());
+    RecordsStore records(fs, dialogs, archive, player.data());
+    FakeSettingsView view;
+    GameSettings settings;
+    SettingsStore store(settings, fs, dialogs, view, player.data());
+    ASSERT_TRUE(records.writeRecord(wonGame(5, 8000, "Eva"), settings, false));
+    const std::string before = readBytes(player.data() + "/Mirvalon.ldt");
+    dialogs.messages.clear();
+    {
+        FolderLock other(fs, player.data());
+        ASSERT_TRUE(other.held());
+        EXPECT_FALSE(records.writeRecord(wonGame(6, 8000, "Eva"), settings, false));
+        EXPECT_FALSE(records.deleteRecord(4));
+        EXPECT_FALSE(store.saveSettings());
+    }
+    EXPECT_EQ(dialogs.messages, (std::vector<int>{2, 9, 12}));
+    EXPECT_EQ(readBytes(player.data() + "/Mirvalon.ldt"), before);
+    EXPECT_EQ(records.entry(5).points, 7800); // the reference record stays
+    EXPECT_FALSE(exists(player.data() + "/Mirvalon.lcf"));
+    // Once the other copy is done, writing works again.
+    EXPECT_TRUE(records.writeRecord(wonGame(6, 8000, "Eva"), settings, false));
+}
+
+// A records file of the right size that did not load (a record out of bounds) is rebuilt
+// whole from the table at the next write, never patched: the record survives the next start.
+TEST(RecordsFile, aFileThatDidNotLoadIsRebuiltAtTheNextWrite)
+{
+    Player player;
+    player.start();
+    const std::string ldt = player.data() + "/Mirvalon.ldt";
+    std::string damaged = *encodeRecordsFile(referenceRecords());
+    damaged[34 * 99 + 2] = 14; // slot 100, level 14
+    writeBytes(ldt, damaged);
+    PosixFileSystem fs;
+    ScriptedDialogs dialogs;
+    ArchiveStore archive(fs, dialogs, player.data(), player.program.path());
+    RecordsStore records(fs, dialogs, archive, player.data());
+    records.loadRecords();
+    ASSERT_TRUE(records.writeRecord(wonGame(2, 9000, "Eva"), GameSettings{}, false));
+    EXPECT_TRUE(decodeRecordsFile(readBytes(ldt)).has_value());
+    const RecordsTable next = player.start();
+    EXPECT_EQ(next[1].points, 9000);
+    EXPECT_TRUE(next[1].archived);
+    EXPECT_EQ(next[99].level, referenceRecords()[99].level);
+}
+
+// A better record that another copy of the game wrote since this one started stays.
+TEST(RecordsFile, aBetterRecordOfAnotherCopyIsKept)
+{
+    Player player;
+    player.start();
+    PosixFileSystem fs;
+    ScriptedDialogs dialogs;
+    ArchiveStore archiveA(fs, dialogs, player.data(), player.program.path());
+    RecordsStore copyA(fs, dialogs, archiveA, player.data());
+    ArchiveStore archiveB(fs, dialogs, player.data(), player.program.path());
+    RecordsStore copyB(fs, dialogs, archiveB, player.data());
+    copyA.loadRecords();
+    copyB.loadRecords();
+    ASSERT_TRUE(copyA.writeRecord(wonGame(7, 9500, "Eva"), GameSettings{}, false));
+    ASSERT_TRUE(copyB.writeRecord(wonGame(7, 9000, "Ivan"), GameSettings{}, false));
+    EXPECT_EQ(copyB.entry(6).points, 9500);
+    EXPECT_TRUE(copyB.entry(6).archived);
+    const RecordsTable next = player.start();
+    EXPECT_EQ(next[6].points, 9500);
+    EXPECT_EQ(next[6].holder, "Eva       ");
+    EXPECT_TRUE(next[6].archived);
+}
+
+TEST(Modes, thePlayersFilesFollowTheUmaskAndARewrittenFileKeepsItsMode)
+{
+    struct Case
+    {
+        mode_t umask;
+        unsigned folder, file;
+    };
+    for (const Case c : {Case{077, 0700, 0600}, Case{022, 0755, 0644}, Case{002, 0775, 0664}}) {
+        const mode_t before = ::umask(c.umask);
+        Player player;
+        player.start();
+        PosixFileSystem fs;
+        ScriptedDialogs dialogs;
+        ArchiveStore archive(fs, dialogs, player.data(), player.program.path());
+        RecordsStore records(fs, dialogs, archive, player.data());
+        FakeSettingsView view;
+        GameSettings settings;
+        SettingsStore store(settings, fs, dialogs, view, player.data());
+        ASSERT_TRUE(records.writeRecord(wonGame(3, 9000, "Eva"), settings, false));
+        ASSERT_TRUE(store.saveSettings(true));
+        EXPECT_EQ(modeOf(player.home.path() + "/Orvex"), c.folder);
+        EXPECT_EQ(modeOf(player.data()), c.folder);
+        EXPECT_EQ(modeOf(player.data() + "/Data"), c.folder);
+        for (const char* name : {"Mirvalon.ldt", "Mirvalon.lar", "Mirvalon.lcf"})
+            EXPECT_EQ(modeOf(player.data() + "/" + name), c.file) << name << " " << c.umask;
+
+        // The player chose a mode for a file: a rewrite keeps it, whatever the umask says.
+        ::chmod((player.data() + "/Mirvalon.ldt").c_str(), 0640);
+        ::umask(0);
+        ASSERT_TRUE(records.writeRecord(wonGame(3, 9100, "Eva"), settings, false));
+        EXPECT_EQ(modeOf(player.data() + "/Mirvalon.ldt"), 0640u);
+        EXPECT_EQ(modeOf(player.data() + "/Mirvalon.lar"), c.file);
+        ::umask(before);
+    }
+}
+
+} // namespace
+} // namespace mirvalon::test
