@@ -34,7 +34,7 @@ struct ParagraphState
 
 class Reader
 {
-public:
+  public:
     Reader(const QByteArray& rtf, QTextDocument& document, ByteDecoder decode)
         : m_in(rtf), m_cursor(&document), m_decode(decode)
     {
@@ -42,16 +42,28 @@ public:
 
     void run()
     {
+        // One edit block: the document is laid out once at the end, not after every run of
+        // letters, which would make a text of many short runs take quadratic time.
+        m_cursor.beginEditBlock();
         m_states.push_back(CharState{});
         while (m_pos < m_in.size()) {
             const char c = m_in[m_pos++];
             switch (c) {
             case '{':
                 flush();
-                m_states.push_back(m_states.back());
+                // Groups nested deeper than any real text are counted, not stacked, so a
+                // hostile text cannot make the reader use memory without bound.
+                if (m_states.size() < kMaxDepth)
+                    m_states.push_back(m_states.back());
+                else
+                    ++m_unstacked;
                 break;
             case '}':
                 flush();
+                if (m_unstacked > 0) {
+                    --m_unstacked;
+                    break;
+                }
                 if (m_states.back().colourTable)
                     endColourTable();
                 if (m_states.size() > 1)
@@ -70,9 +82,10 @@ public:
         }
         flush();
         m_cursor.setBlockFormat(blockFormat());
+        m_cursor.endEditBlock();
     }
 
-private:
+  private:
     CharState& state() { return m_states.back(); }
 
     void text(QChar ch)
@@ -279,7 +292,9 @@ private:
     int m_pos = 0;
     QTextCursor m_cursor;
     ByteDecoder m_decode;
+    static constexpr std::size_t kMaxDepth = 256;
     std::vector<CharState> m_states;
+    std::size_t m_unstacked = 0;
     ParagraphState m_paragraph;
     QString m_run;
     std::vector<QColor> m_colours;
