@@ -7,3 +7,4 @@ tools/ensure-deps.sh
 cmake --workflow --preset default
 tools/check-package.sh
 tools/check-format.sh
+tools/run-asan-tests.sh

@@ -213,17 +213,19 @@ TEST(LinkRace, anotherAccountSwappingLinksCannotReachAPrivateFolder)
     if (attacker == 0) {
         if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
             ::_exit(5);
-        const std::string orvex = base + "/Orvex";
+        // Waits for the player's game to make a folder, and swaps it for a link at once:
+        // a game that sets the mode of the new folder by its path then sets the private one's.
+        const std::string folder = base + "/Orvex/Mirvalon.dat";
         for (unsigned n = 0;; ++n) {
-            const std::string folder = orvex + "/Mirvalon.dat";
-            const std::string aside = orvex + "/aside" + std::to_string(n % 4);
-            ::rename(folder.c_str(), aside.c_str());
-            ::symlink(secret.c_str(), folder.c_str());
-            ::unlink((aside + "/Data").c_str());
-            ::rename((aside + "/Data").c_str(), (aside + "/olddata").c_str());
-            ::symlink(secret.c_str(), (aside + "/Data").c_str());
-            ::rename(aside.c_str(), folder.c_str());
-            ::unlink(folder.c_str());
+            const std::string aside = base + "/Orvex/aside" + std::to_string(n);
+            if (::rename(folder.c_str(), aside.c_str()) == 0) {
+                ::symlink(secret.c_str(), folder.c_str());
+                ::usleep(500);
+                ::unlink(folder.c_str());
+            }
+            const std::string data = folder + "/Data";
+            if (::rename(data.c_str(), (data + std::to_string(n)).c_str()) == 0)
+                ::symlink(secret.c_str(), data.c_str());
         }
     }
     int starts = 0, ready = 0;
