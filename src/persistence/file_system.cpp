@@ -42,6 +42,32 @@ ReadResult readOpenFile(int fd, std::size_t limit)
     return result;
 }
 
+ReadResult readFileAt(int directoryFd, const std::string& path, std::size_t limit, int rules)
+{
+    ReadResult result;
+    const bool noLinks = (rules & kNoLinks) != 0;
+    // O_NONBLOCK keeps a FIFO planted in place of a file from hanging the game.
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | (noLinks ? O_NOFOLLOW : 0);
+    const int fd = ::openat(directoryFd, path.c_str(), flags);
+    if (fd < 0) {
+        const bool missing = errno == ENOENT || errno == ENOTDIR || (noLinks && errno == ELOOP);
+        result.status = missing ? ReadStatus::Missing : ReadStatus::Unreadable;
+        return result;
+    }
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        ((rules & kSingleLink) != 0 && st.st_nlink != 1)) {
+        ::close(fd);
+        result.status = (rules & kOddIsMissing) != 0 ? ReadStatus::Missing : ReadStatus::Unreadable;
+        return result;
+    }
+    result = readOpenFile(fd, limit);
+    ::close(fd);
+    return result;
+}
+
 int createTempIn(int directoryFd, const std::string& directory, std::string& tempPath,
                  unsigned mode)
 {
@@ -108,26 +134,8 @@ std::vector<std::string> namesIn(int directoryFd)
 
 ReadResult PosixFileSystem::readFile(const std::string& path, std::size_t limit, bool noFollow)
 {
-    ReadResult result;
-    // O_NONBLOCK keeps a FIFO planted in place of a file from hanging the game.
-    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | (noFollow ? O_NOFOLLOW : 0);
-    const int fd = ::open(path.c_str(), flags);
-    if (fd < 0) {
-        const bool missing = errno == ENOENT || errno == ENOTDIR || (noFollow && errno == ELOOP);
-        result.status = missing ? ReadStatus::Missing : ReadStatus::Unreadable;
-        return result;
-    }
-    struct stat st
-    {
-    };
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        result.status = noFollow ? ReadStatus::Missing : ReadStatus::Unreadable;
-        return result;
-    }
-    result = posix::readOpenFile(fd, limit);
-    ::close(fd);
-    return result;
+    return posix::readFileAt(AT_FDCWD, path, limit,
+                             noFollow ? posix::kNoLinks | posix::kOddIsMissing : 0);
 }
 
 PathKind PosixFileSystem::kind(const std::string& path)
@@ -249,7 +257,9 @@ void PosixFileSystem::removeFile(const std::string& path)
 
 int PosixFileSystem::lockFile(const std::string& path, int waitMilliseconds)
 {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EACCES) // flock needs no more than reading
+        fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return -1;
     if (posix::lockOpenFile(fd, waitMilliseconds) < 0) {

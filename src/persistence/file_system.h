@@ -84,6 +84,10 @@ public:
 // The part of the steps above that works on open descriptors, shared with the folder opened by
 // descriptor (folder_file_system.h).
 namespace posix {
+// What readFileAt refuses: links (which then read as missing), and files with a second name.
+// Anything but a regular file reads as unreadable, or as missing with kOddIsMissing.
+constexpr int kNoLinks = 1, kSingleLink = 2, kOddIsMissing = 4;
+ReadResult readFileAt(int directoryFd, const std::string& path, std::size_t limit, int rules);
 ReadResult readOpenFile(int fd, std::size_t limit);
 int createTempIn(int directoryFd, const std::string& directory, std::string& tempPath,
                  unsigned mode);

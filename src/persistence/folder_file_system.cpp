@@ -86,28 +86,13 @@ std::string FolderFileSystem::nameOf(const std::string& path) const
 
 ReadResult FolderFileSystem::readFile(const std::string& path, std::size_t limit, bool noFollow)
 {
-    ReadResult result;
     const std::string name = nameOf(path);
     if (name.empty())
-        return result;
-    const int fd = ::openat(m_fd, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
-    if (fd < 0) {
-        const bool missing = errno == ENOENT || errno == ELOOP;
-        result.status = missing ? ReadStatus::Missing : ReadStatus::Unreadable;
-        return result;
-    }
-    struct stat st
-    {
-    };
+        return {};
     // A second name of the same file could be a hard link to a file of another account.
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1) {
-        ::close(fd);
-        result.status = noFollow ? ReadStatus::Missing : ReadStatus::Unreadable;
-        return result;
-    }
-    result = posix::readOpenFile(fd, limit);
-    ::close(fd);
-    return result;
+    return posix::readFileAt(m_fd, name, limit,
+                             posix::kNoLinks | posix::kSingleLink |
+                                 (noFollow ? posix::kOddIsMissing : 0));
 }
 
 PathKind FolderFileSystem::kind(const std::string& path)

@@ -13,46 +13,13 @@
 #include <thread>
 #include <unistd.h>
 
-#include "persistence/folders.h"
-#include "persistence/records_store.h"
 #include "persistence/safe_file.h"
-#include "persistence/settings_store.h"
-#include "support/fake_persistence.h"
-#include "support/fake_ports.h"
+#include "player_rig.h"
 
 namespace mirvalon::test {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct Account
-{
-    TempDir home, program;
-    PosixFileSystem fs;
-    std::string data() const { return home.path() + "/Orvex/Mirvalon.dat"; }
-
-    void setUpFolders()
-    {
-        Folders folders(fs, program.path(), home.path(), "");
-        folders.setUp();
-    }
-};
-
-GameState wonGame(int number, int points, const std::string& holder)
-{
-    GameState s;
-    s.gameNumber = number;
-    s.level = referenceRecords()[number - 1].level;
-    s.currentRow = 1 + points % 15;
-    s.score = points;
-    s.clockText = "0:0" + std::to_string(points % 10) + ":11";
-    s.holderName = holder;
-    s.faces.fill(kColourFace);
-    s.hiddenRow = {1, 2, 3, 4, 5, 6, 7, 0};
-    s.rows[0] = {7, 6, 5, 4, 3, 2, 1, 0};
-    s.pegs[0] = {1, -1, -1, 0, 0, 0, 0, 0};
-    return s;
-}
 
 // A copy of the game, as a child process, writing records, their games and the settings in
 // a loop until it is killed or has written `records` of them.
@@ -60,21 +27,16 @@ GameState wonGame(int number, int points, const std::string& holder)
                                const std::string& holder, int firstGame, int step, int records)
 {
     PosixFileSystem fs;
-    ScriptedDialogs dialogs;
-    FakeSettingsView view;
-    GameSettings settings;
-    ArchiveStore archive(fs, dialogs, data, program);
-    RecordsStore store(fs, dialogs, archive, data);
-    SettingsStore settingsStore(settings, fs, dialogs, view, data);
-    store.loadRecords();
+    GameCopy copy(fs, data, program);
+    RecordsStore& store = copy.records;
     int game = firstGame;
     for (int n = 0; n < records; ++n) {
         const int points = store.entry(game - 1).points + 1;
-        if (!store.writeRecord(wonGame(game, points, holder), settings, n % 2 == 0))
+        if (!store.writeRecord(wonGame(game, points, holder), copy.settings, n % 2 == 0))
             ::_exit(2);
         if (n % 4 == 0) {
-            settings.positions = 5 + n % 4;
-            if (!settingsStore.saveSettings(true))
+            copy.settings.positions = 5 + n % 4;
+            if (!copy.settingsStore.saveSettings(true))
                 ::_exit(3);
         }
         game = 1 + (game - 1 + step) % kGameCount;
@@ -85,7 +47,7 @@ GameState wonGame(int number, int points, const std::string& holder)
 }
 
 // What a start finds: every file loads, every record the writers set has its game.
-void expectWholeFiles(const Account& account, const std::string& where)
+void expectWholeFiles(const Player& account, const std::string& where)
 {
     const std::string ldt = readBytes(account.data() + "/Mirvalon.ldt");
     const std::string lar = readBytes(account.data() + "/Mirvalon.lar");
@@ -98,22 +60,13 @@ void expectWholeFiles(const Account& account, const std::string& where)
             << where << ": " << name << " left over";
 }
 
-RecordsTable loadAll(Account& account)
-{
-    ScriptedDialogs dialogs;
-    ArchiveStore archive(account.fs, dialogs, account.data(), account.program.path());
-    RecordsStore store(account.fs, dialogs, archive, account.data());
-    store.loadRecords();
-    return store.table();
-}
-
 TEST(KillTest, aWriterKilledAtRandomMomentsNeverLeavesARecordWithoutItsGame)
 {
     const uint32_t seed = std::random_device{}();
     std::cout << "kill test seed " << seed << "\n";
     std::mt19937 random(seed);
-    Account account;
-    account.setUpFolders();
+    Player account;
+    account.start();
     const auto until = Clock::now() + std::chrono::seconds(6);
     int kills = 0, interrupted = 0, finished = 0;
     for (; kills < 400 && Clock::now() < until; ++kills) {
@@ -131,11 +84,10 @@ TEST(KillTest, aWriterKilledAtRandomMomentsNeverLeavesARecordWithoutItsGame)
             interrupted += name.rfind(kTempPrefix, 0) == 0 ? 1 : 0;
         finished += exists(account.data() + "/" + kCommitNoteName) ? 1 : 0;
 
-        account.setUpFolders(); // the next start
+        const RecordsTable table = account.start(); // the next start
         const std::string where =
             "seed " + std::to_string(seed) + ", kill " + std::to_string(kills);
         expectWholeFiles(account, where);
-        const RecordsTable table = loadAll(account);
         for (const RecordEntry& e : table)
             ASSERT_EQ(e.archived, e.holder == "Killer    ")
                 << where << ", game " << e.number << " (" << e.points << " points)";
@@ -148,8 +100,8 @@ TEST(KillTest, aWriterKilledAtRandomMomentsNeverLeavesARecordWithoutItsGame)
 
 TEST(TwoCopies, twoCopiesOfOneAccountWinningAtOnceLoseNoRecord)
 {
-    Account account;
-    account.setUpFolders();
+    Player account;
+    account.start();
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
     pid_t children[2];
@@ -174,8 +126,8 @@ TEST(TwoCopies, twoCopiesOfOneAccountWinningAtOnceLoseNoRecord)
         ::waitpid(child, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     }
+    const RecordsTable table = account.start();
     expectWholeFiles(account, "two copies");
-    const RecordsTable table = loadAll(account);
     int lost = 0;
     for (const RecordEntry& e : table) {
         const std::string holder = e.number % 2 == 0 ? "Odd       " : "Even      ";

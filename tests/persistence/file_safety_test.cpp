@@ -6,12 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "persistence/folders.h"
-#include "persistence/records_store.h"
 #include "persistence/safe_file.h"
-#include "persistence/settings_store.h"
-#include "support/fake_persistence.h"
-#include "support/fake_ports.h"
+#include "player_rig.h"
 
 namespace mirvalon::test {
 namespace {
@@ -55,40 +51,6 @@ class DyingFileSystem : public PosixFileSystem
     bool step() { return --m_stepsLeft >= 0; }
     int m_stepsLeft;
 };
-
-struct Player
-{
-    TempDir home, program;
-    PosixFileSystem fs;
-    std::string data() const { return home.path() + "/Orvex/Mirvalon.dat"; }
-
-    // A start of the game: the folders set up (which recovers the data folder), the records
-    // loaded and marked.
-    RecordsTable start()
-    {
-        Folders folders(fs, program.path(), home.path(), "");
-        folders.setUp();
-        ScriptedDialogs dialogs;
-        ArchiveStore archive(fs, dialogs, data(), program.path());
-        RecordsStore records(fs, dialogs, archive, data());
-        records.loadRecords();
-        return records.table();
-    }
-};
-
-GameState wonGame(int number, int points, const std::string& holder)
-{
-    GameState s;
-    s.gameNumber = number;
-    s.level = referenceRecords()[number - 1].level;
-    s.currentRow = 4;
-    s.score = points;
-    s.clockText = "0:02:03";
-    s.holderName = holder;
-    s.faces.fill(kColourFace);
-    s.hiddenRow = {1, 2, 3, 4, 5, 0, 0, 0};
-    return s;
-}
 
 bool leftovers(const std::string& folder)
 {
@@ -163,24 +125,21 @@ TEST(FolderLock, aFolderAnotherCopyKeepsLockedIsReportedAndNothingChanges)
 {
     Player player;
     player.start();
-    PosixFileSystem fs;
-    ScriptedDialogs dialogs;
-    ArchiveStore archive(fs, dialogs, player.data(), player.program.path());
-    RecordsStore records(fs, dialogs, archive, player.data());
-    FakeSettingsView view;
-    GameSettings settings;
-    SettingsStore store(settings, fs, dialogs, view, player.data());
+    GameCopy copy(player.fs, player.data(), player.program.path());
+    RecordsStore& records = copy.records;
+    SettingsStore& store = copy.settingsStore;
+    const GameSettings settings;
     ASSERT_TRUE(records.writeRecord(wonGame(5, 8000, "Eva"), settings, false));
     const std::string before = readBytes(player.data() + "/Mirvalon.ldt");
-    dialogs.messages.clear();
+    copy.dialogs.messages.clear();
     {
-        FolderLock other(fs, player.data());
+        FolderLock other(player.fs, player.data());
         ASSERT_TRUE(other.held());
         EXPECT_FALSE(records.writeRecord(wonGame(6, 8000, "Eva"), settings, false));
         EXPECT_FALSE(records.deleteRecord(4));
         EXPECT_FALSE(store.saveSettings());
     }
-    EXPECT_EQ(dialogs.messages, (std::vector<int>{2, 9, 12}));
+    EXPECT_EQ(copy.dialogs.messages, (std::vector<int>{2, 9, 12}));
     EXPECT_EQ(readBytes(player.data() + "/Mirvalon.ldt"), before);
     EXPECT_EQ(records.entry(5).points, 7800); // the reference record stays
     EXPECT_FALSE(exists(player.data() + "/Mirvalon.lcf"));
@@ -198,12 +157,8 @@ TEST(RecordsFile, aFileThatDidNotLoadIsRebuiltAtTheNextWrite)
     std::string damaged = *encodeRecordsFile(referenceRecords());
     damaged[34 * 99 + 2] = 14; // slot 100, level 14
     writeBytes(ldt, damaged);
-    PosixFileSystem fs;
-    ScriptedDialogs dialogs;
-    ArchiveStore archive(fs, dialogs, player.data(), player.program.path());
-    RecordsStore records(fs, dialogs, archive, player.data());
-    records.loadRecords();
-    ASSERT_TRUE(records.writeRecord(wonGame(2, 9000, "Eva"), GameSettings{}, false));
+    GameCopy copy(player.fs, player.data(), player.program.path());
+    ASSERT_TRUE(copy.records.writeRecord(wonGame(2, 9000, "Eva"), GameSettings{}, false));
     EXPECT_TRUE(decodeRecordsFile(readBytes(ldt)).has_value());
     const RecordsTable next = player.start();
     EXPECT_EQ(next[1].points, 9000);
@@ -216,18 +171,12 @@ TEST(RecordsFile, aBetterRecordOfAnotherCopyIsKept)
 {
     Player player;
     player.start();
-    PosixFileSystem fs;
-    ScriptedDialogs dialogs;
-    ArchiveStore archiveA(fs, dialogs, player.data(), player.program.path());
-    RecordsStore copyA(fs, dialogs, archiveA, player.data());
-    ArchiveStore archiveB(fs, dialogs, player.data(), player.program.path());
-    RecordsStore copyB(fs, dialogs, archiveB, player.data());
-    copyA.loadRecords();
-    copyB.loadRecords();
-    ASSERT_TRUE(copyA.writeRecord(wonGame(7, 9500, "Eva"), GameSettings{}, false));
-    ASSERT_TRUE(copyB.writeRecord(wonGame(7, 9000, "Ivan"), GameSettings{}, false));
-    EXPECT_EQ(copyB.entry(6).points, 9500);
-    EXPECT_TRUE(copyB.entry(6).archived);
+    GameCopy copyA(player.fs, player.data(), player.program.path());
+    GameCopy copyB(player.fs, player.data(), player.program.path());
+    ASSERT_TRUE(copyA.records.writeRecord(wonGame(7, 9500, "Eva"), GameSettings{}, false));
+    ASSERT_TRUE(copyB.records.writeRecord(wonGame(7, 9000, "Ivan"), GameSettings{}, false));
+    EXPECT_EQ(copyB.records.entry(6).points, 9500);
+    EXPECT_TRUE(copyB.records.entry(6).archived);
     const RecordsTable next = player.start();
     EXPECT_EQ(next[6].points, 9500);
     EXPECT_EQ(next[6].holder, "Eva       ");
@@ -245,15 +194,11 @@ TEST(Modes, thePlayersFilesFollowTheUmaskAndARewrittenFileKeepsItsMode)
         const mode_t before = ::umask(c.umask);
         Player player;
         player.start();
-        PosixFileSystem fs;
-        ScriptedDialogs dialogs;
-        ArchiveStore archive(fs, dialogs, player.data(), player.program.path());
-        RecordsStore records(fs, dialogs, archive, player.data());
-        FakeSettingsView view;
-        GameSettings settings;
-        SettingsStore store(settings, fs, dialogs, view, player.data());
+        GameCopy copy(player.fs, player.data(), player.program.path());
+        RecordsStore& records = copy.records;
+        const GameSettings settings;
         ASSERT_TRUE(records.writeRecord(wonGame(3, 9000, "Eva"), settings, false));
-        ASSERT_TRUE(store.saveSettings(true));
+        ASSERT_TRUE(copy.settingsStore.saveSettings(true));
         EXPECT_EQ(modeOf(player.home.path() + "/Orvex"), c.folder);
         EXPECT_EQ(modeOf(player.data()), c.folder);
         EXPECT_EQ(modeOf(player.data() + "/Data"), c.folder);
