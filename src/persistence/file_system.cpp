@@ -68,6 +68,30 @@ ReadResult readFileAt(int directoryFd, const std::string& path, std::size_t limi
     return result;
 }
 
+PathKind kindAt(int directoryFd, const std::string& path)
+{
+    struct stat st
+    {
+    };
+    if (::fstatat(directoryFd, path.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return PathKind::None;
+    if (S_ISREG(st.st_mode))
+        return PathKind::File;
+    if (S_ISDIR(st.st_mode))
+        return PathKind::Directory;
+    return PathKind::Other;
+}
+
+std::optional<unsigned> modeAt(int directoryFd, const std::string& path)
+{
+    struct stat st
+    {
+    };
+    if (::fstatat(directoryFd, path.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return static_cast<unsigned>(st.st_mode & 07777);
+}
+
 int createTempIn(int directoryFd, const std::string& directory, std::string& tempPath,
                  unsigned mode)
 {
@@ -140,16 +164,7 @@ ReadResult PosixFileSystem::readFile(const std::string& path, std::size_t limit,
 
 PathKind PosixFileSystem::kind(const std::string& path)
 {
-    struct stat st
-    {
-    };
-    if (::lstat(path.c_str(), &st) != 0)
-        return PathKind::None;
-    if (S_ISREG(st.st_mode))
-        return PathKind::File;
-    if (S_ISDIR(st.st_mode))
-        return PathKind::Directory;
-    return PathKind::Other;
+    return posix::kindAt(AT_FDCWD, path);
 }
 
 bool PosixFileSystem::isDirectory(const std::string& path)
@@ -168,12 +183,7 @@ bool PosixFileSystem::createDirectory(const std::string& path, unsigned mode)
 
 std::optional<unsigned> PosixFileSystem::modeOf(const std::string& path)
 {
-    struct stat st
-    {
-    };
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
-    return static_cast<unsigned>(st.st_mode & 07777);
+    return posix::modeAt(AT_FDCWD, path);
 }
 
 std::vector<std::string> PosixFileSystem::listNames(const std::string& directory)

@@ -89,6 +89,8 @@ namespace posix {
 constexpr int kNoLinks = 1, kSingleLink = 2, kOddIsMissing = 4;
 ReadResult readFileAt(int directoryFd, const std::string& path, std::size_t limit, int rules);
 ReadResult readOpenFile(int fd, std::size_t limit);
+PathKind kindAt(int directoryFd, const std::string& path);                // links not followed
+std::optional<unsigned> modeAt(int directoryFd, const std::string& path); // of a regular file
 int createTempIn(int directoryFd, const std::string& directory, std::string& tempPath,
                  unsigned mode);
 int lockOpenFile(int fd, int waitMilliseconds);

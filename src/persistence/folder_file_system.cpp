@@ -98,16 +98,7 @@ ReadResult FolderFileSystem::readFile(const std::string& path, std::size_t limit
 PathKind FolderFileSystem::kind(const std::string& path)
 {
     const std::string name = nameOf(path);
-    struct stat st
-    {
-    };
-    if (name.empty() || ::fstatat(m_fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return PathKind::None;
-    if (S_ISREG(st.st_mode))
-        return PathKind::File;
-    if (S_ISDIR(st.st_mode))
-        return PathKind::Directory;
-    return PathKind::Other;
+    return name.empty() ? PathKind::None : posix::kindAt(m_fd, name);
 }
 
 bool FolderFileSystem::isDirectory(const std::string& path)
@@ -143,13 +134,7 @@ bool FolderFileSystem::mayReplace(const std::string& path)
 std::optional<unsigned> FolderFileSystem::modeOf(const std::string& path)
 {
     const std::string name = nameOf(path);
-    struct stat st
-    {
-    };
-    if (name.empty() || ::fstatat(m_fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
-        !S_ISREG(st.st_mode))
-        return std::nullopt;
-    return static_cast<unsigned>(st.st_mode & 07777);
+    return name.empty() ? std::nullopt : posix::modeAt(m_fd, name);
 }
 
 std::vector<std::string> FolderFileSystem::listNames(const std::string& directory)
