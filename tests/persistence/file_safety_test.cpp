@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "persistence/folder_file_system.h"
 #include "persistence/safe_file.h"
 #include "player_rig.h"
 
@@ -213,6 +214,49 @@ TEST(Modes, thePlayersFilesFollowTheUmaskAndARewrittenFileKeepsItsMode)
         EXPECT_EQ(modeOf(player.data() + "/Mirvalon.lar"), c.file);
         ::umask(before);
     }
+}
+
+// In the shared folder every name is reached through the folder's descriptor: links, second
+// names of other files and paths leading elsewhere read as missing and are never written.
+TEST(SharedFolder, readsAndWritesOnlyItsOwnEntries)
+{
+    TempDir base, elsewhere;
+    writeBytes(elsewhere.file("private"), "private");
+    const auto vendor = FolderFileSystem::openBase(base.path());
+    ASSERT_TRUE(vendor);
+    const auto shared = vendor->subfolder("Orvex", true);
+    ASSERT_TRUE(shared);
+    EXPECT_EQ(modeOf(base.file("Orvex")), kSharedFolderMode);
+    const std::string folder = shared->path();
+    writeBytes(folder + "/Mirvalon.ldt", "records");
+    ::symlink(elsewhere.file("private").c_str(), (folder + "/link").c_str());
+    ::link(elsewhere.file("private").c_str(), (folder + "/second").c_str());
+    ::mkfifo((folder + "/fifo").c_str(), 0666);
+    struct Case
+    {
+        std::string path;
+        ReadStatus expected;
+    };
+    const Case cases[] = {
+        {folder + "/Mirvalon.ldt", ReadStatus::Ok},
+        {"Mirvalon.ldt", ReadStatus::Ok},
+        {folder + "/link", ReadStatus::Missing},
+        {folder + "/second", ReadStatus::Missing},
+        {folder + "/fifo", ReadStatus::Missing},
+        {folder + "/../Orvex/Mirvalon.ldt", ReadStatus::Missing},
+        {elsewhere.file("private"), ReadStatus::Missing},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(shared->readFile(c.path, 100, true).status, c.expected) << c.path;
+
+    EXPECT_FALSE(writeFileSafely(*shared, elsewhere.file("private"), "x", NewFileMode::Shared));
+    EXPECT_TRUE(writeFileSafely(*shared, folder + "/link", "shared", NewFileMode::Shared));
+    EXPECT_EQ(readBytes(elsewhere.file("private")), "private"); // the link was replaced
+    EXPECT_EQ(readBytes(folder + "/link"), "shared");
+    EXPECT_EQ(modeOf(folder + "/link"), kSharedFileMode);
+    EXPECT_FALSE(vendor->subfolder("../", true));
+    ::symlink(elsewhere.path().c_str(), base.file("Linked").c_str());
+    EXPECT_FALSE(vendor->subfolder("Linked", true));
 }
 
 } // namespace
