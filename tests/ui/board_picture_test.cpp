@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "picture_compare.h"
 #include "support/fake_persistence.h"
 #include "ui/board_picture.h"
 #include "ui/jpeg_image.h"
@@ -51,23 +52,6 @@ QString q(const std::string& s)
     return QString::fromStdString(s);
 }
 
-// Mean difference of the colour channels over the whole picture: JPEG blurs sharp edges a
-// little, a wrong picture (shifted, mirrored, channels swapped) differs by tens.
-double meanChannelDifference(const QImage& a, const QImage& b)
-{
-    const QImage p = a.convertToFormat(QImage::Format_RGB32);
-    const QImage r = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0;
-    for (int y = 0; y < p.height(); ++y)
-        for (int x = 0; x < p.width(); ++x) {
-            const QRgb u = p.pixel(x, y);
-            const QRgb v = r.pixel(x, y);
-            sum += std::abs(qRed(u) - qRed(v)) + std::abs(qGreen(u) - qGreen(v)) +
-                   std::abs(qBlue(u) - qBlue(v));
-        }
-    return sum / (3.0 * p.width() * p.height());
-}
-
 TEST(BoardPicture, writesTheFormatTheChosenNameSays)
 {
     struct Case
@@ -106,7 +90,7 @@ TEST(BoardPicture, writesTheFormatTheChosenNameSays)
             picture = QImageReader(&buffer).read();
         }
         ASSERT_EQ(picture.size(), board().size());
-        EXPECT_LE(meanChannelDifference(picture, board()), c.tolerance);
+        EXPECT_LE(channelDifference(picture, board()).mean, c.tolerance);
         EXPECT_TRUE(dialogs.told.isEmpty());
     }
 }

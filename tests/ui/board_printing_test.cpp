@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
+#include "picture_compare.h"
 #include "support/fake_persistence.h"
 #include "ui/board_printing.h"
 #include "ui/information_panel.h"
@@ -87,20 +88,6 @@ TEST(BoardPrinting, printsTheWindowAndTheInformationTextOnOnePageEach)
     EXPECT_EQ(panel.textBox()->toPlainText(), shown); // the panel keeps its text
 }
 
-// Mean difference of the colour channels of two pictures of one size.
-double meanChannelDifference(const QImage& a, const QImage& b)
-{
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb u = a.pixel(x, y);
-            const QRgb v = b.pixel(x, y);
-            sum += std::abs(qRed(u) - qRed(v)) + std::abs(qGreen(u) - qGreen(v)) +
-                   std::abs(qBlue(u) - qBlue(v));
-        }
-    return sum / (3.0 * a.width() * a.height());
-}
-
 TEST(BoardPrinting, theWindowFillsThePageCentredWithItsAspectKept)
 {
     WindowRig rig;
@@ -138,7 +125,7 @@ TEST(BoardPrinting, theWindowFillsThePageCentredWithItsAspectKept)
         // Shrunk back to the window's size, the page shows the window.
         const QImage shrunk =
             page.copy(where).scaled(grab.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        EXPECT_LT(meanChannelDifference(shrunk, grab), 6.0);
+        EXPECT_LT(channelDifference(shrunk, grab).mean, 6.0);
     }
 }
 
