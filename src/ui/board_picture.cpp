@@ -4,14 +4,13 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QMessageBox>
 
 #include "persistence/safe_file.h"
 #include "ui/jpeg_image.h"
+#include "ui/output_dialogs.h"
 
 namespace mirvalon {
 
@@ -37,19 +36,6 @@ QString replaceText(int language, const QString& path)
                       "The file '%1' already exists.\nDo you want to replace it?")
         .arg(QDir::toNativeSeparators(path));
 }
-
-struct FilterChoice
-{
-    const char* filter;
-    const char* suffix;
-};
-
-// The first is the default: the proposed name is saved as a JPEG.
-constexpr FilterChoice kFilters[] = {
-    {"JPEG (*.jpg *.jpeg)", "jpg"},
-    {"PNG (*.png)", "png"},
-    {"BMP (*.bmp)", "bmp"},
-};
 
 } // namespace
 
@@ -89,49 +75,8 @@ QString pictureStartFolder(const QString& dataFolder)
     return QFileInfo(data).isDir() ? data : dataFolder;
 }
 
-QString QtPictureDialogs::chooseFile(const QString& proposedPath)
-{
-    QFileDialog dialog(m_parent, m_title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    QStringList filters;
-    for (const FilterChoice& f : kFilters)
-        filters << QString::fromLatin1(f.filter);
-    dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(QString::fromLatin1(kFilters[0].suffix));
-    // A name typed without an extension takes the one of the chosen file type.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog](const QString& filter) {
-                         for (const FilterChoice& f : kFilters)
-                             if (filter == QLatin1String(f.filter))
-                                 dialog.setDefaultSuffix(QString::fromLatin1(f.suffix));
-                     });
-    dialog.setDirectory(QFileInfo(proposedPath).absolutePath());
-    dialog.selectFile(QFileInfo(proposedPath).fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().constFirst();
-}
-
-bool QtPictureDialogs::ask(const QString& text)
-{
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Mirvalon"), text,
-                    QMessageBox::Yes | QMessageBox::No, m_parent);
-    box.setTextFormat(Qt::PlainText); // the text holds a file name the player typed
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
-}
-
-void QtPictureDialogs::tell(const QString& text)
-{
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Mirvalon"), text, QMessageBox::Ok,
-                    m_parent);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-}
-
 PictureResult saveBoardPicture(const PictureRequest& request, FileSystem& fs,
-                               PictureDialogs& dialogs)
+                               OutputDialogs& dialogs)
 {
     // The clipboard keeps the board whatever the player does with the dialog.
     QGuiApplication::clipboard()->setImage(request.board);

@@ -5,11 +5,10 @@
 #include <QImage>
 #include <QString>
 
-class QWidget;
-
 namespace mirvalon {
 
 class FileSystem;
+class OutputDialogs;
 
 enum class PictureFormat
 {
@@ -38,32 +37,6 @@ QString proposedPictureName(int language);
 // The save dialog opens in the data folder's "Data" when it exists, else in the data folder.
 QString pictureStartFolder(const QString& dataFolder);
 
-// What the picture command asks of the player. The window shows real dialogs; tests answer.
-class PictureDialogs
-{
-  public:
-    virtual ~PictureDialogs() = default;
-    // The save dialog, opened on `proposedPath`; the chosen file, or empty when cancelled.
-    virtual QString chooseFile(const QString& proposedPath) = 0;
-    // A yes/no question with No as default; true for Yes.
-    virtual bool ask(const QString& text) = 0;
-    virtual void tell(const QString& text) = 0;
-};
-
-// The save dialog and message boxes of the window.
-class QtPictureDialogs : public PictureDialogs
-{
-  public:
-    QtPictureDialogs(QWidget* parent, const QString& title) : m_parent(parent), m_title(title) {}
-    QString chooseFile(const QString& proposedPath) override;
-    bool ask(const QString& text) override;
-    void tell(const QString& text) override;
-
-  private:
-    QWidget* m_parent;
-    QString m_title;
-};
-
 enum class PictureResult
 {
     Saved,
@@ -81,6 +54,6 @@ struct PictureRequest
 // The "save as picture" command: the board image on the clipboard, then the dialog, then the
 // file. A file that cannot be written is told to the player and leaves nothing behind.
 PictureResult saveBoardPicture(const PictureRequest& request, FileSystem& fs,
-                               PictureDialogs& dialogs);
+                               OutputDialogs& dialogs);
 
 } // namespace mirvalon

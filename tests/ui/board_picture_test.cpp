@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "picture_compare.h"
+#include "scripted_output_dialogs.h"
 #include "support/fake_persistence.h"
 #include "ui/board_picture.h"
 #include "ui/jpeg_image.h"
@@ -15,27 +16,6 @@
 
 namespace mirvalon::test {
 namespace {
-
-// Answers the save dialog from a script and records what the command showed.
-class ScriptedPictureDialogs : public PictureDialogs
-{
-  public:
-    QString chooseFile(const QString& proposedPath) override
-    {
-        proposed.push_back(proposedPath);
-        return chosen;
-    }
-    bool ask(const QString& text) override
-    {
-        asked.push_back(text);
-        return answer;
-    }
-    void tell(const QString& text) override { told.push_back(text); }
-
-    QString chosen;
-    bool answer = false;
-    QStringList proposed, asked, told;
-};
 
 // The board as the player sees it: the real window, grabbed once for every test here.
 const QImage& board()
@@ -74,7 +54,7 @@ TEST(BoardPicture, writesTheFormatTheChosenNameSays)
         SCOPED_TRACE(c.chosen);
         TempDir folder;
         PosixFileSystem fs;
-        ScriptedPictureDialogs dialogs;
+        ScriptedOutputDialogs dialogs;
         dialogs.chosen = q(folder.file(c.chosen));
         EXPECT_EQ(saveBoardPicture({board(), 0, q(folder.path())}, fs, dialogs),
                   PictureResult::Saved);
@@ -115,7 +95,7 @@ TEST(BoardPicture, proposesTheNameOfTheLanguageInTheDataFoldersDataFolder)
         if (c.dataSubfolder)
             std::filesystem::create_directory(data.file("Data"));
         PosixFileSystem fs;
-        ScriptedPictureDialogs dialogs;
+        ScriptedOutputDialogs dialogs;
         saveBoardPicture({board(), c.language, q(data.path())}, fs, dialogs);
         EXPECT_EQ(dialogs.proposed, QStringList{q(data.path()) + c.proposed});
     }
@@ -126,7 +106,7 @@ TEST(BoardPicture, cancellingWritesNothingAndLeavesTheBoardOnTheClipboard)
     QApplication::clipboard()->clear();
     TempDir data;
     PosixFileSystem fs;
-    ScriptedPictureDialogs dialogs; // chooses nothing
+    ScriptedOutputDialogs dialogs; // chooses nothing
     EXPECT_EQ(saveBoardPicture({board(), 0, q(data.path())}, fs, dialogs),
               PictureResult::Cancelled);
     EXPECT_TRUE(listFolder(data.path()).empty());
@@ -140,7 +120,7 @@ TEST(BoardPicture, aNameThatTookJpgAsksBeforeReplacingAFileOfThatName)
     TempDir data;
     writeBytes(data.file("board.txt.jpg"), "old");
     PosixFileSystem fs;
-    ScriptedPictureDialogs dialogs;
+    ScriptedOutputDialogs dialogs;
     dialogs.chosen = q(data.file("board.txt"));
     dialogs.answer = false;
     EXPECT_EQ(saveBoardPicture({board(), 2, q(data.path())}, fs, dialogs),
@@ -182,7 +162,7 @@ TEST(BoardPicture, aFileThatCannotBeWrittenIsToldAndLeavesTheOldFileWhole)
         fs.failAt = c.failAt;
         if (c.readOnly)
             fs.readOnly.insert(target);
-        ScriptedPictureDialogs dialogs;
+        ScriptedOutputDialogs dialogs;
         dialogs.chosen = q(target);
         QApplication::clipboard()->clear();
         EXPECT_EQ(saveBoardPicture({board(), c.language, q(data.path())}, fs, dialogs),
