@@ -10,12 +10,7 @@ namespace mirvalon {
 class FileSystem;
 class OutputDialogs;
 
-enum class PictureFormat
-{
-    Jpeg,
-    Png,
-    Bmp
-};
+enum class PictureFormat { Jpeg, Png, Bmp };
 
 // The file a chosen name leads to: ".jpg" / ".jpeg" a JPEG, ".png" and ".bmp" as they say, any
 // other name a JPEG with ".jpg" added (`extended` then says so).
@@ -37,12 +32,7 @@ QString proposedPictureName(int language);
 // The save dialog opens in the data folder's "Data" when it exists, else in the data folder.
 QString pictureStartFolder(const QString& dataFolder);
 
-enum class PictureResult
-{
-    Saved,
-    Cancelled,
-    Failed
-};
+enum class PictureResult { Saved, Cancelled, Failed };
 
 struct PictureRequest
 {

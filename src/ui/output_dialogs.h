@@ -11,7 +11,7 @@ namespace mirvalon {
 
 class OutputDialogs
 {
-  public:
+public:
     virtual ~OutputDialogs() = default;
     // The print dialog on `printer` (printing to a PDF file offered); false when cancelled.
     virtual bool choosePrinter(QPrinter& printer) = 0;
@@ -26,14 +26,14 @@ class OutputDialogs
 
 class QtOutputDialogs : public OutputDialogs
 {
-  public:
+public:
     explicit QtOutputDialogs(QWidget* parent) : m_parent(parent) {}
     bool choosePrinter(QPrinter& printer) override;
     QString chooseFile(const QString& proposedPath) override;
     bool ask(const QString& text) override;
     void tell(const QString& text) override;
 
-  private:
+private:
     QWidget* m_parent;
 };
 

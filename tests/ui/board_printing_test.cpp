@@ -1,13 +1,12 @@
 // Printing the window and the information text to a PDF file, as a player printing to a file.
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
+#include "pdf_file.h"
 #include "picture_compare.h"
 #include "support/fake_persistence.h"
 #include "ui/board_printing.h"
@@ -23,35 +22,14 @@ QChar latin1(unsigned char byte)
 }
 
 // A print job to a PDF file, set up as the print dialog leaves it for "print to file".
-struct PdfJob
+struct PdfJob : PdfFile
 {
-    explicit PdfJob(const std::string& path) : printer(QPrinter::HighResolution)
+    explicit PdfJob(const std::string& file) : PdfFile{QString::fromStdString(file)}
     {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(path));
-        file = QString::fromStdString(path);
+        printer.setOutputFileName(path);
     }
-    QByteArray bytes() const
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    int pages() const
-    {
-        const auto m = QRegularExpression("/Type /Pages\\s*/Kids\\s*\\[[^\\]]*\\]\\s*/Count (\\d+)")
-                           .match(QString::fromLatin1(bytes()));
-        return m.hasMatch() ? m.captured(1).toInt() : -1;
-    }
-    // The job title as the PDF's document information holds it: UTF-16 with a byte-order mark.
-    bool hasTitle(const QString& title) const
-    {
-        QByteArray entry("/Title (\xFE\xFF");
-        for (const QChar c : title)
-            entry.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
-        return bytes().contains(entry + ')');
-    }
-    QPrinter printer;
-    QString file;
+    QPrinter printer{QPrinter::HighResolution};
 };
 
 // The size of a PDF file with one blank page: a printed page must hold more than that.

@@ -11,7 +11,7 @@ namespace mirvalon::test {
 
 class ScriptedOutputDialogs : public OutputDialogs
 {
-  public:
+public:
     bool choosePrinter(QPrinter& printer) override
     {
         ++printDialogs;
