@@ -1,8 +1,10 @@
 #include "ui/jpeg_image.h"
 
 #include <QFile>
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 
 #include <jpeglib.h>
 
@@ -70,7 +72,60 @@ bool decodeInto(const unsigned char* bytes, unsigned long size, QImage* out)
     return true;
 }
 
+// Encodes *rgb (Format_RGB888) into a buffer that libjpeg allocates with malloc; *buffer and
+// *size then hold the file, which the caller frees even after a failure. Written in the manner
+// of C, as decodeInto.
+bool encodeInto(const QImage* rgb, int quality, unsigned char** buffer, unsigned long* size)
+{
+    jpeg_compress_struct cinfo;
+    ErrorTrap trap;
+    cinfo.err = jpeg_std_error(&trap.manager);
+    trap.manager.error_exit = trapError;
+    if (setjmp(trap.jump)) {
+        jpeg_destroy_compress(&cinfo);
+        return false;
+    }
+    jpeg_create_compress(&cinfo);
+    jpeg_mem_dest(&cinfo, buffer, size);
+    cinfo.image_width = static_cast<JDIMENSION>(rgb->width());
+    cinfo.image_height = static_cast<JDIMENSION>(rgb->height());
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    cinfo.optimize_coding = TRUE;
+    cinfo.write_JFIF_header = TRUE;
+    cinfo.density_unit = 1; // dots per inch: the window is laid out at 96 dpi
+    cinfo.X_density = 96;
+    cinfo.Y_density = 96;
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        // libjpeg only reads the rows; its interface predates const.
+        JSAMPROW row =
+            const_cast<JSAMPROW>(rgb->constScanLine(static_cast<int>(cinfo.next_scanline)));
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    return true;
+}
+
 } // namespace
+
+QByteArray encodeJpeg(const QImage& image, int quality)
+{
+    if (image.isNull())
+        return QByteArray();
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    const bool done = encodeInto(&rgb, std::clamp(quality, 0, 100), &buffer, &size);
+    QByteArray file;
+    if (done && buffer != nullptr)
+        file = QByteArray(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
+    std::free(buffer);
+    return file;
+}
 
 QImage decodeJpeg(const QByteArray& data)
 {

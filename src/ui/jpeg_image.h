@@ -1,5 +1,6 @@
-// Decodes the window's JPEG pictures (logo, textures, photos) with libjpeg. A damaged or
-// truncated picture gives a null image, never a crash or an exit.
+// Decodes the window's JPEG pictures (logo, textures, photos) with libjpeg, and encodes the
+// board pictures the player saves. A damaged or truncated picture gives a null image, never a
+// crash or an exit.
 #pragma once
 
 #include <QByteArray>
@@ -18,5 +19,12 @@ QImage decodeJpeg(const QByteArray& data);
 // Reads a picture compiled into the program, such as ":/assets/logo.jpg"; null when the
 // resource is missing or damaged.
 QImage loadJpegResource(const QString& path);
+
+// Quality of a saved board picture: sharp text and pegs at a fraction of a bitmap's size.
+constexpr int kJpegSaveQuality = 90;
+
+// The whole JPEG file of `image` (baseline, quality 0..100); empty when the image is null or
+// libjpeg fails.
+QByteArray encodeJpeg(const QImage& image, int quality = kJpegSaveQuality);
 
 } // namespace mirvalon

@@ -20,6 +20,8 @@
 #include "board.h"
 #include "information_panel.h"
 #include "message_boxes.h"
+#include "output_commands.h"
+#include "output_dialogs.h"
 #include "persistence/cp1250.h"
 #include "records_panel.h"
 #include "status_strip.h"
@@ -90,6 +92,9 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     m_rekord = new Tfrm_Rekord(this);
     m_messageBoxes = std::make_unique<MessageBoxes>(this, m_texts, m_heslo, m_rekord);
     m_dialogs = options.dialogs ? options.dialogs : m_messageBoxes.get();
+    m_outputDialogs = std::make_unique<QtOutputDialogs>(this);
+    m_output = std::make_unique<OutputCommands>(
+        *this, options.outputDialogs ? *options.outputDialogs : *m_outputDialogs, m_fs);
     const auto storable = [](const QString& t) { return fitsCp1250(t.toStdString()); };
     m_heslo->setTextFilter(storable);
     m_rekord->setTextFilter(storable);

@@ -31,6 +31,8 @@ class BevelBox;
 class Board;
 class InformationPanel;
 class MessageBoxes;
+class OutputCommands;
+class OutputDialogs;
 class RecordsPanel;
 class Tfrm_Heslo;
 class Tfrm_Rekord;
@@ -44,7 +46,8 @@ struct StartOptions
     std::string userBase;       // the per-user data base ($XDG_DATA_HOME)
     std::string sharedBase;     // the all-users base
     Dialogs* dialogs = nullptr; // the message boxes; the window's own when none is given
-    int screenWidth = -1;       // the primary screen's width when -1
+    OutputDialogs* outputDialogs = nullptr; // print and save-picture dialogs; likewise
+    int screenWidth = -1;                   // the primary screen's width when -1
 };
 
 // The main window. It builds its parts in the designed order (the board with piece input,
@@ -147,6 +150,10 @@ private:
     void closePanels();
     void toggleRecordsPanel();
     void toggleInformationPanel();
+    // The information text of the language into the panel's box; when it is missing, the
+    // panel closes and message 6 names the file. `name` is the file's name either way.
+    bool loadInformationText(std::string& name);
+    void printInformation();
     void hideRecordsPanel();
     void hideInformationPanel();
     void focusNewGame();
@@ -168,6 +175,8 @@ private:
     std::unique_ptr<SettingsStore> m_settingsStore;
     std::unique_ptr<WindowTexts> m_windowTexts;
     std::unique_ptr<LanguageLoader> m_languages;
+    std::unique_ptr<OutputDialogs> m_outputDialogs;
+    std::unique_ptr<OutputCommands> m_output;
 
     // Regions and controls by name.
     std::map<QString, QWidget*> m_controls;

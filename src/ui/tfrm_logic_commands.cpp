@@ -9,6 +9,7 @@
 
 #include "bevel_box.h"
 #include "board.h"
+#include "output_commands.h"
 #include "records_panel.h"
 #include "tfrm_logic.h"
 
@@ -39,9 +40,9 @@ const std::vector<Tfrm_Logic::CommandBinding>& Tfrm_Logic::commandTable()
         {Command::RestoreAll,          nullptr,       "mm1Obnov",     nullptr,         [](W& w) { w.m_game->restoreAll(); }},
         {Command::OpenGame,            nullptr,       "mm1Otvorit",   nullptr,         nullptr},
         {Command::SaveGame,            nullptr,       "mm1Ulozit",    nullptr,         nullptr},
-        {Command::SavePicture,         nullptr,       "mm1UlozAkoObr", nullptr,        nullptr},
-        {Command::PrintBoard,          nullptr,       "mm2Prostredie", nullptr,        nullptr},
-        {Command::PrintInformation,    nullptr,       "mm2Informacie", nullptr,        nullptr},
+        {Command::SavePicture,         nullptr,       "mm1UlozAkoObr", nullptr,        [](W& w) { w.m_output->savePicture(w.m_game->settings().language, QString::fromStdString(w.m_folders->dataFolder())); }},
+        {Command::PrintBoard,          nullptr,       "mm2Prostredie", nullptr,        [](W& w) { if (w.m_output->choosePrinter()) w.m_output->printBoard(w.m_game->settings().language); }},
+        {Command::PrintInformation,    nullptr,       "mm2Informacie", nullptr,        [](W& w) { w.printInformation(); }},
         {Command::Minimise,            nullptr,       "mm1Minimal",   nullptr,         [](W& w) { w.showMinimized(); }},
         {Command::Exit,                nullptr,       "mm1Koniec",    nullptr,         [](W& w) { w.exitCommand(); }},
         {Command::GameTypeClassic,     "pnlHra_1",    "mm2Klasika",   nullptr,         [](W& w) { w.m_game->chooseGameType(Classic); }},

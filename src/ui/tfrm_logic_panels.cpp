@@ -12,6 +12,7 @@
 #include "bevel_box.h"
 #include "board.h"
 #include "information_panel.h"
+#include "output_commands.h"
 #include "persistence/cp1250.h"
 #include "records_panel.h"
 #include "tfrm_heslo.h"
@@ -77,18 +78,39 @@ void Tfrm_Logic::toggleInformationPanel()
     }
     if (m_game->state().recordsPanelShown)
         hideRecordsPanel();
-    const std::string name = m_game->settings().language == 2 ? "Mirv_EN.rtf" : "Mirv_SK.rtf";
-    const QString path = q(m_folders->programFolder() + "/" + name);
-    if (!QFileInfo(path).isFile() || !m_infoPanel->loadFile(path, cp1250Letter)) {
-        m_game->informationPanelShown(false);
-        m_dialogs->showMessage(Message::InformationMissing, 0, name);
+    std::string name;
+    if (!loadInformationText(name))
         return;
-    }
     m_game->informationPanelShown(true);
     m_infoPanel->show();
     m_infoPanel->raise();
     m_infoPanel->textBox()->setFocus(); // the arrow and page keys scroll the text at once
     m_board->refreshPieces();
+}
+
+bool Tfrm_Logic::loadInformationText(std::string& name)
+{
+    name = m_game->settings().language == 2 ? "Mirv_EN.rtf" : "Mirv_SK.rtf";
+    const QString path = q(m_folders->programFolder() + "/" + name);
+    if (QFileInfo(path).isFile() && m_infoPanel->loadFile(path, cp1250Letter))
+        return true;
+    if (m_game->state().informationPanelShown)
+        hideInformationPanel();
+    else
+        m_game->informationPanelShown(false);
+    m_dialogs->showMessage(Message::InformationMissing, 0, name);
+    return false;
+}
+
+// "Print" -> "Information...": the text goes through the panel's box, as the panel shows it.
+void Tfrm_Logic::printInformation()
+{
+    if (!m_output->choosePrinter())
+        return;
+    std::string name;
+    if (loadInformationText(name))
+        m_output->printText(*m_infoPanel->textBox()->document(), q(name),
+                            m_game->settings().language);
 }
 
 void Tfrm_Logic::hideInformationPanel()

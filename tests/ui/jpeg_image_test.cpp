@@ -1,6 +1,8 @@
 // The window's pictures decode at their layout sizes, and damaged pictures give a null image.
 #include "ui/jpeg_image.h"
 
+#include "picture_compare.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -27,20 +29,6 @@ int distinctColours(const QImage& image)
         for (int x = 0; x < image.width(); ++x)
             colours.insert(image.pixel(x, y));
     return static_cast<int>(colours.size());
-}
-
-// Largest difference of one colour channel between two pictures of the same size.
-int largestChannelDifference(const QImage& a, const QImage& b)
-{
-    int largest = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
-                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
-        }
-    return largest;
 }
 
 TEST(JpegImage, decodesEveryPictureOfTheWindowAtItsLayoutSize)
@@ -75,7 +63,7 @@ TEST(JpegImage, decodesEveryPictureOfTheWindowAtItsLayoutSize)
         if (reference.isNull())
             continue; // no JPEG plugin in this Qt installation
         ASSERT_EQ(reference.size(), image.size());
-        EXPECT_LE(largestChannelDifference(image, reference), 8);
+        EXPECT_LE(test::channelDifference(image, reference).largest, 8);
     }
 }
 

@@ -1,0 +1,32 @@
+// Printing what the player sees: the whole window scaled to the page, and the information
+// text as a paged document. The print dialog is the window's; these functions print to the
+// printer it set up and say whether the job went through.
+#pragma once
+
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+class QPrinter;
+class QTextDocument;
+class QWidget;
+
+namespace mirvalon {
+
+// Draws `window` once onto the page, as large as the page allows with its aspect kept and
+// centred. The widgets paint at the printer's resolution, so text and pegs stay sharp. False
+// when the printer cannot be opened or the job fails.
+bool printWindowImage(QWidget& window, QPrinter& printer);
+
+// The drawing of printWindowImage: `window` fitted into `area` of the painter's device, aspect
+// kept, centred.
+void paintWindowImage(QWidget& window, QPainter& painter, const QRectF& area);
+
+// Prints `document` over as many pages as it needs, with `title` (the information file's name)
+// as the title of the print job. The document itself is left as the panel shows it.
+bool printDocument(const QTextDocument& document, const QString& title, QPrinter& printer);
+
+// The text shown when printing failed, by interface language (0 Slovak, 1 Czech, 2 English).
+QString failedPrintText(int language);
+
+} // namespace mirvalon

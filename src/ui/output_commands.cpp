@@ -1,0 +1,46 @@
+#include "output_commands.h"
+
+#include <QPrinter>
+#include <QWidget>
+
+#include "board_picture.h"
+#include "board_printing.h"
+#include "output_dialogs.h"
+
+namespace mirvalon {
+
+OutputCommands::OutputCommands(QWidget& window, OutputDialogs& dialogs, FileSystem& fs)
+    : m_window(window), m_dialogs(dialogs), m_fs(fs),
+      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+}
+
+OutputCommands::~OutputCommands() = default;
+
+bool OutputCommands::choosePrinter()
+{
+    return m_dialogs.choosePrinter(*m_printer);
+}
+
+void OutputCommands::printBoard(int language)
+{
+    reportPrint(printWindowImage(m_window, *m_printer), language);
+}
+
+void OutputCommands::printText(const QTextDocument& document, const QString& title, int language)
+{
+    reportPrint(printDocument(document, title, *m_printer), language);
+}
+
+void OutputCommands::reportPrint(bool printed, int language)
+{
+    if (!printed)
+        m_dialogs.tell(failedPrintText(language));
+}
+
+void OutputCommands::savePicture(int language, const QString& dataFolder)
+{
+    saveBoardPicture({m_window.grab().toImage(), language, dataFolder}, m_fs, m_dialogs);
+}
+
+} // namespace mirvalon

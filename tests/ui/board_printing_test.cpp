@@ -1,0 +1,130 @@
+// Printing the window and the information text to a PDF file, as a player printing to a file.
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+#include "pdf_file.h"
+#include "picture_compare.h"
+#include "support/fake_persistence.h"
+#include "ui/board_printing.h"
+#include "ui/information_panel.h"
+#include "window_rig.h"
+
+namespace mirvalon::test {
+namespace {
+
+QChar latin1(unsigned char byte)
+{
+    return QChar(byte);
+}
+
+// A print job to a PDF file, set up as the print dialog leaves it for "print to file".
+struct PdfJob : PdfFile
+{
+    explicit PdfJob(const std::string& file) : PdfFile{QString::fromStdString(file)}
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+    }
+    QPrinter printer{QPrinter::HighResolution};
+};
+
+// The size of a PDF file with one blank page: a printed page must hold more than that.
+qsizetype blankPdfSize(const TempDir& folder)
+{
+    PdfJob blank(folder.file("blank.pdf"));
+    QPainter painter(&blank.printer);
+    painter.end();
+    return blank.bytes().size();
+}
+
+TEST(BoardPrinting, printsTheWindowAndTheInformationTextOnOnePageEach)
+{
+    WindowRig rig;
+    TempDir folder;
+    const qsizetype blank = blankPdfSize(folder);
+    ASSERT_GT(blank, 0);
+
+    PdfJob board(folder.file("board.pdf"));
+    ASSERT_TRUE(printWindowImage(*rig.window, board.printer));
+    EXPECT_EQ(board.pages(), 1);
+    EXPECT_GT(board.bytes().size(), blank + 10000);
+    // The widgets drew themselves onto the page: their texts are type, not pixels of a grab.
+    EXPECT_TRUE(board.bytes().contains("/FontFile")) << "no embedded font";
+
+    InformationPanel panel(nullptr);
+    ASSERT_TRUE(panel.loadFile(QString::fromStdString(rig.program.file("Mirv_EN.rtf")), latin1));
+    const QString shown = panel.textBox()->toPlainText();
+    PdfJob text(folder.file("text.pdf"));
+    ASSERT_TRUE(printDocument(*panel.textBox()->document(), "Mirv_EN.rtf", text.printer));
+    EXPECT_EQ(text.pages(), 1);
+    EXPECT_GT(text.bytes().size(), blank + 2000);
+    EXPECT_TRUE(text.hasTitle("Mirv_EN.rtf"));
+    EXPECT_EQ(panel.textBox()->toPlainText(), shown); // the panel keeps its text
+}
+
+TEST(BoardPrinting, theWindowFillsThePageCentredWithItsAspectKept)
+{
+    WindowRig rig;
+    const QImage grab = rig.window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    struct Case
+    {
+        QSize page; // pixels of a 300 dpi page's printable area
+        const char* name;
+    };
+    const Case cases[] = {{{2400, 3300}, "portrait"}, {{3300, 2400}, "landscape"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage page(c.page, QImage::Format_RGB32);
+        page.setDotsPerMeterX(11811); // 300 dpi, as a printer: the widgets draw at that scale
+        page.setDotsPerMeterY(11811);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        paintWindowImage(*rig.window, painter, QRectF(QPointF(0, 0), QSizeF(c.page)));
+        painter.end();
+
+        const double scale = std::min(double(c.page.width()) / grab.width(),
+                                      double(c.page.height()) / grab.height());
+        const QSize printed = (QSizeF(grab.size()) * scale).toSize();
+        const QRect where(QPoint((c.page.width() - printed.width()) / 2,
+                                 (c.page.height() - printed.height()) / 2),
+                          printed);
+        // Touches two opposite edges of the page, leaves the rest white.
+        EXPECT_TRUE(where.width() == c.page.width() || where.height() == c.page.height());
+        const QRect before = where.width() == c.page.width()
+                                 ? QRect(0, 0, c.page.width(), where.top() - 2)
+                                 : QRect(0, 0, where.left() - 2, c.page.height());
+        QImage white(before.size(), QImage::Format_RGB32);
+        white.fill(Qt::white);
+        EXPECT_EQ(page.copy(before), white);
+        // Shrunk back to the window's size, the page shows the window.
+        const QImage shrunk =
+            page.copy(where).scaled(grab.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(channelDifference(shrunk, grab).mean, 6.0);
+    }
+}
+
+TEST(BoardPrinting, aJobThatCannotBeWrittenIsReportedAsFailed)
+{
+    WindowRig rig;
+    TempDir folder;
+    PdfJob board(folder.file("missing/board.pdf"));
+    EXPECT_FALSE(printWindowImage(*rig.window, board.printer));
+    QTextDocument document("Mirvalon");
+    PdfJob text(folder.file("missing/text.pdf"));
+    EXPECT_FALSE(printDocument(document, "Mirv_SK.rtf", text.printer));
+    EXPECT_TRUE(listFolder(folder.path()).empty());
+}
+
+TEST(BoardPrinting, failedPrintTextsByLanguage)
+{
+    EXPECT_EQ(failedPrintText(0), "Tlačiareň nie je k dispozícii.");
+    EXPECT_EQ(failedPrintText(1), "Tiskárna není k dispozici.");
+    EXPECT_EQ(failedPrintText(2), "There is no default printer currently selected.");
+}
+
+} // namespace
+} // namespace mirvalon::test

@@ -1,0 +1,104 @@
+// The print and picture commands of the main window's "File" menu, with the print dialog
+// printing to a PDF file and the save dialog answered from a script.
+#include <QAction>
+#include <QClipboard>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+#include "pdf_file.h"
+#include "ui/information_panel.h"
+#include "ui/jpeg_image.h"
+#include "window_rig.h"
+
+namespace mirvalon::test {
+namespace {
+
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+TEST(OutputWindow, ctrlPPrintsTheWindowOnOnePageAndACancelledDialogNothing)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    TempDir out;
+    QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier); // the dialog is cancelled
+    EXPECT_EQ(rig.output.printDialogs, 1);
+    EXPECT_TRUE(listFolder(out.path()).empty());
+
+    rig.output.pdfFile = q(out.file("board.pdf"));
+    QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(rig.output.printDialogs, 2);
+    EXPECT_EQ(PdfFile{rig.output.pdfFile}.pages(), 1);
+    EXPECT_TRUE(rig.output.told.isEmpty());
+
+    // A printer that cannot print says so in the player's language, nothing else changes.
+    rig.output.pdfFile = q(out.file("no such folder/board.pdf"));
+    w.menuItem("mm2Prostredie")->trigger();
+    EXPECT_EQ(rig.output.told, QStringList{"Tlačiareň nie je k dispozícii."});
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+}
+
+TEST(OutputWindow, informationPrintsTheTextOfTheLanguageOrClosesThePanelWhenItIsMissing)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    TempDir out;
+    struct Case
+    {
+        const char* languageItem;
+        const char* printed;
+    };
+    const Case cases[] = {{"mm2Ces", "Mirv_SK.rtf"}, {"mm2Ang", "Mirv_EN.rtf"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.languageItem);
+        w.menuItem(c.languageItem)->trigger();
+        rig.output.pdfFile = q(out.file(std::string(c.languageItem) + ".pdf"));
+        w.menuItem("mm2Informacie")->trigger();
+        const PdfFile pdf{rig.output.pdfFile};
+        EXPECT_EQ(pdf.pages(), 1);
+        EXPECT_TRUE(pdf.hasTitle(c.printed));
+    }
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+
+    // The English text goes missing while its panel is shown.
+    QTest::keyClick(&w, Qt::Key_F1);
+    ASSERT_TRUE(w.informationPanel()->isVisible());
+    std::filesystem::remove(rig.program.file("Mirv_EN.rtf"));
+    rig.output.pdfFile = q(out.file("missing.pdf"));
+    w.menuItem("mm2Informacie")->trigger();
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{6});
+    EXPECT_EQ(rig.dialogs.messageTexts.back(), "Mirv_EN.rtf");
+    EXPECT_FALSE(w.informationPanel()->isVisible());
+    EXPECT_FALSE(w.menuItem("mm1Inform")->isChecked());
+    EXPECT_FALSE(exists(out.file("missing.pdf")));
+    EXPECT_TRUE(rig.output.told.isEmpty());
+}
+
+TEST(OutputWindow, savingAPictureLeavesTheBoardOnTheClipboardAndWritesAJpeg)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    std::filesystem::create_directories(rig.dataFile("Data"));
+    QApplication::clipboard()->clear();
+    w.menuItem("mm1UlozAkoObr")->trigger(); // the dialog is cancelled
+    EXPECT_EQ(rig.output.proposed, QStringList{q(rig.dataFile("Data/_Obrazok"))});
+    EXPECT_EQ(QApplication::clipboard()->image().size(), w.size());
+    EXPECT_TRUE(listFolder(rig.dataFile("Data")).empty());
+
+    rig.output.chosen = q(rig.dataFile("Data/_Obrazok.jpg"));
+    w.menuItem("mm1UlozAkoObr")->trigger();
+    const QImage saved =
+        decodeJpeg(QByteArray::fromStdString(readBytes(rig.dataFile("Data/_Obrazok.jpg"))));
+    EXPECT_EQ(saved.size(), w.size());
+    EXPECT_TRUE(rig.output.told.isEmpty());
+
+    // The settings are still saved where they belong.
+    w.menuItem("mm1UlozNastavenie")->trigger();
+    EXPECT_EQ(readBytes(rig.dataFile("Mirvalon.lcf")).size(), 240u);
+}
+
+} // namespace
+} // namespace mirvalon::test
