@@ -33,7 +33,8 @@ constexpr Command kEnabledAtStart[] = {
     Command::RecordsPanel,     Command::TotalTime,           Command::SaveSettings,
     Command::AutoSave,         Command::ExitWarning,         Command::LanguageSlovak,
     Command::LanguageCzech,    Command::LanguageEnglish,     Command::InformationPanel,
-    Command::ActivateGame,     Command::DeleteAllRecords};
+    Command::ActivateGame,     Command::DeleteAllRecords,    Command::ReferenceText,
+    Command::Manual,           Command::About};
 constexpr Command kHiddenAtStart[] = {
     Command::ConfirmHiddenRow, Command::EnterHits,     Command::UnblockAll,
     Command::BlockUnused,      Command::ClearRowMarks, Command::Minimise};

@@ -1,13 +1,12 @@
 #include "documents.h"
 
+#include "engine/messages.h"
 #include "safe_file.h"
 
 namespace mirvalon {
 
 namespace {
 constexpr int kEnglish = 2;
-constexpr int kManualMissing = 13;
-constexpr int kReferenceMissing = 18;
 } // namespace
 
 std::string documentFileName(Document document, int language)
@@ -20,7 +19,7 @@ std::string documentFileName(Document document, int language)
 
 int missingDocumentMessage(Document document)
 {
-    return document == Document::Manual ? kManualMissing : kReferenceMissing;
+    return document == Document::Manual ? Message::ManualMissing : Message::ReferenceMissing;
 }
 
 std::string noViewerMessage(const std::string& fileName, int language)
