@@ -9,8 +9,7 @@
 
 namespace mirvalon {
 
-enum class Document
-{
+enum class Document {
     Manual,       // "Kombinácie hier"
     ReferenceText // "Referenčná príručka"
 };
@@ -18,14 +17,13 @@ enum class Document
 // The shell's "open": hands a file to the desktop's viewer and returns at once.
 class DocumentOpener
 {
-  public:
+public:
     virtual ~DocumentOpener() = default;
     // False when no viewer could be started for the file.
     virtual bool openFile(const std::string& path) = 0;
 };
 
-enum class OpenOutcome
-{
+enum class OpenOutcome {
     Opened,
     Missing, // tell the player with missingDocumentMessage()
     NoViewer // tell the player with noViewerMessage()

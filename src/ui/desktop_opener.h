@@ -8,7 +8,7 @@ namespace mirvalon {
 
 class DesktopOpener : public DocumentOpener
 {
-  public:
+public:
     bool openFile(const std::string& path) override;
 };
 

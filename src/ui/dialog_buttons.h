@@ -8,13 +8,7 @@ class QMessageBox;
 
 namespace mirvalon {
 
-enum class DialogButton
-{
-    Yes,
-    No,
-    Cancel,
-    Ok
-};
+enum class DialogButton { Yes, No, Cancel, Ok };
 
 // "&Áno", "&Nie", "&Zrušiť", "&OK"; "&Ano", "&Ne", "&Storno"; "&Yes", "&No", "&Cancel".
 // A language outside 0..2 gets the Slovak captions.

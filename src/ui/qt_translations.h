@@ -10,7 +10,7 @@ namespace mirvalon {
 
 class QtTranslations
 {
-  public:
+public:
     // `folder` holds the qtbase_*.qm files; empty: Qt's own translations folder.
     explicit QtTranslations(QString folder = {});
     ~QtTranslations();
@@ -25,7 +25,7 @@ class QtTranslations
     // "qtbase_sk", "qtbase_cs"; empty for English.
     static QString fileBaseName(int language);
 
-  private:
+private:
     void remove();
 
     QString m_folder;

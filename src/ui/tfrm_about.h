@@ -16,7 +16,7 @@ class BevelBox;
 class Tfrm_About : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     static constexpr int kWidth = 183;
     static constexpr int kHeight = 357;
     static constexpr int kMarkLines = 6;
@@ -46,10 +46,10 @@ class Tfrm_About : public QDialog
     BevelBox* frame() const { return m_pnlRamcek; }
     BevelBox* markPanel() const { return m_pnlMark; }
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void centre(QLabel* label, int y);
 
     BevelBox* m_pnlRamcek;

@@ -202,14 +202,13 @@ void Tfrm_Logic::changeLanguage(int language)
         m_game->showLanguageMark(m_game->settings().loadedLanguage);
 }
 
-
 // The manual and the reference text of the language in use, from the program folder; the
 // viewer runs on its own, so the game goes on at once.
 void Tfrm_Logic::openDocument(Document document)
 {
     const int language = m_game->settings().language;
-    switch (mirvalon::openDocument(m_fs, m_folders->programFolder(), document, language,
-                                   *m_opener)) {
+    switch (
+        mirvalon::openDocument(m_fs, m_folders->programFolder(), document, language, *m_opener)) {
     case OpenOutcome::Opened:
         break;
     case OpenOutcome::Missing:

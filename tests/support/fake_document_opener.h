@@ -10,7 +10,7 @@ namespace mirvalon::test {
 
 class FakeDocumentOpener : public DocumentOpener
 {
-  public:
+public:
     bool openFile(const std::string& path) override
     {
         opened.push_back(path);

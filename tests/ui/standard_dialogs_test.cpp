@@ -7,9 +7,14 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
+#include "engine/messages.h"
 #include "ui/dialog_buttons.h"
+#include "ui/message_boxes.h"
 #include "ui/qt_translations.h"
 
 namespace mirvalon {
@@ -54,6 +59,86 @@ TEST(DialogButtons, eachLanguageHasItsCaptionsWithAccelerators)
     QMessageBox ok(QMessageBox::NoIcon, "t", "m", QMessageBox::Ok);
     translateButtons(ok, 2);
     EXPECT_EQ(ok.button(QMessageBox::Ok)->text(), QStringLiteral("&OK"));
+}
+
+// Acts on the next message box as soon as it is up (the box runs its own event loop).
+void whenBoxShown(std::function<void(QMessageBox*)> act)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (box && box->isVisible()) {
+                poll->stop();
+                poll->deleteLater();
+                act(box);
+                return;
+            }
+        }
+    });
+    poll->start(10);
+}
+
+QAbstractButton* buttonByText(QMessageBox* box, const QString& text)
+{
+    for (QAbstractButton* b : box->buttons())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
+
+// The game's questions and messages: the buttons of the language of the texts, the default
+// of the question, and the accelerator of each button.
+TEST(DialogButtons, questionsAndMessagesOfTheGameInEachLanguage)
+{
+    struct Case
+    {
+        int language;
+        std::vector<const char*> buttons; // Yes, No, Cancel
+        int pressed;
+        bool yes;
+    };
+    const Case cases[] = {
+        {0, {"&Áno", "&Nie", "&Zrušiť"}, 1, false},
+        {1, {"&Ano", "&Ne", "&Storno"}, 0, true},
+        {2, {"&Yes", "&No", "&Cancel"}, 2, false},
+    };
+    const TextTable texts = TextTable::builtIn();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        GameSettings settings;
+        settings.loadedLanguage = c.language;
+        MessageBoxes boxes(nullptr, texts, nullptr, nullptr);
+        boxes.setSettings(&settings, false);
+        QStringList seen;
+        QString defaultButton;
+        whenBoxShown([&](QMessageBox* box) {
+            for (QAbstractButton* b : box->buttons()) {
+                seen << b->text();
+                // Alt and the underlined letter press the button.
+                EXPECT_EQ(b->shortcut(), QKeySequence::mnemonic(b->text()));
+                EXPECT_FALSE(b->shortcut().isEmpty());
+            }
+            defaultButton = box->defaultButton()->text();
+            QAbstractButton* pressed = buttonByText(box, QString::fromUtf8(c.buttons[c.pressed]));
+            if (pressed)
+                pressed->click();
+            else
+                box->reject();
+        });
+        EXPECT_EQ(boxes.askQuestion(Question::EndRunningGame), c.yes);
+        EXPECT_EQ(seen.size(), 3);
+        for (const char* b : c.buttons)
+            EXPECT_TRUE(seen.contains(QString::fromUtf8(b))) << b;
+        EXPECT_EQ(defaultButton, QString::fromUtf8(c.buttons[1])); // No by default
+        QString ok;
+        whenBoxShown([&](QMessageBox* box) {
+            ok = box->buttons().value(0)->text();
+            box->accept();
+        });
+        boxes.showMessage(Message::SettingsSaved, 0, {});
+        EXPECT_EQ(ok, QStringLiteral("&OK"));
+    }
 }
 
 // Czech and Slovak ship with Qt; English needs no file.

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "support/fake_document_opener.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
 #include "ui/bevel_box.h"
@@ -20,6 +21,7 @@ struct WindowRig
 {
     TempDir program, user, shared;
     ScriptedDialogs dialogs;
+    FakeDocumentOpener opener;
     std::unique_ptr<Tfrm_Logic> window;
 
     // `prepare` may lay files into the folders before the window starts.
@@ -35,6 +37,7 @@ struct WindowRig
         o.userBase = user.path();
         o.sharedBase = shared.path();
         o.dialogs = &dialogs;
+        o.opener = &opener;
         o.screenWidth = 1024;
         window = std::make_unique<Tfrm_Logic>(o);
         window->show();
