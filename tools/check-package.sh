@@ -59,6 +59,9 @@ expected="$scratch/expected"
 {
   echo usr/games/mirvalon
   (cd data && find . -type f | sed 's|^\./|usr/share/games/mirvalon/|')
+  # The manual the build renders beside the delivered data.
+  echo usr/share/games/mirvalon/Mirv_SK.pdf
+  echo usr/share/games/mirvalon/Mirv_EN.pdf
   echo "usr/share/applications/$app_id.desktop"
   echo "usr/share/metainfo/$app_id.metainfo.xml"
   for size in "${icon_sizes[@]}"; do echo "usr/share/icons/hicolor/${size}x$size/apps/mirvalon.png"; done

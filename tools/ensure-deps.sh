@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev
           libgtest-dev fonts-liberation2 clang-format
+          qt6-translations-l10n  # Qt's own dialogs in Slovak and Czech
           dpkg-dev file lintian desktop-file-utils appstream man-db  # the .deb and its checks
           "$@")
 

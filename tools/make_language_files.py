@@ -338,6 +338,8 @@ DIALOGS = [
     ("719xxx", ("Synchronizovať nový rekord s ostatnými užívateľmi",
                 "Synchronizovat nový rekord s ostatními uživateli",
                 "Share the new record with the other users")),
+    # The Storno buttons: groups that older readers of the format skip.
+    ("720xxx", ("Storno", "Storno", "Cancel")),
     ("B0xxxx", ("Heslo", "Heslo", "Password")),
     ("B10xxx", ("Autorizačný text", "Autorizační text", "Authorisation text")),
     ("B11xxx", ("( Tento autorizačný text sa zobrazí", "( Tento autorizační text se zobrazí",
@@ -347,6 +349,7 @@ DIALOGS = [
     ("B13xxx", ("Heslo", "Heslo", "Password")),
     ("B20xxx", ("Zadajte max. 30 znakov!", "Zadejte max. 30 znaků!", "Type at most 30 characters!")),
     ("B21xxx", ("Zadajte max. 20 znakov!", "Zadejte max. 20 znaků!", "Type at most 20 characters!")),
+    ("B30xxx", ("Storno", "Storno", "Cancel")),
 ]
 
 RECORD_INTRO = ("V hre číslo %i bol dosiahnutý nový rekord %i bodov!",

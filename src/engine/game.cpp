@@ -34,7 +34,8 @@ constexpr Command kEnabledAtStart[] = {
     Command::AutoSave,         Command::ExitWarning,         Command::LanguageSlovak,
     Command::LanguageCzech,    Command::LanguageEnglish,     Command::InformationPanel,
     Command::ActivateGame,     Command::DeleteAllRecords,    Command::SavePicture,
-    Command::PrintBoard,       Command::PrintInformation};
+    Command::PrintBoard,       Command::PrintInformation,    Command::ReferenceText,
+    Command::Manual,           Command::About};
 constexpr Command kHiddenAtStart[] = {
     Command::ConfirmHiddenRow, Command::EnterHits,     Command::UnblockAll,
     Command::BlockUnused,      Command::ClearRowMarks, Command::Minimise};

@@ -196,6 +196,9 @@ void LanguageLoader::applyEntry(const LanguageEntry& e)
                                     extra);
         } else if (kind == 11 && group == 2 && between(c3, 0, 1)) {
             m_targets.setDialogText(kind, group, c3, -1, text, extra);
+        } else if (kind == 11 && group == 3 && c3 == 0) {
+            // Our own addition: the Storno button; older readers skip the unlisted group.
+            m_targets.setDialogText(kind, group, c3, -1, text, extra);
         } else if (kind == 12 && group == 1 && between(c3, 0, 5)) {
             m_targets.setDialogText(kind, group, c3, -1, c3 == 1 ? framed(text) : text, extra);
         }
@@ -208,6 +211,9 @@ void LanguageLoader::applyEntry(const LanguageEntry& e)
         } else if (group == 1 && between(c3, 1, 9)) {
             m_targets.setDialogText(kind, group, c3, -1, c3 == 1 || c3 == 8 ? framed(text) : text,
                                     extra);
+        } else if (group == 2 && c3 == 0) {
+            // Our own addition: the Storno button; older readers skip the unlisted group.
+            m_targets.setDialogText(kind, group, c3, -1, text, extra);
         }
         break;
     case 9:

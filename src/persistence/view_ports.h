@@ -107,7 +107,9 @@ public:
     // dialog buttons, group 2 synchronisation dialog buttons), 5 settings dialog, 6 about box,
     // 7 new-record dialog, 11 password dialog, 12 synchronisation dialog; `group`, `index`
     // and `item` are code characters 2, 3 and 4 (-1 when not given). Group 0 index 0 of kinds
-    // 5 and kinds 6, 7, 11, 12 group 0 are the window captions ("  " already added).
+    // 5 and kinds 6, 7, 11, 12 group 0 are the window captions ("  " already added). Kind 7
+    // group 2 and kind 11 group 3, index 0, are the Storno buttons of the new-record and
+    // password dialogs (entries of our own, in groups older readers skip).
     virtual void setDialogText(int kind, int group, int index, int item, const std::string& text,
                                const std::optional<std::string>& hint) = 0;
 };

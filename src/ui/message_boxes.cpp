@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "dialog_buttons.h"
 #include "tfrm_heslo.h"
 #include "tfrm_rekord.h"
 
@@ -18,6 +19,20 @@ QString q(const std::string& s)
 }
 
 } // namespace
+
+int MessageBoxes::language() const
+{
+    return m_settings ? m_settings->loadedLanguage : 0;
+}
+
+// A box with the caption "Mirvalon" and an OK button in the language of the texts.
+void MessageBoxes::showPlain(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirvalon"), text, QMessageBox::Ok,
+                    m_owner);
+    translateButtons(box, language());
+    box.exec();
+}
 
 MessageBoxes::MessageBoxes(QWidget* owner, const TextTable& texts, Tfrm_Heslo* heslo,
                            Tfrm_Rekord* rekord)
@@ -39,9 +54,7 @@ void MessageBoxes::showMessage(int index, int number, const std::string& text)
     const std::string shown =
         formatMessage(m_texts.messages[index], index == Message::GameWon ? number : 0,
                       index == Message::InformationMissing ? text : std::string());
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirvalon"), q(shown), QMessageBox::Ok,
-                    m_owner);
-    box.exec();
+    showPlain(q(shown));
 }
 
 bool MessageBoxes::askQuestion(int index)
@@ -53,21 +66,18 @@ bool MessageBoxes::askQuestion(int index)
     box.setWindowTitle(q(m_texts.questionCaptions[index]));
     box.setText(q(formatMessage(m_texts.questionTexts[index], 0, {})));
     box.setIcon(kind.icon == QuestionIcon::Question ? QMessageBox::Question : QMessageBox::Warning);
-    static const char* const captions[3][4] = {{"Áno", "Nie", "Zrušiť", "OK"},
-                                               {"Ano", "Ne", "Storno", "OK"},
-                                               {"Yes", "No", "Cancel", "OK"}};
-    const int l = qBound(0, m_settings ? m_settings->loadedLanguage : 0, 2);
+    const int l = language();
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;
     QPushButton* ok = nullptr;
     if (kind.buttons == QuestionButtons::Ok) {
-        ok = box.addButton(QString::fromUtf8(captions[l][3]), QMessageBox::AcceptRole);
+        ok = box.addButton(dialogButtonText(DialogButton::Ok, l), QMessageBox::AcceptRole);
     } else {
-        yes = box.addButton(QString::fromUtf8(captions[l][0]), QMessageBox::YesRole);
-        no = box.addButton(QString::fromUtf8(captions[l][1]), QMessageBox::NoRole);
+        yes = box.addButton(dialogButtonText(DialogButton::Yes, l), QMessageBox::YesRole);
+        no = box.addButton(dialogButtonText(DialogButton::No, l), QMessageBox::NoRole);
         if (kind.buttons == QuestionButtons::YesNoCancel)
             box.setEscapeButton(
-                box.addButton(QString::fromUtf8(captions[l][2]), QMessageBox::RejectRole));
+                box.addButton(dialogButtonText(DialogButton::Cancel, l), QMessageBox::RejectRole));
         else
             box.setEscapeButton(no);
     }
@@ -80,9 +90,7 @@ bool MessageBoxes::askQuestion(int index)
 
 void MessageBoxes::showPlainMessage(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirvalon"), q(text), QMessageBox::Ok,
-                    m_owner);
-    box.exec();
+    showPlain(q(text));
 }
 
 bool MessageBoxes::passwordDialog(PasswordMode mode, std::string& password, std::string& authText)

@@ -6,6 +6,7 @@
 #include "persistence/text_table.h"
 #include "persistence/view_ports.h"
 
+class QString;
 class QWidget;
 
 namespace mirvalon {
@@ -31,6 +32,9 @@ public:
     void showPlainMessage(const std::string& text) override;
 
 private:
+    int language() const; // of the texts in use
+    void showPlain(const QString& text);
+
     QWidget* m_owner;
     const TextTable& m_texts;
     Tfrm_Heslo* m_heslo;

@@ -18,13 +18,16 @@
 
 #include "bevel_box.h"
 #include "board.h"
+#include "desktop_opener.h"
 #include "information_panel.h"
 #include "message_boxes.h"
 #include "output_commands.h"
 #include "output_dialogs.h"
 #include "persistence/cp1250.h"
+#include "qt_translations.h"
 #include "records_panel.h"
 #include "status_strip.h"
+#include "tfrm_about.h"
 #include "tfrm_heslo.h"
 #include "tfrm_rekord.h"
 #include "window_texts.h"
@@ -88,6 +91,8 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     m_board->setPictures(m_pictures);
     m_board->setPanels(m_recordsPanel, m_infoPanel);
     m_board->onClosePanels = [this] { closePanels(); };
+    m_about = new Tfrm_About(this);
+    m_about->onLinkClicked = [this] { openDocument(Document::Manual); };
     m_heslo = new Tfrm_Heslo(this);
     m_rekord = new Tfrm_Rekord(this);
     m_messageBoxes = std::make_unique<MessageBoxes>(this, m_texts, m_heslo, m_rekord);
@@ -95,6 +100,11 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     m_outputDialogs = std::make_unique<QtOutputDialogs>(this);
     m_output = std::make_unique<OutputCommands>(
         *this, options.outputDialogs ? *options.outputDialogs : *m_outputDialogs, m_fs);
+    m_desktopOpener = std::make_unique<DesktopOpener>();
+    m_opener = options.opener ? options.opener : m_desktopOpener.get();
+    // Qt's own dialogs speak the game's language from the start.
+    m_qtTranslations = std::make_unique<QtTranslations>();
+    m_qtTranslations->apply(0);
     const auto storable = [](const QString& t) { return fitsCp1250(t.toStdString()); };
     m_heslo->setTextFilter(storable);
     m_rekord->setTextFilter(storable);
@@ -176,6 +186,7 @@ Tfrm_Logic::~Tfrm_Logic()
 {
     // The game is gone before the widgets it reports to.
     m_languages.reset();
+    m_qtTranslations.reset();
     m_windowTexts.reset();
     m_settingsStore.reset();
     m_game.reset();
@@ -243,7 +254,7 @@ bool Tfrm_Logic::event(QEvent* e)
     if (e->type() == QEvent::WindowActivate && m_game) {
         // The saved language is loaded at every activation; the first one switches to it.
         const int language = m_game->settings().language;
-        if ((language == 1 || language == 2) && m_languages->loadLanguage(language) &&
+        if ((language == 1 || language == 2) && loadLanguage(language) &&
             m_game->languageMark() != language)
             m_settingsStore->applySetting(Setting::Language, language);
         m_game->activate(m_folders->sharedFolderReady());

@@ -11,6 +11,7 @@
 
 #include "engine/game.h"
 #include "persistence/archive_store.h"
+#include "persistence/documents.h"
 #include "persistence/file_system.h"
 #include "persistence/folders.h"
 #include "persistence/language_loader.h"
@@ -34,6 +35,8 @@ class MessageBoxes;
 class OutputCommands;
 class OutputDialogs;
 class RecordsPanel;
+class QtTranslations;
+class Tfrm_About;
 class Tfrm_Heslo;
 class Tfrm_Rekord;
 class StatusStrip;
@@ -47,6 +50,7 @@ struct StartOptions
     std::string sharedBase;     // the all-users base
     Dialogs* dialogs = nullptr; // the message boxes; the window's own when none is given
     OutputDialogs* outputDialogs = nullptr; // print and save-picture dialogs; likewise
+    DocumentOpener* opener = nullptr;       // the shell's "open"; the desktop's when none is given
     int screenWidth = -1;                   // the primary screen's width when -1
 };
 
@@ -87,6 +91,7 @@ public:
     InformationPanel* informationPanel() const { return m_infoPanel; }
     Tfrm_Heslo* passwordDialog() const { return m_heslo; }
     Tfrm_Rekord* newRecordDialog() const { return m_rekord; }
+    Tfrm_About* aboutBox() const { return m_about; }
 
     // The exit command: asks when the exit warning is on, saves the settings when automatic
     // saving is on, and ends the application.
@@ -145,6 +150,9 @@ private:
     void chooseEnvironment(int environment); // from the menu
     void nextEnvironment();                  // a click on the picture
     void saveSettingsCommand();
+    bool loadLanguage(int language);
+    void openDocument(Document document);
+    void showAboutBox();
     void randomGame();
     // The panels over the board and the records list (tfrm_logic_panels.cpp).
     void closePanels();
@@ -177,6 +185,9 @@ private:
     std::unique_ptr<LanguageLoader> m_languages;
     std::unique_ptr<OutputDialogs> m_outputDialogs;
     std::unique_ptr<OutputCommands> m_output;
+    std::unique_ptr<QtTranslations> m_qtTranslations;
+    std::unique_ptr<DocumentOpener> m_desktopOpener;
+    DocumentOpener* m_opener = nullptr; // the desktop's unless a test hands its own in
 
     // Regions and controls by name.
     std::map<QString, QWidget*> m_controls;
@@ -196,6 +207,7 @@ private:
     QLabel* m_lblNeprekon = nullptr;
     RecordsPanel* m_recordsPanel = nullptr;
     InformationPanel* m_infoPanel = nullptr;
+    Tfrm_About* m_about = nullptr;
     Tfrm_Heslo* m_heslo = nullptr;
     Tfrm_Rekord* m_rekord = nullptr;
     QTimer* m_timeCas = nullptr;

@@ -9,8 +9,11 @@
 
 #include "bevel_box.h"
 #include "board.h"
+#include "message_boxes.h"
 #include "output_commands.h"
+#include "qt_translations.h"
 #include "records_panel.h"
+#include "tfrm_about.h"
 #include "tfrm_logic.h"
 
 namespace mirvalon {
@@ -83,9 +86,9 @@ const std::vector<Tfrm_Logic::CommandBinding>& Tfrm_Logic::commandTable()
         {Command::LanguageCzech,       nullptr,       "mm2Ces",       nullptr,         [](W& w) { w.changeLanguage(1); }},
         {Command::LanguageEnglish,     nullptr,       "mm2Ang",       nullptr,         [](W& w) { w.changeLanguage(2); }},
         {Command::InformationPanel,    nullptr,       "mm1Inform",    nullptr,         [](W& w) { w.toggleInformationPanel(); }},
-        {Command::ReferenceText,       nullptr,       "mm1Refer",     nullptr,         nullptr},
-        {Command::Manual,              nullptr,       "mm1Strom",     nullptr,         nullptr},
-        {Command::About,               nullptr,       "mm1Oprograme", nullptr,         nullptr},
+        {Command::ReferenceText,       nullptr,       "mm1Refer",     nullptr,         [](W& w) { w.openDocument(Document::ReferenceText); }},
+        {Command::Manual,              nullptr,       "mm1Strom",     nullptr,         [](W& w) { w.openDocument(Document::Manual); }},
+        {Command::About,               nullptr,       "mm1Oprograme", nullptr,         [](W& w) { w.showAboutBox(); }},
         {Command::ActivateGame,        nullptr,       nullptr,        "pm1Aktivovat",  [](W& w) { w.activateSelectedGame(w.m_recordsPanel->selectedIndex()); }},
         {Command::Archive,             "btnArchiv",   nullptr,        "pm1Archiv",     [](W& w) { w.showArchive(); }},
         {Command::DeleteRecord,        nullptr,       nullptr,        "pm1Vymazat",    [](W& w) { w.deleteSelectedRecord(); }},
@@ -180,12 +183,48 @@ void Tfrm_Logic::saveSettingsCommand()
     m_settingsStore->saveSettings(false);
 }
 
+// Every text of the game follows a language file that loaded, and so do Qt's own dialogs and
+// the lines of the about box that the file does not carry.
+bool Tfrm_Logic::loadLanguage(int language)
+{
+    if (!m_languages->loadLanguage(language))
+        return false;
+    const int loaded = m_game->settings().loadedLanguage;
+    m_qtTranslations->apply(loaded);
+    m_about->setLanguage(loaded);
+    return true;
+}
+
 void Tfrm_Logic::changeLanguage(int language)
 {
-    if (m_game->settings().loadedLanguage != language && m_languages->loadLanguage(language))
+    if (m_game->settings().loadedLanguage != language && loadLanguage(language))
         m_settingsStore->applySetting(Setting::Language, language);
     else
         m_game->showLanguageMark(m_game->settings().loadedLanguage);
+}
+
+// The manual and the reference text of the language in use, from the program folder; the
+// viewer runs on its own, so the game goes on at once.
+void Tfrm_Logic::openDocument(Document document)
+{
+    const int language = m_game->settings().language;
+    switch (
+        mirvalon::openDocument(m_fs, m_folders->programFolder(), document, language, *m_opener)) {
+    case OpenOutcome::Opened:
+        break;
+    case OpenOutcome::Missing:
+        m_dialogs->showMessage(missingDocumentMessage(document), 0, {});
+        break;
+    case OpenOutcome::NoViewer:
+        m_messageBoxes->showPlainMessage(noViewerMessage(documentFileName(document, language),
+                                                         m_game->settings().loadedLanguage));
+        break;
+    }
+}
+
+void Tfrm_Logic::showAboutBox()
+{
+    m_about->run(this);
 }
 
 } // namespace mirvalon

@@ -11,6 +11,7 @@
 #include "bevel_box.h"
 #include "information_panel.h"
 #include "records_panel.h"
+#include "tfrm_about.h"
 #include "tfrm_heslo.h"
 #include "tfrm_logic.h"
 #include "tfrm_rekord.h"
@@ -119,11 +120,18 @@ void WindowTexts::setUntimedStatusText(const std::string& text)
 void WindowTexts::setDialogText(int kind, int group, int index, int, const std::string& text,
                                 const std::optional<std::string>& hint)
 {
-    if (kind == 7) {
+    if (kind == 6) {
+        if (group == 0)
+            m_window.aboutBox()->setCaptionText(q(text));
+        else if (group == 1)
+            m_window.aboutBox()->setVersionText(q(text));
+    } else if (kind == 7) {
         if (group == 0)
             m_window.newRecordDialog()->setCaptionText(q(text));
         else if (group == 1)
             m_window.newRecordDialog()->setText(index, q(text));
+        else if (group == 2)
+            m_window.newRecordDialog()->cancelButton()->setText(q(text));
     } else if (kind == 11) {
         if (group == 0)
             m_window.passwordDialog()->setCaptionText(q(text));
@@ -131,8 +139,10 @@ void WindowTexts::setDialogText(int kind, int group, int index, int, const std::
             m_window.passwordDialog()->setLabelText(index, q(text));
         else if (group == 2)
             m_window.passwordDialog()->setHintText(index, q(text));
+        else if (group == 3)
+            m_window.passwordDialog()->cancelButton()->setText(q(text));
     }
-    Q_UNUSED(hint); // no hints in these two dialogs
+    Q_UNUSED(hint); // no hints in these dialogs
 }
 
 } // namespace mirvalon

@@ -93,6 +93,13 @@ TEST(LanguageLoader, appliesEntriesToTheirTargetsAndIgnoresTheRest)
         "<5100xx \"Positions\"",
         "<500xxx \"Settings\"",
         "<A01xxx \"INFORMATION\"",
+        "<60xxxx \"About Mirvalon\"", // about box caption
+        "<611xxx \"Version  1.7\"",   // lblVerzia
+        "<612xxx \"no such label\"",
+        "<720xxx \"Cancel\"", // Storno of the new-record dialog
+        "<721xxx \"no such button\"",
+        "<B30xxx \"Cancel\"", // Storno of the password dialog
+        "<B31xxx \"no such button\"",
     };
     writeBytes(rig.dir.file("Mirv_EN.lng"), languageFile(entries, 191));
     ASSERT_TRUE(rig.loader.loadLanguage(2));
@@ -116,6 +123,10 @@ TEST(LanguageLoader, appliesEntriesToTheirTargetsAndIgnoresTheRest)
         {"dialog 5.1.0.0", "  Positions  "},
         {"dialog 5.0.0.-1", "  Settings"},
         {"lblInform", "INFORMATION"},
+        {"dialog 6.0.-1.-1", "  About Mirvalon"},
+        {"dialog 6.1.1.-1", "Version  1.7"},
+        {"dialog 7.2.0.-1", "Cancel"},
+        {"dialog 11.3.0.-1", "Cancel"},
     };
     EXPECT_EQ(rig.targets.texts, expected);
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "scripted_output_dialogs.h"
+#include "support/fake_document_opener.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
 #include "ui/bevel_box.h"
@@ -22,6 +23,7 @@ struct WindowRig
     TempDir program, user, shared;
     ScriptedDialogs dialogs;
     ScriptedOutputDialogs output; // the print and save-picture dialogs
+    FakeDocumentOpener opener;
     std::unique_ptr<Tfrm_Logic> window;
 
     // `prepare` may lay files into the folders before the window starts.
@@ -38,6 +40,7 @@ struct WindowRig
         o.sharedBase = shared.path();
         o.dialogs = &dialogs;
         o.outputDialogs = &output;
+        o.opener = &opener;
         o.screenWidth = 1024;
         window = std::make_unique<Tfrm_Logic>(o);
         window->show();

@@ -1,0 +1,110 @@
+// The manual and the reference text: which file each language opens, what a missing file or
+// a missing viewer gives, and the delivered reference texts against the menus' keys.
+#include <gtest/gtest.h>
+
+#include "persistence/documents.h"
+#include "persistence/file_system.h"
+#include "persistence/language_loader.h"
+#include "support/fake_document_opener.h"
+#include "support/fake_persistence.h"
+
+using namespace mirvalon;
+using namespace mirvalon::test;
+
+TEST(Documents, eachLanguageOpensItsFileOrTellsWhatIsWrong)
+{
+    struct Case
+    {
+        Document document;
+        int language;
+        bool present;
+        bool viewer;
+        const char* file;
+        OpenOutcome outcome;
+    };
+    const Case cases[] = {
+        {Document::Manual, 0, true, true, "Mirv_SK.pdf", OpenOutcome::Opened},
+        {Document::Manual, 1, true, true, "Mirv_SK.pdf", OpenOutcome::Opened}, // Czech: Slovak
+        {Document::Manual, 2, true, true, "Mirv_EN.pdf", OpenOutcome::Opened},
+        {Document::Manual, 2, false, true, "Mirv_EN.pdf", OpenOutcome::Missing},
+        {Document::Manual, 0, true, false, "Mirv_SK.pdf", OpenOutcome::NoViewer},
+        {Document::ReferenceText, 0, true, true, "Quick_SK.txt", OpenOutcome::Opened},
+        {Document::ReferenceText, 1, false, true, "Quick_SK.txt", OpenOutcome::Missing},
+        {Document::ReferenceText, 2, true, true, "Quick_EN.txt", OpenOutcome::Opened},
+        {Document::ReferenceText, 2, true, false, "Quick_EN.txt", OpenOutcome::NoViewer},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        TempDir program;
+        PosixFileSystem fs;
+        // The other language's file is always there: it must not stand in for this one.
+        for (const char* other : {"Mirv_SK.pdf", "Mirv_EN.pdf", "Quick_SK.txt", "Quick_EN.txt"})
+            if (std::string(other) != c.file)
+                writeBytes(program.file(other), "x");
+        if (c.present)
+            writeBytes(program.file(c.file), std::string(20000, 'p'));
+        FakeDocumentOpener opener;
+        opener.viewerInstalled = c.viewer;
+        EXPECT_EQ(documentFileName(c.document, c.language), c.file);
+        EXPECT_EQ(openDocument(fs, program.path(), c.document, c.language, opener), c.outcome);
+        if (c.present)
+            EXPECT_EQ(opener.opened, std::vector<std::string>{program.file(c.file)});
+        else
+            EXPECT_TRUE(opener.opened.empty());
+    }
+    EXPECT_EQ(missingDocumentMessage(Document::Manual), 13);
+    EXPECT_EQ(missingDocumentMessage(Document::ReferenceText), 18);
+}
+
+TEST(Documents, aFolderInPlaceOfTheManualCountsAsMissing)
+{
+    TempDir program;
+    PosixFileSystem fs;
+    ASSERT_TRUE(fs.createDirectory(program.file("Mirv_SK.pdf"), 0755));
+    FakeDocumentOpener opener;
+    EXPECT_EQ(openDocument(fs, program.path(), Document::Manual, 0, opener), OpenOutcome::Missing);
+    EXPECT_TRUE(opener.opened.empty());
+}
+
+TEST(Documents, theNoViewerMessageNamesTheFileInEachLanguage)
+{
+    const std::string expected[] = {"Upozornenie!", "Upozornění!", "Warning!"};
+    for (int language = 0; language < 3; ++language) {
+        const std::string text = noViewerMessage("Mirv_SK.pdf", language);
+        EXPECT_EQ(text.rfind(expected[language], 0), 0u) << text;
+        EXPECT_NE(text.find("'Mirv_SK.pdf'"), std::string::npos) << text;
+    }
+    EXPECT_EQ(noViewerMessage("a", 7), noViewerMessage("a", 0));
+}
+
+// The reference text lists every key of the menus; a key added to a menu without a line in
+// the reference text is caught here.
+TEST(Documents, theReferenceTextsNameEveryShortcutOfTheirMenus)
+{
+    PosixFileSystem fs;
+    const std::string data = MIRVALON_SOURCE_DATA;
+    const std::pair<const char*, const char*> pairs[] = {{"Mirv_SK.lng", "Quick_SK.txt"},
+                                                         {"Mirv_EN.lng", "Quick_EN.txt"}};
+    for (const auto& [language, reference] : pairs) {
+        SCOPED_TRACE(reference);
+        const ReadResult lng = fs.readFile(data + "/" + language, 1 << 20, false);
+        const ReadResult text = fs.readFile(data + "/" + reference, 1 << 20, false);
+        ASSERT_EQ(lng.status, ReadStatus::Ok);
+        ASSERT_EQ(text.status, ReadStatus::Ok);
+        int shortcuts = 0;
+        for (const std::string& line : splitLines(lng.bytes)) {
+            const auto entry = parseLanguageLine(line);
+            if (!entry || entry->code[0] != 1 || !entry->extra || entry->extra->empty())
+                continue;
+            ++shortcuts;
+            const std::string key = *entry->extra;
+            // "Ctrl+1" .. "Ctrl+4" are written as one range.
+            const bool inRange = key.rfind("Ctrl+", 0) == 0 && key.size() == 6 && key[5] >= '1' &&
+                                 key[5] <= '4' &&
+                                 text.bytes.find("Ctrl+1 .. Ctrl+4") != std::string::npos;
+            EXPECT_TRUE(inRange || text.bytes.find(key) != std::string::npos)
+                << entry->text << " " << key;
+        }
+        EXPECT_GT(shortcuts, 25);
+    }
+}

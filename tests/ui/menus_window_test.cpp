@@ -1,0 +1,232 @@
+// The menus as a player uses them: the option and view toggles with their check marks, the
+// environment pictures, the game type on F4, the languages at run time, the help items and
+// the items that do nothing.
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+
+#include "ui/tfrm_about.h"
+#include "ui/tfrm_heslo.h"
+#include "ui/tfrm_rekord.h"
+#include "window_rig.h"
+
+namespace mirvalon::test {
+namespace {
+
+TEST(MenusWindow, eachToggleFlipsItsSettingAndItsCheckMark)
+{
+    struct Case
+    {
+        const char* item;
+        bool GameSettings::*setting;
+    };
+    const Case cases[] = {
+        {"mm1KCas", &GameSettings::showTotalTime},   {"mm1AutoUloz", &GameSettings::autoSave},
+        {"mm1UpozExit", &GameSettings::exitWarning}, {"mm2Info", &GameSettings::showInfo},
+        {"mm2Cas", &GameSettings::showTime},         {"mm2Skore", &GameSettings::showScore},
+    };
+    WindowRig rig;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item);
+        QAction* item = rig.window->menuItem(c.item);
+        const bool before = rig.game().settings().*c.setting;
+        EXPECT_EQ(item->isChecked(), before);
+        for (bool expected : {!before, before}) {
+            item->trigger();
+            EXPECT_EQ(rig.game().settings().*c.setting, expected);
+            EXPECT_EQ(item->isChecked(), expected);
+        }
+    }
+    // The total-time panel comes and goes with its item.
+    rig.window->menuItem("mm1KCas")->trigger();
+    EXPECT_EQ(rig.window->findChild<QLabel*>("pnlKCas")->isVisible(),
+              rig.game().settings().showTotalTime);
+}
+
+TEST(MenusWindow, environmentItemsAndClicksOnThePicture)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    const char* const items[4] = {"mm2Text1", "mm2Text2", "mm2Foto1", "mm2Foto2"};
+    const char* const pictures[4] = {"imgText1", "imgText2", "imgFoto1", "imgFoto2"};
+    auto picture = [&](int i) { return w.findChild<QLabel*>(pictures[i]); };
+    auto checked = [&] {
+        int found = -1;
+        for (int i = 0; i < 4; ++i)
+            if (w.menuItem(items[i])->isChecked())
+                found = found == -1 ? i : 9; // two marks would be a fault
+        return found;
+    };
+    ASSERT_EQ(rig.game().settings().environment, 2);
+    ASSERT_TRUE(picture(2)) << "the environment pictures have other names";
+    // Clicking the checked item takes the picture away; another item brings its picture.
+    w.menuItem("mm2Foto1")->trigger();
+    EXPECT_EQ(rig.game().settings().environment, -1);
+    EXPECT_EQ(checked(), -1);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FALSE(picture(i)->isVisible()) << i;
+    w.menuItem("mm2Foto2")->trigger();
+    EXPECT_EQ(checked(), 3);
+    EXPECT_TRUE(picture(3)->isVisible());
+    // Left and middle clicks walk the cycle, "Foto - 2" back to "Textúra - 1".
+    const int expected[] = {0, 1, 2, 3, 0};
+    for (int i = 0; i < 5; ++i) {
+        const int shown = rig.game().settings().environment;
+        WindowRig::send(picture(shown), QEvent::MouseButtonPress, {10, 10},
+                        i % 2 ? Qt::MiddleButton : Qt::LeftButton);
+        EXPECT_EQ(rig.game().settings().environment, expected[i]);
+        EXPECT_EQ(checked(), expected[i]);
+        EXPECT_TRUE(picture(expected[i])->isVisible());
+    }
+    // The right button shows and hides the best scores, as Ctrl+K does.
+    QAction* records = w.menuItem("mm1NajSkore");
+    WindowRig::send(picture(0), QEvent::MouseButtonPress, {10, 10}, Qt::RightButton);
+    EXPECT_TRUE(records->isChecked());
+    EXPECT_EQ(rig.game().settings().environment, 0);
+    records->trigger();
+    EXPECT_FALSE(records->isChecked());
+}
+
+TEST(MenusWindow, f4AlwaysSwitchesToTheOtherGameType)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    QAction* classic = w.menuItem("mm2Klasika");
+    QAction* training = w.menuItem("mm2Trening");
+    ASSERT_TRUE(classic->isChecked());
+    EXPECT_EQ(training->shortcut(), QKeySequence(Qt::Key_F4));
+    EXPECT_TRUE(classic->shortcut().isEmpty());
+    QTest::keyClick(&w, Qt::Key_F4);
+    EXPECT_EQ(rig.game().settings().gameType, Training);
+    EXPECT_TRUE(training->isChecked());
+    EXPECT_FALSE(classic->isChecked());
+    EXPECT_EQ(classic->shortcut(), QKeySequence(Qt::Key_F4));
+    EXPECT_TRUE(training->shortcut().isEmpty());
+    QTest::keyClick(&w, Qt::Key_F4);
+    EXPECT_EQ(rig.game().settings().gameType, Classic);
+    // Choosing the checked type changes nothing.
+    classic->trigger();
+    EXPECT_EQ(rig.game().settings().gameType, Classic);
+    EXPECT_TRUE(classic->isChecked());
+}
+
+TEST(MenusWindow, languagesSwitchEveryWindowAtRunTimeAndBack)
+{
+    struct Case
+    {
+        const char* item;
+        int language;
+        const char* file;    // first top-level menu
+        const char* about;   // caption of the about box
+        const char* version; // lblVerzia
+        const char* storno;  // the password and new-record dialogs
+    };
+    const Case cases[] = {
+        {"mm2Ang", 2, "File", "  About Mirvalon", "Version  1.7", "Cancel"},
+        {"mm2Ces", 1, "Soubor", "  O programu Mirvalon", "Verze  1.7", "Storno"},
+        {"mm2Slo", 0, "Súbor", "  O programe Mirvalon", "Verzia  1.7", "Storno"},
+    };
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item);
+        w.menuItem(c.item)->trigger();
+        EXPECT_EQ(rig.game().settings().loadedLanguage, c.language);
+        EXPECT_TRUE(w.menuItem(c.item)->isChecked());
+        EXPECT_EQ(w.menuBar()->actions().first()->text(), QString::fromUtf8(c.file));
+        EXPECT_EQ(w.aboutBox()->windowTitle(), QString::fromUtf8(c.about));
+        EXPECT_EQ(w.aboutBox()->versionLabel()->text(), QString::fromUtf8(c.version));
+        EXPECT_EQ(w.passwordDialog()->cancelButton()->text(), QString::fromUtf8(c.storno));
+        EXPECT_EQ(w.newRecordDialog()->cancelButton()->text(), QString::fromUtf8(c.storno));
+        // Our own lines of the about box follow too.
+        EXPECT_TRUE(
+            w.aboutBox()->linkLabel()->text().contains(c.language == 2 ? "Mirv_EN" : "Mirv_SK"));
+        // Qt's own dialogs speak the same language.
+        const QString open = QCoreApplication::translate("QFileDialog", "&Open");
+        EXPECT_EQ(open == QStringLiteral("&Open"), c.language == 2) << open.toStdString();
+    }
+}
+
+TEST(MenusWindow, helpItemsOpenTheDocumentOfTheLanguageOrSayItIsMissing)
+{
+    struct Case
+    {
+        const char* languageItem;
+        const char* item;
+        const char* file;
+        int missingMessage;
+    };
+    const Case cases[] = {
+        {"mm2Slo", "mm1Strom", "Mirv_SK.pdf", 13},  {"mm2Ces", "mm1Strom", "Mirv_SK.pdf", 13},
+        {"mm2Ang", "mm1Strom", "Mirv_EN.pdf", 13},  {"mm2Slo", "mm1Refer", "Quick_SK.txt", 18},
+        {"mm2Ces", "mm1Refer", "Quick_SK.txt", 18}, {"mm2Ang", "mm1Refer", "Quick_EN.txt", 18},
+    };
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.item) + " " + c.file);
+        w.menuItem(c.languageItem)->trigger();
+        const std::string path = rig.program.file(c.file);
+        writeBytes(path, "document");
+        rig.opener.opened.clear();
+        rig.dialogs.messages.clear();
+        w.menuItem(c.item)->trigger();
+        EXPECT_EQ(rig.opener.opened, std::vector<std::string>{path});
+        EXPECT_TRUE(rig.dialogs.messages.empty());
+        std::filesystem::remove(path);
+        w.menuItem(c.item)->trigger();
+        EXPECT_EQ(rig.opener.opened.size(), 1u);
+        EXPECT_EQ(rig.dialogs.messages, std::vector<int>{c.missingMessage});
+    }
+    // The data folder is still where the settings go.
+    w.menuItem("mm1UlozNastavenie")->trigger();
+    EXPECT_EQ(readBytes(rig.dataFile("Mirvalon.lcf")).size(), 240u);
+    EXPECT_FALSE(exists(rig.program.file("Mirvalon.lcf")));
+}
+
+TEST(MenusWindow, aboutBoxOpensOverTheWindowAndItsLinkOpensTheManual)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    writeBytes(rig.program.file("Mirv_SK.pdf"), "manual");
+    bool shown = false;
+    QTimer::singleShot(0, &w, [&] {
+        Tfrm_About* box = w.aboutBox();
+        shown = box->isVisible();
+        EXPECT_EQ(box->size(), QSize(183, 357));
+        EXPECT_LE((box->frameGeometry().center() - w.frameGeometry().center()).manhattanLength(),
+                  40);
+        QTest::mouseClick(box->linkLabel(), Qt::LeftButton);
+        box->okButton()->click();
+    });
+    w.menuItem("mm1Oprograme")->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(w.aboutBox()->isVisible());
+    EXPECT_EQ(rig.opener.opened, std::vector<std::string>{rig.program.file("Mirv_SK.pdf")});
+}
+
+TEST(MenusWindow, undoAndTestRowStayDisabledAndDoNothing)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    w.menuItem("mm2NovaP")->trigger();
+    for (const char* name : {"mm1Spat", "mm1Test"}) {
+        QAction* item = w.menuItem(name);
+        EXPECT_FALSE(item->isEnabled()) << name;
+        const int row = rig.s().currentRow;
+        const int score = rig.s().score;
+        item->trigger(); // a disabled action ignores the trigger; nothing is bound to it either
+        EXPECT_EQ(rig.s().currentRow, row);
+        EXPECT_EQ(rig.s().score, score);
+    }
+    // The items of work still to come stay in the menu, disabled.
+    for (const char* name : {"mm1Otvorit", "mm1Ulozit", "mm2Prostredie", "mm1Synchro"})
+        EXPECT_FALSE(w.menuItem(name)->isEnabled()) << name;
+}
+
+} // namespace
+} // namespace mirvalon::test

@@ -1,0 +1,176 @@
+// Message boxes and Qt's own dialogs in the game's language: button captions with their
+// accelerators, and Qt's translations following a language switch.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeySequence>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "engine/messages.h"
+#include "ui/dialog_buttons.h"
+#include "ui/message_boxes.h"
+#include "ui/qt_translations.h"
+
+namespace mirvalon {
+namespace {
+
+TEST(DialogButtons, eachLanguageHasItsCaptionsWithAccelerators)
+{
+    struct Case
+    {
+        int language;
+        const char* yes;
+        const char* no;
+        const char* cancel;
+        Qt::Key noKey;
+    };
+    const Case cases[] = {
+        {0, "&Áno", "&Nie", "&Zrušiť", Qt::Key_N},
+        {1, "&Ano", "&Ne", "&Storno", Qt::Key_N},
+        {2, "&Yes", "&No", "&Cancel", Qt::Key_N},
+        {5, "&Áno", "&Nie", "&Zrušiť", Qt::Key_N}, // an unknown language speaks Slovak
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        QMessageBox box(QMessageBox::Question, "t", "q",
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        translateButtons(box, c.language);
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QString::fromUtf8(c.yes));
+        EXPECT_EQ(box.button(QMessageBox::No)->text(), QString::fromUtf8(c.no));
+        EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8(c.cancel));
+        EXPECT_EQ(QKeySequence::mnemonic(box.button(QMessageBox::No)->text()),
+                  QKeySequence(Qt::ALT | c.noKey));
+        // No two buttons of a box share an accelerator.
+        QList<QKeySequence> keys;
+        for (DialogButton b :
+             {DialogButton::Yes, DialogButton::No, DialogButton::Cancel, DialogButton::Ok}) {
+            const QKeySequence key = QKeySequence::mnemonic(dialogButtonText(b, c.language));
+            EXPECT_FALSE(key.isEmpty());
+            EXPECT_FALSE(keys.contains(key));
+            keys.append(key);
+        }
+    }
+    QMessageBox ok(QMessageBox::NoIcon, "t", "m", QMessageBox::Ok);
+    translateButtons(ok, 2);
+    EXPECT_EQ(ok.button(QMessageBox::Ok)->text(), QStringLiteral("&OK"));
+}
+
+// Acts on the next message box as soon as it is up (the box runs its own event loop).
+void whenBoxShown(std::function<void(QMessageBox*)> act)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (box && box->isVisible()) {
+                poll->stop();
+                poll->deleteLater();
+                act(box);
+                return;
+            }
+        }
+    });
+    poll->start(10);
+}
+
+QAbstractButton* buttonByText(QMessageBox* box, const QString& text)
+{
+    for (QAbstractButton* b : box->buttons())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
+
+// The game's questions and messages: the buttons of the language of the texts, the default
+// of the question, and the accelerator of each button.
+TEST(DialogButtons, questionsAndMessagesOfTheGameInEachLanguage)
+{
+    struct Case
+    {
+        int language;
+        std::vector<const char*> buttons; // Yes, No, Cancel
+        int pressed;
+        bool yes;
+    };
+    const Case cases[] = {
+        {0, {"&Áno", "&Nie", "&Zrušiť"}, 1, false},
+        {1, {"&Ano", "&Ne", "&Storno"}, 0, true},
+        {2, {"&Yes", "&No", "&Cancel"}, 2, false},
+    };
+    const TextTable texts = TextTable::builtIn();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        GameSettings settings;
+        settings.loadedLanguage = c.language;
+        MessageBoxes boxes(nullptr, texts, nullptr, nullptr);
+        boxes.setSettings(&settings, false);
+        QStringList seen;
+        QString defaultButton;
+        whenBoxShown([&](QMessageBox* box) {
+            for (QAbstractButton* b : box->buttons()) {
+                seen << b->text();
+                // Alt and the underlined letter press the button.
+                EXPECT_EQ(b->shortcut(), QKeySequence::mnemonic(b->text()));
+                EXPECT_FALSE(b->shortcut().isEmpty());
+            }
+            defaultButton = box->defaultButton()->text();
+            QAbstractButton* pressed = buttonByText(box, QString::fromUtf8(c.buttons[c.pressed]));
+            if (pressed)
+                pressed->click();
+            else
+                box->reject();
+        });
+        EXPECT_EQ(boxes.askQuestion(Question::EndRunningGame), c.yes);
+        EXPECT_EQ(seen.size(), 3);
+        for (const char* b : c.buttons)
+            EXPECT_TRUE(seen.contains(QString::fromUtf8(b))) << b;
+        EXPECT_EQ(defaultButton, QString::fromUtf8(c.buttons[1])); // No by default
+        QString ok;
+        whenBoxShown([&](QMessageBox* box) {
+            ok = box->buttons().value(0)->text();
+            box->accept();
+        });
+        boxes.showMessage(Message::SettingsSaved, 0, {});
+        EXPECT_EQ(ok, QStringLiteral("&OK"));
+    }
+}
+
+// Czech and Slovak ship with Qt; English needs no file.
+TEST(QtTranslations, followTheGameLanguageAndSwitchAtRunTime)
+{
+    QtTranslations translations;
+    const auto open = [] { return QCoreApplication::translate("QFileDialog", "&Open"); };
+    const QString english = QStringLiteral("&Open");
+    if (!QFile::exists(QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+                           .filePath(QStringLiteral("qtbase_cs.qm"))))
+        GTEST_SKIP() << "qt6-translations-l10n is not installed";
+    ASSERT_TRUE(translations.apply(1));
+    EXPECT_TRUE(translations.installed());
+    const QString czech = open();
+    EXPECT_NE(czech, english);
+    ASSERT_TRUE(translations.apply(0));
+    EXPECT_NE(open(), english);
+    EXPECT_NE(open(), czech);
+    EXPECT_TRUE(translations.apply(2));
+    EXPECT_FALSE(translations.installed());
+    EXPECT_EQ(open(), english);
+}
+
+TEST(QtTranslations, aMissingTranslationLeavesQtInEnglish)
+{
+    QtTranslations translations(QDir::tempPath() + QStringLiteral("/no-such-folder"));
+    EXPECT_FALSE(translations.apply(0));
+    EXPECT_FALSE(translations.installed());
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Open"));
+    EXPECT_EQ(QtTranslations::fileBaseName(1), QStringLiteral("qtbase_cs"));
+    EXPECT_TRUE(QtTranslations::fileBaseName(2).isEmpty());
+}
+
+} // namespace
+} // namespace mirvalon
