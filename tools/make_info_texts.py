@@ -78,7 +78,7 @@ The clock starts with the first piece. When the points reach zero, the game is l
 In a training game the computer plays most rows for you and leaves you the last one to four rows. Training games never count as records.
 
 # A second player's game
-A second player puts the hidden row together in the top area and confirms it with "Potvrdiť". The game can be protected by a password and an authorisation text that is shown only after the game is solved. Without the password such a game cannot be given up. A second player's game can be saved and passed on; it never counts as a record.
+A second player puts the hidden row together in the top area and confirms it with "Confirm". The game can be protected by a password and an authorisation text that is shown only after the game is solved. Without the password such a game cannot be given up. A second player's game can be saved and passed on; it never counts as a record.
 
 # 192 games
 Every combination of the rules (positions, pieces, repeated pieces, correct position, random numbering and blocking) is one of 192 numbered games with a level from 1 to 13. Game 1 is called EASY, game 192 GOLD. Every game keeps its record; Ctrl+K shows the best scores, and a record game can be replayed from the archive.

@@ -1,5 +1,6 @@
 #include "bevel_box.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -28,7 +29,12 @@ void drawBevel(QPainter& p, QRect r, Bevel bevel, int width)
 
 } // namespace
 
-BevelBox::BevelBox(QWidget* parent) : QWidget(parent), m_colour(palette().color(QPalette::Button))
+QColor faceColour()
+{
+    return QApplication::palette().color(QPalette::Window);
+}
+
+BevelBox::BevelBox(QWidget* parent) : QWidget(parent), m_colour(faceColour())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -11,6 +11,10 @@ namespace mirvalon {
 
 enum class Bevel { None, Raised, Lowered };
 
+// The window's face colour: region panels, open slots and grey pieces are all drawn in it, so
+// the board and the window around it are one grey.
+QColor faceColour();
+
 class BevelBox : public QWidget
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "tfrm_heslo.h"
 
+#include "fixed_dialog.h"
 #include "storable_text_validator.h"
 
 #include <QGuiApplication>
@@ -31,8 +32,7 @@ Tfrm_Heslo::Tfrm_Heslo(QWidget* parent)
 {
     setObjectName(QStringLiteral("Tfrm_Heslo"));
     setWindowTitle(QStringLiteral("  Heslo"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    makeFixedDialog(this);
     m_lblATX->setObjectName(QStringLiteral("lblATX"));
     m_edtATX->setObjectName(QStringLiteral("edtATX"));
     m_lblText01->setObjectName(QStringLiteral("lblText01"));
