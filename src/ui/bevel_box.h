@@ -28,6 +28,7 @@ public:
     QColor colour() const { return m_colour; }
     QString caption() const { return m_caption; }
     int bevelWidth() const { return m_bevelWidth; }
+    bool bold() const { return m_bold; }
 
     // Mouse reports for movable pieces: press, move, release and double click with the
     // position inside the box.
