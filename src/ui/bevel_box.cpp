@@ -69,6 +69,14 @@ void BevelBox::setBold(bool bold)
     update();
 }
 
+void BevelBox::setFocusMark(bool on)
+{
+    if (on == m_focusMark)
+        return;
+    m_focusMark = on;
+    update();
+}
+
 void BevelBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -87,6 +95,14 @@ void BevelBox::paintEvent(QPaintEvent*)
         p.setPen(isEnabled() || darkPiece ? (darkPiece ? Qt::white : Qt::black)
                                           : QColor(128, 128, 128));
         p.drawText(rect(), Qt::AlignCenter, m_caption);
+    }
+    if (m_focusMark) {
+        const QRect mark =
+            rect().adjusted(m_bevelWidth, m_bevelWidth, -m_bevelWidth - 1, -m_bevelWidth - 1);
+        p.setPen(Qt::black);
+        p.drawRect(mark);
+        p.setPen(Qt::white);
+        p.drawRect(mark.adjusted(1, 1, -1, -1));
     }
 }
 

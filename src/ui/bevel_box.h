@@ -25,6 +25,10 @@ public:
     void setColour(const QColor& colour);
     void setCaption(const QString& caption);
     void setBold(bool bold);
+    // The keyboard focus of the palette: a black and a white frame inside the bevel, seen on
+    // every piece colour.
+    void setFocusMark(bool on);
+    bool focusMark() const { return m_focusMark; }
     QColor colour() const { return m_colour; }
     QString caption() const { return m_caption; }
     int bevelWidth() const { return m_bevelWidth; }
@@ -48,6 +52,7 @@ private:
     Bevel m_inner = Bevel::None;
     int m_bevelWidth = 1;
     bool m_bold = false;
+    bool m_focusMark = false;
 };
 
 } // namespace mirvalon

@@ -31,6 +31,7 @@ class BevelBox;
 class Board;
 class InformationPanel;
 class MessageBoxes;
+class PaletteFocus;
 class RecordsPanel;
 class Tfrm_Heslo;
 class Tfrm_Rekord;
@@ -82,6 +83,7 @@ public:
     QLabel* statusPanel(int panel) const;
     RecordsPanel* recordsPanel() const { return m_recordsPanel; }
     InformationPanel* informationPanel() const { return m_infoPanel; }
+    PaletteFocus* paletteFocus() const { return m_paletteFocus; }
     Tfrm_Heslo* passwordDialog() const { return m_heslo; }
     Tfrm_Rekord* newRecordDialog() const { return m_rekord; }
 
@@ -187,6 +189,7 @@ private:
     QLabel* m_lblNeprekon = nullptr;
     RecordsPanel* m_recordsPanel = nullptr;
     InformationPanel* m_infoPanel = nullptr;
+    PaletteFocus* m_paletteFocus = nullptr;
     Tfrm_Heslo* m_heslo = nullptr;
     Tfrm_Rekord* m_rekord = nullptr;
     QTimer* m_timeCas = nullptr;
