@@ -1,5 +1,6 @@
 #include "palette_focus.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -22,14 +23,32 @@ bool PaletteFocus::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_palette)
         return false;
     switch (event->type()) {
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
+    case QEvent::FocusIn: {
+        // The mark is for the player who came by the keyboard; the focus that lands here
+        // when a disabled button gives it up shows nothing until a key is used.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            m_keyboard = true;
         showMark();
         return false;
+    }
+    case QEvent::FocusOut: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            m_keyboard = false;
+        showMark();
+        return false;
+    }
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
             return false;
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            // Tab passes on; when nothing else takes the focus it stays here, now marked.
+            m_keyboard = true;
+            showMark();
+            return false;
+        }
         return keyPressed(key->key());
     }
     default:
@@ -66,6 +85,7 @@ bool PaletteFocus::keyPressed(int key)
     default:
         return false;
     }
+    m_keyboard = true;
     showMark();
     return true;
 }
@@ -75,7 +95,7 @@ void PaletteFocus::showMark()
     // A palette of fewer pieces than before keeps the focus on one of its own.
     if (m_piece > m_game.settings().pieceCount)
         m_piece = 1;
-    const bool focused = m_palette->hasFocus();
+    const bool focused = m_keyboard && m_palette->hasFocus();
     for (int k = 1; k <= kMaxPieces; ++k)
         m_board.palettePiece(k)->setFocusMark(focused && k == m_piece);
 }

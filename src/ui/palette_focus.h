@@ -30,6 +30,7 @@ private:
     Board& m_board;
     Game& m_game;
     int m_piece = 1;
+    bool m_keyboard = false; // the player reached the palette by the keyboard
 };
 
 } // namespace mirvalon
