@@ -100,10 +100,7 @@ TEST(KeyboardPlay, theFocusIsDrawnOnEveryPieceInEveryColourScheme)
         GameSettings settings;
         settings.pieceColours = scheme;
         settings.pieceCount = 25;
-        WindowRig rig([&](WindowRig& r) {
-            std::filesystem::create_directories(r.dataFile(""));
-            writeBytes(r.dataFile("Mirvalon.lcf"), encodeSettings(settings));
-        });
+        WindowRig rig(settings);
         Tfrm_Logic& w = *rig.window;
         tabToThePalette(w);
         for (int piece = 1; piece <= 25; ++piece) {

@@ -156,10 +156,7 @@ std::unique_ptr<WindowRig> windowIn(Language language)
 {
     GameSettings settings;
     settings.language = language.index == 0 ? 2 : language.index;
-    auto rig = std::make_unique<WindowRig>([&](WindowRig& r) {
-        std::filesystem::create_directories(r.dataFile(""));
-        writeBytes(r.dataFile("Mirvalon.lcf"), encodeSettings(settings));
-    });
+    auto rig = std::make_unique<WindowRig>(settings);
     if (language.index == 0)
         rig->window->menuItem("mm2Slo")->trigger();
     EXPECT_EQ(rig->game().settings().loadedLanguage, language.index) << language.name;

@@ -39,10 +39,7 @@ TEST(WindowDetails, openSlotsAndGreyPiecesHaveTheWindowsFace)
 {
     GameSettings grey;
     grey.pieceColours = 0;
-    WindowRig rig([&](WindowRig& r) {
-        std::filesystem::create_directories(r.dataFile(""));
-        writeBytes(r.dataFile("Mirvalon.lcf"), encodeSettings(grey));
-    });
+    WindowRig rig(grey);
     Tfrm_Logic& w = *rig.window;
     const QColor face = w.palette().color(QPalette::Window);
     EXPECT_EQ(w.resultSlot(1)->colour(), face); // open at start-up
@@ -57,10 +54,7 @@ TEST(WindowDetails, aStruckOutRowNumberIsStruckThroughItsDigitsOnly)
     GameSettings training;
     training.gameType = Training;
     training.rowMarking = true;
-    WindowRig rig([&](WindowRig& r) {
-        std::filesystem::create_directories(r.dataFile(""));
-        writeBytes(r.dataFile("Mirvalon.lcf"), encodeSettings(training));
-    });
+    WindowRig rig(training);
     Tfrm_Logic& w = *rig.window;
     QTest::keyClick(&w, Qt::Key_F2);
     ASSERT_GT(rig.s().currentRow, 1); // the program played the first rows

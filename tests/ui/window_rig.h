@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "persistence/settings_store.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
 #include "ui/bevel_box.h"
@@ -42,6 +43,15 @@ struct WindowRig
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get()))
             ADD_FAILURE() << "the main window did not become active";
+    }
+
+    // A window that starts with `settings` saved in its configuration file.
+    explicit WindowRig(const GameSettings& settings)
+        : WindowRig([&settings](WindowRig& r) {
+              std::filesystem::create_directories(r.dataFile(""));
+              writeBytes(r.dataFile("Mirvalon.lcf"), encodeSettings(settings));
+          })
+    {
     }
 
     Game& game() { return window->game(); }
