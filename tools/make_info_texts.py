@@ -21,6 +21,9 @@ Každá skrytá kocka odpovedá najviac jednej kocke riadku, zásahy majú predn
 # Ako sa hrá
 Novú hru začnete klávesom F2 (zadá počítač) alebo F3 (zadá druhý hráč). Kocku prenesiete do riadku ťahaním myšou alebo dvojklikom, ktorý ju vloží na prvé voľné miesto. Kocku z riadku vrátite ťahaním späť do palety alebo dvojklikom. Plný riadok potvrdíte medzerníkom alebo tlačidlom OK, zrušíte ho klávesom F5. Klávesom F10 hru vzdáte a skrytý rad sa odkryje.
 
+# Hra bez myši
+Celú hru môžete hrať aj klávesnicou. Klávesom Tab presuniete zameranie na paletu; zameraná kocka má čierno-biely rámik. Šípkami sa pohybujete po palete, klávesom Enter vložíte zameranú kocku na prvé voľné miesto riadku (ako dvojklikom), klávesom Backspace vrátite poslednú kocku z riadku (s rovnakou zrážkou bodov ako pri vrátení myšou) a klávesom B zameranú kocku zablokujete alebo odblokujete, ak hra blokovanie dovoľuje. Riadok potvrdíte medzerníkom.
+
 # Body
 Hra začína s 10000 bodmi. Body ubúdajú:
 - potvrdenie riadku: 300 bodov v riadkoch 1 až 4, 200 v riadkoch 5 až 9, 100 v riadkoch 10 až 15,
@@ -59,6 +62,9 @@ Every hidden piece answers at most one piece of the row, hits first. The game is
 # How to play
 Start a new game with F2 (set by the computer) or F3 (set by a second player). Move a piece into the row by dragging it with the mouse, or by a double click, which puts it into the first free place. Take a piece back by dragging it to the palette or by a double click. Confirm a full row with the space bar or the OK button, cancel it with F5. F10 gives the game up and reveals the hidden row.
 
+# Playing without the mouse
+A whole game can be played from the keyboard. Tab moves the focus to the palette; the focused piece has a black and white frame. The arrow keys move over the palette, Enter puts the focused piece into the first free place of the row (as a double click does), Backspace takes the last piece back out of the row (costing the same points as taking it back with the mouse), and B blocks or unblocks the focused piece where the game allows blocking. Space confirms the row.
+
 # Points
 A game starts with 10000 points. Points are taken for:
 - confirming a row: 300 points in rows 1 to 4, 200 in rows 5 to 9, 100 in rows 10 to 15,
@@ -78,7 +84,7 @@ The clock starts with the first piece. When the points reach zero, the game is l
 In a training game the computer plays most rows for you and leaves you the last one to four rows. Training games never count as records.
 
 # A second player's game
-A second player puts the hidden row together in the top area and confirms it with "Potvrdiť". The game can be protected by a password and an authorisation text that is shown only after the game is solved. Without the password such a game cannot be given up. A second player's game can be saved and passed on; it never counts as a record.
+A second player puts the hidden row together in the top area and confirms it with "Confirm". The game can be protected by a password and an authorisation text that is shown only after the game is solved. Without the password such a game cannot be given up. A second player's game can be saved and passed on; it never counts as a record.
 
 # 192 games
 Every combination of the rules (positions, pieces, repeated pieces, correct position, random numbering and blocking) is one of 192 numbered games with a level from 1 to 13. Game 1 is called EASY, game 192 GOLD. Every game keeps its record; Ctrl+K shows the best scores, and a record game can be replayed from the archive.

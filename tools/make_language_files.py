@@ -123,7 +123,7 @@ def fav(n):
 MAIN = [
     ("201xxx", ("Nová hra - počítač//Novú hru zadá počítač  ( F2 )",
                 "Nová hra - počítač//Novou hru zadá počítač  ( F2 )",
-                "New game - computer//The computer sets a new game  ( F2 )")),
+                "New game - PC//The computer sets a new game  ( F2 )")),
     ("202xxx", ("Nová hra - hráč//Novú hru zadá druhý hráč  ( F3 )",
                 "Nová hra - hráč//Novou hru zadá druhý hráč  ( F3 )",
                 "New game - player//The second player sets a new game  ( F3 )")),
@@ -164,7 +164,7 @@ MAIN = [
                 "Miss//The piece is in the wrong place")),
     ("303xxx", ("Rekord", "Rekord", "Record")),
     ("304xxx", ("neprekonaný!", "nepřekonán!", "not beaten!")),
-    ("400xxx", ("Číslo hry", "Číslo hry", "Game no.")),
+    ("400xxx", ("Číslo hry", "Číslo hry", "Game")),
     ("408xxx", ("Čas", "Čas", "Time")),
     ("40Axxx", ("Skóre", "Skóre", "Score")),
     ("40Cxxx", ("Rekord", "Rekord", "Record")),

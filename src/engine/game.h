@@ -83,6 +83,12 @@ public:
     bool dropSlotPiece(int fromPosition, int toPosition, bool onPalette);
     bool doubleClickPalettePiece(int piece);
     bool doubleClickSlotPiece(int position);
+    // Keyboard play on the palette: Enter places the focused piece as its double click does,
+    // Backspace takes back the last piece of the row with the take-back penalty, B blocks or
+    // unblocks the focused piece where blocking is offered. True when something changed.
+    bool keyPlacePiece(int piece);
+    bool keyTakeBack();
+    bool keyToggleBlock(int piece);
     bool isDragging() const { return m_state.dragging; }
     int activePiece(int position) const; // piece in slot `position` of the active row
     bool activeRowIsHidden() const { return m_state.secondPlayer && !m_state.inProgress; }

@@ -1,5 +1,6 @@
 #include "bevel_box.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -28,7 +29,12 @@ void drawBevel(QPainter& p, QRect r, Bevel bevel, int width)
 
 } // namespace
 
-BevelBox::BevelBox(QWidget* parent) : QWidget(parent), m_colour(palette().color(QPalette::Button))
+QColor faceColour()
+{
+    return QApplication::palette().color(QPalette::Window);
+}
+
+BevelBox::BevelBox(QWidget* parent) : QWidget(parent), m_colour(faceColour())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -63,6 +69,14 @@ void BevelBox::setBold(bool bold)
     update();
 }
 
+void BevelBox::setFocusMark(bool on)
+{
+    if (on == m_focusMark)
+        return;
+    m_focusMark = on;
+    update();
+}
+
 void BevelBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -81,6 +95,14 @@ void BevelBox::paintEvent(QPaintEvent*)
         p.setPen(isEnabled() || darkPiece ? (darkPiece ? Qt::white : Qt::black)
                                           : QColor(128, 128, 128));
         p.drawText(rect(), Qt::AlignCenter, m_caption);
+    }
+    if (m_focusMark) {
+        const QRect mark =
+            rect().adjusted(m_bevelWidth, m_bevelWidth, -m_bevelWidth - 1, -m_bevelWidth - 1);
+        p.setPen(Qt::black);
+        p.drawRect(mark);
+        p.setPen(Qt::white);
+        p.drawRect(mark.adjusted(1, 1, -1, -1));
     }
 }
 

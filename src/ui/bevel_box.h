@@ -11,6 +11,10 @@ namespace mirvalon {
 
 enum class Bevel { None, Raised, Lowered };
 
+// The window's face colour: region panels, open slots and grey pieces are all drawn in it, so
+// the board and the window around it are one grey.
+QColor faceColour();
+
 class BevelBox : public QWidget
 {
     Q_OBJECT
@@ -21,9 +25,14 @@ public:
     void setColour(const QColor& colour);
     void setCaption(const QString& caption);
     void setBold(bool bold);
+    // The keyboard focus of the palette: a black and a white frame inside the bevel, seen on
+    // every piece colour.
+    void setFocusMark(bool on);
+    bool focusMark() const { return m_focusMark; }
     QColor colour() const { return m_colour; }
     QString caption() const { return m_caption; }
     int bevelWidth() const { return m_bevelWidth; }
+    bool bold() const { return m_bold; }
 
     // Mouse reports for movable pieces: press, move, release and double click with the
     // position inside the box.
@@ -43,6 +52,7 @@ private:
     Bevel m_inner = Bevel::None;
     int m_bevelWidth = 1;
     bool m_bold = false;
+    bool m_focusMark = false;
 };
 
 } // namespace mirvalon

@@ -12,7 +12,6 @@ namespace mirvalon {
 
 namespace {
 
-const QColor kFaceColour(212, 208, 200); // the window's face colour of grey pieces and slots
 const QColor kCoveredColour(184, 184, 184);
 
 // clang-format off
@@ -91,7 +90,7 @@ void Board::showPieceFace(BevelBox* box, int piece) const
         box->setColour(kColourTable[piece]);
     } else {
         box->setCaption(face ? QString::number(face < 0 ? -face : face) : QString());
-        box->setColour(kFaceColour);
+        box->setColour(faceColour());
     }
 }
 
@@ -139,13 +138,13 @@ void Board::refreshPieces()
     for (int i = 1; i <= kMaxPositions; ++i) {
         BevelBox* result = m_resultSlots[i - 1];
         result->move(positionLeft(i), 13);
-        result->setColour(s.resultCovered ? kCoveredColour : kFaceColour);
+        result->setColour(s.resultCovered ? kCoveredColour : faceColour());
         result->setVisible(i <= p);
         result->raise();
         BevelBox* edit = m_editSlots[i - 1];
         if (s.openRow >= 1)
             edit->move(positionLeft(i), rowTop(s.openRow));
-        edit->setColour(kFaceColour);
+        edit->setColour(faceColour());
         edit->setVisible(i <= p && s.openRow >= 1);
         edit->raise();
         BevelBox* hidden = m_rowZero[i - 1];
@@ -407,7 +406,9 @@ void Board::createControls(std::map<QString, QWidget*>& controls)
         return b;
     };
     for (int r = 1; r <= kRows; ++r) {
-        auto* l = new ClickLabel(QString::number(r).rightJustified(r < 10 ? 3 : 2, ' '), client);
+        // Right-aligned without leading blanks, so a struck-out number is struck through its
+        // digits only and never reads as a negative number.
+        auto* l = new ClickLabel(QString::number(r), client);
         l->setObjectName(QStringLiteral("lblC_%1").arg(r));
         QFont f = l->font();
         f.setBold(true);

@@ -1,6 +1,7 @@
 #include "information_panel.h"
 
 #include <QFile>
+#include <QScrollBar>
 #include <QTextBrowser>
 
 namespace mirvalon {
@@ -26,6 +27,9 @@ bool InformationPanel::loadFile(const QString& path, ByteDecoder decode)
     QTextDocument* document = m_reInform->document();
     if (!readRtf(data, *document, decode))
         document->setPlainText(QString::fromLatin1(data));
+    // Filling the document carries the box's own cursor to the end; the text opens at its top.
+    m_reInform->moveCursor(QTextCursor::Start);
+    m_reInform->verticalScrollBar()->setValue(0);
     return true;
 }
 

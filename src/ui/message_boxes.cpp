@@ -2,6 +2,10 @@
 // the password and new-record dialogs.
 #include "message_boxes.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -20,6 +24,26 @@ QString q(const std::string& s)
 
 } // namespace
 
+int captionWidth(const QString& caption)
+{
+    QFont title = QApplication::font();
+    title.setBold(true);
+    title.setPixelSize(title.pixelSize() > 0 ? title.pixelSize() * 4 / 3 : 15);
+    constexpr int kFrameRoom = 130; // window icon, three title-bar buttons and the borders
+    return QFontMetrics(title).horizontalAdvance(caption) + kFrameRoom;
+}
+
+void fitMessageBox(QMessageBox& box)
+{
+    for (QAbstractButton* button : box.buttons())
+        button->setIcon(QIcon());
+    // A message box sizes itself to its text; a spacer across its grid keeps it wide enough.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(captionWidth(box.windowTitle()), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 int MessageBoxes::language() const
 {
     return m_settings ? m_settings->loadedLanguage : 0;
@@ -31,6 +55,7 @@ void MessageBoxes::showPlain(const QString& text)
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirvalon"), text, QMessageBox::Ok,
                     m_owner);
     translateButtons(box, language());
+    fitMessageBox(box);
     box.exec();
 }
 
@@ -84,6 +109,7 @@ bool MessageBoxes::askQuestion(int index)
     box.setDefaultButton(kind.defaultButton == QuestionDefault::Yes  ? yes
                          : kind.defaultButton == QuestionDefault::No ? no
                                                                      : ok);
+    fitMessageBox(box);
     box.exec();
     return yes && box.clickedButton() == yes;
 }

@@ -6,13 +6,23 @@
 #include "persistence/text_table.h"
 #include "persistence/view_ports.h"
 
-class QString;
+#include <QString>
+
+class QMessageBox;
 class QWidget;
 
 namespace mirvalon {
 
 class Tfrm_Heslo;
 class Tfrm_Rekord;
+
+// The width a box needs for its caption to show whole in a window manager's title bar: the
+// caption in a bold title font with room for the frame's icon and buttons.
+int captionWidth(const QString& caption);
+
+// Gives a box with its buttons in place that width at least, and takes the icons off its
+// buttons (the icon of a question stands in the box, not on its buttons).
+void fitMessageBox(QMessageBox& box);
 
 class MessageBoxes : public Dialogs, public PlainMessages
 {

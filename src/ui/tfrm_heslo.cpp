@@ -1,5 +1,6 @@
 #include "tfrm_heslo.h"
 
+#include "fixed_dialog.h"
 #include "storable_text_validator.h"
 
 #include <QGuiApplication>
@@ -31,8 +32,7 @@ Tfrm_Heslo::Tfrm_Heslo(QWidget* parent)
 {
     setObjectName(QStringLiteral("Tfrm_Heslo"));
     setWindowTitle(QStringLiteral("  Heslo"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    makeFixedDialog(this);
     m_lblATX->setObjectName(QStringLiteral("lblATX"));
     m_edtATX->setObjectName(QStringLiteral("edtATX"));
     m_lblText01->setObjectName(QStringLiteral("lblText01"));
@@ -103,8 +103,11 @@ void Tfrm_Heslo::prepare(PasswordMode mode)
 
     const int labelTop = setUp ? 105 : 21;
     const int editTop = setUp ? 101 : 17;
-    m_lblHSL->setGeometry(16, labelTop, 40, 14);
-    m_edtHSL->setGeometry(60, editTop, 117, 21);
+    // The edit field gives way to a label longer than the designed 40 pixels ("Password:").
+    const int labelWidth = qMax(40, m_lblHSL->sizeHint().width());
+    const int editLeft = qMax(60, 16 + labelWidth + 4);
+    m_lblHSL->setGeometry(16, labelTop, labelWidth, 14);
+    m_edtHSL->setGeometry(editLeft, editTop, 16 + 161 - editLeft, 21);
     int height = 205;
     if (setUp) {
         m_btnOk->move(16, 139);

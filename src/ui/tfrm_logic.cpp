@@ -23,6 +23,7 @@
 #include "message_boxes.h"
 #include "output_commands.h"
 #include "output_dialogs.h"
+#include "palette_focus.h"
 #include "persistence/cp1250.h"
 #include "qt_translations.h"
 #include "records_panel.h"
@@ -139,6 +140,7 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     m_game = std::make_unique<Game>(
         Ports{*m_board, *m_dialogs, *this, *this, *m_statusStrip, *this, *m_records, *this});
     m_board->setGame(m_game.get());
+    m_paletteFocus = new PaletteFocus(control("pnlKocky"), *m_board, *m_game);
     m_messageBoxes->setSettings(&m_game->settings(), m_folders->sharedFolderReady());
     SettingsView& view = *this;
     m_windowTexts = std::make_unique<WindowTexts>(*this);

@@ -34,6 +34,7 @@ class InformationPanel;
 class MessageBoxes;
 class OutputCommands;
 class OutputDialogs;
+class PaletteFocus;
 class RecordsPanel;
 class QtTranslations;
 class Tfrm_About;
@@ -89,6 +90,7 @@ public:
     QLabel* statusPanel(int panel) const;
     RecordsPanel* recordsPanel() const { return m_recordsPanel; }
     InformationPanel* informationPanel() const { return m_infoPanel; }
+    PaletteFocus* paletteFocus() const { return m_paletteFocus; }
     Tfrm_Heslo* passwordDialog() const { return m_heslo; }
     Tfrm_Rekord* newRecordDialog() const { return m_rekord; }
     Tfrm_About* aboutBox() const { return m_about; }
@@ -208,6 +210,7 @@ private:
     RecordsPanel* m_recordsPanel = nullptr;
     InformationPanel* m_infoPanel = nullptr;
     Tfrm_About* m_about = nullptr;
+    PaletteFocus* m_paletteFocus = nullptr;
     Tfrm_Heslo* m_heslo = nullptr;
     Tfrm_Rekord* m_rekord = nullptr;
     QTimer* m_timeCas = nullptr;

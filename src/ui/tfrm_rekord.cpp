@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QToolTip>
 
+#include "fixed_dialog.h"
 #include "persistence/text_table.h"
 #include "storable_text_validator.h"
 
@@ -40,8 +41,7 @@ Tfrm_Rekord::Tfrm_Rekord(QWidget* parent)
 {
     setObjectName(QStringLiteral("Tfrm_Rekord"));
     setWindowTitle(QStringLiteral("  Zápis nového rekordu"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    makeFixedDialog(this);
     setFixedSize(408, 252);
     m_lblUvod->setObjectName(QStringLiteral("lblUvod"));
     m_edtN_meno->setObjectName(QStringLiteral("edtN_meno"));

@@ -274,7 +274,7 @@ TEST(MainWindow, theSavedLanguageIsAppliedAtActivation)
     EXPECT_TRUE(w.menuItem("mm2Ang")->isChecked());
     EXPECT_EQ(rig.game().settings().loadedLanguage, 2);
     EXPECT_EQ(w.menuItem("mm2NovaP")->text(), "Computer");
-    EXPECT_EQ(w.statusPanel(0)->text(), " Game no.:");
+    EXPECT_EQ(w.statusPanel(0)->text(), " Game:");
     w.menuItem("mm2Cas")->trigger();
     EXPECT_EQ(w.statusPanel(11)->text(), "! Time !");
     EXPECT_EQ(rig.window->texts().messages[1].substr(0, 6), "I am s"); // the English loss

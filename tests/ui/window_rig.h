@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "persistence/settings_store.h"
 #include "scripted_output_dialogs.h"
 #include "support/fake_document_opener.h"
 #include "support/fake_persistence.h"
@@ -48,6 +49,15 @@ struct WindowRig
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get()))
             ADD_FAILURE() << "the main window did not become active";
+    }
+
+    // A window that starts with `settings` saved in its configuration file.
+    explicit WindowRig(const GameSettings& settings)
+        : WindowRig([&settings](WindowRig& r) {
+              std::filesystem::create_directories(r.dataFile(""));
+              writeBytes(r.dataFile("Mirvalon.lcf"), encodeSettings(settings));
+          })
+    {
     }
 
     Game& game() { return window->game(); }

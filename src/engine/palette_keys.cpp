@@ -1,0 +1,76 @@
+// Keyboard play on the palette: the focus moves over the pieces, and the keys place, take back
+// and block pieces by the same rules as the mouse.
+#include "palette_keys.h"
+
+#include "game.h"
+
+namespace mirvalon {
+
+namespace {
+constexpr int kPaletteColumns = 5;
+} // namespace
+
+int movePaletteFocus(int piece, FocusMove move, int pieceCount)
+{
+    if (piece < 1 || piece > pieceCount)
+        return 1;
+    const int column = (piece - 1) % kPaletteColumns;
+    int next = piece;
+    switch (move) {
+    case FocusMove::Left:
+        next = column > 0 ? piece - 1 : piece;
+        break;
+    case FocusMove::Right:
+        next = column < kPaletteColumns - 1 ? piece + 1 : piece;
+        break;
+    case FocusMove::Up:
+        next = piece - kPaletteColumns;
+        break;
+    case FocusMove::Down:
+        next = piece + kPaletteColumns;
+        break;
+    }
+    return next >= 1 && next <= pieceCount ? next : piece;
+}
+
+bool Game::keyPlacePiece(int piece)
+{
+    Publisher publisher(*this);
+    const GameState& s = m_state;
+    if (s.autoRow || s.dragging || !s.paletteEnabled || piece < 1 ||
+        piece > m_settings.pieceCount || !s.paletteShown[piece])
+        return false;
+    if (m_settings.gameType == Training)
+        m_commands.enable(Command::RestoreAll); // as a press on the piece does
+    return placeFromPalette(piece);
+}
+
+bool Game::keyTakeBack()
+{
+    Publisher publisher(*this);
+    const GameState& s = m_state;
+    const bool enabled = m_settings.eachPieceOnce ? s.paletteEnabled : s.copiesEnabled;
+    if (s.autoRow || s.dragging || !enabled)
+        return false;
+    // Enter fills the row from the left, so the last piece placed is the rightmost one.
+    for (int position = m_settings.positions; position >= 1; --position) {
+        if (activePiece(position) != 0) {
+            takeBackFromSlot(position, true);
+            m_ports.board.refreshPieces();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Game::keyToggleBlock(int piece)
+{
+    Publisher publisher(*this);
+    if (m_state.autoRow || !m_state.paletteEnabled)
+        return false;
+    if (m_settings.gameType == Training)
+        m_commands.enable(Command::RestoreAll);
+    return blockGesture(piece);
+}
+
+} // namespace mirvalon

@@ -1,0 +1,83 @@
+// Keyboard play on the palette: where the focus moves, and Enter, Backspace and B by the
+// rules of the mouse (free place, take-back penalty, blocking only where it is offered).
+#include <gtest/gtest.h>
+
+#include "engine/palette_keys.h"
+#include "support/fake_ports.h"
+
+namespace mirvalon {
+namespace {
+
+using test::Rig;
+
+TEST(PaletteKeys, focusMovesOverThePiecesOfTheGameOnly)
+{
+    struct Case
+    {
+        int from;
+        FocusMove move;
+        int pieces;
+        int to;
+    };
+    const Case cases[] = {
+        {1, FocusMove::Right, 11, 2},   {1, FocusMove::Left, 11, 1},
+        {5, FocusMove::Right, 11, 5},   {6, FocusMove::Left, 11, 6},
+        {1, FocusMove::Up, 11, 1},      {1, FocusMove::Down, 11, 6},
+        {7, FocusMove::Down, 11, 7},    {6, FocusMove::Down, 11, 11},
+        {11, FocusMove::Right, 11, 11}, {11, FocusMove::Down, 19, 16},
+        {16, FocusMove::Down, 19, 16},  {20, FocusMove::Down, 25, 25},
+        {25, FocusMove::Up, 25, 20},    {19, FocusMove::Right, 19, 19},
+        {30, FocusMove::Left, 19, 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(movePaletteFocus(c.from, c.move, c.pieces), c.to)
+            << c.from << " move " << int(c.move) << " of " << c.pieces;
+}
+
+TEST(PaletteKeys, enterBackspaceAndBFollowTheRulesOfTheMouse)
+{
+    Rig rig;
+    GameSettings& s = rig.game.settings();
+    s.positions = 5;
+    s.pieceCount = 11;
+    s.eachPieceOnce = true;
+    s.blocking = false;
+    rig.game.startUp();
+    EXPECT_FALSE(rig.game.keyPlacePiece(1)); // idle: the palette is locked
+    rig.game.startComputerGame();
+    rig.setHidden({1, 2, 3, 4, 5});
+    EXPECT_TRUE(rig.game.keyPlacePiece(7));
+    EXPECT_TRUE(rig.s().clockStarted);
+    EXPECT_FALSE(rig.game.keyPlacePiece(7)); // each piece once: it is in the row
+    for (int piece : {8, 9, 10, 11})
+        EXPECT_TRUE(rig.game.keyPlacePiece(piece));
+    EXPECT_FALSE(rig.game.keyPlacePiece(1)); // the row is full
+    EXPECT_EQ(rig.s().editRow[4], 11);
+    EXPECT_TRUE(rig.game.commands().enabled(Command::ConfirmRow));
+
+    const int before = rig.s().score;
+    EXPECT_TRUE(rig.game.keyTakeBack());
+    EXPECT_EQ(rig.s().editRow[4], 0); // the last piece placed
+    EXPECT_EQ(rig.s().editRow[3], 10);
+    EXPECT_EQ(rig.s().score, before - 4); // the take-back penalty of row 1
+    EXPECT_EQ(rig.s().editCount, 4);
+    EXPECT_FALSE(rig.game.commands().enabled(Command::ConfirmRow));
+    EXPECT_TRUE(rig.game.keyPlacePiece(11));
+
+    EXPECT_FALSE(rig.game.keyToggleBlock(6)); // blocking is not offered in this game
+    s.blocking = true;
+    EXPECT_FALSE(rig.game.keyToggleBlock(8)); // in the row, not at rest in the palette
+    EXPECT_TRUE(rig.game.keyToggleBlock(6));
+    EXPECT_TRUE(rig.s().blocked[6]);
+    EXPECT_TRUE(rig.game.keyTakeBack());
+    EXPECT_FALSE(rig.game.keyPlacePiece(6)); // a blocked piece stays where it is
+    EXPECT_TRUE(rig.game.keyToggleBlock(6));
+    EXPECT_TRUE(rig.game.keyPlacePiece(6));
+    EXPECT_EQ(rig.s().editRow[4], 6);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(rig.game.keyTakeBack());
+    EXPECT_FALSE(rig.game.keyTakeBack()); // nothing left to take back
+}
+
+} // namespace
+} // namespace mirvalon

@@ -1,0 +1,122 @@
+// A whole game played with the keyboard alone: Tab to the palette, the arrow keys, Enter,
+// Backspace with its penalty, B to block and Space to confirm; the focus is drawn on every
+// piece colour.
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "persistence/settings_store.h"
+#include "ui/palette_focus.h"
+#include "window_rig.h"
+
+namespace mirvalon::test {
+namespace {
+
+// Keys go where the player's keys go: to the widget with the keyboard focus.
+void press(Qt::Key key, int times = 1)
+{
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(QApplication::focusWidget(), key);
+}
+
+void tabToThePalette(Tfrm_Logic& w)
+{
+    // At least once: the focus a disabled button gives up may already rest there, unmarked.
+    int tabs = 0;
+    do
+        press(Qt::Key_Tab);
+    while (++tabs < 30 && QApplication::focusWidget() != w.control("pnlKocky"));
+    ASSERT_EQ(QApplication::focusWidget(), w.control("pnlKocky"));
+}
+
+TEST(KeyboardPlay, aWholeGameWonWithKeysOnly)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    press(Qt::Key_F2);
+    ASSERT_TRUE(rig.s().inProgress);
+    rig.game().mutableState().hiddenRow = {1, 2, 3, 4, 5, 6, 7, 0};
+    for (int k = 1; k <= 19; ++k) // a mouse player sees no mark
+        EXPECT_FALSE(w.palettePiece(k)->focusMark()) << k;
+    tabToThePalette(w);
+    EXPECT_EQ(w.paletteFocus()->focusedPiece(), 1);
+    EXPECT_TRUE(w.palettePiece(1)->focusMark());
+
+    // Row 1: 1 2 3 4 5 along the top row, then 7 and 6 of the second.
+    press(Qt::Key_Return);
+    for (int i = 0; i < 4; ++i) {
+        press(Qt::Key_Right);
+        press(Qt::Key_Return);
+    }
+    press(Qt::Key_Down); // 10
+    press(Qt::Key_Left, 3);
+    EXPECT_EQ(w.paletteFocus()->focusedPiece(), 7);
+    EXPECT_TRUE(w.palettePiece(7)->focusMark());
+    EXPECT_FALSE(w.palettePiece(1)->focusMark());
+    press(Qt::Key_Return);
+    // B blocks the focused piece 8 and unblocks it again; a blocked piece is not placed.
+    press(Qt::Key_Right);
+    press(Qt::Key_B);
+    EXPECT_TRUE(rig.s().blocked[8]);
+    press(Qt::Key_Return);
+    EXPECT_EQ(rig.s().editCount, 6);
+    press(Qt::Key_B);
+    EXPECT_FALSE(rig.s().blocked[8]);
+    // Backspace takes piece 7 back for 4 points.
+    press(Qt::Key_Backspace);
+    EXPECT_EQ(rig.s().editRow, (Row{1, 2, 3, 4, 5, 0, 0, 0}));
+    EXPECT_EQ(rig.s().score, 10000 - 4);
+    press(Qt::Key_Left);
+    press(Qt::Key_Return);
+    press(Qt::Key_Left);
+    press(Qt::Key_Return);
+    EXPECT_EQ(rig.s().editRow, (Row{1, 2, 3, 4, 5, 7, 6, 0}));
+    press(Qt::Key_Space);
+    EXPECT_EQ(rig.s().currentRow, 2);
+    EXPECT_EQ(w.rowPeg(1, 5)->colour(), QColor(Qt::black));
+    EXPECT_EQ(w.rowPeg(1, 6)->colour(), QColor(Qt::white));
+    EXPECT_EQ(QApplication::focusWidget(), w.control("pnlKocky")); // Space left the focus
+
+    // Row 2 wins: 1 .. 7 in order.
+    press(Qt::Key_Up); // from 6 to 1
+    for (int piece = 1; piece <= 7; ++piece) {
+        EXPECT_EQ(w.paletteFocus()->focusedPiece(), piece);
+        press(Qt::Key_Return);
+        press(piece == 5 ? Qt::Key_Down : Qt::Key_Right);
+        if (piece == 5)
+            press(Qt::Key_Left, 4);
+    }
+    press(Qt::Key_Space);
+    EXPECT_TRUE(rig.s().solved);
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{0});
+    EXPECT_EQ(rig.dialogs.messageNumbers, std::vector<int>{2});
+}
+
+TEST(KeyboardPlay, theFocusIsDrawnOnEveryPieceInEveryColourScheme)
+{
+    for (int scheme : {0, 1, 2}) {
+        GameSettings settings;
+        settings.pieceColours = scheme;
+        settings.pieceCount = 25;
+        WindowRig rig(settings);
+        Tfrm_Logic& w = *rig.window;
+        tabToThePalette(w);
+        for (int piece = 1; piece <= 25; ++piece) {
+            ASSERT_EQ(w.paletteFocus()->focusedPiece(), piece);
+            const QImage image = w.palettePiece(piece)->grab().toImage();
+            const int b = w.palettePiece(piece)->bevelWidth();
+            EXPECT_EQ(image.pixelColor(b, b), QColor(Qt::black)) << scheme << " " << piece;
+            EXPECT_EQ(image.pixelColor(b + 1, b + 1), QColor(Qt::white)) << scheme << " " << piece;
+            press(piece % 5 == 0 ? Qt::Key_Down : Qt::Key_Right);
+            if (piece % 5 == 0)
+                press(Qt::Key_Left, 4);
+        }
+        const QImage unfocused = w.palettePiece(1)->grab().toImage();
+        EXPECT_NE(unfocused.pixelColor(4, 4), QColor(Qt::white)) << scheme; // only one mark
+    }
+}
+
+} // namespace
+} // namespace mirvalon::test
