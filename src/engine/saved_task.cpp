@@ -16,6 +16,18 @@ int characters(const std::string& utf8)
 
 } // namespace
 
+SavedTask taskForGame(int number)
+{
+    GameSettings variant;
+    applyVariantKey(variant, referenceKey(number));
+    SavedTask task;
+    task.gameNumber = number;
+    task.positions = variant.positions;
+    task.pieceCount = variant.pieceCount;
+    task.randomArrangement = variant.randomArrangement;
+    return task;
+}
+
 bool keepsFace(int piece, int pieceColours)
 {
     return pieceColours != 2 || piece % 2 == 1;
@@ -52,8 +64,9 @@ bool taskIsPlayable(const SavedTask& task)
         return false;
     GameSettings variant;
     applyVariantKey(variant, referenceKey(task.gameNumber));
-    if (task.positions != variant.positions || task.pieceCount != variant.pieceCount ||
-        task.randomArrangement != variant.randomArrangement)
+    const SavedTask expected = taskForGame(task.gameNumber);
+    if (task.positions != expected.positions || task.pieceCount != expected.pieceCount ||
+        task.randomArrangement != expected.randomArrangement)
         return false;
     if (task.pieceColours < 0 || task.pieceColours > 2)
         return false;

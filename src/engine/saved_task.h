@@ -34,6 +34,10 @@ struct SavedTask
     bool operator==(const SavedTask&) const = default;
 };
 
+// A task of numbered game `number` (1..192) with no row yet: positions, pieces and random
+// arrangement as the game's key names them.
+SavedTask taskForGame(int number);
+
 // True for the pieces whose face the file keeps: every piece with random arrangement, only
 // pieces 1, 3, 5, ... in the mix scheme (the others show a colour).
 bool keepsFace(int piece, int pieceColours);

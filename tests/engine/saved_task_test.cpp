@@ -24,11 +24,7 @@ void setTask(Rig& rig, const std::vector<int>& pieces,
 
 SavedTask task104()
 {
-    SavedTask t;
-    t.gameNumber = 104; // "719_aknB"
-    t.pieceColours = 0;
-    t.positions = 7;
-    t.pieceCount = 19;
+    SavedTask t = taskForGame(104); // "719_aknB"
     t.showTime = false;
     t.password = "Tajne";
     t.authText = "Výborne!";
@@ -125,9 +121,10 @@ TEST(SavedTask, opensWithTheLabelsItBrought)
 {
     Rig rig;
     rig.game.startUp();
-    SavedTask t;
-    t.gameNumber = 25; // "511_AkNB"
-    t.randomArrangement = true;
+    SavedTask t = taskForGame(25); // "511_AkNB"
+    EXPECT_TRUE(t.randomArrangement);
+    EXPECT_EQ(t.positions, 5);
+    EXPECT_EQ(t.pieceCount, 11);
     t.hiddenRow = {2, 4, 6, 8, 10, 0, 0, 0};
     for (int k = 1; k <= 11; ++k)
         t.faces[k] = 990 - k;

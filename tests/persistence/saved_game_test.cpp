@@ -15,12 +15,7 @@ namespace {
 // Game 25 is "511_AkNB": 5 positions, 11 pieces, random arrangement on.
 SavedTask arrangedTask()
 {
-    SavedTask t;
-    t.gameNumber = 25;
-    t.pieceColours = 0;
-    t.positions = 5;
-    t.pieceCount = 11;
-    t.randomArrangement = true;
+    SavedTask t = taskForGame(25);
     t.showTime = false;
     t.password = "Žltý kôň";
     t.authText = "Výborne, ďakujem!";
@@ -33,11 +28,8 @@ SavedTask arrangedTask()
 // Game 104 is "719_aknB": 7 positions, 19 pieces, no random arrangement.
 SavedTask plainTask()
 {
-    SavedTask t;
-    t.gameNumber = 104;
+    SavedTask t = taskForGame(104);
     t.pieceColours = 1;
-    t.positions = 7;
-    t.pieceCount = 19;
     t.hiddenRow = {19, 1, 2, 18, 7, 8, 9, 0};
     return t;
 }
@@ -126,12 +118,8 @@ TEST(SavedGame, everyFieldComesBackFromTheFile)
     mix.pieceColours = 2;
     mix.showTime = true;
     for (int k = 2; k <= 11; k += 2)
-        mix.faces[k] = 0; // the even pieces show a colour
-    SavedTask game192;
-    game192.gameNumber = 192; // "825_aKNb": 8 positions, 25 pieces, repetition allowed
-    game192.positions = 8;
-    game192.pieceCount = 25;
-    game192.randomArrangement = true;
+        mix.faces[k] = 0;                 // the even pieces show a colour
+    SavedTask game192 = taskForGame(192); // "825_aKNb": repetition allowed
     game192.hiddenRow = {25, 25, 25, 25, 1, 1, 1, 1};
     for (int k = 1; k <= 25; ++k)
         game192.faces[k] = 1000 - k;

@@ -18,15 +18,8 @@ namespace {
 SavedTask sample(int number, int colours, const Row& row, const char* password,
                  const char* authText, Random& random)
 {
-    GameSettings variant;
-    applyVariantKey(variant, referenceKey(number));
-    SavedTask t;
-    t.gameNumber = number;
+    SavedTask t = taskForGame(number);
     t.pieceColours = colours;
-    t.positions = variant.positions;
-    t.pieceCount = variant.pieceCount;
-    t.randomArrangement = variant.randomArrangement;
-    t.showTime = true;
     t.password = password;
     t.authText = authText;
     t.hiddenRow = row;
