@@ -27,7 +27,8 @@ struct WindowRig
     {
         namespace fs = std::filesystem;
         for (const auto& f : fs::directory_iterator(MIRVALON_SOURCE_DATA))
-            fs::copy_file(f.path(), fs::path(program.path()) / f.path().filename());
+            fs::copy(f.path(), fs::path(program.path()) / f.path().filename(),
+                     fs::copy_options::recursive); // the sample games are a folder
         if (prepare)
             prepare(*this);
         StartOptions o;
