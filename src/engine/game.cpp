@@ -33,11 +33,18 @@ constexpr Command kEnabledAtStart[] = {
     Command::RecordsPanel,     Command::TotalTime,           Command::SaveSettings,
     Command::AutoSave,         Command::ExitWarning,         Command::LanguageSlovak,
     Command::LanguageCzech,    Command::LanguageEnglish,     Command::InformationPanel,
-    Command::ActivateGame,     Command::DeleteAllRecords};
+    Command::ActivateGame,     Command::DeleteAllRecords,    Command::OpenGame,
+    Command::StoreFavourite1,  Command::StoreFavourite2,     Command::StoreFavourite3,
+    Command::StoreFavourite4,  Command::ClearFavourites};
 constexpr Command kHiddenAtStart[] = {
     Command::ConfirmHiddenRow, Command::EnterHits,     Command::UnblockAll,
     Command::BlockUnused,      Command::ClearRowMarks, Command::Minimise};
 // clang-format on
+
+constexpr Command kPlayFavourite[] = {Command::PlayFavourite1, Command::PlayFavourite2,
+                                      Command::PlayFavourite3, Command::PlayFavourite4};
+constexpr Command kStoreFavourite[] = {Command::StoreFavourite1, Command::StoreFavourite2,
+                                       Command::StoreFavourite3, Command::StoreFavourite4};
 
 CommandTable initialCommands()
 {
@@ -73,6 +80,14 @@ void Game::publish()
     choose({Command::PlayFavourite1, Command::PlayFavourite2, Command::PlayFavourite3,
             Command::PlayFavourite4},
            s.activeFavourite - 1);
+    bool anyUsed = false;
+    for (int k = 0; k < 4; ++k) {
+        const bool used = s.favourites[k].inUse;
+        anyUsed = anyUsed || used;
+        t.enable(kPlayFavourite[k], used);
+        t.check(kStoreFavourite[k], used); // a used slot's panel looks pressed
+    }
+    t.enable(Command::FavouritesMenu, anyUsed);
     choose({Command::LanguageSlovak, Command::LanguageCzech, Command::LanguageEnglish},
            m_languageMark);
     t.check(Command::InfoView, s.showInfo);

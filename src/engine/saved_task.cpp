@@ -107,30 +107,4 @@ bool taskIsPlayable(const SavedTask& task)
     return task.password.empty() || !task.authText.empty();
 }
 
-void openSavedTask(Game& game, const SavedTask& task, const std::string& variantKey)
-{
-    GameSettings& settings = game.settings();
-    GameState& state = game.mutableState();
-    state.password = task.password;
-    state.authText = task.authText;
-    state.loadedFromFile = true;
-    settings.pieceColours = task.pieceColours;
-    settings.showTime = task.showTime;
-    applyVariantKey(settings, variantKey);
-    followGameForm(settings);
-    settings.gameType = Classic;
-    for (int k = 1; k <= kMaxPieces; ++k)
-        state.faces[k] = task.randomArrangement && task.faces[k] != 0 ? task.faces[k] : k;
-
-    game.resetToIdle();
-    game.startSecondPlayerGame();
-    for (int i = 0; i < kMaxPositions; ++i)
-        state.hiddenRow[i] = i < settings.positions ? task.hiddenRow[i] : 0;
-    state.editCount = settings.positions;
-    game.confirmHiddenRow();
-    if (!settings.showTime)
-        game.mutableCommands().disable(Command::TimeView);
-    game.publish();
-}
-
 } // namespace mirvalon

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 
-#include "game.h"
 #include "game_settings.h"
 #include "game_state.h"
 
@@ -52,11 +51,5 @@ SavedTask taskOfGame(const GameState& state, const GameSettings& settings);
 // others when each piece is used once), distinct faces 1..999, texts no longer than the
 // password dialog takes, and no password without its authorisation text.
 bool taskIsPlayable(const SavedTask& task);
-
-// Lays an opened task on the board and confirms its hidden row as if its second player had just
-// entered it: the password is taken without asking, the variant always comes from the game
-// number (`variantKey` from the records table), the game is classic, counts for no record and
-// the time view stays off when the task hides the time. The task must be playable.
-void openSavedTask(Game& game, const SavedTask& task, const std::string& variantKey);
 
 } // namespace mirvalon

@@ -107,6 +107,47 @@ TEST(Favourites, pressesOnThePanels)
     }
 }
 
+TEST(Favourites, panelsStoreStartAndReleaseTheirGames)
+{
+    test::Rig rig;
+    rig.game.startUp();
+    const Modifiers none, ctrl{false, true, false};
+    // A right press on an unused panel stores the game on the board.
+    EXPECT_FALSE(rig.game.pressFavourite(2, MouseButton::Right, none));
+    EXPECT_TRUE(rig.game.settings().favourites[1].inUse);
+    EXPECT_EQ(rig.game.settings().favourites[1].gameNumber, 104);
+    EXPECT_TRUE(rig.enabled(Command::FavouritesMenu));
+    EXPECT_TRUE(rig.enabled(Command::PlayFavourite2));
+    EXPECT_TRUE(rig.commands.table.checked(Command::PlayFavourite2));
+    EXPECT_TRUE(rig.commands.table.checked(Command::StoreFavourite2)); // pressed look
+
+    // Another game: the marker goes; starting the slot brings its game back and marks it.
+    ASSERT_TRUE(rig.game.changePositions(5));
+    EXPECT_EQ(rig.game.settings().activeFavourite, 0);
+    rig.game.startComputerGame();
+    rig.dialogs.answers = {true}; // yes, end the running game
+    EXPECT_TRUE(rig.game.pressFavourite(2, MouseButton::Left, none));
+    EXPECT_EQ(rig.dialogs.questions, std::vector<int>{Question::EndRunningGame});
+    EXPECT_FALSE(rig.s().inProgress);
+    EXPECT_EQ(rig.s().gameNumber, 104);
+    EXPECT_EQ(rig.game.settings().activeFavourite, 2);
+
+    // Ctrl with a left press starts the slot's game, then releases the slot.
+    ASSERT_TRUE(rig.game.changePositions(6));
+    EXPECT_TRUE(rig.game.pressFavourite(2, MouseButton::Left, ctrl));
+    EXPECT_EQ(rig.s().gameNumber, 104);
+    EXPECT_FALSE(rig.game.settings().favourites[1].inUse);
+    EXPECT_EQ(rig.game.settings().activeFavourite, 0);
+    EXPECT_FALSE(rig.enabled(Command::FavouritesMenu));
+    EXPECT_FALSE(rig.enabled(Command::PlayFavourite2));
+
+    rig.game.pressFavourite(1, MouseButton::Right, none);
+    rig.game.pressFavourite(4, MouseButton::Left, ctrl);
+    rig.game.clearAllFavourites();
+    EXPECT_FALSE(anyFavourite(rig.game.settings()));
+    EXPECT_FALSE(rig.enabled(Command::FavouritesMenu));
+}
+
 TEST(RandomGame, neverColouredPiecesWithRandomArrangement)
 {
     test::Rig rig;

@@ -86,7 +86,7 @@ TEST(SavedTask, opensAsIfTheSecondPlayerHadJustConfirmedIt)
     rig.game.startUp();
     rig.game.settings().gameType = Training;
     rig.game.settings().pieceColours = 2;
-    openSavedTask(rig.game, task104(), rig.records.entry(103).key);
+    rig.game.openSavedTask(task104());
     const GameState& s = rig.s();
     EXPECT_TRUE(s.loadedFromFile);
     EXPECT_TRUE(s.inProgress);
@@ -129,7 +129,7 @@ TEST(SavedTask, opensWithTheLabelsItBrought)
     for (int k = 1; k <= 11; ++k)
         t.faces[k] = 990 - k;
     ASSERT_TRUE(taskIsPlayable(t));
-    openSavedTask(rig.game, t, rig.records.entry(24).key);
+    rig.game.openSavedTask(t);
     EXPECT_TRUE(rig.game.settings().randomArrangement);
     EXPECT_EQ(rig.game.settings().positions, 5);
     EXPECT_TRUE(rig.enabled(Command::TimeView));
