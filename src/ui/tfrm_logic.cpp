@@ -18,6 +18,7 @@
 
 #include "bevel_box.h"
 #include "board.h"
+#include "favourite_panels.h"
 #include "information_panel.h"
 #include "message_boxes.h"
 #include "persistence/cp1250.h"
@@ -82,6 +83,14 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     createControls();
     createStatusBar();
     createMenus();
+    m_favourites = std::make_unique<FavouritePanels>(
+        std::array<BevelBox*, 4>{
+            static_cast<BevelBox*>(control("pnl1")), static_cast<BevelBox*>(control("pnl2")),
+            static_cast<BevelBox*>(control("pnl3")), static_cast<BevelBox*>(control("pnl4"))},
+        centralWidget());
+    m_favourites->onPress = [this](int k, MouseButton button, Modifiers keys) {
+        pressFavourite(k, button, keys);
+    };
     m_board = new Board(centralWidget(), m_controls);
     m_board->setPictures(m_pictures);
     m_board->setPanels(m_recordsPanel, m_infoPanel);
@@ -310,6 +319,8 @@ void Tfrm_Logic::commandsChanged(const CommandTable& table)
         ->setLook(classic ? Bevel::Raised : Bevel::Lowered, Bevel::None, 1);
     menuItem("mm2Klasika")->setShortcut(classic ? QKeySequence() : QKeySequence(Qt::Key_F4));
     menuItem("mm2Trening")->setShortcut(classic ? QKeySequence(Qt::Key_F4) : QKeySequence());
+    showFavouritePanels(table);
+    setWindowTitle(m_game && m_game->state().captionNamesFile ? m_fileCaption : m_windowCaption);
     if (focusPotvrd)
         potvrd->setFocus();
     m_board->refreshPieces();

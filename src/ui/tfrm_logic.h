@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -18,6 +19,7 @@
 #include "persistence/settings_store.h"
 #include "persistence/text_table.h"
 #include "persistence/view_ports.h"
+#include "saved_game_dialog.h"
 
 class QAction;
 class QLabel;
@@ -29,6 +31,7 @@ namespace mirvalon {
 
 class BevelBox;
 class Board;
+class FavouritePanels;
 class InformationPanel;
 class MessageBoxes;
 class RecordsPanel;
@@ -45,6 +48,8 @@ struct StartOptions
     std::string sharedBase;     // the all-users base
     Dialogs* dialogs = nullptr; // the message boxes; the window's own when none is given
     int screenWidth = -1;       // the primary screen's width when -1
+    // Answers the open and save dialogs of saved games instead of the player (tests).
+    std::function<QString(SavedGameDialog)> chooseSavedGame;
 };
 
 // The main window. It builds its parts in the designed order (the board with piece input,
@@ -84,6 +89,10 @@ public:
     InformationPanel* informationPanel() const { return m_infoPanel; }
     Tfrm_Heslo* passwordDialog() const { return m_heslo; }
     Tfrm_Rekord* newRecordDialog() const { return m_rekord; }
+
+    // The hint of favourite panel k (1..4) in the current language; hidden while it is used.
+    void setFavouriteHint(int k, const QString& hint);
+    int favouriteMarkerLeft() const; // -1 while no favourite is marked
 
     // The exit command: asks when the exit warning is on, saves the settings when automatic
     // saving is on, and ends the application.
@@ -143,6 +152,13 @@ private:
     void nextEnvironment();                  // a click on the picture
     void saveSettingsCommand();
     void randomGame();
+    // Saved games and favourites (tfrm_logic_saved.cpp).
+    void openGame();
+    void saveGame();
+    void startFavourite(int k);
+    void pressFavourite(int k, MouseButton button, Modifiers keys);
+    QString chooseSavedGameFile(SavedGameDialog kind);
+    void showFavouritePanels(const CommandTable& table);
     // The panels over the board and the records list (tfrm_logic_panels.cpp).
     void closePanels();
     void toggleRecordsPanel();
@@ -192,6 +208,8 @@ private:
     QTimer* m_timeCas = nullptr;
     QTimer* m_timeKCas = nullptr;
     QString m_windowCaption;
+    QString m_fileCaption; // the caption while a saved game is opened or played
+    std::unique_ptr<FavouritePanels> m_favourites;
 
     bool m_exitConfirmed = false;
 };

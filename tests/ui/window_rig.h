@@ -21,6 +21,8 @@ struct WindowRig
     TempDir program, user, shared;
     ScriptedDialogs dialogs;
     std::unique_ptr<Tfrm_Logic> window;
+    // The file the open and save dialogs choose; none (cancelled) when unset.
+    std::function<QString(SavedGameDialog)> chooseFile;
 
     // `prepare` may lay files into the folders before the window starts.
     explicit WindowRig(const std::function<void(WindowRig&)>& prepare = {})
@@ -37,6 +39,9 @@ struct WindowRig
         o.sharedBase = shared.path();
         o.dialogs = &dialogs;
         o.screenWidth = 1024;
+        o.chooseSavedGame = [this](SavedGameDialog kind) {
+            return chooseFile ? chooseFile(kind) : QString();
+        };
         window = std::make_unique<Tfrm_Logic>(o);
         window->show();
         // Shortcuts reach only the active window.
