@@ -31,7 +31,7 @@ bool storable(std::string_view bytes)
 // Writes values as the file keeps them: two scrambled copies, each closed by a zero byte.
 class ValueWriter
 {
-  public:
+public:
     explicit ValueWriter(Random& noise) : m_noise(noise) {}
 
     void text(std::string_view bytes)
@@ -64,7 +64,7 @@ class ValueWriter
 
     const std::string& bytes() const { return m_bytes; }
 
-  private:
+private:
     char printable() { return static_cast<char>(kFirstPrintable + m_noise.below(kPrintableCount)); }
 
     Random& m_noise;
@@ -74,7 +74,7 @@ class ValueWriter
 // Reads values back; remembers when two copies differed.
 class ValueReader
 {
-  public:
+public:
     explicit ValueReader(std::string_view bytes) : m_bytes(bytes) {}
 
     std::string text()
@@ -111,7 +111,7 @@ class ValueReader
 
     bool damaged() const { return m_damaged; }
 
-  private:
+private:
     std::string_view copy()
     {
         const std::size_t end = std::min(m_bytes.find('\0', m_pos), m_bytes.size());

@@ -18,7 +18,7 @@ class BevelBox;
 
 class FavouritePanels
 {
-  public:
+public:
     // `panels` are pnl1..pnl4 as laid out (raised); the marker is made under them.
     FavouritePanels(const std::array<BevelBox*, 4>& panels, QWidget* parent);
 
@@ -32,7 +32,7 @@ class FavouritePanels
     // A press on panel k (1..4) with its button and keys.
     std::function<void(int k, MouseButton button, Modifiers keys)> onPress;
 
-  private:
+private:
     void showSlot(int k, bool filled);
 
     std::array<BevelBox*, 4> m_panels;

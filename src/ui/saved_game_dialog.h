@@ -8,11 +8,7 @@ class QWidget;
 
 namespace mirvalon {
 
-enum class SavedGameDialog
-{
-    Open,
-    Save
-};
+enum class SavedGameDialog { Open, Save };
 
 // The chosen file's path, or an empty text when the player cancelled.
 QString chooseSavedGame(QWidget* parent, SavedGameDialog kind, const QString& dataFolder);

@@ -77,8 +77,7 @@ std::string fileOf(const std::vector<std::string>& values)
 }
 
 // Indexes (0-based) of the values in a file of arrangedTask(), as the layout lists them.
-enum Value
-{
+enum Value {
     GameNumber = 2,
     Colours = 3,
     Positions = 4,
