@@ -41,11 +41,6 @@ constexpr Command kHiddenAtStart[] = {
     Command::BlockUnused,      Command::ClearRowMarks, Command::Minimise};
 // clang-format on
 
-constexpr Command kPlayFavourite[] = {Command::PlayFavourite1, Command::PlayFavourite2,
-                                      Command::PlayFavourite3, Command::PlayFavourite4};
-constexpr Command kStoreFavourite[] = {Command::StoreFavourite1, Command::StoreFavourite2,
-                                       Command::StoreFavourite3, Command::StoreFavourite4};
-
 CommandTable initialCommands()
 {
     CommandTable t;

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include "bevel_box.h"
+#include "mouse_input.h"
 
 namespace mirvalon {
 
@@ -11,18 +12,6 @@ namespace {
 const QColor kPressedColour(190, 200, 212);
 constexpr int kMarkerWidth = 9;
 constexpr int kMarkerHeight = 3;
-
-MouseButton buttonOf(const QMouseEvent* e)
-{
-    switch (e->button()) {
-    case Qt::LeftButton:
-        return MouseButton::Left;
-    case Qt::RightButton:
-        return MouseButton::Right;
-    default:
-        return MouseButton::Middle;
-    }
-}
 
 } // namespace
 
@@ -37,10 +26,7 @@ FavouritePanels::FavouritePanels(const std::array<BevelBox*, 4>& panels, QWidget
         panel->onPress = [this, k](QMouseEvent* e) {
             if (!onPress)
                 return;
-            const Qt::KeyboardModifiers keys = e->modifiers();
-            onPress(k, buttonOf(e),
-                    Modifiers{keys.testFlag(Qt::ShiftModifier), keys.testFlag(Qt::ControlModifier),
-                              keys.testFlag(Qt::AltModifier)});
+            onPress(k, buttonOf(e), modifiersOf(e));
         };
     }
     m_marker->setObjectName(QStringLiteral("pnlCiarka"));
@@ -61,6 +47,18 @@ void FavouritePanels::show(int active, const std::array<bool, 4>& filled)
     m_marker->setGeometry(slot.left() + 2, slot.bottom() + 2, kMarkerWidth, kMarkerHeight);
     m_marker->show();
     m_marker->raise();
+}
+
+void FavouritePanels::show(const CommandTable& table)
+{
+    std::array<bool, 4> filled{};
+    int active = 0;
+    for (int k = 0; k < 4; ++k) {
+        filled[k] = table.checked(kStoreFavourite[k]);
+        if (table.checked(kPlayFavourite[k]))
+            active = k + 1;
+    }
+    show(active, filled);
 }
 
 void FavouritePanels::setHint(int k, const QString& hint)

@@ -24,6 +24,9 @@ public:
 
     // The look of every panel and the marker under slot `active` (0: no marker).
     void show(int active, const std::array<bool, 4>& filled);
+    // As the command table says: a checked StoreFavourite is a used slot, a checked
+    // PlayFavourite the active one.
+    void show(const CommandTable& table);
     // The hint of panel k (1..4) in the current language; shown while its slot is empty.
     void setHint(int k, const QString& hint);
     // Where the marker stands, for tests: its left edge, or -1 while hidden.

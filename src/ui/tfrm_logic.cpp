@@ -23,6 +23,7 @@
 #include "message_boxes.h"
 #include "persistence/cp1250.h"
 #include "records_panel.h"
+#include "saved_games.h"
 #include "status_strip.h"
 #include "tfrm_heslo.h"
 #include "tfrm_rekord.h"
@@ -89,7 +90,8 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
             static_cast<BevelBox*>(control("pnl3")), static_cast<BevelBox*>(control("pnl4"))},
         centralWidget());
     m_favourites->onPress = [this](int k, MouseButton button, Modifiers keys) {
-        pressFavourite(k, button, keys);
+        if (m_game->pressFavourite(k, button, keys))
+            afterRulesChanged();
     };
     m_board = new Board(centralWidget(), m_controls);
     m_board->setPictures(m_pictures);
@@ -133,6 +135,11 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     m_game = std::make_unique<Game>(
         Ports{*m_board, *m_dialogs, *this, *this, *m_statusStrip, *this, *m_records, *this});
     m_board->setGame(m_game.get());
+    m_savedGames = std::make_unique<SavedGames>(
+        *m_game, *m_dialogs, m_fs,
+        options.chooseSavedGame ? options.chooseSavedGame : [this](SavedGameDialog kind) {
+            return chooseSavedGame(this, kind, QString::fromStdString(m_folders->dataFolder()));
+        });
     m_messageBoxes->setSettings(&m_game->settings(), m_folders->sharedFolderReady());
     SettingsView& view = *this;
     m_windowTexts = std::make_unique<WindowTexts>(*this);
@@ -319,8 +326,9 @@ void Tfrm_Logic::commandsChanged(const CommandTable& table)
         ->setLook(classic ? Bevel::Raised : Bevel::Lowered, Bevel::None, 1);
     menuItem("mm2Klasika")->setShortcut(classic ? QKeySequence() : QKeySequence(Qt::Key_F4));
     menuItem("mm2Trening")->setShortcut(classic ? QKeySequence(Qt::Key_F4) : QKeySequence());
-    showFavouritePanels(table);
-    setWindowTitle(m_game && m_game->state().captionNamesFile ? m_fileCaption : m_windowCaption);
+    m_favourites->show(table);
+    setWindowTitle(m_game->state().captionNamesFile ? m_savedGames->fileCaption()
+                                                    : m_windowCaption);
     if (focusPotvrd)
         potvrd->setFocus();
     m_board->refreshPieces();
@@ -399,6 +407,16 @@ void Tfrm_Logic::showHints(bool on)
 void Tfrm_Logic::showFavourites(int, const std::array<bool, 4>&)
 {
     m_game->publish();
+}
+
+void Tfrm_Logic::setFavouriteHint(int k, const QString& hint)
+{
+    m_favourites->setHint(k, hint);
+}
+
+int Tfrm_Logic::favouriteMarkerLeft() const
+{
+    return m_favourites->markerLeft();
 }
 
 void Tfrm_Logic::reopenInformationPanel()

@@ -32,6 +32,7 @@ namespace mirvalon {
 class BevelBox;
 class Board;
 class FavouritePanels;
+class SavedGames;
 class InformationPanel;
 class MessageBoxes;
 class RecordsPanel;
@@ -152,13 +153,6 @@ private:
     void nextEnvironment();                  // a click on the picture
     void saveSettingsCommand();
     void randomGame();
-    // Saved games and favourites (tfrm_logic_saved.cpp).
-    void openGame();
-    void saveGame();
-    void startFavourite(int k);
-    void pressFavourite(int k, MouseButton button, Modifiers keys);
-    QString chooseSavedGameFile(SavedGameDialog kind);
-    void showFavouritePanels(const CommandTable& table);
     // The panels over the board and the records list (tfrm_logic_panels.cpp).
     void closePanels();
     void toggleRecordsPanel();
@@ -208,8 +202,8 @@ private:
     QTimer* m_timeCas = nullptr;
     QTimer* m_timeKCas = nullptr;
     QString m_windowCaption;
-    QString m_fileCaption; // the caption while a saved game is opened or played
     std::unique_ptr<FavouritePanels> m_favourites;
+    std::unique_ptr<SavedGames> m_savedGames;
 
     bool m_exitConfirmed = false;
 };

@@ -10,6 +10,7 @@
 #include "bevel_box.h"
 #include "board.h"
 #include "records_panel.h"
+#include "saved_games.h"
 #include "tfrm_logic.h"
 
 namespace mirvalon {
@@ -37,8 +38,8 @@ const std::vector<Tfrm_Logic::CommandBinding>& Tfrm_Logic::commandTable()
         {Command::BlockUnusedMenu,     nullptr,       "mm1Beton",     nullptr,         [](W& w) { w.m_game->blockCertainlyUnused(); }},
         {Command::ClearRowMarks,       "btnZnacRiad", nullptr,        nullptr,         [](W& w) { w.m_game->clearRowMarks(); }},
         {Command::RestoreAll,          nullptr,       "mm1Obnov",     nullptr,         [](W& w) { w.m_game->restoreAll(); }},
-        {Command::OpenGame,            nullptr,       "mm1Otvorit",   nullptr,         [](W& w) { w.openGame(); }},
-        {Command::SaveGame,            nullptr,       "mm1Ulozit",    nullptr,         [](W& w) { w.saveGame(); }},
+        {Command::OpenGame,            nullptr,       "mm1Otvorit",   nullptr,         [](W& w) { if (w.m_savedGames->open(w.m_windowCaption)) w.afterRulesChanged(); }},
+        {Command::SaveGame,            nullptr,       "mm1Ulozit",    nullptr,         [](W& w) { w.m_savedGames->save(); }},
         {Command::SavePicture,         nullptr,       "mm1UlozAkoObr", nullptr,        nullptr},
         {Command::PrintBoard,          nullptr,       "mm2Prostredie", nullptr,        nullptr},
         {Command::PrintInformation,    nullptr,       "mm2Informacie", nullptr,        nullptr},
@@ -62,10 +63,10 @@ const std::vector<Tfrm_Logic::CommandBinding>& Tfrm_Logic::commandTable()
         {Command::ScoreView,           nullptr,       "mm2Skore",     nullptr,         [](W& w) { w.m_game->toggleStatusGroup(StatusGroup::Score); }},
         {Command::RecordsPanel,        nullptr,       "mm1NajSkore",  "pm1NajSkore",   [](W& w) { w.toggleRecordsPanel(); }},
         {Command::FavouritesMenu,      nullptr,       "mm1Oblubene",  nullptr,         nullptr},
-        {Command::PlayFavourite1,      nullptr,       "mm2Hra1",      nullptr,         [](W& w) { w.startFavourite(1); }},
-        {Command::PlayFavourite2,      nullptr,       "mm2Hra2",      nullptr,         [](W& w) { w.startFavourite(2); }},
-        {Command::PlayFavourite3,      nullptr,       "mm2Hra3",      nullptr,         [](W& w) { w.startFavourite(3); }},
-        {Command::PlayFavourite4,      nullptr,       "mm2Hra4",      nullptr,         [](W& w) { w.startFavourite(4); }},
+        {Command::PlayFavourite1,      nullptr,       "mm2Hra1",      nullptr,         [](W& w) { if (w.m_game->startFavourite(1)) w.afterRulesChanged(); }},
+        {Command::PlayFavourite2,      nullptr,       "mm2Hra2",      nullptr,         [](W& w) { if (w.m_game->startFavourite(2)) w.afterRulesChanged(); }},
+        {Command::PlayFavourite3,      nullptr,       "mm2Hra3",      nullptr,         [](W& w) { if (w.m_game->startFavourite(3)) w.afterRulesChanged(); }},
+        {Command::PlayFavourite4,      nullptr,       "mm2Hra4",      nullptr,         [](W& w) { if (w.m_game->startFavourite(4)) w.afterRulesChanged(); }},
         // The favourite panels take right presses and keys too: FavouritePanels reports them.
         {Command::StoreFavourite1,     "pnl1",        nullptr,        nullptr,         nullptr},
         {Command::StoreFavourite2,     "pnl2",        nullptr,        nullptr,         nullptr},
