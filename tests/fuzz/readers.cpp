@@ -7,6 +7,7 @@
 #include "persistence/cp1250.h"
 #include "persistence/language_loader.h"
 #include "persistence/records_store.h"
+#include "persistence/saved_game.h"
 #include "persistence/settings_store.h"
 
 namespace mirvalon::fuzz {
@@ -47,7 +48,7 @@ bool slotInBounds(std::string_view b, std::size_t at)
 
 class NoTargets : public LanguageTargets, public PlainMessages
 {
-  public:
+public:
     void setMenuItem(const std::vector<int>&, const std::string& t,
                      const std::optional<std::string>&) override
     {
@@ -80,7 +81,7 @@ class NoTargets : public LanguageTargets, public PlainMessages
     int refusals = 0;
     bool allStorable = true;
 
-  private:
+private:
     // Every text a file hands to the window came through the converter, so it is text the
     // code page holds.
     void see(const std::string& t) { allStorable = allStorable && fitsCp1250(t); }
@@ -89,7 +90,7 @@ class NoTargets : public LanguageTargets, public PlainMessages
 // The language file as the only file there is.
 class OneFile : public PosixFileSystem
 {
-  public:
+public:
     explicit OneFile(std::string_view bytes) : m_bytes(bytes) {}
     ReadResult readFile(const std::string&, std::size_t limit, bool) override
     {
@@ -98,7 +99,7 @@ class OneFile : public PosixFileSystem
         return {ReadStatus::Ok, m_bytes};
     }
 
-  private:
+private:
     std::string m_bytes;
 };
 
@@ -224,6 +225,21 @@ std::string checkCp1250(std::string_view b)
         return "a code-page text does not come back unchanged";
     if (fitsCp1250(b) != bytes.has_value())
         return "fitsCp1250 disagrees with the converter";
+    return {};
+}
+
+std::string checkSavedGame(std::string_view b)
+{
+    const std::optional<SavedTask> task = decodeSavedGame(b);
+    if (!task)
+        return {};
+    if (!taskIsPlayable(*task))
+        return "a saved game opened to a task that cannot be played";
+    // What opens saves again and opens to the same task.
+    Random noise;
+    const std::optional<std::string> again = encodeSavedGame(*task, noise);
+    if (!again || decodeSavedGame(*again) != task)
+        return "an opened saved game does not save and open to itself";
     return {};
 }
 
