@@ -94,6 +94,14 @@ enum class Command {
     Count
 };
 
+// The four favourite slots' menu items and panels, slot 1 first.
+constexpr std::array<Command, 4> kPlayFavourite = {Command::PlayFavourite1, Command::PlayFavourite2,
+                                                   Command::PlayFavourite3,
+                                                   Command::PlayFavourite4};
+constexpr std::array<Command, 4> kStoreFavourite = {
+    Command::StoreFavourite1, Command::StoreFavourite2, Command::StoreFavourite3,
+    Command::StoreFavourite4};
+
 constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::Count);
 
 struct CommandState

@@ -35,7 +35,9 @@ constexpr Command kEnabledAtStart[] = {
     Command::LanguageCzech,    Command::LanguageEnglish,     Command::InformationPanel,
     Command::ActivateGame,     Command::DeleteAllRecords,    Command::SavePicture,
     Command::PrintBoard,       Command::PrintInformation,    Command::ReferenceText,
-    Command::Manual,           Command::About};
+    Command::Manual,           Command::About,               Command::OpenGame,
+    Command::StoreFavourite1,  Command::StoreFavourite2,     Command::StoreFavourite3,
+    Command::StoreFavourite4,  Command::ClearFavourites};
 constexpr Command kHiddenAtStart[] = {
     Command::ConfirmHiddenRow, Command::EnterHits,     Command::UnblockAll,
     Command::BlockUnused,      Command::ClearRowMarks, Command::Minimise};
@@ -75,6 +77,14 @@ void Game::publish()
     choose({Command::PlayFavourite1, Command::PlayFavourite2, Command::PlayFavourite3,
             Command::PlayFavourite4},
            s.activeFavourite - 1);
+    bool anyUsed = false;
+    for (int k = 0; k < 4; ++k) {
+        const bool used = s.favourites[k].inUse;
+        anyUsed = anyUsed || used;
+        t.enable(kPlayFavourite[k], used);
+        t.check(kStoreFavourite[k], used); // a used slot's panel looks pressed
+    }
+    t.enable(Command::FavouritesMenu, anyUsed);
     choose({Command::LanguageSlovak, Command::LanguageCzech, Command::LanguageEnglish},
            m_languageMark);
     t.check(Command::InfoView, s.showInfo);

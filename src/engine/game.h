@@ -16,6 +16,8 @@
 
 namespace mirvalon {
 
+struct SavedTask;
+
 enum class MouseButton { Left, Right, Middle };
 
 struct Modifiers
@@ -100,6 +102,26 @@ public:
 
     // Random numbered game; the records table supplies the variant of the drawn number.
     bool pickRandomGame();
+
+    // Saved games ("Otvoriť...", "Uložiť ako..."). Before the open dialog: question 0 while a
+    // game runs, whose Yes abandons it; false when the player keeps the game.
+    bool mayOpenSavedGame();
+    // The file's name is in the caption and the password is cleared before the file is read,
+    // so a refused file leaves them so.
+    void beginOpeningSavedGame();
+    // Lays an opened (playable) task on the board and confirms its hidden row as if its second
+    // player had just entered it: the password is not asked, the variant always comes from
+    // the game number, the game is classic, counts for no record, and the time view stays off
+    // when the task hides the time.
+    void openSavedTask(const SavedTask& task);
+
+    // Favourites. The slot that matches the game becomes the active one (0 for none).
+    void markFavourite();
+    // Starts favourite k (1..4): question 0 while a game runs; false when nothing started.
+    bool startFavourite(int k);
+    // A press on favourite panel k; true when it started the slot's game.
+    bool pressFavourite(int k, MouseButton button, Modifiers keys);
+    void clearAllFavourites();
 
     // Lays the archived record game of numbered game `number` out on the board, finished
     // and revealed; its record supplies the rows, time and points.

@@ -58,6 +58,8 @@ void Game::resetGame()
     s.training = s.trainingAutoPlay = s.recordOutOfReach = false;
     s.clockStarted = false;
     s.showingArchived = false;
+    if (!s.loadedFromFile)
+        s.captionNamesFile = false;
 
     m_commands.disable(Command::EnterHits);
     m_commands.disable(Command::UnblockAll);
@@ -151,6 +153,7 @@ void Game::finishNewGameSetUp()
     m_commands.disable(Command::Archive);
     m_state.training = false;
     m_state.blockableRows = false;
+    markFavourite();
 }
 
 void Game::takePenalty(Penalty kind)
@@ -406,6 +409,7 @@ void Game::resetToIdle()
     setGameTypeChoiceEnabled(true);
     refreshStatusBar();
     showStatusGroups();
+    markFavourite();
     m_ports.board.refreshPieces();
 }
 

@@ -11,6 +11,7 @@ bool Game::chooseGameType(int type)
     if (m_settings.gameType == type || m_state.inProgress)
         return false;
     m_settings.gameType = type;
+    markFavourite();
     return true;
 }
 

@@ -62,6 +62,9 @@ struct GameState
     bool newBlockableRow = false;
     bool blockingRun = false;
     bool loadedFromFile = false;
+    // The window's caption names the saved game being opened or played; the next game reset
+    // that does not lay an opened game out puts the normal caption back.
+    bool captionNamesFile = false;
     bool recordOutOfReach = false;
     bool closing = false;
 

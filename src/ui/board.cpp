@@ -7,6 +7,7 @@
 
 #include "bevel_box.h"
 #include "click_label.h"
+#include "mouse_input.h"
 
 namespace mirvalon {
 
@@ -37,24 +38,6 @@ int rowTop(int row)
 int positionLeft(int position)
 {
     return 62 + 44 * (position - 1);
-}
-
-MouseButton buttonOf(const QMouseEvent* e)
-{
-    switch (e->button()) {
-    case Qt::RightButton:
-        return MouseButton::Right;
-    case Qt::MiddleButton:
-        return MouseButton::Middle;
-    default:
-        return MouseButton::Left;
-    }
-}
-
-Modifiers modifiersOf(const QMouseEvent* e)
-{
-    const Qt::KeyboardModifiers m = e->modifiers();
-    return {bool(m & Qt::ShiftModifier), bool(m & Qt::ControlModifier), bool(m & Qt::AltModifier)};
 }
 
 } // namespace

@@ -19,6 +19,7 @@
 #include "bevel_box.h"
 #include "board.h"
 #include "desktop_opener.h"
+#include "favourite_panels.h"
 #include "information_panel.h"
 #include "message_boxes.h"
 #include "output_commands.h"
@@ -27,6 +28,7 @@
 #include "persistence/cp1250.h"
 #include "qt_translations.h"
 #include "records_panel.h"
+#include "saved_games.h"
 #include "status_strip.h"
 #include "tfrm_about.h"
 #include "tfrm_heslo.h"
@@ -88,6 +90,15 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     createControls();
     createStatusBar();
     createMenus();
+    m_favourites = std::make_unique<FavouritePanels>(
+        std::array<BevelBox*, 4>{
+            static_cast<BevelBox*>(control("pnl1")), static_cast<BevelBox*>(control("pnl2")),
+            static_cast<BevelBox*>(control("pnl3")), static_cast<BevelBox*>(control("pnl4"))},
+        centralWidget());
+    m_favourites->onPress = [this](int k, MouseButton button, Modifiers keys) {
+        if (m_game->pressFavourite(k, button, keys))
+            afterRulesChanged();
+    };
     m_board = new Board(centralWidget(), m_controls);
     m_board->setPictures(m_pictures);
     m_board->setPanels(m_recordsPanel, m_infoPanel);
@@ -141,6 +152,11 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
         Ports{*m_board, *m_dialogs, *this, *this, *m_statusStrip, *this, *m_records, *this});
     m_board->setGame(m_game.get());
     m_paletteFocus = new PaletteFocus(control("pnlKocky"), *m_board, *m_game);
+    m_savedGames = std::make_unique<SavedGames>(
+        *m_game, *m_dialogs, m_fs,
+        options.chooseSavedGame ? options.chooseSavedGame : [this](SavedGameDialog kind) {
+            return chooseSavedGame(this, kind, QString::fromStdString(m_folders->dataFolder()));
+        });
     m_messageBoxes->setSettings(&m_game->settings(), m_folders->sharedFolderReady());
     SettingsView& view = *this;
     m_windowTexts = std::make_unique<WindowTexts>(*this);
@@ -328,6 +344,9 @@ void Tfrm_Logic::commandsChanged(const CommandTable& table)
         ->setLook(classic ? Bevel::Raised : Bevel::Lowered, Bevel::None, 1);
     menuItem("mm2Klasika")->setShortcut(classic ? QKeySequence() : QKeySequence(Qt::Key_F4));
     menuItem("mm2Trening")->setShortcut(classic ? QKeySequence(Qt::Key_F4) : QKeySequence());
+    m_favourites->show(table);
+    setWindowTitle(m_game->state().captionNamesFile ? m_savedGames->fileCaption()
+                                                    : m_windowCaption);
     if (focusPotvrd)
         potvrd->setFocus();
     m_board->refreshPieces();
@@ -406,6 +425,16 @@ void Tfrm_Logic::showHints(bool on)
 void Tfrm_Logic::showFavourites(int, const std::array<bool, 4>&)
 {
     m_game->publish();
+}
+
+void Tfrm_Logic::setFavouriteHint(int k, const QString& hint)
+{
+    m_favourites->setHint(k, hint);
+}
+
+int Tfrm_Logic::favouriteMarkerLeft() const
+{
+    return m_favourites->markerLeft();
 }
 
 void Tfrm_Logic::reopenInformationPanel()

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -19,6 +20,7 @@
 #include "persistence/settings_store.h"
 #include "persistence/text_table.h"
 #include "persistence/view_ports.h"
+#include "saved_game_dialog.h"
 
 class QAction;
 class QLabel;
@@ -30,6 +32,8 @@ namespace mirvalon {
 
 class BevelBox;
 class Board;
+class FavouritePanels;
+class SavedGames;
 class InformationPanel;
 class MessageBoxes;
 class OutputCommands;
@@ -53,6 +57,8 @@ struct StartOptions
     OutputDialogs* outputDialogs = nullptr; // print and save-picture dialogs; likewise
     DocumentOpener* opener = nullptr;       // the shell's "open"; the desktop's when none is given
     int screenWidth = -1;                   // the primary screen's width when -1
+    // Answers the open and save dialogs of saved games instead of the player (tests).
+    std::function<QString(SavedGameDialog)> chooseSavedGame;
 };
 
 // The main window. It builds its parts in the designed order (the board with piece input,
@@ -94,6 +100,10 @@ public:
     Tfrm_Heslo* passwordDialog() const { return m_heslo; }
     Tfrm_Rekord* newRecordDialog() const { return m_rekord; }
     Tfrm_About* aboutBox() const { return m_about; }
+
+    // The hint of favourite panel k (1..4) in the current language; hidden while it is used.
+    void setFavouriteHint(int k, const QString& hint);
+    int favouriteMarkerLeft() const; // -1 while no favourite is marked
 
     // The exit command: asks when the exit warning is on, saves the settings when automatic
     // saving is on, and ends the application.
@@ -216,6 +226,8 @@ private:
     QTimer* m_timeCas = nullptr;
     QTimer* m_timeKCas = nullptr;
     QString m_windowCaption;
+    std::unique_ptr<FavouritePanels> m_favourites;
+    std::unique_ptr<SavedGames> m_savedGames;
 
     bool m_exitConfirmed = false;
 };

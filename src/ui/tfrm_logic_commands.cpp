@@ -13,6 +13,7 @@
 #include "output_commands.h"
 #include "qt_translations.h"
 #include "records_panel.h"
+#include "saved_games.h"
 #include "tfrm_about.h"
 #include "tfrm_logic.h"
 
@@ -41,8 +42,8 @@ const std::vector<Tfrm_Logic::CommandBinding>& Tfrm_Logic::commandTable()
         {Command::BlockUnusedMenu,     nullptr,       "mm1Beton",     nullptr,         [](W& w) { w.m_game->blockCertainlyUnused(); }},
         {Command::ClearRowMarks,       "btnZnacRiad", nullptr,        nullptr,         [](W& w) { w.m_game->clearRowMarks(); }},
         {Command::RestoreAll,          nullptr,       "mm1Obnov",     nullptr,         [](W& w) { w.m_game->restoreAll(); }},
-        {Command::OpenGame,            nullptr,       "mm1Otvorit",   nullptr,         nullptr},
-        {Command::SaveGame,            nullptr,       "mm1Ulozit",    nullptr,         nullptr},
+        {Command::OpenGame,            nullptr,       "mm1Otvorit",   nullptr,         [](W& w) { if (w.m_savedGames->open(w.m_windowCaption)) w.afterRulesChanged(); }},
+        {Command::SaveGame,            nullptr,       "mm1Ulozit",    nullptr,         [](W& w) { w.m_savedGames->save(); }},
         {Command::SavePicture,         nullptr,       "mm1UlozAkoObr", nullptr,        [](W& w) { w.m_output->savePicture(w.m_game->settings().language, QString::fromStdString(w.m_folders->dataFolder())); }},
         {Command::PrintBoard,          nullptr,       "mm2Prostredie", nullptr,        [](W& w) { if (w.m_output->choosePrinter()) w.m_output->printBoard(w.m_game->settings().language); }},
         {Command::PrintInformation,    nullptr,       "mm2Informacie", nullptr,        [](W& w) { w.printInformation(); }},
@@ -66,15 +67,16 @@ const std::vector<Tfrm_Logic::CommandBinding>& Tfrm_Logic::commandTable()
         {Command::ScoreView,           nullptr,       "mm2Skore",     nullptr,         [](W& w) { w.m_game->toggleStatusGroup(StatusGroup::Score); }},
         {Command::RecordsPanel,        nullptr,       "mm1NajSkore",  "pm1NajSkore",   [](W& w) { w.toggleRecordsPanel(); }},
         {Command::FavouritesMenu,      nullptr,       "mm1Oblubene",  nullptr,         nullptr},
-        {Command::PlayFavourite1,      nullptr,       "mm2Hra1",      nullptr,         nullptr},
-        {Command::PlayFavourite2,      nullptr,       "mm2Hra2",      nullptr,         nullptr},
-        {Command::PlayFavourite3,      nullptr,       "mm2Hra3",      nullptr,         nullptr},
-        {Command::PlayFavourite4,      nullptr,       "mm2Hra4",      nullptr,         nullptr},
+        {Command::PlayFavourite1,      nullptr,       "mm2Hra1",      nullptr,         [](W& w) { if (w.m_game->startFavourite(1)) w.afterRulesChanged(); }},
+        {Command::PlayFavourite2,      nullptr,       "mm2Hra2",      nullptr,         [](W& w) { if (w.m_game->startFavourite(2)) w.afterRulesChanged(); }},
+        {Command::PlayFavourite3,      nullptr,       "mm2Hra3",      nullptr,         [](W& w) { if (w.m_game->startFavourite(3)) w.afterRulesChanged(); }},
+        {Command::PlayFavourite4,      nullptr,       "mm2Hra4",      nullptr,         [](W& w) { if (w.m_game->startFavourite(4)) w.afterRulesChanged(); }},
+        // The favourite panels take right presses and keys too: FavouritePanels reports them.
         {Command::StoreFavourite1,     "pnl1",        nullptr,        nullptr,         nullptr},
         {Command::StoreFavourite2,     "pnl2",        nullptr,        nullptr,         nullptr},
         {Command::StoreFavourite3,     "pnl3",        nullptr,        nullptr,         nullptr},
         {Command::StoreFavourite4,     "pnl4",        nullptr,        nullptr,         nullptr},
-        {Command::ClearFavourites,     nullptr,       "mm2ZrusOblub", nullptr,         nullptr},
+        {Command::ClearFavourites,     nullptr,       "mm2ZrusOblub", nullptr,         [](W& w) { w.m_game->clearAllFavourites(); }},
         {Command::TotalTime,           nullptr,       "mm1KCas",      nullptr,         [](W& w) { w.toggleOption(Setting::TotalTime, !w.m_game->settings().showTotalTime); }},
         {Command::Settings,            "btnNastavit", "mm1Nastav",    nullptr,         nullptr},
         {Command::Synchronise,         nullptr,       "mm1Synchro",   "pm1Synchro",    nullptr},

@@ -73,7 +73,9 @@ void WindowTexts::setMainControl(MainControl c, const std::string& caption,
         b->setText(q(caption));
     else if (auto* box = qobject_cast<BevelBox*>(w))
         box->setCaption(q(caption));
-    if (hint && w)
+    if (hint && index >= static_cast<int>(MainControl::pnl1))
+        m_window.setFavouriteHint(index - static_cast<int>(MainControl::pnl1) + 1, q(*hint));
+    else if (hint && w)
         w->setToolTip(q(*hint));
     if (c == MainControl::pnlHra_2)
         m_window.game().setTrainingCaption(caption);

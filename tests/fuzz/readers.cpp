@@ -7,6 +7,7 @@
 #include "persistence/cp1250.h"
 #include "persistence/language_loader.h"
 #include "persistence/records_store.h"
+#include "persistence/saved_game.h"
 #include "persistence/settings_store.h"
 
 namespace mirvalon::fuzz {
@@ -224,6 +225,21 @@ std::string checkCp1250(std::string_view b)
         return "a code-page text does not come back unchanged";
     if (fitsCp1250(b) != bytes.has_value())
         return "fitsCp1250 disagrees with the converter";
+    return {};
+}
+
+std::string checkSavedGame(std::string_view b)
+{
+    const std::optional<SavedTask> task = decodeSavedGame(b);
+    if (!task)
+        return {};
+    if (!taskIsPlayable(*task))
+        return "a saved game opened to a task that cannot be played";
+    // What opens saves again and opens to the same task.
+    Random noise;
+    const std::optional<std::string> again = encodeSavedGame(*task, noise);
+    if (!again || decodeSavedGame(*again) != task)
+        return "an opened saved game does not save and open to itself";
     return {};
 }
 

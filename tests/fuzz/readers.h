@@ -15,5 +15,6 @@ std::string checkArchiveFile(std::string_view bytes);   // Mirvalon.lar, marked 
 std::string checkArchiveReplay(std::string_view bytes); // every slot read back for replay
 std::string checkLanguageFile(std::string_view bytes);  // Mirv_XX.lng
 std::string checkCp1250(std::string_view bytes);        // the converter, both ways
+std::string checkSavedGame(std::string_view bytes);     // a saved game (.mvg)
 
 } // namespace mirvalon::fuzz

@@ -41,6 +41,10 @@ TEST(MutationRun, everyReaderSurvivesDamagedFilesAndAcceptsOnlyValidOnes)
          1000,
          fuzz::checkLanguageFile},
         {"CP1250", {"cp1250/slovak.txt", "cp1250/bytes.bin"}, 5000, fuzz::checkCp1250},
+        {"saved game",
+         {"saved/first_game.mvg", "saved/majstrovstva_sveta.mvg"},
+         3000,
+         fuzz::checkSavedGame},
     };
     const uint32_t seed = std::random_device{}();
     std::cout << "mutation seed " << seed << "\n";

@@ -111,7 +111,8 @@ TEST(RecordsWindow, aNewRecordIsKeptAndReplayableAfterARestart)
     TempDir program, user, shared;
     namespace fs = std::filesystem;
     for (const auto& f : fs::directory_iterator(MIRVALON_SOURCE_DATA))
-        fs::copy_file(f.path(), fs::path(program.path()) / f.path().filename());
+        fs::copy(f.path(), fs::path(program.path()) / f.path().filename(),
+                 fs::copy_options::recursive);
     StartOptions o;
     o.programFolder = program.path();
     o.userBase = user.path();

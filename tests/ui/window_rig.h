@@ -26,13 +26,16 @@ struct WindowRig
     ScriptedOutputDialogs output; // the print and save-picture dialogs
     FakeDocumentOpener opener;
     std::unique_ptr<Tfrm_Logic> window;
+    // The file the open and save dialogs choose; none (cancelled) when unset.
+    std::function<QString(SavedGameDialog)> chooseFile;
 
     // `prepare` may lay files into the folders before the window starts.
     explicit WindowRig(const std::function<void(WindowRig&)>& prepare = {})
     {
         namespace fs = std::filesystem;
         for (const auto& f : fs::directory_iterator(MIRVALON_SOURCE_DATA))
-            fs::copy_file(f.path(), fs::path(program.path()) / f.path().filename());
+            fs::copy(f.path(), fs::path(program.path()) / f.path().filename(),
+                     fs::copy_options::recursive); // the sample games are a folder
         if (prepare)
             prepare(*this);
         StartOptions o;
@@ -43,6 +46,9 @@ struct WindowRig
         o.outputDialogs = &output;
         o.opener = &opener;
         o.screenWidth = 1024;
+        o.chooseSavedGame = [this](SavedGameDialog kind) {
+            return chooseFile ? chooseFile(kind) : QString();
+        };
         window = std::make_unique<Tfrm_Logic>(o);
         window->show();
         // Shortcuts reach only the active window.

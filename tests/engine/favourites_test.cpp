@@ -1,0 +1,180 @@
+// The four favourite slots, and the random game's draws.
+#include <gtest/gtest.h>
+
+#include "engine/favourites.h"
+#include "support/fake_ports.h"
+
+namespace mirvalon {
+namespace {
+
+TEST(Favourites, aStoredGameIsFoundUntilItsSlotIsReleased)
+{
+    GameSettings s; // game 104, classic, coloured, row marking on
+    EXPECT_EQ(findFavourite(s), 0);
+    storeFavourite(s, 3);
+    EXPECT_EQ(s.activeFavourite, 3);
+    EXPECT_EQ(s.favourites[2], (FavouriteSlot{true, Classic, 104, 1, s.environment, true, true}));
+    EXPECT_EQ(findFavourite(s), 3);
+    storeFavourite(s, 4);
+    EXPECT_EQ(findFavourite(s), 3); // the first matching slot
+
+    struct Change
+    {
+        const char* what;
+        void (*apply)(GameSettings&);
+        int found;
+    };
+    const Change changes[] = {
+        {"another number", [](GameSettings& g) { g.positions = 5; }, 0},
+        {"training", [](GameSettings& g) { g.gameType = Training; }, 0},
+        {"grey pieces", [](GameSettings& g) { g.pieceColours = 0; }, 0},
+        {"no row marking", [](GameSettings& g) { g.rowMarking = false; }, 0},
+        {"another picture", [](GameSettings& g) { g.environment = 0; }, 3},
+        {"time hidden", [](GameSettings& g) { g.showTime = false; }, 3},
+    };
+    for (const Change& c : changes) {
+        GameSettings changed = s;
+        c.apply(changed);
+        EXPECT_EQ(findFavourite(changed), c.found) << c.what;
+    }
+
+    EXPECT_EQ(s.activeFavourite, 4);
+    releaseFavourite(s, 3);
+    EXPECT_EQ(s.favourites[2], FavouriteSlot{});
+    EXPECT_EQ(s.activeFavourite, 4); // the marker stays under the other slot
+    EXPECT_EQ(findFavourite(s), 4);
+    releaseFavourite(s, 4);
+    EXPECT_EQ(s.activeFavourite, 0);
+    storeFavourite(s, 2);
+    EXPECT_TRUE(anyFavourite(s));
+    clearFavourites(s);
+    EXPECT_FALSE(anyFavourite(s));
+    EXPECT_EQ(findFavourite(s), 0);
+}
+
+TEST(Favourites, startingASlotSetsItsGame)
+{
+    GameSettings s;
+    s.favourites[1] = FavouriteSlot{true, Training, 25, 2, 0, false, false};
+    ASSERT_TRUE(favouritePlayable(s, 2));
+    applyFavourite(s, 2, referenceKey(25));
+    EXPECT_EQ(s.gameType, Training);
+    EXPECT_EQ(computeVariant(s).number, 25);
+    EXPECT_EQ(s.pieceColours, 2);
+    EXPECT_EQ(s.environment, 0);
+    EXPECT_FALSE(s.showTime);
+    EXPECT_FALSE(s.rowMarking);
+    EXPECT_EQ(s.activeFavourite, 2);
+    EXPECT_EQ(findFavourite(s), 2);
+
+    // The configuration does not check these words; nothing undrawable comes of them.
+    s.favourites[0] = FavouriteSlot{true, Classic, 104, 9, 7, true, true};
+    applyFavourite(s, 1, referenceKey(104));
+    EXPECT_EQ(s.pieceColours, 0);
+    EXPECT_EQ(s.environment, -1);
+    s.favourites[0].gameNumber = 300;
+    EXPECT_FALSE(favouritePlayable(s, 1));
+    EXPECT_FALSE(favouritePlayable(s, 3)); // unused
+    EXPECT_FALSE(favouritePlayable(s, 5));
+}
+
+TEST(Favourites, pressesOnThePanels)
+{
+    struct Case
+    {
+        bool inUse;
+        MouseButton button;
+        Modifiers keys;
+        bool start, toggle;
+    };
+    const Modifiers none, ctrl{false, true, false}, alt{false, false, true},
+        shift{true, false, false};
+    const Case cases[] = {
+        {false, MouseButton::Left, none, false, false},
+        {true, MouseButton::Left, none, true, false},
+        {true, MouseButton::Left, shift, true, false},
+        {false, MouseButton::Right, none, false, true},
+        {true, MouseButton::Right, none, false, true},
+        {false, MouseButton::Left, ctrl, false, true},
+        {true, MouseButton::Left, ctrl, true, true}, // starts the game, then clears the slot
+        {true, MouseButton::Left, alt, true, true},
+        {true, MouseButton::Middle, ctrl, false, false},
+    };
+    for (const Case& c : cases) {
+        const FavouritePress p = favouritePress(c.inUse, c.button, c.keys);
+        EXPECT_EQ(p.start, c.start) << c.inUse << static_cast<int>(c.button) << c.keys.ctrl;
+        EXPECT_EQ(p.toggle, c.toggle) << c.inUse << static_cast<int>(c.button) << c.keys.ctrl;
+    }
+}
+
+TEST(Favourites, panelsStoreStartAndReleaseTheirGames)
+{
+    test::Rig rig;
+    rig.game.startUp();
+    const Modifiers none, ctrl{false, true, false};
+    // A right press on an unused panel stores the game on the board.
+    EXPECT_FALSE(rig.game.pressFavourite(2, MouseButton::Right, none));
+    EXPECT_TRUE(rig.game.settings().favourites[1].inUse);
+    EXPECT_EQ(rig.game.settings().favourites[1].gameNumber, 104);
+    EXPECT_TRUE(rig.enabled(Command::FavouritesMenu));
+    EXPECT_TRUE(rig.enabled(Command::PlayFavourite2));
+    EXPECT_TRUE(rig.commands.table.checked(Command::PlayFavourite2));
+    EXPECT_TRUE(rig.commands.table.checked(Command::StoreFavourite2)); // pressed look
+
+    // Another game: the marker goes; starting the slot brings its game back and marks it.
+    ASSERT_TRUE(rig.game.changePositions(5));
+    EXPECT_EQ(rig.game.settings().activeFavourite, 0);
+    rig.game.startComputerGame();
+    rig.dialogs.answers = {true}; // yes, end the running game
+    EXPECT_TRUE(rig.game.pressFavourite(2, MouseButton::Left, none));
+    EXPECT_EQ(rig.dialogs.questions, std::vector<int>{Question::EndRunningGame});
+    EXPECT_FALSE(rig.s().inProgress);
+    EXPECT_EQ(rig.s().gameNumber, 104);
+    EXPECT_EQ(rig.game.settings().activeFavourite, 2);
+
+    // Ctrl with a left press starts the slot's game, then releases the slot.
+    ASSERT_TRUE(rig.game.changePositions(6));
+    EXPECT_TRUE(rig.game.pressFavourite(2, MouseButton::Left, ctrl));
+    EXPECT_EQ(rig.s().gameNumber, 104);
+    EXPECT_FALSE(rig.game.settings().favourites[1].inUse);
+    EXPECT_EQ(rig.game.settings().activeFavourite, 0);
+    EXPECT_FALSE(rig.enabled(Command::FavouritesMenu));
+    EXPECT_FALSE(rig.enabled(Command::PlayFavourite2));
+
+    rig.game.pressFavourite(1, MouseButton::Right, none);
+    rig.game.pressFavourite(4, MouseButton::Left, ctrl);
+    rig.game.clearAllFavourites();
+    EXPECT_FALSE(anyFavourite(rig.game.settings()));
+    EXPECT_FALSE(rig.enabled(Command::FavouritesMenu));
+}
+
+TEST(RandomGame, neverColouredPiecesWithRandomArrangement)
+{
+    test::Rig rig;
+    rig.game.startUp();
+    int arranged = 0;
+    for (int draw = 0; draw < 2000; ++draw) {
+        if (draw % 50 == 0) {
+            rig.clock.seconds += 1;
+            rig.game.drawHiddenRow(); // seeds the generator from the clock
+        }
+        ASSERT_TRUE(rig.game.pickRandomGame());
+        const GameSettings& s = rig.game.settings();
+        const int number = computeVariant(s).number;
+        ASSERT_GE(number, 1);
+        ASSERT_LE(number, kGameCount);
+        EXPECT_GE(s.environment, 0);
+        EXPECT_LE(s.environment, 3);
+        EXPECT_GE(s.pieceColours, 0);
+        EXPECT_LE(s.pieceColours, 2);
+        if (s.randomArrangement) {
+            ++arranged;
+            EXPECT_NE(s.pieceColours, 1) << "game " << number;
+        }
+        EXPECT_FALSE(rig.s().inProgress);
+    }
+    EXPECT_GT(arranged, 500); // half the numbered games arrange their pieces at random
+}
+
+} // namespace
+} // namespace mirvalon

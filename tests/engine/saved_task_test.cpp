@@ -1,0 +1,141 @@
+// A second player's task taken from the board, and an opened task laid back on it.
+#include <gtest/gtest.h>
+
+#include "engine/saved_task.h"
+#include "support/fake_ports.h"
+
+namespace mirvalon {
+namespace {
+
+using test::Rig;
+
+// The second player sets `pieces` by double clicks and confirms with the given texts.
+void setTask(Rig& rig, const std::vector<int>& pieces,
+             std::optional<std::pair<std::string, std::string>> texts)
+{
+    rig.game.startSecondPlayerGame();
+    for (int piece : pieces) {
+        rig.game.doubleClickPalettePiece(piece);
+        rig.game.releaseButton();
+    }
+    rig.dialogs.passwordAnswers = {texts};
+    ASSERT_TRUE(rig.game.confirmHiddenRow());
+}
+
+SavedTask task104()
+{
+    SavedTask t = taskForGame(104); // "719_aknB"
+    t.showTime = false;
+    t.password = "Tajne";
+    t.authText = "Výborne!";
+    t.hiddenRow = {19, 1, 2, 18, 7, 8, 9, 0};
+    return t;
+}
+
+TEST(SavedTask, takesTheSecondPlayersTaskFromTheBoard)
+{
+    Rig rig;
+    rig.game.startUp();
+    setTask(rig, {4, 5, 6, 7, 8, 9, 10}, std::pair<std::string, std::string>{"Heslo", "Bravo"});
+    const SavedTask task = taskOfGame(rig.s(), rig.game.settings());
+    EXPECT_EQ(task.gameNumber, 104);
+    EXPECT_EQ(task.positions, 7);
+    EXPECT_EQ(task.pieceCount, 19);
+    EXPECT_EQ(task.hiddenRow, (Row{4, 5, 6, 7, 8, 9, 10, 0}));
+    EXPECT_EQ(task.password, "Heslo");
+    EXPECT_EQ(task.authText, "Bravo");
+    EXPECT_TRUE(taskIsPlayable(task));
+
+    // Set up without a password, the earlier game's text stays behind.
+    rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Heslo", ""}};
+    rig.game.giveUp();
+    ASSERT_FALSE(rig.s().inProgress);
+    setTask(rig, {4, 5, 6, 7, 8, 9, 10}, std::nullopt);
+    EXPECT_EQ(rig.s().authText, "Bravo");
+    EXPECT_EQ(taskOfGame(rig.s(), rig.game.settings()).authText, "");
+}
+
+TEST(SavedTask, keepsLabelsOnlyWhereThePiecesShowThem)
+{
+    GameSettings settings;
+    applyVariantKey(settings, "511_AkNB"); // game 25, random arrangement on
+    GameState state;
+    state.hiddenRow = {1, 2, 3, 4, 5, 0, 0, 0};
+    state.password = "x";
+    for (int k = 1; k <= kMaxPieces; ++k)
+        state.faces[k] = k % 2 ? 500 + k : kColourFace;
+    settings.pieceColours = 2;
+    SavedTask task = taskOfGame(state, settings);
+    EXPECT_EQ(task.gameNumber, 25);
+    EXPECT_EQ(task.faces[1], 501);
+    EXPECT_EQ(task.faces[2], 0);
+    EXPECT_EQ(task.faces[11], 511);
+    EXPECT_EQ(task.faces[13], 0);       // beyond the eleven pieces
+    EXPECT_FALSE(taskIsPlayable(task)); // a password without its text
+    // Coloured pieces carry no label: their numbers stand in, so the file opens again.
+    settings.pieceColours = 1;
+    state.password.clear();
+    task = taskOfGame(state, settings);
+    EXPECT_EQ(task.faces[2], 2);
+    EXPECT_TRUE(taskIsPlayable(task));
+}
+
+TEST(SavedTask, opensAsIfTheSecondPlayerHadJustConfirmedIt)
+{
+    Rig rig;
+    rig.game.startUp();
+    rig.game.settings().gameType = Training;
+    rig.game.settings().pieceColours = 2;
+    rig.game.openSavedTask(task104());
+    const GameState& s = rig.s();
+    EXPECT_TRUE(s.loadedFromFile);
+    EXPECT_TRUE(s.inProgress);
+    EXPECT_TRUE(s.secondPlayer);
+    EXPECT_EQ(s.hiddenRow, task104().hiddenRow);
+    EXPECT_EQ(s.password, "Tajne");
+    EXPECT_TRUE(rig.dialogs.passwordModes.empty()); // the password is not asked again
+    EXPECT_EQ(rig.game.settings().gameType, Classic);
+    EXPECT_EQ(rig.game.settings().pieceColours, 0);
+    for (int k = 1; k <= 19; ++k)
+        EXPECT_EQ(s.faces[k], k) << k;
+    EXPECT_EQ(rig.status.texts[13], "----");
+    EXPECT_FALSE(rig.enabled(Command::TimeView));
+    EXPECT_TRUE(rig.enabled(Command::GiveUp));
+    EXPECT_FALSE(rig.enabled(Command::NewComputerGame));
+    EXPECT_EQ(s.openRow, 1);
+
+    // Giving up needs the password; a solved game shows the text and asks for no record.
+    rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"tajne", ""}};
+    rig.game.giveUp();
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{19});
+    EXPECT_TRUE(s.inProgress);
+    rig.playRow({19, 1, 2, 18, 7, 8, 9});
+    EXPECT_TRUE(s.solved);
+    EXPECT_EQ(rig.dialogs.passwordModes, (std::vector<int>{1, 2}));
+    EXPECT_EQ(rig.dialogs.shownAuthTexts.back(), "Výborne!");
+    EXPECT_TRUE(rig.dialogs.questions.empty());
+    EXPECT_FALSE(s.loadedFromFile);
+}
+
+TEST(SavedTask, opensWithTheLabelsItBrought)
+{
+    Rig rig;
+    rig.game.startUp();
+    SavedTask t = taskForGame(25); // "511_AkNB"
+    EXPECT_TRUE(t.randomArrangement);
+    EXPECT_EQ(t.positions, 5);
+    EXPECT_EQ(t.pieceCount, 11);
+    t.hiddenRow = {2, 4, 6, 8, 10, 0, 0, 0};
+    for (int k = 1; k <= 11; ++k)
+        t.faces[k] = 990 - k;
+    ASSERT_TRUE(taskIsPlayable(t));
+    rig.game.openSavedTask(t);
+    EXPECT_TRUE(rig.game.settings().randomArrangement);
+    EXPECT_EQ(rig.game.settings().positions, 5);
+    EXPECT_TRUE(rig.enabled(Command::TimeView));
+    for (int k = 1; k <= 11; ++k)
+        EXPECT_EQ(rig.s().faces[k], 990 - k) << k;
+}
+
+} // namespace
+} // namespace mirvalon

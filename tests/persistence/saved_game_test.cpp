@@ -1,0 +1,381 @@
+// Saved-game files: every field through the file and back, noise, refusals of damaged files,
+// and a seeded loop of mutants that must never crash nor let a broken value through.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+
+#include "persistence/folders.h"
+#include "persistence/saved_game.h"
+#include "support/fake_persistence.h"
+
+namespace mirvalon::test {
+namespace {
+
+// Game 25 is "511_AkNB": 5 positions, 11 pieces, random arrangement on.
+SavedTask arrangedTask()
+{
+    SavedTask t = taskForGame(25);
+    t.showTime = false;
+    t.password = "Žltý kôň";
+    t.authText = "Výborne, ďakujem!";
+    t.hiddenRow = {3, 11, 4, 5, 9, 0, 0, 0};
+    for (int k = 1; k <= 11; ++k)
+        t.faces[k] = 100 + 37 * k;
+    return t;
+}
+
+// Game 104 is "719_aknB": 7 positions, 19 pieces, no random arrangement.
+SavedTask plainTask()
+{
+    SavedTask t = taskForGame(104);
+    t.pieceColours = 1;
+    t.hiddenRow = {19, 1, 2, 18, 7, 8, 9, 0};
+    return t;
+}
+
+std::string encode(const SavedTask& task, uint32_t seed = 7)
+{
+    Random noise;
+    noise.seed(seed);
+    return encodeSavedGame(task, noise).value();
+}
+
+// The file's values as its first copies, and whether every value's two copies agree: read
+// here independently of the game's reader.
+struct Values
+{
+    std::vector<std::string> first;
+    bool copiesAgree = true;
+};
+
+Values valuesOf(const std::string& bytes)
+{
+    std::vector<std::string> copies;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const std::size_t end = std::min(bytes.find('\0', pos), bytes.size());
+        copies.push_back(bytes.substr(pos, end - pos));
+        pos = end + 1;
+    }
+    if (copies.size() % 2)
+        copies.emplace_back();
+    Values v;
+    for (std::size_t i = 0; i < copies.size(); i += 2) {
+        v.first.push_back(unscrambleCopy(copies[i], 1));
+        v.copiesAgree = v.copiesAgree && v.first.back() == unscrambleCopy(copies[i + 1], 2);
+    }
+    return v;
+}
+
+std::string fileOf(const std::vector<std::string>& values)
+{
+    std::string bytes;
+    for (const std::string& value : values)
+        bytes += scrambleCopy(value, 1) + '\0' + scrambleCopy(value, 2) + '\0';
+    return bytes;
+}
+
+// Indexes (0-based) of the values in a file of arrangedTask(), as the layout lists them.
+enum Value {
+    GameNumber = 2,
+    Colours = 3,
+    Positions = 4,
+    Pieces = 6,
+    Arrangement = 7,
+    ShowTime = 8,
+    Password = 9,
+    FirstPiece = 12, // after the noise before position 1
+    SecondPiece = 13,
+    FifthPiece = 17, // after the noise before position 5
+    AuthText = 19,
+    FirstFace = 21,  // after the noise before piece 1
+    FourthFace = 25, // after the noise before piece 4
+};
+
+TEST(SavedGame, scramblingIsReversibleAndNeverWritesAZeroOrTheText)
+{
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
+    const std::string text = all + all + all; // every byte at many places
+    for (int variant : {1, 2}) {
+        const std::string s = scrambleCopy(text, variant);
+        EXPECT_EQ(s.find('\0'), std::string::npos) << variant;
+        EXPECT_EQ(unscrambleCopy(s, variant), text) << variant;
+        EXPECT_EQ(s.find("Mirvalon"), std::string::npos);
+    }
+    EXPECT_NE(scrambleCopy("tajne", 1), scrambleCopy("tajne", 2));
+    const std::string once = scrambleCopy(text, 1);
+    for (std::size_t i = 0; i < text.size(); ++i)
+        EXPECT_NE(once[i], text[i]) << i;
+}
+
+TEST(SavedGame, everyFieldComesBackFromTheFile)
+{
+    SavedTask mix = arrangedTask();
+    mix.pieceColours = 2;
+    mix.showTime = true;
+    for (int k = 2; k <= 11; k += 2)
+        mix.faces[k] = 0;                 // the even pieces show a colour
+    SavedTask game192 = taskForGame(192); // "825_aKNb": repetition allowed
+    game192.hiddenRow = {25, 25, 25, 25, 1, 1, 1, 1};
+    for (int k = 1; k <= 25; ++k)
+        game192.faces[k] = 1000 - k;
+    SavedTask noPassword = plainTask();
+    noPassword.password.clear();
+    SavedTask longest = plainTask();
+    longest.password = std::string(20, 'p');
+    longest.authText = "Skvelé! Túto úlohu ste zvládli"; // 30 characters
+    for (const SavedTask& task : {arrangedTask(), plainTask(), mix, game192, noPassword, longest}) {
+        const auto back = decodeSavedGame(encode(task));
+        ASSERT_TRUE(back.has_value()) << task.gameNumber;
+        EXPECT_EQ(*back, task) << task.gameNumber;
+    }
+}
+
+TEST(SavedGame, twoSavesOfOneTaskDifferAndOpenAlike)
+{
+    SavedTask task = arrangedTask();
+    task.password = "tajneheslo";
+    const std::string a = encode(task, 1);
+    const std::string b = encode(task, 2);
+    EXPECT_NE(a, b);
+    EXPECT_EQ(decodeSavedGame(a), task);
+    EXPECT_EQ(decodeSavedGame(b), task);
+    // The password never stands in the file as it was typed.
+    EXPECT_EQ(a.find("tajne"), std::string::npos);
+}
+
+TEST(SavedGame, withoutRandomArrangementNoFacesAreStored)
+{
+    // 11 values before the row, 7 pieces with 2 noise values, 2 texts, then 11..35 noise.
+    const std::size_t count = valuesOf(encode(plainTask())).first.size();
+    EXPECT_GE(count, 11u + 9 + 2 + 11);
+    EXPECT_LE(count, 11u + 9 + 2 + 35);
+    const auto back = decodeSavedGame(encode(plainTask()));
+    ASSERT_TRUE(back.has_value());
+    for (int k = 0; k <= kMaxPieces; ++k)
+        EXPECT_EQ(back->faces[k], 0) << k;
+}
+
+TEST(SavedGame, refusesAFileWhoseCheckedValueIsOutOfRange)
+{
+    const Values valid = valuesOf(encode(arrangedTask()));
+    ASSERT_TRUE(valid.copiesAgree);
+    ASSERT_EQ(valid.first[FirstPiece], "3");
+    ASSERT_EQ(valid.first[FourthFace], "248");
+    ASSERT_TRUE(decodeSavedGame(fileOf(valid.first)).has_value());
+    struct Case
+    {
+        int index;
+        const char* value;
+    };
+    const Case cases[] = {
+        {GameNumber, "0"},       {GameNumber, "193"},
+        {GameNumber, "26"}, // 26 has 19 pieces
+        {GameNumber, "2 5"},     {GameNumber, "-25"},
+        {GameNumber, ""},        {Colours, "3"},
+        {Positions, "9"},        {Positions, "6"},
+        {Pieces, "26"},          {Pieces, "19"},
+        {Arrangement, "2"},      {Arrangement, "0"},
+        {ShowTime, "2"},         {FirstPiece, "0"},
+        {FirstPiece, "12"},      {SecondPiece, "3"},
+        {FifthPiece, "x"},       {FirstFace, "1000"},
+        {FirstFace, "0"},        {FourthFace, "137"}, // face of piece 1
+        {AuthText, ""},          {Password, "123456789012345678901"},
+        {Password, "tab\there"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> values = valid.first;
+        values[c.index] = c.value;
+        EXPECT_FALSE(decodeSavedGame(fileOf(values)).has_value()) << c.index << " " << c.value;
+    }
+}
+
+TEST(SavedGame, refusesAnAlteredSecondCopy)
+{
+    const std::string good = encode(plainTask());
+    // The game number's copies are the fifth and sixth zero-closed strings of the file.
+    std::size_t start = 0;
+    for (int copy = 0; copy < 5; ++copy)
+        start = good.find('\0', start) + 1;
+    const std::size_t end = good.find('\0', start);
+    ASSERT_EQ(unscrambleCopy(good.substr(start, end - start), 2), "104");
+    std::string bad = good;
+    bad.replace(start, end - start, scrambleCopy("105", 2));
+    EXPECT_FALSE(decodeSavedGame(bad).has_value());
+    EXPECT_TRUE(decodeSavedGame(good).has_value());
+}
+
+TEST(SavedGame, refusesDamagedFilesOfEveryKind)
+{
+    const std::string good = encode(arrangedTask());
+    std::mt19937 bytes(5);
+    std::string noise(3000, '\0');
+    for (char& c : noise)
+        c = static_cast<char>(bytes());
+    for (const std::string& bad : {std::string(), std::string(1000, '\0'), noise,
+                                   std::string(good.size(), 'A'), good.substr(0, good.size() / 2)})
+        EXPECT_FALSE(decodeSavedGame(bad).has_value()) << bad.size();
+
+    // Cut anywhere before the authorisation text ends, the file is refused; the noise tail may
+    // be lost without harm.
+    const std::size_t authEnd = [&] {
+        std::size_t pos = 0;
+        for (int copy = 0; copy < 2 * (AuthText + 1); ++copy)
+            pos = good.find('\0', pos) + 1;
+        return pos;
+    }();
+    for (std::size_t cut = 0; cut < good.size(); ++cut) {
+        const auto back = decodeSavedGame(good.substr(0, cut));
+        if (cut < authEnd) {
+            EXPECT_FALSE(back.has_value()) << cut;
+        } else if (back) {
+            EXPECT_EQ(*back, arrangedTask()) << cut;
+        }
+    }
+}
+
+TEST(SavedGame, readsAtMostABoundedFile)
+{
+    TempDir dir;
+    PosixFileSystem fs;
+    const std::string path = dir.file("velka.mvg");
+    writeBytes(path, encode(plainTask()) + fileOf(std::vector<std::string>(20000, "7")));
+    EXPECT_GT(readBytes(path).size(), kSavedGameLimit);
+    EXPECT_FALSE(readSavedGame(fs, path).has_value());
+    EXPECT_FALSE(readSavedGame(fs, dir.file("ziadna.mvg")).has_value());
+    EXPECT_FALSE(readSavedGame(fs, dir.path()).has_value());
+}
+
+TEST(SavedGame, aFailedSaveKeepsTheEarlierFile)
+{
+    TempDir dir;
+    const std::string path = dir.file("uloha.mvg");
+    Random noise;
+    PosixFileSystem real;
+    ASSERT_TRUE(writeSavedGame(real, path, plainTask(), noise));
+    const std::string earlier = readBytes(path);
+    for (WriteStep step : {WriteStep::CreateTemp, WriteStep::Write, WriteStep::Sync,
+                           WriteStep::Close, WriteStep::Rename}) {
+        FaultyFileSystem fs;
+        fs.failAt = step;
+        EXPECT_FALSE(writeSavedGame(fs, path, arrangedTask(), noise));
+        EXPECT_EQ(readBytes(path), earlier);
+        EXPECT_EQ(listFolder(dir.path()), std::vector<std::string>{"uloha.mvg"});
+    }
+    FaultyFileSystem readOnly;
+    readOnly.readOnly.insert(path);
+    EXPECT_FALSE(writeSavedGame(readOnly, path, arrangedTask(), noise));
+    EXPECT_EQ(readBytes(path), earlier);
+
+    SavedTask foreign = plainTask();
+    foreign.password = "Ωmega"; // the code page has no Greek letters
+    foreign.authText = "text";
+    EXPECT_FALSE(writeSavedGame(real, path, foreign, noise));
+    EXPECT_EQ(readBytes(path), earlier);
+    ASSERT_TRUE(writeSavedGame(real, path, arrangedTask(), noise));
+    EXPECT_EQ(readSavedGame(real, path), arrangedTask());
+}
+
+TEST(SavedGame, extensionIsTestedInUpperCaseAndNamesTheCaption)
+{
+    struct Case
+    {
+        const char* path;
+        bool saved;
+    };
+    for (const Case& c : {Case{"/d/prva_hra.mvg", true}, Case{"/d/HRA.MVG", true},
+                          Case{"/d/hra.MvG", true}, Case{"/d/hra.mvgx", false},
+                          Case{"/d/hra.txt", false}, Case{"mvg", false}, Case{"/d/hra_mvg", false}})
+        EXPECT_EQ(hasSavedGameExtension(c.path), c.saved) << c.path;
+
+    EXPECT_EQ(savedGameCaption("Mirvalon", "/home/hráč/Data/prvá_hra.mvg"),
+              "Mirvalon         -  prvá_hra");
+    const std::string caption = savedGameCaption("Mirvalon", "/d/" + std::string(40, 'x') + "ľ" +
+                                                                 std::string(40, 'y') + ".MVG");
+    EXPECT_EQ(caption, "Mirvalon         -  " + std::string(40, 'x') + "ľ" + std::string(9, 'y'));
+}
+
+TEST(SavedGame, theDeliveredSampleGamesOpen)
+{
+    PosixFileSystem fs;
+    int guarded = 0;
+    for (const char* name : kSampleGames) {
+        const auto task = readSavedGame(fs, std::string(MIRVALON_SOURCE_DATA) + "/Data/" + name);
+        ASSERT_TRUE(task.has_value()) << name;
+        guarded += !task->password.empty();
+    }
+    EXPECT_EQ(guarded, 2); // the two championships
+}
+
+// Mutants of a valid file, byte by byte and value by value. None may crash the reader; every
+// mutant whose copies disagree or whose checked values leave their ranges must be refused, and
+// what is accepted must be a task that saves and opens to itself.
+TEST(SavedGame, mutantsNeverCrashAndNeverPassABrokenValue)
+{
+    const uint32_t seed = std::random_device{}();
+    std::printf("saved-game mutation seed %u\n", seed);
+    RecordProperty("seed", std::to_string(seed));
+    std::mt19937 rng(seed);
+    auto below = [&](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
+
+    SavedTask mix = arrangedTask();
+    mix.pieceColours = 2;
+    for (int k = 2; k <= 11; k += 2)
+        mix.faces[k] = 0;
+    const std::string bases[] = {encode(arrangedTask()), encode(plainTask()), encode(mix)};
+    int accepted = 0;
+    for (int round = 0; round < 4000; ++round) {
+        std::string bytes = bases[below(3)];
+        if (round % 2 == 0) {
+            for (std::size_t n = 1 + below(3); n > 0 && !bytes.empty(); --n) {
+                const std::size_t at = below(bytes.size());
+                switch (below(4)) {
+                case 0:
+                    bytes[at] = static_cast<char>(rng());
+                    break;
+                case 1:
+                    bytes.insert(at, 1, static_cast<char>(rng()));
+                    break;
+                case 2:
+                    bytes.erase(at, 1);
+                    break;
+                default:
+                    bytes.resize(at);
+                    break;
+                }
+            }
+        } else {
+            std::vector<std::string> values = valuesOf(bytes).first;
+            const std::size_t at = below(values.size());
+            values[at] = std::to_string(static_cast<int>(below(1100)) - 50);
+            bytes = fileOf(values);
+        }
+
+        const auto task = decodeSavedGame(bytes);
+        const Values v = valuesOf(bytes);
+        auto number = [&](int index, int lo, int hi) {
+            const std::string& t = v.first.size() > std::size_t(index) ? v.first[index] : "";
+            return !t.empty() && t.find_first_not_of("0123456789") == std::string::npos &&
+                   t.size() < 5 && std::stoi(t) >= lo && std::stoi(t) <= hi;
+        };
+        const bool inRange = number(GameNumber, 1, 192) && number(Colours, 0, 2) &&
+                             number(Positions, 5, 8) && number(Pieces, 11, 25) &&
+                             number(Arrangement, 0, 1) && number(ShowTime, 0, 1);
+        if (!v.copiesAgree || !inRange) {
+            EXPECT_FALSE(task.has_value()) << "round " << round << " seed " << seed;
+            continue;
+        }
+        if (!task)
+            continue;
+        ++accepted;
+        EXPECT_EQ(std::to_string(task->gameNumber), v.first[GameNumber]) << round;
+        EXPECT_EQ(decodeSavedGame(encode(*task, round)), task) << round;
+    }
+    EXPECT_GT(accepted, 0); // some mutants only touch noise and must still open
+}
+
+} // namespace
+} // namespace mirvalon::test

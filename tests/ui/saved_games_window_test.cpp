@@ -1,0 +1,129 @@
+// Saved games and favourites on the main window: the dialogs' choices, the caption, the
+// messages of refused files, and the favourite panels' look and marker.
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "persistence/folders.h"
+#include "window_rig.h"
+
+namespace mirvalon::test {
+namespace {
+
+const QString kCaption = QStringLiteral("  Mirvalon  1.7");
+
+void choose(WindowRig& rig, const std::string& path)
+{
+    rig.chooseFile = [path](SavedGameDialog) { return QString::fromStdString(path); };
+}
+
+TEST(SavedGamesWindow, aNewUserOpensTheSampleGamesAndIsToldOfBadFiles)
+{
+    WindowRig rig;
+    for (const char* name : kSampleGames)
+        EXPECT_TRUE(exists(rig.dataFile(std::string("Data/") + name))) << name;
+
+    choose(rig, rig.dataFile("Data/majstrovstva_sveta.mvg"));
+    rig.window->menuItem("mm1Otvorit")->trigger();
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+    EXPECT_EQ(rig.window->windowTitle(), kCaption + "         -  majstrovstva_sveta");
+    EXPECT_TRUE(rig.s().loadedFromFile);
+    EXPECT_TRUE(rig.s().inProgress);
+    EXPECT_EQ(rig.s().gameNumber, 192);
+    EXPECT_EQ(rig.s().password, "Everest");
+    EXPECT_EQ(rig.window->statusPanel(13)->text(), "----");
+
+    // A damaged file: question 0 first, then the caption names it and the password is gone
+    // before it is refused.
+    const std::string damaged = rig.user.path() + "/poskodena.MVG";
+    writeBytes(damaged, std::string(300, 'x'));
+    choose(rig, damaged);
+    rig.dialogs.answers = {true};
+    rig.window->menuItem("mm1Otvorit")->trigger();
+    EXPECT_EQ(rig.dialogs.questions.back(), Question::EndRunningGame);
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{Message::GameNotOpened});
+    EXPECT_EQ(rig.window->windowTitle(), kCaption + "         -  poskodena");
+    EXPECT_TRUE(rig.s().password.empty());
+    EXPECT_FALSE(rig.s().inProgress);
+
+    // Another extension is refused before anything changes; a new game restores the caption.
+    choose(rig, rig.user.path() + "/hra.txt");
+    rig.window->menuItem("mm1Otvorit")->trigger();
+    EXPECT_EQ(rig.dialogs.messages.size(), 2u);
+    rig.window->menuItem("mm2NovaP")->trigger();
+    EXPECT_EQ(rig.window->windowTitle(), kCaption);
+}
+
+TEST(SavedGamesWindow, aSecondPlayersTaskIsSavedAndOpenedElsewhere)
+{
+    TempDir elsewhere; // a folder the task is handed over in
+    std::string saved;
+    {
+        WindowRig rig;
+        rig.game().startSecondPlayerGame();
+        for (int piece : {3, 1, 4, 15, 9, 2, 6}) {
+            WindowRig::doubleClick(rig.window->palettePiece(piece));
+            QTest::qWait(1);
+        }
+        rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Tajne", "Bravo!"}};
+        ASSERT_TRUE(rig.game().confirmHiddenRow());
+        ASSERT_TRUE(rig.window->menuItem("mm1Ulozit")->isEnabled());
+
+        choose(rig, rig.user.path() + "/chyba/uloha.mvg"); // no such folder
+        rig.window->menuItem("mm1Ulozit")->trigger();
+        EXPECT_EQ(rig.dialogs.messages, std::vector<int>{Message::GameNotSaved});
+
+        saved = rig.dataFile("Data/uloha.mvg");
+        choose(rig, saved);
+        rig.window->menuItem("mm1Ulozit")->trigger();
+        EXPECT_EQ(rig.dialogs.messages.size(), 1u);
+        ASSERT_TRUE(exists(saved));
+        const std::string copy = elsewhere.file("uloha.mvg");
+        writeBytes(copy, readBytes(saved));
+        saved = copy;
+    }
+    WindowRig rig;
+    choose(rig, saved);
+    rig.window->menuItem("mm1Otvorit")->trigger();
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+    EXPECT_EQ(rig.s().hiddenRow, (Row{3, 1, 4, 15, 9, 2, 6, 0}));
+    EXPECT_EQ(rig.s().password, "Tajne");
+    EXPECT_TRUE(rig.dialogs.passwordModes.empty());
+}
+
+TEST(SavedGamesWindow, favouritePanelsShowTheirSlotsAndTheMarker)
+{
+    WindowRig rig;
+    auto* panel = static_cast<BevelBox*>(rig.window->control("pnl2"));
+    const QRect raised = panel->geometry();
+    EXPECT_EQ(raised, QRect(733, 132, 13, 18));
+    EXPECT_FALSE(rig.window->menuItem("mm1Oblubene")->isEnabled());
+    EXPECT_EQ(rig.window->favouriteMarkerLeft(), -1);
+
+    WindowRig::rightClick(panel);
+    EXPECT_EQ(panel->geometry(), QRect(733, 133, 13, 17));
+    EXPECT_EQ(panel->colour(), QColor(190, 200, 212));
+    EXPECT_TRUE(panel->toolTip().isEmpty());
+    EXPECT_EQ(rig.window->favouriteMarkerLeft(), 735);
+    EXPECT_TRUE(rig.window->menuItem("mm1Oblubene")->isEnabled());
+    EXPECT_TRUE(rig.window->menuItem("mm2Hra2")->isChecked());
+
+    // Another game drops the marker; "Hra č. 2" brings the game back.
+    rig.window->menuItem("mm2Pozic5")->trigger();
+    EXPECT_EQ(rig.window->favouriteMarkerLeft(), -1);
+    rig.window->menuItem("mm2Hra2")->trigger();
+    EXPECT_EQ(rig.s().gameNumber, 104);
+    EXPECT_EQ(rig.window->favouriteMarkerLeft(), 735);
+    EXPECT_TRUE(rig.window->control("btnNovaP")->hasFocus());
+
+    // Ctrl with the left button starts the slot and releases it.
+    WindowRig::send(panel, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(panel->geometry(), raised);
+    EXPECT_EQ(panel->toolTip(), QStringLiteral("Uložiť obľúbenú hru č. 2"));
+    EXPECT_EQ(rig.window->favouriteMarkerLeft(), -1);
+    EXPECT_FALSE(rig.window->menuItem("mm1Oblubene")->isEnabled());
+}
+
+} // namespace
+} // namespace mirvalon::test
