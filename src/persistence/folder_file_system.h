@@ -16,7 +16,7 @@ namespace mirvalon {
 // written. Reads refuse links, anything but regular files, and files with more than one link.
 class FolderFileSystem : public PosixFileSystem
 {
-  public:
+public:
     // A base folder the system gives (such as /var/games); links in its path are followed, as
     // the administrator set them up. Nothing when it is not a folder that can be opened.
     static std::unique_ptr<FolderFileSystem> openBase(const std::string& path);
@@ -49,7 +49,7 @@ class FolderFileSystem : public PosixFileSystem
     // The lock file is made with kSharedFileMode so that every user can take the lock.
     int lockFile(const std::string& path, int waitMilliseconds) override;
 
-  private:
+private:
     FolderFileSystem(int fd, std::string path);
     // The entry of this folder that `path` names; empty for anything else.
     std::string nameOf(const std::string& path) const;

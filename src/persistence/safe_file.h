@@ -20,8 +20,7 @@
 namespace mirvalon {
 
 // How a new file gets its permission bits; a file that is rewritten keeps the ones it had.
-enum class NewFileMode
-{
+enum class NewFileMode {
     FollowUmask, // the player's own files: 0666 cut by the player's umask
     Shared       // files every user of the computer writes: exactly kSharedFileMode
 };
@@ -57,7 +56,7 @@ void recoverFolder(FileSystem& fs, const std::string& folder);
 // destruction when `held()`.
 class FolderLock
 {
-  public:
+public:
     FolderLock(FileSystem& fs, const std::string& folder,
                int waitMilliseconds = kLockWaitMilliseconds);
     ~FolderLock();
@@ -65,7 +64,7 @@ class FolderLock
     FolderLock& operator=(const FolderLock&) = delete;
     bool held() const { return m_handle >= 0; }
 
-  private:
+private:
     FileSystem& m_fs;
     int m_handle = -1;
 };

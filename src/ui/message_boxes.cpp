@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "plain_text.h"
 #include "tfrm_heslo.h"
 #include "tfrm_rekord.h"
 
@@ -39,8 +40,9 @@ void MessageBoxes::showMessage(int index, int number, const std::string& text)
     const std::string shown =
         formatMessage(m_texts.messages[index], index == Message::GameWon ? number : 0,
                       index == Message::InformationMissing ? text : std::string());
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirvalon"), q(shown), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirvalon"), QString(), QMessageBox::Ok,
                     m_owner);
+    setPlainBoxText(box, q(shown));
     box.exec();
 }
 
@@ -51,7 +53,7 @@ bool MessageBoxes::askQuestion(int index)
     const QuestionKind& kind = questionKind(index);
     QMessageBox box(m_owner);
     box.setWindowTitle(q(m_texts.questionCaptions[index]));
-    box.setText(q(formatMessage(m_texts.questionTexts[index], 0, {})));
+    setPlainBoxText(box, q(formatMessage(m_texts.questionTexts[index], 0, {})));
     box.setIcon(kind.icon == QuestionIcon::Question ? QMessageBox::Question : QMessageBox::Warning);
     static const char* const captions[3][4] = {{"Áno", "Nie", "Zrušiť", "OK"},
                                                {"Ano", "Ne", "Storno", "OK"},
@@ -80,8 +82,9 @@ bool MessageBoxes::askQuestion(int index)
 
 void MessageBoxes::showPlainMessage(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirvalon"), q(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirvalon"), QString(), QMessageBox::Ok,
                     m_owner);
+    setPlainBoxText(box, q(text));
     box.exec();
 }
 

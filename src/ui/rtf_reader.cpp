@@ -34,7 +34,7 @@ struct ParagraphState
 
 class Reader
 {
-  public:
+public:
     Reader(const QByteArray& rtf, QTextDocument& document, ByteDecoder decode)
         : m_in(rtf), m_cursor(&document), m_decode(decode)
     {
@@ -85,7 +85,7 @@ class Reader
         m_cursor.endEditBlock();
     }
 
-  private:
+private:
     CharState& state() { return m_states.back(); }
 
     void text(QChar ch)

@@ -1,5 +1,6 @@
 #include "tfrm_heslo.h"
 
+#include "plain_text.h"
 #include "storable_text_validator.h"
 
 #include <QGuiApplication>
@@ -217,9 +218,9 @@ void Tfrm_Heslo::setLabelText(int index, const QString& text)
 void Tfrm_Heslo::setHintText(int index, const QString& text)
 {
     if (index == 0)
-        m_edtATX->setToolTip(text);
+        m_edtATX->setToolTip(plainToolTip(text));
     else if (index == 1)
-        m_edtHSL->setToolTip(text);
+        m_edtHSL->setToolTip(plainToolTip(text));
 }
 
 } // namespace mirvalon

@@ -10,6 +10,7 @@
 
 #include "bevel_box.h"
 #include "information_panel.h"
+#include "plain_text.h"
 #include "records_panel.h"
 #include "tfrm_heslo.h"
 #include "tfrm_logic.h"
@@ -73,7 +74,7 @@ void WindowTexts::setMainControl(MainControl c, const std::string& caption,
     else if (auto* box = qobject_cast<BevelBox*>(w))
         box->setCaption(q(caption));
     if (hint && w)
-        w->setToolTip(q(*hint));
+        w->setToolTip(plainToolTip(q(*hint)));
     if (c == MainControl::pnlHra_2)
         m_window.game().setTrainingCaption(caption);
 }
@@ -89,7 +90,7 @@ void WindowTexts::setMainLabel(MainLabel label, const std::string& caption,
     l->setText(q(caption));
     l->adjustSize();
     if (hint)
-        l->setToolTip(q(*hint));
+        l->setToolTip(plainToolTip(q(*hint)));
 }
 
 void WindowTexts::setStatusPanel(int panel, const std::string& text)

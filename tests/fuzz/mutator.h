@@ -11,7 +11,7 @@ namespace mirvalon::fuzz {
 
 class Mutator
 {
-  public:
+public:
     explicit Mutator(uint32_t seed) : m_random(seed) {}
 
     // One to four mutations of `seed`.
@@ -23,7 +23,7 @@ class Mutator
         return bytes;
     }
 
-  private:
+private:
     std::size_t below(std::size_t n) { return n == 0 ? 0 : m_random() % n; }
 
     void mutateOnce(std::string& b)

@@ -47,7 +47,7 @@ bool slotInBounds(std::string_view b, std::size_t at)
 
 class NoTargets : public LanguageTargets, public PlainMessages
 {
-  public:
+public:
     void setMenuItem(const std::vector<int>&, const std::string& t,
                      const std::optional<std::string>&) override
     {
@@ -80,7 +80,7 @@ class NoTargets : public LanguageTargets, public PlainMessages
     int refusals = 0;
     bool allStorable = true;
 
-  private:
+private:
     // Every text a file hands to the window came through the converter, so it is text the
     // code page holds.
     void see(const std::string& t) { allStorable = allStorable && fitsCp1250(t); }
@@ -89,7 +89,7 @@ class NoTargets : public LanguageTargets, public PlainMessages
 // The language file as the only file there is.
 class OneFile : public PosixFileSystem
 {
-  public:
+public:
     explicit OneFile(std::string_view bytes) : m_bytes(bytes) {}
     ReadResult readFile(const std::string&, std::size_t limit, bool) override
     {
@@ -98,7 +98,7 @@ class OneFile : public PosixFileSystem
         return {ReadStatus::Ok, m_bytes};
     }
 
-  private:
+private:
     std::string m_bytes;
 };
 

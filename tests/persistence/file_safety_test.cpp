@@ -26,7 +26,7 @@ unsigned modeOf(const std::string& path)
 // process had been killed at that moment.
 class DyingFileSystem : public PosixFileSystem
 {
-  public:
+public:
     explicit DyingFileSystem(int stepsLeft) : m_stepsLeft(stepsLeft) {}
     bool died() const { return m_stepsLeft < 0; }
 
@@ -48,7 +48,7 @@ class DyingFileSystem : public PosixFileSystem
             PosixFileSystem::removeFile(path);
     }
 
-  private:
+private:
     bool step() { return --m_stepsLeft >= 0; }
     int m_stepsLeft;
 };
