@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "dialog_buttons.h"
+#include "plain_text.h"
 #include "tfrm_heslo.h"
 #include "tfrm_rekord.h"
 
@@ -52,8 +53,9 @@ int MessageBoxes::language() const
 // A box with the caption "Mirvalon" and an OK button in the language of the texts.
 void MessageBoxes::showPlain(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirvalon"), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirvalon"), QString(), QMessageBox::Ok,
                     m_owner);
+    setPlainBoxText(box, text);
     translateButtons(box, language());
     fitMessageBox(box);
     box.exec();
@@ -89,7 +91,7 @@ bool MessageBoxes::askQuestion(int index)
     const QuestionKind& kind = questionKind(index);
     QMessageBox box(m_owner);
     box.setWindowTitle(q(m_texts.questionCaptions[index]));
-    box.setText(q(formatMessage(m_texts.questionTexts[index], 0, {})));
+    setPlainBoxText(box, q(formatMessage(m_texts.questionTexts[index], 0, {})));
     box.setIcon(kind.icon == QuestionIcon::Question ? QMessageBox::Question : QMessageBox::Warning);
     const int l = language();
     QPushButton* yes = nullptr;

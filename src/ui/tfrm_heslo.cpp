@@ -1,6 +1,7 @@
 #include "tfrm_heslo.h"
 
 #include "fixed_dialog.h"
+#include "plain_text.h"
 #include "storable_text_validator.h"
 
 #include <QGuiApplication>
@@ -220,9 +221,9 @@ void Tfrm_Heslo::setLabelText(int index, const QString& text)
 void Tfrm_Heslo::setHintText(int index, const QString& text)
 {
     if (index == 0)
-        m_edtATX->setToolTip(text);
+        m_edtATX->setToolTip(plainToolTip(text));
     else if (index == 1)
-        m_edtHSL->setToolTip(text);
+        m_edtHSL->setToolTip(plainToolTip(text));
 }
 
 } // namespace mirvalon

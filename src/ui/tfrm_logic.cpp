@@ -26,6 +26,7 @@
 #include "output_dialogs.h"
 #include "palette_focus.h"
 #include "persistence/cp1250.h"
+#include "plain_text.h"
 #include "qt_translations.h"
 #include "records_panel.h"
 #include "saved_games.h"
@@ -120,6 +121,8 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     const auto storable = [](const QString& t) { return fitsCp1250(t.toStdString()); };
     m_heslo->setTextFilter(storable);
     m_rekord->setTextFilter(storable);
+    // Captions come from language files, names from records and the shared folder.
+    showPlainText(*this);
 
     // Folders: the data folder, then the shared one; the data folder is current from now on.
     m_folders = std::make_unique<Folders>(m_fs, options.programFolder, options.userBase,

@@ -10,6 +10,7 @@
 
 #include "bevel_box.h"
 #include "information_panel.h"
+#include "plain_text.h"
 #include "records_panel.h"
 #include "tfrm_about.h"
 #include "tfrm_heslo.h"
@@ -74,9 +75,10 @@ void WindowTexts::setMainControl(MainControl c, const std::string& caption,
     else if (auto* box = qobject_cast<BevelBox*>(w))
         box->setCaption(q(caption));
     if (hint && index >= static_cast<int>(MainControl::pnl1))
-        m_window.setFavouriteHint(index - static_cast<int>(MainControl::pnl1) + 1, q(*hint));
+        m_window.setFavouriteHint(index - static_cast<int>(MainControl::pnl1) + 1,
+                                  plainToolTip(q(*hint)));
     else if (hint && w)
-        w->setToolTip(q(*hint));
+        w->setToolTip(plainToolTip(q(*hint)));
     if (c == MainControl::pnlHra_2)
         m_window.game().setTrainingCaption(caption);
 }
@@ -92,7 +94,7 @@ void WindowTexts::setMainLabel(MainLabel label, const std::string& caption,
     l->setText(q(caption));
     l->adjustSize();
     if (hint)
-        l->setToolTip(q(*hint));
+        l->setToolTip(plainToolTip(q(*hint)));
 }
 
 void WindowTexts::setStatusPanel(int panel, const std::string& text)
