@@ -13,7 +13,7 @@
 namespace mirvalon::test {
 namespace {
 
-constexpr int kKills = 200;
+constexpr int kKills = 300;
 constexpr double kLater = 200; // seconds: a lock left by the killed copy is stale by then
 
 [[noreturn]] void syncForever(const fs::path& root, unsigned seed)

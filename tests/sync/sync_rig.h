@@ -114,19 +114,26 @@ class PlayerRig
     // file, then its archive slot unless `archived` is false.
     void win(int number, int points, const std::string& holder, bool archived = true)
     {
-        RecordEntry& e = m_table[number - 1];
-        e.rows = 5;
-        e.time = " 0:01:23";
-        e.points = static_cast<uint16_t>(points);
-        e.holder = fitToWidth(holder, kHolderChars);
+        winEach({number}, points, holder, archived);
+    }
+    // The same record in each of `numbers`, each file written once.
+    void winEach(const std::vector<int>& numbers, int points, const std::string& holder,
+                 bool archived = true)
+    {
         std::string records = readAll(recordsPath());
-        encodeRecordSlot(e, records, kRecordSlotSize * (number - 1));
-        writeAll(recordsPath(), records);
-        if (archived) {
-            std::string archive = readAll(archivePath());
+        std::string archive = readAll(archivePath());
+        for (int number : numbers) {
+            RecordEntry& e = m_table[number - 1];
+            e.rows = 5;
+            e.time = " 0:01:23";
+            e.points = static_cast<uint16_t>(points);
+            e.holder = fitToWidth(holder, kHolderChars);
+            encodeRecordSlot(e, records, kRecordSlotSize * (number - 1));
             putArchivedGame(archive, number - 1, e);
-            writeAll(archivePath(), archive);
         }
+        writeAll(recordsPath(), records);
+        if (archived)
+            writeAll(archivePath(), archive);
     }
 
     // The records as the player's game would load them: nothing when the file is not whole.
