@@ -51,19 +51,11 @@ std::string uniqueName(const char* tag)
     return name;
 }
 
+// The descriptor-level write loop of the game's own file layer.
 bool writeWhole(int fd, std::string_view bytes)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
+    PosixFileSystem posix;
+    return posix.writeAll(fd, bytes);
 }
 
 } // namespace
