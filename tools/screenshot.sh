@@ -47,7 +47,7 @@ while [ $# -gt 0 ]; do
         done < "$2"
         shift 2 ;;
     -k) keep_shared=1; shift ;;
-    -h|--help) sed -n '2,35p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h|--help) sed -n '2,34p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) actions+=("$1"); shift ;;
   esac
 done
