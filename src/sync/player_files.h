@@ -13,7 +13,7 @@ namespace mirvalon {
 
 class PlayerFiles
 {
-  public:
+public:
     virtual ~PlayerFiles() = default;
     // The records file when it is whole; otherwise the table in memory in the file's form,
     // as the next record would rebuild it. Nothing when neither can be had.
@@ -30,7 +30,7 @@ class PlayerFiles
 // The files of the data folder, written through the game's safe write.
 class DataFolderFiles final : public PlayerFiles
 {
-  public:
+public:
     // `table` gives the records in memory; `reload` reloads them after a merge.
     DataFolderFiles(FileSystem& fs, std::string dataFolder,
                     std::function<const RecordsTable&()> table, std::function<void()> reload);
@@ -40,7 +40,7 @@ class DataFolderFiles final : public PlayerFiles
     bool commit(const std::string* records, const std::string* archive) override;
     void reload() override;
 
-  private:
+private:
     FileSystem& m_fs;
     std::string m_folder;
     std::function<const RecordsTable&()> m_table;

@@ -22,8 +22,7 @@ struct FileStamp
     double modified = 0; // seconds since the epoch
 };
 
-enum class LockAttempt
-{
+enum class LockAttempt {
     Taken,
     Held, // another copy holds it
     Failed
@@ -31,7 +30,7 @@ enum class LockAttempt
 
 class SharedFolder
 {
-  public:
+public:
     virtual ~SharedFolder() = default;
     // Opens the folder afresh for one synchronisation; false when it is not there or is not
     // a real folder.
@@ -62,7 +61,7 @@ class SharedFolder
 // without following links.
 class DescriptorFolder final : public SharedFolder
 {
-  public:
+public:
     DescriptorFolder(std::string base, std::string vendor, std::string folder);
     ~DescriptorFolder() override;
     DescriptorFolder(const DescriptorFolder&) = delete;
@@ -79,7 +78,7 @@ class DescriptorFolder final : public SharedFolder
     void releaseLock(const char* name) override;
     void removeLeftovers(double before) override;
 
-  private:
+private:
     std::string m_base;
     std::string m_vendor;
     std::string m_folder;

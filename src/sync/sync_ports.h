@@ -7,7 +7,7 @@ namespace mirvalon {
 
 class SyncPort
 {
-  public:
+public:
     virtual ~SyncPort() = default;
     // Seconds since the epoch, on the same scale as file time stamps.
     virtual double calendarSeconds() = 0;
@@ -19,7 +19,7 @@ class SyncPort
 // The real clock and sleep, and no bar.
 class SystemSyncPort : public SyncPort
 {
-  public:
+public:
     double calendarSeconds() override;
     void sleepMs(int milliseconds) override;
     void progress(int) override {}

@@ -21,8 +21,7 @@ constexpr double kStaleLockSeconds = 103.68;
 constexpr int kLockWaits = 20;
 constexpr int kLockWaitMs = 300;
 
-enum class SyncResult
-{
+enum class SyncResult {
     Done,
     Unavailable, // the shared folder cannot be opened
     Busy,        // another copy kept the lock for all the waits
@@ -31,16 +30,11 @@ enum class SyncResult
 
 // What happens to one game: the player's record goes to the shared files, the shared one
 // comes to the player, or nothing.
-enum class Decision : int16_t
-{
-    Import = -1,
-    None = 0,
-    Export = 1
-};
+enum class Decision : int16_t { Import = -1, None = 0, Export = 1 };
 
 class Synchroniser
 {
-  public:
+public:
     Synchroniser(SharedFolder& shared, PlayerFiles& player, SyncPort& port);
 
     // gameNumber 0 merges all 192 games, 1..192 that one game. Takes the lock, merges,
@@ -57,7 +51,7 @@ class Synchroniser
 
     Decision decision(int gameNumber) const { return m_decisions.at(gameNumber - 1); }
 
-  private:
+private:
     bool takeLock();
     bool checkSharedFiles();
     bool seedSharedFiles();

@@ -19,7 +19,7 @@ constexpr int kSyncInterruptedMessage = 14;
 
 class SynchroController final : public SynchroDriver, private SystemSyncPort
 {
-  public:
+public:
     // `available` says whether the shared folder was prepared at start-up; without it nothing
     // ever runs.
     SynchroController(FileSystem& fs, RecordsStore& records, Dialogs& dialogs,
@@ -38,7 +38,7 @@ class SynchroController final : public SynchroDriver, private SystemSyncPort
     void runDialog(Tfrm_Synchro& dialog, const QWidget* owner);
     bool dialogOpen() const { return m_dialog != nullptr; }
 
-  private:
+private:
     void progress(int percent) override;
 
     RecordsStore& m_records;

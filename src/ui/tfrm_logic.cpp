@@ -23,8 +23,10 @@
 #include "persistence/cp1250.h"
 #include "records_panel.h"
 #include "status_strip.h"
+#include "synchro_controller.h"
 #include "tfrm_heslo.h"
 #include "tfrm_rekord.h"
+#include "tfrm_synchro.h"
 #include "window_texts.h"
 
 namespace mirvalon {
@@ -136,6 +138,20 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     if (!m_settingsStore->loadSettings())
         m_settingsStore->resetSettings();
     m_records->loadRecords();
+
+    // Synchronisation: the dialog comes last among the dialogs; records are exchanged at
+    // start-up when the player asked for it, and after each new record the player shares.
+    m_syncRunner =
+        std::make_unique<SynchroController>(m_fs, *m_records, *m_dialogs, m_folders->dataFolder(),
+                                            options.sharedBase, m_folders->sharedFolderReady());
+    m_synchro = new Tfrm_Synchro(*m_syncRunner, this);
+    m_syncRunner->setRecordsChanged([this] {
+        if (m_recordsPanel->isVisibleTo(this))
+            m_recordsPanel->showRecords(m_records->table(), m_game->state().gameNumber);
+    });
+    m_records->setShareHandler([this](int gameNumber) { m_syncRunner->synchronise(gameNumber); });
+    if (m_game->settings().syncAtStart)
+        m_syncRunner->synchronise(0);
 
     m_timeCas = new QTimer(this);
     m_timeCas->setInterval(1000);

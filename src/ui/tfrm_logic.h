@@ -34,6 +34,8 @@ class MessageBoxes;
 class RecordsPanel;
 class Tfrm_Heslo;
 class Tfrm_Rekord;
+class Tfrm_Synchro;
+class SynchroController;
 class StatusStrip;
 class WindowTexts;
 
@@ -84,6 +86,8 @@ public:
     InformationPanel* informationPanel() const { return m_infoPanel; }
     Tfrm_Heslo* passwordDialog() const { return m_heslo; }
     Tfrm_Rekord* newRecordDialog() const { return m_rekord; }
+    Tfrm_Synchro* synchroDialog() const { return m_synchro; }
+    SynchroController& synchronisation() { return *m_syncRunner; }
 
     // The exit command: asks when the exit warning is on, saves the settings when automatic
     // saving is on, and ends the application.
@@ -168,6 +172,7 @@ private:
     std::unique_ptr<SettingsStore> m_settingsStore;
     std::unique_ptr<WindowTexts> m_windowTexts;
     std::unique_ptr<LanguageLoader> m_languages;
+    std::unique_ptr<SynchroController> m_syncRunner;
 
     // Regions and controls by name.
     std::map<QString, QWidget*> m_controls;
@@ -189,6 +194,7 @@ private:
     InformationPanel* m_infoPanel = nullptr;
     Tfrm_Heslo* m_heslo = nullptr;
     Tfrm_Rekord* m_rekord = nullptr;
+    Tfrm_Synchro* m_synchro = nullptr;
     QTimer* m_timeCas = nullptr;
     QTimer* m_timeKCas = nullptr;
     QString m_windowCaption;

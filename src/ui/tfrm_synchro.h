@@ -17,7 +17,7 @@ namespace mirvalon {
 // whatever must be said about a merge cut short; the dialog only learns whether it worked.
 class SynchroDriver
 {
-  public:
+public:
     virtual ~SynchroDriver() = default;
     virtual bool synchroniseAll() = 0;
 };
@@ -25,7 +25,7 @@ class SynchroDriver
 class Tfrm_Synchro : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit Tfrm_Synchro(SynchroDriver& driver, QWidget* parent = nullptr);
 
     // Prepares the dialog as it opens beside `owner` (the main window): bar at 0, "OK"
@@ -49,7 +49,7 @@ class Tfrm_Synchro : public QDialog
     QPushButton* startButton() const { return m_btnStart; }
     QPushButton* closeButton() const { return m_btnZavriet; }
 
-  private:
+private:
     void btnStartClick();
     void centreTexts();
 

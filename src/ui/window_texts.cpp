@@ -14,6 +14,7 @@
 #include "tfrm_heslo.h"
 #include "tfrm_logic.h"
 #include "tfrm_rekord.h"
+#include "tfrm_synchro.h"
 
 namespace mirvalon {
 
@@ -131,8 +132,10 @@ void WindowTexts::setDialogText(int kind, int group, int index, int, const std::
             m_window.passwordDialog()->setLabelText(index, q(text));
         else if (group == 2)
             m_window.passwordDialog()->setHintText(index, q(text));
+    } else if (kind == 12 || (kind == 2 && group == 2)) {
+        m_window.synchroDialog()->setLanguageText(kind, group, index, q(text));
     }
-    Q_UNUSED(hint); // no hints in these two dialogs
+    Q_UNUSED(hint); // no hints in these dialogs
 }
 
 } // namespace mirvalon

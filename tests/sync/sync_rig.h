@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 // Calendar time that moves only when told to, or when the synchronisation waits.
 class ManualSyncPort : public SyncPort
 {
-  public:
+public:
     double now = 0;
     int sleeps = 0;
     std::vector<int> bar;
@@ -42,7 +42,7 @@ class ManualSyncPort : public SyncPort
     }
     void progress(int percent) override { bar.push_back(percent); }
 
-  private:
+private:
     SystemSyncPort m_system;
 };
 
@@ -86,7 +86,7 @@ inline void putArchivedGame(std::string& archive, int index, const RecordEntry& 
 // One player's data folder with its records and archive files, as the game writes them.
 class PlayerRig
 {
-  public:
+public:
     explicit PlayerRig(fs::path folder)
         : m_folder(std::move(folder)),
           m_files(
@@ -146,7 +146,7 @@ class PlayerRig
 
     int reloads = 0;
 
-  private:
+private:
     fs::path m_folder;
     PosixFileSystem m_posix;
     RecordsTable m_table = referenceRecords();

@@ -12,7 +12,7 @@ namespace {
 // Two players of one computer and the folder they share.
 class SyncTest : public ::testing::Test
 {
-  protected:
+protected:
     SyncTest()
         : root(makeScratch("sync")), shared(makeSharedFolder(root / "var")), a(root / "a"),
           b(root / "b")
@@ -65,13 +65,7 @@ TEST_F(SyncTest, recordAndItsGameReachTheOtherPlayer)
 
 TEST_F(SyncTest, decidesGameByGame)
 {
-    enum class Slot
-    {
-        Match,
-        Missing,
-        Damaged,
-        OtherGame
-    };
+    enum class Slot { Match, Missing, Damaged, OtherGame };
     struct Case
     {
         const char* what;

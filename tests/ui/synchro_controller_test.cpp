@@ -21,7 +21,7 @@ namespace stdfs = std::filesystem;
 
 class ControllerTest : public ::testing::Test
 {
-  protected:
+protected:
     ControllerTest()
     {
         char pattern[] = "/tmp/mirvalon-controller-XXXXXX";

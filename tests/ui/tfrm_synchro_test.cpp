@@ -18,7 +18,7 @@ namespace {
 
 class ScriptedDriver : public SynchroDriver
 {
-  public:
+public:
     bool synchroniseAll() override
     {
         ++runs;
@@ -49,7 +49,7 @@ int centreOf(const QWidget* w)
 // Hands the dialog's entries of a language file to the dialog, as the window does.
 class DialogTargets : public test::FakeLanguageTargets
 {
-  public:
+public:
     explicit DialogTargets(Tfrm_Synchro& dialog) : m_dialog(dialog) {}
     void setDialogText(int kind, int group, int index, int, const std::string& text,
                        const std::optional<std::string>&) override
@@ -57,7 +57,7 @@ class DialogTargets : public test::FakeLanguageTargets
         m_dialog.setLanguageText(kind, group, index, QString::fromStdString(text));
     }
 
-  private:
+private:
     Tfrm_Synchro& m_dialog;
 };
 
