@@ -168,6 +168,9 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     connectRecordsList();
     m_game->setUntimedStatusText(m_texts.untimedStatusText);
     m_game->startUp();
+    // The synchronisation commands follow the shared folder from the start, not only from
+    // the window's first activation.
+    m_game->activate(m_folders->sharedFolderReady());
 
     if (screenWidth < 800) {
         static const char* const refusal[3] = {
