@@ -68,7 +68,7 @@ SyncResult Synchroniser::synchronise(int gameNumber)
     }
     m_shared.removeLeftovers(m_port.calendarSeconds() - kStaleLockSeconds);
     const bool done = computeDecisions(gameNumber) && applyDecisions(gameNumber);
-    m_shared.releaseLock(kLockFileName);
+    m_shared.releaseLock(kSyncLockName);
     m_shared.close();
     setProgress(100);
     if (done)
@@ -81,18 +81,18 @@ bool Synchroniser::takeLock()
     int waits = 0;
     int quick = 0;
     for (;;) {
-        const LockAttempt attempt = m_shared.createLock(kLockFileName);
+        const LockAttempt attempt = m_shared.createLock(kSyncLockName);
         if (attempt != LockAttempt::Held)
             return attempt == LockAttempt::Taken;
         FileStamp held;
         if (quick < kQuickRetries) {
-            if (!m_shared.stamp(kLockFileName, held)) {
+            if (!m_shared.stamp(kSyncLockName, held)) {
                 ++quick; // released in between
                 continue;
             }
             if (m_port.calendarSeconds() - held.modified > kStaleLockSeconds) {
                 ++quick;
-                m_shared.removeIfStill(kLockFileName, held);
+                m_shared.removeIfStill(kSyncLockName, held);
                 continue;
             }
         }

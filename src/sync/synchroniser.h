@@ -15,7 +15,7 @@
 
 namespace mirvalon {
 
-constexpr const char* kLockFileName = "Mirvalon.tmp";
+constexpr const char* kSyncLockName = "Mirvalon.tmp";
 // A lock older than 0.0012 days was left by a copy that stopped.
 constexpr double kStaleLockSeconds = 103.68;
 constexpr int kLockWaits = 20;

@@ -64,7 +64,7 @@ inline std::string readAll(const fs::path& p)
 inline void writeAll(const fs::path& p, const std::string& bytes)
 {
     PosixFileSystem posix;
-    if (!writeFileSafely(posix, p.string(), bytes, 0666))
+    if (!writeFileSafely(posix, p.string(), bytes, NewFileMode::Shared))
         std::abort();
 }
 

@@ -216,31 +216,31 @@ TEST_F(SyncTest, waitsForAFreshLockAndRemovesAStaleOne)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         fs::remove(shared / kRecordsFileName);
-        writeAll(shared / kLockFileName, "");
+        writeAll(shared / kSyncLockName, "");
         FileStamp stamp;
         DescriptorFolder probe((root / "var").string(), kVendorFolder, kDataFolderName);
         ASSERT_TRUE(probe.open());
-        ASSERT_TRUE(probe.stamp(kLockFileName, stamp));
+        ASSERT_TRUE(probe.stamp(kSyncLockName, stamp));
         port = ManualSyncPort();
         port.now = stamp.modified + c.age;
         EXPECT_EQ(sync(a), c.expected);
         EXPECT_EQ(port.sleeps, c.sleeps);
         EXPECT_DOUBLE_EQ(port.now, stamp.modified + c.age + c.sleeps * 0.3);
-        EXPECT_EQ(fs::exists(shared / kLockFileName), c.lockLeft);
+        EXPECT_EQ(fs::exists(shared / kSyncLockName), c.lockLeft);
         // Waiting in vain touches no file.
         EXPECT_EQ(fs::exists(shared / kRecordsFileName), !c.lockLeft);
-        fs::remove(shared / kLockFileName);
+        fs::remove(shared / kSyncLockName);
     }
 }
 
 TEST_F(SyncTest, aLockIsNeverLeftBehindAndNeverFollowed)
 {
     const fs::path target = root / "elsewhere";
-    fs::create_symlink(target, shared / kLockFileName);
+    fs::create_symlink(target, shared / kSyncLockName);
     port.now = 1e12; // the link is as stale as can be
     EXPECT_EQ(sync(a), SyncResult::Done);
     EXPECT_FALSE(fs::exists(target));
-    EXPECT_FALSE(fs::exists(fs::symlink_status(shared / kLockFileName)));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(shared / kSyncLockName)));
 }
 
 TEST_F(SyncTest, progressRunsThroughTheThreePhases)
@@ -286,7 +286,7 @@ TEST_F(SyncTest, aMergeThatCannotWriteLeavesThePlayersFilesAlone)
     EXPECT_EQ(readAll(a.recordsPath()), records);
     EXPECT_EQ(readAll(a.archivePath()), archive);
     EXPECT_EQ(a.reloads, 0);
-    EXPECT_FALSE(fs::exists(shared / kLockFileName));
+    EXPECT_FALSE(fs::exists(shared / kSyncLockName));
 }
 
 TEST_F(SyncTest, unavailableWithoutARealSharedFolder)

@@ -70,7 +70,8 @@ TEST_F(ControllerTest, aMergeCutShortIsToldWithMessage14)
     ASSERT_TRUE(writeFileSafely(fs, (folder / kArchiveFileName).string(), sharedArchive));
     // The player's own records file is marked read-only.
     const std::string mine = *encodeRecordsFile(referenceRecords());
-    ASSERT_TRUE(writeFileSafely(fs, (data / kRecordsFileName).string(), mine, 0444));
+    ASSERT_TRUE(writeFileSafely(fs, (data / kRecordsFileName).string(), mine));
+    stdfs::permissions(data / kRecordsFileName, stdfs::perms::owner_read);
 
     SynchroController controller(fs, records, dialogs, data.string(), (root / "var").string(),
                                  true);
