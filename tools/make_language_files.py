@@ -314,7 +314,10 @@ MESSAGES = [
     warn(13, "Súbor 'Mirv_SK.pdf' sa v aktuálnom adresári nenachádza!",
          "Soubor 'Mirv_SK.pdf' se v aktuálním adresáři nenachází!",
          "The file 'Mirv_EN.pdf' is not in the current folder!"),
-    ("", "", ""),
+    warn(14, "Synchronizácia rekordov bola prerušená chybou!\nVaše rekordy zostali nezmenené.",
+         "Synchronizace rekordů byla přerušena chybou!\nVaše rekordy zůstaly nezměněny.",
+         "The synchronisation of records was interrupted by an error!\nYour records were left "
+         "unchanged."),
     ("", "", ""),
     warn(16, "Hru nie je možné uložiť!", "Hru není možné uložit!", "The game cannot be saved!"),
     warn(17, "Hru nie je možné otvoriť!", "Hru není možné otevřít!", "The game cannot be opened!"),
@@ -350,6 +353,21 @@ DIALOGS = [
     ("B20xxx", ("Zadajte max. 30 znakov!", "Zadejte max. 30 znaků!", "Type at most 30 characters!")),
     ("B21xxx", ("Zadajte max. 20 znakov!", "Zadejte max. 20 znaků!", "Type at most 20 characters!")),
     ("B30xxx", ("Storno", "Storno", "Cancel")),
+]
+
+# The synchronisation dialog (kind 12 and its buttons, kind 2 group 2).
+SYNCHRO = [
+    ("C0xxxx", ("Synchronizácia rekordov", "Synchronizace rekordů", "Record synchronisation")),
+    ("C10xxx", ("Synchronizácia rekordov s centrálou", "Synchronizace rekordů s centrálou",
+                "Synchronise records with the centre")),
+    ("C11xxx", ("Priebeh", "Průběh", "Progress")),
+    ("C12xxx", ("Táto funkcia umožní zdieľať rekordy hier", "Tato funkce umožní sdílet rekordy her",
+                "This function shares the game records")),
+    ("C13xxx", ("s ostatnými užívateľmi.", "s ostatními uživateli.", "with the other users.")),
+    ("C14xxx", ("Zdieľané budú len rekordy", "Sdíleny budou jen rekordy", "Only the records")),
+    ("C15xxx", ("s archívom!", "s archivem!", "with an archived game are shared!")),
+    ("221xxx", ("Štart", "Start", "Start")),
+    ("222xxx", ("Zavrieť", "Zavřít", "Close")),
 ]
 
 RECORD_INTRO = ("V hre číslo %i bol dosiahnutý nový rekord %i bodov!",
@@ -404,10 +422,12 @@ def build(lang):
     out += ["", "--- Otázky: titulky a texty ---"]
     out += [entry("A11" + B36[k] + "xx", cap[lang]) for k, (cap, _) in enumerate(QUESTIONS)]
     out += [entry("A12" + B36[k] + "xx", text[lang]) for k, (_, text) in enumerate(QUESTIONS)]
-    out += ["", "--- Hlásenia 0..19 (14 a 15 sa nepoužívajú) ---"]
+    out += ["", "--- Hlásenia 0..19 (15 sa nepoužíva) ---"]
     out += [entry("A2" + B36[k] + "xxx", texts[lang]) for k, texts in enumerate(MESSAGES)]
     out += ["", "--- Dialóg nového rekordu a dialóg hesla ---", entry("710xxx", RECORD_INTRO[lang])]
     out += [entry(code, texts[lang]) for code, texts in DIALOGS]
+    out += ["", "--- Dialóg synchronizácie rekordov ---"]
+    out += [entry(code, texts[lang]) for code, texts in SYNCHRO]
     out.append("")
     out.append("Koniec súboru / end of file")
     assert len(out) >= 191, len(out)

@@ -7,6 +7,8 @@
 #
 #   -o FOLDER  write the pictures there instead of screenshots/
 #   -f FILE    read actions from FILE, one a line; blank lines and lines starting with # skipped
+#   -k         keep the records shared by earlier runs (build/shared); else each run starts
+#              with an empty shared folder
 #   ACTION     one action per argument, quoted, e.g.  "key F2" "click 569 350" "shot first"
 #
 # Actions (X Y are client pixels of the main window, as in its layout table):
@@ -24,7 +26,9 @@
 #   tools/screenshot.sh "key F2" "drag 569 350 82 463" "shot dragged" "key space"
 #
 # The program runs with a temporary HOME and data folders, so the player's real settings and
-# records are never read or written. Set SCREEN (default 1024x768x24) for another screen size.
+# records are never read or written; run from the build tree it shares records through
+# build/shared, never through the computer's real shared folder. Set SCREEN (default
+# 1024x768x24) for another screen size.
 # Set FROZEN_TIME (e.g. "2026-01-01 12:00:00") to run the game with its clocks stopped at that
 # moment (needs faketime): the hidden row drawn and every clock are then the same at each run,
 # so pictures of games can be compared pixel for pixel.
@@ -33,6 +37,7 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 
 out="$root/screenshots"
+keep_shared=
 actions=()
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -41,7 +46,8 @@ while [ $# -gt 0 ]; do
           case "$line" in ''|'#'*) ;; *) actions+=("$line") ;; esac
         done < "$2"
         shift 2 ;;
-    -h|--help) sed -n '2,32p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -k) keep_shared=1; shift ;;
+    -h|--help) sed -n '2,34p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) actions+=("$1"); shift ;;
   esac
 done
@@ -57,6 +63,7 @@ fi
 [ -f build/build.ninja ] || cmake --preset default >/dev/null
 cmake --build build -j2 >/dev/null
 program="$root/build/bin/mirvalon"
+[ -n "$keep_shared" ] || rm -rf "$root/build/shared/Orvex"
 mkdir -p "$out"
 
 # A display number nobody uses.

@@ -20,7 +20,10 @@ int main(int argc, char* argv[])
     mirvalon::StartOptions options;
     options.programFolder = mirvalon::findProgramFolder(fs, executable);
     options.userBase = mirvalon::userDataBase(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    options.sharedBase = MIRVALON_SHARED_BASE;
+    // Run from the build tree, the game shares records through the build tree's own folder.
+    options.sharedBase = options.programFolder == MIRVALON_BUILD_PROGRAM_FOLDER
+                             ? MIRVALON_BUILD_SHARED_BASE
+                             : MIRVALON_SHARED_BASE;
 
     mirvalon::Tfrm_Logic window(options);
     window.show();

@@ -144,6 +144,9 @@ public:
     // At every activation of the window: without a usable shared folder, synchronisation at
     // start and of new records is switched off and its commands are not offered.
     void activate(bool sharedFolderReady);
+    // Before the synchronisation dialog opens: question 0 while a game runs or the second
+    // player enters a hidden row; Yes ends it. True when the dialog may open.
+    bool maySynchronise();
 
     // The language whose check mark the settings show (any other value: none).
     void showLanguageMark(int language);

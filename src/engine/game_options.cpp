@@ -52,9 +52,12 @@ void Game::toggleStatusGroup(StatusGroup group)
 
 void Game::activate(bool sharedFolderReady)
 {
-    if (sharedFolderReady)
-        return;
     Publisher publisher(*this);
+    if (sharedFolderReady) {
+        m_commands.enable(Command::SyncAtStart);
+        m_commands.enable(Command::Synchronise);
+        return;
+    }
     m_settings.syncNewRecords = false;
     m_ports.settings.applySetting(Setting::SyncAtStart, 0);
     m_commands.disable(Command::SyncAtStart);
@@ -135,6 +138,19 @@ bool Game::deleteAllRecords()
         refreshStatusBar();
     afterDeletion(affected);
     return deleted;
+}
+
+// Synchronisation may replace the records under a running game, or under the second player's
+// hidden row being entered: either is ended first, when the player agrees.
+bool Game::maySynchronise()
+{
+    if (!m_state.inProgress && !m_state.secondPlayer)
+        return true;
+    Publisher publisher(*this);
+    if (!m_ports.dialogs.askQuestion(Question::EndRunningGame))
+        return false;
+    resetToIdle();
+    return true;
 }
 
 } // namespace mirvalon

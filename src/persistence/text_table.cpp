@@ -26,7 +26,9 @@ TextTable TextTable::builtIn()
         "Nastavenie aplikácie Mirvalon bolo úspešne uložené.",
         "Upozornenie!\n\nNastavenie aplikácie Mirvalon nie je možné uložiť!",
         "Upozornenie!\n\nSúbor 'Mirv_SK.pdf' sa v aktuálnom adresári nenachádza!",
-        "",
+        // Not among the designed messages: a synchronisation cut short by a failed write.
+        "Upozornenie!\n\nSynchronizácia rekordov bola prerušená chybou!\nVaše rekordy zostali "
+        "nezmenené.",
         "",
         "Upozornenie!\n\nHru nie je možné uložiť!",
         "Upozornenie!\n\nHru nie je možné otvoriť!",

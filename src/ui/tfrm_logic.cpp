@@ -31,9 +31,11 @@
 #include "records_panel.h"
 #include "saved_games.h"
 #include "status_strip.h"
+#include "synchro_controller.h"
 #include "tfrm_about.h"
 #include "tfrm_heslo.h"
 #include "tfrm_rekord.h"
+#include "tfrm_synchro.h"
 #include "window_texts.h"
 
 namespace mirvalon {
@@ -173,6 +175,20 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
         m_settingsStore->resetSettings();
     m_records->loadRecords();
 
+    // Synchronisation: the dialog comes last among the dialogs; records are exchanged at
+    // start-up when the player asked for it, and after each new record the player shares.
+    m_syncRunner =
+        std::make_unique<SynchroController>(m_fs, *m_records, *m_dialogs, m_folders->dataFolder(),
+                                            options.sharedBase, m_folders->sharedFolderReady());
+    m_synchro = new Tfrm_Synchro(*m_syncRunner, this);
+    m_syncRunner->setRecordsChanged([this] {
+        if (m_recordsPanel->isVisibleTo(this))
+            m_recordsPanel->showRecords(m_records->table(), m_game->state().gameNumber);
+    });
+    m_records->setShareHandler([this](int gameNumber) { m_syncRunner->synchronise(gameNumber); });
+    if (m_game->settings().syncAtStart)
+        m_syncRunner->synchronise(0);
+
     m_timeCas = new QTimer(this);
     m_timeCas->setInterval(1000);
     // A coarse timer may drift by tens of milliseconds a tick; the clock should tick evenly.
@@ -188,6 +204,9 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     connectRecordsList();
     m_game->setUntimedStatusText(m_texts.untimedStatusText);
     m_game->startUp();
+    // The synchronisation commands follow the shared folder from the start, not only from
+    // the window's first activation.
+    m_game->activate(m_folders->sharedFolderReady());
 
     if (screenWidth < 800) {
         static const char* const refusal[3] = {

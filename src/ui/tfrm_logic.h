@@ -44,6 +44,8 @@ class QtTranslations;
 class Tfrm_About;
 class Tfrm_Heslo;
 class Tfrm_Rekord;
+class Tfrm_Synchro;
+class SynchroController;
 class StatusStrip;
 class WindowTexts;
 
@@ -104,6 +106,8 @@ public:
     // The hint of favourite panel k (1..4) in the current language; hidden while it is used.
     void setFavouriteHint(int k, const QString& hint);
     int favouriteMarkerLeft() const; // -1 while no favourite is marked
+    Tfrm_Synchro* synchroDialog() const { return m_synchro; }
+    SynchroController& synchronisation() { return *m_syncRunner; }
 
     // The exit command: asks when the exit warning is on, saves the settings when automatic
     // saving is on, and ends the application.
@@ -200,6 +204,7 @@ private:
     std::unique_ptr<QtTranslations> m_qtTranslations;
     std::unique_ptr<DocumentOpener> m_desktopOpener;
     DocumentOpener* m_opener = nullptr; // the desktop's unless a test hands its own in
+    std::unique_ptr<SynchroController> m_syncRunner;
 
     // Regions and controls by name.
     std::map<QString, QWidget*> m_controls;
@@ -223,6 +228,7 @@ private:
     PaletteFocus* m_paletteFocus = nullptr;
     Tfrm_Heslo* m_heslo = nullptr;
     Tfrm_Rekord* m_rekord = nullptr;
+    Tfrm_Synchro* m_synchro = nullptr;
     QTimer* m_timeCas = nullptr;
     QTimer* m_timeKCas = nullptr;
     QString m_windowCaption;

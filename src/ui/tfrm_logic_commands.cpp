@@ -14,6 +14,7 @@
 #include "qt_translations.h"
 #include "records_panel.h"
 #include "saved_games.h"
+#include "synchro_controller.h"
 #include "tfrm_about.h"
 #include "tfrm_logic.h"
 
@@ -79,7 +80,7 @@ const std::vector<Tfrm_Logic::CommandBinding>& Tfrm_Logic::commandTable()
         {Command::ClearFavourites,     nullptr,       "mm2ZrusOblub", nullptr,         [](W& w) { w.m_game->clearAllFavourites(); }},
         {Command::TotalTime,           nullptr,       "mm1KCas",      nullptr,         [](W& w) { w.toggleOption(Setting::TotalTime, !w.m_game->settings().showTotalTime); }},
         {Command::Settings,            "btnNastavit", "mm1Nastav",    nullptr,         nullptr},
-        {Command::Synchronise,         nullptr,       "mm1Synchro",   "pm1Synchro",    nullptr},
+        {Command::Synchronise,         nullptr,       "mm1Synchro",   "pm1Synchro",    [](W& w) { if (w.m_game->maySynchronise()) w.m_syncRunner->runDialog(*w.m_synchro, &w); }},
         {Command::SyncAtStart,         nullptr,       "mm1SynchroStart", nullptr,      [](W& w) { w.toggleOption(Setting::SyncAtStart, !w.m_game->settings().syncAtStart); }},
         {Command::SaveSettings,        nullptr,       "mm1UlozNastavenie", nullptr,    [](W& w) { w.saveSettingsCommand(); }},
         {Command::AutoSave,            nullptr,       "mm1AutoUloz",  nullptr,         [](W& w) { w.toggleOption(Setting::AutoSave, !w.m_game->settings().autoSave); }},

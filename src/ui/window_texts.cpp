@@ -16,6 +16,7 @@
 #include "tfrm_heslo.h"
 #include "tfrm_logic.h"
 #include "tfrm_rekord.h"
+#include "tfrm_synchro.h"
 
 namespace mirvalon {
 
@@ -145,6 +146,8 @@ void WindowTexts::setDialogText(int kind, int group, int index, int, const std::
             m_window.passwordDialog()->setHintText(index, q(text));
         else if (group == 3)
             m_window.passwordDialog()->cancelButton()->setText(q(text));
+    } else if (kind == 12 || (kind == 2 && group == 2)) {
+        m_window.synchroDialog()->setLanguageText(kind, group, index, q(text));
     }
     Q_UNUSED(hint); // no hints in these dialogs
 }

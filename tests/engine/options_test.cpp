@@ -3,6 +3,7 @@
 // the score's floor, and the whole command table through the states of a game.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <map>
 
 #include "support/fake_ports.h"
@@ -123,13 +124,50 @@ TEST(Activation, withoutASharedFolderSynchronisationIsSwitchedOff)
         rig.game.activate(ready);
         EXPECT_EQ(rig.game.settings().syncAtStart, ready);
         EXPECT_EQ(rig.game.settings().syncNewRecords, ready);
-        EXPECT_FALSE(rig.enabled(Command::SyncAtStart));
-        EXPECT_FALSE(rig.enabled(Command::Synchronise));
+        EXPECT_EQ(rig.enabled(Command::SyncAtStart), ready);
+        EXPECT_EQ(rig.enabled(Command::Synchronise), ready);
         if (!ready) { // through the one operation that changes a setting
             EXPECT_FALSE(rig.commands.table.checked(Command::SyncAtStart));
             EXPECT_EQ(rig.settings.applied.back(),
                       (std::pair<Setting, int32_t>{Setting::SyncAtStart, 0}));
         }
+    }
+}
+
+TEST(Synchronisation, asksBeforeEndingARunningGame)
+{
+    struct Case
+    {
+        const char* what;
+        int state; // 0 idle, 1 the second player's hidden entry, 2 a computer game, 3 won
+        std::deque<bool> answers;
+        bool asked, mayOpen, stillRunning;
+    };
+    const Case cases[] = {
+        {"idle: no question", 0, {}, false, true, false},
+        {"hidden entry, Yes", 1, {true}, true, true, false},
+        {"hidden entry, No", 1, {false}, true, false, true},
+        {"game running, Yes", 2, {true}, true, true, false},
+        {"game running, No", 2, {false}, true, false, true},
+        {"game won: nothing runs", 3, {}, false, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Rig rig;
+        rig.game.startUp();
+        if (c.state == 1)
+            rig.game.startSecondPlayerGame();
+        if (c.state >= 2) {
+            rig.game.startComputerGame();
+            rig.setHidden({1, 2, 3, 4, 5, 6, 7});
+            rig.playRow({1, 2, 3, 4, 5, 6, c.state == 3 ? 7 : 8});
+        }
+        rig.dialogs.questions.clear(); // the record question after a win
+        rig.dialogs.answers = c.answers;
+        EXPECT_EQ(rig.game.maySynchronise(), c.mayOpen);
+        EXPECT_EQ(rig.dialogs.questions,
+                  c.asked ? std::vector<int>{Question::EndRunningGame} : std::vector<int>{});
+        EXPECT_EQ(rig.s().inProgress || rig.s().secondPlayer, c.stillRunning);
     }
 }
 

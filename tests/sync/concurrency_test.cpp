@@ -1,0 +1,144 @@
+// Eight players of one computer win records and synchronise at the same time; afterwards
+// every one of them holds, for every game, the best record any of them won.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <random>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "sync_rig.h"
+
+namespace mirvalon::test {
+namespace {
+
+constexpr int kPlayers = 8;
+constexpr int kGames = 24; // few enough that the players fight over the same games
+constexpr auto kPlayTime = std::chrono::milliseconds(1500);
+
+fs::path playerFolder(const fs::path& root, int player)
+{
+    return root / ("player" + std::to_string(player));
+}
+
+// One player's life: win, synchronise, win, ... then one last synchronisation that is not
+// given up. Returns the exit status: 0, or 2 when a merge was interrupted.
+int play(const fs::path& root, int player, unsigned seed)
+{
+    std::mt19937 random(seed);
+    PlayerRig rig(playerFolder(root, player));
+    rig.start();
+    ManualSyncPort port;
+    port.realClock = true;
+    port.realSleepMs = 1; // another copy's lock is waited for, but briefly
+    DescriptorFolder folder((root / "var").string(), kVendorFolder, kDataFolderName);
+    Synchroniser sync(folder, rig.files(), port);
+    std::array<int, kGames + 1> best{};
+    const auto end = std::chrono::steady_clock::now() + kPlayTime;
+    while (std::chrono::steady_clock::now() < end) {
+        const int game = 1 + static_cast<int>(random() % kGames);
+        const int points = 1000 + static_cast<int>(random() % 9000);
+        if (points > rig.points(game)) {
+            rig.win(game, points, "P" + std::to_string(player));
+            best[game] = std::max(best[game], points);
+        }
+        const SyncResult r = sync.synchronise(random() % 2 ? 0 : game);
+        if (r == SyncResult::Interrupted || r == SyncResult::Unavailable)
+            return 2;
+    }
+    SyncResult last = SyncResult::Busy;
+    for (int tries = 0; tries < 200 && last == SyncResult::Busy; ++tries)
+        last = sync.synchronise(0);
+    std::string wins;
+    for (int g = 1; g <= kGames; ++g)
+        wins += std::to_string(best[g]) + "\n";
+    writeAll(playerFolder(root, player) / "wins", wins);
+    return last == SyncResult::Done ? 0 : 3;
+}
+
+TEST(SyncConcurrency, eightPlayersEndWithTheBestRecordOfEachGame)
+{
+    const unsigned seed = std::random_device{}();
+    std::cout << "seed " << seed << "\n";
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    const fs::path root = makeScratch("concurrency");
+    const fs::path shared = makeSharedFolder(root / "var");
+
+    std::vector<pid_t> children;
+    for (int p = 0; p < kPlayers; ++p) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0)
+            ::_exit(play(root, p, seed + p));
+        children.push_back(pid);
+    }
+    // While they play, the shared files are only ever whole.
+    int looks = 0;
+    int torn = 0;
+    std::vector<int> status(kPlayers, -1);
+    for (bool alive = true; alive;) {
+        for (const auto& [name, size] : {std::pair{kRecordsFileName, kRecordsFileSize},
+                                         std::pair{kArchiveFileName, kArchiveFileSize}}) {
+            const std::string bytes = readAll(shared / name);
+            ++looks;
+            if (!bytes.empty() && bytes.size() != size)
+                ++torn;
+        }
+        alive = false;
+        for (int p = 0; p < kPlayers; ++p) {
+            if (status[p] != -1)
+                continue;
+            int st = 0;
+            if (::waitpid(children[p], &st, WNOHANG) == 0)
+                alive = true;
+            else
+                status[p] = WIFEXITED(st) ? WEXITSTATUS(st) : 100;
+        }
+    }
+    EXPECT_GT(looks, 10);
+    EXPECT_EQ(torn, 0);
+    for (int p = 0; p < kPlayers; ++p)
+        EXPECT_EQ(status[p], 0) << "player " << p;
+
+    // One more synchronisation of each, then everybody holds the best of every game.
+    std::array<int, kGames + 1> best{};
+    for (int p = 0; p < kPlayers; ++p) {
+        std::istringstream wins(readAll(playerFolder(root, p) / "wins"));
+        for (int g = 1; g <= kGames; ++g) {
+            int points = 0;
+            wins >> points;
+            best[g] = std::max(best[g], points);
+        }
+    }
+    std::vector<std::unique_ptr<PlayerRig>> rigs;
+    ManualSyncPort port;
+    for (int p = 0; p < kPlayers; ++p) {
+        rigs.push_back(std::make_unique<PlayerRig>(playerFolder(root, p)));
+        DescriptorFolder folder((root / "var").string(), kVendorFolder, kDataFolderName);
+        Synchroniser sync(folder, rigs.back()->files(), port);
+        EXPECT_EQ(sync.synchronise(0), SyncResult::Done);
+    }
+    int won = 0;
+    for (int g = 1; g <= kGames; ++g) {
+        if (best[g] == 0)
+            continue;
+        ++won;
+        EXPECT_EQ(sharedPoints(shared, g), best[g]) << "game " << g;
+        for (int p = 0; p < kPlayers; ++p) {
+            const auto table = rigs[p]->load();
+            ASSERT_TRUE(table) << "player " << p;
+            EXPECT_EQ((*table)[g - 1].points, best[g]) << "player " << p << " game " << g;
+            // It came with its game.
+            EXPECT_EQ(matchArchiveSlot(readAll(playerFolder(root, p) / kArchiveFileName), g - 1,
+                                       (*table)[g - 1]),
+                      SlotMatch::Match)
+                << "player " << p << " game " << g;
+        }
+    }
+    EXPECT_GT(won, kGames / 2);
+    fs::remove_all(root);
+}
+
+} // namespace
+} // namespace mirvalon::test

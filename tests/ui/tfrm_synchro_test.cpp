@@ -1,0 +1,170 @@
+// The synchronisation dialog: its layout and texts in the three languages, its place beside
+// the main window and what "Štart" does.
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "persistence/language_loader.h"
+#include "support/fake_persistence.h"
+#include "ui/tfrm_synchro.h"
+
+namespace mirvalon {
+namespace {
+
+class ScriptedDriver : public SynchroDriver
+{
+public:
+    bool synchroniseAll() override
+    {
+        ++runs;
+        if (during)
+            during();
+        return result;
+    }
+    bool result = true;
+    int runs = 0;
+    std::function<void()> during;
+};
+
+// The game's own look: Liberation Sans at 11 pixels.
+void useGameFont()
+{
+    QFont f = QApplication::font();
+    if (QFontDatabase::families().contains(QStringLiteral("Liberation Sans")))
+        f.setFamily(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(11);
+    QApplication::setFont(f);
+}
+
+int centreOf(const QWidget* w)
+{
+    return w->x() + w->width() / 2;
+}
+
+// Hands the dialog's entries of a language file to the dialog, as the window does.
+class DialogTargets : public test::FakeLanguageTargets
+{
+public:
+    explicit DialogTargets(Tfrm_Synchro& dialog) : m_dialog(dialog) {}
+    void setDialogText(int kind, int group, int index, int, const std::string& text,
+                       const std::optional<std::string>&) override
+    {
+        m_dialog.setLanguageText(kind, group, index, QString::fromStdString(text));
+    }
+
+private:
+    Tfrm_Synchro& m_dialog;
+};
+
+TEST(SynchroDialog, textsFitAndStayCentredInEveryLanguage)
+{
+    useGameFont();
+    struct Case
+    {
+        int language;
+        const char* caption;
+        const char* group;
+        const char* start;
+        const char* close;
+    };
+    const Case cases[] = {
+        {0, "  Synchronizácia rekordov", "  Priebeh  ", "Štart", "Zavrieť"},
+        {1, "  Synchronizace rekordů", "  Průběh  ", "Start", "Zavřít"},
+        {2, "  Record synchronisation", "  Progress  ", "Start", "Close"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        ScriptedDriver driver;
+        Tfrm_Synchro dialog(driver);
+        if (c.language != 0) {
+            PosixFileSystem fs;
+            GameSettings settings;
+            TextTable texts = TextTable::builtIn();
+            DialogTargets targets(dialog);
+            test::FakePlainMessages messages;
+            LanguageLoader loader(fs, MIRVALON_SOURCE_DATA, settings, texts, targets, messages);
+            ASSERT_TRUE(loader.loadLanguage(c.language));
+        }
+        dialog.prepare(nullptr);
+        EXPECT_EQ(dialog.size(), QSize(245, 251));
+        EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(dialog.progressGroup()->title(), QString::fromUtf8(c.group));
+        EXPECT_EQ(dialog.startButton()->text(), QString::fromUtf8(c.start));
+        EXPECT_EQ(dialog.closeButton()->text(), QString::fromUtf8(c.close));
+        EXPECT_LE(std::abs(centreOf(dialog.intro()) - 126), 1);
+        EXPECT_GE(dialog.intro()->x(), 2);
+        EXPECT_LE(dialog.intro()->x() + dialog.intro()->width(), 243);
+        for (int k = 0; k < 4; ++k) {
+            const QLabel* line = dialog.textLine(k);
+            EXPECT_FALSE(line->text().isEmpty());
+            EXPECT_LE(std::abs(centreOf(line) - 113), 1) << k;
+            EXPECT_GE(line->x(), 2) << line->text().toStdString();
+            EXPECT_LE(line->x() + line->width(), line->parentWidget()->width() - 2)
+                << line->text().toStdString();
+        }
+        for (const QPushButton* b : {dialog.startButton(), dialog.closeButton()})
+            EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), b->width() - 10);
+        EXPECT_TRUE(dialog.closeButton()->isDefault());
+    }
+}
+
+TEST(SynchroDialog, opensBesideTheMainWindowWithTheBarAtZero)
+{
+    struct Case
+    {
+        QPoint main;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {{300, 200}, {414, 346}},
+        {{-200, -150}, {10, 10}},
+        {{-104, 40}, {10, 186}},
+    };
+    ScriptedDriver driver;
+    Tfrm_Synchro dialog(driver);
+    QWidget main;
+    main.resize(780, 500);
+    for (const Case& c : cases) {
+        main.move(c.main);
+        dialog.setProgress(55);
+        dialog.okLabel()->show();
+        dialog.prepare(&main);
+        EXPECT_EQ(dialog.pos(), c.expected);
+        EXPECT_EQ(dialog.progressBar()->value(), 0);
+        EXPECT_TRUE(dialog.okLabel()->isHidden());
+        EXPECT_EQ(dialog.focusWidget(), dialog.startButton());
+    }
+}
+
+TEST(SynchroDialog, startRunsTheSynchronisationAndShowsOk)
+{
+    for (bool success : {true, false}) {
+        SCOPED_TRACE(success);
+        ScriptedDriver driver;
+        Tfrm_Synchro dialog(driver);
+        dialog.prepare(nullptr);
+        dialog.show();
+        driver.result = success;
+        int seen = -1;
+        driver.during = [&] {
+            dialog.setProgress(68);
+            seen = dialog.progressBar()->value();
+        };
+        dialog.startButton()->click();
+        EXPECT_EQ(driver.runs, 1);
+        EXPECT_EQ(seen, 68);
+        EXPECT_TRUE(dialog.okLabel()->isVisible());
+        EXPECT_EQ(dialog.focusWidget(), success ? dialog.closeButton() : dialog.startButton());
+        dialog.closeButton()->click();
+        EXPECT_EQ(dialog.result(), 1);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+} // namespace
+} // namespace mirvalon
