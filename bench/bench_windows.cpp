@@ -22,6 +22,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "ui/application_look.h"
 #include "ui/tfrm_logic.h"
 
 extern char** environ;
@@ -150,6 +151,7 @@ std::unique_ptr<QMainWindow> makeWindow(const std::string& mode, const std::stri
         o.programFolder = programFolder;
         o.userBase = home + "/user";
         o.sharedBase = home + "/shared";
+        mirvalon::prepareApplicationLook(); // as the program does before its window
         return std::make_unique<mirvalon::Tfrm_Logic>(o);
     }
     if (mode == "full")

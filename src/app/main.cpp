@@ -5,6 +5,7 @@
 
 #include "persistence/file_system.h"
 #include "persistence/folders.h"
+#include "ui/application_look.h"
 #include "ui/tfrm_logic.h"
 #include "ui/window_icon.h"
 
@@ -22,6 +23,8 @@ int main(int argc, char* argv[])
     options.userBase = mirvalon::userDataBase(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     options.sharedBase = MIRVALON_SHARED_BASE;
 
+    // The style and font are in place before the first widget, so none is polished twice.
+    mirvalon::prepareApplicationLook();
     mirvalon::Tfrm_Logic window(options);
     window.show();
     return app.exec();

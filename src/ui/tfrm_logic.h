@@ -29,12 +29,14 @@ namespace mirvalon {
 
 class BevelBox;
 class Board;
+class EnvironmentPicture;
 class InformationPanel;
 class MessageBoxes;
 class RecordsPanel;
 class Tfrm_Heslo;
 class Tfrm_Rekord;
 class StatusStrip;
+class TotalTimeClock;
 class WindowTexts;
 
 // Where the window finds its folders; tests pass temporary ones.
@@ -113,7 +115,6 @@ private:
     void createMenus();
     void bindCommands();
     void connectRecordsList();
-    void applyFonts();
 
     // Commands
     void commandsChanged(const CommandTable& table) override;
@@ -181,7 +182,7 @@ private:
     };
     std::map<Command, BoundControls> m_bound;
     Board* m_board = nullptr;
-    std::array<QLabel*, 4> m_pictures{};
+    std::array<EnvironmentPicture*, 4> m_pictures{};
     QLabel* m_totalTime = nullptr;
     QLabel* m_lblRekord = nullptr;
     QLabel* m_lblNeprekon = nullptr;
@@ -190,10 +191,11 @@ private:
     Tfrm_Heslo* m_heslo = nullptr;
     Tfrm_Rekord* m_rekord = nullptr;
     QTimer* m_timeCas = nullptr;
-    QTimer* m_timeKCas = nullptr;
+    TotalTimeClock* m_totalTimeClock = nullptr;
     QString m_windowCaption;
 
     bool m_exitConfirmed = false;
+    bool m_painted = false;
 };
 
 } // namespace mirvalon
