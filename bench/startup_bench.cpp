@@ -1,50 +1,41 @@
-// Prints how long the game takes from process start to the first paint of its main window,
-// and its peak memory, beside a bare window of the same size in the same executable.
-// Each figure is the median of several fresh processes on the offscreen platform.
+// Prints how long the game takes from process start to the first paint of its main window and
+// how much memory it holds two seconds later, beside two windows built in the same executable:
+// an empty bare window of the same size and a "full bare" one with the game's amount of menus,
+// status panels and controls, which is the floor the game's start can reach. Each figure is the
+// median of fresh processes started in turn (bare, full bare, game, bare, ...).
+//
+// Usage: startup_bench [ROUNDS]   (default 11; QT_QPA_PLATFORM defaults to offscreen)
 #include <QApplication>
-#include <QMainWindow>
 #include <QTimer>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <spawn.h>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
-#include "ui/tfrm_logic.h"
-
-extern char** environ;
+#include "bench_windows.h"
 
 namespace {
 
-int64_t nowNs()
-{
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
+// Memory is read this long after the first paint, when work left for later has run too.
+constexpr int kSettleMs = 2000;
 
-// Reports the first paint of a window, then ends the process.
+// Notes the first paint of a window, then reports memory once the window has settled.
 class FirstPaint : public QObject
 {
 public:
-    FirstPaint(int64_t startNs, int outFd) : m_start(startNs), m_fd(outFd) {}
+    FirstPaint(int64_t startNs, int fd) : m_start(startNs), m_fd(fd) {}
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && !m_done) {
-            m_done = true;
-            const double ms = (nowNs() - m_start) / 1e6;
-            rusage usage{};
-            getrusage(RUSAGE_SELF, &usage);
-            const std::string line =
-                std::to_string(ms) + " " + std::to_string(usage.ru_maxrss) + "\n";
-            [[maybe_unused]] const auto written = write(m_fd, line.data(), line.size());
-            QTimer::singleShot(0, qApp, [] { std::_Exit(0); });
+        if (event->type() == QEvent::Paint && m_ms < 0) {
+            m_ms = (bench::nowNs() - m_start) / 1e6;
+            QTimer::singleShot(kSettleMs, qApp, [this] {
+                const bench::Usage u = bench::usage();
+                bench::reportToParent(m_fd,
+                                      {m_ms, double(u.peakRssKb), double(bench::anonymousKb())});
+                bench::removeScratch();
+                std::_Exit(0);
+            });
         }
         return QObject::eventFilter(watched, event);
     }
@@ -52,7 +43,7 @@ public:
 private:
     int64_t m_start;
     int m_fd;
-    bool m_done = false;
+    double m_ms = -1;
 };
 
 int child(const std::string& mode, int64_t startNs, int fd, const std::string& programFolder)
@@ -62,18 +53,7 @@ int child(const std::string& mode, int64_t startNs, int fd, const std::string& p
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
     FirstPaint watcher(startNs, fd);
-    std::unique_ptr<QMainWindow> window;
-    const std::string home = std::filesystem::temp_directory_path() / "mirvalon-startup-bench";
-    if (mode == "game") {
-        mirvalon::StartOptions o;
-        o.programFolder = programFolder;
-        o.userBase = home + "/user";
-        o.sharedBase = home + "/shared";
-        window = std::make_unique<mirvalon::Tfrm_Logic>(o);
-    } else {
-        window = std::make_unique<QMainWindow>();
-        window->setFixedSize(788, 568);
-    }
+    std::unique_ptr<QMainWindow> window = bench::makeWindow(mode, programFolder);
     window->installEventFilter(&watcher);
     window->show();
     return app.exec();
@@ -81,53 +61,8 @@ int child(const std::string& mode, int64_t startNs, int fd, const std::string& p
 
 struct Figures
 {
-    double ms;
-    long rssKb;
+    std::vector<double> ms, rssKb, anonKb;
 };
-
-Figures runOnce(const std::string& self, const std::string& mode)
-{
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0)
-        return {0, 0};
-    const std::string start = std::to_string(nowNs());
-    const std::string fd = std::to_string(pipeFds[1]);
-    std::vector<std::string> args = {self, "--child", mode, start, fd};
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    if (posix_spawn(&pid, self.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
-        return {0, 0};
-    close(pipeFds[1]);
-    char buf[128] = {};
-    const ssize_t n = read(pipeFds[0], buf, sizeof buf - 1);
-    close(pipeFds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    Figures f{0, 0};
-    if (n > 0) {
-        char* rest = nullptr;
-        f.ms = std::strtod(buf, &rest);
-        f.rssKb = std::strtol(rest, nullptr, 10);
-    }
-    return f;
-}
-
-Figures median(const std::string& self, const std::string& mode, int runs)
-{
-    std::vector<double> ms;
-    std::vector<long> rss;
-    for (int i = 0; i < runs; ++i) {
-        const Figures f = runOnce(self, mode);
-        ms.push_back(f.ms);
-        rss.push_back(f.rssKb);
-    }
-    std::sort(ms.begin(), ms.end());
-    std::sort(rss.begin(), rss.end());
-    return {ms[ms.size() / 2], rss[rss.size() / 2]};
-}
 
 } // namespace
 
@@ -139,17 +74,44 @@ int main(int argc, char* argv[])
         return child(argv[2], std::atoll(argv[3]), std::atoi(argv[4]), programFolder);
 
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const int runs = 7;
-    const Figures bare = median(self, "bare", runs);
-    const Figures game = median(self, "game", runs);
-    std::printf("first paint, median of %d processes (offscreen platform):\n", runs);
-    std::printf("  bare QMainWindow 788x568: %7.1f ms  peak RSS %6ld KiB\n", bare.ms, bare.rssKb);
-    std::printf("  Mirvalon main window:     %7.1f ms  peak RSS %6ld KiB\n", game.ms, game.rssKb);
-    if (bare.ms > 0 && bare.rssKb > 0)
-        std::printf("  ratio game / bare:        %7.2f x time        %6.2f x memory\n",
-                    game.ms / bare.ms, double(game.rssKb) / bare.rssKb);
-    std::error_code ignored;
-    std::filesystem::remove_all(std::filesystem::temp_directory_path() / "mirvalon-startup-bench",
-                                ignored);
+    const bench::RuntimeFolder runtime;
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
+    const char* const modes[3] = {"bare", "full", "game"};
+    Figures figures[3];
+    for (int round = 0; round < rounds; ++round) {
+        std::vector<double> f[3];
+        for (int m = 0; m < 3; ++m)
+            f[m] = bench::runChild(self, {modes[m], std::to_string(bench::nowNs())});
+        if (f[0].size() != 3 || f[1].size() != 3 || f[2].size() != 3) {
+            std::fprintf(stderr, "round %d: a window did not report; left out\n", round + 1);
+            continue;
+        }
+        for (int m = 0; m < 3; ++m) {
+            figures[m].ms.push_back(f[m][0]);
+            figures[m].rssKb.push_back(f[m][1]);
+            figures[m].anonKb.push_back(f[m][2]);
+        }
+    }
+    std::printf("start to first paint; memory %d ms after it. Median of %d processes each, "
+                "alternated (platform %s):\n",
+                kSettleMs, rounds, std::getenv("QT_QPA_PLATFORM"));
+    const char* const labels[3] = {"bare QMainWindow 788x568", "full bare (menus, panels)",
+                                   "Mirvalon main window"};
+    for (int m = 0; m < 3; ++m)
+        std::printf("  %-26s %7.1f ms  peak RSS %7.0f KiB  anonymous %6.0f KiB\n", labels[m],
+                    bench::median(figures[m].ms), bench::median(figures[m].rssKb),
+                    bench::median(figures[m].anonKb));
+    // Ratios within each round, so that a busy moment of the machine weighs on both sides.
+    for (const int base : {1, 0}) {
+        std::vector<double> time, rss, anon;
+        for (size_t i = 0; i < figures[2].ms.size(); ++i) {
+            time.push_back(figures[2].ms[i] / figures[base].ms[i]);
+            rss.push_back(figures[2].rssKb[i] / figures[base].rssKb[i]);
+            anon.push_back(figures[2].anonKb[i] / figures[base].anonKb[i]);
+        }
+        std::printf("  ratio game / %-12s %7.2f x time  %6.2f x peak RSS    %6.2f x anonymous\n",
+                    base == 1 ? "full bare:" : "bare:", bench::median(time), bench::median(rss),
+                    bench::median(anon));
+    }
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "persistence/file_system.h"
 #include "persistence/folders.h"
+#include "ui/application_look.h"
 #include "ui/tfrm_logic.h"
 #include "ui/window_icon.h"
 
@@ -25,6 +26,8 @@ int main(int argc, char* argv[])
                              ? MIRVALON_BUILD_SHARED_BASE
                              : MIRVALON_SHARED_BASE;
 
+    // The style and font are in place before the first widget, so none is polished twice.
+    mirvalon::prepareApplicationLook();
     mirvalon::Tfrm_Logic window(options);
     window.show();
     return app.exec();

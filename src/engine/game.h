@@ -99,6 +99,9 @@ public:
     void clockTick();
     void totalTimeTick();
     std::string totalTimeText() const;
+    // How long the application has run, as the total-time panel counts it: the time of day of
+    // the difference, in milliseconds.
+    int64_t totalTimeMs() const;
 
     // Random numbered game; the records table supplies the variant of the drawn number.
     bool pickRandomGame();

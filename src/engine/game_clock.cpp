@@ -74,9 +74,14 @@ void Game::totalTimeTick()
 
 std::string Game::totalTimeText() const
 {
+    return formatClock(totalTimeMs());
+}
+
+int64_t Game::totalTimeMs() const
+{
     const int64_t now = m_ports.clock.timeOfDayMs();
-    // Only the time of day of the difference is shown: it starts again after 24 hours.
-    return formatClock(((now - m_appStart) % kMsPerDay + kMsPerDay) % kMsPerDay);
+    // Only the time of day of the difference counts: it starts again after 24 hours.
+    return ((now - m_appStart) % kMsPerDay + kMsPerDay) % kMsPerDay;
 }
 
 } // namespace mirvalon

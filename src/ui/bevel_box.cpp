@@ -41,6 +41,9 @@ BevelBox::BevelBox(QWidget* parent) : QWidget(parent), m_colour(faceColour())
 
 void BevelBox::setLook(Bevel outer, Bevel inner, int bevelWidth)
 {
+    // The board re-applies looks after every change of the game; only a new look repaints.
+    if (outer == m_outer && inner == m_inner && bevelWidth == m_bevelWidth)
+        return;
     m_outer = outer;
     m_inner = inner;
     m_bevelWidth = bevelWidth;
@@ -65,6 +68,8 @@ void BevelBox::setCaption(const QString& caption)
 
 void BevelBox::setBold(bool bold)
 {
+    if (bold == m_bold)
+        return;
     m_bold = bold;
     update();
 }

@@ -4,10 +4,13 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <vector>
 
+#include "application_look.h"
 #include "bevel_box.h"
 #include "click_label.h"
 #include "mouse_input.h"
+#include "stacking.h"
 
 namespace mirvalon {
 
@@ -117,24 +120,26 @@ void Board::refreshPieces()
     const int p = set.positions;
     const bool repeat = !set.eachPieceOnce;
     const bool panelShown = s.recordsPanelShown || s.informationPanelShown;
+    // The boxes in the order they stand from the bottom up; set at the end.
+    std::vector<QWidget*> stack;
 
     for (int i = 1; i <= kMaxPositions; ++i) {
         BevelBox* result = m_resultSlots[i - 1];
         result->move(positionLeft(i), 13);
         result->setColour(s.resultCovered ? kCoveredColour : faceColour());
         result->setVisible(i <= p);
-        result->raise();
+        stack.push_back(result);
         BevelBox* edit = m_editSlots[i - 1];
         if (s.openRow >= 1)
             edit->move(positionLeft(i), rowTop(s.openRow));
         edit->setColour(faceColour());
         edit->setVisible(i <= p && s.openRow >= 1);
-        edit->raise();
+        stack.push_back(edit);
         BevelBox* hidden = m_rowZero[i - 1];
         hidden->move(positionLeft(i), 13);
         showPieceFace(hidden, s.hiddenRow[i - 1]);
         hidden->setVisible(i <= p && s.revealedHits[i - 1]);
-        hidden->raise();
+        stack.push_back(hidden);
     }
     for (int k = 1; k <= kMaxPieces; ++k) {
         BevelBox* box = m_palette[k];
@@ -161,7 +166,7 @@ void Board::refreshPieces()
         }
         box->setEnabled(s.paletteEnabled && !panelShown);
         box->show();
-        box->raise();
+        stack.push_back(box);
     }
     for (int i = 1; i <= kMaxPositions; ++i) {
         BevelBox* copy = m_copies[i - 1];
@@ -177,14 +182,15 @@ void Board::refreshPieces()
         copy->move(slotPlace(i));
         copy->setEnabled(s.copiesEnabled && !panelShown);
         copy->show();
-        copy->raise();
+        stack.push_back(copy);
     }
     if (!(s.dragging && m_currentPiece))
         m_palette[0]->hide();
     if (s.recordsPanelShown)
-        m_recordsPanel->raise();
+        stack.push_back(m_recordsPanel);
     if (s.informationPanelShown)
-        m_infoPanel->raise();
+        stack.push_back(m_infoPanel);
+    stackOnTop(stack);
 }
 
 void Board::showResultSlots(bool)
@@ -257,8 +263,7 @@ void Board::refreshRowLabels()
         QFont f = l->font();
         f.setStrikeOut(mark == 1);
         l->setFont(f);
-        l->setStyleSheet(mark == -1 ? QStringLiteral("color: rgb(192, 192, 192);")
-                                    : QStringLiteral("color: rgb(100, 100, 100);"));
+        setTextColour(l, mark == -1 ? QColor(192, 192, 192) : QColor(100, 100, 100));
     }
 }
 

@@ -8,14 +8,23 @@ namespace mirvalon {
 
 InformationPanel::InformationPanel(QWidget* parent)
     : OverlayPanel(parent, QStringLiteral("pnlInform"), QStringLiteral("lblInform"),
-                   QStringLiteral("INFORMÁCIE")),
-      m_reInform(new QTextBrowser(this))
+                   QStringLiteral("INFORMÁCIE"))
 {
+}
+
+QTextBrowser* InformationPanel::textBox() const
+{
+    if (m_reInform)
+        return m_reInform;
+    // Built when the text is first shown: most runs never open it, and the window opens sooner.
+    m_reInform = new QTextBrowser(const_cast<InformationPanel*>(this));
     m_reInform->setObjectName(QStringLiteral("reInform"));
     m_reInform->setGeometry(contentArea());
     m_reInform->setReadOnly(true);
     m_reInform->setOpenLinks(false);
     m_reInform->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_reInform->show();
+    return m_reInform;
 }
 
 bool InformationPanel::loadFile(const QString& path, ByteDecoder decode)
@@ -24,7 +33,7 @@ bool InformationPanel::loadFile(const QString& path, ByteDecoder decode)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray data = file.read(4 * 1024 * 1024);
-    QTextDocument* document = m_reInform->document();
+    QTextDocument* document = textBox()->document();
     if (!readRtf(data, *document, decode))
         document->setPlainText(QString::fromLatin1(data));
     // Filling the document carries the box's own cursor to the end; the text opens at its top.

@@ -18,10 +18,11 @@ public:
     // Loads an information text file; false when it is missing or unreadable.
     bool loadFile(const QString& path, ByteDecoder decode);
 
-    QTextBrowser* textBox() const { return m_reInform; }
+    // The text box, built on first use.
+    QTextBrowser* textBox() const;
 
 private:
-    QTextBrowser* m_reInform;
+    mutable QTextBrowser* m_reInform = nullptr;
 };
 
 } // namespace mirvalon

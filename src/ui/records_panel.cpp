@@ -26,39 +26,10 @@ const Column kColumns[7] = {
 RecordsPanel::RecordsPanel(QWidget* parent)
     : OverlayPanel(parent, QStringLiteral("pnlHSkore"), QStringLiteral("lblHSkore"),
                    QStringLiteral("NAJLEPŠIE SKÓRE")),
-      m_liveHSkore(new QTreeWidget(this)), m_pmnSkore(new QMenu(this))
+      m_pmnSkore(new QMenu(this))
 {
-    m_liveHSkore->setObjectName(QStringLiteral("liveHSkore"));
-    m_liveHSkore->setGeometry(contentArea());
-    m_liveHSkore->setRootIsDecorated(false);
-    m_liveHSkore->setUniformRowHeights(true);
-    m_liveHSkore->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_liveHSkore->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_liveHSkore->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_liveHSkore->setAllColumnsShowFocus(true);
-    m_liveHSkore->setColumnCount(7);
-    m_liveHSkore->header()->setStretchLastSection(false);
-    m_liveHSkore->header()->setSectionsMovable(false);
-    m_liveHSkore->header()->setMinimumSectionSize(10);
-    // Grid lines between the cells, and a selection that keeps its text readable.
-    m_liveHSkore->setStyleSheet(QStringLiteral(
-        "QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }"
-        "QTreeView::item:selected { background: rgb(0, 0, 128); color: white; }"));
-    QStringList titles;
-    for (const Column& c : kColumns)
-        titles << QString::fromUtf8(c.title);
-    m_liveHSkore->setHeaderLabels(titles);
-    for (int i = 0; i < 7; ++i) {
-        m_liveHSkore->setColumnWidth(i, kColumns[i].width);
-        m_liveHSkore->headerItem()->setTextAlignment(i, kColumns[i].align | Qt::AlignVCenter);
-    }
-    m_liveHSkore->installEventFilter(this);
-    m_liveHSkore->viewport()->installEventFilter(this);
-    connect(m_liveHSkore, &QTreeWidget::currentItemChanged, this,
-            [this] { emit rowChanged(selectedIndex()); });
-    connect(m_liveHSkore, &QTreeWidget::itemDoubleClicked, this,
-            [this] { emit activateRequested(selectedIndex()); });
-
+    for (int c = 0; c < 7; ++c)
+        m_titles[c] = QString::fromUtf8(kColumns[c].title);
     struct Item
     {
         const char* name;
@@ -94,9 +65,50 @@ QAction* RecordsPanel::action(const char* name) const
     return m_pmnSkore->findChild<QAction*>(QString::fromLatin1(name));
 }
 
+QTreeWidget* RecordsPanel::list() const
+{
+    if (m_liveHSkore)
+        return m_liveHSkore;
+    // Built when first needed: most runs never open the list, and the window opens sooner.
+    auto* self = const_cast<RecordsPanel*>(this);
+    m_liveHSkore = new QTreeWidget(self);
+    m_liveHSkore->setObjectName(QStringLiteral("liveHSkore"));
+    m_liveHSkore->setGeometry(contentArea());
+    m_liveHSkore->setRootIsDecorated(false);
+    m_liveHSkore->setUniformRowHeights(true);
+    m_liveHSkore->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_liveHSkore->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_liveHSkore->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_liveHSkore->setAllColumnsShowFocus(true);
+    m_liveHSkore->setColumnCount(7);
+    m_liveHSkore->header()->setStretchLastSection(false);
+    m_liveHSkore->header()->setSectionsMovable(false);
+    m_liveHSkore->header()->setMinimumSectionSize(10);
+    // Grid lines between the cells, and a selection that keeps its text readable.
+    m_liveHSkore->setStyleSheet(QStringLiteral(
+        "QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }"
+        "QTreeView::item:selected { background: rgb(0, 0, 128); color: white; }"));
+    m_liveHSkore->setHeaderLabels(QStringList(m_titles.begin(), m_titles.end()));
+    for (int i = 0; i < 7; ++i) {
+        m_liveHSkore->setColumnWidth(i, kColumns[i].width);
+        m_liveHSkore->headerItem()->setTextAlignment(i, kColumns[i].align | Qt::AlignVCenter);
+    }
+    m_liveHSkore->installEventFilter(self);
+    m_liveHSkore->viewport()->installEventFilter(self);
+    connect(m_liveHSkore, &QTreeWidget::currentItemChanged, self,
+            [self] { emit self->rowChanged(self->selectedIndex()); });
+    connect(m_liveHSkore, &QTreeWidget::itemDoubleClicked, self,
+            [self] { emit self->activateRequested(self->selectedIndex()); });
+    m_liveHSkore->show();
+    return m_liveHSkore;
+}
+
 void RecordsPanel::setColumnTitle(int column, const QString& text)
 {
-    if (column >= 0 && column < 7)
+    if (column < 0 || column >= 7)
+        return;
+    m_titles[column] = text;
+    if (m_liveHSkore)
         m_liveHSkore->headerItem()->setText(column, text);
 }
 
@@ -127,14 +139,16 @@ void RecordsPanel::fillRow(int index, const RecordEntry& e)
 
 void RecordsPanel::refreshRow(int index, const RecordEntry& entry)
 {
-    fillRow(index, entry);
+    if (m_liveHSkore) // else the list is filled when it is first shown
+        fillRow(index, entry);
 }
 
 void RecordsPanel::showRecords(const RecordsTable& table, int currentGame)
 {
-    m_liveHSkore->clear();
+    QTreeWidget* tree = list();
+    tree->clear();
     for (int i = 0; i < kGameCount; ++i)
-        new QTreeWidgetItem(m_liveHSkore);
+        new QTreeWidgetItem(tree);
     for (int i = 0; i < kGameCount; ++i)
         fillRow(i, table[i]);
     const int index = qBound(1, currentGame, kGameCount) - 1;
@@ -148,7 +162,7 @@ void RecordsPanel::showRecords(const RecordsTable& table, int currentGame)
 
 void RecordsPanel::selectRow(int index)
 {
-    QTreeWidgetItem* item = m_liveHSkore->topLevelItem(index);
+    QTreeWidgetItem* item = list()->topLevelItem(index);
     if (!item)
         return;
     m_liveHSkore->setCurrentItem(item);
@@ -157,12 +171,14 @@ void RecordsPanel::selectRow(int index)
 
 int RecordsPanel::selectedIndex() const
 {
-    QTreeWidgetItem* item = m_liveHSkore->currentItem();
+    QTreeWidgetItem* item = m_liveHSkore ? m_liveHSkore->currentItem() : nullptr;
     return item ? m_liveHSkore->indexOfTopLevelItem(item) : -1;
 }
 
 bool RecordsPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (!m_liveHSkore)
+        return QFrame::eventFilter(watched, event);
     if (watched == m_liveHSkore && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const Qt::KeyboardModifiers mods =

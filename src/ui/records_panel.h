@@ -2,6 +2,8 @@
 // list, from which a game is activated, its record game replayed or its record deleted.
 #pragma once
 
+#include <array>
+
 #include "engine/records_table.h"
 #include "overlay_panel.h"
 
@@ -24,7 +26,8 @@ public:
     int selectedIndex() const;
     void selectRow(int index);
 
-    QTreeWidget* list() const { return m_liveHSkore; }
+    // The list, built on first use.
+    QTreeWidget* list() const;
     QMenu* contextMenu() const { return m_pmnSkore; }
     // The context menu's items, by their names (pm1NajSkore, pm1Aktivovat, pm1Archiv,
     // pm1Vymazat, pm1VymazatAll, pm1Synchro).
@@ -46,7 +49,8 @@ protected:
 private:
     void fillRow(int index, const RecordEntry& entry);
 
-    QTreeWidget* m_liveHSkore;
+    mutable QTreeWidget* m_liveHSkore = nullptr;
+    std::array<QString, 7> m_titles;
     QMenu* m_pmnSkore;
 };
 

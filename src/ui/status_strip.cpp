@@ -63,7 +63,6 @@ StatusStrip::StatusStrip(QWidget* window) : m_bar(new QStatusBar(window))
     m_bar->setSizeGripEnabled(false);
     m_bar->setFixedHeight(22);
     m_bar->setContentsMargins(0, 0, 0, 0);
-    m_bar->setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
     // The bar's own layout adds margins and spacing around its widgets; the panels are placed
     // by hand on one strip outside that layout instead, each where the one before it ends.
     auto* strip = new QWidget(m_bar);

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -16,9 +15,11 @@
 #include <QTimer>
 #include <ctime>
 
+#include "application_look.h"
 #include "bevel_box.h"
 #include "board.h"
 #include "desktop_opener.h"
+#include "environment_picture.h"
 #include "favourite_panels.h"
 #include "information_panel.h"
 #include "message_boxes.h"
@@ -36,6 +37,7 @@
 #include "tfrm_heslo.h"
 #include "tfrm_rekord.h"
 #include "tfrm_synchro.h"
+#include "total_time_clock.h"
 #include "window_texts.h"
 
 namespace mirvalon {
@@ -56,20 +58,6 @@ public:
     }
 };
 
-// Tool tips appear after a pause of one second.
-class HintPauseStyle : public QProxyStyle
-{
-public:
-    using QProxyStyle::QProxyStyle;
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* data) const override
-    {
-        if (hint == QStyle::SH_ToolTip_WakeUpDelay)
-            return 1000;
-        return QProxyStyle::styleHint(hint, option, widget, data);
-    }
-};
-
 HintSwitch* hintSwitch()
 {
     static HintSwitch* s = [] {
@@ -84,12 +72,13 @@ HintSwitch* hintSwitch()
 
 Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
 {
+    // The program sets the look before this window exists; a window built alone sets it here.
+    prepareApplicationLook();
     setObjectName(QStringLiteral("Tfrm_Logic"));
     setWindowTitle(QStringLiteral("  Mirvalon  1.7"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    applyFonts();
     createControls();
     createStatusBar();
     createMenus();
@@ -103,7 +92,7 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
             afterRulesChanged();
     };
     m_board = new Board(centralWidget(), m_controls);
-    m_board->setPictures(m_pictures);
+    m_board->setPictures({m_pictures[0], m_pictures[1], m_pictures[2], m_pictures[3]});
     m_board->setPanels(m_recordsPanel, m_infoPanel);
     m_board->onClosePanels = [this] { closePanels(); };
     m_about = new Tfrm_About(this);
@@ -146,8 +135,6 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
         move(333, 168);
     }
     m_windowCaption = windowTitle();
-    if (!dynamic_cast<HintPauseStyle*>(QApplication::style()))
-        QApplication::setStyle(new HintPauseStyle(QApplication::style()->name()));
 
     m_archive = std::make_unique<ArchiveStore>(m_fs, *m_dialogs, m_folders->dataFolder(),
                                                m_folders->programFolder());
@@ -171,6 +158,8 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
                                                       m_folders->dataFolder());
     m_languages = std::make_unique<LanguageLoader>(m_fs, m_folders->programFolder(),
                                                    m_game->settings(), m_texts, targets, plain);
+    m_totalTimeClock = new TotalTimeClock(
+        this, [this] { return m_game->totalTimeMs(); }, [this] { m_game->totalTimeTick(); });
     if (!m_settingsStore->loadSettings())
         m_settingsStore->resetSettings();
     m_records->loadRecords();
@@ -190,15 +179,11 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
         m_syncRunner->synchronise(0);
 
     m_timeCas = new QTimer(this);
+    m_timeCas->setObjectName(QStringLiteral("timeCas"));
     m_timeCas->setInterval(1000);
     // A coarse timer may drift by tens of milliseconds a tick; the clock should tick evenly.
     m_timeCas->setTimerType(Qt::PreciseTimer);
     connect(m_timeCas, &QTimer::timeout, this, [this] { m_game->clockTick(); });
-    m_timeKCas = new QTimer(this);
-    m_timeKCas->setInterval(1000);
-    m_timeKCas->setTimerType(Qt::PreciseTimer);
-    connect(m_timeKCas, &QTimer::timeout, this, [this] { m_game->totalTimeTick(); });
-    m_timeKCas->start();
 
     bindCommands();
     connectRecordsList();
@@ -207,6 +192,9 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     // The synchronisation commands follow the shared folder from the start, not only from
     // the window's first activation.
     m_game->activate(m_folders->sharedFolderReady());
+    // The running time counts from here on; a panel shown by the settings starts from zero.
+    m_game->totalTimeTick();
+    m_totalTimeClock->setRunning(m_game->settings().showTotalTime);
 
     if (screenWidth < 800) {
         static const char* const refusal[3] = {
@@ -291,6 +279,17 @@ QAction* Tfrm_Logic::menuItem(const QString& name) const
 
 bool Tfrm_Logic::event(QEvent* e)
 {
+    if (e->type() == QEvent::Paint && !m_painted) {
+        // The pictures not on view are decoded as soon as the window has first painted.
+        m_painted = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                for (EnvironmentPicture* picture : m_pictures)
+                    picture->decode();
+            },
+            Qt::QueuedConnection);
+    }
     if (e->type() == QEvent::WindowActivate && m_game) {
         // The saved language is loaded at every activation; the first one switches to it.
         const int language = m_game->settings().language;
@@ -331,7 +330,7 @@ void Tfrm_Logic::exitCommand()
     if (m_game->settings().autoSave)
         m_settingsStore->saveSettings(true);
     m_timeCas->stop();
-    m_timeKCas->stop();
+    m_totalTimeClock->setRunning(false);
     QCoreApplication::quit();
 }
 
@@ -437,6 +436,7 @@ void Tfrm_Logic::showOption(SettingOption, bool)
 void Tfrm_Logic::showTotalTimePanel(bool visible)
 {
     m_statusStrip->showTotalTimePanel(visible, m_game ? m_game->totalTimeText() : "0:00:00");
+    m_totalTimeClock->setRunning(visible);
 }
 
 void Tfrm_Logic::showHints(bool on)

@@ -34,6 +34,7 @@ class BevelBox;
 class Board;
 class FavouritePanels;
 class SavedGames;
+class EnvironmentPicture;
 class InformationPanel;
 class MessageBoxes;
 class OutputCommands;
@@ -47,6 +48,7 @@ class Tfrm_Rekord;
 class Tfrm_Synchro;
 class SynchroController;
 class StatusStrip;
+class TotalTimeClock;
 class WindowTexts;
 
 // Where the window finds its folders; tests pass temporary ones.
@@ -137,7 +139,6 @@ private:
     void createMenus();
     void bindCommands();
     void connectRecordsList();
-    void applyFonts();
 
     // Commands
     void commandsChanged(const CommandTable& table) override;
@@ -218,7 +219,7 @@ private:
     };
     std::map<Command, BoundControls> m_bound;
     Board* m_board = nullptr;
-    std::array<QLabel*, 4> m_pictures{};
+    std::array<EnvironmentPicture*, 4> m_pictures{};
     QLabel* m_totalTime = nullptr;
     QLabel* m_lblRekord = nullptr;
     QLabel* m_lblNeprekon = nullptr;
@@ -230,12 +231,13 @@ private:
     Tfrm_Rekord* m_rekord = nullptr;
     Tfrm_Synchro* m_synchro = nullptr;
     QTimer* m_timeCas = nullptr;
-    QTimer* m_timeKCas = nullptr;
+    TotalTimeClock* m_totalTimeClock = nullptr;
     QString m_windowCaption;
     std::unique_ptr<FavouritePanels> m_favourites;
     std::unique_ptr<SavedGames> m_savedGames;
 
     bool m_exitConfirmed = false;
+    bool m_painted = false;
 };
 
 } // namespace mirvalon

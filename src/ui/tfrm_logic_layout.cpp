@@ -1,14 +1,15 @@
 // The fixed layout of the main window: regions, buttons, labels, pictures, the status bar and
 // the boxes of the board. Every coordinate is a client pixel of the designed 96-dpi window.
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
 
+#include "application_look.h"
 #include "bevel_box.h"
 #include "click_label.h"
+#include "environment_picture.h"
 #include "information_panel.h"
 #include "jpeg_image.h"
 #include "records_panel.h"
@@ -24,17 +25,6 @@ const char* const kPictures[4] = {":/assets/texture1.jpg", ":/assets/texture2.jp
 const char* const kPictureNames[4] = {"imgText1", "imgText2", "imgFoto1", "imgFoto2"};
 
 } // namespace
-
-void Tfrm_Logic::applyFonts()
-{
-    // The designed "MS Sans Serif" 8 pt: Liberation Sans at 11 pixels, or the default sans.
-    QFont f = QApplication::font();
-    if (QFontDatabase::families().contains(QStringLiteral("Liberation Sans")))
-        f.setFamily(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(11);
-    QApplication::setFont(f);
-    setFont(f);
-}
 
 void Tfrm_Logic::createControls()
 {
@@ -78,10 +68,9 @@ void Tfrm_Logic::createControls()
     // The environment pictures cover the board; a click moves to the next one, the right
     // button shows the best scores.
     for (int i = 0; i < 4; ++i) {
-        auto* picture = new ClickLabel(prac);
+        auto* picture = new EnvironmentPicture(prac, QString::fromLatin1(kPictures[i]));
         picture->setObjectName(QString::fromLatin1(kPictureNames[i]));
         picture->setGeometry(2, 2, 360, 424);
-        picture->setPixmap(QPixmap::fromImage(loadJpegResource(QString::fromLatin1(kPictures[i]))));
         picture->hide();
         picture->onPress = [this](QMouseEvent* e) {
             if (e->button() == Qt::RightButton)
@@ -98,7 +87,7 @@ void Tfrm_Logic::createControls()
     m_totalTime->setObjectName(QStringLiteral("pnlKCas"));
     m_totalTime->setGeometry(4, 9, 49, 17);
     m_totalTime->setAlignment(Qt::AlignCenter);
-    m_totalTime->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128);"));
+    setTextColour(m_totalTime, QColor(128, 128, 128));
     m_totalTime->hide();
     m_controls[m_totalTime->objectName()] = m_totalTime;
     button(client, "btnZnacRiad", "-----", {15, 36, 24, 12}, "Zmazať označenie riadkov");
@@ -158,13 +147,13 @@ void Tfrm_Logic::createControls()
         QFont bold = l->font();
         bold.setBold(true);
         l->setFont(bold);
-        l->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
+        setTextColour(l, QColor(128, 0, 0));
         l->adjustSize();
         l->hide();
     }
     for (QLabel* l : {label("lblZasah", "Zásah", {639, 268}, "Kocka je na správnom mieste"),
                       label("lblMimo", "Mimo", {716, 268}, "Kocka je na nesprávnom mieste")})
-        l->setStyleSheet(QStringLiteral("color: rgb(100, 100, 100);"));
+        setTextColour(l, QColor(100, 100, 100));
     region("pnlZasah", {686, 264, 9, 22}, Bevel::Raised, 1)->setColour(Qt::black);
     region("pnlMimo", {756, 264, 9, 22}, Bevel::Raised, 1)->setColour(Qt::white);
     for (const char* name : {"pnlZasah", "pnlMimo"})

@@ -59,6 +59,32 @@ TEST(GameClock, clockTextAcrossMidnightAndTotalTime)
     EXPECT_EQ(formatClock((3600 + 2 * 60 + 3) * 1000LL), "1:02:03");
 }
 
+TEST(GameClock, totalTimeCountsFromStartUpAcrossMidnight)
+{
+    struct Case
+    {
+        int64_t startMs;
+        int64_t nowMs;
+        int64_t totalMs;
+        const char* text;
+    };
+    const int64_t day = 24 * 3600 * 1000LL;
+    const Case cases[] = {
+        {1000, 1000, 0, "0:00:00"},
+        {1000, 3500, 2500, "0:00:02"},
+        {day - 500, 1250, 1750, "0:00:01"},
+        {5000, 5000 + 3723 * 1000LL + 999, 3723 * 1000LL + 999, "1:02:03"},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        rig.clock.now = c.startMs;
+        rig.game.startUp();
+        rig.clock.now = c.nowMs;
+        EXPECT_EQ(rig.game.totalTimeMs(), c.totalMs) << "start " << c.startMs;
+        EXPECT_EQ(rig.game.totalTimeText(), c.text) << "start " << c.startMs;
+    }
+}
+
 TEST(GameClock, pointsRunningOutEndTheGameAndDropADraggedPiece)
 {
     Rig rig;

@@ -1,0 +1,58 @@
+// What the start-up and idle benchmarks share: the windows they compare (the game, an empty
+// bare window and a "full bare" window with the game's amount of controls) and the fresh
+// child processes each figure is taken in.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// The three windows: "bare" (an empty main window of the game's size), "full" (the same with
+// five menus of about 40 items, a 14-panel status bar and about 40 child widgets in the game's
+// fonts) and "game" (the game's main window with scratch data folders).
+std::unique_ptr<QMainWindow> makeWindow(const std::string& mode, const std::string& programFolder);
+
+// Starts a clock in the full-bare window as a game's clock would: its time and score panels
+// change once a second. The game's own window is left to the caller.
+void startFullBareClock(QMainWindow& window);
+
+// Removes the scratch data folders of this process's game window.
+void removeScratch();
+
+int64_t nowNs();
+// CPU time (user + system) in microseconds, voluntary context switches, peak RSS in KiB.
+struct Usage
+{
+    int64_t cpuUs = 0;
+    long wakeUps = 0;
+    long peakRssKb = 0;
+};
+Usage usage();
+// Resident anonymous memory of this process in KiB (0 when unknown).
+long anonymousKb();
+
+// Runs this executable again as "SELF --child ARGS... FD" and returns what the child wrote to
+// the pipe FD, split into numbers; an empty vector when the child failed.
+std::vector<double> runChild(const std::string& self, const std::vector<std::string>& args);
+// Writes numbers as one line to the parent's pipe.
+void reportToParent(int fd, const std::vector<double>& numbers);
+
+double median(std::vector<double> values);
+
+// A private XDG_RUNTIME_DIR for the children while none is set, removed at the end.
+class RuntimeFolder
+{
+public:
+    RuntimeFolder();
+    ~RuntimeFolder();
+    RuntimeFolder(const RuntimeFolder&) = delete;
+    RuntimeFolder& operator=(const RuntimeFolder&) = delete;
+
+private:
+    std::string m_path;
+};
+
+} // namespace bench

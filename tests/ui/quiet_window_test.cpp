@@ -1,0 +1,114 @@
+// The window keeps still when nothing changes: no timer runs while no clock is on view, a tick
+// of the game clock repaints the time and score panels only, and the pictures not on view are
+// decoded once the window has painted.
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QTimer>
+#include <set>
+
+#include "ui/environment_picture.h"
+#include "ui/total_time_clock.h"
+#include "window_rig.h"
+
+namespace mirvalon::test {
+namespace {
+
+// Names the controls that paint, leaving out the containers painted only behind them.
+class PaintLog : public QObject
+{
+public:
+    std::set<QString> painted;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const bool container = watched->metaObject() == &QWidget::staticMetaObject ||
+                               qobject_cast<QMainWindow*>(watched) ||
+                               qobject_cast<QStatusBar*>(watched);
+        if (event->type() == QEvent::Paint && !container)
+            painted.insert(watched->objectName());
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+std::set<QString> activeTimers(const QObject* window)
+{
+    std::set<QString> names;
+    for (const QTimer* t : window->findChildren<QTimer*>())
+        if (t->isActive())
+            names.insert(t->objectName());
+    return names;
+}
+
+TEST(QuietWindow, timersRunOnlyWhileAClockIsOnView)
+{
+    WindowRig rig;
+    EXPECT_EQ(activeTimers(rig.window.get()), std::set<QString>{});
+
+    QTest::keyClick(rig.window.get(), Qt::Key_Q, Qt::ControlModifier); // total time shown
+    ASSERT_TRUE(rig.window->control("pnlKCas")->isVisible());
+    EXPECT_EQ(activeTimers(rig.window.get()), std::set<QString>{"timeKCas"});
+    QTest::keyClick(rig.window.get(), Qt::Key_Q, Qt::ControlModifier); // hidden again
+    EXPECT_EQ(activeTimers(rig.window.get()), std::set<QString>{});
+
+    QTest::keyClick(rig.window.get(), Qt::Key_F2);
+    EXPECT_EQ(activeTimers(rig.window.get()), std::set<QString>{});
+    WindowRig::doubleClick(rig.window->palettePiece(1)); // the first piece starts the clock
+    EXPECT_EQ(activeTimers(rig.window.get()), std::set<QString>{"timeCas"});
+}
+
+TEST(QuietWindow, totalTimeTicksJustAfterEachWholeSecond)
+{
+    int64_t running = 0;
+    int ticks = 0;
+    TotalTimeClock clock(
+        nullptr, [&] { return running; }, [&] { ++ticks; });
+    EXPECT_FALSE(clock.isRunning());
+    struct Case
+    {
+        int64_t runningMs;
+        int waitMs;
+    };
+    const Case cases[] = {{0, 1010}, {300, 710}, {999, 11}, {1005, 1005}, {86399010, 1000}};
+    for (const Case& c : cases) {
+        running = c.runningMs;
+        clock.setRunning(true);
+        EXPECT_TRUE(clock.isRunning());
+        EXPECT_EQ(clock.msToNextTick(), c.waitMs) << "running " << c.runningMs;
+    }
+    clock.setRunning(false);
+    EXPECT_FALSE(clock.isRunning());
+    EXPECT_EQ(ticks, 0);
+}
+
+TEST(QuietWindow, aClockTickRepaintsTheTimeAndScorePanelsOnly)
+{
+    WindowRig rig;
+    QTest::keyClick(rig.window.get(), Qt::Key_F2);
+    WindowRig::doubleClick(rig.window->palettePiece(1));
+    rig.game().clockTick(); // the first tick may still show what the piece changed
+    QTest::qWait(60);
+    PaintLog log;
+    qApp->installEventFilter(&log);
+    for (int i = 0; i < 3; ++i) {
+        QTest::qWait(1100); // a second passes: the tick shows a new time and score
+        rig.game().clockTick();
+    }
+    QTest::qWait(60);
+    qApp->removeEventFilter(&log);
+    EXPECT_EQ(log.painted, (std::set<QString>{"stbrPanel9", "stbrPanel11"}));
+}
+
+TEST(QuietWindow, picturesNotOnViewAreDecodedAfterTheFirstPaint)
+{
+    WindowRig rig;
+    QTest::qWait(60);
+    for (const char* name : {"imgText1", "imgText2", "imgFoto1", "imgFoto2"}) {
+        auto* picture = dynamic_cast<EnvironmentPicture*>(rig.window->control(name));
+        ASSERT_NE(picture, nullptr) << name;
+        EXPECT_TRUE(picture->isDecoded()) << name;
+        EXPECT_EQ(picture->pixmap().size(), QSize(360, 424)) << name;
+    }
+}
+
+} // namespace
+} // namespace mirvalon::test

@@ -1,0 +1,129 @@
+// The board repaints a box only when its look or its place in the stack changes: a clock tick
+// re-applies every look and order, and must not repaint the whole board each second.
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <map>
+
+#include "ui/bevel_box.h"
+#include "ui/stacking.h"
+
+namespace mirvalon {
+namespace {
+
+// Counts paint events per widget.
+class PaintCount : public QObject
+{
+public:
+    std::map<const QObject*, int> paints;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints[watched];
+        return QObject::eventFilter(watched, event);
+    }
+    int total() const
+    {
+        int n = 0;
+        for (const auto& [widget, count] : paints)
+            n += count;
+        return n;
+    }
+};
+
+// A shown window with three boxes side by side, settled after its first paint.
+struct Rig
+{
+    QWidget window;
+    std::array<BevelBox*, 3> boxes{};
+    PaintCount count;
+
+    Rig()
+    {
+        window.resize(200, 60);
+        for (int i = 0; i < 3; ++i) {
+            boxes[i] = new BevelBox(&window);
+            boxes[i]->setGeometry(10 + 50 * i, 10, 40, 22);
+            boxes[i]->installEventFilter(&count);
+        }
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        settle();
+        count.paints.clear();
+    }
+    static void settle() { QTest::qWait(60); }
+};
+
+TEST(Repaint, aBoxRepaintsOnlyWhenItsLookChanges)
+{
+    Rig rig;
+    BevelBox* box = rig.boxes[1];
+    box->setLook(Bevel::Raised, Bevel::None, 3);
+    box->setColour(QColor(1, 2, 3));
+    box->setCaption(QStringLiteral("7"));
+    box->setBold(true);
+    Rig::settle();
+    EXPECT_EQ(rig.count.paints[box], 1);
+    EXPECT_EQ(rig.count.total(), 1);
+
+    struct Case
+    {
+        const char* change;
+        std::function<void()> apply;
+        int paints;
+    };
+    const Case cases[] = {
+        {"the same look", [&] { box->setLook(Bevel::Raised, Bevel::None, 3); }, 0},
+        {"the same colour", [&] { box->setColour(QColor(1, 2, 3)); }, 0},
+        {"the same caption", [&] { box->setCaption(QStringLiteral("7")); }, 0},
+        {"the same weight", [&] { box->setBold(true); }, 0},
+        {"a thinner bevel", [&] { box->setLook(Bevel::Raised, Bevel::None, 1); }, 1},
+        {"an inner bevel", [&] { box->setLook(Bevel::Raised, Bevel::Lowered, 1); }, 1},
+        {"no outer bevel", [&] { box->setLook(Bevel::None, Bevel::Lowered, 1); }, 1},
+        {"a new colour", [&] { box->setColour(Qt::white); }, 1},
+        {"a new caption", [&] { box->setCaption(QStringLiteral("12")); }, 1},
+        {"plain weight", [&] { box->setBold(false); }, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        rig.count.paints.clear();
+        c.apply();
+        Rig::settle();
+        EXPECT_EQ(rig.count.total(), c.paints);
+    }
+}
+
+TEST(Repaint, stackingRepaintsOnlyWhenTheOrderChanges)
+{
+    Rig rig;
+    auto& [a, b, c] = rig.boxes;
+    const auto order = [&] {
+        std::vector<QObject*> widgets;
+        for (QObject* o : rig.window.children())
+            widgets.push_back(o);
+        return widgets;
+    };
+
+    stackOnTop({c, a});
+    Rig::settle();
+    EXPECT_EQ(order(), (std::vector<QObject*>{b, c, a}));
+    EXPECT_GT(rig.count.total(), 0);
+
+    rig.count.paints.clear();
+    stackOnTop({c, a});
+    stackOnTop({a});
+    Rig::settle();
+    EXPECT_EQ(order(), (std::vector<QObject*>{b, c, a}));
+    EXPECT_EQ(rig.count.total(), 0);
+
+    // A box that slipped in between is put back under the group.
+    b->raise();
+    rig.count.paints.clear();
+    stackOnTop({c, a});
+    Rig::settle();
+    EXPECT_EQ(order(), (std::vector<QObject*>{b, c, a}));
+    EXPECT_GT(rig.count.paints[c], 0);
+}
+
+} // namespace
+} // namespace mirvalon
