@@ -29,16 +29,23 @@ constexpr int kEasiest = 0;
 constexpr int kStandard = 1;
 constexpr int kHardest = 2;
 
+// The rule fields carry the same names in the settings and in the dialog's choice.
+template <typename To, typename From> void copyRules(To& to, const From& from)
+{
+    to.positions = from.positions;
+    to.pieceCount = from.pieceCount;
+    to.artificialIntelligence = from.artificialIntelligence;
+    to.correctPosition = from.correctPosition;
+    to.eachPieceOnce = from.eachPieceOnce;
+    to.randomArrangement = from.randomArrangement;
+    to.blocking = from.blocking;
+    to.pieceColours = from.pieceColours;
+}
+
 GameSettings rulesOf(const SetupChoice& c)
 {
     GameSettings s;
-    s.positions = c.positions;
-    s.pieceCount = c.pieceCount;
-    s.correctPosition = c.correctPosition;
-    s.eachPieceOnce = c.eachPieceOnce;
-    s.randomArrangement = c.randomArrangement;
-    s.blocking = c.blocking;
-    s.pieceColours = c.pieceColours;
+    copyRules(s, c);
     return s;
 }
 
@@ -54,13 +61,7 @@ int formOf(const SetupChoice& c)
 SetupChoice choiceFromSettings(const GameSettings& s)
 {
     SetupChoice c;
-    c.positions = s.positions;
-    c.pieceCount = s.pieceCount;
-    c.artificialIntelligence = s.artificialIntelligence;
-    c.eachPieceOnce = s.eachPieceOnce;
-    c.correctPosition = s.correctPosition;
-    c.blocking = s.blocking;
-    c.randomArrangement = s.randomArrangement;
+    copyRules(c, s);
     c.pieceColours = s.randomArrangement && s.pieceColours == kColoured ? kGrey : s.pieceColours;
     c.gameForm = formOf(c);
     c.environment = s.environment;
