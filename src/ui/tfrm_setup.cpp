@@ -135,7 +135,10 @@ void Tfrm_Setup::createGameTab()
     m_btnPDF->setGeometry(400, kSecondRow + kRowHeight + 8, 75, 25);
     m_btnPDF->setToolTip(text("Otvoriť info súbor - Mirv_SK.pdf"));
     m_btnPDF->setEnabled(false);
-    connect(m_btnPDF, &QPushButton::clicked, this, &Tfrm_Setup::manualRequested);
+    connect(m_btnPDF, &QPushButton::clicked, this, [this] {
+        emit manualRequested();
+        m_btnOk->setFocus();
+    });
 }
 
 void Tfrm_Setup::createInfoBox(QWidget* page)
@@ -334,7 +337,7 @@ void Tfrm_Setup::showChoice(const SetupChoice& c)
     m_cbxKCas->setChecked(c.showTotalTime);
     m_cbxAutoUloz->setChecked(c.autoSave);
     m_cbxUpozExit->setChecked(c.exitWarning);
-    m_cbxSynchroStart->setChecked(c.syncAtStart);
+    m_cbxSynchroStart->setChecked(c.syncAtStart && m_syncAvailable);
 
     const SetupEnables e = setupEnables(c, m_computerGameRunning);
     m_rgPozicie->setEnabled(e.ruleControls);
@@ -345,6 +348,7 @@ void Tfrm_Setup::showChoice(const SetupChoice& c)
     m_cbxZnacRiad->setEnabled(e.rowMarkingAndTime);
     m_cbxCas->setEnabled(e.rowMarkingAndTime);
     m_rgProstredie->setEnabled(e.environmentItems);
+    m_cbxSynchroStart->setEnabled(m_syncAvailable);
     updateGameInfo();
 }
 
@@ -372,6 +376,14 @@ void Tfrm_Setup::updateGameInfo()
 void Tfrm_Setup::setManualAvailable(bool available)
 {
     m_btnPDF->setEnabled(available);
+}
+
+void Tfrm_Setup::setSyncAvailable(bool available)
+{
+    m_syncAvailable = available;
+    if (!available)
+        m_cbxSynchroStart->setChecked(false);
+    m_cbxSynchroStart->setEnabled(available);
 }
 
 void Tfrm_Setup::centreOn(const QRect& main)

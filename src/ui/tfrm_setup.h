@@ -51,6 +51,9 @@ class Tfrm_Setup : public QDialog
 
     // btnPDF opens the manual once the window offers it.
     void setManualAvailable(bool available);
+    // Without the shared records folder the start-up synchronisation stays off and its box
+    // unchecked and disabled.
+    void setSyncAvailable(bool available);
 
     QTabWidget* pages() const { return m_pgctPlocha; }
     QPushButton* okButton() const { return m_btnOk; }
@@ -80,6 +83,7 @@ class Tfrm_Setup : public QDialog
     SetupOpening m_opening;
     bool m_settingsChanged = false;
     bool m_computerGameRunning = false;
+    bool m_syncAvailable = true;
 
     QTabWidget* m_pgctPlocha;
     QPushButton* m_btnOk;

@@ -239,6 +239,15 @@ TEST(SetupDialog, fillingShowsTheSettingsAndForgetsACancelledOpening)
     EXPECT_EQ(f.dialog.choice(), choiceFromSettings(s));
     EXPECT_TRUE(find(f.dialog, "cbxCas")->isEnabled());
     EXPECT_TRUE(find(f.dialog, "cbxZnacRiad")->isEnabled());
+
+    // Without the shared folder the start-up synchronisation cannot be chosen.
+    s.syncAtStart = true;
+    f.dialog.setSyncAvailable(false);
+    f.dialog.fillSettingsDialog(s, false);
+    auto* sync = find<QCheckBox>(f.dialog, "cbxSynchroStart");
+    EXPECT_FALSE(sync->isChecked());
+    EXPECT_FALSE(sync->isEnabled());
+    EXPECT_FALSE(f.dialog.choice().syncAtStart);
 }
 
 TEST(SetupDialog, jokesNeverStayChecked)
