@@ -33,7 +33,7 @@ constexpr Command kEnabledAtStart[] = {
     Command::RecordsPanel,     Command::TotalTime,           Command::SaveSettings,
     Command::AutoSave,         Command::ExitWarning,         Command::LanguageSlovak,
     Command::LanguageCzech,    Command::LanguageEnglish,     Command::InformationPanel,
-    Command::ActivateGame,     Command::DeleteAllRecords};
+    Command::ActivateGame,     Command::DeleteAllRecords,    Command::Settings};
 constexpr Command kHiddenAtStart[] = {
     Command::ConfirmHiddenRow, Command::EnterHits,     Command::UnblockAll,
     Command::BlockUnused,      Command::ClearRowMarks, Command::Minimise};

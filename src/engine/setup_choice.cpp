@@ -1,26 +1,11 @@
 #include "setup_choice.h"
 
+#include "messages.h"
 #include "variant.h"
 
 namespace mirvalon {
 
 namespace {
-
-constexpr int kQuestionEndGame = 0;
-constexpr int kMessageGoldGreyOnly = 8;
-
-// The settings store's numbers of the settings that show elsewhere too.
-enum Which : int
-{
-    Positions = 1,
-    PieceCount = 2,
-    Environment = 3,
-    AutoSave = 4,
-    Language = 5,
-    TotalTime = 6,
-    ExitWarning = 7,
-    SyncAtStart = 8
-};
 
 constexpr int kGrey = 0;
 constexpr int kColoured = 1;
@@ -157,10 +142,11 @@ bool goldWithMix(const SetupChoice& c)
 }
 
 SetupResult confirmSetup(const SetupChoice& c, const SetupOpening& opening, bool gameRunning,
-                         GameSettings& s, SetupTarget& target, Dialogs& dialogs)
+                         GameSettings& s, SettingsApplier& applier, SetupTarget& target,
+                         Dialogs& dialogs)
 {
     const bool changed = setupChanged(c, opening);
-    if (gameRunning && changed && !dialogs.askQuestion(kQuestionEndGame))
+    if (gameRunning && changed && !dialogs.askQuestion(Question::EndRunningGame))
         return SetupResult::NothingApplied;
 
     s.gameForm = c.gameForm; // each applySetting below sets it again from the game
@@ -176,26 +162,26 @@ SetupResult confirmSetup(const SetupChoice& c, const SetupOpening& opening, bool
     s.showTime = c.showTime;
     s.showScore = c.showScore;
 
-    target.applySetting(TotalTime, c.showTotalTime);
-    target.applySetting(AutoSave, c.autoSave);
-    target.applySetting(ExitWarning, c.exitWarning);
-    target.applySetting(SyncAtStart, c.syncAtStart);
+    applier.applySetting(Setting::TotalTime, c.showTotalTime);
+    applier.applySetting(Setting::AutoSave, c.autoSave);
+    applier.applySetting(Setting::ExitWarning, c.exitWarning);
+    applier.applySetting(Setting::SyncAtStart, c.syncAtStart);
 
     s.jokes = c.jokes;
     s.randomArrangement = c.randomArrangement;
 
     s.positions = c.positions;
-    target.applySetting(Positions, c.positions - 5);
+    applier.applySetting(Setting::Positions, c.positions - 5);
     s.pieceCount = c.pieceCount;
-    target.applySetting(PieceCount, pieceIndex(c.pieceCount));
+    applier.applySetting(Setting::PieceCount, pieceIndex(c.pieceCount));
 
-    target.applySetting(Environment, c.environment);
+    applier.applySetting(Setting::Environment, c.environment);
 
     // A language that fails to load leaves the one in use; the rest still applies.
     s.language = c.language;
     if (c.language >= 0 && c.language <= 2 && c.language != s.loadedLanguage) {
         if (target.loadLanguage(c.language))
-            target.applySetting(Language, c.language);
+            applier.applySetting(Setting::Language, c.language);
         else
             s.language = s.loadedLanguage;
     }
@@ -203,7 +189,7 @@ SetupResult confirmSetup(const SetupChoice& c, const SetupOpening& opening, bool
     // Game 192 is played with grey pieces only; choosing "Mix" for it is answered.
     int colours = c.pieceColours;
     if (goldWithMix(c))
-        dialogs.showMessage(kMessageGoldGreyOnly);
+        dialogs.showMessage(Message::GoldNeedsGrey);
     if (setupInfo(c).number == kGameCount)
         colours = kGrey;
     s.pieceColours = colours;

@@ -40,12 +40,7 @@ struct SetupChoice
     bool operator==(const SetupChoice&) const = default;
 };
 
-enum class GameMark
-{
-    None,
-    Easy,
-    Gold
-};
+enum class GameMark { None, Easy, Gold };
 
 // The information box: the game the rule controls make up.
 struct SetupInfo
@@ -101,21 +96,18 @@ bool setupChanged(const SetupChoice& choice, const SetupOpening& opening);
 // The GOLD rules (game 192) with "Mix" colours: message 8, then grey pieces.
 bool goldWithMix(const SetupChoice& choice);
 
-// What applying the dialog needs of the window besides GameSettings.
+// What applying the dialog needs of the window besides the settings store.
 class SetupTarget
 {
-  public:
+public:
     virtual ~SetupTarget() = default;
-    // which 1..8 as the settings store numbers them; it also makes the form follow the game.
-    virtual void applySetting(int which, int32_t value) = 0;
     // Tool tips of the whole application.
     virtual void showHints(bool on) = 0;
     // Loads and applies a language file; false leaves the language in use.
     virtual bool loadLanguage(int language) = 0;
 };
 
-enum class SetupResult
-{
+enum class SetupResult {
     NothingApplied, // the player kept the running game
     Applied,        // same game: only the status groups follow the settings
     GameChanged     // new rules or colours: the board is rebuilt for them
@@ -123,8 +115,9 @@ enum class SetupResult
 
 // The dialog's OK. When a game runs and the game changed, question 0 asks first; No applies
 // nothing. Otherwise every control reaches GameSettings in the dialog's order, through
-// applySetting where a setting shows elsewhere too.
+// applySetting where a setting shows elsewhere too (which also makes the form follow the game).
 SetupResult confirmSetup(const SetupChoice& choice, const SetupOpening& opening, bool gameRunning,
-                         GameSettings& settings, SetupTarget& target, Dialogs& dialogs);
+                         GameSettings& settings, SettingsApplier& applier, SetupTarget& target,
+                         Dialogs& dialogs);
 
 } // namespace mirvalon

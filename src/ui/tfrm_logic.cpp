@@ -22,9 +22,11 @@
 #include "message_boxes.h"
 #include "persistence/cp1250.h"
 #include "records_panel.h"
+#include "settings_command.h"
 #include "status_strip.h"
 #include "tfrm_heslo.h"
 #include "tfrm_rekord.h"
+#include "tfrm_setup.h"
 #include "window_texts.h"
 
 namespace mirvalon {
@@ -86,6 +88,7 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     m_board->setPictures(m_pictures);
     m_board->setPanels(m_recordsPanel, m_infoPanel);
     m_board->onClosePanels = [this] { closePanels(); };
+    m_setup = new Tfrm_Setup(this);
     m_heslo = new Tfrm_Heslo(this);
     m_rekord = new Tfrm_Rekord(this);
     m_messageBoxes = std::make_unique<MessageBoxes>(this, m_texts, m_heslo, m_rekord);
@@ -133,6 +136,10 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
                                                       m_folders->dataFolder());
     m_languages = std::make_unique<LanguageLoader>(m_fs, m_folders->programFolder(),
                                                    m_game->settings(), m_texts, targets, plain);
+    SettingsApplier& applier = *this;
+    m_settingsCommand = std::make_unique<SettingsCommand>(*m_setup, *m_game, applier, *m_languages,
+                                                          [this](bool on) { showHints(on); });
+    m_setup->setRecordPoints([this](int number) { return m_records->entry(number - 1).points; });
     if (!m_settingsStore->loadSettings())
         m_settingsStore->resetSettings();
     m_records->loadRecords();

@@ -32,6 +32,8 @@ class Board;
 class InformationPanel;
 class MessageBoxes;
 class RecordsPanel;
+class SettingsCommand;
+class Tfrm_Setup;
 class Tfrm_Heslo;
 class Tfrm_Rekord;
 class StatusStrip;
@@ -84,6 +86,7 @@ public:
     InformationPanel* informationPanel() const { return m_infoPanel; }
     Tfrm_Heslo* passwordDialog() const { return m_heslo; }
     Tfrm_Rekord* newRecordDialog() const { return m_rekord; }
+    Tfrm_Setup* settingsDialog() const { return m_setup; }
 
     // The exit command: asks when the exit warning is on, saves the settings when automatic
     // saving is on, and ends the application.
@@ -143,6 +146,7 @@ private:
     void nextEnvironment();                  // a click on the picture
     void saveSettingsCommand();
     void randomGame();
+    void openSettings();
     // The panels over the board and the records list (tfrm_logic_panels.cpp).
     void closePanels();
     void toggleRecordsPanel();
@@ -168,6 +172,7 @@ private:
     std::unique_ptr<SettingsStore> m_settingsStore;
     std::unique_ptr<WindowTexts> m_windowTexts;
     std::unique_ptr<LanguageLoader> m_languages;
+    std::unique_ptr<SettingsCommand> m_settingsCommand;
 
     // Regions and controls by name.
     std::map<QString, QWidget*> m_controls;
@@ -187,6 +192,7 @@ private:
     QLabel* m_lblNeprekon = nullptr;
     RecordsPanel* m_recordsPanel = nullptr;
     InformationPanel* m_infoPanel = nullptr;
+    Tfrm_Setup* m_setup = nullptr;
     Tfrm_Heslo* m_heslo = nullptr;
     Tfrm_Rekord* m_rekord = nullptr;
     QTimer* m_timeCas = nullptr;

@@ -5,11 +5,14 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTreeWidget>
 
 #include "bevel_box.h"
 #include "board.h"
+#include "information_panel.h"
 #include "records_panel.h"
+#include "settings_command.h"
 #include "tfrm_logic.h"
 
 namespace mirvalon {
@@ -72,7 +75,7 @@ const std::vector<Tfrm_Logic::CommandBinding>& Tfrm_Logic::commandTable()
         {Command::StoreFavourite4,     "pnl4",        nullptr,        nullptr,         nullptr},
         {Command::ClearFavourites,     nullptr,       "mm2ZrusOblub", nullptr,         nullptr},
         {Command::TotalTime,           nullptr,       "mm1KCas",      nullptr,         [](W& w) { w.toggleOption(Setting::TotalTime, !w.m_game->settings().showTotalTime); }},
-        {Command::Settings,            "btnNastavit", "mm1Nastav",    nullptr,         nullptr},
+        {Command::Settings,            "btnNastavit", "mm1Nastav",    nullptr,         [](W& w) { w.openSettings(); }},
         {Command::Synchronise,         nullptr,       "mm1Synchro",   "pm1Synchro",    nullptr},
         {Command::SyncAtStart,         nullptr,       "mm1SynchroStart", nullptr,      [](W& w) { w.toggleOption(Setting::SyncAtStart, !w.m_game->settings().syncAtStart); }},
         {Command::SaveSettings,        nullptr,       "mm1UlozNastavenie", nullptr,    [](W& w) { w.saveSettingsCommand(); }},
@@ -185,6 +188,21 @@ void Tfrm_Logic::changeLanguage(int language)
         m_settingsStore->applySetting(Setting::Language, language);
     else
         m_game->showLanguageMark(m_game->settings().loadedLanguage);
+}
+
+void Tfrm_Logic::openSettings()
+{
+    const std::optional<SetupResult> result =
+        m_settingsCommand->run(m_folders->sharedFolderReady());
+    if (!result) {
+        // Cancel: back to the list or the text over the board, whichever is open.
+        if (m_game->state().recordsPanelShown)
+            m_recordsPanel->list()->setFocus();
+        else if (m_game->state().informationPanelShown)
+            m_infoPanel->textBox()->setFocus();
+    } else if (*result == SetupResult::GameChanged) {
+        focusNewGame();
+    }
 }
 
 } // namespace mirvalon

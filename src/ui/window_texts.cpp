@@ -14,6 +14,7 @@
 #include "tfrm_heslo.h"
 #include "tfrm_logic.h"
 #include "tfrm_rekord.h"
+#include "tfrm_setup.h"
 
 namespace mirvalon {
 
@@ -116,7 +117,7 @@ void WindowTexts::setUntimedStatusText(const std::string& text)
     m_window.game().setUntimedStatusText(text);
 }
 
-void WindowTexts::setDialogText(int kind, int group, int index, int, const std::string& text,
+void WindowTexts::setDialogText(int kind, int group, int index, int item, const std::string& text,
                                 const std::optional<std::string>& hint)
 {
     if (kind == 7) {
@@ -124,6 +125,11 @@ void WindowTexts::setDialogText(int kind, int group, int index, int, const std::
             m_window.newRecordDialog()->setCaptionText(q(text));
         else if (group == 1)
             m_window.newRecordDialog()->setText(index, q(text));
+    } else if (kind == 5 || (kind == 2 && group == 1)) {
+        std::optional<QString> qhint;
+        if (hint)
+            qhint = q(*hint);
+        m_window.settingsDialog()->setText(kind, group, index, item, q(text), qhint);
     } else if (kind == 11) {
         if (group == 0)
             m_window.passwordDialog()->setCaptionText(q(text));
@@ -132,7 +138,6 @@ void WindowTexts::setDialogText(int kind, int group, int index, int, const std::
         else if (group == 2)
             m_window.passwordDialog()->setHintText(index, q(text));
     }
-    Q_UNUSED(hint); // no hints in these two dialogs
 }
 
 } // namespace mirvalon

@@ -13,19 +13,10 @@ namespace {
 
 using test::ScriptedDialogs;
 
-// Records the settings the dialog hands on, in order; loads languages as told.
+// Records the tool tips and languages the dialog asks for; the settings go to FakeSettings.
 class RecordingTarget : public SetupTarget
 {
-  public:
-    explicit RecordingTarget(GameSettings& settings) : m_settings(settings) {}
-    void applySetting(int which, int32_t value) override
-    {
-        applied.emplace_back(which, value);
-        if (which == 3)
-            m_settings.environment = value;
-        if (which == 5)
-            m_settings.language = m_settings.loadedLanguage = value;
-    }
+public:
     void showHints(bool on) override { hints.push_back(on); }
     bool loadLanguage(int language) override
     {
@@ -33,13 +24,23 @@ class RecordingTarget : public SetupTarget
         return languageLoads;
     }
 
-    std::vector<std::pair<int, int32_t>> applied;
     std::vector<bool> hints;
     std::vector<int> loaded;
     bool languageLoads = true;
+};
 
-  private:
-    GameSettings& m_settings;
+// OK on settings `s`: the store's fake applies to them, the target records the rest.
+struct Confirm
+{
+    explicit Confirm(GameSettings& s) { store.target = &s; }
+    SetupResult operator()(const SetupChoice& c, const SetupOpening& o, bool running,
+                           GameSettings& s)
+    {
+        return confirmSetup(c, o, running, s, store, target, dialogs);
+    }
+    test::FakeSettings store;
+    RecordingTarget target;
+    ScriptedDialogs dialogs;
 };
 
 TEST(SetupChoice, informationBoxFollowsTheRuleControls)
@@ -222,15 +223,14 @@ TEST(SetupChoice, okAsksOnlyWhenARunningGameWouldChange)
         choice.positions = c.positions;
         choice.pieceColours = c.colours;
         choice.showScore = c.showScore;
-        ScriptedDialogs dialogs;
-        dialogs.answers.push_back(c.answer);
-        RecordingTarget target(s);
-        EXPECT_EQ(confirmSetup(choice, opening, c.running, s, target, dialogs), c.result);
-        EXPECT_EQ(dialogs.questions, c.asked ? std::vector<int>{0} : std::vector<int>{});
+        Confirm ok(s);
+        ok.dialogs.answers.push_back(c.answer);
+        EXPECT_EQ(ok(choice, opening, c.running, s), c.result);
+        EXPECT_EQ(ok.dialogs.questions, c.asked ? std::vector<int>{0} : std::vector<int>{});
         if (c.result == SetupResult::NothingApplied) {
             EXPECT_EQ(s, before);
-            EXPECT_TRUE(target.applied.empty());
-            EXPECT_TRUE(target.hints.empty());
+            EXPECT_TRUE(ok.store.applied.empty());
+            EXPECT_TRUE(ok.target.hints.empty());
         } else {
             EXPECT_EQ(s.positions, c.positions);
             EXPECT_EQ(s.pieceColours, c.colours);
@@ -258,15 +258,16 @@ TEST(SetupChoice, okAppliesEveryControlInTheDialogsOrder)
     c.testRows = true;
     c.showTime = false;
     c.artificialIntelligence = true;
-    ScriptedDialogs dialogs;
-    RecordingTarget target(s);
-    confirmSetup(c, setupOpening(c), false, s, target, dialogs);
+    Confirm ok(s);
+    ok(c, setupOpening(c), false, s);
 
-    const std::vector<std::pair<int, int32_t>> order = {{6, 1}, {4, 0}, {7, 1},  {8, 1},
-                                                        {1, 1}, {2, 2}, {3, -1}, {5, 2}};
-    EXPECT_EQ(target.applied, order);
-    EXPECT_EQ(target.hints, std::vector<bool>{false});
-    EXPECT_EQ(target.loaded, std::vector<int>{2});
+    const std::vector<std::pair<Setting, int32_t>> order = {
+        {Setting::TotalTime, 1},    {Setting::AutoSave, 0},  {Setting::ExitWarning, 1},
+        {Setting::SyncAtStart, 1},  {Setting::Positions, 1}, {Setting::PieceCount, 2},
+        {Setting::Environment, -1}, {Setting::Language, 2}};
+    EXPECT_EQ(ok.store.applied, order);
+    EXPECT_EQ(ok.target.hints, std::vector<bool>{false});
+    EXPECT_EQ(ok.target.loaded, std::vector<int>{2});
     EXPECT_TRUE(s.rowMarking);
     EXPECT_FALSE(s.showHints);
     EXPECT_TRUE(s.testRows);
@@ -275,7 +276,7 @@ TEST(SetupChoice, okAppliesEveryControlInTheDialogsOrder)
     EXPECT_EQ(s.positions, 6);
     EXPECT_EQ(s.pieceCount, 25);
     EXPECT_EQ(s.language, 2);
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(ok.dialogs.messages.empty());
 }
 
 TEST(SetupChoice, aLanguageThatFailsLeavesTheOneInUseAndTheRestApplies)
@@ -286,21 +287,20 @@ TEST(SetupChoice, aLanguageThatFailsLeavesTheOneInUseAndTheRestApplies)
     c.language = 2;
     c.positions = 5;
     c.exitWarning = true;
-    ScriptedDialogs dialogs;
-    RecordingTarget target(s);
-    target.languageLoads = false;
-    confirmSetup(c, setupOpening(c), false, s, target, dialogs);
-    EXPECT_EQ(target.loaded, std::vector<int>{2});
+    Confirm ok(s);
+    ok.target.languageLoads = false;
+    ok(c, setupOpening(c), false, s);
+    EXPECT_EQ(ok.target.loaded, std::vector<int>{2});
     EXPECT_EQ(s.language, 1);
     EXPECT_EQ(s.positions, 5);
-    for (const auto& [which, value] : target.applied)
-        EXPECT_NE(which, 5);
+    for (const auto& [which, value] : ok.store.applied)
+        EXPECT_NE(which, Setting::Language);
 
     // The language already loaded is not loaded again.
-    RecordingTarget again(s);
+    Confirm again(s);
     SetupChoice same = choiceFromSettings(s);
-    confirmSetup(same, setupOpening(same), false, s, again, dialogs);
-    EXPECT_TRUE(again.loaded.empty());
+    again(same, setupOpening(same), false, s);
+    EXPECT_TRUE(again.target.loaded.empty());
 }
 
 TEST(SetupChoice, goldRulesWithMixAreStoredGrey)
@@ -324,10 +324,9 @@ TEST(SetupChoice, goldRulesWithMixAreStoredGrey)
         const SetupOpening opening = setupOpening(choice);
         chooseGameForm(choice, c.form);
         choice.pieceColours = c.colours; // the colours control as it was left
-        ScriptedDialogs dialogs;
-        RecordingTarget target(s);
-        confirmSetup(choice, opening, false, s, target, dialogs);
-        EXPECT_EQ(dialogs.messages, c.message ? std::vector<int>{8} : std::vector<int>{});
+        Confirm ok(s);
+        ok(choice, opening, false, s);
+        EXPECT_EQ(ok.dialogs.messages, c.message ? std::vector<int>{8} : std::vector<int>{});
         EXPECT_EQ(s.pieceColours, c.stored);
         EXPECT_EQ(goldWithMix(choice), c.message);
     }

@@ -46,7 +46,7 @@ void click(QAbstractButton* button)
 // Hands the dialog's entries of a language file to the dialog, as the main window does.
 class DialogTexts : public LanguageTargets
 {
-  public:
+public:
     explicit DialogTexts(Tfrm_Setup& dialog) : m_dialog(dialog) {}
     void setMenuItem(const std::vector<int>&, const std::string&,
                      const std::optional<std::string>&) override
@@ -70,7 +70,7 @@ class DialogTexts : public LanguageTargets
         m_dialog.setText(kind, group, index, item, QString::fromStdString(text), qhint);
     }
 
-  private:
+private:
     Tfrm_Setup& m_dialog;
 };
 
@@ -352,11 +352,12 @@ TEST(SetupDialog, neverProducesARecordTheFileWouldReject)
         dialogs.answers.push_back(true);
         struct : SetupTarget
         {
-            void applySetting(int, int32_t) override {}
             void showHints(bool) override {}
             bool loadLanguage(int) override { return true; }
         } target;
-        confirmSetup(f.dialog.choice(), f.dialog.opening(), true, s, target, dialogs);
+        test::FakeSettings store;
+        store.target = &s;
+        confirmSetup(f.dialog.choice(), f.dialog.opening(), true, s, store, target, dialogs);
         const SettingsImage back = decodeSettings(encodeSettings(s), GameSettings{});
         EXPECT_TRUE(back.badWords.empty()) << "round " << round;
         EXPECT_FALSE(s.jokes);
