@@ -2,6 +2,7 @@
 // Cancel changes nothing; OK asks before ending a running game and applies everything.
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -41,6 +42,9 @@ bool withSettings(WindowRig& rig, const std::function<void(Tfrm_Setup&)>& act, b
     });
     switch (opener) {
     case Opener::F8:
+        // Shortcuts reach only the active window; a closed dialog hands it back.
+        rig.window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
         QTest::keyClick(rig.window.get(), Qt::Key_F8);
         break;
     case Opener::Button:
@@ -102,26 +106,26 @@ TEST(SettingsWindow, aRunningComputerGameIsEndedOnlyWhenThePlayerAgrees)
     // Other positions: question 0, and No keeps every setting.
     const GameSettings before = rig.game().settings();
     rig.dialogs.answers = {false};
-    withSettings(
+    EXPECT_TRUE(withSettings(
         rig,
         [](Tfrm_Setup& d) {
             press(d, "rgPozicie0");
             press(d, "cbxUpozExit");
         },
-        true);
+        true, Opener::Button));
     EXPECT_EQ(rig.dialogs.questions, std::vector<int>{0});
     EXPECT_EQ(rig.game().settings(), before);
     EXPECT_TRUE(rig.s().inProgress);
 
     // Yes ends the game and the board waits for a game of the new rules.
     rig.dialogs.answers = {true};
-    withSettings(
-        rig, [](Tfrm_Setup& d) { press(d, "rgPozicie0"); }, true);
+    EXPECT_TRUE(withSettings(
+        rig, [](Tfrm_Setup& d) { press(d, "rgPozicie0"); }, true, Opener::Button));
     EXPECT_EQ(rig.game().settings().positions, 5);
     EXPECT_FALSE(rig.s().inProgress);
     EXPECT_TRUE(rig.window->menuItem("mm2Pozic5")->isChecked());
     EXPECT_EQ(rig.window->statusPanel(1)->text(), "98");
-    EXPECT_EQ(QApplication::focusWidget(), rig.window->control("btnNovaP"));
+    EXPECT_EQ(rig.window->focusWidget(), rig.window->control("btnNovaP"));
 }
 
 TEST(SettingsWindow, goldRulesWithMixAreAnsweredAndStoredGrey)
