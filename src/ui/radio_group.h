@@ -14,7 +14,7 @@ namespace mirvalon {
 class RadioGroup : public QGroupBox
 {
     Q_OBJECT
-  public:
+public:
     RadioGroup(const QString& objectName, const QString& caption, const QStringList& items,
                QWidget* parent);
 
@@ -31,15 +31,15 @@ class RadioGroup : public QGroupBox
     // A group that stands inside another box draws no frame and no caption of its own.
     void setFrameless(bool frameless);
 
-  signals:
+signals:
     // The player chose an item (by mouse or keyboard); not sent for setIndex.
     void itemClicked(int index);
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     QButtonGroup* m_group;
     QList<QRadioButton*> m_items;
     QList<QAbstractButton*> m_rows;

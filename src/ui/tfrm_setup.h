@@ -26,7 +26,7 @@ class RadioGroup;
 class Tfrm_Setup : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     explicit Tfrm_Setup(QWidget* parent = nullptr);
 
     // Points of the record of numbered game 1..192 (0 when it has none).
@@ -59,17 +59,17 @@ class Tfrm_Setup : public QDialog
     QPushButton* okButton() const { return m_btnOk; }
     QPushButton* cancelButton() const { return m_btnCancel; }
 
-  signals:
+signals:
     void manualRequested();
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  public slots:
+public slots:
     void done(int result) override;
 
-  private:
+private:
     void createGameTab();
     void createInfoBox(QWidget* page);
     void createBasicTab();
