@@ -200,7 +200,7 @@ SETTINGS = [
     ("5132xx", ("Kocka viackrát", "Kostka vícekrát", "Pieces may repeat")),
     ("5133xx", ("Aktivácia správnej pozície", "Aktivace správné pozice",
                 "Correct position activation")),
-    ("5134xx", ("Blokovanie kociek", "Blokování kostek", "Blocking of pieces")),
+    ("5134xx", ("Blokovanie kociek", "Blokování kostek", "Piece blocking")),
     ("5140xx", ("Farby kociek", "Barvy kostek", "Piece colours")),
     ("5141xx", ("Sivé kocky s číslami", "Šedé kostky s čísly", "Grey pieces with numbers")),
     ("5142xx", ("Farebné kocky", "Barevné kostky", "Coloured pieces")),

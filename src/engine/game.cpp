@@ -37,7 +37,7 @@ constexpr Command kEnabledAtStart[] = {
     Command::PrintBoard,       Command::PrintInformation,    Command::ReferenceText,
     Command::Manual,           Command::About,               Command::OpenGame,
     Command::StoreFavourite1,  Command::StoreFavourite2,     Command::StoreFavourite3,
-    Command::StoreFavourite4,  Command::ClearFavourites};
+    Command::StoreFavourite4,  Command::ClearFavourites,   Command::Settings};
 constexpr Command kHiddenAtStart[] = {
     Command::ConfirmHiddenRow, Command::EnterHits,     Command::UnblockAll,
     Command::BlockUnused,      Command::ClearRowMarks, Command::Minimise};

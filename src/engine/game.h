@@ -12,6 +12,7 @@
 #include "ports.h"
 #include "random.h"
 #include "scoring.h"
+#include "setup_choice.h"
 #include "variant.h"
 
 namespace mirvalon {
@@ -143,6 +144,11 @@ public:
     bool chooseGameType(int type);       // Classic or Training; not while a game runs
     bool changePositions(int positions); // 5..8; asks question 0 while a game runs
     bool changePieceCount(int pieces);   // 11, 19, 25; asks question 0 while a game runs
+    // OK of the settings dialog: question 0 first when a running game would change; then the
+    // choice reaches the settings in the dialog's order. New rules or colours leave the board
+    // idle for them; otherwise only the status groups follow the settings.
+    SetupResult applySetup(const SetupChoice& choice, const SetupOpening& opening,
+                           SetupTarget& target);
     void toggleStatusGroup(StatusGroup group);
     // At every activation of the window: without a usable shared folder, synchronisation at
     // start and of new records is switched off and its commands are not offered.

@@ -41,6 +41,21 @@ bool Game::changeRule(int32_t& rule, int value, Setting which)
     return change;
 }
 
+SetupResult Game::applySetup(const SetupChoice& choice, const SetupOpening& opening,
+                             SetupTarget& target)
+{
+    Publisher publisher(*this);
+    const SetupResult result = confirmSetup(choice, opening, m_state.inProgress, m_settings,
+                                            m_ports.settings, target, m_ports.dialogs);
+    if (result == SetupResult::GameChanged) {
+        rulesChanged();
+    } else if (result == SetupResult::Applied) {
+        showStatusGroups();
+        refreshStatusBar();
+    }
+    return result;
+}
+
 void Game::toggleStatusGroup(StatusGroup group)
 {
     bool& shown = group == StatusGroup::Info   ? m_settings.showInfo

@@ -31,11 +31,13 @@
 #include "qt_translations.h"
 #include "records_panel.h"
 #include "saved_games.h"
+#include "settings_command.h"
 #include "status_strip.h"
 #include "synchro_controller.h"
 #include "tfrm_about.h"
 #include "tfrm_heslo.h"
 #include "tfrm_rekord.h"
+#include "tfrm_setup.h"
 #include "tfrm_synchro.h"
 #include "total_time_clock.h"
 #include "window_texts.h"
@@ -97,6 +99,11 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     m_board->onClosePanels = [this] { closePanels(); };
     m_about = new Tfrm_About(this);
     m_about->onLinkClicked = [this] { openDocument(Document::Manual); };
+    m_setup = new Tfrm_Setup(this);
+    // The dialog's manual button opens the same manual as "Kombinácie hier".
+    m_setup->setManualAvailable(true);
+    connect(m_setup, &Tfrm_Setup::manualRequested, this,
+            [this] { openDocument(Document::Manual); });
     m_heslo = new Tfrm_Heslo(this);
     m_rekord = new Tfrm_Rekord(this);
     m_messageBoxes = std::make_unique<MessageBoxes>(this, m_texts, m_heslo, m_rekord);
@@ -160,6 +167,10 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
                                                    m_game->settings(), m_texts, targets, plain);
     m_totalTimeClock = new TotalTimeClock(
         this, [this] { return m_game->totalTimeMs(); }, [this] { m_game->totalTimeTick(); });
+    SettingsApplier& applier = *this;
+    m_settingsCommand = std::make_unique<SettingsCommand>(*m_setup, *m_game, applier, *m_languages,
+                                                          [this](bool on) { showHints(on); });
+    m_setup->setRecordPoints([this](int number) { return m_records->entry(number - 1).points; });
     if (!m_settingsStore->loadSettings())
         m_settingsStore->resetSettings();
     m_records->loadRecords();

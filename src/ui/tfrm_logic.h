@@ -43,6 +43,8 @@ class PaletteFocus;
 class RecordsPanel;
 class QtTranslations;
 class Tfrm_About;
+class SettingsCommand;
+class Tfrm_Setup;
 class Tfrm_Heslo;
 class Tfrm_Rekord;
 class Tfrm_Synchro;
@@ -110,6 +112,7 @@ public:
     int favouriteMarkerLeft() const; // -1 while no favourite is marked
     Tfrm_Synchro* synchroDialog() const { return m_synchro; }
     SynchroController& synchronisation() { return *m_syncRunner; }
+    Tfrm_Setup* settingsDialog() const { return m_setup; }
 
     // The exit command: asks when the exit warning is on, saves the settings when automatic
     // saving is on, and ends the application.
@@ -171,6 +174,7 @@ private:
     void openDocument(Document document);
     void showAboutBox();
     void randomGame();
+    void openSettings();
     // The panels over the board and the records list (tfrm_logic_panels.cpp).
     void closePanels();
     void toggleRecordsPanel();
@@ -206,6 +210,7 @@ private:
     std::unique_ptr<DocumentOpener> m_desktopOpener;
     DocumentOpener* m_opener = nullptr; // the desktop's unless a test hands its own in
     std::unique_ptr<SynchroController> m_syncRunner;
+    std::unique_ptr<SettingsCommand> m_settingsCommand;
 
     // Regions and controls by name.
     std::map<QString, QWidget*> m_controls;
@@ -227,6 +232,7 @@ private:
     InformationPanel* m_infoPanel = nullptr;
     Tfrm_About* m_about = nullptr;
     PaletteFocus* m_paletteFocus = nullptr;
+    Tfrm_Setup* m_setup = nullptr;
     Tfrm_Heslo* m_heslo = nullptr;
     Tfrm_Rekord* m_rekord = nullptr;
     Tfrm_Synchro* m_synchro = nullptr;

@@ -5,15 +5,18 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTreeWidget>
 
 #include "bevel_box.h"
 #include "board.h"
+#include "information_panel.h"
 #include "message_boxes.h"
 #include "output_commands.h"
 #include "qt_translations.h"
 #include "records_panel.h"
 #include "saved_games.h"
+#include "settings_command.h"
 #include "synchro_controller.h"
 #include "tfrm_about.h"
 #include "tfrm_logic.h"
@@ -79,7 +82,7 @@ const std::vector<Tfrm_Logic::CommandBinding>& Tfrm_Logic::commandTable()
         {Command::StoreFavourite4,     "pnl4",        nullptr,        nullptr,         nullptr},
         {Command::ClearFavourites,     nullptr,       "mm2ZrusOblub", nullptr,         [](W& w) { w.m_game->clearAllFavourites(); }},
         {Command::TotalTime,           nullptr,       "mm1KCas",      nullptr,         [](W& w) { w.toggleOption(Setting::TotalTime, !w.m_game->settings().showTotalTime); }},
-        {Command::Settings,            "btnNastavit", "mm1Nastav",    nullptr,         nullptr},
+        {Command::Settings,            "btnNastavit", "mm1Nastav",    nullptr,         [](W& w) { w.openSettings(); }},
         {Command::Synchronise,         nullptr,       "mm1Synchro",   "pm1Synchro",    [](W& w) { if (w.m_game->maySynchronise()) w.m_syncRunner->runDialog(*w.m_synchro, &w); }},
         {Command::SyncAtStart,         nullptr,       "mm1SynchroStart", nullptr,      [](W& w) { w.toggleOption(Setting::SyncAtStart, !w.m_game->settings().syncAtStart); }},
         {Command::SaveSettings,        nullptr,       "mm1UlozNastavenie", nullptr,    [](W& w) { w.saveSettingsCommand(); }},
@@ -228,6 +231,21 @@ void Tfrm_Logic::openDocument(Document document)
 void Tfrm_Logic::showAboutBox()
 {
     m_about->run(this);
+}
+
+void Tfrm_Logic::openSettings()
+{
+    const std::optional<SetupResult> result =
+        m_settingsCommand->run(m_folders->sharedFolderReady());
+    if (!result) {
+        // Cancel: back to the list or the text over the board, whichever is open.
+        if (m_game->state().recordsPanelShown)
+            m_recordsPanel->list()->setFocus();
+        else if (m_game->state().informationPanelShown)
+            m_infoPanel->textBox()->setFocus();
+    } else if (*result == SetupResult::GameChanged) {
+        focusNewGame();
+    }
 }
 
 } // namespace mirvalon

@@ -16,6 +16,7 @@
 #include "tfrm_heslo.h"
 #include "tfrm_logic.h"
 #include "tfrm_rekord.h"
+#include "tfrm_setup.h"
 #include "tfrm_synchro.h"
 
 namespace mirvalon {
@@ -122,7 +123,7 @@ void WindowTexts::setUntimedStatusText(const std::string& text)
     m_window.game().setUntimedStatusText(text);
 }
 
-void WindowTexts::setDialogText(int kind, int group, int index, int, const std::string& text,
+void WindowTexts::setDialogText(int kind, int group, int index, int item, const std::string& text,
                                 const std::optional<std::string>& hint)
 {
     if (kind == 6) {
@@ -137,6 +138,11 @@ void WindowTexts::setDialogText(int kind, int group, int index, int, const std::
             m_window.newRecordDialog()->setText(index, q(text));
         else if (group == 2)
             m_window.newRecordDialog()->cancelButton()->setText(q(text));
+    } else if (kind == 5 || (kind == 2 && group == 1)) {
+        std::optional<QString> qhint;
+        if (hint)
+            qhint = q(*hint);
+        m_window.settingsDialog()->setText(kind, group, index, item, q(text), qhint);
     } else if (kind == 11) {
         if (group == 0)
             m_window.passwordDialog()->setCaptionText(q(text));
@@ -149,7 +155,6 @@ void WindowTexts::setDialogText(int kind, int group, int index, int, const std::
     } else if (kind == 12 || (kind == 2 && group == 2)) {
         m_window.synchroDialog()->setLanguageText(kind, group, index, q(text));
     }
-    Q_UNUSED(hint); // no hints in these dialogs
 }
 
 } // namespace mirvalon

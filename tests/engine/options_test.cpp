@@ -313,7 +313,7 @@ TEST(CommandTable, everyCommandThroughIdleHiddenEntryPlayingAndFinished)
         {Command::StoreFavourite4,     {{{true, true}, {true, true}, {true, true}, {true, true}}}},
         {Command::ClearFavourites,     {{{true, true}, {true, true}, {true, true}, {true, true}}}},
         {Command::TotalTime,           {{{true, true}, {true, true}, {true, true}, {true, true}}}},
-        {Command::Settings,            {{{false, true}, {false, true}, {false, true}, {false, true}}}},
+        {Command::Settings,            {{{true, true}, {true, true}, {true, true}, {true, true}}}},
         {Command::Synchronise,         {{{false, true}, {false, true}, {false, true}, {false, true}}}},
         {Command::SyncAtStart,         {{{false, true}, {false, true}, {false, true}, {false, true}}}},
         {Command::SaveSettings,        {{{true, true}, {true, true}, {true, true}, {true, true}}}},

@@ -1,0 +1,199 @@
+#include "setup_choice.h"
+
+#include "messages.h"
+#include "variant.h"
+
+namespace mirvalon {
+
+namespace {
+
+constexpr int kGrey = 0;
+constexpr int kColoured = 1;
+constexpr int kMix = 2;
+constexpr int kEasiest = 0;
+constexpr int kStandard = 1;
+constexpr int kHardest = 2;
+
+// The rule fields carry the same names in the settings and in the dialog's choice.
+template <typename To, typename From> void copyRules(To& to, const From& from)
+{
+    to.positions = from.positions;
+    to.pieceCount = from.pieceCount;
+    to.artificialIntelligence = from.artificialIntelligence;
+    to.correctPosition = from.correctPosition;
+    to.eachPieceOnce = from.eachPieceOnce;
+    to.randomArrangement = from.randomArrangement;
+    to.blocking = from.blocking;
+    to.pieceColours = from.pieceColours;
+}
+
+GameSettings rulesOf(const SetupChoice& c)
+{
+    GameSettings s;
+    copyRules(s, c);
+    return s;
+}
+
+int formOf(const SetupChoice& c)
+{
+    GameSettings s = rulesOf(c);
+    followGameForm(s);
+    return s.gameForm;
+}
+
+} // namespace
+
+SetupChoice choiceFromSettings(const GameSettings& s)
+{
+    SetupChoice c;
+    copyRules(c, s);
+    c.pieceColours = s.randomArrangement && s.pieceColours == kColoured ? kGrey : s.pieceColours;
+    c.gameForm = formOf(c);
+    c.environment = s.environment;
+    c.showTime = s.showTime;
+    c.showScore = s.showScore;
+    c.showHints = s.showHints;
+    c.rowMarking = s.rowMarking;
+    c.testRows = s.testRows;
+    c.jokes = s.jokes;
+    c.language = s.language;
+    c.showTotalTime = s.showTotalTime;
+    c.autoSave = s.autoSave;
+    c.exitWarning = s.exitWarning;
+    c.syncAtStart = s.syncAtStart;
+    return c;
+}
+
+SetupInfo setupInfo(const SetupChoice& c)
+{
+    const VariantInfo v = computeVariant(rulesOf(c));
+    SetupInfo info;
+    info.number = v.number;
+    info.level = v.level;
+    info.letterA = c.correctPosition;
+    info.letterK = !c.eachPieceOnce;
+    info.letterN = c.randomArrangement;
+    info.letterB = c.blocking;
+    info.mark = v.number == 1            ? GameMark::Easy
+                : v.number == kGameCount ? GameMark::Gold
+                                         : GameMark::None;
+    return info;
+}
+
+void chooseGameForm(SetupChoice& c, int form)
+{
+    if (form < kEasiest || form > kHardest)
+        return;
+    c.gameForm = form;
+    if (form == kEasiest) {
+        c.positions = 5;
+        c.pieceCount = 11;
+        c.artificialIntelligence = false;
+        c.eachPieceOnce = true;
+        c.correctPosition = true;
+        c.blocking = true;
+        c.randomArrangement = false;
+    } else if (form == kHardest) {
+        c.positions = 8;
+        c.pieceCount = 25;
+        c.eachPieceOnce = false;
+        c.correctPosition = false;
+        c.blocking = false;
+        c.randomArrangement = true;
+        c.pieceColours = kGrey;
+    }
+}
+
+void chooseColours(SetupChoice& c, int colours)
+{
+    if (colours < kGrey || colours > kMix)
+        return;
+    c.pieceColours = colours;
+    if (colours == kColoured)
+        c.randomArrangement = false;
+}
+
+SetupEnables setupEnables(const SetupChoice& c, bool computerGameRunning)
+{
+    SetupEnables e;
+    e.ruleControls = c.gameForm == kStandard;
+    e.colours = c.gameForm != kHardest;
+    // The easiest form has no random arrangement; coloured pieces never have one.
+    e.randomArrangement = c.gameForm == kStandard && c.pieceColours != kColoured;
+    // A computer game keeps its time display and row marking to the end.
+    e.rowMarkingAndTime = !computerGameRunning;
+    e.environmentItems = c.environment != -1;
+    return e;
+}
+
+SetupOpening setupOpening(const SetupChoice& c)
+{
+    return {setupInfo(c).number, c.pieceColours};
+}
+
+bool setupChanged(const SetupChoice& c, const SetupOpening& opening)
+{
+    return setupInfo(c).number != opening.number || c.pieceColours != opening.pieceColours;
+}
+
+bool goldWithMix(const SetupChoice& c)
+{
+    return setupInfo(c).number == kGameCount && c.pieceColours == kMix;
+}
+
+SetupResult confirmSetup(const SetupChoice& c, const SetupOpening& opening, bool gameRunning,
+                         GameSettings& s, SettingsApplier& applier, SetupTarget& target,
+                         Dialogs& dialogs)
+{
+    const bool changed = setupChanged(c, opening);
+    if (gameRunning && changed && !dialogs.askQuestion(Question::EndRunningGame))
+        return SetupResult::NothingApplied;
+
+    s.gameForm = c.gameForm; // each applySetting below sets it again from the game
+    s.artificialIntelligence = c.artificialIntelligence;
+    s.eachPieceOnce = c.eachPieceOnce;
+    s.correctPosition = c.correctPosition;
+    s.blocking = c.blocking;
+
+    s.showHints = c.showHints;
+    target.showHints(c.showHints);
+    s.rowMarking = c.rowMarking;
+    s.testRows = c.testRows;
+    s.showTime = c.showTime;
+    s.showScore = c.showScore;
+
+    applier.applySetting(Setting::TotalTime, c.showTotalTime);
+    applier.applySetting(Setting::AutoSave, c.autoSave);
+    applier.applySetting(Setting::ExitWarning, c.exitWarning);
+    applier.applySetting(Setting::SyncAtStart, c.syncAtStart);
+
+    s.jokes = c.jokes;
+    s.randomArrangement = c.randomArrangement;
+
+    s.positions = c.positions;
+    applier.applySetting(Setting::Positions, c.positions - 5);
+    s.pieceCount = c.pieceCount;
+    applier.applySetting(Setting::PieceCount, pieceIndex(c.pieceCount));
+
+    applier.applySetting(Setting::Environment, c.environment);
+
+    // A language that fails to load leaves the one in use; the rest still applies.
+    s.language = c.language;
+    if (c.language >= 0 && c.language <= 2 && c.language != s.loadedLanguage) {
+        if (target.loadLanguage(c.language))
+            applier.applySetting(Setting::Language, c.language);
+        else
+            s.language = s.loadedLanguage;
+    }
+
+    // Game 192 is played with grey pieces only; choosing "Mix" for it is answered.
+    int colours = c.pieceColours;
+    if (goldWithMix(c))
+        dialogs.showMessage(Message::GoldNeedsGrey);
+    if (setupInfo(c).number == kGameCount)
+        colours = kGrey;
+    s.pieceColours = colours;
+    return changed ? SetupResult::GameChanged : SetupResult::Applied;
+}
+
+} // namespace mirvalon

@@ -1,0 +1,188 @@
+// The settings dialog opened from the main window: F8, the button and the menu item open it;
+// Cancel changes nothing; OK asks before ending a running game and applies everything.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+
+#include "engine/messages.h"
+#include "ui/tfrm_setup.h"
+#include "window_rig.h"
+
+namespace mirvalon::test {
+namespace {
+
+enum class Opener { F8, Button, MenuItem };
+
+void press(Tfrm_Setup& dialog, const char* name)
+{
+    auto* button = dialog.findChild<QAbstractButton*>(QString::fromLatin1(name));
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
+}
+
+// Opens the dialog as the player would, lets `act` click in it and closes it with OK or
+// Cancel. True when the dialog was open.
+bool withSettings(WindowRig& rig, const std::function<void(Tfrm_Setup&)>& act, bool ok,
+                  Opener opener = Opener::F8)
+{
+    bool opened = false;
+    Tfrm_Setup* dialog = rig.window->settingsDialog();
+    QTimer::singleShot(0, dialog, [&] {
+        opened = dialog->isVisible();
+        if (act)
+            act(*dialog);
+        QTest::mouseClick(ok ? dialog->okButton() : dialog->cancelButton(), Qt::LeftButton);
+    });
+    switch (opener) {
+    case Opener::F8:
+        // Shortcuts reach only the active window; a closed dialog hands it back.
+        rig.window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
+        QTest::keyClick(rig.window.get(), Qt::Key_F8);
+        break;
+    case Opener::Button:
+        QTest::mouseClick(rig.window->control("btnNastavit"), Qt::LeftButton);
+        break;
+    case Opener::MenuItem:
+        rig.window->menuItem("mm1Nastav")->trigger();
+        break;
+    }
+    return opened;
+}
+
+std::map<QString, bool> checkMarks(WindowRig& rig)
+{
+    std::map<QString, bool> marks;
+    for (QAction* action : rig.window->findChildren<QAction*>())
+        if (action->isCheckable())
+            marks[action->objectName()] = action->isChecked();
+    return marks;
+}
+
+TEST(SettingsWindow, everyOpenerOpensTheDialogAndCancelChangesNothing)
+{
+    WindowRig rig;
+    EXPECT_TRUE(rig.window->control("btnNastavit")->isEnabled());
+    EXPECT_TRUE(rig.window->menuItem("mm1Nastav")->isEnabled());
+    const GameSettings before = rig.game().settings();
+    const auto marks = checkMarks(rig);
+    for (Opener opener : {Opener::F8, Opener::Button, Opener::MenuItem}) {
+        SCOPED_TRACE(static_cast<int>(opener));
+        EXPECT_TRUE(withSettings(
+            rig,
+            [](Tfrm_Setup& d) {
+                press(d, "rgPozicie0");
+                press(d, "rgFarbyK2");
+                press(d, "cbxUpozExit");
+                press(d, "rgJazyk2");
+            },
+            false, opener));
+        EXPECT_EQ(rig.game().settings(), before);
+        EXPECT_EQ(checkMarks(rig), marks);
+        EXPECT_FALSE(exists(rig.dataFile("Mirvalon.lcf")));
+        EXPECT_TRUE(rig.dialogs.questions.empty());
+    }
+}
+
+TEST(SettingsWindow, aRunningComputerGameIsEndedOnlyWhenThePlayerAgrees)
+{
+    WindowRig rig;
+    rig.game().startComputerGame();
+    ASSERT_TRUE(rig.s().inProgress);
+    // Only the score display: nothing to ask, the game goes on.
+    EXPECT_TRUE(withSettings(
+        rig, [](Tfrm_Setup& d) { press(d, "cbxSkore"); }, true));
+    EXPECT_TRUE(rig.dialogs.questions.empty());
+    EXPECT_FALSE(rig.game().settings().showScore);
+    EXPECT_TRUE(rig.s().inProgress);
+
+    // Other positions: question 0, and No keeps every setting.
+    const GameSettings before = rig.game().settings();
+    rig.dialogs.answers = {false};
+    EXPECT_TRUE(withSettings(
+        rig,
+        [](Tfrm_Setup& d) {
+            press(d, "rgPozicie0");
+            press(d, "cbxUpozExit");
+        },
+        true, Opener::Button));
+    EXPECT_EQ(rig.dialogs.questions, std::vector<int>{0});
+    EXPECT_EQ(rig.game().settings(), before);
+    EXPECT_TRUE(rig.s().inProgress);
+
+    // Yes ends the game and the board waits for a game of the new rules.
+    rig.dialogs.answers = {true};
+    EXPECT_TRUE(withSettings(
+        rig, [](Tfrm_Setup& d) { press(d, "rgPozicie0"); }, true, Opener::Button));
+    EXPECT_EQ(rig.game().settings().positions, 5);
+    EXPECT_FALSE(rig.s().inProgress);
+    EXPECT_TRUE(rig.window->menuItem("mm2Pozic5")->isChecked());
+    EXPECT_EQ(rig.window->statusPanel(1)->text(), "98");
+    EXPECT_EQ(rig.window->focusWidget(), rig.window->control("btnNovaP"));
+}
+
+TEST(SettingsWindow, goldRulesWithMixAreAnsweredAndStoredGrey)
+{
+    WindowRig rig;
+    withSettings(
+        rig,
+        [](Tfrm_Setup& d) {
+            press(d, "rgForma2");
+            press(d, "rgForma1"); // the hardest rules stay, the colours open again
+            press(d, "rgFarbyK2");
+        },
+        true);
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{Message::GoldNeedsGrey});
+    EXPECT_EQ(rig.game().settings().pieceColours, 0);
+    EXPECT_EQ(rig.window->statusPanel(1)->text(), "GOLD");
+}
+
+TEST(SettingsWindow, rowMarkingClearedByAClassicGameComesBackAndSurvivesARestart)
+{
+    std::string saved;
+    {
+        WindowRig first;
+        first.game().startComputerGame();
+        first.game().giveUp();
+        ASSERT_FALSE(first.game().settings().rowMarking);
+        withSettings(
+            first,
+            [](Tfrm_Setup& d) {
+                auto* box = d.findChild<QCheckBox*>(QStringLiteral("cbxZnacRiad"));
+                EXPECT_TRUE(box->isEnabled());
+                press(d, "cbxZnacRiad");
+            },
+            true);
+        EXPECT_TRUE(first.game().settings().rowMarking);
+        first.window->menuItem("mm1UlozNastavenie")->trigger();
+        saved = readBytes(first.dataFile("Mirvalon.lcf"));
+    }
+    ASSERT_EQ(saved.size(), 240u);
+    WindowRig second([&](WindowRig& r) {
+        std::filesystem::create_directories(r.dataFile(""));
+        writeBytes(r.dataFile("Mirvalon.lcf"), saved);
+    });
+    EXPECT_TRUE(second.game().settings().rowMarking);
+}
+
+TEST(SettingsWindow, languageChosenInTheDialogIsAppliedAtOnce)
+{
+    WindowRig rig;
+    withSettings(
+        rig, [](Tfrm_Setup& d) { press(d, "rgJazyk2"); }, true);
+    EXPECT_EQ(rig.game().settings().language, 2);
+    EXPECT_EQ(rig.game().settings().loadedLanguage, 2);
+    EXPECT_TRUE(rig.window->menuItem("mm2Ang")->isChecked());
+    EXPECT_EQ(rig.window->menuItem("mm1Nastav")->text(), "Settings...");
+    EXPECT_EQ(rig.window->settingsDialog()->windowTitle(), "  Settings");
+}
+
+} // namespace
+} // namespace mirvalon::test
