@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Mirvalon (installing what is missing) and starts the game.
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Mirvalon with its tests (installing what is missing), runs every test and checks
 # that the sources keep the project's formatting.
 set -euo pipefail

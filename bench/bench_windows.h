@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the start-up and idle benchmarks share: the windows they compare (the game, an empty
 // bare window and a "full bare" window with the game's amount of controls) and the fresh
 // child processes each figure is taken in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints how many guess rows the engine scores per second and how many whole games it plays
 // per second through its ports (with ports that do nothing).
 #include <chrono>

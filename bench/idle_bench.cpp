@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints what the game costs while it waits: CPU time, wake-ups (voluntary context switches)
 // and repainted widgets over a stretch of idle time and of a running game, beside the full-bare
 // window of the start-up benchmark (idle, and with a clock and score panel ticking each second

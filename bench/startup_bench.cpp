@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints how long the game takes from process start to the first paint of its main window and
 // how much memory it holds two seconds later, beside two windows built in the same executable:
 // an empty bare window of the same size and a "full bare" one with the game's amount of menus,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long one synchronisation of all 192 games takes when every game goes out, every game
 // comes in, or nothing changes; and how many synchronisations eight players running at once
 // complete per second.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every C++ source of the project is formatted with the project's .clang-format.
 # Prints the files that are not and fails; `clang-format -i FILE` mends one.
 set -euo pipefail

@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
-check_spdx=${CHECK_SPDX:-0}
+check_spdx=${CHECK_SPDX:-1}
 readonly icon_sizes=(16 22 24 32 48 64 128 256)
 readonly app_id=sk.orvex.mirvalon
 

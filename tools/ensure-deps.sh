@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Mirvalon needs to build, test and run, if any are missing.
 # Usage: tools/ensure-deps.sh [extra packages...]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Repaints the window's pictures in assets/ (logo, two textures, two photos, window icon).
 # Usage: tools/make_assets.sh
 # Builds the generator with the normal build first. The output is the same on every run,

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the information texts data/Mirv_SK.rtf and data/Mirv_EN.rtf.
 
 The texts are kept here as light markup: '# ' a heading, '- ' a list item, '*word*' bold,

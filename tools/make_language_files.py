@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes data/Mirv_SK.lng, Mirv_CZ.lng and Mirv_EN.lng: CP1250 text, CR LF lines.
 
 Each entry is  <c1c2c3c4c5c6 "text//extra"  with base-36 code characters ("x" = not given).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the four delivered sample games in data/Data.
 set -euo pipefail
 cd "$(dirname "$0")/.."

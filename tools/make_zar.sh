@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates data/Mirvalon.zar, the delivered record games of the reference records.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the engine, the files layer and their tests (the window is left out) with
 # AddressSanitizer and UndefinedBehaviorSanitizer into build-asan/ and runs them: the kill,
 # two-copies and link-race tests and the seeded mutation runs of every reader among them.

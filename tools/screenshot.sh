@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real game on a virtual screen (Xvfb), optionally plays a list of actions on its
 # main window, and writes PNG screenshots into screenshots/ (ignored by git).
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mirvalon: builds the real adapters and the main window, then runs the window loop.
 #include <QApplication>
 #include <cstdlib>

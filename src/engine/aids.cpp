@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deduction aids (blocking, entering revealed hits, striking out rows, restoring all) and
 // the training driver that plays the first rows of a training game for the player.
 #include <algorithm>

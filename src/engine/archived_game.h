@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A record game as the archive keeps it: enough to lay the finished game out on the board.
 // Its number, rows, time and points are those of its record, which it must match.
 #pragma once

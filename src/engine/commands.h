@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The enabled / visible / checked state of every game command, keyed by one enum. Only the
 // game writes it; the window applies the whole table in one loop to the button, menu item and
 // context-menu item bound to each command (the window's table of commands).

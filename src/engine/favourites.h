@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four favourite game set-ups: which slot matches the game on the board, storing and
 // releasing a slot, and what starting a slot sets. The window's panels and menu items call
 // these; the slots are kept in the settings and saved with the configuration.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game object: construction, publishing the command table, the status bar, the look of
 // the pieces, the hidden row and the random game.
 #include "game.h"

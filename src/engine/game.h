@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One game from the player's key to the records: the flow of a game, piece input on the
 // rows, the deduction aids, the training driver, the second player's game and the clocks.
 // The window owns one Game for the whole run and calls its operations from its handlers.

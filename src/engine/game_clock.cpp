@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game clock and the total running time. Both read the time of day at each tick and
 // subtract a stored start, so delayed or merged ticks never distort the time shown.
 #include "game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flow of one game: starting it, confirming, cancelling and scoring rows, giving up,
 // the end of the game with its messages and the record, the reset to idle, the quick start.
 #include "game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu commands that change the rules or the view while the board is idle or between games:
 // the game type, positions and pieces, the status-bar groups, the panels over the board and
 // the records list (selection, deletion), and the activation of the window.

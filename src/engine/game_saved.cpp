@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's side of saved games and favourites: opening a saved task onto the board, and
 // starting, storing and releasing the four favourite slots.
 #include "favourites.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every setting that outlives a run: the game rules, the look of the board, which panels
 // are shown, the behaviour switches and the four favourite games.
 #pragma once

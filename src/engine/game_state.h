@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current game: hidden row, edited row, the fifteen confirmed rows with pegs and marks,
 // blocked pieces, points and flags. One instance lives for the whole run and is reset,
 // never recreated, for each game.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names of the texts the game shows by index: the information messages and the questions of
 // the text table. The indexes are the language files' own, so they stay plain numbers here.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard play on the palette: the focus moves over the pieces, and the keys place, take back
 // and block pieces by the same rules as the mouse.
 #include "palette_keys.h"

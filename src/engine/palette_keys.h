@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving the keyboard focus over the palette: the pieces stand in rows of five, piece 1 at the
 // top left, and the focus never leaves the pieces 1..N of the game.
 #pragma once

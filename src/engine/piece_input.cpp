@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine side of piece input: what a press, a drop or a double click on a piece does to
 // the active row, the palette and the commands that follow the number of placed pieces.
 // The window decides which slot a dragged piece's centre lies in; the rules are here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the engine asks of the window. The engine never draws and never asks the user itself:
 // it calls these ports by the names the game gives the operations. The window implements
 // them with widgets; tests implement them with fakes that record the calls.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pseudo-random generator shared by hidden rows, the random game, the training driver
 // and the random labels of the pieces: the classic 64-bit linear congruential one.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records of the 192 numbered games, one entry per game, indexed by game number - 1.
 // The built-in reference table is their content until a records file replaces it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbered games chosen from the records list, and archived record games laid out on the
 // board so that the player can study how a record was reached.
 #include "game.h"

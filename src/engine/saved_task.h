@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The task of a second player's game as a saved-game file carries it: the numbered game, the
 // look of the pieces, the hidden row and the texts that protect it. Guess rows are never kept.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scoring a guess row against the hidden row, and the penalties by row band.
 #pragma once
 

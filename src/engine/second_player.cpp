@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game whose hidden row is set by a second player, who may protect it with a password and
 // leave an authorisation text for the guessing player.
 #include "game.h"

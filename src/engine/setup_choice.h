@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog as plain values: what its controls hold, the numbered game its rule
 // controls make up, which controls the rules leave open, and what its OK changes, in order.
 // The dialog's widgets only show a SetupChoice; every rule about it lives here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 192 numbered games: number, level and key of the variant that the rule settings make up.
 #pragma once
 

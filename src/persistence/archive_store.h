@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The archive of record games, Mirvalon.lar: one slot per numbered game, written right after
 // its record, checked against the records at start-up and read back for replay.
 //

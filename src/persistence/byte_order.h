@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Little-endian reads and writes at an offset of a byte buffer: every binary file of the game
 // is built and read through these, never by copying a struct.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one converter between the UTF-8 texts inside the program and the code page 1250 bytes
 // of the game's files (records, archive, language files, saved games).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The documents delivered in the program folder for the desktop's own viewers: the manual of
 // the 192 games (PDF) and the reference text of commands and keys. The game never reads them;
 // it checks that they are there and hands them to the shell's "open".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file operations the game needs, as an interface, so that tests can make any step fail
 // (a read-only file, a full disk, a write cut short) even when they run as root.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder shared by all users of the computer, reached only through descriptors: another
 // account may swap any name in it for a link at any moment, so every file is opened, made,
 // renamed and removed relative to the folder's descriptor and never through a link, and

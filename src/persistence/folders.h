@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three folders of the game: the program folder with the delivered files, the per-user
 // data folder and the folder shared by all users of the computer. Every path is given from
 // outside; nothing here changes the current directory. The shared folder is walked and

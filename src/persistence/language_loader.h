@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Language files: Mirv_SK.lng, Mirv_CZ.lng, Mirv_EN.lng in the program folder, CP1250 text in
 // CR LF lines, at least 191 of them. A line starting with "<" is an entry:
 //   <c1c2c3c4c5c6 ... "text//extra"

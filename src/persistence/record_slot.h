@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 34-byte form of one record, shared by the records file (slot i at 34 * i) and the
 // archive (at 592 * i + 1).
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records of the 192 numbered games: the table in memory, seeded from the reference
 // records, and the records file Mirvalon.ldt behind it. Texts in the table are UTF-8; the file
 // holds them as CP1250 bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way the game writes a file: a temporary file in the same folder, synced, then renamed
 // over the target. Every step is checked; a failed write leaves the old file whole and never
 // reports success. Files that must change together (a record and its archived game) commit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved-game files (".mvg"): the task a second player set, passed to somebody else to play.
 //
 // The file has no header. It is a sequence of values; each value is its text (a number as its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration file Mirvalon.lcf and the one place that changes a setting together with
 // everything that shows it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts the program tells and asks the user: 20 messages, 6 questions with their captions,
 // and a few more texts of the current language. Built-in Slovak values until a language file
 // replaces them entry by entry. Texts are UTF-8 here; files hold them in CP1250.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the files side tells the window: the controls that show a setting, the targets of a
 // language file and a plain message box. The window implements these ports; tests use fakes.
 // Texts are UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's own records file and archive as the synchronisation sees them: whole images
 // read at the start of a merge and written back whole at its end.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder shared by all accounts of the computer, reached through one folder descriptor.
 // Any account may put anything there (links, pipes, huge files, folders), so every file is
 // opened relative to the descriptor without following links, checked to be a regular file

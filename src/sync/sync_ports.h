@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a synchronisation needs from the world around it: the calendar time, a way to wait
 // and the progress bar. Tests give a manual clock, so a wait for another copy's lock costs
 // them nothing.

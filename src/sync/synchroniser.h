@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exchange of records between the users of one computer: game by game the better record
 // travels, with its archived game, from the player's files to the shared ones or back. Only
 // records whose game is in the archive travel. A lock file in the shared folder keeps two

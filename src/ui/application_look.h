@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The look every window of the game shares: the style with its one-second pause before a hint
 // and the designed font. Set before the first widget exists, so that no widget is polished
 // twice and none has to be told of a new font.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small bevelled box, the one element the board is built of: pieces, slots, pegs and the
 // region panels. It paints an outer and an inner bevel like the form library's panels and
 // reports the mouse to whoever handles the piece it shows.

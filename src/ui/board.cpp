@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board drawn from the game state (palette, slots, confirmed rows, pegs, row numbers,
 // the hidden row) and piece input: dragging, dropping and double-clicking pieces.
 #include "board.h"

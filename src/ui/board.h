@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board of the main window and its piece input: result area, edited row, confirmed rows
 // with their pegs, row numbers, the palette with its copies and the environment pictures. It
 // draws what the game state says and hands every mouse gesture on a piece to the game.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the board as a picture file. The image goes to the clipboard first and stays there;
 // the file is written in the format its name says, whole or not at all.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing what the player sees: the whole window scaled to the page, and the information
 // text as a paged document. The print dialog is the window's; these functions print to the
 // printer it set up and say whether the job went through.

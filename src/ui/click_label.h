@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that reports mouse presses (row numbers, the logo, the environment pictures).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The captions of the buttons of the game's message boxes in the game's language, each with
 // its keyboard accelerator (Alt+N or N answers "Nie"), whatever the system's language is.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One of the environment pictures over the board. Only the picture on view is decoded before
 // the window first paints; the others are decoded right after, or when first shown.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four small favourite panels "1".."4" beside the logo and the marker pnlCiarka under the
 // slot of the current game. A filled slot's panel is shown pressed, in its own colour, one
 // pixel lower and shorter, without its hint.

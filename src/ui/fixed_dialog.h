@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame of the game's modal dialogs: a fixed size and a close button only, without the
 // minimise and maximise buttons a window manager would otherwise add.
 #pragma once

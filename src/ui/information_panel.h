@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The information panel laid over the board: the game's information text in a read-only
 // rich-text box.
 #pragma once

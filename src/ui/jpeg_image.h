@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decodes the window's JPEG pictures (logo, textures, photos) with libjpeg, and encodes the
 // board pictures the player saves. A damaged or truncated picture gives a null image, never a
 // crash or an exit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar with its whole tree of captions and shortcuts, in the designed order that the
 // language files count on.
 #include <QAction>

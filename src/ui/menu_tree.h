@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu bar: every item in the designed order (separators count in the
 // language files' indexes), with its caption, shortcut and check box.
 #pragma once

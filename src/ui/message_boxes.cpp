@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes with the game's captions and buttons in the language of the text table, and
 // the password and new-record dialogs.
 #include "message_boxes.h"

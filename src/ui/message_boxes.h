@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message boxes of the game and its two small dialogs (password, new record), shown
 // modally over the main window in the language of the text table.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A mouse press in the game's terms: which button, and which keys were held.
 #pragma once
 

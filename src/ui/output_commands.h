@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's print and picture commands: the print dialog and the printer it keeps for the
 // session, printing the board or a text, and saving the board as a picture; failures are told
 // in the player's language.

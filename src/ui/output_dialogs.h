@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system dialogs of printing and of saving a picture, with their plain message boxes. The
 // window shows the real ones; tests answer from a script.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A panel laid over the board (the best scores, the information text) with its centred
 // caption at the top.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard play on the palette: Tab gives the palette the focus, the arrow keys move a drawn
 // focus over its pieces, Enter places the focused piece, Backspace takes the last piece back
 // and B blocks or unblocks the focused piece. Space stays the window's shortcut for OK.

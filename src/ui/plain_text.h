@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts that come from files (language files, records, the shared folder) or from players are
 // shown as they stand, never read as markup: a holder name "<img src=...>" is that name.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts (the buttons of its file and print dialogs, the context menus of edit fields)
 // in the game's language rather than the system's: Debian's qtbase_sk.qm / qtbase_cs.qm,
 // swapped whenever the game's language changes. English needs none.

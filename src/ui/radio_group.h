@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A radio group as the game's dialogs use it: a captioned box whose items and check boxes
 // stand in evenly spaced rows, and whose items make one choice with an index (-1 none).
 #pragma once

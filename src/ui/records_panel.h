@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The best-score panel laid over the board: the 192 numbered games with their records in a
 // list, from which a game is activated, its record game replayed or its record deleted.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the information texts, a plain subset of RTF (groups, paragraphs, bold, italic,
 // underline, font size, a colour table, code-page and Unicode escapes), into a text document.
 // Unknown control words are skipped, never shown.

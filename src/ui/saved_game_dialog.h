@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open and save dialogs of saved games (".mvg"): they start in the data folder's "Data"
 // when it exists, else in the data folder; saving asks before replacing a file.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Otvoriť..." and "Uložiť ako...": the file dialogs, the caption that names an opened file,
 // and the messages of a file that cannot be read or written. The game lays the task out.
 #pragma once

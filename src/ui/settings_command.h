@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings command of the main window: fills the settings dialog from the game's
 // settings, shows it over the window and hands the player's choice to the game, loading a
 // new language file on the way.

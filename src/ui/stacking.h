@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps a group of sibling widgets stacked above the others in a given order without
 // repainting them when they already stand so.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status bar's panels and their layout by groups.
 #include "status_strip.h"
 

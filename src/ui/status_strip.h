@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status bar of the main window: 14 panels laid edge to edge on one strip, shown and
 // hidden by groups, with the record labels and the total-time panel the game also reports to.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Refuses, as they are typed, characters that the file a text is stored in cannot hold.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs record synchronisations for the main window: at start-up, after a new record and from
 // the synchronisation dialog, whose progress bar follows the merge while it is open. Tells
 // the player when a merge was cut short.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: the game's name, version and build, who made it, its licence, and a link
 // that opens the manual of the 192 games.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The password dialog of a second player's game: setting a password and an authorisation
 // text (PasswordMode::SetUp), asking the password before giving up (Ask), and showing the
 // authorisation text after the game is solved (ShowAuthText).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up in its fixed order, activation, shutdown, and the ports through which the game
 // and the files side reach the window: commands, clock, event loop, settings.
 #include "tfrm_logic.h"

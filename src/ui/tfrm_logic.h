@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the board, the palette, the buttons, the status bar, the two clocks and
 // the menus. It owns the game, the settings and the records for the whole run and is the
 // window behind every port the game and the files side talk to.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of commands: every command bound once to its button, menu item and context-menu
 // item and to the one handler they all run; and the small handlers of the window's own
 // commands. What a command may do, and when, the game decides.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed layout of the main window: regions, buttons, labels, pictures, the status bar and
 // the boxes of the board. Every coordinate is a client pixel of the designed 96-dpi window.
 #include <QApplication>

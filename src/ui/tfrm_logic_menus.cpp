@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's menu bar and the key of the hidden "Minimalizovať" item.
 #include <QAction>
 #include <QMenu>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The best-score and information panels over the board and the commands of the records list
 // (activate, replay, delete).
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The new-record dialog: announces the record, shows the old record beside the new one and
 // takes the holder's name.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: the game rules on the first tab, with the live information about the
 // numbered game they make up, and the options of the application on the second. It works on
 // a copy; the main window applies its choice after OK.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog in the language of a language file: kind 5 names its captions, items
 // and labels, kind 2 group 1 its two extra buttons.
 #include <QCheckBox>

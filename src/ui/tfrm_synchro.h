@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The synchronisation dialog: tells the player what is shared, runs the synchronisation of
 // all games on "Štart" and shows its progress.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timer behind the total-time panel. The running time is computed from the start whenever
 // it is shown, so the timer runs only while the panel is visible: a hidden panel costs the
 // program no wake-up at all. It ticks just after the running time passes a whole second.

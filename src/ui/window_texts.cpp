@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a language file's entries go that are not texts of the text table: menu items,
 // buttons, labels, status panels, the panels' captions and the small dialogs of the window.
 #include "window_texts.h"

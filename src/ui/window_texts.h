@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the target of a language file: it sets the captions, shortcuts and hints
 // the file names by their codes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deduction aids, the training driver and the second player's game.
 #include <gtest/gtest.h>
 

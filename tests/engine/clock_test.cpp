@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game clock: one point a second, catch-up of missed ticks in a classic game, midnight,
 // the end at zero points and the training limit.
 #include <gtest/gtest.h>

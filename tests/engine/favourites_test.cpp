@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four favourite slots, and the random game's draws.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games played through the engine with scripted answers and a manual clock.
 #include <gtest/gtest.h>
 

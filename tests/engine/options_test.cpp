@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rules behind the menus and the records list: game type, positions and pieces, status
 // groups, the records list's archive and deletion, the activation without a shared folder,
 // the score's floor, and the whole command table through the states of a game.

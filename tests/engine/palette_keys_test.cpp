@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard play on the palette: where the focus moves, and Enter, Backspace and B by the
 // rules of the mouse (free place, take-back penalty, blocking only where it is offered).
 #include <gtest/gtest.h>

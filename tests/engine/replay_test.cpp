@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Archived record games laid out on the board, and numbered games activated from the list.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second player's task taken from the board, and an opened task laid back on it.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog's rules without widgets: the information box, the form presets, the
 // colour rule, the enable states and what OK applies, in which order.
 #include <gtest/gtest.h>

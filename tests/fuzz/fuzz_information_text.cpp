@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A libFuzzer target for the information-text reader.
 #include <QGuiApplication>
 #include <QTextDocument>

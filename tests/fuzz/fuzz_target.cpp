@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A libFuzzer target for one reader, chosen at build time (MIRVALON_FUZZ_CHECK).
 #include <cstdint>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The information-text reader on its own: damaged and hostile texts never crash or hang it,
 // and its work grows in step with the text.
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeded mutations of a file image: flipped bits, bytes set to edge values, cut or grown files,
 // repeated and swapped chunks. The mutation runs of the ordinary suite drive every reader with
 // them; libFuzzer brings its own when the fuzz targets are built.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every reader of the game's files driven with one input, and what it accepted checked against
 // the file's layout written out here a second time. Shared by the fuzz targets and the seeded
 // mutation runs of the ordinary suite. Each returns an empty text when all is well, otherwise

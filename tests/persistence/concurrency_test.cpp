@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real processes against one data folder: a writer killed with SIGKILL at random moments, two
 // copies of the game of one account winning records at once, and another account swapping
 // links in the shared folder while the folder set-up runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual and the reference text: which file each language opens, what a missing file or
 // a missing viewer gives, and the delivered reference texts against the menus' keys.
 #include <gtest/gtest.h>

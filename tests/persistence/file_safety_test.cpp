@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files layer when things go wrong: a copy of the game killed between any two steps, files
 // left behind, a folder another copy keeps locked, a records file that did not load, and the
 // player's umask.

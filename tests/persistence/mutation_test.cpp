@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeded mutation runs over every reader of the game's files: thousands of damaged files that
 // must neither crash nor hang a reader, nor be accepted where the layout rejects them.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player's account for the files-layer tests: a home with its data folder, a program folder,
 // and one copy of the game's stores over them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved-game files: every field through the file and back, noise, refusals of damaged files,
 // and a seeded loop of mutants that must never crash nor let a broken value through.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell's "open" for tests: records what would have been shown and answers as told.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fakes for the files side: a temporary folder, a file system whose steps can be made to
 // fail, and recording views of the settings and language targets.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-written fakes of the engine's ports: they record what the engine asked for and answer
 // from scripts, so whole games can be played without a window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Eight players of one computer win records and synchronise at the same time; afterwards
 // every one of them holds, for every game, the best record any of them won.
 #include <gtest/gtest.h>

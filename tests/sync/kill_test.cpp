@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A copy of the game killed at any moment of a synchronisation leaves every file whole: the
 // player's records and archive and the shared ones load, and the next synchronisation, once
 // the dead copy's lock is stale, completes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player's data folder and a shared folder in a temporary place, and the means to win
 // records in them, for the synchronisation tests. Header only: the concurrency and kill
 // tests run it in child processes too.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: its geometry, its lines and their looks, the texts of the language file, and
 // the link that opens the manual.
 #include <QApplication>

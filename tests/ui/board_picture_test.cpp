@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the board as a picture: the format follows the chosen name, the clipboard keeps the
 // board whatever happens, and a file that cannot be written is told and leaves nothing behind.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the window and the information text to a PDF file, as a player printing to a file.
 #include <QImage>
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's pictures decode at their layout sizes, and damaged pictures give a null image.
 #include "ui/jpeg_image.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game played with the keyboard alone: Tab to the palette, the arrow keys, Enter,
 // Backspace with its penalty, B to block and Space to confirm; the focus is drawn on every
 // piece colour.

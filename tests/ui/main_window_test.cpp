@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window played with real mouse events: pieces dragged and double-clicked into row 1,
 // refused drops, taking back, Space to confirm, pegs, messages and the enabled commands.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manuals the build renders, read back as text: a page for each section and one row for
 // each of the 192 games, numbered and keyed as the engine numbers them.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menus as a player uses them: the option and view toggles with their check marks, the
 // environment pictures, the game type on F4, the languages at run time, the help items and
 // the items that do nothing.

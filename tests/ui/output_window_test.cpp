@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print and picture commands of the main window's "File" menu, with the print dialog
 // printing to a PDF file and the save dialog answered from a script.
 #include <QAction>

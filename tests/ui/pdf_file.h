@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a printed PDF file says of itself: its pages and the title of the print job.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How far two pictures of one size differ, channel by channel: the largest difference finds a
 // wrong pixel, the mean one a wrong picture (shifted, mirrored, channels swapped) through the
 // small losses of JPEG and of type drawn at another scale.

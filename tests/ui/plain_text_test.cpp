@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts from language files, records and players are shown as they stand, never as markup, and
 // a message box stays within the screen whatever it is given.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window keeps still when nothing changes: no timer runs while no clock is on view, a tick
 // of the game clock repaints the time and score panels only, and the pictures not on view are
 // decoded once the window has painted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The best-score list against the records table.
 #include <QAction>
 #include <QScrollBar>

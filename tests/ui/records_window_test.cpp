@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records list, the information panel, a new record through to a replay after a restart.
 #include <QAction>
 #include <QLabel>

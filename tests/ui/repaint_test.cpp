@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board repaints a box only when its look or its place in the stack changes: a clock tick
 // re-applies every look and order, and must not repaint the whole board each second.
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of the information texts on a table of snippets.
 #include <QFile>
 #include <QTextBlock>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved games and favourites on the main window: the dialogs' choices, the caption, the
 // messages of refused files, and the favourite panels' look and marker.
 #include <QAction>

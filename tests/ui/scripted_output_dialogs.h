@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print and save-picture dialogs answered from a script: the print dialog chooses a PDF
 // file, the save dialog a given name, and every question and message is recorded.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog opened from the main window: F8, the button and the menu item open it;
 // Cancel changes nothing; OK asks before ending a running game and applies everything.
 #include <QAction>

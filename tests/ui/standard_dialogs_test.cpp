@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes and Qt's own dialogs in the game's language: button captions with their
 // accelerators, and Qt's translations following a language switch.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status bar's panels laid out by groups.
 #include <QLabel>
 #include <QWidget>

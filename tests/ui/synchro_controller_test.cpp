@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window's synchronisation does around a merge: nothing without the shared folder,
 // the records reloaded and the panel told after a merge, message 14 after one cut short, and
 // the dialog's bar following the merge.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of the windows fits its control in Slovak, Czech and English: measured with the
 // control's own font, a caption is never cut and never reaches into the control beside it.
 #include <QAbstractButton>

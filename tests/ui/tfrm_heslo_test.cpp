@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The password dialog in its three modes.
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The new-record dialog: padding of the values, the name rules and the share box.
 #include <QApplication>
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: filling, the live information box, the rules between its controls,
 // what closing it reports, and its texts in the three languages.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The synchronisation dialog: its layout and texts in the three languages, its place beside
 // the main window and what "Štart" does.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widget tests need a QApplication; without a display they use the offscreen platform.
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a careful player notices: the information text opens at its top, the board and the
 // window share one face colour, a struck-out row number is struck through its digits only,
 // message boxes show their caption whole with no icons on their buttons, and the dialogs carry

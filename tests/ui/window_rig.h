@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window on temporary folders with scripted message boxes, and real mouse events on
 // its pieces.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ports that show nothing, for programs that play games without a window (the benchmark and
 // the generator of the delivered record games). The clock only moves when it is told to.
 #pragma once

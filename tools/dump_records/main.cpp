@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints a records file (Mirvalon.ldt) or an archive (Mirvalon.lar, Mirvalon.zar) as text, for
 // looking at a file that seems wrong.
 // Usage: dump_records FILE

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting helpers shared by the pictures: colours in floating point, per-pixel filling,
 // soft blur, film grain, vignette, and the bevelled game piece of the logo and the icon.
 #pragma once

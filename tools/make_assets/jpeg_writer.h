@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a picture as a baseline JFIF file through libjpeg, replacing the target only
 // when the whole file was written.
 #pragma once

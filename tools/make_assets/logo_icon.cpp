@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The logo and the window icon: the game's name over a row of pieces, and four pieces.
 #include "canvas.h"
 #include "noise.h"

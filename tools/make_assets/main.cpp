@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make_assets: paints the game's pictures and writes them into the given folder
 // (normally assets/): logo.jpg, texture1.jpg, texture2.jpg, photo1.jpg, photo2.jpg, and the
 // icon at every size a desktop asks for, icon_16.png .. icon_256.png (icon.png is the 64).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeded random numbers and smooth noise for painting the game's pictures. Everything is
 // computed from integer hashes, so a seed gives the same picture on every machine.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the main window, each painted from fixed seeds: the logo beside the board,
 // two surface textures and two landscape photographs behind the board, and the window icon.
 #pragma once

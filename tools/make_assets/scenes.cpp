@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two photographs behind the board: a lake under a summer sky, and misty hills at dusk.
 // Painted from layers of noise and then softened, so they read as photographs, not drawings.
 #include "canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two surfaces behind the board: light planks of wood and a cool marble slab. Both stay
 // low in contrast so that pieces laid on them read at a glance.
 #include "canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make_manual FOLDER: writes FOLDER/Mirv_SK.pdf and FOLDER/Mirv_EN.pdf, the manual that the
 // menu item "Kombinácie hier" and the settings dialog open.
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of the manual "Kombinácie hier" as HTML: the rules, the points and the table of
 // the 192 numbered games, each section on a page of its own.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the four delivered sample games into a folder with the game's own saved-game writer:
 // two easy first games, and two hard championship tasks guarded by a password whose
 // authorisation text congratulates the solver. The noise is drawn from a fixed seed, so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the delivered archive Mirvalon.zar: for each of the sixteen reference records, a real
 // record game played through the engine with exactly the record's rows, time and points.
 // Usage: make_zar OUTPUT_FILE
