@@ -182,6 +182,7 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
         std::make_unique<SynchroController>(m_fs, *m_records, *m_dialogs, m_folders->dataFolder(),
                                             options.sharedBase, m_folders->sharedFolderReady());
     m_synchro = new Tfrm_Synchro(*m_syncRunner, this);
+    showPlainText(*m_synchro); // made after the window's own labels were set plain
     m_syncRunner->setRecordsChanged([this] {
         if (m_recordsPanel->isVisibleTo(this))
             m_recordsPanel->showRecords(m_records->table(), m_game->state().gameNumber);

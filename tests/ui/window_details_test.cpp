@@ -26,10 +26,11 @@ TEST(WindowDetails, informationTextOpensAtItsTopTheFirstTime)
 {
     WindowRig rig;
     Tfrm_Logic& w = *rig.window;
-    auto* text = w.findChild<QTextBrowser*>(QStringLiteral("reInform"));
-    ASSERT_NE(text, nullptr);
     QTest::keyClick(&w, Qt::Key_F1);
     ASSERT_TRUE(rig.s().informationPanelShown);
+    // The text box is built when the panel first shows.
+    auto* text = w.findChild<QTextBrowser*>(QStringLiteral("reInform"));
+    ASSERT_NE(text, nullptr);
     QApplication::processEvents();
     EXPECT_GT(text->verticalScrollBar()->maximum(), 0); // the text is longer than the box
     EXPECT_EQ(text->verticalScrollBar()->value(), 0);
