@@ -89,6 +89,17 @@ for size in "${icon_sizes[@]}"; do
   [ "$w x $h" = "$size x $size" ] || fail "icon ${size}x$size is $w x $h"
 done
 
+# The window's pictures are compiled into the program, each with its "@2x" twin for screens
+# of device-pixel ratio 2. Resource names are stored in UTF-16: without the zero bytes they
+# read as plain names.
+LC_ALL=C tr -d '\000' <"$pkg/usr/games/mirvalon" >"$scratch/program.text"
+for picture in logo texture1 texture2 photo1 photo2; do
+  for name in "$picture.jpg" "$picture@2x.jpg"; do
+    LC_ALL=C grep -qaF "$name" "$scratch/program.text" || fail "the program lacks the picture $name"
+  done
+done
+rm -f "$scratch/program.text"
+
 # --- Validators. ---
 desktop-file-validate "$pkg/usr/share/applications/$app_id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net --pedantic "$pkg/usr/share/metainfo/$app_id.metainfo.xml" \

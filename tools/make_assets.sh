@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Repaints the window's pictures in assets/ (logo, two textures, two photos, window icon).
+# Repaints the window's pictures in assets/ (logo, two textures, two photos, each also at
+# twice the size as name@2x.jpg for high-resolution screens; the window icon at every size).
 # Usage: tools/make_assets.sh
 # Builds the generator with the normal build first. The output is the same on every run,
 # so a changed file in git means the generator changed.

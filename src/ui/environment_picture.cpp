@@ -15,7 +15,7 @@ void EnvironmentPicture::decode()
     if (m_decoded)
         return;
     m_decoded = true;
-    setPixmap(QPixmap::fromImage(loadJpegResource(m_resource)));
+    setPixmap(QPixmap::fromImage(loadJpegPicture(m_resource, devicePixelRatioF())));
 }
 
 void EnvironmentPicture::showEvent(QShowEvent* e)

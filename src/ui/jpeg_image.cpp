@@ -147,4 +147,20 @@ QImage loadJpegResource(const QString& path)
     return decodeJpeg(file.readAll());
 }
 
+QImage loadJpegPicture(const QString& path, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1.0) {
+        const qsizetype dot = path.lastIndexOf('.');
+        const bool hasSuffix = dot > path.lastIndexOf('/');
+        const QString sharpPath = hasSuffix ? path.left(dot) + QLatin1String("@2x") + path.mid(dot)
+                                            : path + QLatin1String("@2x");
+        QImage sharp = loadJpegResource(sharpPath);
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    }
+    return loadJpegResource(path);
+}
+
 } // namespace mirvalon

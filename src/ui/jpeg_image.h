@@ -21,6 +21,12 @@ QImage decodeJpeg(const QByteArray& data);
 // resource is missing or damaged.
 QImage loadJpegResource(const QString& path);
 
+// The picture at `path` for a screen of the given device-pixel ratio. Above 1 it is the
+// "@2x" file beside it ("logo@2x.jpg" for "logo.jpg"): twice the pixels, marked with ratio 2
+// so that it covers the same place on the window, only sharper. Without a sound "@2x" file,
+// the picture itself. Null when that is missing or damaged too.
+QImage loadJpegPicture(const QString& path, qreal devicePixelRatio);
+
 // Quality of a saved board picture: sharp text and pegs at a fraction of a bitmap's size.
 constexpr int kJpegSaveQuality = 90;
 

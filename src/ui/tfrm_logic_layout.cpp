@@ -96,7 +96,8 @@ void Tfrm_Logic::createControls()
     auto* logo = new ClickLabel(client);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setGeometry(542, 8, 230, 114);
-    logo->setPixmap(QPixmap::fromImage(loadJpegResource(QStringLiteral(":/assets/logo.jpg"))));
+    logo->setPixmap(QPixmap::fromImage(
+        loadJpegPicture(QStringLiteral(":/assets/logo.jpg"), logo->devicePixelRatioF())));
     logo->onPress = [this](QMouseEvent* e) {
         if (e->button() == Qt::LeftButton)
             showMinimized();

@@ -2,6 +2,8 @@
 // The manual and the reference text: which file each language opens, what a missing file or
 // a missing viewer gives, and the delivered reference texts against the menus' keys.
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 #include "persistence/documents.h"
 #include "persistence/file_system.h"
@@ -107,5 +109,38 @@ TEST(Documents, theReferenceTextsNameEveryShortcutOfTheirMenus)
                 << entry->text << " " << key;
         }
         EXPECT_GT(shortcuts, 25);
+    }
+}
+
+// Keyboard play has no menu items, so nothing above sees its keys: its own section of the
+// reference text names each of them.
+TEST(Documents, theReferenceTextsDescribeKeyboardPlay)
+{
+    PosixFileSystem fs;
+    const std::string data = MIRVALON_SOURCE_DATA;
+    struct Case
+    {
+        const char* reference;
+        const char* heading;
+        std::vector<const char*> keys;
+    };
+    const Case cases[] = {
+        {"Quick_SK.txt",
+         "KLÁVESNICA\n",
+         {"Tab ", "Šípky ", "Enter ", "Backspace ", "B ", "Medzerník "}},
+        {"Quick_EN.txt",
+         "KEYBOARD\n",
+         {"Tab ", "Arrow keys ", "Enter ", "Backspace ", "B ", "Space "}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reference);
+        const ReadResult text = fs.readFile(data + "/" + c.reference, 1 << 20, false);
+        ASSERT_EQ(text.status, ReadStatus::Ok);
+        const std::size_t from = text.bytes.find(c.heading);
+        ASSERT_NE(from, std::string::npos);
+        // The section ends at the next heading, two blank lines further on.
+        const std::string section = text.bytes.substr(from, text.bytes.find("\n\n\n", from) - from);
+        for (const char* key : c.keys)
+            EXPECT_NE(section.find(std::string("\n  ") + key), std::string::npos) << key;
     }
 }

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QSet>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -30,6 +31,68 @@ int distinctColours(const QImage& image)
         for (int x = 0; x < image.width(); ++x)
             colours.insert(image.pixel(x, y));
     return static_cast<int>(colours.size());
+}
+
+// On a high-resolution screen each picture is its "@2x" file: the same picture painted at
+// twice the pixels; on an ordinary screen nothing changes.
+TEST(JpegImage, highResolutionScreensGetEachPicturePaintedAtTwiceItsSize)
+{
+    for (const char* path : {":/assets/logo.jpg", ":/assets/texture1.jpg", ":/assets/texture2.jpg",
+                             ":/assets/photo1.jpg", ":/assets/photo2.jpg"}) {
+        SCOPED_TRACE(path);
+        const QImage small = loadJpegResource(QString::fromLatin1(path));
+        ASSERT_FALSE(small.isNull());
+        const QImage ordinary = loadJpegPicture(QString::fromLatin1(path), 1.0);
+        EXPECT_EQ(ordinary.devicePixelRatio(), 1.0);
+        ASSERT_EQ(ordinary.size(), small.size());
+        EXPECT_EQ(test::channelDifference(ordinary, small).largest, 0);
+
+        for (const qreal ratio : {1.5, 2.0}) {
+            const QImage sharp = loadJpegPicture(QString::fromLatin1(path), ratio);
+            EXPECT_EQ(sharp.devicePixelRatio(), 2.0) << ratio;
+            ASSERT_EQ(sharp.size(), small.size() * 2) << ratio;
+        }
+        const QImage sharp = loadJpegPicture(QString::fromLatin1(path), 2.0);
+        const QImage reduced =
+            sharp.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // The same picture, in the same place: reduced again it is the small one but for
+        // JPEG, grain and the edges of the type.
+        EXPECT_LT(test::channelDifference(reduced, small).mean, 6.0);
+    }
+}
+
+// A picture without a sound "@2x" file is shown at its own size on any screen.
+TEST(JpegImage, aPictureWithoutASoundDoubleSizeFileKeepsItsOwn)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QByteArray logo = resourceBytes(QStringLiteral(":/assets/logo.jpg"));
+    const QString path = folder.filePath(QStringLiteral("logo.jpg"));
+    struct Case
+    {
+        const char* twin; // the "@2x" file's bytes, none when null
+        const char* what;
+    };
+    const Case cases[] = {{nullptr, "missing"}, {"\xFF\xD8\xFF\xE0 not a picture", "damaged"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile(path).remove();
+        QFile twin(folder.filePath(QStringLiteral("logo@2x.jpg")));
+        twin.remove();
+        {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(logo);
+        }
+        if (c.twin) {
+            ASSERT_TRUE(twin.open(QIODevice::WriteOnly));
+            twin.write(c.twin);
+            twin.close();
+        }
+        const QImage picture = loadJpegPicture(path, 2.0);
+        EXPECT_EQ(picture.size(), QSize(230, 114));
+        EXPECT_EQ(picture.devicePixelRatio(), 1.0);
+    }
 }
 
 TEST(JpegImage, decodesEveryPictureOfTheWindowAtItsLayoutSize)

@@ -36,13 +36,14 @@ Rgb fromQRgb(QRgb c)
     return {double(qRed(c)), double(qGreen(c)), double(qBlue(c))};
 }
 
-QImage paintPixels(int width, int height, const std::function<Rgb(double x, double y)>& shade)
+QImage paintPixels(int width, int height, int scale,
+                   const std::function<Rgb(double x, double y)>& shade)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = toQRgb(shade(x + 0.5, y + 0.5));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = toQRgb(shade((x + 0.5) / scale, (y + 0.5) / scale));
     }
     return image;
 }

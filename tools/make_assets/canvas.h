@@ -26,10 +26,13 @@ Rgb scaled(const Rgb& c, double factor);
 QRgb toQRgb(const Rgb& c);
 Rgb fromQRgb(QRgb c);
 
-// Fills every pixel of an opaque picture from a function of its centre coordinates.
-QImage paintPixels(int width, int height, const std::function<Rgb(double x, double y)>& shade);
+// Fills every pixel of an opaque picture of width x height design pixels, painted `scale`
+// pixels to a design pixel, from a function of the pixel's centre in design coordinates: a
+// larger scale paints the same picture, sharper, for high-resolution screens.
+QImage paintPixels(int width, int height, int scale,
+                   const std::function<Rgb(double x, double y)>& shade);
 
-// Three box passes per direction, close to a Gaussian of the given radius.
+// Three box passes per direction, close to a Gaussian of the given radius in pixels.
 void softBlur(QImage& image, int radius);
 // Adds fine luminance noise, as a photograph or a rough surface has.
 void addGrain(QImage& image, Rng& rng, double amount);

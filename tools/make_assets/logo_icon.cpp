@@ -32,11 +32,11 @@ QFont nameFont(int pixelSize)
 
 } // namespace
 
-QImage paintLogo()
+QImage paintLogo(int scale)
 {
     // Deep blue night behind the name, lit from the upper middle.
     const Noise cloud(0x10605u);
-    QImage image = paintPixels(kLogoWidth, kLogoHeight, [&](double x, double y) {
+    QImage image = paintPixels(kLogoWidth, kLogoHeight, scale, [&](double x, double y) {
         const double dx = (x - kLogoWidth * 0.5) / kLogoWidth;
         const double dy = (y - kLogoHeight * 0.35) / kLogoHeight;
         const double glow = std::exp(-(dx * dx * 5.0 + dy * dy * 6.0));
@@ -49,6 +49,7 @@ QImage paintLogo()
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
 
     // Thin inner frame, like the inlay of a game box.
     painter.setPen(QPen(QColor(214, 186, 120, 150), 1.0));

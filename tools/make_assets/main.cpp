@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // make_assets: paints the game's pictures and writes them into the given folder
-// (normally assets/): logo.jpg, texture1.jpg, texture2.jpg, photo1.jpg, photo2.jpg, and the
-// icon at every size a desktop asks for, icon_16.png .. icon_256.png (icon.png is the 64).
+// (normally assets/): logo.jpg, texture1.jpg, texture2.jpg, photo1.jpg, photo2.jpg, each also
+// as name@2x.jpg at twice the size for high-resolution screens, and the icon at every size a
+// desktop asks for, icon_16.png .. icon_256.png (icon.png is the 64).
 // The same sources and fonts give the same files on every run.
 #include "jpeg_writer.h"
 #include "pictures.h"
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -52,14 +54,20 @@ int main(int argc, char* argv[])
     }
 
     using namespace mirvalon::assets;
-    std::vector<Picture> pictures = {
-        {"logo.jpg", paintLogo},
-        {"texture1.jpg", paintWoodTexture},
-        {"texture2.jpg", paintMarbleTexture},
-        {"photo1.jpg", paintLakeLandscape},
-        {"photo2.jpg", paintMistyEvening},
-        {"icon.png", [] { return paintIcon(kClassicIconSize); }},
+    const std::pair<std::string, QImage (*)(int)> windowPictures[] = {
+        {"logo", paintLogo},
+        {"texture1", paintWoodTexture},
+        {"texture2", paintMarbleTexture},
+        {"photo1", paintLakeLandscape},
+        {"photo2", paintMistyEvening},
     };
+    std::vector<Picture> pictures;
+    // Each picture also at twice the size, for screens of device-pixel ratio 2.
+    for (const auto& [name, paint] : windowPictures) {
+        pictures.push_back({name + ".jpg", [paint] { return paint(1); }});
+        pictures.push_back({name + "@2x.jpg", [paint] { return paint(2); }});
+    }
+    pictures.push_back({"icon.png", [] { return paintIcon(kClassicIconSize); }});
     for (const int size : kIconSizes)
         pictures.push_back(
             {"icon_" + std::to_string(size) + ".png", [size] { return paintIcon(size); }});

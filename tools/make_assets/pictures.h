@@ -17,11 +17,14 @@ constexpr int kBoardHeight = 424;
 constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 constexpr int kClassicIconSize = 64;
 
-QImage paintLogo();
+// The five window pictures are painted `scale` pixels to a design pixel: 1 for ordinary
+// screens, 2 for the "@2x" pictures of high-resolution ones. Each scale paints the same
+// picture from the same seeds; nothing is enlarged from a smaller bitmap.
+QImage paintLogo(int scale);
+QImage paintWoodTexture(int scale);
+QImage paintMarbleTexture(int scale);
+QImage paintLakeLandscape(int scale);
+QImage paintMistyEvening(int scale);
 QImage paintIcon(int size);
-QImage paintWoodTexture();
-QImage paintMarbleTexture();
-QImage paintLakeLandscape();
-QImage paintMistyEvening();
 
 } // namespace mirvalon::assets

@@ -19,9 +19,9 @@ namespace {
 constexpr double kLakeHorizon = 236.0;
 
 // Both photos get the same camera look: a slight softness, darker corners and film grain.
-void finishPhoto(QImage& image, double vignetteStrength, uint32_t grainSeed)
+void finishPhoto(QImage& image, int scale, double vignetteStrength, uint32_t grainSeed)
 {
-    softBlur(image, 1);
+    softBlur(image, scale);
     vignette(image, vignetteStrength);
     Rng grain(grainSeed);
     addGrain(image, grain, 3.0);
@@ -94,7 +94,7 @@ void paintConifer(QPainter& painter, double x, double base, double height, const
 
 } // namespace
 
-QImage paintLakeLandscape()
+QImage paintLakeLandscape(int scale)
 {
     const LakeBackdrop backdrop;
     const Noise ripple(0x30105u);
@@ -105,7 +105,7 @@ QImage paintLakeLandscape()
         return 330.0 + 60.0 * (shoreLine.fbm(x / 120.0, 7.7, 4) - 0.5) + 34.0 * (x / kBoardWidth);
     };
 
-    QImage image = paintPixels(kBoardWidth, kBoardHeight, [&](double x, double y) {
+    QImage image = paintPixels(kBoardWidth, kBoardHeight, scale, [&](double x, double y) {
         if (y < kLakeHorizon)
             return backdrop.at(x, y);
         const double edge = shore(x);
@@ -133,6 +133,7 @@ QImage paintLakeLandscape()
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     painter.setPen(Qt::NoPen);
     Rng rng(0x30108u);
     // Meadow flowers, smaller and denser towards the shore.
@@ -151,11 +152,11 @@ QImage paintLakeLandscape()
         paintConifer(painter, s[0], s[1], s[2], QColor(30, 58, 40));
     painter.end();
 
-    finishPhoto(image, 0.22, 0x30109u);
+    finishPhoto(image, scale, 0.22, 0x30109u);
     return image;
 }
 
-QImage paintMistyEvening()
+QImage paintMistyEvening(int scale)
 {
     constexpr int kLayers = 5;
     constexpr double kHorizon = 262.0;
@@ -163,29 +164,32 @@ QImage paintMistyEvening()
     const Noise mist(0x30202u);
     const Noise trees(0x30203u);
 
-    // Ridge line of every layer per column, far to near.
-    std::vector<std::array<double, kLayers + 1>> ridge(kBoardWidth);
+    // Ridge line of every layer per column of pixels, far to near.
+    const int columns = kBoardWidth * scale;
+    std::vector<std::array<double, kLayers + 1>> ridge(columns);
     Rng rng(0x30204u);
     std::vector<std::array<double, 3>> firs; // x, top of the tip, width
     for (double x = -10; x < kBoardWidth + 10; x += rng.uniform(5.0, 14.0))
         firs.push_back({x, rng.uniform(18.0, 54.0), rng.uniform(0.28, 0.42)});
-    for (int x = 0; x < kBoardWidth; ++x) {
+    for (int column = 0; column < columns; ++column) {
+        const double x = double(column) / scale;
         for (int i = 0; i < kLayers; ++i) {
             const double base = 226.0 + 40.0 * i;
             const double amp = 80.0 - 8.0 * i;
-            ridge[x][i] = base - amp * ridges.fbm(x / (160.0 - 22.0 * i) + 19.0 * i, 3.3 * i, 5);
+            ridge[column][i] =
+                base - amp * ridges.fbm(x / (160.0 - 22.0 * i) + 19.0 * i, 3.3 * i, 5);
         }
         // The near treeline: a row of fir tips over a gently rolling ground.
         double top = 412.0 - 16.0 * trees.fbm(x / 90.0, 0.5, 3);
         for (const auto& f : firs)
             top = std::min(top, 412.0 - f[1] + std::abs(x - f[0]) / f[2]);
-        ridge[x][kLayers] = top;
+        ridge[column][kLayers] = top;
     }
 
     const Rgb farHill{190, 136, 150};
     const Rgb nearHill{44, 36, 66};
-    QImage image = paintPixels(kBoardWidth, kBoardHeight, [&](double x, double y) {
-        const int column = std::clamp(static_cast<int>(x), 0, kBoardWidth - 1);
+    QImage image = paintPixels(kBoardWidth, kBoardHeight, scale, [&](double x, double y) {
+        const int column = std::clamp(static_cast<int>(x * scale), 0, columns - 1);
         if (y >= ridge[column][kLayers])
             return mix(Rgb{18, 16, 30}, Rgb{60, 44, 70}, 0.2 * mist.fbm(x / 40.0, y / 10.0, 3));
         for (int i = kLayers - 1; i >= 0; --i) {
@@ -216,6 +220,7 @@ QImage paintMistyEvening()
     // A few birds heading home.
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     painter.setPen(QPen(QColor(40, 30, 50, 200), 1.2, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
     const std::array<std::array<double, 3>, 5> birds = {
@@ -229,7 +234,7 @@ QImage paintMistyEvening()
     }
     painter.end();
 
-    finishPhoto(image, 0.3, 0x30205u);
+    finishPhoto(image, scale, 0.3, 0x30205u);
     return image;
 }
 

@@ -9,7 +9,7 @@
 
 namespace mirvalon::assets {
 
-QImage paintWoodTexture()
+QImage paintWoodTexture(int scale)
 {
     constexpr int kPlanks = 3;
     constexpr double kPlankWidth = double(kBoardWidth) / kPlanks;
@@ -19,7 +19,7 @@ QImage paintWoodTexture()
     const Rgb early{222, 184, 134}; // light spring wood
     const Rgb late{184, 138, 90};   // darker ring of late summer
 
-    QImage image = paintPixels(kBoardWidth, kBoardHeight, [&](double x, double y) {
+    QImage image = paintPixels(kBoardWidth, kBoardHeight, scale, [&](double x, double y) {
         const int plank = static_cast<int>(x / kPlankWidth);
         const double px = x - plank * kPlankWidth;
         const double offset = plank * 311.0; // each plank shows another part of the tree
@@ -43,13 +43,13 @@ QImage paintWoodTexture()
             c = scaled(c, 1.05);
         return c;
     });
-    softBlur(image, 1);
+    softBlur(image, scale);
     Rng grain(0x20104u);
     addGrain(image, grain, 4.0);
     return image;
 }
 
-QImage paintMarbleTexture()
+QImage paintMarbleTexture(int scale)
 {
     const Noise warp(0x20201u);
     const Noise veinsFine(0x20202u);
@@ -58,7 +58,7 @@ QImage paintMarbleTexture()
     const Rgb shade{198, 202, 208};
     const Rgb vein{128, 134, 146};
 
-    QImage image = paintPixels(kBoardWidth, kBoardHeight, [&](double x, double y) {
+    QImage image = paintPixels(kBoardWidth, kBoardHeight, scale, [&](double x, double y) {
         // Soft clouds in the body of the stone.
         const double body = cloud.fbm(x / 110.0, y / 110.0, 5);
         Rgb c = mix(stone, shade, smoothstep(0.3, 0.75, body));
@@ -74,7 +74,7 @@ QImage paintMarbleTexture()
         const double warm = cloud.value(x / 150.0 + 40.0, y / 150.0);
         return mix(c, Rgb{232, 222, 206}, smoothstep(0.55, 0.9, warm) * 0.5);
     });
-    softBlur(image, 1);
+    softBlur(image, scale);
     Rng grain(0x20204u);
     addGrain(image, grain, 2.5);
     return image;
