@@ -24,7 +24,7 @@ namespace {
 // not named here starts disabled; the hidden ones appear when the game needs them.
 // clang-format off
 constexpr Command kEnabledAtStart[] = {
-    Command::NewComputerGame,  Command::NewSecondPlayerGame, Command::RandomGame,
+    Command::NewComputerGame,  Command::RandomGame,
     Command::Minimise,         Command::Exit,                Command::GameTypeClassic,
     Command::GameTypeTraining, Command::Positions5,          Command::Positions6,
     Command::Positions7,       Command::Positions8,          Command::Pieces11,
@@ -39,9 +39,7 @@ constexpr Command kEnabledAtStart[] = {
     Command::Manual,           Command::About,               Command::OpenGame,
     Command::StoreFavourite1,  Command::StoreFavourite2,     Command::StoreFavourite3,
     Command::StoreFavourite4,  Command::ClearFavourites,   Command::Settings};
-constexpr Command kHiddenAtStart[] = {
-    Command::ConfirmHiddenRow, Command::EnterHits,     Command::UnblockAll,
-    Command::BlockUnused,      Command::ClearRowMarks, Command::Minimise};
+constexpr Command kHiddenAtStart[] = {Command::ConfirmHiddenRow, Command::Minimise};
 // clang-format on
 
 CommandTable initialCommands()
@@ -56,7 +54,30 @@ CommandTable initialCommands()
 
 } // namespace
 
-Game::Game(Ports ports) : m_ports(ports), m_commands(initialCommands()) {}
+Game::Game(Ports ports) : m_ports(ports), m_commands(initialCommands())
+{
+    showOffers();
+}
+
+void Game::showOffers()
+{
+    const Offers& o = m_state.offered;
+    auto& t = m_commands;
+    t.enable(Command::NewSecondPlayerGame, o.newSecondPlayerGame);
+    t.enable(Command::QuickStart, o.quickStart);
+    t.enable(Command::CancelRow, o.cancelRow);
+    t.enable(Command::RestoreAll, o.restoreAll);
+    t.show(Command::EnterHits, o.enterHitsShown);
+    t.enable(Command::EnterHits, o.enterHits);
+    t.enable(Command::EnterHitsMenu, o.enterHitsMenu);
+    t.show(Command::UnblockAll, o.unblockAllShown);
+    t.enable(Command::UnblockAll, o.unblockAll);
+    t.show(Command::BlockUnused, o.blockUnusedShown);
+    t.enable(Command::BlockUnused, o.blockUnused);
+    t.enable(Command::BlockUnusedMenu, o.blockUnusedMenu);
+    t.show(Command::ClearRowMarks, o.rowMarksShown);
+    t.enable(Command::ClearRowMarks, o.clearRowMarks);
+}
 
 void Game::publish()
 {
@@ -97,6 +118,7 @@ void Game::publish()
     t.check(Command::ExitWarning, s.exitWarning);
     t.check(Command::RecordsPanel, m_state.recordsPanelShown);
     t.check(Command::InformationPanel, m_state.informationPanelShown);
+    showOffers();
     m_ports.commands.commandsChanged(m_commands);
 }
 

@@ -215,6 +215,9 @@ private:
     void runTrainingDriver();
     void newRecordIfPending();
     void setGameTypeChoiceEnabled(bool enabled);
+    void offerEnterHits();
+    // Writes the commands whose state is the game's own history (the offers) into the table.
+    void showOffers();
     Row& activeRow();
     const Row& activeRow() const;
     bool pieceInActiveRow(int piece) const;

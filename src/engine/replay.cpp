@@ -25,8 +25,8 @@ void Game::showArchivedGame(const ArchivedGame& a, int number)
     const int rows = record.rows <= kRows ? record.rows : kRows;
     GameState& s = m_state;
     m_commands.disable(Command::Archive);
-    m_commands.hide(Command::BlockUnused);
-    m_commands.disable(Command::RestoreAll);
+    s.offered.blockUnusedShown = false;
+    s.offered.restoreAll = false;
     applyVariantKey(m_settings, record.key);
     m_state.loadedFromFile = false;
     followGameForm(m_settings);
@@ -79,11 +79,11 @@ void Game::showArchivedGame(const ArchivedGame& a, int number)
     m_ports.status.setPanelText(StatusPanel::Score, std::to_string(record.points));
     m_ports.status.setPanelText(StatusPanel::Record, std::to_string(a.previousRecord));
     if (m_settings.blocking) {
-        m_commands.show(Command::UnblockAll);
-        m_commands.disable(Command::UnblockAll);
+        s.offered.unblockAllShown = true;
+        s.offered.unblockAll = false;
     }
     if (m_settings.correctPosition)
-        m_commands.show(Command::EnterHits);
+        s.offered.enterHitsShown = true;
     if (m_settings.gameType == Training)
         m_settings.gameType = Classic;
     s.replayBuilding = false;
