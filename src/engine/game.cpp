@@ -142,7 +142,7 @@ void Game::startUp()
 {
     Publisher publisher(*this);
     m_appStart = m_ports.clock.timeOfDayMs();
-    m_ports.board.showResultSlots(false);
+    coverResultSlots(false);
     resetGame();
     applyPieceLook();
     drawHiddenRow();

@@ -205,6 +205,8 @@ private:
     void disablePalette();
     void layoutPalette();
     void openRow(int row);
+    void coverResultSlots(bool covered);
+    void leaveNoRowOpen();
     void clearBoard();
     void updatePlacedCount(int delta);
     void placeInFirstFreeSlot(int piece);

@@ -105,9 +105,24 @@ void Game::openRow(int row)
     if (row >= 1 && row <= kRows)
         m_state.rowMark[row - 1] = 0;
     preparePalette();
-    m_ports.board.openEditRow(row);
+    m_ports.board.openEditRow();
     m_ports.board.refreshRowLabels();
     m_ports.board.refreshPieces();
+}
+
+void Game::coverResultSlots(bool covered)
+{
+    m_state.resultCovered = covered;
+    m_ports.board.showResultSlots();
+}
+
+// The board between games and while the second player sets the hidden row: the result
+// slots open, no row taking pieces.
+void Game::leaveNoRowOpen()
+{
+    coverResultSlots(false);
+    m_state.openRow = 0;
+    m_ports.board.openEditRow();
 }
 
 void Game::startComputerGame()
@@ -133,8 +148,7 @@ void Game::startComputerGame()
     drawHiddenRow();
 
     clearBoard();
-    m_ports.board.showResultSlots(true);
-    m_state.resultCovered = true;
+    coverResultSlots(true);
     openRow(1);
     m_state.clearRows();
 
@@ -228,7 +242,6 @@ void Game::evaluateRow(int r)
                 continue;
             s.hitsKnown = true;
             s.revealedHits[i] = true;
-            m_ports.board.revealHiddenPiece(i + 1);
             if (!s.offered.enterHitsShown) {
                 s.offered.enterHitsShown = true;
                 if (s.offered.enterHits)
@@ -236,6 +249,9 @@ void Game::evaluateRow(int r)
             }
         }
     }
+
+    if (m_settings.correctPosition && score.hits > 0)
+        m_ports.board.revealHiddenPieces();
 
     s.rowKind[r - 1] = 0;
     if (m_settings.blocking && score.misses == 0) {
@@ -268,10 +284,9 @@ void Game::endGame()
 {
     GameState& s = m_state;
     stopClock();
-    for (int i = 0; i < m_settings.positions; ++i) {
+    for (int i = 0; i < m_settings.positions; ++i)
         s.revealedHits[i] = true;
-        m_ports.board.revealHiddenPiece(i + 1);
-    }
+    m_ports.board.revealHiddenPieces();
     m_commands.disable(Command::GiveUp);
     m_commands.disable(Command::ConfirmRow);
     Offers& o = s.offered;
@@ -346,8 +361,7 @@ bool Game::cancelRow()
         offerEnterHits();
     preparePalette();
     if (!m_state.inProgress) {
-        m_ports.board.showResultSlots(false);
-        m_state.resultCovered = false;
+        coverResultSlots(false);
         m_state.clearHiddenRow(m_settings.positions);
     }
     takePenalty(Penalty::Cancel);
@@ -386,10 +400,7 @@ void Game::resetToIdle()
 {
     Publisher publisher(*this);
     clearBoard();
-    m_ports.board.showResultSlots(false);
-    m_state.resultCovered = false;
-    m_state.openRow = 0;
-    m_ports.board.openEditRow(0);
+    leaveNoRowOpen();
 
     resetGame();
     applyPieceLook();

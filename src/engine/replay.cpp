@@ -54,10 +54,9 @@ void Game::showArchivedGame(const ArchivedGame& a, int number)
     setPaletteShownForCount(false);
 
     s.hiddenRow = a.hiddenRow;
-    for (int i = 0; i < m_settings.positions; ++i) {
+    for (int i = 0; i < m_settings.positions; ++i)
         s.revealedHits[i] = true;
-        m_ports.board.revealHiddenPiece(i + 1);
-    }
+    m_ports.board.revealHiddenPieces();
     for (int r = 1; r <= rows; ++r) {
         s.rows[r - 1] = a.rows[r - 1];
         s.pegs[r - 1] = a.pegs[r - 1];

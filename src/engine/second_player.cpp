@@ -26,10 +26,7 @@ void Game::startSecondPlayerGame()
     applyPieceLook();
     clearBoard();
 
-    m_ports.board.showResultSlots(false);
-    m_state.resultCovered = false;
-    m_state.openRow = 0;
-    m_ports.board.openEditRow(0);
+    leaveNoRowOpen();
     m_state.clearRows();
     finishNewGameSetUp();
     m_ports.board.refreshPieces();
@@ -72,8 +69,7 @@ bool Game::confirmHiddenRow()
     m_commands.disable(Command::NewComputerGame);
     s.offered.newSecondPlayerGame = false;
     setGameTypeChoiceEnabled(false);
-    m_ports.board.showResultSlots(true);
-    s.resultCovered = true;
+    coverResultSlots(true);
     openRow(s.currentRow);
 
     if (m_settings.gameType == Classic)
