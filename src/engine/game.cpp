@@ -227,8 +227,8 @@ void Game::applyPieceLook()
     auto& faces = m_state.faces;
     const int n = m_settings.pieceCount;
     const int scheme = m_settings.pieceColours;
-    if (scheme == 0 || scheme == 2) {
-        if (!m_state.loadedFromFile || scheme == 2) {
+    if (scheme == GreyPieces || scheme == MixedPieces) {
+        if (!m_state.loadedFromFile || scheme == MixedPieces) {
             for (int k = 1; k <= kMaxPieces; ++k)
                 faces[k] = k;
             if (m_settings.randomArrangement) {
@@ -247,7 +247,7 @@ void Game::applyPieceLook()
                 }
             }
         }
-        if (scheme == 2)
+        if (scheme == MixedPieces)
             for (int k = 2; k <= n; k += 2)
                 faces[k] = kColourFace;
     } else {
@@ -286,8 +286,8 @@ bool Game::pickRandomGame()
     const int number = m_random.below(kGameCount) + 1;
     applyVariantKey(m_settings, m_ports.records.entry(number - 1).key);
     int colours = m_random.below(3);
-    if (m_settings.randomArrangement && colours == 1)
-        colours = 2;
+    if (m_settings.randomArrangement && colours == ColouredPieces)
+        colours = MixedPieces;
     m_settings.pieceColours = colours;
     m_settings.environment = m_random.below(4);
     m_ports.board.showEnvironment(m_settings.environment);

@@ -86,7 +86,7 @@ bool playRecordGame(int number, const RecordEntry& record, Game& game, ManualClo
 {
     GameSettings& set = game.settings();
     applyVariantKey(set, record.key);
-    set.pieceColours = set.randomArrangement ? (number % 2 ? 0 : 2) : number % 3;
+    set.pieceColours = set.randomArrangement ? (number % 2 ? GreyPieces : MixedPieces) : number % 3;
     set.environment = number % 4;
     set.gameType = Classic;
     followGameForm(set);
