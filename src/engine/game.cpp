@@ -21,7 +21,8 @@ std::string formatClock(int64_t elapsedMs)
 namespace {
 
 // States of the commands in the window's layout, before anything has happened. A command
-// not named here starts disabled; the hidden ones appear when the game needs them.
+// not named here starts disabled; the hidden ones appear when the game needs them. The
+// commands that follow GameState::offered start as its defaults say (showOffers).
 // clang-format off
 constexpr Command kEnabledAtStart[] = {
     Command::NewComputerGame,  Command::RandomGame,
