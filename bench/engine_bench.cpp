@@ -6,11 +6,10 @@
 #include <vector>
 
 #include "engine/game.h"
+#include "engine/null_ports.h"
 #include "engine/scoring.h"
-#include "tools/common/quiet_ports.h"
 
 using namespace mirvalon;
-using namespace mirvalon::tools;
 
 namespace {
 
@@ -42,13 +41,13 @@ int main()
                 rowCount / rowSeconds / 1e6, checksum);
 
     // Whole games per second: random guesses by double click until the game ends.
-    QuietBoard board;
-    QuietSettings settingsPort;
-    QuietDialogs dialogs;
-    QuietCommands commands;
-    SteppedClock clock;
-    QuietStatus status;
-    QuietEvents events;
+    NullBoard board;
+    NullSettings settingsPort;
+    NullDialogs dialogs;
+    NullCommands commands;
+    ManualClock clock;
+    NullStatusBar status;
+    NullEvents events;
     ReferenceRecords records;
     Game game{Ports{board, dialogs, commands, clock, status, events, records, settingsPort}};
     game.startUp();

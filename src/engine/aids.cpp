@@ -12,24 +12,20 @@ void Game::unblockAll()
 {
     Publisher publisher(*this);
     closePanels();
-    if (!m_commands.visible(Command::UnblockAll) || !m_commands.enabled(Command::UnblockAll))
+    Offers& o = m_state.offered;
+    if (!o.unblockAllNow())
         return;
-    m_commands.disable(Command::UnblockAll);
+    o.unblockAll = false;
     returnAllUnblocked();
-    if (m_state.blockableRows) {
-        m_commands.enable(Command::BlockUnused);
-        m_commands.enable(Command::BlockUnusedMenu);
-    }
+    if (m_state.blockableRows)
+        o.blockUnused = o.blockUnusedMenu = true;
 }
 
 void Game::blockCertainlyUnused()
 {
     Publisher publisher(*this);
     closePanels();
-    const bool offered =
-        (m_commands.visible(Command::BlockUnused) && m_commands.enabled(Command::BlockUnused)) ||
-        m_commands.enabled(Command::BlockUnusedMenu);
-    if (!offered || !m_state.inProgress)
+    if (!m_state.offered.blockUnusedNow() || !m_state.inProgress)
         return;
     GameState& s = m_state;
     s.blockingRun = true;
@@ -54,12 +50,11 @@ void Game::blockCertainlyUnused()
         if (!marked[piece])
             continue;
         if (m_settings.gameType == Training)
-            m_commands.enable(Command::RestoreAll);
+            s.offered.restoreAll = true;
         blockGesture(piece);
     }
     s.blockingRun = false;
-    m_commands.disable(Command::BlockUnused);
-    m_commands.disable(Command::BlockUnusedMenu);
+    s.offered.blockUnused = s.offered.blockUnusedMenu = false;
     m_ports.board.refreshRowLabels();
 }
 
@@ -67,15 +62,11 @@ void Game::enterAllHits()
 {
     Publisher publisher(*this);
     closePanels();
-    const bool offered =
-        (m_commands.visible(Command::EnterHits) && m_commands.enabled(Command::EnterHits)) ||
-        m_commands.enabled(Command::EnterHitsMenu);
-    if (!offered || !m_state.inProgress)
+    if (!m_state.offered.enterHitsNow() || !m_state.inProgress)
         return;
     GameState& s = m_state;
-    m_commands.enable(Command::CancelRow);
-    m_commands.disable(Command::EnterHits);
-    m_commands.disable(Command::EnterHitsMenu);
+    s.offered.cancelRow = true;
+    s.offered.enterHits = s.offered.enterHitsMenu = false;
     int placed = 0;
     for (int i = 1; i <= m_settings.positions; ++i) {
         if (!s.revealedHits[i - 1] || s.editRow[i - 1] != 0)
@@ -91,7 +82,7 @@ void Game::enterAllHits()
         }
     }
     if (s.blockedCount == 0)
-        m_commands.disable(Command::UnblockAll);
+        s.offered.unblockAll = false;
     // The count is brought up to date in one step, as piece input would.
     if (placed > 0)
         updatePlacedCount(placed);
@@ -112,8 +103,8 @@ void Game::toggleRowMarkQuietly(int n)
         s.rowMark[n - 1] = 1;
         ++s.markedRows;
     }
-    m_commands.enable(Command::ClearRowMarks, s.markedRows >= 1);
-    m_commands.enable(Command::RestoreAll);
+    s.offered.clearRowMarks = s.markedRows >= 1;
+    s.offered.restoreAll = true;
 }
 
 void Game::toggleRowMark(int n)
@@ -128,35 +119,36 @@ void Game::clearRowMarks()
 {
     Publisher publisher(*this);
     closePanels();
-    if (!m_commands.visible(Command::ClearRowMarks) || !m_commands.enabled(Command::ClearRowMarks))
+    if (!m_state.offered.clearRowMarksNow())
         return;
     for (int r = 1; r < m_state.currentRow; ++r)
         m_state.rowMark[r - 1] = 0;
     m_state.markedRows = 0;
-    m_commands.disable(Command::ClearRowMarks);
+    m_state.offered.clearRowMarks = false;
     if (m_settings.gameType == Training)
-        m_commands.enable(Command::RestoreAll);
+        m_state.offered.restoreAll = true;
     m_ports.board.refreshRowLabels();
 }
 
 void Game::restoreAll()
 {
     Publisher publisher(*this);
-    if (!m_commands.enabled(Command::RestoreAll))
+    const Offers& o = m_state.offered;
+    if (!o.restoreAll)
         return;
     closePanels();
-    auto offered = [this](Command c) { return m_commands.visible(c) && m_commands.enabled(c); };
-    if (offered(Command::ClearRowMarks))
+    // Each step is what its button would do, so only the buttons on offer take part.
+    if (o.clearRowMarksNow())
         clearRowMarks();
-    if (offered(Command::UnblockAll))
+    if (o.unblockAllNow())
         unblockAll();
-    if (offered(Command::CancelRow))
+    if (o.cancelRow)
         cancelRow();
-    if (offered(Command::EnterHits))
+    if (o.enterHitsByButton())
         enterAllHits();
-    if (offered(Command::BlockUnused))
+    if (o.blockUnusedByButton())
         blockCertainlyUnused();
-    m_commands.disable(Command::RestoreAll);
+    m_state.offered.restoreAll = false;
 }
 
 void Game::runTrainingDriver()
@@ -176,8 +168,8 @@ void Game::runTrainingDriver()
     s.trainingAutoPlay = true;
     s.training = true;
     if (m_settings.blocking) {
-        m_commands.show(Command::BlockUnused);
-        m_commands.disable(Command::BlockUnused);
+        s.offered.blockUnusedShown = true;
+        s.offered.blockUnused = false;
     }
     // The driver's rows; 1 to 4 rows are left to the player.
     int rowsToPlay = s.level < 11 ? 14 : 13;
@@ -227,12 +219,10 @@ void Game::runTrainingDriver()
         setPaletteShownForCount(true);
         m_ports.board.refreshPieces();
     }
-    if (s.blockableRows) {
-        m_commands.enable(Command::BlockUnused);
-        m_commands.enable(Command::BlockUnusedMenu);
-    }
+    if (s.blockableRows)
+        s.offered.blockUnused = s.offered.blockUnusedMenu = true;
     if (m_settings.rowMarking)
-        m_commands.show(Command::ClearRowMarks);
+        s.offered.rowMarksShown = true;
 }
 
 } // namespace mirvalon

@@ -6,7 +6,8 @@
 // Adding a command: add it here with the controls it stands for, give its state at start-up in
 // Game's constructor (initialCommands in game.cpp) and change it from the rule that governs
 // it; then bind it in the window's command table (tfrm_logic_commands.cpp) to its button,
-// menu item and handler.
+// menu item and handler. The game never reads this table back: when a rule depends on whether
+// a command is offered, that is a field of GameState::offered, which showOffers copies here.
 #pragma once
 
 #include <array>

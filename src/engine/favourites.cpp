@@ -81,8 +81,9 @@ void applyFavourite(GameSettings& settings, int k, const std::string& variantKey
     applyVariantKey(settings, variantKey);
     // The configuration does not check these words; a stray value shows grey pieces and no
     // picture rather than something the board cannot draw.
-    settings.pieceColours =
-        slot.pieceColours >= 0 && slot.pieceColours <= 2 ? slot.pieceColours : 0;
+    settings.pieceColours = slot.pieceColours >= GreyPieces && slot.pieceColours <= MixedPieces
+                                ? slot.pieceColours
+                                : GreyPieces;
     settings.environment = slot.environment >= 0 && slot.environment <= 3 ? slot.environment : -1;
     settings.showTime = slot.showTime;
     settings.rowMarking = slot.rowMarking;

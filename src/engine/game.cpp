@@ -21,10 +21,11 @@ std::string formatClock(int64_t elapsedMs)
 namespace {
 
 // States of the commands in the window's layout, before anything has happened. A command
-// not named here starts disabled; the hidden ones appear when the game needs them.
+// not named here starts disabled; the hidden ones appear when the game needs them. The
+// commands that follow GameState::offered start as its defaults say (showOffers).
 // clang-format off
 constexpr Command kEnabledAtStart[] = {
-    Command::NewComputerGame,  Command::NewSecondPlayerGame, Command::RandomGame,
+    Command::NewComputerGame,  Command::RandomGame,
     Command::Minimise,         Command::Exit,                Command::GameTypeClassic,
     Command::GameTypeTraining, Command::Positions5,          Command::Positions6,
     Command::Positions7,       Command::Positions8,          Command::Pieces11,
@@ -39,9 +40,7 @@ constexpr Command kEnabledAtStart[] = {
     Command::Manual,           Command::About,               Command::OpenGame,
     Command::StoreFavourite1,  Command::StoreFavourite2,     Command::StoreFavourite3,
     Command::StoreFavourite4,  Command::ClearFavourites,   Command::Settings};
-constexpr Command kHiddenAtStart[] = {
-    Command::ConfirmHiddenRow, Command::EnterHits,     Command::UnblockAll,
-    Command::BlockUnused,      Command::ClearRowMarks, Command::Minimise};
+constexpr Command kHiddenAtStart[] = {Command::ConfirmHiddenRow, Command::Minimise};
 // clang-format on
 
 CommandTable initialCommands()
@@ -56,7 +55,30 @@ CommandTable initialCommands()
 
 } // namespace
 
-Game::Game(Ports ports) : m_ports(ports), m_commands(initialCommands()) {}
+Game::Game(Ports ports) : m_ports(ports), m_commands(initialCommands())
+{
+    showOffers();
+}
+
+void Game::showOffers()
+{
+    const Offers& o = m_state.offered;
+    auto& t = m_commands;
+    t.enable(Command::NewSecondPlayerGame, o.newSecondPlayerGame);
+    t.enable(Command::QuickStart, o.quickStart);
+    t.enable(Command::CancelRow, o.cancelRow);
+    t.enable(Command::RestoreAll, o.restoreAll);
+    t.show(Command::EnterHits, o.enterHitsShown);
+    t.enable(Command::EnterHits, o.enterHits);
+    t.enable(Command::EnterHitsMenu, o.enterHitsMenu);
+    t.show(Command::UnblockAll, o.unblockAllShown);
+    t.enable(Command::UnblockAll, o.unblockAll);
+    t.show(Command::BlockUnused, o.blockUnusedShown);
+    t.enable(Command::BlockUnused, o.blockUnused);
+    t.enable(Command::BlockUnusedMenu, o.blockUnusedMenu);
+    t.show(Command::ClearRowMarks, o.rowMarksShown);
+    t.enable(Command::ClearRowMarks, o.clearRowMarks);
+}
 
 void Game::publish()
 {
@@ -97,6 +119,7 @@ void Game::publish()
     t.check(Command::ExitWarning, s.exitWarning);
     t.check(Command::RecordsPanel, m_state.recordsPanelShown);
     t.check(Command::InformationPanel, m_state.informationPanelShown);
+    showOffers();
     m_ports.commands.commandsChanged(m_commands);
 }
 
@@ -120,7 +143,7 @@ void Game::startUp()
 {
     Publisher publisher(*this);
     m_appStart = m_ports.clock.timeOfDayMs();
-    m_ports.board.showResultSlots(false);
+    coverResultSlots(false);
     resetGame();
     applyPieceLook();
     drawHiddenRow();
@@ -205,8 +228,8 @@ void Game::applyPieceLook()
     auto& faces = m_state.faces;
     const int n = m_settings.pieceCount;
     const int scheme = m_settings.pieceColours;
-    if (scheme == 0 || scheme == 2) {
-        if (!m_state.loadedFromFile || scheme == 2) {
+    if (scheme == GreyPieces || scheme == MixedPieces) {
+        if (!m_state.loadedFromFile || scheme == MixedPieces) {
             for (int k = 1; k <= kMaxPieces; ++k)
                 faces[k] = k;
             if (m_settings.randomArrangement) {
@@ -225,7 +248,7 @@ void Game::applyPieceLook()
                 }
             }
         }
-        if (scheme == 2)
+        if (scheme == MixedPieces)
             for (int k = 2; k <= n; k += 2)
                 faces[k] = kColourFace;
     } else {
@@ -264,8 +287,8 @@ bool Game::pickRandomGame()
     const int number = m_random.below(kGameCount) + 1;
     applyVariantKey(m_settings, m_ports.records.entry(number - 1).key);
     int colours = m_random.below(3);
-    if (m_settings.randomArrangement && colours == 1)
-        colours = 2;
+    if (m_settings.randomArrangement && colours == ColouredPieces)
+        colours = MixedPieces;
     m_settings.pieceColours = colours;
     m_settings.environment = m_random.below(4);
     m_ports.board.showEnvironment(m_settings.environment);

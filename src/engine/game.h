@@ -205,6 +205,8 @@ private:
     void disablePalette();
     void layoutPalette();
     void openRow(int row);
+    void coverResultSlots(bool covered);
+    void leaveNoRowOpen();
     void clearBoard();
     void updatePlacedCount(int delta);
     void placeInFirstFreeSlot(int piece);
@@ -215,6 +217,9 @@ private:
     void runTrainingDriver();
     void newRecordIfPending();
     void setGameTypeChoiceEnabled(bool enabled);
+    void offerEnterHits();
+    // Writes the commands whose state is the game's own history (the offers) into the table.
+    void showOffers();
     Row& activeRow();
     const Row& activeRow() const;
     bool pieceInActiveRow(int piece) const;

@@ -23,7 +23,7 @@ void Game::stopClock()
     m_state.clockRunning = false;
     m_state.clockStarted = false;
     m_ports.clock.setGameTimer(false);
-    m_commands.disable(Command::UnblockAll);
+    m_state.offered.unblockAll = false;
 }
 
 void Game::clockTick()

@@ -10,7 +10,15 @@ void Game::closePanels()
 {
     m_ports.board.closePanels();
     if (m_settings.gameType == Training)
-        m_commands.enable(Command::RestoreAll);
+        m_state.offered.restoreAll = true;
+}
+
+// Revealed hits may be entered again: by the button, and from the menu once the button shows.
+void Game::offerEnterHits()
+{
+    m_state.offered.enterHits = true;
+    if (m_state.offered.enterHitsShown)
+        m_state.offered.enterHitsMenu = true;
 }
 
 void Game::setGameTypeChoiceEnabled(bool enabled)
@@ -62,13 +70,11 @@ void Game::resetGame()
     if (!s.loadedFromFile)
         s.captionNamesFile = false;
 
-    m_commands.disable(Command::EnterHits);
-    m_commands.disable(Command::UnblockAll);
-    m_commands.show(Command::EnterHits, m_settings.correctPosition);
-    m_commands.show(Command::UnblockAll, m_settings.blocking);
-    m_commands.disable(Command::EnterHitsMenu);
-    m_commands.hide(Command::ClearRowMarks);
-    m_commands.disable(Command::ClearRowMarks);
+    Offers& o = s.offered;
+    o.enterHits = o.enterHitsMenu = o.unblockAll = false;
+    o.enterHitsShown = m_settings.correctPosition;
+    o.unblockAllShown = m_settings.blocking;
+    o.rowMarksShown = o.clearRowMarks = false;
 
     m_ports.board.closePanels();
     m_commands.enable(Command::TimeView);
@@ -99,9 +105,24 @@ void Game::openRow(int row)
     if (row >= 1 && row <= kRows)
         m_state.rowMark[row - 1] = 0;
     preparePalette();
-    m_ports.board.openEditRow(row);
+    m_ports.board.openEditRow();
     m_ports.board.refreshRowLabels();
     m_ports.board.refreshPieces();
+}
+
+void Game::coverResultSlots(bool covered)
+{
+    m_state.resultCovered = covered;
+    m_ports.board.showResultSlots();
+}
+
+// The board between games and while the second player sets the hidden row: the result
+// slots open, no row taking pieces.
+void Game::leaveNoRowOpen()
+{
+    coverResultSlots(false);
+    m_state.openRow = 0;
+    m_ports.board.openEditRow();
 }
 
 void Game::startComputerGame()
@@ -115,11 +136,11 @@ void Game::startComputerGame()
     m_state.inProgress = true;
     m_commands.hide(Command::ConfirmHiddenRow);
     m_commands.enable(Command::GiveUp);
-    m_commands.enable(Command::QuickStart);
-    m_commands.show(Command::UnblockAll, m_settings.blocking);
+    m_state.offered.quickStart = true;
+    m_state.offered.unblockAllShown = m_settings.blocking;
 
     m_commands.disable(Command::NewComputerGame);
-    m_commands.disable(Command::NewSecondPlayerGame);
+    m_state.offered.newSecondPlayerGame = false;
     setGameTypeChoiceEnabled(false);
 
     returnAllUnblocked();
@@ -127,8 +148,7 @@ void Game::startComputerGame()
     drawHiddenRow();
 
     clearBoard();
-    m_ports.board.showResultSlots(true);
-    m_state.resultCovered = true;
+    coverResultSlots(true);
     openRow(1);
     m_state.clearRows();
 
@@ -136,7 +156,7 @@ void Game::startComputerGame()
     if (m_settings.gameType == Classic) {
         m_settings.rowMarking = false;
     } else {
-        m_commands.enable(Command::RestoreAll);
+        m_state.offered.restoreAll = true;
         runTrainingDriver();
     }
 }
@@ -144,7 +164,7 @@ void Game::startComputerGame()
 // The first and last steps that both new-game commands share.
 void Game::beginNewGame()
 {
-    m_commands.hide(Command::BlockUnused);
+    m_state.offered.blockUnusedShown = false;
     resetGame();
 }
 
@@ -196,19 +216,14 @@ bool Game::confirmRow()
     evaluateRow(m_state.currentRow);
     newRecordIfPending();
 
-    if (!m_state.solved && !m_state.trainingAutoPlay && m_state.hitsKnown) {
-        m_commands.enable(Command::EnterHits);
-        if (m_commands.visible(Command::EnterHits))
-            m_commands.enable(Command::EnterHitsMenu);
-    }
-    if (!m_state.inProgress && !m_state.secondPlayer) {
-        m_commands.disable(Command::EnterHits);
-        m_commands.disable(Command::EnterHitsMenu);
-    }
+    Offers& o = m_state.offered;
+    if (!m_state.solved && !m_state.trainingAutoPlay && m_state.hitsKnown)
+        offerEnterHits();
+    if (!m_state.inProgress && !m_state.secondPlayer)
+        o.enterHits = o.enterHitsMenu = false;
     if (m_state.inProgress && m_state.blockableRows && m_state.newBlockableRow &&
         m_settings.gameType == Training) {
-        m_commands.enable(Command::BlockUnused);
-        m_commands.enable(Command::BlockUnusedMenu);
+        o.blockUnused = o.blockUnusedMenu = true;
         m_state.newBlockableRow = false;
     }
     return true;
@@ -227,14 +242,16 @@ void Game::evaluateRow(int r)
                 continue;
             s.hitsKnown = true;
             s.revealedHits[i] = true;
-            m_ports.board.revealHiddenPiece(i + 1);
-            if (!m_commands.visible(Command::EnterHits)) {
-                m_commands.show(Command::EnterHits);
-                if (m_commands.enabled(Command::EnterHits))
-                    m_commands.enable(Command::EnterHitsMenu);
+            if (!s.offered.enterHitsShown) {
+                s.offered.enterHitsShown = true;
+                if (s.offered.enterHits)
+                    s.offered.enterHitsMenu = true;
             }
         }
     }
+
+    if (m_settings.correctPosition && score.hits > 0)
+        m_ports.board.revealHiddenPieces();
 
     s.rowKind[r - 1] = 0;
     if (m_settings.blocking && score.misses == 0) {
@@ -267,14 +284,14 @@ void Game::endGame()
 {
     GameState& s = m_state;
     stopClock();
-    for (int i = 0; i < m_settings.positions; ++i) {
+    for (int i = 0; i < m_settings.positions; ++i)
         s.revealedHits[i] = true;
-        m_ports.board.revealHiddenPiece(i + 1);
-    }
-    for (Command c : {Command::GiveUp, Command::ConfirmRow, Command::CancelRow, Command::EnterHits,
-                      Command::EnterHitsMenu, Command::RestoreAll, Command::BlockUnused,
-                      Command::BlockUnusedMenu, Command::ClearRowMarks})
-        m_commands.disable(c);
+    m_ports.board.revealHiddenPieces();
+    m_commands.disable(Command::GiveUp);
+    m_commands.disable(Command::ConfirmRow);
+    Offers& o = s.offered;
+    o.cancelRow = o.enterHits = o.enterHitsMenu = o.restoreAll = false;
+    o.blockUnused = o.blockUnusedMenu = o.clearRowMarks = false;
     m_commands.enable(Command::TimeView);
     s.hitsKnown = false;
     disablePalette();
@@ -303,7 +320,7 @@ void Game::endGame()
     }
 
     m_commands.enable(Command::NewComputerGame);
-    m_commands.enable(Command::NewSecondPlayerGame);
+    s.offered.newSecondPlayerGame = true;
     m_commands.disable(Command::SaveGame);
     setGameTypeChoiceEnabled(true);
     s.inProgress = false;
@@ -329,7 +346,7 @@ void Game::newRecordIfPending()
     s.holderName = *name;
     m_ports.status.setPanelText(StatusPanel::Record, std::to_string(s.score));
     s.recordPoints = s.score;
-    if (m_ports.records.writeRecord(s, m_settings, m_commands.visible(Command::UnblockAll)) &&
+    if (m_ports.records.writeRecord(s, m_settings, s.offered.unblockAllShown) &&
         m_settings.syncNewRecords)
         m_ports.records.shareRecord(s.gameNumber);
 }
@@ -338,23 +355,19 @@ bool Game::cancelRow()
 {
     Publisher publisher(*this);
     closePanels();
-    if (!m_commands.enabled(Command::CancelRow) || (!m_state.inProgress && !m_state.secondPlayer))
+    if (!m_state.offered.cancelRow || (!m_state.inProgress && !m_state.secondPlayer))
         return false;
-    if (m_state.hitsKnown) {
-        m_commands.enable(Command::EnterHits);
-        if (m_commands.visible(Command::EnterHits))
-            m_commands.enable(Command::EnterHitsMenu);
-    }
+    if (m_state.hitsKnown)
+        offerEnterHits();
     preparePalette();
     if (!m_state.inProgress) {
-        m_ports.board.showResultSlots(false);
-        m_state.resultCovered = false;
+        coverResultSlots(false);
         m_state.clearHiddenRow(m_settings.positions);
     }
     takePenalty(Penalty::Cancel);
     showScoreAfterPenalty(false);
-    if (m_state.currentRow == 1 && !m_commands.enabled(Command::QuickStart))
-        m_commands.enable(Command::QuickStart);
+    if (m_state.currentRow == 1)
+        m_state.offered.quickStart = true;
     m_ports.board.refreshPieces();
     return true;
 }
@@ -387,10 +400,7 @@ void Game::resetToIdle()
 {
     Publisher publisher(*this);
     clearBoard();
-    m_ports.board.showResultSlots(false);
-    m_state.resultCovered = false;
-    m_state.openRow = 0;
-    m_ports.board.openEditRow(0);
+    leaveNoRowOpen();
 
     resetGame();
     applyPieceLook();
@@ -402,11 +412,11 @@ void Game::resetToIdle()
 
     m_commands.disable(Command::GiveUp);
     m_commands.disable(Command::SaveGame); // a game is saved only while it runs
-    m_commands.hide(Command::BlockUnused);
+    m_state.offered.blockUnusedShown = false;
     m_commands.hide(Command::ConfirmHiddenRow);
-    m_commands.disable(Command::EnterHitsMenu);
+    m_state.offered.enterHitsMenu = false;
     m_commands.enable(Command::NewComputerGame);
-    m_commands.enable(Command::NewSecondPlayerGame);
+    m_state.offered.newSecondPlayerGame = true;
     setGameTypeChoiceEnabled(true);
     refreshStatusBar();
     showStatusGroups();
@@ -418,7 +428,7 @@ void Game::quickStart()
 {
     Publisher publisher(*this);
     // Meant for the first row of a running game; anywhere else it only closes the panels.
-    if (!m_commands.enabled(Command::QuickStart))
+    if (!m_state.offered.quickStart)
         return;
     closePanels();
     if (!m_state.inProgress || m_state.currentRow != 1 || m_state.editCount != 0)

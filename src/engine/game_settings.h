@@ -24,6 +24,18 @@ struct FavouriteSlot
 
 enum GameType : int32_t { Classic = 1, Training = 2 };
 
+// How the pieces look. The values are the ones stored in the configuration, the favourites
+// and saved games.
+enum PieceColours : int32_t {
+    GreyPieces = 0,     // grey, each with its number
+    ColouredPieces = 1, // a colour each, no number
+    MixedPieces = 2     // odd pieces numbered, even pieces coloured
+};
+
+// The settings dialog's game form: the easiest and hardest forms fix the rules (games 1 and
+// 192), the standard form leaves them to the player. Stored in the configuration.
+enum GameForm : int32_t { EasiestForm = 0, StandardForm = 1, HardestForm = 2 };
+
 // The settings that applySetting changes together with everything that shows them.
 enum class Setting {
     Positions = 1, // value: index 0..3 of 5..8 positions
@@ -39,13 +51,13 @@ enum class Setting {
 // Field order follows the configuration file. The defaults make "719_aknB", game 104.
 struct GameSettings
 {
-    int32_t positions = 7;      // 5..8
-    int32_t pieceCount = 19;    // 11, 19, 25
-    int32_t gameForm = 1;       // 0 easiest, 1 standard, 2 hardest
-    int32_t pieceColours = 1;   // 0 grey with numbers, 1 coloured, 2 mix
-    int32_t environment = 2;    // -1 none, 0..3 the four pictures
-    int32_t language = 0;       // 0 Slovak, 1 Czech, 2 English (3 names none)
-    int32_t gameType = Classic; // 1 classic, 2 training
+    int32_t positions = 7;                 // 5..8
+    int32_t pieceCount = 19;               // 11, 19, 25
+    int32_t gameForm = StandardForm;       // GameForm
+    int32_t pieceColours = ColouredPieces; // PieceColours
+    int32_t environment = 2;               // -1 none, 0..3 the four pictures
+    int32_t language = 0;                  // 0 Slovak, 1 Czech, 2 English (3 names none)
+    int32_t gameType = Classic;            // 1 classic, 2 training
     bool artificialIntelligence = false;
     bool eachPieceOnce = true;
     bool correctPosition = false;

@@ -26,6 +26,36 @@ enum class PasswordMode {
 
 using Row = std::array<int32_t, kMaxPositions>; // index 0 is position 1; 0 = empty slot
 
+// What the game offers the player now, as the game's history left it: quick start only until
+// the first row is touched, the aids as the rows reveal them. The rules read these; the
+// command table only shows them. "Shown": the aid's button is on the board in this game.
+struct Offers
+{
+    bool newSecondPlayerGame = true;
+    bool quickStart = false;
+    bool cancelRow = false;
+    bool restoreAll = false;
+    bool enterHitsShown = false;
+    bool enterHits = false; // the button
+    bool enterHitsMenu = false;
+    bool unblockAllShown = false;
+    bool unblockAll = false;
+    bool blockUnusedShown = false;
+    bool blockUnused = false; // the button
+    bool blockUnusedMenu = false;
+    bool rowMarksShown = false;
+    bool clearRowMarks = false;
+
+    // An aid may be used by its button when the button shows and takes clicks; the menu
+    // item of the two aids that have one works on its own.
+    bool enterHitsByButton() const { return enterHitsShown && enterHits; }
+    bool enterHitsNow() const { return enterHitsByButton() || enterHitsMenu; }
+    bool blockUnusedByButton() const { return blockUnusedShown && blockUnused; }
+    bool blockUnusedNow() const { return blockUnusedByButton() || blockUnusedMenu; }
+    bool unblockAllNow() const { return unblockAllShown && unblockAll; }
+    bool clearRowMarksNow() const { return rowMarksShown && clearRowMarks; }
+};
+
 struct GameState
 {
     Row hiddenRow{};
@@ -50,6 +80,7 @@ struct GameState
     std::string authText; // at most 30 characters; not reset between games
     PasswordMode passwordDialogMode = PasswordMode::SetUp;
     std::string holderName;
+    Offers offered;
 
     bool inProgress = false;
     bool secondPlayer = false;

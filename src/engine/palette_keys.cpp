@@ -42,7 +42,7 @@ bool Game::keyPlacePiece(int piece)
         piece > m_settings.pieceCount || !s.paletteShown[piece])
         return false;
     if (m_settings.gameType == Training)
-        m_commands.enable(Command::RestoreAll); // as a press on the piece does
+        m_state.offered.restoreAll = true; // as a press on the piece does
     return placeFromPalette(piece);
 }
 
@@ -70,7 +70,7 @@ bool Game::keyToggleBlock(int piece)
     if (m_state.autoRow || !m_state.paletteEnabled)
         return false;
     if (m_settings.gameType == Training)
-        m_commands.enable(Command::RestoreAll);
+        m_state.offered.restoreAll = true;
     return blockGesture(piece);
 }
 

@@ -42,7 +42,7 @@ void Game::preparePalette()
     m_state.editRow.fill(0);
     m_commands.disable(Command::ConfirmHiddenRow);
     if (!m_state.trainingAutoPlay) {
-        m_commands.disable(Command::CancelRow);
+        m_state.offered.cancelRow = false;
         m_commands.disable(Command::ConfirmRow);
     }
     m_state.editCount = 0;
@@ -52,7 +52,7 @@ void Game::returnAllUnblocked()
 {
     m_state.blocked.fill(false);
     m_state.blockedCount = 0;
-    m_commands.disable(Command::UnblockAll);
+    m_state.offered.unblockAll = false;
     m_ports.board.refreshPieces();
 }
 
@@ -66,10 +66,9 @@ void Game::disablePalette()
 void Game::updatePlacedCount(int delta)
 {
     GameState& s = m_state;
-    if (s.editCount == 0) {
-        m_commands.disable(Command::EnterHits);
-        m_commands.disable(Command::EnterHitsMenu);
-    }
+    Offers& o = s.offered;
+    if (s.editCount == 0)
+        o.enterHits = o.enterHitsMenu = false;
     s.editCount += delta;
     if (s.inProgress) {
         if (!s.clockStarted) {
@@ -83,17 +82,16 @@ void Game::updatePlacedCount(int delta)
         m_commands.enable(Command::ConfirmHiddenRow, s.editCount == m_settings.positions);
     }
     if (s.editCount < 1) {
-        m_commands.disable(Command::CancelRow);
-        if (s.currentRow == 1 && !m_commands.enabled(Command::QuickStart))
-            m_commands.enable(Command::QuickStart);
-        if (m_commands.visible(Command::EnterHits) && s.hitsKnown) {
-            m_commands.enable(Command::EnterHits);
-            m_commands.enable(Command::EnterHitsMenu);
-        }
+        // An emptied first row may be quick-started again.
+        o.cancelRow = false;
+        if (s.currentRow == 1)
+            o.quickStart = true;
+        if (o.enterHitsShown && s.hitsKnown)
+            o.enterHits = o.enterHitsMenu = true;
     } else {
-        m_commands.enable(Command::CancelRow);
-        if (s.currentRow == 1 && m_commands.enabled(Command::QuickStart))
-            m_commands.disable(Command::QuickStart);
+        o.cancelRow = true;
+        if (s.currentRow == 1)
+            o.quickStart = false;
     }
 }
 
@@ -152,7 +150,7 @@ bool Game::toggleBlock(int piece)
         s.blocked[piece] = false;
         --s.blockedCount;
     }
-    m_commands.enable(Command::UnblockAll, s.blockedCount >= 1);
+    s.offered.unblockAll = s.blockedCount >= 1;
     m_ports.board.refreshPieces();
     return true;
 }
@@ -175,7 +173,7 @@ bool Game::pressPalettePiece(int piece, MouseButton button, Modifiers modifiers)
     if (m_settings.eachPieceOnce && pieceInActiveRow(piece))
         return false; // this piece sits in a slot; it is pressed there
     if (m_settings.gameType == Training)
-        m_commands.enable(Command::RestoreAll);
+        s.offered.restoreAll = true;
     if (isBlockClick(button, modifiers)) {
         if (blockGesture(piece) || button != MouseButton::Left)
             return false;
@@ -195,7 +193,7 @@ bool Game::pressSlotPiece(int position, MouseButton button, Modifiers)
     if (s.autoRow || piece == 0 || !enabled)
         return false;
     if (m_settings.gameType == Training)
-        m_commands.enable(Command::RestoreAll);
+        s.offered.restoreAll = true;
     if (button != MouseButton::Left || s.dragging)
         return false;
     s.dragging = true;

@@ -23,12 +23,12 @@ class BoardView
 {
 public:
     virtual ~BoardView() = default;
-    virtual void applyPieceLook() = 0;              // faces and colours of the pieces
-    virtual void refreshPieces() = 0;               // palette, copies and slot contents
-    virtual void showResultSlots(bool covered) = 0; // open (face colour) or covered (grey)
-    virtual void openEditRow(int row) = 0;          // 0 hides the edited row
+    virtual void applyPieceLook() = 0;  // faces and colours of the pieces
+    virtual void refreshPieces() = 0;   // palette, copies and slot contents
+    virtual void showResultSlots() = 0; // open (face colour) or covered (grey): resultCovered
+    virtual void openEditRow() = 0;     // the edited row moves to openRow; 0 hides it
     virtual void drawConfirmedRow(int row, int hits, int misses) = 0;
-    virtual void revealHiddenPiece(int position) = 0;  // 1..8
+    virtual void revealHiddenPieces() = 0;             // the hidden pieces in revealedHits
     virtual void clearBoard() = 0;                     // removes all confirmed rows
     virtual void refreshRowLabels() = 0;               // row numbers follow rowMark
     virtual void showEnvironment(int environment) = 0; // -1 none, 0..3

@@ -25,8 +25,8 @@ void Game::showArchivedGame(const ArchivedGame& a, int number)
     const int rows = record.rows <= kRows ? record.rows : kRows;
     GameState& s = m_state;
     m_commands.disable(Command::Archive);
-    m_commands.hide(Command::BlockUnused);
-    m_commands.disable(Command::RestoreAll);
+    s.offered.blockUnusedShown = false;
+    s.offered.restoreAll = false;
     applyVariantKey(m_settings, record.key);
     m_state.loadedFromFile = false;
     followGameForm(m_settings);
@@ -54,10 +54,9 @@ void Game::showArchivedGame(const ArchivedGame& a, int number)
     setPaletteShownForCount(false);
 
     s.hiddenRow = a.hiddenRow;
-    for (int i = 0; i < m_settings.positions; ++i) {
+    for (int i = 0; i < m_settings.positions; ++i)
         s.revealedHits[i] = true;
-        m_ports.board.revealHiddenPiece(i + 1);
-    }
+    m_ports.board.revealHiddenPieces();
     for (int r = 1; r <= rows; ++r) {
         s.rows[r - 1] = a.rows[r - 1];
         s.pegs[r - 1] = a.pegs[r - 1];
@@ -79,11 +78,11 @@ void Game::showArchivedGame(const ArchivedGame& a, int number)
     m_ports.status.setPanelText(StatusPanel::Score, std::to_string(record.points));
     m_ports.status.setPanelText(StatusPanel::Record, std::to_string(a.previousRecord));
     if (m_settings.blocking) {
-        m_commands.show(Command::UnblockAll);
-        m_commands.disable(Command::UnblockAll);
+        s.offered.unblockAllShown = true;
+        s.offered.unblockAll = false;
     }
     if (m_settings.correctPosition)
-        m_commands.show(Command::EnterHits);
+        s.offered.enterHitsShown = true;
     if (m_settings.gameType == Training)
         m_settings.gameType = Classic;
     s.replayBuilding = false;

@@ -31,7 +31,7 @@ SavedTask taskForGame(int number)
 
 bool keepsFace(int piece, int pieceColours)
 {
-    return pieceColours != 2 || piece % 2 == 1;
+    return pieceColours != MixedPieces || piece % 2 == 1;
 }
 
 SavedTask taskOfGame(const GameState& state, const GameSettings& settings)
@@ -69,7 +69,7 @@ bool taskIsPlayable(const SavedTask& task)
     if (task.positions != expected.positions || task.pieceCount != expected.pieceCount ||
         task.randomArrangement != expected.randomArrangement)
         return false;
-    if (task.pieceColours < 0 || task.pieceColours > 2)
+    if (task.pieceColours < GreyPieces || task.pieceColours > MixedPieces)
         return false;
 
     for (int i = 0; i < kMaxPositions; ++i) {

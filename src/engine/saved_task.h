@@ -19,7 +19,7 @@ constexpr int kMaxFace = 999;
 struct SavedTask
 {
     int32_t gameNumber = 1;
-    int32_t pieceColours = 0; // 0 numbers, 1 colours, 2 mix
+    int32_t pieceColours = GreyPieces; // PieceColours
     int32_t positions = 5;
     int32_t pieceCount = 11;
     bool randomArrangement = false;

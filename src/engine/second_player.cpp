@@ -9,7 +9,7 @@ void Game::startSecondPlayerGame()
 {
     Publisher publisher(*this);
     closePanels();
-    if (!m_commands.enabled(Command::NewSecondPlayerGame) || m_state.inProgress)
+    if (!m_state.offered.newSecondPlayerGame || m_state.inProgress)
         return;
     beginNewGame();
 
@@ -17,8 +17,8 @@ void Game::startSecondPlayerGame()
     m_commands.show(Command::ConfirmHiddenRow);
     m_commands.disable(Command::ConfirmHiddenRow);
     m_commands.disable(Command::GiveUp);
-    m_commands.show(Command::UnblockAll, m_settings.blocking);
-    m_commands.disable(Command::NewSecondPlayerGame);
+    m_state.offered.unblockAllShown = m_settings.blocking;
+    m_state.offered.newSecondPlayerGame = false;
 
     preparePalette();
     m_state.clearHiddenRow(m_settings.positions);
@@ -26,10 +26,7 @@ void Game::startSecondPlayerGame()
     applyPieceLook();
     clearBoard();
 
-    m_ports.board.showResultSlots(false);
-    m_state.resultCovered = false;
-    m_state.openRow = 0;
-    m_ports.board.openEditRow(0);
+    leaveNoRowOpen();
     m_state.clearRows();
     finishNewGameSetUp();
     m_ports.board.refreshPieces();
@@ -47,7 +44,7 @@ bool Game::confirmHiddenRow()
             return false;
 
     if (m_settings.gameType == Training)
-        m_commands.enable(Command::RestoreAll);
+        s.offered.restoreAll = true;
     s.inProgress = true;
     m_commands.hide(Command::ConfirmHiddenRow);
 
@@ -65,15 +62,14 @@ bool Game::confirmHiddenRow()
     }
 
     m_commands.enable(Command::GiveUp);
-    m_commands.enable(Command::QuickStart);
+    s.offered.quickStart = true;
     if (m_settings.gameType == Classic)
         m_commands.enable(Command::SaveGame);
 
     m_commands.disable(Command::NewComputerGame);
-    m_commands.disable(Command::NewSecondPlayerGame);
+    s.offered.newSecondPlayerGame = false;
     setGameTypeChoiceEnabled(false);
-    m_ports.board.showResultSlots(true);
-    s.resultCovered = true;
+    coverResultSlots(true);
     openRow(s.currentRow);
 
     if (m_settings.gameType == Classic)

@@ -8,13 +8,6 @@ namespace mirvalon {
 
 namespace {
 
-constexpr int kGrey = 0;
-constexpr int kColoured = 1;
-constexpr int kMix = 2;
-constexpr int kEasiest = 0;
-constexpr int kStandard = 1;
-constexpr int kHardest = 2;
-
 // The rule fields carry the same names in the settings and in the dialog's choice.
 template <typename To, typename From> void copyRules(To& to, const From& from)
 {
@@ -48,7 +41,8 @@ SetupChoice choiceFromSettings(const GameSettings& s)
 {
     SetupChoice c;
     copyRules(c, s);
-    c.pieceColours = s.randomArrangement && s.pieceColours == kColoured ? kGrey : s.pieceColours;
+    c.pieceColours =
+        s.randomArrangement && s.pieceColours == ColouredPieces ? GreyPieces : s.pieceColours;
     c.gameForm = formOf(c);
     c.environment = s.environment;
     c.showTime = s.showTime;
@@ -83,10 +77,10 @@ SetupInfo setupInfo(const SetupChoice& c)
 
 void chooseGameForm(SetupChoice& c, int form)
 {
-    if (form < kEasiest || form > kHardest)
+    if (form < EasiestForm || form > HardestForm)
         return;
     c.gameForm = form;
-    if (form == kEasiest) {
+    if (form == EasiestForm) {
         c.positions = 5;
         c.pieceCount = 11;
         c.artificialIntelligence = false;
@@ -94,33 +88,33 @@ void chooseGameForm(SetupChoice& c, int form)
         c.correctPosition = true;
         c.blocking = true;
         c.randomArrangement = false;
-    } else if (form == kHardest) {
+    } else if (form == HardestForm) {
         c.positions = 8;
         c.pieceCount = 25;
         c.eachPieceOnce = false;
         c.correctPosition = false;
         c.blocking = false;
         c.randomArrangement = true;
-        c.pieceColours = kGrey;
+        c.pieceColours = GreyPieces;
     }
 }
 
 void chooseColours(SetupChoice& c, int colours)
 {
-    if (colours < kGrey || colours > kMix)
+    if (colours < GreyPieces || colours > MixedPieces)
         return;
     c.pieceColours = colours;
-    if (colours == kColoured)
+    if (colours == ColouredPieces)
         c.randomArrangement = false;
 }
 
 SetupEnables setupEnables(const SetupChoice& c, bool computerGameRunning)
 {
     SetupEnables e;
-    e.ruleControls = c.gameForm == kStandard;
-    e.colours = c.gameForm != kHardest;
+    e.ruleControls = c.gameForm == StandardForm;
+    e.colours = c.gameForm != HardestForm;
     // The easiest form has no random arrangement; coloured pieces never have one.
-    e.randomArrangement = c.gameForm == kStandard && c.pieceColours != kColoured;
+    e.randomArrangement = c.gameForm == StandardForm && c.pieceColours != ColouredPieces;
     // A computer game keeps its time display and row marking to the end.
     e.rowMarkingAndTime = !computerGameRunning;
     e.environmentItems = c.environment != -1;
@@ -139,7 +133,7 @@ bool setupChanged(const SetupChoice& c, const SetupOpening& opening)
 
 bool goldWithMix(const SetupChoice& c)
 {
-    return setupInfo(c).number == kGameCount && c.pieceColours == kMix;
+    return setupInfo(c).number == kGameCount && c.pieceColours == MixedPieces;
 }
 
 SetupResult confirmSetup(const SetupChoice& c, const SetupOpening& opening, bool gameRunning,
@@ -192,7 +186,7 @@ SetupResult confirmSetup(const SetupChoice& c, const SetupOpening& opening, bool
     if (goldWithMix(c))
         dialogs.showMessage(Message::GoldNeedsGrey);
     if (setupInfo(c).number == kGameCount)
-        colours = kGrey;
+        colours = GreyPieces;
     s.pieceColours = colours;
     return changed ? SetupResult::GameChanged : SetupResult::Applied;
 }

@@ -15,14 +15,14 @@ namespace mirvalon {
 struct SetupChoice
 {
     // "Nastavenie hier"
-    int32_t positions = 7;   // 5..8
-    int32_t pieceCount = 19; // 11, 19, 25
-    int32_t gameForm = 1;    // 0 easiest, 1 standard, 2 hardest
+    int32_t positions = 7;           // 5..8
+    int32_t pieceCount = 19;         // 11, 19, 25
+    int32_t gameForm = StandardForm; // GameForm
     bool artificialIntelligence = false;
     bool eachPieceOnce = true;
     bool correctPosition = false;
     bool blocking = true;
-    int32_t pieceColours = 1; // 0 grey with numbers, 1 coloured, 2 mix
+    int32_t pieceColours = ColouredPieces; // PieceColours
     bool randomArrangement = false;
     // "Základné nastavenie"
     int32_t environment = 2; // -1 when "Prostredie" is unchecked, else 0..3

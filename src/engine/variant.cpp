@@ -130,9 +130,9 @@ void applyVariantKey(GameSettings& s, const std::string& key)
 void followGameForm(GameSettings& s)
 {
     const int number = computeVariant(s).number;
-    s.gameForm = number == 1 ? 0 : number == 192 ? 2 : 1;
-    if (number == 192)
-        s.pieceColours = 0;
+    s.gameForm = number == 1 ? EasiestForm : number == kGameCount ? HardestForm : StandardForm;
+    if (number == kGameCount)
+        s.pieceColours = GreyPieces;
 }
 
 } // namespace mirvalon

@@ -132,7 +132,7 @@ template <typename Visit> void forEachStoredFace(int pieceCount, int pieceColour
 {
     for (int index = 0; index < pieceCount;) {
         const bool last = index == pieceCount - 1;
-        const bool noiseAfter = pieceColours == 2 && !last;
+        const bool noiseAfter = pieceColours == MixedPieces && !last;
         if (!visit(index, index % 3 == 0, noiseAfter))
             return;
         index += noiseAfter ? 2 : 1;

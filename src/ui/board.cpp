@@ -194,17 +194,17 @@ void Board::refreshPieces()
     stackOnTop(stack);
 }
 
-void Board::showResultSlots(bool)
+void Board::showResultSlots()
 {
     refreshPieces();
 }
 
-void Board::openEditRow(int)
+void Board::openEditRow()
 {
     refreshPieces();
 }
 
-void Board::revealHiddenPiece(int)
+void Board::revealHiddenPieces()
 {
     refreshPieces();
 }

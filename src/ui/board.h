@@ -48,10 +48,10 @@ public:
     // BoardView
     void applyPieceLook() override;
     void refreshPieces() override;
-    void showResultSlots(bool covered) override;
-    void openEditRow(int row) override;
+    void showResultSlots() override;
+    void openEditRow() override;
     void drawConfirmedRow(int row, int hits, int misses) override;
-    void revealHiddenPiece(int position) override;
+    void revealHiddenPieces() override;
     void clearBoard() override;
     void refreshRowLabels() override;
     void showEnvironment(int environment) override;

@@ -109,6 +109,7 @@ void Tfrm_Setup::createGameTab()
     m_rgObtiaznost->addRow(m_cbxSpravPoz);
     m_rgObtiaznost->addRow(m_cbxBlok);
 
+    // The items stand in the order of PieceColours and GameForm: an item's index is the value.
     m_rgFarbyK = new RadioGroup(QStringLiteral("rgFarbyK"), text("  Farby kociek  "),
                                 texts({"Sivé kocky s číslami", "Farebné kocky", "Mix"}), page);
     m_rgFarbyK->setGeometry(126, kSecondRow, 184, kRowHeight);

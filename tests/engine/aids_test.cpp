@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 
 #include "support/fake_ports.h"
@@ -126,6 +127,124 @@ TEST(Aids, rowMarksOnlyOnReachedRowsOfATrainingGame)
     EXPECT_EQ(rig.s().markedRows, 0);
     EXPECT_EQ(rig.s().rowMark[2], 0);
     EXPECT_FALSE(rig.enabled(Command::ClearRowMarks));
+}
+
+// Each guarded command acts only while the game's history offers it: quick start until the
+// first row is begun, cancel once a piece is placed, the hits aid until the next row is
+// begun, unblocking until the game ends, the second player's game once per game. Each case
+// watches one value the command would change.
+TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
+{
+    using Step = std::function<void(Rig&)>;
+    struct Case
+    {
+        const char* name;
+        Step setUp;
+        Step command;
+        std::function<int(const Rig&)> watch;
+        bool acts;
+    };
+    const auto classic = [](Rig& rig) {
+        rig.game.settings().positions = 5;
+        rig.game.settings().pieceCount = 11;
+        rig.game.settings().correctPosition = true;
+        rig.game.startUp();
+        rig.game.startComputerGame();
+        rig.setHidden({1, 2, 3, 4, 5});
+    };
+    const auto place = [](Rig& rig, int piece) {
+        rig.game.doubleClickPalettePiece(piece);
+        rig.game.releaseButton();
+    };
+    const auto score = [](const Rig& rig) { return rig.s().score; };
+    const auto placed = [](const Rig& rig) { return rig.s().editCount; };
+    const auto blocked = [](const Rig& rig) { return rig.s().blockedCount; };
+    const auto panelCloses = [](const Rig& rig) { return rig.board.panelCloses; };
+    const Step cancel = [](Rig& rig) { rig.game.cancelRow(); };
+    const Step quick = [](Rig& rig) { rig.game.quickStart(); };
+    const Step hits = [](Rig& rig) { rig.game.enterAllHits(); };
+    const Step unblock = [](Rig& rig) { rig.game.unblockAll(); };
+    const Step restore = [](Rig& rig) { rig.game.restoreAll(); };
+    const Case cases[] = {
+        {"cancel on an empty row", classic, cancel, score, false},
+        {"cancel after a piece",
+         [&](Rig& r) {
+             classic(r);
+             place(r, 6);
+         },
+         cancel, score, true},
+        {"quick start on a fresh first row", classic, quick, panelCloses, true},
+        {"quick start on a first row emptied again",
+         [&](Rig& r) {
+             classic(r);
+             place(r, 6);
+             r.game.doubleClickSlotPiece(1);
+             r.game.releaseButton();
+         },
+         quick, panelCloses, true},
+        {"quick start on the second row",
+         [&](Rig& r) {
+             classic(r);
+             r.playRow({6, 7, 8, 9, 10});
+         },
+         quick, panelCloses, false},
+        {"quick start while idle", [](Rig& r) { r.game.startUp(); }, quick, panelCloses, false},
+        {"hits before any is revealed", classic, hits, placed, false},
+        {"hits once revealed",
+         [&](Rig& r) {
+             classic(r);
+             r.playRow({6, 2, 7, 4, 8});
+         },
+         hits, placed, true},
+        {"hits once the row is begun",
+         [&](Rig& r) {
+             classic(r);
+             r.playRow({6, 2, 7, 4, 8});
+             place(r, 9);
+         },
+         hits, placed, false},
+        {"unblock after a block",
+         [&](Rig& r) {
+             classic(r);
+             r.game.pressPalettePiece(11, MouseButton::Right, {});
+         },
+         unblock, blocked, true},
+        {"unblock after giving up",
+         [&](Rig& r) {
+             classic(r);
+             r.game.pressPalettePiece(11, MouseButton::Right, {});
+             r.game.giveUp();
+         },
+         unblock, blocked, false},
+        {"restore all in a classic game",
+         [&](Rig& r) {
+             classic(r);
+             place(r, 6);
+         },
+         restore, placed, false},
+        {"restore all in a training game",
+         [&](Rig& r) {
+             trainingRig(r, 5, 11, true, true);
+             r.game.startComputerGame();
+             place(r, 6);
+         },
+         restore, placed, true},
+        {"second player's game while its hidden row is entered",
+         [&](Rig& r) {
+             r.game.startUp();
+             r.game.startSecondPlayerGame();
+             place(r, 3);
+         },
+         [](Rig& r) { r.game.startSecondPlayerGame(); },
+         [](const Rig& r) { return r.s().hiddenRow[0]; }, false},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        c.setUp(rig);
+        const int before = c.watch(rig);
+        c.command(rig);
+        EXPECT_EQ(c.watch(rig) != before, c.acts) << c.name;
+    }
 }
 
 TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)

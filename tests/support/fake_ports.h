@@ -10,28 +10,35 @@
 #include <vector>
 
 #include "engine/game.h"
+#include "engine/null_ports.h"
 
 namespace mirvalon::test {
 
-class FakeBoard : public BoardView
+class FakeBoard : public NullBoard
 {
 public:
     void applyPieceLook() override { ++pieceLooks; }
     void refreshPieces() override { ++refreshes; }
-    void showResultSlots(bool covered) override { resultCovered = covered; }
-    void openEditRow(int row) override { openRow = row; }
+    void showResultSlots() override { resultCovered = state->resultCovered; }
+    void openEditRow() override { openRow = state->openRow; }
     void drawConfirmedRow(int row, int hits, int misses) override
     {
         drawnRows.push_back({row, hits, misses});
     }
-    void revealHiddenPiece(int position) override { revealed.push_back(position); }
+    // The positions of the hidden row the board shows.
+    void revealHiddenPieces() override
+    {
+        revealed.clear();
+        for (int i = 1; i <= kMaxPositions; ++i)
+            if (state->revealedHits[i - 1])
+                revealed.push_back(i);
+    }
     void clearBoard() override
     {
         drawnRows.clear();
         revealed.clear();
         ++clears;
     }
-    void refreshRowLabels() override {}
     void showEnvironment(int env) override { environment = env; }
     void closePanels() override { ++panelCloses; }
     void endDrag() override
@@ -53,6 +60,7 @@ public:
     int environment = -2;
     int pieceLooks = 0, refreshes = 0, clears = 0, panelCloses = 0, dragsEnded = 0;
     std::function<void()> onEndDrag;
+    const GameState* state = nullptr; // the game the board shows
 };
 
 // Answers questions and dialogs from queues and records everything asked.
@@ -122,19 +130,6 @@ public:
     int updates = 0;
 };
 
-class ManualClock : public Clock
-{
-public:
-    int64_t timeOfDayMs() const override { return now; }
-    int64_t calendarSeconds() const override { return seconds; }
-    void setGameTimer(bool running) override { timerOn = running; }
-    void advance(int64_t ms) { now = (now + ms) % kMsPerDay; }
-
-    int64_t now = 12 * 3600 * 1000LL;
-    int64_t seconds = 1'700'000'000;
-    bool timerOn = false;
-};
-
 class FakeStatusBar : public StatusBar
 {
 public:
@@ -168,11 +163,9 @@ public:
 };
 
 // The records table in memory; writing a record changes the entry as the store would.
-class MemoryRecords : public RecordKeeper
+class MemoryRecords : public ReferenceRecords
 {
 public:
-    MemoryRecords() : table(referenceRecords()) {}
-    const RecordEntry& entry(int index) const override { return table.at(index); }
     bool writeRecord(const GameState& s, const GameSettings&, bool) override
     {
         ++writes;
@@ -204,7 +197,6 @@ public:
             e.points = e.rows = 0;
         return true;
     }
-    RecordsTable table;
     bool writable = true;
     int writes = 0;
     std::vector<int> shared;
@@ -233,7 +225,11 @@ struct Rig
     FakeSettings settings;
     Game game{Ports{board, dialogs, commands, clock, status, events, records, settings}};
 
-    Rig() { settings.target = &game.settings(); }
+    Rig()
+    {
+        settings.target = &game.settings();
+        board.state = &game.state();
+    }
 
     const GameState& s() const { return game.state(); }
     bool enabled(Command c) const { return commands.table.enabled(c); }

@@ -54,12 +54,12 @@ int main(int argc, char** argv)
     // Game 1 "EASY" in colour and game 2 with grey numbers: five places, hits revealed.
     // Game 128 "719_akNB" with random labels; game 192 "GOLD", eight of twenty-five, repeats.
     const SavedTask tasks[] = {
-        sample(1, 1, {3, 9, 1, 6, 4, 0, 0, 0}, "", "", random),
-        sample(2, 0, {12, 5, 17, 8, 1, 0, 0, 0}, "", "", random),
-        sample(128, 0, {14, 3, 19, 7, 11, 2, 16, 0}, "Tatry", "Gratulujem, majster Slovenska!",
-               random),
-        sample(192, 0, {21, 4, 4, 17, 9, 25, 12, 4}, "Everest", "Bravo! You are world champion!",
-               random),
+        sample(1, ColouredPieces, {3, 9, 1, 6, 4, 0, 0, 0}, "", "", random),
+        sample(2, GreyPieces, {12, 5, 17, 8, 1, 0, 0, 0}, "", "", random),
+        sample(128, GreyPieces, {14, 3, 19, 7, 11, 2, 16, 0}, "Tatry",
+               "Gratulujem, majster Slovenska!", random),
+        sample(192, GreyPieces, {21, 4, 4, 17, 9, 25, 12, 4}, "Everest",
+               "Bravo! You are world champion!", random),
     };
     PosixFileSystem fs;
     for (std::size_t i = 0; i < kSampleGames.size(); ++i) {

@@ -6,15 +6,15 @@
 #include <filesystem>
 #include <vector>
 
+#include "engine/game.h"
+#include "engine/null_ports.h"
 #include "engine/scoring.h"
 #include "persistence/archive_store.h"
 #include "persistence/file_system.h"
 #include "persistence/records_store.h"
 #include "persistence/safe_file.h"
-#include "tools/common/quiet_ports.h"
 
 using namespace mirvalon;
-using namespace mirvalon::tools;
 
 namespace {
 
@@ -81,12 +81,12 @@ struct Played
 };
 
 // Plays one record game; true when rows, time and points came out as the record says.
-bool playRecordGame(int number, const RecordEntry& record, Game& game, SteppedClock& clock,
+bool playRecordGame(int number, const RecordEntry& record, Game& game, ManualClock& clock,
                     Random& random)
 {
     GameSettings& set = game.settings();
     applyVariantKey(set, record.key);
-    set.pieceColours = set.randomArrangement ? (number % 2 ? 0 : 2) : number % 3;
+    set.pieceColours = set.randomArrangement ? (number % 2 ? GreyPieces : MixedPieces) : number % 3;
     set.environment = number % 4;
     set.gameType = Classic;
     followGameForm(set);
@@ -152,7 +152,7 @@ int main(int argc, char* argv[])
     fs::create_directories(work);
 
     PosixFileSystem files;
-    QuietDialogs dialogs;
+    NullDialogs dialogs;
     ArchiveStore archive(files, dialogs, work.string(), work.string());
     RecordsStore store(files, dialogs, archive, work.string());
 
@@ -167,12 +167,12 @@ int main(int argc, char* argv[])
     }
     store.loadRecords();
 
-    QuietBoard board;
-    QuietSettings settingsPort;
-    QuietCommands commands;
-    SteppedClock clock;
-    QuietStatus status;
-    QuietEvents events;
+    NullBoard board;
+    NullSettings settingsPort;
+    NullCommands commands;
+    ManualClock clock;
+    NullStatusBar status;
+    NullEvents events;
     Game game{Ports{board, dialogs, commands, clock, status, events, store, settingsPort}};
     game.startUp();
     dialogs.answer = true;

@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Ports that show nothing, for programs that play games without a window (the benchmark and
-// the generator of the delivered record games). The clock only moves when it is told to.
+// Ports that show nothing and answer as they are told, for playing games without a window:
+// the engine benchmark, the generator of the delivered record games, and the tests' recording
+// fakes, which build on them. The game itself never includes this file.
 #pragma once
 
-#include "engine/game.h"
+#include "ports.h"
 
-namespace mirvalon::tools {
+namespace mirvalon {
 
-struct QuietBoard : BoardView
+class NullBoard : public BoardView
 {
+public:
     void applyPieceLook() override {}
     void refreshPieces() override {}
-    void showResultSlots(bool) override {}
-    void openEditRow(int) override {}
+    void showResultSlots() override {}
+    void openEditRow() override {}
     void drawConfirmedRow(int, int, int) override {}
-    void revealHiddenPiece(int) override {}
+    void revealHiddenPieces() override {}
     void clearBoard() override {}
     void refreshRowLabels() override {}
     void showEnvironment(int) override {}
@@ -22,57 +24,72 @@ struct QuietBoard : BoardView
     void endDrag() override {}
 };
 
-// Answers every question with `answer` and every record dialog with `holder`.
-struct QuietDialogs : Dialogs
+// Answers every question with `answer` (an OK-only box never says Yes), refuses the password
+// dialog and names `holder` in every new-record dialog.
+class NullDialogs : public Dialogs
 {
+public:
     void showMessage(int, int, const std::string&) override {}
     bool askQuestion(int index) override { return index != 2 && answer; }
     bool passwordDialog(PasswordMode, std::string&, std::string&) override { return false; }
     std::optional<std::string> newRecordDialog(const GameState&) override { return holder; }
+
     bool answer = false;
     std::optional<std::string> holder;
 };
 
-struct QuietCommands : Commands
+class NullCommands : public Commands
 {
+public:
     void commandsChanged(const CommandTable&) override {}
 };
 
-struct SteppedClock : Clock
+// A clock that moves only when it is told to; `seconds` seeds the hidden rows.
+class ManualClock : public Clock
 {
+public:
     int64_t timeOfDayMs() const override { return now; }
     int64_t calendarSeconds() const override { return seconds; }
-    void setGameTimer(bool) override {}
-    int64_t now = 10 * 3600 * 1000LL;
-    int64_t seconds = 1;
+    void setGameTimer(bool running) override { timerOn = running; }
+    void advance(int64_t ms) { now = (now + ms) % kMsPerDay; }
+
+    int64_t now = 12 * 3600 * 1000LL;
+    int64_t seconds = 1'700'000'000;
+    bool timerOn = false;
 };
 
-struct QuietStatus : StatusBar
+class NullStatusBar : public StatusBar
 {
+public:
     void setPanelText(StatusPanel, const std::string&) override {}
     void showGroup(StatusGroup, bool) override {}
     void setRecordLabelsVisible(bool) override {}
     void setTotalTime(const std::string&) override {}
 };
 
-struct QuietEvents : EventLoop
+class NullEvents : public EventLoop
 {
+public:
     void yieldToEvents() override {}
 };
 
-struct ReferenceRecords : RecordKeeper
+// The built-in records; writing reports success and deleting refuses, changing nothing.
+class ReferenceRecords : public RecordKeeper
 {
-    RecordsTable table = referenceRecords();
-    const RecordEntry& entry(int i) const override { return table[i]; }
+public:
+    const RecordEntry& entry(int index) const override { return table.at(index); }
     bool writeRecord(const GameState&, const GameSettings&, bool) override { return true; }
     void shareRecord(int) override {}
     bool deleteRecord(int) override { return false; }
     bool deleteAllRecords() override { return false; }
+
+    RecordsTable table = referenceRecords();
 };
 
-struct QuietSettings : SettingsApplier
+class NullSettings : public SettingsApplier
 {
+public:
     void applySetting(Setting, int32_t) override {}
 };
 
-} // namespace mirvalon::tools
+} // namespace mirvalon
