@@ -64,11 +64,39 @@ void BoardPanels::connectRecordsList()
 
 void BoardPanels::closePanels()
 {
+    for (const Panel panel : {Panel::Records, Panel::Information})
+        if (shown(panel))
+            hide(panel);
+}
+
+bool BoardPanels::shown(Panel panel) const
+{
     const GameState& s = m_parts.game.state();
-    if (s.recordsPanelShown)
-        hideRecordsPanel();
-    if (s.informationPanelShown)
-        hideInformationPanel();
+    return panel == Panel::Records ? s.recordsPanelShown : s.informationPanelShown;
+}
+
+void BoardPanels::hide(Panel panel)
+{
+    if (panel == Panel::Records) {
+        m_parts.records.hide();
+        m_parts.game.recordsPanelShown(false);
+    } else {
+        m_parts.information.hide();
+        m_parts.game.informationPanelShown(false);
+    }
+    m_focusNewGame();
+}
+
+bool BoardPanels::closeOrMakeRoom(Panel panel)
+{
+    if (shown(panel)) {
+        hide(panel);
+        return true;
+    }
+    const Panel other = panel == Panel::Records ? Panel::Information : Panel::Records;
+    if (shown(other))
+        hide(other);
+    return false;
 }
 
 void BoardPanels::raiseOverBoard(QWidget* panel, QWidget* focus)
@@ -80,33 +108,18 @@ void BoardPanels::raiseOverBoard(QWidget* panel, QWidget* focus)
 
 void BoardPanels::toggleRecordsPanel()
 {
-    if (m_parts.game.state().recordsPanelShown) {
-        hideRecordsPanel();
+    if (closeOrMakeRoom(Panel::Records))
         return;
-    }
-    if (m_parts.game.state().informationPanelShown)
-        hideInformationPanel();
     m_parts.records.show();
     m_parts.game.recordsPanelShown(true);
     m_parts.records.showRecords(m_parts.store.table(), m_parts.game.state().gameNumber);
     raiseOverBoard(&m_parts.records, m_parts.records.list());
 }
 
-void BoardPanels::hideRecordsPanel()
-{
-    m_parts.records.hide();
-    m_parts.game.recordsPanelShown(false);
-    m_focusNewGame();
-}
-
 void BoardPanels::toggleInformationPanel()
 {
-    if (m_parts.game.state().informationPanelShown) {
-        hideInformationPanel();
+    if (closeOrMakeRoom(Panel::Information))
         return;
-    }
-    if (m_parts.game.state().recordsPanelShown)
-        hideRecordsPanel();
     std::string name;
     if (!loadInformationText(name))
         return;
@@ -118,8 +131,8 @@ void BoardPanels::toggleInformationPanel()
 
 void BoardPanels::reopenInformationPanel()
 {
-    if (m_parts.game.state().informationPanelShown) {
-        hideInformationPanel();
+    if (shown(Panel::Information)) {
+        hide(Panel::Information);
         toggleInformationPanel();
     }
 }
@@ -130,8 +143,8 @@ bool BoardPanels::loadInformationText(std::string& name)
     const QString path = QString::fromStdString(m_parts.programFolder + "/" + name);
     if (QFileInfo(path).isFile() && m_parts.information.loadFile(path, cp1250Letter))
         return true;
-    if (m_parts.game.state().informationPanelShown)
-        hideInformationPanel();
+    if (shown(Panel::Information))
+        hide(Panel::Information);
     else
         m_parts.game.informationPanelShown(false);
     m_parts.dialogs.showMessage(Message::InformationMissing, 0, name);
@@ -148,13 +161,6 @@ void BoardPanels::printInformation(OutputCommands& output)
                          m_parts.game.settings().language);
 }
 
-void BoardPanels::hideInformationPanel()
-{
-    m_parts.information.hide();
-    m_parts.game.informationPanelShown(false);
-    m_focusNewGame();
-}
-
 void BoardPanels::refreshRecords()
 {
     if (m_parts.records.isVisibleTo(m_parts.records.window()))
@@ -163,9 +169,9 @@ void BoardPanels::refreshRecords()
 
 void BoardPanels::focusOpenPanel()
 {
-    if (m_parts.game.state().recordsPanelShown)
+    if (shown(Panel::Records))
         m_parts.records.list()->setFocus();
-    else if (m_parts.game.state().informationPanelShown)
+    else if (shown(Panel::Information))
         m_parts.information.textBox()->setFocus();
 }
 

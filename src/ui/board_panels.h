@@ -61,8 +61,11 @@ private:
     void activateGame(int index);
     // Shows `panel` over the board and the pieces, its `focus` taking the keys at once.
     void raiseOverBoard(QWidget* panel, QWidget* focus);
-    void hideRecordsPanel();
-    void hideInformationPanel();
+    enum class Panel { Records, Information };
+    bool shown(Panel panel) const;
+    void hide(Panel panel);
+    // Closes `panel` when it is open (true); otherwise closes the other one to make room.
+    bool closeOrMakeRoom(Panel panel);
     // The information text of the language into the panel's box; when it is missing, the
     // panel closes and the message names the file. `name` is the file's name either way.
     bool loadInformationText(std::string& name);
