@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up in its fixed order, activation, shutdown, and the ports through which the game
-// and the files side reach the window: commands, clock, event loop, settings.
+// Start-up in its fixed order, the parts that follow the game, activation and shutdown, and
+// the ports the window answers itself: the event loop and the settings.
 #include "tfrm_logic.h"
 
 #include <QAction>
@@ -247,44 +247,6 @@ void Tfrm_Logic::exitCommand()
     m_timer->setGameTimer(false);
     m_totalTimeClock->setRunning(false);
     QCoreApplication::quit();
-}
-
-// ---- Commands ----
-
-void Tfrm_Logic::commandsChanged(const CommandTable& table)
-{
-    // The confirm button of the hidden row takes the focus as soon as the row is full.
-    QWidget* potvrd = control("btnPotvrd");
-    const bool focusPotvrd = table.enabled(Command::ConfirmHiddenRow) &&
-                             table.visible(Command::ConfirmHiddenRow) && !potvrd->isEnabled();
-    for (const auto& [command, bound] : m_bound) {
-        const CommandState& st = table[command];
-        if (bound.button) {
-            bound.button->setEnabled(st.enabled);
-            bound.button->setVisible(st.visible);
-        }
-        for (QAction* action : {bound.item, bound.contextItem}) {
-            if (!action)
-                continue;
-            action->setEnabled(st.enabled);
-            action->setVisible(st.visible);
-            if (action->isCheckable())
-                action->setChecked(st.checked);
-        }
-    }
-    // The game-type panels look pressed for the chosen type; F4 always names the other one.
-    const bool classic = table.checked(Command::GameTypeClassic);
-    static_cast<BevelBox*>(control("pnlHra_1"))
-        ->setLook(classic ? Bevel::Lowered : Bevel::Raised, Bevel::None, 1);
-    static_cast<BevelBox*>(control("pnlHra_2"))
-        ->setLook(classic ? Bevel::Raised : Bevel::Lowered, Bevel::None, 1);
-    menuItem("mm2Klasika")->setShortcut(classic ? QKeySequence() : QKeySequence(Qt::Key_F4));
-    menuItem("mm2Trening")->setShortcut(classic ? QKeySequence(Qt::Key_F4) : QKeySequence());
-    m_favourites->show(table);
-    setWindowTitle(m_game->state().captionNamesFile ? m_launcher->fileCaption() : m_windowCaption);
-    if (focusPotvrd)
-        potvrd->setFocus();
-    m_board->refreshPieces();
 }
 
 // ---- Event loop ----

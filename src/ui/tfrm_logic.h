@@ -104,14 +104,15 @@ private:
     };
     static const std::vector<CommandBinding>& commandTable();
 
-    // Builders, in the order the window is made (tfrm_logic_layout.cpp).
+    // Builders, in the order the window is made: the client area, the status bar and the menus
+    // (tfrm_logic_layout.cpp), the parts that follow the game, the commands' bindings.
     void createControls();
     void createStatusBar();
     void createMenus();
     void createParts();
     void bindCommands();
 
-    // Commands
+    // Commands (tfrm_logic_commands.cpp)
     void commandsChanged(const CommandTable& table) override;
     // EventLoop
     void yieldToEvents() override;

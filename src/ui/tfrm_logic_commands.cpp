@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table of commands: every command bound once to its button, menu item and context-menu
 // item and to the one handler they all run, which hands it to the game or to the part of the
-// window it belongs to. What a command may do, and when, the game decides.
+// window it belongs to; and the one loop that applies the game's table to those controls.
+// What a command may do, and when, the game decides.
 #include <QAction>
 #include <QMouseEvent>
 #include <QPushButton>
 
 #include "bevel_box.h"
+#include "board.h"
 #include "board_panels.h"
 #include "dialog_launcher.h"
+#include "favourite_panels.h"
 #include "records_panel.h"
 #include "tfrm_logic.h"
 #include "window_settings.h"
@@ -118,6 +121,43 @@ void Tfrm_Logic::bindCommands()
             if (action)
                 connect(action, &QAction::triggered, this, run);
     }
+}
+
+// The one loop that applies the game's table to the bound controls.
+void Tfrm_Logic::commandsChanged(const CommandTable& table)
+{
+    // The confirm button of the hidden row takes the focus as soon as the row is full.
+    QWidget* potvrd = control("btnPotvrd");
+    const bool focusPotvrd = table.enabled(Command::ConfirmHiddenRow) &&
+                             table.visible(Command::ConfirmHiddenRow) && !potvrd->isEnabled();
+    for (const auto& [command, bound] : m_bound) {
+        const CommandState& st = table[command];
+        if (bound.button) {
+            bound.button->setEnabled(st.enabled);
+            bound.button->setVisible(st.visible);
+        }
+        for (QAction* action : {bound.item, bound.contextItem}) {
+            if (!action)
+                continue;
+            action->setEnabled(st.enabled);
+            action->setVisible(st.visible);
+            if (action->isCheckable())
+                action->setChecked(st.checked);
+        }
+    }
+    // The game-type panels look pressed for the chosen type; F4 always names the other one.
+    const bool classic = table.checked(Command::GameTypeClassic);
+    static_cast<BevelBox*>(control("pnlHra_1"))
+        ->setLook(classic ? Bevel::Lowered : Bevel::Raised, Bevel::None, 1);
+    static_cast<BevelBox*>(control("pnlHra_2"))
+        ->setLook(classic ? Bevel::Raised : Bevel::Lowered, Bevel::None, 1);
+    menuItem("mm2Klasika")->setShortcut(classic ? QKeySequence() : QKeySequence(Qt::Key_F4));
+    menuItem("mm2Trening")->setShortcut(classic ? QKeySequence(Qt::Key_F4) : QKeySequence());
+    m_favourites->show(table);
+    setWindowTitle(m_game->state().captionNamesFile ? m_launcher->fileCaption() : m_windowCaption);
+    if (focusPotvrd)
+        potvrd->setFocus();
+    m_board->refreshPieces();
 }
 
 void Tfrm_Logic::afterRulesChanged()
