@@ -156,7 +156,10 @@ void Tfrm_Logic::createParts()
 
 Tfrm_Logic::~Tfrm_Logic()
 {
-    // The game is gone before the widgets it reports to.
+    // A shown window hands its focus on as it closes, and the palette asks the game about it:
+    // it closes while the game is still there. The game is gone before the widgets it reports
+    // to.
+    hide();
     m_launcher.reset();
     m_settings.reset();
     m_windowTexts.reset();
