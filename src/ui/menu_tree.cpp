@@ -15,8 +15,8 @@ namespace {
 
 struct Item
 {
-    const char* name; // nullptr: a separator
-    const char* caption;
+    QString name; // empty: a separator
+    QString caption;
     QKeySequence key;
     std::vector<Item> children;
     bool checkable = false;
@@ -24,7 +24,22 @@ struct Item
 
 Item sep()
 {
-    return {nullptr, nullptr, {}, {}};
+    return {};
+}
+
+Item check(const QString& name, const QString& caption, QKeySequence key = {})
+{
+    return {name, caption, key, {}, true};
+}
+
+// Check items that differ only by their number: `name` and `caption` hold it as %1.
+std::vector<Item> numbered(const char* name, const char* caption,
+                           std::initializer_list<int> numbers)
+{
+    std::vector<Item> items;
+    for (const int n : numbers)
+        items.push_back(check(QString::fromLatin1(name).arg(n), QString::fromUtf8(caption).arg(n)));
+    return items;
 }
 
 // The designed tree; separators count in the language file's indexes, so the order is fixed.
@@ -35,8 +50,8 @@ const std::vector<Item>& menuTree()
     static const std::vector<Item> tree = {
         {"mm0Subor", "Súbor", {}, {
             {"mm1Typ", "Typ hry", {}, {
-                {"mm2Klasika", "Klasika", {}, {}, true},
-                {"mm2Trening", "Tréning", {}, {}, true}}},
+                check("mm2Klasika", "Klasika"),
+                check("mm2Trening", "Tréning")}},
             {"mm1Nova", "Nová hra", {}, {
                 {"mm2NovaP", "Počítač", K(Qt::Key_F2), {}},
                 {"mm2NovaH", "Druhý hráč", K(Qt::Key_F3), {}},
@@ -67,53 +82,46 @@ const std::vector<Item>& menuTree()
             sep(),
             {"mm1Vzdat", "Vzdať hru", K(Qt::Key_F10), {}}}},
         {"mm0Zobrazenie", "Zobrazenie", {}, {
-            {"mm1Pozicie", "Počet pozícií", {}, {
-                {"mm2Pozic5", "5 pozícií", {}, {}, true},
-                {"mm2Pozic6", "6 pozícií", {}, {}, true},
-                {"mm2Pozic7", "7 pozícií", {}, {}, true},
-                {"mm2Pozic8", "8 pozícií", {}, {}, true}}},
-            {"mm1Kocky", "Počet kociek", {}, {
-                {"mm2Kocky11", "11 kociek", {}, {}, true},
-                {"mm2Kocky19", "19 kociek", {}, {}, true},
-                {"mm2Kocky25", "25 kociek", {}, {}, true}}},
+            {"mm1Pozicie", "Počet pozícií", {}, numbered("mm2Pozic%1", "%1 pozícií", {5, 6, 7, 8})},
+            {"mm1Kocky", "Počet kociek", {}, numbered("mm2Kocky%1", "%1 kociek", {11, 19, 25})},
             sep(),
             {"mm1Prostredie", "Prostredie", {}, {
-                {"mm2Text1", "Textúra - 1", {}, {}, true},
-                {"mm2Text2", "Textúra - 2", {}, {}, true},
-                {"mm2Foto1", "Foto - 1", {}, {}, true},
-                {"mm2Foto2", "Foto - 2", {}, {}, true}}},
+                check("mm2Text1", "Textúra - 1"),
+                check("mm2Text2", "Textúra - 2"),
+                check("mm2Foto1", "Foto - 1"),
+                check("mm2Foto2", "Foto - 2")}},
             {"mm1StavRiad", "Stavový riadok", {}, {
-                {"mm2Info", "Info", {}, {}, true},
-                {"mm2Cas", "Čas", K(Qt::CTRL | Qt::Key_T), {}, true},
-                {"mm2Skore", "Skóre", {}, {}, true}}},
+                check("mm2Info", "Info"),
+                check("mm2Cas", "Čas", K(Qt::CTRL | Qt::Key_T)),
+                check("mm2Skore", "Skóre")}},
             sep(),
-            {"mm1NajSkore", "Najlepšie skóre", K(Qt::CTRL | Qt::Key_K), {}, true},
+            check("mm1NajSkore", "Najlepšie skóre", K(Qt::CTRL | Qt::Key_K)),
             sep(),
             {"mm1Oblubene", "Obľúbené hry", {}, {
-                {"mm2Hra1", "Hra č. 1", K(Qt::CTRL | Qt::Key_1), {}, true},
-                {"mm2Hra2", "Hra č. 2", K(Qt::CTRL | Qt::Key_2), {}, true},
-                {"mm2Hra3", "Hra č. 3", K(Qt::CTRL | Qt::Key_3), {}, true},
-                {"mm2Hra4", "Hra č. 4", K(Qt::CTRL | Qt::Key_4), {}, true},
+                check("mm2Hra1", "Hra č. 1", K(Qt::CTRL | Qt::Key_1)),
+                check("mm2Hra2", "Hra č. 2", K(Qt::CTRL | Qt::Key_2)),
+                check("mm2Hra3", "Hra č. 3", K(Qt::CTRL | Qt::Key_3)),
+                check("mm2Hra4", "Hra č. 4", K(Qt::CTRL | Qt::Key_4)),
                 sep(),
                 {"mm2ZrusOblub", "Zrušiť obľúbené hry", K(Qt::CTRL | Qt::Key_0), {}}}}}},
         {"mm0Nastavenie", "Nastavenie", {}, {
-            {"mm1KCas", "Celkový čas aplikácie", K(Qt::CTRL | Qt::Key_Q), {}, true},
+            check("mm1KCas", "Celkový čas aplikácie", K(Qt::CTRL | Qt::Key_Q)),
             sep(),
             {"mm1Nastav", "Nastaviť...", K(Qt::Key_F8), {}},
             sep(),
             {"mm1Synchro", "Synchronizovať...", {}, {}},
-            {"mm1SynchroStart", "Synchronizácia pri štarte", {}, {}, true},
+            check("mm1SynchroStart", "Synchronizácia pri štarte"),
             sep(),
             {"mm1UlozNastavenie", "Uložiť nastavenie", K(Qt::CTRL | Qt::Key_S), {}},
-            {"mm1AutoUloz", "Automatické uloženie nastavenia", {}, {}, true},
-            {"mm1UpozExit", "Upozornenie - ukončenie aplikácie", {}, {}, true},
+            check("mm1AutoUloz", "Automatické uloženie nastavenia"),
+            check("mm1UpozExit", "Upozornenie - ukončenie aplikácie"),
             sep(),
             {"mm1Jazyk", "Jazyk", {}, {
-                {"mm2Slo", "Slovenský", {}, {}, true},
-                {"mm2Ces", "Český", {}, {}, true},
-                {"mm2Ang", "Anglický", {}, {}, true}}}}},
+                check("mm2Slo", "Slovenský"),
+                check("mm2Ces", "Český"),
+                check("mm2Ang", "Anglický")}}}},
         {"mm0Pomoc", "Pomoc", {}, {
-            {"mm1Inform", "Informácie", K(Qt::Key_F1), {}, true},
+            check("mm1Inform", "Informácie", K(Qt::Key_F1)),
             {"mm1Refer", "Referenčná príručka", {}, {}},
             {"mm1Strom", "Kombinácie hier", {}, {}},
             sep(),
@@ -130,27 +138,27 @@ void buildMenuBar(QMenuBar* bar, std::map<QString, QAction*>& actions)
     std::function<void(QMenu*, const std::vector<Item>&)> fill =
         [&](QMenu* menu, const std::vector<Item>& items) {
             for (const Item& item : items) {
-                if (!item.name) {
+                if (item.name.isEmpty()) {
                     menu->addSeparator();
                     continue;
                 }
                 if (!item.children.empty()) {
-                    QMenu* sub = menu->addMenu(QString::fromUtf8(item.caption));
-                    sub->menuAction()->setObjectName(QString::fromLatin1(item.name));
-                    actions[QString::fromLatin1(item.name)] = sub->menuAction();
+                    QMenu* sub = menu->addMenu(item.caption);
+                    sub->menuAction()->setObjectName(item.name);
+                    actions[item.name] = sub->menuAction();
                     fill(sub, item.children);
                     continue;
                 }
-                QAction* a = menu->addAction(QString::fromUtf8(item.caption));
-                a->setObjectName(QString::fromLatin1(item.name));
+                QAction* a = menu->addAction(item.caption);
+                a->setObjectName(item.name);
                 a->setShortcut(item.key);
                 a->setCheckable(item.checkable);
                 actions[a->objectName()] = a;
             }
         };
     for (const Item& top : menuTree()) {
-        QMenu* menu = bar->addMenu(QString::fromUtf8(top.caption));
-        menu->menuAction()->setObjectName(QString::fromLatin1(top.name));
+        QMenu* menu = bar->addMenu(top.caption);
+        menu->menuAction()->setObjectName(top.name);
         actions[menu->menuAction()->objectName()] = menu->menuAction();
         fill(menu, top.children);
     }

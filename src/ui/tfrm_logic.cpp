@@ -1,77 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up in its fixed order, activation, shutdown, and the ports through which the game
-// and the files side reach the window: commands, clock, event loop, settings.
+// Start-up in its fixed order, the parts that follow the game, activation and shutdown, and
+// the ports the window answers itself: the event loop and the settings.
 #include "tfrm_logic.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
-#include <QStatusBar>
-#include <QTime>
 #include <QTimer>
-#include <ctime>
 
 #include "application_look.h"
 #include "bevel_box.h"
-#include "board.h"
-#include "desktop_opener.h"
+#include "board_panels.h"
+#include "dialog_launcher.h"
 #include "environment_picture.h"
 #include "favourite_panels.h"
+#include "game_timer.h"
 #include "information_panel.h"
 #include "message_boxes.h"
-#include "output_commands.h"
-#include "output_dialogs.h"
 #include "palette_focus.h"
 #include "persistence/cp1250.h"
 #include "plain_text.h"
-#include "qt_translations.h"
 #include "records_panel.h"
-#include "saved_games.h"
-#include "settings_command.h"
-#include "status_strip.h"
 #include "synchro_controller.h"
-#include "tfrm_about.h"
 #include "tfrm_heslo.h"
 #include "tfrm_rekord.h"
-#include "tfrm_setup.h"
-#include "tfrm_synchro.h"
 #include "total_time_clock.h"
+#include "window_settings.h"
 #include "window_texts.h"
 
 namespace mirvalon {
-
-namespace {
-
-// Swallows tool tips while the hints are switched off.
-class HintSwitch : public QObject
-{
-public:
-    using QObject::QObject;
-    bool on = true;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (!on && event->type() == QEvent::ToolTip)
-            return true;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-HintSwitch* hintSwitch()
-{
-    static HintSwitch* s = [] {
-        auto* h = new HintSwitch(qApp);
-        qApp->installEventFilter(h);
-        return h;
-    }();
-    return s;
-}
-
-} // namespace
 
 Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
 {
@@ -95,28 +54,14 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
             afterRulesChanged();
     };
     m_board = new Board(centralWidget(), m_controls);
-    m_board->setPictures({m_pictures[0], m_pictures[1], m_pictures[2], m_pictures[3]});
-    m_board->setPanels(m_recordsPanel, m_infoPanel);
-    m_board->onClosePanels = [this] { closePanels(); };
-    m_about = new Tfrm_About(this);
-    m_about->onLinkClicked = [this] { openDocument(Document::Manual); };
-    m_setup = new Tfrm_Setup(this);
-    // The dialog's manual button opens the same manual as "Kombinácie hier".
-    m_setup->setManualAvailable(true);
-    connect(m_setup, &Tfrm_Setup::manualRequested, this,
-            [this] { openDocument(Document::Manual); });
+    const auto& pictures = m_area.pictures;
+    m_board->setPictures({pictures[0], pictures[1], pictures[2], pictures[3]});
+    m_board->setPanels(m_area.recordsPanel, m_area.infoPanel);
+    m_board->onClosePanels = [this] { m_panels->closePanels(); };
     m_heslo = new Tfrm_Heslo(this);
     m_rekord = new Tfrm_Rekord(this);
     m_messageBoxes = std::make_unique<MessageBoxes>(this, m_texts, m_heslo, m_rekord);
     m_dialogs = options.dialogs ? options.dialogs : m_messageBoxes.get();
-    m_outputDialogs = std::make_unique<QtOutputDialogs>(this);
-    m_output = std::make_unique<OutputCommands>(
-        *this, options.outputDialogs ? *options.outputDialogs : *m_outputDialogs, m_fs);
-    m_desktopOpener = std::make_unique<DesktopOpener>();
-    m_opener = options.opener ? options.opener : m_desktopOpener.get();
-    // Qt's own dialogs speak the game's language from the start.
-    m_qtTranslations = std::make_unique<QtTranslations>();
-    m_qtTranslations->apply(0);
     const auto storable = [](const QString& t) { return fitsCp1250(t.toStdString()); };
     m_heslo->setTextFilter(storable);
     m_rekord->setTextFilter(storable);
@@ -148,58 +93,21 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
                                                m_folders->programFolder());
     m_records =
         std::make_unique<RecordsStore>(m_fs, *m_dialogs, *m_archive, m_folders->dataFolder());
+    m_timer = std::make_unique<GameTimer>(this, [this] { m_game->clockTick(); });
     m_game = std::make_unique<Game>(
-        Ports{*m_board, *m_dialogs, *this, *this, *m_statusStrip, *this, *m_records, *this});
+        Ports{*m_board, *m_dialogs, *this, *m_timer, *m_statusStrip, *this, *m_records, *this});
     m_board->setGame(m_game.get());
     m_paletteFocus = new PaletteFocus(control("pnlKocky"), *m_board, *m_game);
-    m_savedGames = std::make_unique<SavedGames>(
-        *m_game, *m_dialogs, m_fs,
-        options.chooseSavedGame ? options.chooseSavedGame : [this](SavedGameDialog kind) {
-            return chooseSavedGame(this, kind, QString::fromStdString(m_folders->dataFolder()));
-        });
     m_messageBoxes->setSettings(&m_game->settings(), m_folders->sharedFolderReady());
-    SettingsView& view = *this;
-    m_windowTexts = std::make_unique<WindowTexts>(*this);
-    LanguageTargets& targets = *m_windowTexts;
-    PlainMessages& plain = *m_messageBoxes;
-    m_settingsStore = std::make_unique<SettingsStore>(m_game->settings(), m_fs, *m_dialogs, view,
-                                                      m_folders->dataFolder());
-    m_languages = std::make_unique<LanguageLoader>(m_fs, m_folders->programFolder(),
-                                                   m_game->settings(), m_texts, targets, plain);
-    m_totalTimeClock = new TotalTimeClock(
-        this, [this] { return m_game->totalTimeMs(); }, [this] { m_game->totalTimeTick(); });
-    SettingsApplier& applier = *this;
-    m_settingsCommand = std::make_unique<SettingsCommand>(*m_setup, *m_game, applier, *m_languages,
-                                                          [this](bool on) { showHints(on); });
-    m_setup->setRecordPoints([this](int number) { return m_records->entry(number - 1).points; });
-    if (!m_settingsStore->loadSettings())
-        m_settingsStore->resetSettings();
+    createParts();
+    if (!m_settings->store().loadSettings())
+        m_settings->store().resetSettings();
     m_records->loadRecords();
-
-    // Synchronisation: the dialog comes last among the dialogs; records are exchanged at
-    // start-up when the player asked for it, and after each new record the player shares.
-    m_syncRunner =
-        std::make_unique<SynchroController>(m_fs, *m_records, *m_dialogs, m_folders->dataFolder(),
-                                            options.sharedBase, m_folders->sharedFolderReady());
-    m_synchro = new Tfrm_Synchro(*m_syncRunner, this);
-    showPlainText(*m_synchro); // made after the window's own labels were set plain
-    m_syncRunner->setRecordsChanged([this] {
-        if (m_recordsPanel->isVisibleTo(this))
-            m_recordsPanel->showRecords(m_records->table(), m_game->state().gameNumber);
-    });
-    m_records->setShareHandler([this](int gameNumber) { m_syncRunner->synchronise(gameNumber); });
+    // Records are exchanged at start-up when the player asked for it.
     if (m_game->settings().syncAtStart)
-        m_syncRunner->synchronise(0);
-
-    m_timeCas = new QTimer(this);
-    m_timeCas->setObjectName(QStringLiteral("timeCas"));
-    m_timeCas->setInterval(1000);
-    // A coarse timer may drift by tens of milliseconds a tick; the clock should tick evenly.
-    m_timeCas->setTimerType(Qt::PreciseTimer);
-    connect(m_timeCas, &QTimer::timeout, this, [this] { m_game->clockTick(); });
+        m_launcher->synchronisation().synchronise(0);
 
     bindCommands();
-    connectRecordsList();
     m_game->setUntimedStatusText(m_texts.untimedStatusText);
     m_game->startUp();
     // The synchronisation commands follow the shared folder from the start, not only from
@@ -223,59 +131,60 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     }
 }
 
+// The parts that follow the game: the panels over the board, the settings side with the
+// language files, and the dialogs, the synchronisation last among them.
+void Tfrm_Logic::createParts()
+{
+    m_panels = std::make_unique<BoardPanels>(
+        BoardPanels::Parts{*m_area.recordsPanel, *m_area.infoPanel, *m_board, *m_game, *m_records,
+                           *m_archive, *m_dialogs, m_folders->programFolder()},
+        [this] { focusNewGame(); }, [this] { afterRulesChanged(); });
+    m_windowTexts = std::make_unique<WindowTexts>(*this);
+    m_totalTimeClock = new TotalTimeClock(
+        this, [this] { return m_game->totalTimeMs(); }, [this] { m_game->totalTimeTick(); });
+    m_settings = std::make_unique<WindowSettings>(
+        WindowSettings::Parts{*m_game, *m_board, *m_statusStrip, *m_totalTimeClock, *m_panels, m_fs,
+                              *m_dialogs, *m_messageBoxes, m_texts, *m_windowTexts,
+                              m_folders->programFolder(), m_folders->dataFolder()});
+    m_launcher = std::make_unique<DialogLauncher>(
+        DialogLauncher::Parts{*this, *m_game, *m_dialogs, *m_messageBoxes, m_fs, *m_folders,
+                              *m_records, *this, m_settings->languages()},
+        m_options);
+    m_settings->onLanguageLoaded = [this](int language) { m_launcher->setLanguage(language); };
+    m_launcher->synchronisation().setRecordsChanged([this] { m_panels->refreshRecords(); });
+}
+
 Tfrm_Logic::~Tfrm_Logic()
 {
-    // The game is gone before the widgets it reports to.
-    m_languages.reset();
-    m_qtTranslations.reset();
+    // A shown window hands its focus on as it closes, and the palette asks the game about it:
+    // it closes while the game is still there. The game is gone before the widgets it reports
+    // to.
+    hide();
+    m_launcher.reset();
+    m_settings.reset();
     m_windowTexts.reset();
-    m_settingsStore.reset();
+    m_panels.reset();
     m_game.reset();
 }
 
-BevelBox* Tfrm_Logic::palettePiece(int piece) const
+Tfrm_About* Tfrm_Logic::aboutBox() const
 {
-    return m_board->palettePiece(piece);
+    return m_launcher->aboutBox();
 }
 
-BevelBox* Tfrm_Logic::copyPiece(int position) const
+Tfrm_Synchro* Tfrm_Logic::synchroDialog() const
 {
-    return m_board->copyPiece(position);
+    return m_launcher->synchroDialog();
 }
 
-BevelBox* Tfrm_Logic::editSlot(int position) const
+SynchroController& Tfrm_Logic::synchronisation()
 {
-    return m_board->editSlot(position);
+    return m_launcher->synchronisation();
 }
 
-BevelBox* Tfrm_Logic::resultSlot(int position) const
+Tfrm_Setup* Tfrm_Logic::settingsDialog() const
 {
-    return m_board->resultSlot(position);
-}
-
-BevelBox* Tfrm_Logic::hiddenPiece(int position) const
-{
-    return m_board->hiddenPiece(position);
-}
-
-BevelBox* Tfrm_Logic::rowPiece(int row, int position) const
-{
-    return m_board->rowPiece(row, position);
-}
-
-BevelBox* Tfrm_Logic::rowPeg(int row, int position) const
-{
-    return m_board->rowPeg(row, position);
-}
-
-QLabel* Tfrm_Logic::rowLabel(int row) const
-{
-    return m_board->rowLabel(row);
-}
-
-QLabel* Tfrm_Logic::statusPanel(int panel) const
-{
-    return m_statusStrip->panel(panel);
+    return m_launcher->settingsDialog();
 }
 
 QWidget* Tfrm_Logic::control(const QString& name) const
@@ -298,17 +207,13 @@ bool Tfrm_Logic::event(QEvent* e)
         QMetaObject::invokeMethod(
             this,
             [this] {
-                for (EnvironmentPicture* picture : m_pictures)
+                for (EnvironmentPicture* picture : m_area.pictures)
                     picture->decode();
             },
             Qt::QueuedConnection);
     }
-    if (e->type() == QEvent::WindowActivate && m_game) {
-        // The saved language is loaded at every activation; the first one switches to it.
-        const int language = m_game->settings().language;
-        if ((language == 1 || language == 2) && loadLanguage(language) &&
-            m_game->languageMark() != language)
-            m_settingsStore->applySetting(Setting::Language, language);
+    if (e->type() == QEvent::WindowActivate && m_settings) {
+        m_settings->loadSavedLanguage();
         m_game->activate(m_folders->sharedFolderReady());
     }
     return QMainWindow::event(e);
@@ -341,72 +246,13 @@ void Tfrm_Logic::exitCommand()
     hide();
     m_game->setClosing();
     if (m_game->settings().autoSave)
-        m_settingsStore->saveSettings(true);
-    m_timeCas->stop();
+        m_settings->store().saveSettings(true);
+    m_timer->setGameTimer(false);
     m_totalTimeClock->setRunning(false);
     QCoreApplication::quit();
 }
 
-// ---- Commands ----
-
-void Tfrm_Logic::commandsChanged(const CommandTable& table)
-{
-    // The confirm button of the hidden row takes the focus as soon as the row is full.
-    QWidget* potvrd = control("btnPotvrd");
-    const bool focusPotvrd = table.enabled(Command::ConfirmHiddenRow) &&
-                             table.visible(Command::ConfirmHiddenRow) && !potvrd->isEnabled();
-    for (const auto& [command, bound] : m_bound) {
-        const CommandState& st = table[command];
-        if (bound.button) {
-            bound.button->setEnabled(st.enabled);
-            bound.button->setVisible(st.visible);
-        }
-        for (QAction* action : {bound.item, bound.contextItem}) {
-            if (!action)
-                continue;
-            action->setEnabled(st.enabled);
-            action->setVisible(st.visible);
-            if (action->isCheckable())
-                action->setChecked(st.checked);
-        }
-    }
-    // The game-type panels look pressed for the chosen type; F4 always names the other one.
-    const bool classic = table.checked(Command::GameTypeClassic);
-    static_cast<BevelBox*>(control("pnlHra_1"))
-        ->setLook(classic ? Bevel::Lowered : Bevel::Raised, Bevel::None, 1);
-    static_cast<BevelBox*>(control("pnlHra_2"))
-        ->setLook(classic ? Bevel::Raised : Bevel::Lowered, Bevel::None, 1);
-    menuItem("mm2Klasika")->setShortcut(classic ? QKeySequence() : QKeySequence(Qt::Key_F4));
-    menuItem("mm2Trening")->setShortcut(classic ? QKeySequence(Qt::Key_F4) : QKeySequence());
-    m_favourites->show(table);
-    setWindowTitle(m_game->state().captionNamesFile ? m_savedGames->fileCaption()
-                                                    : m_windowCaption);
-    if (focusPotvrd)
-        potvrd->setFocus();
-    m_board->refreshPieces();
-}
-
-// ---- Clock ----
-
-int64_t Tfrm_Logic::timeOfDayMs() const
-{
-    return QTime::currentTime().msecsSinceStartOfDay();
-}
-
-int64_t Tfrm_Logic::calendarSeconds() const
-{
-    return static_cast<int64_t>(std::time(nullptr));
-}
-
-void Tfrm_Logic::setGameTimer(bool running)
-{
-    if (!m_timeCas)
-        return;
-    if (running)
-        m_timeCas->start();
-    else
-        m_timeCas->stop();
-}
+// ---- Event loop ----
 
 void Tfrm_Logic::yieldToEvents()
 {
@@ -417,49 +263,7 @@ void Tfrm_Logic::yieldToEvents()
 
 void Tfrm_Logic::applySetting(Setting which, int32_t value)
 {
-    m_settingsStore->applySetting(which, value);
-}
-
-void Tfrm_Logic::showPositions(int)
-{
-    m_game->publish();
-}
-
-void Tfrm_Logic::showPieceCount(int)
-{
-    m_game->publish();
-}
-
-void Tfrm_Logic::showEnvironment(int environment)
-{
-    m_board->showEnvironment(environment);
-    m_game->publish();
-}
-
-void Tfrm_Logic::showLanguage(int language)
-{
-    m_game->showLanguageMark(language);
-}
-
-void Tfrm_Logic::showOption(SettingOption, bool)
-{
-    m_game->publish();
-}
-
-void Tfrm_Logic::showTotalTimePanel(bool visible)
-{
-    m_statusStrip->showTotalTimePanel(visible, m_game ? m_game->totalTimeText() : "0:00:00");
-    m_totalTimeClock->setRunning(visible);
-}
-
-void Tfrm_Logic::showHints(bool on)
-{
-    hintSwitch()->on = on;
-}
-
-void Tfrm_Logic::showFavourites(int, const std::array<bool, 4>&)
-{
-    m_game->publish();
+    m_settings->store().applySetting(which, value);
 }
 
 void Tfrm_Logic::setFavouriteHint(int k, const QString& hint)
@@ -470,14 +274,6 @@ void Tfrm_Logic::setFavouriteHint(int k, const QString& hint)
 int Tfrm_Logic::favouriteMarkerLeft() const
 {
     return m_favourites->markerLeft();
-}
-
-void Tfrm_Logic::reopenInformationPanel()
-{
-    if (m_game->state().informationPanelShown) {
-        hideInformationPanel();
-        toggleInformationPanel();
-    }
 }
 
 } // namespace mirvalon

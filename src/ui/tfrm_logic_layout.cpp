@@ -1,185 +1,65 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The fixed layout of the main window: regions, buttons, labels, pictures, the status bar and
-// the boxes of the board. Every coordinate is a client pixel of the designed 96-dpi window.
-#include <QApplication>
-#include <QLabel>
+// The main window's builders: the client area with its presses, the status bar and the menus.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QStatusBar>
+#include <QShortcut>
 
-#include "application_look.h"
 #include "bevel_box.h"
+#include "board_panels.h"
 #include "click_label.h"
 #include "environment_picture.h"
-#include "information_panel.h"
-#include "jpeg_image.h"
-#include "records_panel.h"
+#include "menu_tree.h"
 #include "status_strip.h"
 #include "tfrm_logic.h"
+#include "window_settings.h"
 
 namespace mirvalon {
 
-namespace {
-
-const char* const kPictures[4] = {":/assets/texture1.jpg", ":/assets/texture2.jpg",
-                                  ":/assets/photo1.jpg", ":/assets/photo2.jpg"};
-const char* const kPictureNames[4] = {"imgText1", "imgText2", "imgFoto1", "imgFoto2"};
-
-} // namespace
-
 void Tfrm_Logic::createControls()
 {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(780, 500);
-    setCentralWidget(client);
-
-    auto region = [&](const char* name, QRect r, Bevel outer, int width) {
-        auto* box = new BevelBox(client);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setGeometry(r);
-        box->setLook(outer, Bevel::None, width);
-        m_controls[box->objectName()] = box;
-        return box;
-    };
-    auto button = [&](QWidget* parent, const char* name, const char* caption, QRect r,
-                      const char* hint) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(r);
-        b->setToolTip(QString::fromUtf8(hint));
-        // Space belongs to the row's OK; only the buttons the game itself focuses take focus.
-        b->setFocusPolicy(Qt::NoFocus);
-        m_controls[b->objectName()] = b;
-        return b;
-    };
-
-    region("bevPlocha", {2, 0, 779, 492}, Bevel::Raised, 1);
-    region("pnlVysledok", {54, 8, 364, 32}, Bevel::Lowered, 2);
-    region("pnlCisla", {8, 52, 38, 428}, Bevel::Raised, 2);
-    BevelBox* prac = region("pnlPrac", {54, 52, 364, 428}, Bevel::Lowered, 2);
-    BevelBox* hodnotenie = region("pnlHodnotenie", {426, 52, 108, 428}, Bevel::Raised, 2);
-    hodnotenie->onPress = [this](QMouseEvent* e) {
+    m_area = buildClientArea(*this, m_controls);
+    m_area.scorePanel->onPress = [this](QMouseEvent* e) {
         if (e->button() == Qt::LeftButton)
             exitCommand();
     };
-    region("pnlTlacitka", {542, 160, 230, 97}, Bevel::Lowered, 2);
-    region("pnlKocky", {542, 332, 230, 148}, Bevel::Lowered, 2);
-
-    // The environment pictures cover the board; a click moves to the next one, the right
-    // button shows the best scores.
-    for (int i = 0; i < 4; ++i) {
-        auto* picture = new EnvironmentPicture(prac, QString::fromLatin1(kPictures[i]));
-        picture->setObjectName(QString::fromLatin1(kPictureNames[i]));
-        picture->setGeometry(2, 2, 360, 424);
-        picture->hide();
+    // A click on a picture moves to the next one, the right button shows the best scores.
+    for (EnvironmentPicture* picture : m_area.pictures)
         picture->onPress = [this](QMouseEvent* e) {
             if (e->button() == Qt::RightButton)
-                toggleRecordsPanel();
+                m_panels->toggleRecordsPanel();
             else
-                nextEnvironment();
+                m_settings->nextEnvironment();
         };
-        m_pictures[i] = picture;
-        m_controls[picture->objectName()] = picture;
-    }
-
-    button(client, "btnPotvrd", "Potvrdiť", {444, 12, 72, 25}, "Potvrdiť zadanú výsledkovú oblasť");
-    m_totalTime = new QLabel(QStringLiteral("0:00:00"), client);
-    m_totalTime->setObjectName(QStringLiteral("pnlKCas"));
-    m_totalTime->setGeometry(4, 9, 49, 17);
-    m_totalTime->setAlignment(Qt::AlignCenter);
-    setTextColour(m_totalTime, QColor(128, 128, 128));
-    m_totalTime->hide();
-    m_controls[m_totalTime->objectName()] = m_totalTime;
-    button(client, "btnZnacRiad", "-----", {15, 36, 24, 12}, "Zmazať označenie riadkov");
-
-    auto* logo = new ClickLabel(client);
-    logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setGeometry(542, 8, 230, 114);
-    logo->setPixmap(QPixmap::fromImage(
-        loadJpegPicture(QStringLiteral(":/assets/logo.jpg"), logo->devicePixelRatioF())));
-    logo->onPress = [this](QMouseEvent* e) {
+    m_area.logo->onPress = [this](QMouseEvent* e) {
         if (e->button() == Qt::LeftButton)
             showMinimized();
     };
-    m_controls[logo->objectName()] = logo;
-
-    BevelBox* classic = region("pnlHra_1", {542, 132, 58, 18}, Bevel::Lowered, 1);
-    classic->setCaption(QStringLiteral("Klasika"));
-    classic->setToolTip(QStringLiteral("Klasická hra  (F4)"));
-    BevelBox* training = region("pnlHra_2", {600, 132, 58, 18}, Bevel::Raised, 1);
-    training->setCaption(QStringLiteral("Tréning"));
-    training->setToolTip(QStringLiteral("Nový typ hry  (F4)"));
-    const int favouriteLefts[4] = {720, 733, 746, 759};
-    for (int k = 1; k <= 4; ++k) {
-        BevelBox* fav = region(QStringLiteral("pnl%1").arg(k).toLatin1().constData(),
-                               {favouriteLefts[k - 1], 132, 13, 18}, Bevel::Raised, 1);
-        fav->setCaption(QString::number(k));
-        fav->setToolTip(QStringLiteral("Uložiť obľúbenú hru č. %1").arg(k));
-    }
-
-    QWidget* buttons = control("pnlTlacitka");
-    button(buttons, "btnNovaP", "Nová hra - počítač", {7, 7, 109, 25},
-           "Novú hru zadá počítač  ( F2 )");
-    button(buttons, "btnNovaH", "Nová hra - hráč", {122, 7, 101, 25},
-           "Novú hru zadá druhý hráč  ( F3 )");
-    button(buttons, "btnNastavit", "Nastaviť", {7, 36, 61, 25}, "Nastaviť hru  ( F8 )");
-    button(buttons, "btnVzdat", "Vzdať hru", {74, 36, 65, 25},
-           "Predčasné ukončenie hry s otvorením výsledkovej oblasti  (F10)");
-    button(buttons, "btnZrusit", "Zrušiť riadok", {145, 36, 78, 25},
-           "Zrušiť editovaný riadok  ( F5 )");
-    button(buttons, "btnOk", "OK", {7, 65, 159, 25}, "Potvrdenie editovaného riadku");
-    button(buttons, "btnArchiv", "Archív", {172, 65, 51, 25}, "Zobrazenie rekordnej hry");
-    for (const char* focused : {"btnNovaP", "btnNastavit", "btnPotvrd"})
-        control(focused)->setFocusPolicy(Qt::TabFocus);
-
-    auto label = [&](const char* name, const char* text, QPoint at, const char* hint) {
-        auto* l = new QLabel(QString::fromUtf8(text), client);
-        l->setObjectName(QString::fromLatin1(name));
-        l->move(at);
-        l->adjustSize();
-        if (hint)
-            l->setToolTip(QString::fromUtf8(hint));
-        m_controls[l->objectName()] = l;
-        return l;
-    };
-    m_lblRekord = label("lblRekord", "Rekord", {548, 263}, nullptr);
-    m_lblNeprekon = label("lblNeprekon", "neprekonaný!", {548, 278}, nullptr);
-    for (QLabel* l : {m_lblRekord, m_lblNeprekon}) {
-        QFont bold = l->font();
-        bold.setBold(true);
-        l->setFont(bold);
-        setTextColour(l, QColor(128, 0, 0));
-        l->adjustSize();
-        l->hide();
-    }
-    for (QLabel* l : {label("lblZasah", "Zásah", {639, 268}, "Kocka je na správnom mieste"),
-                      label("lblMimo", "Mimo", {716, 268}, "Kocka je na nesprávnom mieste")})
-        setTextColour(l, QColor(100, 100, 100));
-    region("pnlZasah", {686, 264, 9, 22}, Bevel::Raised, 1)->setColour(Qt::black);
-    region("pnlMimo", {756, 264, 9, 22}, Bevel::Raised, 1)->setColour(Qt::white);
-    for (const char* name : {"pnlZasah", "pnlMimo"})
-        static_cast<BevelBox*>(control(name))->setLook(Bevel::Raised, Bevel::Lowered, 1);
-
-    button(client, "btnZasahy", "Zadať zásahy", {549, 306, 85, 20}, "Zadať všetky zásahy  (F6)");
-    button(client, "btnBeton", "Btn", {642, 306, 30, 20},
-           "Zablokovať všetky istotne nepoužité kocky  (F7)");
-    button(client, "btnBloky", "Zrušiť bloky", {680, 306, 85, 20},
-           "Odblokovať všetky blokované kocky");
-
-    m_recordsPanel = new RecordsPanel(client);
-    m_recordsPanel->setGeometry(56, 54, 360, 424);
-    m_recordsPanel->hide();
-    m_infoPanel = new InformationPanel(client);
-    m_infoPanel->setGeometry(56, 54, 360, 424);
-    m_infoPanel->hide();
 }
 
 void Tfrm_Logic::createStatusBar()
 {
     m_statusStrip = std::make_unique<StatusStrip>(this);
-    m_statusStrip->setBoardLabels(m_lblRekord, m_lblNeprekon, m_totalTime);
+    m_statusStrip->setBoardLabels(m_area.lblRekord, m_area.lblNeprekon, m_area.totalTime);
     setStatusBar(m_statusStrip->bar());
+}
+
+void Tfrm_Logic::createMenus()
+{
+    buildMenuBar(menuBar(), m_actions);
+    // "Minimalizovať" is not shown (the command table hides it), nor is the separator above
+    // it; its key works while the item is enabled.
+    QAction* minimal = menuItem("mm1Minimal");
+    const QList<QAction*> fileItems = menuItem("mm0Subor")->menu()->actions();
+    fileItems.at(fileItems.indexOf(minimal) - 1)->setVisible(false);
+    // A hidden action counts as disabled and its own key is dead, so the key is a shortcut
+    // of the window that follows the File menu instead.
+    auto* f12 = new QShortcut(QKeySequence(Qt::Key_F12), this);
+    connect(f12, &QShortcut::activated, this, [this, minimal] {
+        if (menuItem("mm0Subor")->isEnabled())
+            minimal->trigger();
+    });
 }
 
 } // namespace mirvalon

@@ -107,6 +107,37 @@ TEST(RecordsWindow, informationPanelByLanguageAndMissingFile)
     EXPECT_FALSE(w.menuItem("mm1Inform")->isChecked());
 }
 
+TEST(RecordsWindow, theTwoPanelsOverTheBoardNeverShowTogether)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    struct Step
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers keys;
+        bool records, information;
+    };
+    // clang-format off
+    const Step steps[] = {
+        {Qt::Key_K,  Qt::ControlModifier, true,  false},
+        {Qt::Key_F1, Qt::NoModifier,      false, true},  // the list closes for the text
+        {Qt::Key_K,  Qt::ControlModifier, true,  false}, // and the text for the list
+        {Qt::Key_K,  Qt::ControlModifier, false, false},
+        {Qt::Key_F1, Qt::NoModifier,      false, true},
+        {Qt::Key_F1, Qt::NoModifier,      false, false},
+    };
+    // clang-format on
+    int n = 0;
+    for (const Step& step : steps) {
+        QTest::keyClick(&w, step.key, step.keys);
+        EXPECT_EQ(w.recordsPanel()->isVisible(), step.records) << n;
+        EXPECT_EQ(w.informationPanel()->isVisible(), step.information) << n;
+        EXPECT_EQ(w.menuItem("mm1NajSkore")->isChecked(), step.records) << n;
+        EXPECT_EQ(w.menuItem("mm1Inform")->isChecked(), step.information) << n;
+        ++n;
+    }
+}
+
 TEST(RecordsWindow, aNewRecordIsKeptAndReplayableAfterARestart)
 {
     TempDir program, user, shared;

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialog_launcher.h"
+
+#include "desktop_opener.h"
+#include "engine/game.h"
+#include "message_boxes.h"
+#include "output_commands.h"
+#include "output_dialogs.h"
+#include "persistence/folders.h"
+#include "persistence/records_store.h"
+#include "plain_text.h"
+#include "saved_games.h"
+#include "settings_command.h"
+#include "synchro_controller.h"
+#include "tfrm_about.h"
+#include "tfrm_setup.h"
+#include "tfrm_synchro.h"
+#include "window_settings.h"
+
+namespace mirvalon {
+
+DialogLauncher::DialogLauncher(const Parts& parts, const StartOptions& options)
+    : m_window(parts.window), m_game(parts.game), m_dialogs(parts.dialogs),
+      m_messageBoxes(parts.messageBoxes), m_fs(parts.fs), m_folders(parts.folders),
+      m_about(new Tfrm_About(&parts.window)), m_setup(new Tfrm_Setup(&parts.window)),
+      m_outputDialogs(std::make_unique<QtOutputDialogs>(&parts.window)),
+      m_output(std::make_unique<OutputCommands>(
+          parts.window, options.outputDialogs ? *options.outputDialogs : *m_outputDialogs,
+          parts.fs)),
+      m_desktopOpener(std::make_unique<DesktopOpener>()),
+      m_opener(options.opener ? options.opener : m_desktopOpener.get())
+{
+    m_about->onLinkClicked = [this] { openDocument(Document::Manual); };
+    // The dialog's manual button opens the same manual as "Kombinácie hier".
+    m_setup->setManualAvailable(true);
+    QObject::connect(m_setup, &Tfrm_Setup::manualRequested, m_setup,
+                     [this] { openDocument(Document::Manual); });
+    RecordsStore& records = parts.records;
+    m_setup->setRecordPoints([&records](int number) { return records.entry(number - 1).points; });
+    m_settingsCommand =
+        std::make_unique<SettingsCommand>(*m_setup, parts.game, parts.settings, parts.languages,
+                                          [](bool on) { WindowSettings::setHintsShown(on); });
+    m_savedGames = std::make_unique<SavedGames>(
+        parts.game, parts.dialogs, parts.fs,
+        options.chooseSavedGame ? options.chooseSavedGame : [this](SavedGameDialog kind) {
+            return chooseSavedGame(&m_window, kind, QString::fromStdString(m_folders.dataFolder()));
+        });
+
+    // Records are exchanged after each new record the player shares.
+    m_syncRunner = std::make_unique<SynchroController>(parts.fs, records, parts.dialogs,
+                                                       m_folders.dataFolder(), options.sharedBase,
+                                                       m_folders.sharedFolderReady());
+    m_synchro = new Tfrm_Synchro(*m_syncRunner, &parts.window);
+    records.setShareHandler([this](int gameNumber) { m_syncRunner->synchronise(gameNumber); });
+    // Captions come from language files, names from records and the shared folder.
+    for (QWidget* dialog : std::initializer_list<QWidget*>{m_about, m_setup, m_synchro})
+        showPlainText(*dialog);
+}
+
+DialogLauncher::~DialogLauncher() = default;
+
+const QString& DialogLauncher::fileCaption() const
+{
+    return m_savedGames->fileCaption();
+}
+
+void DialogLauncher::setLanguage(int language)
+{
+    m_about->setLanguage(language);
+}
+
+std::optional<SetupResult> DialogLauncher::openSettings()
+{
+    return m_settingsCommand->run(m_folders.sharedFolderReady());
+}
+
+void DialogLauncher::showAboutBox()
+{
+    m_about->run(&m_window);
+}
+
+void DialogLauncher::openDocument(Document document)
+{
+    const int language = m_game.settings().language;
+    switch (
+        mirvalon::openDocument(m_fs, m_folders.programFolder(), document, language, *m_opener)) {
+    case OpenOutcome::Opened:
+        break;
+    case OpenOutcome::Missing:
+        m_dialogs.showMessage(missingDocumentMessage(document), 0, {});
+        break;
+    case OpenOutcome::NoViewer:
+        m_messageBoxes.showPlainMessage(noViewerMessage(documentFileName(document, language),
+                                                        m_game.settings().loadedLanguage));
+        break;
+    }
+}
+
+void DialogLauncher::synchronise()
+{
+    if (m_game.maySynchronise())
+        m_syncRunner->runDialog(*m_synchro, &m_window);
+}
+
+bool DialogLauncher::openGame(const QString& baseCaption)
+{
+    return m_savedGames->open(baseCaption);
+}
+
+void DialogLauncher::saveGame()
+{
+    m_savedGames->save();
+}
+
+void DialogLauncher::savePicture()
+{
+    m_output->savePicture(m_game.settings().language,
+                          QString::fromStdString(m_folders.dataFolder()));
+}
+
+void DialogLauncher::printBoard()
+{
+    if (m_output->choosePrinter())
+        m_output->printBoard(m_game.settings().language);
+}
+
+} // namespace mirvalon

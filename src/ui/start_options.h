@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the program hands the main window at start-up: its folders and, for tests, stand-ins
+// for the dialogs and the desktop.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "saved_game_dialog.h"
+
+namespace mirvalon {
+
+class Dialogs;
+class DocumentOpener;
+class OutputDialogs;
+
+// Where the window finds its folders; tests pass temporary ones.
+struct StartOptions
+{
+    std::string programFolder;
+    std::string userBase;       // the per-user data base ($XDG_DATA_HOME)
+    std::string sharedBase;     // the all-users base
+    Dialogs* dialogs = nullptr; // the message boxes; the window's own when none is given
+    OutputDialogs* outputDialogs = nullptr; // print and save-picture dialogs; likewise
+    DocumentOpener* opener = nullptr;       // the shell's "open"; the desktop's when none is given
+    int screenWidth = -1;                   // the primary screen's width when -1
+    // Answers the open and save dialogs of saved games instead of the player (tests).
+    std::function<QString(SavedGameDialog)> chooseSavedGame;
+};
+
+} // namespace mirvalon
