@@ -78,6 +78,8 @@ void Game::showOffers()
     t.enable(Command::BlockUnusedMenu, o.blockUnusedMenu);
     t.show(Command::ClearRowMarks, o.rowMarksShown);
     t.enable(Command::ClearRowMarks, o.clearRowMarks);
+    t.enable(Command::Archive, o.archive);
+    t.enable(Command::DeleteRecord, o.deleteRecord);
 }
 
 void Game::publish()

@@ -171,7 +171,7 @@ void Game::beginNewGame()
 void Game::finishNewGameSetUp()
 {
     refreshStatusBar();
-    m_commands.disable(Command::Archive);
+    m_state.offered.archive = false;
     m_state.training = false;
     m_state.blockableRows = false;
     markFavourite();

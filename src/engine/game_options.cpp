@@ -91,7 +91,7 @@ void Game::recordsPanelShown(bool shown)
     Publisher publisher(*this);
     m_state.recordsPanelShown = shown;
     if (!shown)
-        m_commands.disable(Command::Archive); // no row is chosen while the list is away
+        m_state.offered.archive = false; // no row is chosen while the list is away
 }
 
 void Game::informationPanelShown(bool shown)
@@ -106,8 +106,8 @@ void Game::selectRecordRow(int index)
         return;
     Publisher publisher(*this);
     const RecordEntry& e = m_ports.records.entry(index);
-    m_commands.enable(Command::Archive, e.archived);
-    m_commands.enable(Command::DeleteRecord, e.points != 0);
+    m_state.offered.archive = e.archived;
+    m_state.offered.deleteRecord = e.points != 0;
 }
 
 // A deletion that touches the game on the board asks question 0 first.

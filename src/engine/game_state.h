@@ -45,6 +45,9 @@ struct Offers
     bool blockUnusedMenu = false;
     bool rowMarksShown = false;
     bool clearRowMarks = false;
+    // The records list's chosen row: its record game can be shown, its record deleted.
+    bool archive = false;
+    bool deleteRecord = false;
 
     // An aid may be used by its button when the button shows and takes clicks; the menu
     // item of the two aids that have one works on its own.

@@ -10,7 +10,7 @@ void Game::activateNumberedGame(int number)
     Publisher publisher(*this);
     if (number < 1 || number > kGameCount)
         return;
-    m_commands.disable(Command::Archive);
+    m_state.offered.archive = false;
     applyVariantKey(m_settings, m_ports.records.entry(number - 1).key);
     m_state.loadedFromFile = false;
     rulesChanged();
@@ -24,7 +24,7 @@ void Game::showArchivedGame(const ArchivedGame& a, int number)
     const RecordEntry& record = m_ports.records.entry(number - 1);
     const int rows = record.rows <= kRows ? record.rows : kRows;
     GameState& s = m_state;
-    m_commands.disable(Command::Archive);
+    m_state.offered.archive = false;
     s.offered.blockUnusedShown = false;
     s.offered.restoreAll = false;
     applyVariantKey(m_settings, record.key);

@@ -40,7 +40,7 @@ void BoardPanels::connectRecordsList()
     RecordsPanel* list = &m_parts.records;
     Game& game = m_parts.game;
     // Delete and A act on the list only while the archive of the row is offered.
-    const auto archiveOffered = [&game] { return game.commands().enabled(Command::Archive); };
+    const auto archiveOffered = [&game] { return game.state().offered.archive; };
     QObject::connect(list, &RecordsPanel::rowChanged, &m_receiver,
                      [&game](int i) { game.selectRecordRow(i); });
     QObject::connect(list, &RecordsPanel::activateRequested, &m_receiver,
