@@ -292,17 +292,6 @@ QAction* Tfrm_Logic::menuItem(const QString& name) const
 
 bool Tfrm_Logic::event(QEvent* e)
 {
-    if (e->type() == QEvent::Paint && !m_painted) {
-        // The pictures not on view are decoded as soon as the window has first painted.
-        m_painted = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                for (EnvironmentPicture* picture : m_pictures)
-                    picture->decode();
-            },
-            Qt::QueuedConnection);
-    }
     if (e->type() == QEvent::WindowActivate && m_game) {
         // The saved language is loaded at every activation; the first one switches to it.
         const int language = m_game->settings().language;

@@ -244,7 +244,6 @@ private:
     std::unique_ptr<SavedGames> m_savedGames;
 
     bool m_exitConfirmed = false;
-    bool m_painted = false;
 };
 
 } // namespace mirvalon
