@@ -104,6 +104,38 @@ TEST(GameClock, pointsRunningOutEndTheGameAndDropADraggedPiece)
     EXPECT_FALSE(rig.clock.timerOn);
 }
 
+// The window hears of the commands only from a tick that ends the game, and then hears the
+// table of the ended game.
+TEST(GameClock, onlyATickThatEndsTheGameChangesTheCommands)
+{
+    struct Case
+    {
+        int gameType;
+        int64_t gapMs;
+        bool ends;
+    };
+    const int64_t twoHours = 2 * 3600 * 1000LL;
+    const Case cases[] = {
+        {Classic, 1000, false},          {Classic, 5000, false},
+        {Classic, 10000 * 1000LL, true}, {Training, twoHours - 1000, false},
+        {Training, twoHours, true},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        rig.game.settings().gameType = c.gameType;
+        rig.game.startUp();
+        rig.game.startComputerGame();
+        placeFirstPiece(rig);
+        ASSERT_TRUE(rig.enabled(Command::GiveUp));
+        const int updates = rig.commands.updates;
+        rig.clock.advance(c.gapMs);
+        rig.game.clockTick();
+        EXPECT_EQ(rig.s().inProgress, !c.ends) << "gap " << c.gapMs;
+        EXPECT_EQ(rig.commands.updates > updates, c.ends) << "gap " << c.gapMs;
+        EXPECT_EQ(rig.enabled(Command::GiveUp), !c.ends) << "gap " << c.gapMs;
+    }
+}
+
 TEST(GameClock, recordOutOfReachLabels)
 {
     Rig rig;
