@@ -15,12 +15,14 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <spawn.h>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 #include "ui/application_look.h"
@@ -236,6 +238,41 @@ std::vector<double> runChild(const std::string& self, const std::vector<std::str
     for (double v = 0; in >> v;)
         numbers.push_back(v);
     return numbers;
+}
+
+std::vector<Figures> runRounds(const std::string& self, int rounds,
+                               const std::vector<std::string>& labels, std::size_t figureCount,
+                               Order order,
+                               const std::function<std::vector<std::string>(int)>& argsOf)
+{
+    const int cases = int(labels.size());
+    std::vector<Figures> figures(labels.size(), Figures(figureCount));
+    for (int round = 0; round < rounds; ++round) {
+        std::vector<std::vector<double>> results(labels.size());
+        if (order == Order::SideBySide) {
+            std::vector<std::thread> running;
+            for (int c = 0; c < cases; ++c)
+                running.emplace_back([&, c] { results[c] = runChild(self, argsOf(c)); });
+            for (std::thread& t : running)
+                t.join();
+        } else {
+            for (int c = 0; c < cases; ++c)
+                results[c] = runChild(self, argsOf(c));
+        }
+        bool complete = true;
+        for (int c = 0; c < cases; ++c)
+            if (results[c].size() != figureCount) {
+                std::fprintf(stderr, "round %d: %s did not report; round left out\n", round + 1,
+                             labels[c].c_str());
+                complete = false;
+            }
+        if (!complete)
+            continue;
+        for (int c = 0; c < cases; ++c)
+            for (std::size_t f = 0; f < figureCount; ++f)
+                figures[c][f].push_back(results[c][f]);
+    }
+    return figures;
 }
 
 void reportToParent(int fd, const std::vector<double>& numbers)

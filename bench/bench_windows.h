@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,6 +39,24 @@ long anonymousKb();
 // Runs this executable again as "SELF --child ARGS... FD" and returns what the child wrote to
 // the pipe FD, split into numbers; an empty vector when the child failed.
 std::vector<double> runChild(const std::string& self, const std::vector<std::string>& args);
+
+// The figures of one case over the rounds: figures[figure][round].
+using Figures = std::vector<std::vector<double>>;
+
+// How the processes of one round run: one after the other, or all at once.
+enum class Order {
+    InTurn,
+    SideBySide,
+};
+
+// Runs `rounds` rounds of one fresh child process per case, the arguments of case c given by
+// argsOf(c) as the child starts. A round in which a case did not report `figureCount` numbers
+// is left out for every case (and named on stderr), so the figures of one index stay from the
+// same round. Returns the figures of each case, in the order of `labels`.
+std::vector<Figures> runRounds(const std::string& self, int rounds,
+                               const std::vector<std::string>& labels, std::size_t figureCount,
+                               Order order,
+                               const std::function<std::vector<std::string>(int)>& argsOf);
 // Writes numbers as one line to the parent's pipe.
 void reportToParent(int fd, const std::vector<double>& numbers);
 
