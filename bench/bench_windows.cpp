@@ -34,8 +34,11 @@ namespace bench {
 
 namespace {
 
+// The data folders the parent keeps for returning starts, else this process's own.
 std::string scratchFolder()
 {
+    if (const char* kept = std::getenv(kKeptDataVariable))
+        return kept;
     return (std::filesystem::temp_directory_path() / "mirvalon-bench").string() + "-" +
            std::to_string(getpid());
 }
@@ -172,6 +175,8 @@ void startFullBareClock(QMainWindow& window)
 
 void removeScratch()
 {
+    if (std::getenv(kKeptDataVariable))
+        return; // the parent's, for the next start
     std::error_code ignored;
     std::filesystem::remove_all(scratchFolder(), ignored);
 }
@@ -292,6 +297,25 @@ double median(std::vector<double> values)
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+KeptDataFolder::KeptDataFolder()
+{
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "mirvalon-bench-kept.XXXXXX").string();
+    if (mkdtemp(pattern.data())) {
+        m_path = pattern;
+        setenv(kKeptDataVariable, m_path.c_str(), 1);
+    }
+}
+
+KeptDataFolder::~KeptDataFolder()
+{
+    if (m_path.empty())
+        return;
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+    unsetenv(kKeptDataVariable);
 }
 
 RuntimeFolder::RuntimeFolder()

@@ -21,8 +21,25 @@ std::unique_ptr<QMainWindow> makeWindow(const std::string& mode, const std::stri
 // change once a second. The game's own window is left to the caller.
 void startFullBareClock(QMainWindow& window);
 
-// Removes the scratch data folders of this process's game window.
+// Removes the scratch data folders of this process's game window, unless they are kept.
 void removeScratch();
+
+// Names the data folders that children's game windows share while a KeptDataFolder lives.
+inline constexpr const char* kKeptDataVariable = "MIRVALON_BENCH_KEPT_DATA";
+
+// Data folders kept across the children, so that each start after the first finds them
+// prepared, as a returning player's start does; removed at the end.
+class KeptDataFolder
+{
+public:
+    KeptDataFolder();
+    ~KeptDataFolder();
+    KeptDataFolder(const KeptDataFolder&) = delete;
+    KeptDataFolder& operator=(const KeptDataFolder&) = delete;
+
+private:
+    std::string m_path;
+};
 
 int64_t nowNs();
 // CPU time (user + system) in microseconds, voluntary context switches, peak RSS in KiB.
