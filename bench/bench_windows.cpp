@@ -299,44 +299,26 @@ double median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-KeptDataFolder::KeptDataFolder()
+EnvironmentFolder::EnvironmentFolder(const char* variable, const char* namePrefix)
+    : m_variable(variable)
 {
+    if (std::getenv(variable))
+        return;
     std::string pattern =
-        (std::filesystem::temp_directory_path() / "mirvalon-bench-kept.XXXXXX").string();
+        (std::filesystem::temp_directory_path() / (std::string(namePrefix) + ".XXXXXX")).string();
     if (mkdtemp(pattern.data())) {
         m_path = pattern;
-        setenv(kKeptDataVariable, m_path.c_str(), 1);
+        setenv(variable, m_path.c_str(), 1);
     }
 }
 
-KeptDataFolder::~KeptDataFolder()
+EnvironmentFolder::~EnvironmentFolder()
 {
     if (m_path.empty())
         return;
     std::error_code ignored;
     std::filesystem::remove_all(m_path, ignored);
-    unsetenv(kKeptDataVariable);
-}
-
-RuntimeFolder::RuntimeFolder()
-{
-    if (std::getenv("XDG_RUNTIME_DIR"))
-        return;
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "mirvalon-bench-run.XXXXXX").string();
-    if (mkdtemp(pattern.data())) {
-        m_path = pattern;
-        setenv("XDG_RUNTIME_DIR", m_path.c_str(), 1);
-    }
-}
-
-RuntimeFolder::~RuntimeFolder()
-{
-    if (m_path.empty())
-        return;
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-    unsetenv("XDG_RUNTIME_DIR");
+    unsetenv(m_variable);
 }
 
 } // namespace bench

@@ -24,22 +24,8 @@ void startFullBareClock(QMainWindow& window);
 // Removes the scratch data folders of this process's game window, unless they are kept.
 void removeScratch();
 
-// Names the data folders that children's game windows share while a KeptDataFolder lives.
+// Names the data folders that children's game windows share, when set.
 inline constexpr const char* kKeptDataVariable = "MIRVALON_BENCH_KEPT_DATA";
-
-// Data folders kept across the children, so that each start after the first finds them
-// prepared, as a returning player's start does; removed at the end.
-class KeptDataFolder
-{
-public:
-    KeptDataFolder();
-    ~KeptDataFolder();
-    KeptDataFolder(const KeptDataFolder&) = delete;
-    KeptDataFolder& operator=(const KeptDataFolder&) = delete;
-
-private:
-    std::string m_path;
-};
 
 int64_t nowNs();
 // CPU time (user + system) in microseconds, voluntary context switches, peak RSS in KiB.
@@ -79,16 +65,21 @@ void reportToParent(int fd, const std::vector<double>& numbers);
 
 double median(std::vector<double> values);
 
-// A private XDG_RUNTIME_DIR for the children while none is set, removed at the end.
-class RuntimeFolder
+// A new temporary folder named by the environment variable `variable` for the children,
+// removed with the variable at the end; while the variable is set already, nothing is done.
+// Used for a private XDG_RUNTIME_DIR, and with kKeptDataVariable for data folders kept across
+// the children, so that each start after the first finds them prepared as a returning
+// player's start does.
+class EnvironmentFolder
 {
 public:
-    RuntimeFolder();
-    ~RuntimeFolder();
-    RuntimeFolder(const RuntimeFolder&) = delete;
-    RuntimeFolder& operator=(const RuntimeFolder&) = delete;
+    EnvironmentFolder(const char* variable, const char* namePrefix);
+    ~EnvironmentFolder();
+    EnvironmentFolder(const EnvironmentFolder&) = delete;
+    EnvironmentFolder& operator=(const EnvironmentFolder&) = delete;
 
 private:
+    const char* m_variable;
     std::string m_path;
 };
 

@@ -130,7 +130,7 @@ int main(int argc, char* argv[])
                      std::atoi(argv[5]), folder);
 
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const bench::RuntimeFolder runtime;
+    const bench::EnvironmentFolder runtime("XDG_RUNTIME_DIR", "mirvalon-bench-run");
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     const int seconds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10;
     struct Case

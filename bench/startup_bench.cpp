@@ -75,12 +75,12 @@ int main(int argc, char* argv[])
         return child(argv[2], std::atoll(argv[3]), std::atoi(argv[4]), programFolder);
 
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const bench::RuntimeFolder runtime;
+    const bench::EnvironmentFolder runtime("XDG_RUNTIME_DIR", "mirvalon-bench-run");
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
     const bool again = argc > 2 && std::string(argv[2]) == "again";
-    std::optional<bench::KeptDataFolder> kept;
+    std::optional<bench::EnvironmentFolder> kept;
     if (again) {
-        kept.emplace();
+        kept.emplace(bench::kKeptDataVariable, "mirvalon-bench-kept");
         bench::runChild(self, {"game", std::to_string(bench::nowNs())});
     }
     const char* const modes[3] = {"bare", "full", "game"};
