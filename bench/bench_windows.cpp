@@ -15,12 +15,14 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <spawn.h>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 #include "ui/application_look.h"
@@ -32,8 +34,11 @@ namespace bench {
 
 namespace {
 
+// The data folders the parent keeps for returning starts, else this process's own.
 std::string scratchFolder()
 {
+    if (const char* kept = std::getenv(kKeptDataVariable))
+        return kept;
     return (std::filesystem::temp_directory_path() / "mirvalon-bench").string() + "-" +
            std::to_string(getpid());
 }
@@ -170,6 +175,8 @@ void startFullBareClock(QMainWindow& window)
 
 void removeScratch()
 {
+    if (std::getenv(kKeptDataVariable))
+        return; // the parent's, for the next start
     std::error_code ignored;
     std::filesystem::remove_all(scratchFolder(), ignored);
 }
@@ -238,6 +245,41 @@ std::vector<double> runChild(const std::string& self, const std::vector<std::str
     return numbers;
 }
 
+std::vector<Figures> runRounds(const std::string& self, int rounds,
+                               const std::vector<std::string>& labels, std::size_t figureCount,
+                               Order order,
+                               const std::function<std::vector<std::string>(int)>& argsOf)
+{
+    const int cases = int(labels.size());
+    std::vector<Figures> figures(labels.size(), Figures(figureCount));
+    for (int round = 0; round < rounds; ++round) {
+        std::vector<std::vector<double>> results(labels.size());
+        if (order == Order::SideBySide) {
+            std::vector<std::thread> running;
+            for (int c = 0; c < cases; ++c)
+                running.emplace_back([&, c] { results[c] = runChild(self, argsOf(c)); });
+            for (std::thread& t : running)
+                t.join();
+        } else {
+            for (int c = 0; c < cases; ++c)
+                results[c] = runChild(self, argsOf(c));
+        }
+        bool complete = true;
+        for (int c = 0; c < cases; ++c)
+            if (results[c].size() != figureCount) {
+                std::fprintf(stderr, "round %d: %s did not report; round left out\n", round + 1,
+                             labels[c].c_str());
+                complete = false;
+            }
+        if (!complete)
+            continue;
+        for (int c = 0; c < cases; ++c)
+            for (std::size_t f = 0; f < figureCount; ++f)
+                figures[c][f].push_back(results[c][f]);
+    }
+    return figures;
+}
+
 void reportToParent(int fd, const std::vector<double>& numbers)
 {
     std::string line;
@@ -257,25 +299,26 @@ double median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-RuntimeFolder::RuntimeFolder()
+EnvironmentFolder::EnvironmentFolder(const char* variable, const char* namePrefix)
+    : m_variable(variable)
 {
-    if (std::getenv("XDG_RUNTIME_DIR"))
+    if (std::getenv(variable))
         return;
     std::string pattern =
-        (std::filesystem::temp_directory_path() / "mirvalon-bench-run.XXXXXX").string();
+        (std::filesystem::temp_directory_path() / (std::string(namePrefix) + ".XXXXXX")).string();
     if (mkdtemp(pattern.data())) {
         m_path = pattern;
-        setenv("XDG_RUNTIME_DIR", m_path.c_str(), 1);
+        setenv(variable, m_path.c_str(), 1);
     }
 }
 
-RuntimeFolder::~RuntimeFolder()
+EnvironmentFolder::~EnvironmentFolder()
 {
     if (m_path.empty())
         return;
     std::error_code ignored;
     std::filesystem::remove_all(m_path, ignored);
-    unsetenv("XDG_RUNTIME_DIR");
+    unsetenv(m_variable);
 }
 
 } // namespace bench

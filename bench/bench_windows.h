@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,8 +21,11 @@ std::unique_ptr<QMainWindow> makeWindow(const std::string& mode, const std::stri
 // change once a second. The game's own window is left to the caller.
 void startFullBareClock(QMainWindow& window);
 
-// Removes the scratch data folders of this process's game window.
+// Removes the scratch data folders of this process's game window, unless they are kept.
 void removeScratch();
+
+// Names the data folders that children's game windows share, when set.
+inline constexpr const char* kKeptDataVariable = "MIRVALON_BENCH_KEPT_DATA";
 
 int64_t nowNs();
 // CPU time (user + system) in microseconds, voluntary context switches, peak RSS in KiB.
@@ -38,21 +42,44 @@ long anonymousKb();
 // Runs this executable again as "SELF --child ARGS... FD" and returns what the child wrote to
 // the pipe FD, split into numbers; an empty vector when the child failed.
 std::vector<double> runChild(const std::string& self, const std::vector<std::string>& args);
+
+// The figures of one case over the rounds: figures[figure][round].
+using Figures = std::vector<std::vector<double>>;
+
+// How the processes of one round run: one after the other, or all at once.
+enum class Order {
+    InTurn,
+    SideBySide,
+};
+
+// Runs `rounds` rounds of one fresh child process per case, the arguments of case c given by
+// argsOf(c) as the child starts. A round in which a case did not report `figureCount` numbers
+// is left out for every case (and named on stderr), so the figures of one index stay from the
+// same round. Returns the figures of each case, in the order of `labels`.
+std::vector<Figures> runRounds(const std::string& self, int rounds,
+                               const std::vector<std::string>& labels, std::size_t figureCount,
+                               Order order,
+                               const std::function<std::vector<std::string>(int)>& argsOf);
 // Writes numbers as one line to the parent's pipe.
 void reportToParent(int fd, const std::vector<double>& numbers);
 
 double median(std::vector<double> values);
 
-// A private XDG_RUNTIME_DIR for the children while none is set, removed at the end.
-class RuntimeFolder
+// A new temporary folder named by the environment variable `variable` for the children,
+// removed with the variable at the end; while the variable is set already, nothing is done.
+// Used for a private XDG_RUNTIME_DIR, and with kKeptDataVariable for data folders kept across
+// the children, so that each start after the first finds them prepared as a returning
+// player's start does.
+class EnvironmentFolder
 {
 public:
-    RuntimeFolder();
-    ~RuntimeFolder();
-    RuntimeFolder(const RuntimeFolder&) = delete;
-    RuntimeFolder& operator=(const RuntimeFolder&) = delete;
+    EnvironmentFolder(const char* variable, const char* namePrefix);
+    ~EnvironmentFolder();
+    EnvironmentFolder(const EnvironmentFolder&) = delete;
+    EnvironmentFolder& operator=(const EnvironmentFolder&) = delete;
 
 private:
+    const char* m_variable;
     std::string m_path;
 };
 

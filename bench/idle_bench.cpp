@@ -18,7 +18,6 @@
 #include <filesystem>
 #include <map>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "bench_windows.h"
@@ -131,7 +130,7 @@ int main(int argc, char* argv[])
                      std::atoi(argv[5]), folder);
 
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const bench::RuntimeFolder runtime;
+    const bench::EnvironmentFolder runtime("XDG_RUNTIME_DIR", "mirvalon-bench-run");
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     const int seconds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10;
     struct Case
@@ -139,39 +138,28 @@ int main(int argc, char* argv[])
         const char* mode;
         const char* activity;
         const char* label;
-        std::vector<double> cpuMs, wakeUps, paints, painted;
     };
-    Case cases[4] = {{"game", "idle", "Mirvalon, idle", {}, {}, {}, {}},
-                     {"game", "play", "Mirvalon, running game", {}, {}, {}, {}},
-                     {"full", "idle", "full bare, idle", {}, {}, {}, {}},
-                     {"full", "play", "full bare, clock ticking", {}, {}, {}, {}}};
-    for (int round = 0; round < rounds; ++round) {
-        std::vector<double> results[4];
-        std::vector<std::thread> running;
-        for (int c = 0; c < 4; ++c)
-            running.emplace_back([&, c] {
-                results[c] = bench::runChild(
-                    self, {cases[c].mode, cases[c].activity, std::to_string(seconds)});
-            });
-        for (std::thread& t : running)
-            t.join();
-        for (int c = 0; c < 4; ++c) {
-            if (results[c].size() != 4) {
-                std::fprintf(stderr, "round %d: %s did not report\n", round + 1, cases[c].label);
-                continue;
-            }
-            cases[c].cpuMs.push_back(results[c][0]);
-            cases[c].wakeUps.push_back(results[c][1]);
-            cases[c].paints.push_back(results[c][2]);
-            cases[c].painted.push_back(results[c][3]);
-        }
-    }
+    const Case cases[4] = {{"game", "idle", "Mirvalon, idle"},
+                           {"game", "play", "Mirvalon, running game"},
+                           {"full", "idle", "full bare, idle"},
+                           {"full", "play", "full bare, clock ticking"}};
+    std::vector<std::string> labels;
+    for (const Case& c : cases)
+        labels.emplace_back(c.label);
+    enum { CpuMs, WakeUps, Paints, Painted };
+    const std::vector<bench::Figures> figures =
+        bench::runRounds(self, rounds, labels, 4, bench::Order::SideBySide, [&](int c) {
+            return std::vector<std::string>{cases[c].mode, cases[c].activity,
+                                            std::to_string(seconds)};
+        });
     std::printf("over %d s, median of %d processes each (platform %s); repainted: controls a "
                 "second (paint events a second, containers behind them included):\n",
                 seconds, rounds, std::getenv("QT_QPA_PLATFORM"));
-    for (const Case& c : cases)
-        std::printf("  %-26s CPU %7.2f ms  wake-ups %5.0f  repainted %5.1f (%5.1f)\n", c.label,
-                    bench::median(c.cpuMs), bench::median(c.wakeUps),
-                    bench::median(c.paints) / seconds, bench::median(c.painted) / seconds);
+    for (int c = 0; c < 4; ++c) {
+        const bench::Figures& f = figures[c];
+        std::printf("  %-26s CPU %7.2f ms  wake-ups %5.0f  repainted %5.1f (%5.1f)\n",
+                    cases[c].label, bench::median(f[CpuMs]), bench::median(f[WakeUps]),
+                    bench::median(f[Paints]) / seconds, bench::median(f[Painted]) / seconds);
+    }
     return 0;
 }

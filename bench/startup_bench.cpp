@@ -5,12 +5,17 @@
 // status panels and controls, which is the floor the game's start can reach. Each figure is the
 // median of fresh processes started in turn (bare, full bare, game, bare, ...).
 //
-// Usage: startup_bench [ROUNDS]   (default 11; QT_QPA_PLATFORM defaults to offscreen)
+// Each game starts as a new player's very first start does, preparing its data folders
+// (copying the sample games, writing the records). With "again" it starts as a returning
+// player's does instead: the folders were prepared by one start before the rounds, not counted.
+//
+// Usage: startup_bench [ROUNDS] [again]   (default 11; QT_QPA_PLATFORM defaults to offscreen)
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,11 +65,6 @@ int child(const std::string& mode, int64_t startNs, int fd, const std::string& p
     return app.exec();
 }
 
-struct Figures
-{
-    std::vector<double> ms, rssKb, anonKb;
-};
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -75,44 +75,41 @@ int main(int argc, char* argv[])
         return child(argv[2], std::atoll(argv[3]), std::atoi(argv[4]), programFolder);
 
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const bench::RuntimeFolder runtime;
+    const bench::EnvironmentFolder runtime("XDG_RUNTIME_DIR", "mirvalon-bench-run");
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
-    const char* const modes[3] = {"bare", "full", "game"};
-    Figures figures[3];
-    for (int round = 0; round < rounds; ++round) {
-        std::vector<double> f[3];
-        for (int m = 0; m < 3; ++m)
-            f[m] = bench::runChild(self, {modes[m], std::to_string(bench::nowNs())});
-        if (f[0].size() != 3 || f[1].size() != 3 || f[2].size() != 3) {
-            std::fprintf(stderr, "round %d: a window did not report; left out\n", round + 1);
-            continue;
-        }
-        for (int m = 0; m < 3; ++m) {
-            figures[m].ms.push_back(f[m][0]);
-            figures[m].rssKb.push_back(f[m][1]);
-            figures[m].anonKb.push_back(f[m][2]);
-        }
+    const bool again = argc > 2 && std::string(argv[2]) == "again";
+    std::optional<bench::EnvironmentFolder> kept;
+    if (again) {
+        kept.emplace(bench::kKeptDataVariable, "mirvalon-bench-kept");
+        bench::runChild(self, {"game", std::to_string(bench::nowNs())});
     }
-    std::printf("start to first paint; memory %d ms after it. Median of %d processes each, "
+    const char* const modes[3] = {"bare", "full", "game"};
+    const std::vector<std::string> labels = {"bare QMainWindow 788x568",
+                                             "full bare (menus, panels)", "Mirvalon main window"};
+    // Figures of each window: time to first paint, peak RSS, anonymous memory.
+    const std::vector<bench::Figures> figures =
+        bench::runRounds(self, rounds, labels, 3, bench::Order::InTurn, [&](int m) {
+            return std::vector<std::string>{modes[m], std::to_string(bench::nowNs())};
+        });
+    enum { Ms, RssKb, AnonKb };
+    std::printf("start to first paint (%s); memory %d ms after it. Median of %d processes each, "
                 "alternated (platform %s):\n",
-                kSettleMs, rounds, std::getenv("QT_QPA_PLATFORM"));
-    const char* const labels[3] = {"bare QMainWindow 788x568", "full bare (menus, panels)",
-                                   "Mirvalon main window"};
+                again ? "returning player" : "first start", kSettleMs, rounds,
+                std::getenv("QT_QPA_PLATFORM"));
     for (int m = 0; m < 3; ++m)
-        std::printf("  %-26s %7.1f ms  peak RSS %7.0f KiB  anonymous %6.0f KiB\n", labels[m],
-                    bench::median(figures[m].ms), bench::median(figures[m].rssKb),
-                    bench::median(figures[m].anonKb));
+        std::printf("  %-26s %7.1f ms  peak RSS %7.0f KiB  anonymous %6.0f KiB\n",
+                    labels[m].c_str(), bench::median(figures[m][Ms]),
+                    bench::median(figures[m][RssKb]), bench::median(figures[m][AnonKb]));
     // Ratios within each round, so that a busy moment of the machine weighs on both sides.
+    const bench::Figures& game = figures[2];
     for (const int base : {1, 0}) {
-        std::vector<double> time, rss, anon;
-        for (size_t i = 0; i < figures[2].ms.size(); ++i) {
-            time.push_back(figures[2].ms[i] / figures[base].ms[i]);
-            rss.push_back(figures[2].rssKb[i] / figures[base].rssKb[i]);
-            anon.push_back(figures[2].anonKb[i] / figures[base].anonKb[i]);
-        }
+        std::vector<double> ratios[3];
+        for (int f : {Ms, RssKb, AnonKb})
+            for (size_t i = 0; i < game[f].size(); ++i)
+                ratios[f].push_back(game[f][i] / figures[base][f][i]);
         std::printf("  ratio game / %-12s %7.2f x time  %6.2f x peak RSS    %6.2f x anonymous\n",
-                    base == 1 ? "full bare:" : "bare:", bench::median(time), bench::median(rss),
-                    bench::median(anon));
+                    base == 1 ? "full bare:" : "bare:", bench::median(ratios[Ms]),
+                    bench::median(ratios[RssKb]), bench::median(ratios[AnonKb]));
     }
     return 0;
 }

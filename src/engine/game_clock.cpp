@@ -28,7 +28,8 @@ void Game::stopClock()
 
 void Game::clockTick()
 {
-    Publisher publisher(*this);
+    // A plain tick changes the time and score panels only; the command table is handed to the
+    // window only when the tick ends the game, so a running clock costs two small repaints.
     GameState& s = m_state;
     if (!s.clockRunning)
         return;
@@ -61,6 +62,7 @@ void Game::scoreTick()
     const bool outOfPoints = !s.training && s.score < 1;
     const bool outOfTime = s.training && s.elapsed >= s.trainingLimit;
     if (outOfPoints || outOfTime) {
+        Publisher publisher(*this);
         if (s.dragging)
             m_ports.board.endDrag();
         if (s.inProgress)

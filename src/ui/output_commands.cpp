@@ -11,26 +11,34 @@
 namespace mirvalon {
 
 OutputCommands::OutputCommands(QWidget& window, OutputDialogs& dialogs, FileSystem& fs)
-    : m_window(window), m_dialogs(dialogs), m_fs(fs),
-      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : m_window(window), m_dialogs(dialogs), m_fs(fs)
 {
 }
 
 OutputCommands::~OutputCommands() = default;
 
+QPrinter& OutputCommands::printer()
+{
+    // Made on first use: a printer loads the print system's libraries and asks it for its
+    // printers, which a game that never prints should not pay for at start.
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 bool OutputCommands::choosePrinter()
 {
-    return m_dialogs.choosePrinter(*m_printer);
+    return m_dialogs.choosePrinter(printer());
 }
 
 void OutputCommands::printBoard(int language)
 {
-    reportPrint(printWindowImage(m_window, *m_printer), language);
+    reportPrint(printWindowImage(m_window, printer()), language);
 }
 
 void OutputCommands::printText(const QTextDocument& document, const QString& title, int language)
 {
-    reportPrint(printDocument(document, title, *m_printer), language);
+    reportPrint(printDocument(document, title, printer()), language);
 }
 
 void OutputCommands::reportPrint(bool printed, int language)

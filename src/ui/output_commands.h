@@ -32,11 +32,12 @@ public:
 
 private:
     void reportPrint(bool printed, int language);
+    QPrinter& printer();
 
     QWidget& m_window;
     OutputDialogs& m_dialogs;
     FileSystem& m_fs;
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPrinter> m_printer; // kept for the session once made
 };
 
 } // namespace mirvalon

@@ -201,17 +201,6 @@ QAction* Tfrm_Logic::menuItem(const QString& name) const
 
 bool Tfrm_Logic::event(QEvent* e)
 {
-    if (e->type() == QEvent::Paint && !m_painted) {
-        // The pictures not on view are decoded as soon as the window has first painted.
-        m_painted = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                for (EnvironmentPicture* picture : m_area.pictures)
-                    picture->decode();
-            },
-            Qt::QueuedConnection);
-    }
     if (e->type() == QEvent::WindowActivate && m_settings) {
         m_settings->loadSavedLanguage();
         m_game->activate(m_folders->sharedFolderReady());

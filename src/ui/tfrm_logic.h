@@ -162,7 +162,6 @@ private:
     QString m_windowCaption;
 
     bool m_exitConfirmed = false;
-    bool m_painted = false;
 };
 
 } // namespace mirvalon

@@ -16,17 +16,28 @@ void placeFirstPiece(Rig& rig)
     rig.game.releaseButton();
 }
 
-TEST(GameClock, pointsAndCatchUpByGap)
+// A tick takes a point, or the seconds of a gap in a classic game; the window hears of the
+// commands only from a tick that ends the game, and then hears the table of the ended game.
+TEST(GameClock, pointsByGapAndCommandsOnlyAtTheEnd)
 {
+    constexpr int kAllPoints = -1;
     struct Case
     {
         int gameType;
         int64_t gapMs;
         int pointsTaken;
+        bool ends;
     };
+    const int64_t twoHours = 2 * 3600 * 1000LL;
     const Case cases[] = {
-        {Classic, 1000, 1},   {Classic, 2000, 1},   {Classic, 2001, 3},
-        {Classic, 10600, 11}, {Training, 10600, 1},
+        {Classic, 1000, 1, false},
+        {Classic, 2000, 1, false},
+        {Classic, 2001, 3, false},
+        {Classic, 10600, 11, false},
+        {Training, 10600, 1, false},
+        {Classic, 10000 * 1000LL, kAllPoints, true},
+        {Training, twoHours - 1000, 1, false},
+        {Training, twoHours, 1, true},
     };
     for (const Case& c : cases) {
         Rig rig;
@@ -34,10 +45,16 @@ TEST(GameClock, pointsAndCatchUpByGap)
         rig.game.startUp();
         rig.game.startComputerGame();
         placeFirstPiece(rig);
+        ASSERT_TRUE(rig.enabled(Command::GiveUp));
         const int before = rig.s().score;
+        const int updates = rig.commands.updates;
         rig.clock.advance(c.gapMs);
         rig.game.clockTick();
-        EXPECT_EQ(before - rig.s().score, c.pointsTaken) << "gap " << c.gapMs;
+        EXPECT_EQ(before - rig.s().score, c.pointsTaken == kAllPoints ? before : c.pointsTaken)
+            << "gap " << c.gapMs;
+        EXPECT_EQ(rig.s().inProgress, !c.ends) << "gap " << c.gapMs;
+        EXPECT_EQ(rig.commands.updates > updates, c.ends) << "gap " << c.gapMs;
+        EXPECT_EQ(rig.enabled(Command::GiveUp), !c.ends) << "gap " << c.gapMs;
     }
 }
 

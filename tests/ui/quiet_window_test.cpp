@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window keeps still when nothing changes: no timer runs while no clock is on view, a tick
 // of the game clock repaints the time and score panels only, and the pictures not on view are
-// decoded once the window has painted.
+// not decoded.
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
+#include <array>
 #include <set>
 
 #include "ui/environment_picture.h"
@@ -99,15 +101,31 @@ TEST(QuietWindow, aClockTickRepaintsTheTimeAndScorePanelsOnly)
     EXPECT_EQ(log.painted, (std::set<QString>{"stbrPanel9", "stbrPanel11"}));
 }
 
-TEST(QuietWindow, picturesNotOnViewAreDecodedAfterTheFirstPaint)
+// Pixels are held only for pictures that have been on view; each one has its whole picture by
+// the time it first paints.
+TEST(QuietWindow, picturesAreDecodedWhenFirstShown)
 {
     WindowRig rig;
     QTest::qWait(60);
-    for (const char* name : {"imgText1", "imgText2", "imgFoto1", "imgFoto2"}) {
-        auto* picture = dynamic_cast<EnvironmentPicture*>(rig.window->control(name));
-        ASSERT_NE(picture, nullptr) << name;
-        EXPECT_TRUE(picture->isDecoded()) << name;
-        EXPECT_EQ(picture->pixmap().size(), QSize(360, 424)) << name;
+    const char* const names[4] = {"imgText1", "imgText2", "imgFoto1", "imgFoto2"};
+    const char* const items[4] = {"mm2Text1", "mm2Text2", "mm2Foto1", "mm2Foto2"};
+    std::array<EnvironmentPicture*, 4> pictures{};
+    std::array<bool, 4> seen{};
+    for (int i = 0; i < 4; ++i) {
+        pictures[i] = dynamic_cast<EnvironmentPicture*>(rig.window->control(names[i]));
+        ASSERT_NE(pictures[i], nullptr) << names[i];
+        seen[i] = pictures[i]->isVisible();
+    }
+    ASSERT_EQ(std::count(seen.begin(), seen.end(), true), 1); // the saved picture is on view
+    for (int shown : {0, 3, 1, 2}) {
+        rig.window->menuItem(items[shown])->trigger();
+        if (!pictures[shown]->isVisible()) // choosing the picture on view takes it away
+            rig.window->menuItem(items[shown])->trigger();
+        ASSERT_TRUE(pictures[shown]->isVisible()) << names[shown];
+        seen[shown] = true;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(pictures[i]->isDecoded(), seen[i]) << names[i] << " after " << names[shown];
+        EXPECT_EQ(pictures[shown]->pixmap().size(), QSize(360, 424)) << names[shown];
     }
 }
 
