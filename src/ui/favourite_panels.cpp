@@ -23,7 +23,6 @@ FavouritePanels::FavouritePanels(const std::array<BevelBox*, 4>& panels, QWidget
         BevelBox* panel = m_panels[k - 1];
         m_raised[k - 1] = panel->geometry();
         m_hints[k - 1] = panel->toolTip();
-        panel->setEnabled(true);
         panel->onPress = [this, k](QMouseEvent* e) {
             if (!onPress)
                 return;

@@ -56,9 +56,6 @@ RecordsPanel::RecordsPanel(QWidget* parent)
         a->setShortcutContext(Qt::WidgetShortcut);
     }
     action("pm1NajSkore")->setCheckable(true); // checked while the list is shown
-    action("pm1Archiv")->setEnabled(false);
-    action("pm1Vymazat")->setEnabled(false);
-    action("pm1Synchro")->setEnabled(false);
 }
 
 QAction* RecordsPanel::action(const char* name) const

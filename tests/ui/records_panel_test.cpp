@@ -82,8 +82,6 @@ TEST(RecordsPanel, keysOfTheList)
     EXPECT_EQ(archive.count(), 2);
     EXPECT_EQ(all.count(), 1);
     EXPECT_EQ(activate.at(0).at(0).toInt(), 191);
-    EXPECT_FALSE(panel.action("pm1Archiv")->isEnabled());
-    EXPECT_FALSE(panel.action("pm1Synchro")->isEnabled());
 }
 
 } // namespace

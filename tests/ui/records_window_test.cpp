@@ -23,6 +23,10 @@ TEST(RecordsWindow, listOpensOnTheCurrentGameAndReplaysAnArchivedRecord)
     ASSERT_TRUE(panel->isVisible());
     EXPECT_TRUE(w.menuItem("mm1NajSkore")->isChecked());
     EXPECT_EQ(panel->selectedIndex(), 103);
+    // The button and the item offer the record game exactly when the chosen row keeps one.
+    const bool kept = panel->list()->topLevelItem(103)->text(6) == "A";
+    EXPECT_EQ(w.control("btnArchiv")->isEnabled(), kept);
+    EXPECT_EQ(panel->action("pm1Archiv")->isEnabled(), kept);
     EXPECT_FALSE(w.palettePiece(1)->isEnabled());
     // The delivered archive holds the record game of game 1, "EASY".
     EXPECT_EQ(panel->list()->topLevelItem(0)->text(6), "A");
