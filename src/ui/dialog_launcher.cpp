@@ -22,7 +22,7 @@ namespace mirvalon {
 DialogLauncher::DialogLauncher(const Parts& parts, const StartOptions& options)
     : m_window(parts.window), m_game(parts.game), m_dialogs(parts.dialogs),
       m_messageBoxes(parts.messageBoxes), m_fs(parts.fs), m_folders(parts.folders),
-      m_about(new Tfrm_About(&parts.window)), m_setup(new Tfrm_Setup(&parts.window)),
+      m_records(parts.records), m_settings(parts.settings), m_languages(parts.languages),
       m_outputDialogs(std::make_unique<QtOutputDialogs>(&parts.window)),
       m_output(std::make_unique<OutputCommands>(
           parts.window, options.outputDialogs ? *options.outputDialogs : *m_outputDialogs,
@@ -30,16 +30,7 @@ DialogLauncher::DialogLauncher(const Parts& parts, const StartOptions& options)
       m_desktopOpener(std::make_unique<DesktopOpener>()),
       m_opener(options.opener ? options.opener : m_desktopOpener.get())
 {
-    m_about->onLinkClicked = [this] { openDocument(Document::Manual); };
-    // The dialog's manual button opens the same manual as "Kombinácie hier".
-    m_setup->setManualAvailable(true);
-    QObject::connect(m_setup, &Tfrm_Setup::manualRequested, m_setup,
-                     [this] { openDocument(Document::Manual); });
     RecordsStore& records = parts.records;
-    m_setup->setRecordPoints([&records](int number) { return records.entry(number - 1).points; });
-    m_settingsCommand =
-        std::make_unique<SettingsCommand>(*m_setup, parts.game, parts.settings, parts.languages,
-                                          [](bool on) { WindowSettings::setHintsShown(on); });
     m_savedGames = std::make_unique<SavedGames>(
         parts.game, parts.dialogs, parts.fs,
         options.chooseSavedGame ? options.chooseSavedGame : [this](SavedGameDialog kind) {
@@ -50,14 +41,53 @@ DialogLauncher::DialogLauncher(const Parts& parts, const StartOptions& options)
     m_syncRunner = std::make_unique<SynchroController>(parts.fs, records, parts.dialogs,
                                                        m_folders.dataFolder(), options.sharedBase,
                                                        m_folders.sharedFolderReady());
-    m_synchro = new Tfrm_Synchro(*m_syncRunner, &parts.window);
     records.setShareHandler([this](int gameNumber) { m_syncRunner->synchronise(gameNumber); });
-    // Captions come from language files, names from records and the shared folder.
-    for (QWidget* dialog : std::initializer_list<QWidget*>{m_about, m_setup, m_synchro})
-        showPlainText(*dialog);
 }
 
 DialogLauncher::~DialogLauncher() = default;
+
+// The three dialogs are made when first needed (opened, or given texts by a language file), so
+// the window paints sooner; captions come from language files, names from records and the
+// shared folder, so each shows plain text.
+Tfrm_About* DialogLauncher::aboutBox()
+{
+    if (!m_about) {
+        m_about = new Tfrm_About(&m_window);
+        showPlainText(*m_about);
+        m_about->onLinkClicked = [this] { openDocument(Document::Manual); };
+        if (m_aboutLanguage >= 0)
+            m_about->setLanguage(m_aboutLanguage);
+    }
+    return m_about;
+}
+
+Tfrm_Setup* DialogLauncher::settingsDialog()
+{
+    if (!m_setup) {
+        m_setup = new Tfrm_Setup(&m_window);
+        showPlainText(*m_setup);
+        // The dialog's manual button opens the same manual as "Kombinácie hier".
+        m_setup->setManualAvailable(true);
+        QObject::connect(m_setup, &Tfrm_Setup::manualRequested, m_setup,
+                         [this] { openDocument(Document::Manual); });
+        RecordsStore& records = m_records;
+        m_setup->setRecordPoints(
+            [&records](int number) { return records.entry(number - 1).points; });
+        m_settingsCommand =
+            std::make_unique<SettingsCommand>(*m_setup, m_game, m_settings, m_languages,
+                                              [](bool on) { WindowSettings::setHintsShown(on); });
+    }
+    return m_setup;
+}
+
+Tfrm_Synchro* DialogLauncher::synchroDialog()
+{
+    if (!m_synchro) {
+        m_synchro = new Tfrm_Synchro(*m_syncRunner, &m_window);
+        showPlainText(*m_synchro);
+    }
+    return m_synchro;
+}
 
 const QString& DialogLauncher::fileCaption() const
 {
@@ -66,17 +96,20 @@ const QString& DialogLauncher::fileCaption() const
 
 void DialogLauncher::setLanguage(int language)
 {
-    m_about->setLanguage(language);
+    m_aboutLanguage = language;
+    if (m_about)
+        m_about->setLanguage(language);
 }
 
 std::optional<SetupResult> DialogLauncher::openSettings()
 {
+    settingsDialog();
     return m_settingsCommand->run(m_folders.sharedFolderReady());
 }
 
 void DialogLauncher::showAboutBox()
 {
-    m_about->run(&m_window);
+    aboutBox()->run(&m_window);
 }
 
 void DialogLauncher::openDocument(Document document)
@@ -99,7 +132,7 @@ void DialogLauncher::openDocument(Document document)
 void DialogLauncher::synchronise()
 {
     if (m_game.maySynchronise())
-        m_syncRunner->runDialog(*m_synchro, &m_window);
+        m_syncRunner->runDialog(*synchroDialog(), &m_window);
 }
 
 bool DialogLauncher::openGame(const QString& baseCaption)

@@ -53,9 +53,10 @@ public:
     DialogLauncher(const Parts& parts, const StartOptions& options);
     ~DialogLauncher();
 
-    Tfrm_About* aboutBox() const { return m_about; }
-    Tfrm_Setup* settingsDialog() const { return m_setup; }
-    Tfrm_Synchro* synchroDialog() const { return m_synchro; }
+    // Each made on first use.
+    Tfrm_About* aboutBox();
+    Tfrm_Setup* settingsDialog();
+    Tfrm_Synchro* synchroDialog();
     SynchroController& synchronisation() { return *m_syncRunner; }
     OutputCommands& output() { return *m_output; }
     // The caption while the game names a saved file.
@@ -83,9 +84,13 @@ private:
     MessageBoxes& m_messageBoxes;
     FileSystem& m_fs;
     const Folders& m_folders;
-    Tfrm_About* m_about;
-    Tfrm_Setup* m_setup;
+    RecordsStore& m_records;
+    SettingsApplier& m_settings;
+    LanguageLoader& m_languages;
+    Tfrm_About* m_about = nullptr;
+    Tfrm_Setup* m_setup = nullptr;
     Tfrm_Synchro* m_synchro = nullptr;
+    int m_aboutLanguage = -1; // the last language loaded, for an about box made later
     std::unique_ptr<QtOutputDialogs> m_outputDialogs;
     std::unique_ptr<OutputCommands> m_output;
     std::unique_ptr<DesktopOpener> m_desktopOpener;
