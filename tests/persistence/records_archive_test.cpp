@@ -439,6 +439,9 @@ TEST(DeliveredArchive, holdsARealRecordGameForEveryReferenceRecord)
                 pegs[k] = -1;
             EXPECT_EQ(game->pegs[r], pegs) << "game " << i + 1 << " row " << r + 1;
             EXPECT_EQ(score.hits == p, r + 1 == e.rows) << "game " << i + 1 << " row " << r + 1;
+            // Places beyond the game's width stay empty, as the game stores them.
+            for (int k = p; k < kMaxPositions; ++k)
+                EXPECT_EQ(game->rows[r][k], 0) << "game " << i + 1 << " row " << r + 1;
         }
         for (int r = e.rows; r < kRows; ++r)
             EXPECT_EQ(game->rows[r], Row{}) << "game " << i + 1;
