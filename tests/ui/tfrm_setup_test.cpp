@@ -19,6 +19,7 @@
 #include "persistence/settings_store.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
+#include "ui/application_look.h"
 #include "ui/tfrm_setup.h"
 
 namespace mirvalon {
@@ -84,13 +85,10 @@ bool loadLanguage(Tfrm_Setup& dialog, int language)
     return loader.loadLanguage(language);
 }
 
-// The game's font, as the main window sets it for the whole application.
+// The game's font, as the program sets it for the whole application before the dialog exists.
 bool useGameFont()
 {
-    QFont f = QApplication::font();
-    f.setFamily(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(11);
-    QApplication::setFont(f);
+    prepareApplicationLook();
     return true;
 }
 

@@ -2,7 +2,6 @@
 // The synchronisation dialog: its layout and texts in the three languages, its place beside
 // the main window and what "Štart" does.
 #include <QApplication>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -12,6 +11,7 @@
 
 #include "persistence/language_loader.h"
 #include "support/fake_persistence.h"
+#include "ui/application_look.h"
 #include "ui/tfrm_synchro.h"
 
 namespace mirvalon {
@@ -31,16 +31,6 @@ public:
     int runs = 0;
     std::function<void()> during;
 };
-
-// The game's own look: Liberation Sans at 11 pixels.
-void useGameFont()
-{
-    QFont f = QApplication::font();
-    if (QFontDatabase::families().contains(QStringLiteral("Liberation Sans")))
-        f.setFamily(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(11);
-    QApplication::setFont(f);
-}
 
 int centreOf(const QWidget* w)
 {
@@ -64,7 +54,7 @@ private:
 
 TEST(SynchroDialog, textsStayCentredInEveryLanguage)
 {
-    useGameFont();
+    prepareApplicationLook(); // the game's own font, as the program sets it
     struct Case
     {
         int language;
