@@ -7,6 +7,10 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "engine/game_settings.h"
+#include "persistence/language_loader.h"
+#include "persistence/text_table.h"
+
 namespace mirvalon::test {
 
 namespace fs = std::filesystem;
@@ -174,6 +178,16 @@ void FakeLanguageTargets::setDialogText(int kind, int group, int index, int item
     texts[key] = text;
     if (hint)
         texts[key + " //"] = *hint;
+}
+
+bool loadLanguageInto(LanguageTargets& targets, const std::string& programFolder, int language)
+{
+    PosixFileSystem files;
+    GameSettings settings;
+    TextTable table = TextTable::builtIn();
+    FakePlainMessages messages;
+    LanguageLoader loader(files, programFolder, settings, table, targets, messages);
+    return loader.loadLanguage(language);
 }
 
 } // namespace mirvalon::test

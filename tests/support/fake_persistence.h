@@ -109,4 +109,8 @@ public:
     std::vector<std::string> shown;
 };
 
+// Loads the language file of `language` from `programFolder` into `targets`, as the game does at
+// a language change; false when it did not load.
+bool loadLanguageInto(LanguageTargets& targets, const std::string& programFolder, int language);
+
 } // namespace mirvalon::test

@@ -15,7 +15,6 @@
 
 #include "engine/records_table.h"
 #include "persistence/file_system.h"
-#include "persistence/language_loader.h"
 #include "persistence/settings_store.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
@@ -76,13 +75,8 @@ private:
 
 bool loadLanguage(Tfrm_Setup& dialog, int language)
 {
-    PosixFileSystem fs;
-    GameSettings settings;
-    TextTable table = TextTable::builtIn();
     DialogTexts targets(dialog);
-    test::FakePlainMessages messages;
-    LanguageLoader loader(fs, MIRVALON_SOURCE_DATA, settings, table, targets, messages);
-    return loader.loadLanguage(language);
+    return test::loadLanguageInto(targets, MIRVALON_SOURCE_DATA, language);
 }
 
 // The game's font, as the program sets it for the whole application before the dialog exists.

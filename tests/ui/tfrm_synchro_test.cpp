@@ -9,7 +9,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "persistence/language_loader.h"
 #include "support/fake_persistence.h"
 #include "ui/application_look.h"
 #include "ui/tfrm_synchro.h"
@@ -73,13 +72,8 @@ TEST(SynchroDialog, textsStayCentredInEveryLanguage)
         ScriptedDriver driver;
         Tfrm_Synchro dialog(driver);
         if (c.language != 0) {
-            PosixFileSystem fs;
-            GameSettings settings;
-            TextTable texts = TextTable::builtIn();
             DialogTargets targets(dialog);
-            test::FakePlainMessages messages;
-            LanguageLoader loader(fs, MIRVALON_SOURCE_DATA, settings, texts, targets, messages);
-            ASSERT_TRUE(loader.loadLanguage(c.language));
+            ASSERT_TRUE(test::loadLanguageInto(targets, MIRVALON_SOURCE_DATA, c.language));
         }
         dialog.prepare(nullptr);
         EXPECT_EQ(dialog.size(), QSize(245, 251));
