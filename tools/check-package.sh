@@ -11,6 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+source tools/xvfb.sh
 
 check_spdx=${CHECK_SPDX:-1}
 readonly icon_sizes=(16 22 24 32 48 64 128 256)
@@ -159,13 +160,8 @@ for i in $(seq 0 59); do
 done >"$data/Mirvalon.lcf"
 (cd "$pkg" && find . | sort) >"$scratch/before"
 
-# Xvfb picks a free display itself and writes its number when it is ready.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-[ -s "$scratch/display" ] || { cat "$scratch/xvfb.log" >&2; fail "Xvfb did not start"; exit 1; }
-display=":$(head -n 1 "$scratch/display")"
-export DISPLAY=$display
+start_xvfb 1024x768x24 "$scratch" || { fail "Xvfb did not start"; exit 1; }
+display=$DISPLAY
 
 game=(env -i PATH="$PATH" DISPLAY="$display" HOME="$home" XDG_DATA_HOME="$home/.local/share"
   XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$scratch/run"

@@ -36,6 +36,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+source tools/xvfb.sh
 
 out="$root/screenshots"
 keep_shared=
@@ -67,13 +68,6 @@ program="$root/build/bin/mirvalon"
 [ -n "$keep_shared" ] || rm -rf "$root/build/shared/Orvex"
 mkdir -p "$out"
 
-# A display number nobody uses.
-display=
-for n in $(seq 99 160); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "screenshot: no free display number" >&2; exit 1; }
-
 scratch=$(mktemp -d /tmp/mirvalon-shot.XXXXXX)
 xvfb_pid=
 app_pid=
@@ -87,11 +81,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 "$screen" -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "screenshot: Xvfb did not start" >&2; cat "$scratch/xvfb.log" >&2; exit 1; }
+start_xvfb "$screen" "$scratch" || { echo "screenshot: Xvfb did not start" >&2; exit 1; }
 
 mkdir -p "$scratch/home/.local/share" "$scratch/home/.config" "$scratch/home/.cache" "$scratch/run"
 chmod 700 "$scratch/run"
