@@ -55,8 +55,7 @@ Tfrm_About* DialogLauncher::aboutBox()
         m_about = new Tfrm_About(&m_window);
         showPlainText(*m_about);
         m_about->onLinkClicked = [this] { openDocument(Document::Manual); };
-        if (m_aboutLanguage >= 0)
-            m_about->setLanguage(m_aboutLanguage);
+        m_about->setLanguage(m_game.settings().loadedLanguage);
     }
     return m_about;
 }
@@ -96,8 +95,7 @@ const QString& DialogLauncher::fileCaption() const
 
 void DialogLauncher::setLanguage(int language)
 {
-    m_aboutLanguage = language;
-    if (m_about)
+    if (m_about) // one made later takes the loaded language itself
         m_about->setLanguage(language);
 }
 

@@ -90,7 +90,6 @@ private:
     Tfrm_About* m_about = nullptr;
     Tfrm_Setup* m_setup = nullptr;
     Tfrm_Synchro* m_synchro = nullptr;
-    int m_aboutLanguage = -1; // the last language loaded, for an about box made later
     std::unique_ptr<QtOutputDialogs> m_outputDialogs;
     std::unique_ptr<OutputCommands> m_output;
     std::unique_ptr<DesktopOpener> m_desktopOpener;
