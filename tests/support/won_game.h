@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A won record game built by the rules, with its record: the starting point that the record
+// checks damage one way at a time.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "engine/archived_game.h"
+#include "engine/random.h"
+#include "engine/record_check.h"
+#include "engine/records_table.h"
+#include "engine/scoring.h"
+
+namespace mirvalon::test {
+
+struct WonGame
+{
+    RecordEntry entry;
+    ArchivedGame game;
+};
+
+// A row of `positions` pieces drawn from `random`, without repeats where the rules forbid them.
+inline Row drawnRow(Random& random, const GameSettings& rules)
+{
+    Row row{};
+    for (int i = 0; i < rules.positions; ++i) {
+        bool repeated = true;
+        while (repeated) {
+            row[i] = random.below(rules.pieceCount) + 1;
+            repeated = false;
+            for (int j = 0; j < i && rules.eachPieceOnce; ++j)
+                repeated = repeated || row[j] == row[i];
+        }
+    }
+    return row;
+}
+
+// A record of game `number` won on row `rows` after `seconds`, with `points` (0: the most that
+// rows and time allow), and the game that produced it: guesses that miss the hidden row in at
+// least one place, then the hidden row itself; grey faces numbered as the pieces are.
+inline WonGame wonGame(int number, int rows = 5, int seconds = 83, int points = 0,
+                       const std::string& holder = "Tester", unsigned seed = 1)
+{
+    WonGame won;
+    RecordEntry& e = won.entry;
+    e.number = static_cast<uint16_t>(number);
+    e.level = referenceRecords()[number - 1].level;
+    e.key = referenceKey(number);
+    e.rows = static_cast<uint16_t>(rows);
+    e.points = static_cast<uint16_t>(points > 0 ? points : mostPointsFor(rows, seconds));
+    char time[16];
+    std::snprintf(time, sizeof time, "%2d:%02d:%02d", seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
+    e.time = time;
+    e.holder = holder;
+    e.holder.resize(kHolderChars, ' ');
+    e.archived = true;
+
+    GameSettings rules;
+    applyVariantKey(rules, e.key);
+    Random random;
+    random.seed(seed);
+    ArchivedGame& g = won.game;
+    g.environment = 0;
+    g.previousRecord = 0;
+    for (int k = 1; k <= kMaxPieces; ++k)
+        g.faces[k] = k;
+    g.hiddenRow = drawnRow(random, rules);
+    for (int r = 0; r < rows; ++r) {
+        Row guess = g.hiddenRow;
+        while (r + 1 < rows && guess == g.hiddenRow)
+            guess = drawnRow(random, rules);
+        g.rows[r] = guess;
+        const RowScore score = scoreRow(g.hiddenRow, guess, rules.positions);
+        for (int i = 0; i < score.hits + score.misses; ++i)
+            g.pegs[r][i] = i < score.hits ? 1 : -1;
+    }
+    return won;
+}
+
+} // namespace mirvalon::test
