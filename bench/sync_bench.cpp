@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How long one synchronisation of all 192 games takes when every game goes out, every game
-// comes in, or nothing changes; and how many synchronisations eight players running at once
-// complete per second.
+// How long one synchronisation of all 192 games takes when every game goes out (through the
+// writer program), every game comes in, or nothing changes; and how many synchronisations
+// eight players running at once complete per second.
 #include <chrono>
 #include <cstdio>
 #include <sys/wait.h>
@@ -20,17 +20,13 @@ double millisecondsSince(Steady::time_point start)
     return std::chrono::duration<double, std::milli>(Steady::now() - start).count();
 }
 
-// The shared folder of `root` holds `other`'s files; `mine` synchronises against it.
+// The store of `root` holds `other`'s files; `mine` synchronises against it.
 double oneMerge(const fs::path& root, PlayerRig& mine, PlayerRig& other)
 {
-    const fs::path shared = makeSharedFolder(root / "var");
-    writeAll(shared / kRecordsFileName, readAll(other.recordsPath()));
-    writeAll(shared / kArchiveFileName, readAll(other.archivePath()));
-    SystemSyncPort port;
-    DescriptorFolder folder((root / "var").string(), kVendorFolder, kDataFolderName);
-    Synchroniser sync(folder, mine.files(), port);
+    SharedRig shared(root / "var");
+    shared.put(other.images());
     const auto start = Steady::now();
-    const SyncResult r = sync.synchronise(0);
+    const SyncResult r = mine.sync(shared);
     const double ms = millisecondsSince(start);
     if (r != SyncResult::Done)
         std::printf("  (merge did not complete)\n");
@@ -71,7 +67,7 @@ void throughput()
     constexpr int players = 8;
     constexpr double seconds = 3;
     const fs::path root = makeScratch("bench");
-    makeSharedFolder(root / "var");
+    const SharedRig made(root / "var");
     int pipeFds[2];
     if (::pipe(pipeFds) != 0)
         return;
@@ -79,17 +75,13 @@ void throughput()
         if (::fork() == 0) {
             PlayerRig rig(root / ("p" + std::to_string(p)));
             rig.start();
-            ManualSyncPort port;
-            port.realClock = true;
-            port.realSleepMs = 300; // real waits, as the game makes them
-            DescriptorFolder folder((root / "var").string(), kVendorFolder, kDataFolderName);
+            SharedRig shared(root / "var");
             int done = 0;
             int busy = 0;
             const auto end = Steady::now() + std::chrono::duration<double>(seconds);
             for (int round = 0; Steady::now() < end; ++round) {
-                rig.win(1 + (round * 7 + p) % kGameCount, 1000 + (round * 37 + p * 11) % 9000, "P");
-                Synchroniser sync(folder, rig.files(), port);
-                const SyncResult r = sync.synchronise(round % 2 ? 0 : 1 + round % kGameCount);
+                rig.win(1 + (round * 7 + p) % kGameCount, 1000 + (round * 37 + p * 11) % 8000, "P");
+                const SyncResult r = rig.sync(shared, round % 2 ? 0 : 1 + round % kGameCount);
                 done += r == SyncResult::Done;
                 busy += r == SyncResult::Busy;
             }

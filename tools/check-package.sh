@@ -59,6 +59,7 @@ field Depends | grep -q 'libqt6widgets6' || fail "dependencies were not computed
 expected="$scratch/expected"
 {
   echo usr/games/mirvalon
+  echo usr/lib/games/mirvalon/mirvalon-share
   (cd data && find . -type f | sed 's|^\./|usr/share/games/mirvalon/|')
   # The manual the build renders beside the delivered data.
   echo usr/share/games/mirvalon/Mirv_SK.pdf
@@ -125,26 +126,18 @@ if unshare -m true 2>/dev/null; then
 elif unshare -r -m true 2>/dev/null; then
   isolate=(unshare -r -m)
 fi
-# Runs "$@" with $scratch/var mounted over /var.
+# Runs "$@" with the package's own var/ mounted over /var.
 with_scratch_var() {
-  "${isolate[@]}" sh -c 'mount --bind "$0" /var && exec "$@"' "$scratch/var" "$@"
+  "${isolate[@]}" sh -c 'mount --bind "$0" /var && exec "$@"' "$pkg/var" "$@"
 }
-mkdir -p "$scratch/var/games" "$scratch/var/cache" "$scratch/var/lib"
+mkdir -p "$pkg/var/games" "$pkg/var/cache" "$pkg/var/lib"
 
-# --- Maintainer scripts: the shared folder is made, and on purge removed only when empty. ---
-if [ ${#isolate[@]} -gt 0 ]; then
-  mode_of() { stat -c %a "$scratch/var/games/Orvex/Mirvalon.dat" 2>/dev/null || echo none; }
-  with_scratch_var "$scratch/control/postinst" configure || fail "postinst failed"
-  [ "$(mode_of)" = 777 ] || fail "shared folder after postinst: $(mode_of)"
-  echo "records" >"$scratch/var/games/Orvex/Mirvalon.dat/Mirvalon.ldt"
-  with_scratch_var "$scratch/control/postrm" purge || fail "postrm purge failed"
-  [ -f "$scratch/var/games/Orvex/Mirvalon.dat/Mirvalon.ldt" ] || fail "purge removed shared records"
-  rm "$scratch/var/games/Orvex/Mirvalon.dat/Mirvalon.ldt"
-  with_scratch_var "$scratch/control/postrm" purge || fail "postrm purge failed"
-  [ -e "$scratch/var/games/Orvex" ] && fail "purge left the empty shared folder"
-  with_scratch_var "$scratch/control/postinst" configure || fail "postinst failed"
+# --- The shared records: maintainer scripts, modes, two accounts, a hostile one, purge. ---
+if [ ${#isolate[@]} -gt 0 ] && [ "$(id -u)" = 0 ]; then
+  with_scratch_var tools/check-sharing.sh "$pkg" "$scratch/control" \
+    "$root/build/bin/share_account" "$scratch" || fail "sharing records between accounts"
 else
-  note "skipped the maintainer scripts: no private mount namespace here"
+  note "skipped the shared records: they need root and a private mount namespace"
 fi
 
 # --- The unpacked game: finds its files, speaks English when so configured, quits cleanly. ---
@@ -155,15 +148,22 @@ home="$scratch/home"
 data="$home/.local/share/Orvex/Mirvalon.dat"
 mkdir -p "$data" "$home/.config" "$home/.cache" "$scratch/run"
 chmod 700 "$scratch/run"
+# The game is never run with privileges: as root, it runs as a plain account of its own.
+player=()
+if [ "$(id -u)" = 0 ]; then
+  chmod 0755 "$scratch"
+  player=(setpriv --reuid=5103 --regid=5103 --clear-groups)
+fi
 for i in $(seq 0 59); do
   printf "\\x$(printf %02x "${words[$i]:-0}")\\x00\\x00\\x00"
 done >"$data/Mirvalon.lcf"
 (cd "$pkg" && find . | sort) >"$scratch/before"
+if [ ${#player[@]} -gt 0 ]; then chown -R 5103:5103 "$home" "$scratch/run"; fi
 
 start_xvfb 1024x768x24 "$scratch" || { fail "Xvfb did not start"; exit 1; }
 display=$DISPLAY
 
-game=(env -i PATH="$PATH" DISPLAY="$display" HOME="$home" XDG_DATA_HOME="$home/.local/share"
+game=("${player[@]}" env -i PATH="$PATH" DISPLAY="$display" HOME="$home" XDG_DATA_HOME="$home/.local/share"
   XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$scratch/run"
   QT_QPA_PLATFORM=xcb "$pkg/usr/games/mirvalon")
 if [ ${#isolate[@]} -gt 0 ]; then
@@ -213,8 +213,9 @@ cmp -s "$pkg/usr/share/games/mirvalon/Mirvalon.zar" "$data/Mirvalon.lar" ||
   fail "the delivered archive did not reach the player's folder"
 [ "$(od -An -tu1 -j20 -N1 "$data/Mirvalon.lcf" | tr -d ' ')" = 2 ] ||
   fail "the saved settings are no longer English"
-if [ ${#isolate[@]} -gt 0 ] && [ ! -d "$scratch/var/games/Orvex/Mirvalon.dat/Data" ]; then
-  fail "the game did not take up the shared folder in the scratch /var"
+shared="$pkg/var/games/Orvex/Mirvalon.dat"
+if [ -d "$shared" ] && [ "$(ls -A "$shared" | tr '\n' ' ')" != "Mirvalon.lar Mirvalon.ldt Mirvalon.tmp " ]; then
+  fail "the game left more than the store in the shared folder: $(ls -A "$shared")"
 fi
 (cd "$pkg" && find . | sort) | diff -u "$scratch/before" - >&2 ||
   fail "the game wrote into its installed folders"

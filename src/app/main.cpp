@@ -6,6 +6,7 @@
 
 #include "persistence/file_system.h"
 #include "persistence/folders.h"
+#include "sync/store_writer.h"
 #include "ui/application_look.h"
 #include "ui/tfrm_logic.h"
 #include "ui/window_icon.h"
@@ -26,6 +27,7 @@ int main(int argc, char* argv[])
     options.sharedBase = options.programFolder == MIRVALON_BUILD_PROGRAM_FOLDER
                              ? MIRVALON_BUILD_SHARED_BASE
                              : MIRVALON_SHARED_BASE;
+    options.storeWriter = mirvalon::findStoreWriter(executable);
 
     // The style and font are in place before the first widget, so none is polished twice.
     mirvalon::prepareApplicationLook();

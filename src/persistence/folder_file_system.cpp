@@ -63,7 +63,7 @@ std::unique_ptr<FolderFileSystem> FolderFileSystem::subfolder(const std::string&
 {
     if (!validName(name))
         return nullptr;
-    const int fd = openFolderIn(m_fd, name, create, kSharedFolderMode);
+    const int fd = openFolderIn(m_fd, name, create, kMadeFolderMode);
     if (fd < 0)
         return nullptr;
     return std::unique_ptr<FolderFileSystem>(new FolderFileSystem(fd, joinPath(m_path, name)));
@@ -176,13 +176,10 @@ int FolderFileSystem::lockFile(const std::string& path, int waitMilliseconds)
     const std::string name = nameOf(path);
     if (name.empty())
         return -1;
-    // Made private and then shared on its descriptor; flock works on a descriptor opened for
-    // reading, which is all another user's lock file allows.
+    // flock works on a descriptor opened for reading, which is all another's lock file allows.
     int fd =
         ::openat(m_fd, name.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd >= 0)
-        ::fchmod(fd, kSharedFileMode);
-    else
+    if (fd < 0)
         fd = ::openat(m_fd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     struct stat st
     {

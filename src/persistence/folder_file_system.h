@@ -12,6 +12,9 @@
 
 namespace mirvalon {
 
+// A folder made below a system's base: every account may look in, only its maker writes.
+constexpr unsigned kMadeFolderMode = 0755;
+
 // A FileSystem confined to one folder: a path must name an entry directly inside it (the
 // folder's path, "/", the name; or the bare name); any other path is missing and cannot be
 // written. Reads refuse links, anything but regular files, and files with more than one link.
@@ -27,7 +30,7 @@ public:
     FolderFileSystem& operator=(const FolderFileSystem&) = delete;
 
     // The subfolder `name`, opened without following a link. With `create` a missing one is
-    // made; when the folder opened is the one this call made, it gets kSharedFolderMode on its
+    // made; when the folder opened is the one this call made, it gets kMadeFolderMode on its
     // descriptor. Nothing when there is no real folder of that name.
     std::unique_ptr<FolderFileSystem> subfolder(const std::string& name, bool create) const;
 
@@ -47,7 +50,7 @@ public:
     bool renameFile(const std::string& from, const std::string& to) override;
     bool syncDirectory(const std::string& directory) override;
     void removeFile(const std::string& path) override;
-    // The lock file is made with kSharedFileMode so that every user can take the lock.
+    // The lock file, when made here, is its maker's alone.
     int lockFile(const std::string& path, int waitMilliseconds) override;
 
 private:

@@ -91,34 +91,15 @@ bool Folders::prepareDataFolder()
 
 bool Folders::prepareSharedFolder()
 {
-    // The base belongs to the system and is never made; below it, every step is a descriptor.
+    // The base belongs to the system and is never made; below it every step is a descriptor.
+    // The store in it belongs to whoever made the folder: the package, or a player's build of
+    // its own, whose writer makes the missing files. Nothing of the player's goes there.
     const auto base = FolderFileSystem::openBase(m_sharedBase);
     const auto vendor = base ? base->subfolder(kVendorFolder, true) : nullptr;
-    auto folder = vendor ? vendor->subfolder(kDataFolderName, true) : nullptr;
+    const auto folder = vendor ? vendor->subfolder(kDataFolderName, true) : nullptr;
     if (!folder)
         return false;
-    m_sharedFiles = std::move(folder);
-    m_shared = m_sharedFiles->path();
-    return seedSharedFolder(m_program);
-}
-
-bool Folders::seedSharedFolder(const std::string& source)
-{
-    FolderLock lock(*m_sharedFiles, m_shared);
-    if (lock.held())
-        recoverFolder(*m_sharedFiles, m_shared);
-    for (const char* name : kSeedFiles)
-        copyWhenAbsent(m_fs, joinPath(source, name), *m_sharedFiles, m_sharedFiles->file(name),
-                       kCopyLimit, NewFileMode::Shared);
-    const auto games = m_sharedFiles->subfolder(kGamesFolder, true);
-    if (!games)
-        return false;
-    if (lock.held())
-        recoverFolder(*games, games->path());
-    const std::string sourceGames = joinPath(source, kGamesFolder);
-    for (const char* name : kSampleGames)
-        copyWhenAbsent(m_fs, joinPath(sourceGames, name), *games, games->file(name), kCopyLimit,
-                       NewFileMode::Shared);
+    m_shared = folder->path();
     return true;
 }
 
@@ -129,8 +110,6 @@ bool Folders::prepareFolder(int mode)
         return prepareSharedFolder();
     case 1:
         return prepareDataFolder();
-    case 2:
-        return m_sharedFiles && seedSharedFolder(m_data);
     default:
         return false;
     }

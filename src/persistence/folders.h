@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The three folders of the game: the program folder with the delivered files, the per-user
 // data folder and the folder shared by all users of the computer. Every path is given from
-// outside; nothing here changes the current directory. The shared folder is walked and
-// written only through descriptors (folder_file_system.h); the player's own folders follow
-// the player's umask.
+// outside; nothing here changes the current directory. The shared folder is walked only
+// through descriptors (folder_file_system.h) and never written here; the player's own
+// folders follow the player's umask.
 #pragma once
 
 #include <array>
@@ -22,7 +22,7 @@ constexpr const char* kGamesFolder = "Data";
 // national and the world championship.
 constexpr std::array<const char*, 4> kSampleGames = {
     "first_game.mvg", "prva_hra.mvg", "majstrovstva_slovenska.mvg", "majstrovstva_sveta.mvg"};
-// Copied in this order into a new data or shared folder.
+// Copied in this order into a new data folder.
 constexpr std::array<const char*, 3> kSeedFiles = {"Mirvalon.lar", "Mirvalon.ldt", "Mirvalon.lcf"};
 
 // The folder of the running program when it holds the language files (the build tree), else
@@ -39,18 +39,14 @@ public:
     Folders(FileSystem& fs, std::string programFolder, std::string userBase,
             std::string sharedBase);
 
-    // Mode 0 prepares the shared folder, 1 the data folder, 2 refreshes the known shared
-    // folder from the data folder. Creates what is missing and copies the delivered files
-    // that the folder lacks; a copy never replaces a file. The data folder is also recovered:
-    // a commit a killed copy left is finished, its temporary files removed.
+    // Mode 0 finds the shared folder (made only where this account may, for a store of its
+    // own), 1 prepares the data folder: creates what is missing and copies the delivered files
+    // that it lacks; a copy never replaces a file. The data folder is also recovered: a commit
+    // a killed copy left is finished, its temporary files removed.
     bool prepareFolder(int mode);
     // Start-up: the data folder (the program folder when it cannot be prepared), then the
     // shared folder, which is ready only when both were prepared.
     void setUp();
-
-    // The shared folder opened by descriptor, for everything that reads or writes in it;
-    // null until prepareFolder(0) succeeded.
-    FolderFileSystem* sharedFiles() const { return m_sharedFiles.get(); }
 
     const std::string& programFolder() const { return m_program; }
     const std::string& dataFolder() const { return m_data; }
@@ -60,8 +56,6 @@ public:
 private:
     bool prepareDataFolder();
     bool prepareSharedFolder();
-    // Copies the delivered files and sample games from `source` into the shared folder.
-    bool seedSharedFolder(const std::string& source);
     bool ensureDirectory(const std::string& path);
     bool ensureUserBase(const std::string& path);
 
@@ -72,7 +66,6 @@ private:
     std::string m_data;
     std::string m_shared;
     bool m_sharedReady = false;
-    std::unique_ptr<FolderFileSystem> m_sharedFiles;
 };
 
 } // namespace mirvalon

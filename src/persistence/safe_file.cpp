@@ -37,11 +37,7 @@ std::optional<std::string> writeTemporary(FileSystem& fs, const FileToCommit& fi
     const int handle = fs.createTemp(parentFolder(file.path), temp, 0666);
     if (handle < 0)
         return std::nullopt;
-    bool ok = true;
-    if (oldMode)
-        ok = fs.setMode(handle, *oldMode);
-    else if (file.mode == NewFileMode::Shared)
-        ok = fs.setMode(handle, kSharedFileMode);
+    bool ok = !oldMode || fs.setMode(handle, *oldMode);
     ok = ok && fs.writeAll(handle, file.bytes) && fs.syncFile(handle);
     ok = fs.closeFile(handle) && ok;
     if (!ok) {
@@ -92,10 +88,9 @@ bool finishNote(FileSystem& fs, const std::string& folder, const NoteLines& line
 
 } // namespace
 
-bool writeFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes,
-                     NewFileMode mode)
+bool writeFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes)
 {
-    return commitFiles(fs, {FileToCommit{path, std::string(bytes), mode}});
+    return commitFiles(fs, {FileToCommit{path, std::string(bytes)}});
 }
 
 bool commitFiles(FileSystem& fs, const std::vector<FileToCommit>& files)
@@ -177,14 +172,14 @@ FolderLock::~FolderLock()
 }
 
 bool copyWhenAbsent(FileSystem& source, const std::string& from, FileSystem& target,
-                    const std::string& to, std::size_t limit, NewFileMode mode)
+                    const std::string& to, std::size_t limit)
 {
     if (target.kind(to) != PathKind::None)
         return false;
     const ReadResult file = source.readFile(from, limit, false);
     if (file.status != ReadStatus::Ok)
         return false;
-    return writeFileSafely(target, to, file.bytes, mode);
+    return writeFileSafely(target, to, file.bytes);
 }
 
 std::string joinPath(const std::string& folder, const std::string& name)

@@ -20,13 +20,7 @@
 
 namespace mirvalon {
 
-// How a new file gets its permission bits; a file that is rewritten keeps the ones it had.
-enum class NewFileMode {
-    FollowUmask, // the player's own files: 0666 cut by the player's umask
-    Shared       // files every user of the computer writes: exactly kSharedFileMode
-};
-constexpr unsigned kSharedFileMode = 0666;
-constexpr unsigned kSharedFolderMode = 0777;
+// A new file gets 0666 cut by the player's umask; a file that is rewritten keeps its bits.
 
 constexpr const char* kTempPrefix = ".mirvalon-write-";
 constexpr const char* kCommitNoteName = ".mirvalon-commit";
@@ -34,14 +28,12 @@ constexpr const char* kLockFileName = ".mirvalon-lock";
 // Long enough for another copy to finish a write, short enough not to freeze the window.
 constexpr int kLockWaitMilliseconds = 1500;
 
-bool writeFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes,
-                     NewFileMode mode = NewFileMode::FollowUmask);
+bool writeFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes);
 
 struct FileToCommit
 {
     std::string path; // all files of one commit lie in the same folder
     std::string bytes;
-    NewFileMode mode = NewFileMode::FollowUmask;
 };
 
 // Writes every file whole or none: all temporary files written and synced, then a commit note
@@ -73,8 +65,7 @@ private:
 // Copies `from` (read through `source`) to `to` (written through `target`) when `to` does not
 // exist; an absent or unreadable source is skipped. True when a copy was made.
 bool copyWhenAbsent(FileSystem& source, const std::string& from, FileSystem& target,
-                    const std::string& to, std::size_t limit,
-                    NewFileMode mode = NewFileMode::FollowUmask);
+                    const std::string& to, std::size_t limit);
 
 // Folder and name joined; the folder holds no trailing separator.
 std::string joinPath(const std::string& folder, const std::string& name);

@@ -38,9 +38,9 @@ DialogLauncher::DialogLauncher(const Parts& parts, const StartOptions& options)
         });
 
     // Records are exchanged after each new record the player shares.
-    m_syncRunner = std::make_unique<SynchroController>(parts.fs, records, parts.dialogs,
-                                                       m_folders.dataFolder(), options.sharedBase,
-                                                       m_folders.sharedFolderReady());
+    m_syncRunner = std::make_unique<SynchroController>(
+        parts.fs, records, parts.dialogs, m_folders.dataFolder(), m_folders.sharedFolder(),
+        options.storeWriter, m_folders.sharedFolderReady());
     records.setShareHandler([this](int gameNumber) { m_syncRunner->synchronise(gameNumber); });
 }
 

@@ -113,7 +113,12 @@ void Tfrm_Synchro::setProgress(int percent)
 
 void Tfrm_Synchro::btnStartClick()
 {
-    if (m_driver.synchroniseAll())
+    m_driver.startAll();
+}
+
+void Tfrm_Synchro::finished(bool done)
+{
+    if (done)
         m_btnZavriet->setFocus();
     m_lblOk->show();
 }

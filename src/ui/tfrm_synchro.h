@@ -14,13 +14,14 @@ class QPushButton;
 
 namespace mirvalon {
 
-// What the dialog asks of the game: one synchronisation of all 192 games. The game shows
-// whatever must be said about a merge cut short; the dialog only learns whether it worked.
+// What the dialog asks of the game: one synchronisation of all 192 games, which runs while
+// the dialog stays responsive. The game shows whatever must be said about a merge cut short;
+// the dialog only learns, through finished(), whether it worked.
 class SynchroDriver
 {
 public:
     virtual ~SynchroDriver() = default;
-    virtual bool synchroniseAll() = 0;
+    virtual void startAll() = 0;
 };
 
 class Tfrm_Synchro : public QDialog
@@ -36,6 +37,9 @@ public:
     void run(const QWidget* owner);
     // The bar follows the synchronisation while the dialog is open.
     void setProgress(int percent);
+    // The synchronisation started by "Štart" ended: "OK" shows, and after a merge that
+    // worked the focus moves to "Zavrieť".
+    void finished(bool done);
 
     // A text of the language file: kind 12 group 0 the caption (with its blanks), group 1
     // index 0 the title line, 1 the group caption (framed in blanks), 2..5 the four text

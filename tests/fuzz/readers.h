@@ -17,5 +17,6 @@ std::string checkArchiveReplay(std::string_view bytes); // every slot read back 
 std::string checkLanguageFile(std::string_view bytes);  // Mirv_XX.lng
 std::string checkCp1250(std::string_view bytes);        // the converter, both ways
 std::string checkSavedGame(std::string_view bytes);     // a saved game (.mvg)
+std::string checkShareOffer(std::string_view bytes);    // what the store's writer is handed
 
 } // namespace mirvalon::fuzz

@@ -227,7 +227,7 @@ TEST(SharedFolder, readsAndWritesOnlyItsOwnEntries)
     ASSERT_TRUE(vendor);
     const auto shared = vendor->subfolder("Orvex", true);
     ASSERT_TRUE(shared);
-    EXPECT_EQ(modeOf(base.file("Orvex")), kSharedFolderMode);
+    EXPECT_EQ(modeOf(base.file("Orvex")), kMadeFolderMode);
     const std::string folder = shared->path();
     writeBytes(folder + "/Mirvalon.ldt", "records");
     ::symlink(elsewhere.file("private").c_str(), (folder + "/link").c_str());
@@ -250,11 +250,10 @@ TEST(SharedFolder, readsAndWritesOnlyItsOwnEntries)
     for (const Case& c : cases)
         EXPECT_EQ(shared->readFile(c.path, 100, true).status, c.expected) << c.path;
 
-    EXPECT_FALSE(writeFileSafely(*shared, elsewhere.file("private"), "x", NewFileMode::Shared));
-    EXPECT_TRUE(writeFileSafely(*shared, folder + "/link", "shared", NewFileMode::Shared));
+    EXPECT_FALSE(writeFileSafely(*shared, elsewhere.file("private"), "x"));
+    EXPECT_TRUE(writeFileSafely(*shared, folder + "/link", "shared"));
     EXPECT_EQ(readBytes(elsewhere.file("private")), "private"); // the link was replaced
     EXPECT_EQ(readBytes(folder + "/link"), "shared");
-    EXPECT_EQ(modeOf(folder + "/link"), kSharedFileMode);
     EXPECT_FALSE(vendor->subfolder("../", true));
     ::symlink(elsewhere.path().c_str(), base.file("Linked").c_str());
     EXPECT_FALSE(vendor->subfolder("Linked", true));

@@ -46,6 +46,7 @@ TEST(MutationRun, everyReaderSurvivesDamagedFilesAndAcceptsOnlyValidOnes)
          {"saved/first_game.mvg", "saved/majstrovstva_sveta.mvg"},
          3000,
          fuzz::checkSavedGame},
+        {"offer to the store's writer", {"share/offer.bin"}, 1000, fuzz::checkShareOffer},
     };
     const uint32_t seed = std::random_device{}();
     std::cout << "mutation seed " << seed << "\n";

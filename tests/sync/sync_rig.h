@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A player's data folder and a shared folder in a temporary place, and the means to win
-// records in them, for the synchronisation tests. Header only: the concurrency and kill
-// tests run it in child processes too.
+// Players' data folders and a shared store in a temporary place, written by the real writer
+// program, and the means to win records in them, for the synchronisation tests. Header only:
+// the concurrency and kill tests run it in child processes too.
 #pragma once
 
 #include <cstdlib>
@@ -16,36 +16,12 @@
 #include "persistence/record_slot.h"
 #include "persistence/records_store.h"
 #include "persistence/safe_file.h"
+#include "support/won_game.h"
 #include "sync/synchroniser.h"
 
 namespace mirvalon::test {
 
 namespace fs = std::filesystem;
-
-// Calendar time that moves only when told to, or when the synchronisation waits.
-class ManualSyncPort : public SyncPort
-{
-public:
-    double now = 0;
-    int sleeps = 0;
-    std::vector<int> bar;
-    bool realClock = false; // real time plus `now` as an offset
-    int realSleepMs = 0;    // how long a wait of 300 ms really takes
-
-    double calendarSeconds() override { return (realClock ? m_system.calendarSeconds() : 0) + now; }
-    void sleepMs(int ms) override
-    {
-        ++sleeps;
-        if (realClock && realSleepMs > 0)
-            m_system.sleepMs(realSleepMs);
-        else
-            now += ms / 1000.0;
-    }
-    void progress(int percent) override { bar.push_back(percent); }
-
-private:
-    SystemSyncPort m_system;
-};
 
 inline fs::path makeScratch(const char* tag)
 {
@@ -65,76 +41,98 @@ inline std::string readAll(const fs::path& p)
 inline void writeAll(const fs::path& p, const std::string& bytes)
 {
     PosixFileSystem posix;
-    if (!writeFileSafely(posix, p.string(), bytes, NewFileMode::Shared))
+    if (!writeFileSafely(posix, p.string(), bytes))
         std::abort();
 }
 
-// The archive slot of a won game: the record, and a game made up from the points.
-inline void putArchivedGame(std::string& archive, int index, const RecordEntry& e)
+// Game `number` won in two rows after 20 s with `points` (at most 9390), record and game in
+// the images' slots.
+inline void putWonGame(StoreImages& images, int number, int points, const std::string& holder,
+                       bool archived = true)
 {
-    archive[kArchiveSlotSize * index] = 1;
-    encodeRecordSlot(e, archive, kArchiveSlotSize * index + 1);
-    ArchivedGame game;
-    game.environment = e.points % 4;
-    for (int piece = 1; piece <= kMaxPieces; ++piece)
-        game.faces[piece] = piece;
-    for (int p = 0; p < kMaxPositions; ++p)
-        game.hiddenRow[p] = 1 + (e.points + p) % 11;
-    game.previousRecord = e.points / 2;
-    encodeArchivedGame(game, archive, index);
+    const WonGame won = wonGame(number, 2, 20, points, holder, static_cast<unsigned>(number));
+    const int i = number - 1;
+    encodeRecordSlot(won.entry, images.records, kRecordSlotSize * i);
+    if (!archived)
+        return;
+    images.archive[kArchiveSlotSize * i] = 1;
+    encodeRecordSlot(won.entry, images.archive, kArchiveSlotSize * i + 1);
+    encodeArchivedGame(won.game, images.archive, i);
 }
+
+// A store folder of the player's own, written by the real writer (unprivileged, as in a
+// build of the game without the package).
+struct SharedRig
+{
+    explicit SharedRig(fs::path base) : folder(base / kVendorFolder / kDataFolderName)
+    {
+        fs::create_directories(folder);
+    }
+    StoreImages images() const
+    {
+        return {readAll(folder / kRecordsFileName), readAll(folder / kArchiveFileName)};
+    }
+    // Lays the store down as it would be after writes, bypassing the writer.
+    void put(const StoreImages& images) const
+    {
+        writeAll(folder / kRecordsFileName, images.records);
+        writeAll(folder / kArchiveFileName, images.archive);
+    }
+    int points(int number) const
+    {
+        const std::string records = readAll(folder / kRecordsFileName);
+        if (records.size() != kRecordsFileSize)
+            return -1;
+        return getLE16(records, kRecordSlotSize * (number - 1) + 14);
+    }
+
+    fs::path folder;
+    ProcessStoreWriter writer{MIRVALON_STORE_WRITER, folder.string()};
+};
 
 // One player's data folder with its records and archive files, as the game writes them.
 class PlayerRig
 {
 public:
-    explicit PlayerRig(fs::path folder)
-        : m_folder(std::move(folder)),
-          m_files(
-              m_posix, m_folder.string(), [this]() -> const RecordsTable& { return m_table; },
-              [this] { ++reloads; })
+    explicit PlayerRig(fs::path folder) : m_folder(std::move(folder))
     {
         fs::create_directories(m_folder);
     }
 
     fs::path recordsPath() const { return m_folder / kRecordsFileName; }
     fs::path archivePath() const { return m_folder / kArchiveFileName; }
-    PlayerFiles& files() { return m_files; }
+    std::string folder() const { return m_folder.string(); }
+    StoreImages images() const { return {readAll(recordsPath()), readAll(archivePath())}; }
 
     // Writes both files from the reference table, with no game archived.
-    void start()
+    void start() { put(emptyStore()); }
+    // Both files together, as the game commits a record with its game.
+    void put(const StoreImages& images)
     {
-        writeAll(recordsPath(), *encodeRecordsFile(m_table));
-        std::string archive(kArchiveFileSize, '\0');
-        for (int i = 0; i < kGameCount; ++i)
-            encodeRecordSlot(m_table[i], archive, kArchiveSlotSize * i + 1);
-        writeAll(archivePath(), archive);
+        const std::vector<FileToCommit> files{{recordsPath().string(), images.records},
+                                              {archivePath().string(), images.archive}};
+        if (!commitFiles(m_posix, files))
+            std::abort();
     }
 
-    // A won record of `points` for game `number`, written like a new record: the records
-    // file, then its archive slot unless `archived` is false.
+    // A won record of `points` in each of `numbers`, with its game unless `archived` is false.
+    void winEach(const std::vector<int>& numbers, int points, const std::string& holder,
+                 bool archived = true)
+    {
+        StoreImages files = images();
+        for (int number : numbers)
+            putWonGame(files, number, points, holder, archived);
+        put(files);
+    }
     void win(int number, int points, const std::string& holder, bool archived = true)
     {
         winEach({number}, points, holder, archived);
     }
-    // The same record in each of `numbers`, each file written once.
-    void winEach(const std::vector<int>& numbers, int points, const std::string& holder,
-                 bool archived = true)
+
+    SyncResult sync(SharedRig& shared, int gameNumber = 0)
     {
-        std::string records = readAll(recordsPath());
-        std::string archive = readAll(archivePath());
-        for (int number : numbers) {
-            RecordEntry& e = m_table[number - 1];
-            e.rows = 5;
-            e.time = " 0:01:23";
-            e.points = static_cast<uint16_t>(points);
-            e.holder = fitToWidth(holder, kHolderChars);
-            encodeRecordSlot(e, records, kRecordSlotSize * (number - 1));
-            putArchivedGame(archive, number - 1, e);
-        }
-        writeAll(recordsPath(), records);
-        if (archived)
-            writeAll(archivePath(), archive);
+        Synchroniser synchroniser(m_posix, folder(), shared.folder.string(), shared.writer);
+        return synchroniser.synchronise(gameNumber, referenceRecords());
     }
 
     // The records as the player's game would load them: nothing when the file is not whole.
@@ -145,29 +143,9 @@ public:
         return t ? (*t)[number - 1].points : -1;
     }
 
-    int reloads = 0;
-
 private:
     fs::path m_folder;
     PosixFileSystem m_posix;
-    RecordsTable m_table = referenceRecords();
-    DataFolderFiles m_files;
 };
-
-// base/Orvex/Mirvalon.dat, as the installation makes it.
-inline fs::path makeSharedFolder(const fs::path& base)
-{
-    const fs::path folder = base / kVendorFolder / kDataFolderName;
-    fs::create_directories(folder);
-    return folder;
-}
-
-inline int sharedPoints(const fs::path& folder, int number)
-{
-    const std::string records = readAll(folder / kRecordsFileName);
-    if (records.size() != kRecordsFileSize)
-        return -1;
-    return getLE16(records, kRecordSlotSize * (number - 1) + 14);
-}
 
 } // namespace mirvalon::test

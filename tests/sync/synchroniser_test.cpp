@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
+// Records travel between players through the shared store with their games, game by game,
+// and only when the archived game proves them; the store is written only by the writer.
 #include <fcntl.h>
-#include <sys/stat.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include "sync_rig.h"
@@ -10,314 +11,204 @@
 namespace mirvalon::test {
 namespace {
 
-// Two players of one computer and the folder they share.
 class SyncTest : public ::testing::Test
 {
 protected:
-    SyncTest()
-        : root(makeScratch("sync")), shared(makeSharedFolder(root / "var")), a(root / "a"),
-          b(root / "b")
+    SyncTest() : root(makeScratch("sync")), shared(root / "var"), a(root / "a"), b(root / "b")
     {
         a.start();
         b.start();
     }
     ~SyncTest() override { fs::remove_all(root); }
 
-    SyncResult sync(PlayerRig& player, int game = 0)
-    {
-        DescriptorFolder folder((root / "var").string(), kVendorFolder, kDataFolderName);
-        Synchroniser s(folder, player.files(), port);
-        return s.synchronise(game);
-    }
-
-    std::string slot(const fs::path& archive, int number)
-    {
-        return readAll(archive).substr(kArchiveSlotSize * (number - 1), kArchiveSlotSize);
-    }
-
     fs::path root;
-    fs::path shared;
+    SharedRig shared;
     PlayerRig a;
     PlayerRig b;
-    ManualSyncPort port;
 };
 
-TEST_F(SyncTest, recordAndItsGameReachTheOtherPlayer)
+std::string slot(const StoreImages& images, int number)
+{
+    return images.archive.substr(kArchiveSlotSize * (number - 1), kArchiveSlotSize);
+}
+
+TEST_F(SyncTest, recordAndItsGameTravelBothWays)
 {
     a.win(5, 8000, "Anna");
+    ASSERT_EQ(a.sync(shared), SyncResult::Done);
+    EXPECT_EQ(shared.points(5), 8000);
+    const StoreImages before = a.images();
+
     b.win(5, 7000, "Boris");
-    const std::string aRecords = readAll(a.recordsPath());
-    const std::string aArchive = readAll(a.archivePath());
+    b.win(6, 9000, "Boris");
+    ASSERT_EQ(b.sync(shared), SyncResult::Done);
+    EXPECT_EQ(b.points(5), 8000);
+    EXPECT_EQ((*b.load())[4].holder, "Anna      ");
+    EXPECT_EQ(slot(b.images(), 5), slot(before, 5));
+    EXPECT_EQ(shared.points(6), 9000);
 
-    EXPECT_EQ(sync(a), SyncResult::Done); // seeds the shared folder
-    EXPECT_EQ(sync(b), SyncResult::Done);
-
-    const auto table = b.load();
-    ASSERT_TRUE(table);
-    EXPECT_EQ((*table)[4].points, 8000);
-    EXPECT_EQ((*table)[4].holder, "Anna      ");
-    EXPECT_EQ(slot(b.archivePath(), 5), slot(a.archivePath(), 5));
-    EXPECT_EQ(b.reloads, 1);
-    // A's files stay byte for byte what they were.
-    EXPECT_EQ(sync(a), SyncResult::Done);
-    EXPECT_EQ(readAll(a.recordsPath()), aRecords);
-    EXPECT_EQ(readAll(a.archivePath()), aArchive);
+    ASSERT_EQ(a.sync(shared), SyncResult::Done);
+    EXPECT_EQ(a.points(6), 9000);
+    EXPECT_EQ(slot(a.images(), 5), slot(before, 5)); // A's own game stays byte for byte
+    // Each brought in record comes with its game, and the game proves it.
+    EXPECT_TRUE(provenRecord(a.images().records, a.images().archive, 5));
 }
 
-TEST_F(SyncTest, decidesGameByGame)
+// What is in the store, what the player has, and what one merge of game 7 decides.
+TEST_F(SyncTest, decidesGameByGameAndBelievesOnlyProvenRecords)
 {
-    enum class Slot { Match, Missing, Damaged, OtherGame };
+    const auto damaged = [](StoreImages& s, std::size_t offset) {
+        s.archive[kArchiveSlotSize * 6 + offset] ^= 0x01;
+    };
     struct Case
     {
         const char* what;
-        int mine;
-        bool mineArchived;
-        int theirs;
-        Slot theirSlot;
-        Decision expected;
-        int minePointsAfter;
-        int sharedPointsAfter;
+        std::function<void(StoreImages& store, StoreImages& mine)> prepare;
+        Decision decision;
+        int storePoints; // after the merge
+        int myPoints;
     };
     const Case cases[] = {
-        {"better and archived goes out", 8000, true, 7000, Slot::Match, Decision::Export, 8000,
-         8000},
-        {"better but not archived stays", 8000, false, 7000, Slot::Match, Decision::None, 8000,
-         7000},
-        {"shared better comes in", 7000, true, 8000, Slot::Match, Decision::Import, 8000, 8000},
-        {"shared without its game", 7000, true, 8000, Slot::Missing, Decision::None, 7000, 8000},
-        {"shared with a damaged game", 7000, true, 8000, Slot::Damaged, Decision::None, 7000, 8000},
-        {"shared slot of another game", 7000, true, 8000, Slot::OtherGame, Decision::None, 7000,
-         8000},
-        {"equal points change nothing", 7000, true, 7000, Slot::Match, Decision::None, 7000, 7000},
+        {"mine better and archived goes out",
+         [](StoreImages& s, StoreImages& m) {
+             putWonGame(s, 7, 6000, "Store");
+             putWonGame(m, 7, 8000, "Mine");
+         },
+         Decision::Export, 8000, 8000},
+        {"mine better but not archived stays home",
+         [](StoreImages& s, StoreImages& m) {
+             putWonGame(s, 7, 6000, "Store");
+             putWonGame(m, 7, 8000, "Mine", false);
+         },
+         Decision::None, 6000, 8000},
+        {"the store's better record comes in",
+         [](StoreImages& s, StoreImages& m) {
+             putWonGame(s, 7, 8000, "Store");
+             putWonGame(m, 7, 6000, "Mine");
+         },
+         Decision::Import, 8000, 8000},
+        {"one peg changed in the store's game: not believed, and beaten by mine",
+         [&](StoreImages& s, StoreImages& m) {
+             putWonGame(s, 7, 8000, "Store");
+             damaged(s, 350); // the first peg of row 1
+             putWonGame(m, 7, 6000, "Mine");
+         },
+         Decision::Export, 6000, 6000},
+        {"one piece changed in the store's hidden row",
+         [&](StoreImages& s, StoreImages&) {
+             putWonGame(s, 7, 8000, "Store");
+             damaged(s, 94);
+         },
+         Decision::None, 8000, 0},
+        {"store's points beyond what two rows and 20 s allow",
+         [](StoreImages& s, StoreImages&) {
+             putWonGame(s, 7, 9390, "Store");
+             for (std::size_t at : {std::size_t(14), kArchiveSlotSize * 6 + 15}) {
+                 std::string& image = at < kRecordsFileSize ? s.records : s.archive;
+                 putLE16(image, at < kRecordsFileSize ? kRecordSlotSize * 6 + at : at, 9391);
+             }
+         },
+         Decision::None, 9391, 0},
+        {"a game of another number moved into slot 7",
+         [](StoreImages& s, StoreImages&) {
+             StoreImages other = emptyStore();
+             putWonGame(other, 8, 8000, "Store");
+             s.records.replace(kRecordSlotSize * 6, kRecordSlotSize, other.records,
+                               kRecordSlotSize * 7, kRecordSlotSize);
+             s.archive.replace(kArchiveSlotSize * 6, kArchiveSlotSize, other.archive,
+                               kArchiveSlotSize * 7, kArchiveSlotSize);
+         },
+         Decision::None, 8000, 0},
+        {"equal points change nothing",
+         [](StoreImages& s, StoreImages& m) {
+             putWonGame(s, 7, 7000, "Store");
+             putWonGame(m, 7, 7000, "Mine");
+         },
+         Decision::None, 7000, 7000},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        PlayerRig mine(root / "mine");
-        PlayerRig other(root / "other");
-        mine.start();
-        other.start();
-        mine.win(9, c.mine, "Mine", c.mineArchived);
-        other.win(9, c.theirs, "Theirs");
-        std::string archive = readAll(other.archivePath());
-        const std::size_t at = kArchiveSlotSize * 8;
-        if (c.theirSlot == Slot::Missing)
-            archive[at] = 0;
-        else if (c.theirSlot == Slot::Damaged)
-            archive[at + 1 + 16] ^= 0x20; // first holder character
-        else if (c.theirSlot == Slot::OtherGame) {
-            // Game 10's record and slot moved into game 9's place.
-            other.win(10, c.theirs, "Theirs");
-            archive = readAll(other.archivePath());
-            std::string records = readAll(other.recordsPath());
-            records.replace(34 * 8, 34, records, 34 * 9, 34);
-            archive.replace(at, kArchiveSlotSize, archive, at + kArchiveSlotSize, kArchiveSlotSize);
-            writeAll(other.recordsPath(), records);
+        StoreImages store = emptyStore();
+        StoreImages mine = emptyStore();
+        c.prepare(store, mine);
+        shared.put(store);
+        a.put(mine);
+        const StoreImages myBefore = a.images();
+        PosixFileSystem posix;
+        Synchroniser sync(posix, a.folder(), shared.folder.string(), shared.writer);
+        EXPECT_EQ(sync.synchronise(7, referenceRecords()), SyncResult::Done) << c.what;
+        EXPECT_EQ(sync.decision(7), c.decision) << c.what;
+        EXPECT_EQ(shared.points(7), c.storePoints) << c.what;
+        EXPECT_EQ(a.points(7), c.myPoints) << c.what;
+        if (c.decision != Decision::Import) {
+            EXPECT_EQ(a.images().records, myBefore.records) << c.what;
         }
-        writeAll(other.archivePath(), archive);
-        fs::copy_file(other.recordsPath(), shared / kRecordsFileName,
-                      fs::copy_options::overwrite_existing);
-        fs::copy_file(other.archivePath(), shared / kArchiveFileName,
-                      fs::copy_options::overwrite_existing);
-
-        DescriptorFolder folder((root / "var").string(), kVendorFolder, kDataFolderName);
-        Synchroniser s(folder, mine.files(), port);
-        EXPECT_EQ(s.synchronise(9), SyncResult::Done);
-        EXPECT_EQ(s.decision(9), c.expected);
-        EXPECT_EQ(mine.points(9), c.minePointsAfter);
-        EXPECT_EQ(sharedPoints(shared, 9), c.sharedPointsAfter);
-        fs::remove_all(root / "mine");
-        fs::remove_all(root / "other");
     }
-}
-
-TEST_F(SyncTest, brokenSharedFilesAreReplacedByThePlayersOwn)
-{
-    const fs::path outside = root / "outside.ldt";
-    struct Case
-    {
-        const char* what;
-        std::function<void()> damage;
-    };
-    const Case cases[] = {
-        {"no shared files", [] {}},
-        {"records one byte short",
-         [&] { writeAll(shared / kRecordsFileName, std::string(kRecordsFileSize - 1, '\0')); }},
-        {"archive one byte long",
-         [&] { writeAll(shared / kArchiveFileName, std::string(kArchiveFileSize + 1, '\0')); }},
-        {"points above 9999",
-         [&] {
-             std::string r = readAll(a.recordsPath());
-             putLE16(r, 34 * 40 + 14, 10000);
-             writeAll(shared / kRecordsFileName, r);
-         }},
-        {"level out of bounds in a better record",
-         [&] {
-             std::string r = readAll(a.recordsPath());
-             putLE16(r, 34 * 40 + 14, 9000);
-             putLE16(r, 34 * 40 + 2, 14);
-             writeAll(shared / kRecordsFileName, r);
-         }},
-        {"records a link to a file outside",
-         [&] {
-             writeAll(outside, std::string(kRecordsFileSize, 'x'));
-             fs::remove(shared / kRecordsFileName);
-             fs::create_symlink(outside, shared / kRecordsFileName);
-         }},
-        {"archive a pipe",
-         [&] {
-             fs::remove(shared / kArchiveFileName);
-             ASSERT_EQ(::mkfifo((shared / kArchiveFileName).c_str(), 0666), 0);
-         }},
-        {"records a huge sparse file",
-         [&] {
-             const int fd = ::open((shared / kRecordsFileName).c_str(), O_CREAT | O_WRONLY, 0666);
-             ASSERT_GE(fd, 0);
-             ASSERT_EQ(::ftruncate(fd, 1LL << 32), 0);
-             ::close(fd);
-         }},
-    };
-    a.win(3, 9000, "Anna");
-    const std::string records = readAll(a.recordsPath());
-    const std::string archive = readAll(a.archivePath());
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        fs::remove_all(shared);
-        fs::create_directories(shared);
-        writeAll(shared / kArchiveFileName, archive);
-        writeAll(shared / kRecordsFileName, records);
-        c.damage();
-        EXPECT_EQ(sync(a), SyncResult::Done);
-        EXPECT_FALSE(fs::is_symlink(shared / kRecordsFileName));
-        EXPECT_EQ(readAll(shared / kRecordsFileName), records);
-        EXPECT_EQ(readAll(shared / kArchiveFileName), archive);
-        EXPECT_EQ(readAll(a.recordsPath()), records);
-        EXPECT_EQ(readAll(a.archivePath()), archive);
-    }
-    if (fs::exists(outside)) {
-        EXPECT_EQ(readAll(outside), std::string(kRecordsFileSize, 'x'));
-    }
-}
-
-TEST_F(SyncTest, waitsForAFreshLockAndRemovesAStaleOne)
-{
-    struct Case
-    {
-        const char* what;
-        double age;
-        SyncResult expected;
-        int sleeps;
-        bool lockLeft;
-    };
-    const Case cases[] = {
-        {"10 seconds old: 20 waits of 300 ms, then nothing", 10, SyncResult::Busy, 20, true},
-        {"100 seconds old: removed when it turns stale while waited for", 100, SyncResult::Done, 13,
-         false},
-        {"2 minutes old: removed at once", 120, SyncResult::Done, 0, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        fs::remove(shared / kRecordsFileName);
-        writeAll(shared / kSyncLockName, "");
-        FileStamp stamp;
-        DescriptorFolder probe((root / "var").string(), kVendorFolder, kDataFolderName);
-        ASSERT_TRUE(probe.open());
-        ASSERT_TRUE(probe.stamp(kSyncLockName, stamp));
-        port = ManualSyncPort();
-        port.now = stamp.modified + c.age;
-        EXPECT_EQ(sync(a), c.expected);
-        EXPECT_EQ(port.sleeps, c.sleeps);
-        EXPECT_DOUBLE_EQ(port.now, stamp.modified + c.age + c.sleeps * 0.3);
-        EXPECT_EQ(fs::exists(shared / kSyncLockName), c.lockLeft);
-        // Waiting in vain touches no file.
-        EXPECT_EQ(fs::exists(shared / kRecordsFileName), !c.lockLeft);
-        fs::remove(shared / kSyncLockName);
-    }
-}
-
-TEST_F(SyncTest, aLockIsNeverLeftBehindAndNeverFollowed)
-{
-    const fs::path target = root / "elsewhere";
-    fs::create_symlink(target, shared / kSyncLockName);
-    port.now = 1e12; // the link is as stale as can be
-    EXPECT_EQ(sync(a), SyncResult::Done);
-    EXPECT_FALSE(fs::exists(target));
-    EXPECT_FALSE(fs::exists(fs::symlink_status(shared / kSyncLockName)));
-}
-
-TEST_F(SyncTest, progressRunsThroughTheThreePhases)
-{
-    b.win(100, 9000, "Boris");
-    ASSERT_EQ(sync(b), SyncResult::Done);
-    port.bar.clear();
-    ASSERT_EQ(sync(a), SyncResult::Done);
-    // 192 steps of each phase, then the full bar.
-    ASSERT_EQ(port.bar.size(), 3u * 192 + 1);
-    EXPECT_EQ(port.bar[0], 0);
-    EXPECT_EQ(port.bar[191], 9);
-    EXPECT_EQ(port.bar[192], 9);
-    EXPECT_EQ(port.bar[383], 68);
-    EXPECT_EQ(port.bar[575], 97);
-    EXPECT_EQ(port.bar.back(), 100);
-    EXPECT_TRUE(std::is_sorted(port.bar.begin(), port.bar.end()));
-    port.bar.clear();
-    ASSERT_EQ(sync(a, 192), SyncResult::Done);
-    EXPECT_EQ(port.bar, (std::vector<int>{9, 68, 97, 100}));
 }
 
 TEST_F(SyncTest, oneGameMergesOnlyThatGame)
 {
-    b.win(7, 9100, "Boris");
-    b.win(8, 9200, "Boris");
-    ASSERT_EQ(sync(b), SyncResult::Done);
-    ASSERT_EQ(sync(a, 7), SyncResult::Done);
-    EXPECT_EQ(a.points(7), 9100);
-    EXPECT_EQ(a.points(8), 0);
+    a.winEach({3, 4}, 8000, "Anna");
+    ASSERT_EQ(a.sync(shared, 3), SyncResult::Done);
+    EXPECT_EQ(shared.points(3), 8000);
+    EXPECT_EQ(shared.points(4), 0);
 }
 
 TEST_F(SyncTest, aMergeThatCannotWriteLeavesThePlayersFilesAlone)
 {
-    b.win(11, 9100, "Boris");
-    ASSERT_EQ(sync(b), SyncResult::Done);
-    a.win(12, 9000, "Anna");
-    const std::string records = readAll(a.recordsPath());
-    const std::string archive = readAll(a.archivePath());
-    // A records file the player marked read-only.
-    fs::permissions(a.recordsPath(), fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_EQ(sync(a), SyncResult::Interrupted);
-    EXPECT_EQ(readAll(a.recordsPath()), records);
-    EXPECT_EQ(readAll(a.archivePath()), archive);
-    EXPECT_EQ(a.reloads, 0);
-    EXPECT_FALSE(fs::exists(shared / kSyncLockName));
+    StoreImages store = emptyStore();
+    putWonGame(store, 2, 9000, "Store");
+    shared.put(store);
+    const StoreImages before = a.images();
+    fs::permissions(a.recordsPath(), fs::perms::owner_read);
+    EXPECT_EQ(a.sync(shared), SyncResult::Interrupted);
+    EXPECT_EQ(a.images().records, before.records);
+    EXPECT_EQ(a.images().archive, before.archive);
 }
 
-TEST_F(SyncTest, unavailableWithoutARealSharedFolder)
+TEST_F(SyncTest, aStoreOfTheWrongSizeIsRepairedInPlaceByTheWriter)
 {
-    const fs::path real = root / "real";
-    fs::create_directories(real);
-    fs::remove_all(shared);
-    fs::create_directory_symlink(real, shared);
-    EXPECT_EQ(sync(a), SyncResult::Unavailable);
-    EXPECT_TRUE(fs::is_empty(real));
-    fs::remove(shared);
-    EXPECT_EQ(sync(a), SyncResult::Unavailable);
+    a.win(9, 8000, "Anna");
+    for (const std::string& broken : {std::string(), std::string(100, 'x')}) {
+        writeAll(shared.folder / kRecordsFileName, broken);
+        writeAll(shared.folder / kArchiveFileName, broken + "y");
+        ASSERT_EQ(a.sync(shared), SyncResult::Done);
+        const StoreImages store = shared.images();
+        ASSERT_EQ(store.records.size(), kRecordsFileSize);
+        ASSERT_EQ(store.archive.size(), kArchiveFileSize);
+        EXPECT_EQ(shared.points(9), 8000);
+        EXPECT_EQ(shared.points(1), 8779); // the reference records start a store
+    }
 }
 
-TEST_F(SyncTest, writesLeftByAKilledCopyAreClearedOnceStale)
+// Another copy holds the store's lock: the writer gives up after its 20 waits, and what came
+// in from the store is kept meanwhile.
+TEST_F(SyncTest, aLockHeldElsewhereMakesTheWriterGiveUp)
 {
-    const fs::path fresh = shared / ".Mirvalon-part-w-fresh";
-    const fs::path old = shared / ".Mirvalon-part-w-old";
-    writeAll(fresh, "x");
-    writeAll(old, "x");
-    FileStamp stamp;
-    DescriptorFolder probe((root / "var").string(), kVendorFolder, kDataFolderName);
-    ASSERT_TRUE(probe.open());
-    ASSERT_TRUE(probe.stamp(".Mirvalon-part-w-old", stamp));
-    port.now = stamp.modified + 50;
-    ASSERT_EQ(sync(a), SyncResult::Done);
-    EXPECT_TRUE(fs::exists(fresh));
-    port.now = stamp.modified + 200;
-    ASSERT_EQ(sync(a), SyncResult::Done);
-    EXPECT_FALSE(fs::exists(old));
+    StoreImages store = emptyStore();
+    putWonGame(store, 2, 9000, "Store");
+    shared.put(store);
+    writeAll(shared.folder / kStoreLockName, "");
+    a.win(3, 8000, "Anna");
+    const int held = ::open((shared.folder / kStoreLockName).c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    EXPECT_EQ(a.sync(shared), SyncResult::Busy);
+    ::close(held);
+    EXPECT_EQ(a.points(2), 9000);
+    EXPECT_EQ(shared.points(3), referenceRecords()[2].points);
+    EXPECT_EQ(a.sync(shared), SyncResult::Done);
+    EXPECT_EQ(shared.points(3), 8000);
+}
+
+TEST_F(SyncTest, withoutTheWriterOrTheStoreNothingIsWritten)
+{
+    a.win(3, 8000, "Anna");
+    ProcessStoreWriter missing((root / "no-such-writer").string(), shared.folder.string());
+    PosixFileSystem posix;
+    Synchroniser sync(posix, a.folder(), shared.folder.string(), missing);
+    EXPECT_EQ(sync.synchronise(0, referenceRecords()), SyncResult::Unavailable);
+    EXPECT_FALSE(fs::exists(shared.folder / kRecordsFileName));
+    Synchroniser nowhere(posix, a.folder(), "", shared.writer);
+    EXPECT_EQ(nowhere.synchronise(0, referenceRecords()), SyncResult::Unavailable);
 }
 
 } // namespace

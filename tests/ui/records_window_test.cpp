@@ -153,6 +153,7 @@ TEST(RecordsWindow, aNewRecordIsKeptAndReplayableAfterARestart)
     o.programFolder = program.path();
     o.userBase = user.path();
     o.sharedBase = shared.path();
+    o.storeWriter = MIRVALON_PROGRAM_DIR "/mirvalon-share";
     o.screenWidth = 1024;
     ScriptedDialogs dialogs;
     o.dialogs = &dialogs;

@@ -1,24 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the window's synchronisation does around a merge: nothing without the shared folder,
-// the records reloaded and the panel told after a merge, message 14 after one cut short, and
-// the dialog's bar following the merge.
+// the records reloaded and the panel told after a merge, message 14 after one cut short, the
+// dialog's bar following the merge, and a window that stays free while the merge waits.
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
+#include "persistence/archive_store.h"
 #include "persistence/folders.h"
 #include "persistence/record_slot.h"
 #include "persistence/safe_file.h"
+#include "support/fake_persistence.h"
 #include "support/fake_ports.h"
+#include "support/won_game.h"
 #include "ui/synchro_controller.h"
 
 namespace mirvalon {
 namespace {
 
 namespace stdfs = std::filesystem;
+
+constexpr const char* kWriter = MIRVALON_PROGRAM_DIR "/mirvalon-share";
+
+// Images holding game `number` won with `points`.
+StoreImages withWonGame(int number, int points)
+{
+    StoreImages images = emptyStore();
+    const test::WonGame won = test::wonGame(number, 2, 20, points);
+    const int i = number - 1;
+    encodeRecordSlot(won.entry, images.records, kRecordSlotSize * i);
+    images.archive[kArchiveSlotSize * i] = 1;
+    encodeRecordSlot(won.entry, images.archive, kArchiveSlotSize * i + 1);
+    encodeArchivedGame(won.game, images.archive, i);
+    return images;
+}
 
 class ControllerTest : public ::testing::Test
 {
@@ -28,29 +50,42 @@ protected:
         char pattern[] = "/tmp/mirvalon-controller-XXXXXX";
         root = ::mkdtemp(pattern);
         data = root / "data";
+        store = root / "var" / kVendorFolder / kDataFolderName;
         stdfs::create_directories(data);
-        stdfs::create_directories(root / "var" / kVendorFolder / kDataFolderName);
+        stdfs::create_directories(store);
     }
     ~ControllerTest() override { stdfs::remove_all(root); }
 
-    stdfs::path root, data;
+    void put(const stdfs::path& folder, const StoreImages& images)
+    {
+        ASSERT_TRUE(writeFileSafely(fs, (folder / kRecordsFileName).string(), images.records));
+        ASSERT_TRUE(writeFileSafely(fs, (folder / kArchiveFileName).string(), images.archive));
+    }
+    std::unique_ptr<SynchroController> controller(RecordsStore& records, bool available = true)
+    {
+        return std::make_unique<SynchroController>(fs, records, dialogs, data.string(),
+                                                   store.string(), kWriter, available);
+    }
+
+    stdfs::path root, data, store;
     PosixFileSystem fs;
     test::ScriptedDialogs dialogs;
 };
 
 TEST_F(ControllerTest, runsOnlyWithTheSharedFolderAndTellsThePanel)
 {
+    put(data, withWonGame(4, 8000));
     for (bool available : {false, true}) {
         ArchiveStore archive(fs, dialogs, data.string(), (root / "program").string());
         RecordsStore records(fs, dialogs, archive, data.string());
-        SynchroController controller(fs, records, dialogs, data.string(), (root / "var").string(),
-                                     available);
+        const auto sync = controller(records, available);
         int changed = 0;
-        controller.setRecordsChanged([&] { ++changed; });
-        EXPECT_EQ(controller.synchronise(0), available);
+        sync->setRecordsChanged([&] { ++changed; });
+        sync->synchronise(0);
+        EXPECT_EQ(sync->running(), available);
+        sync->waitUntilIdle();
         EXPECT_EQ(changed, available ? 1 : 0);
-        EXPECT_EQ(stdfs::exists(root / "var" / kVendorFolder / kDataFolderName / kRecordsFileName),
-                  available);
+        EXPECT_EQ(stdfs::exists(store / kRecordsFileName), available);
         EXPECT_TRUE(dialogs.messages.empty());
     }
 }
@@ -59,24 +94,15 @@ TEST_F(ControllerTest, aMergeCutShortIsToldWithMessage14)
 {
     ArchiveStore archive(fs, dialogs, data.string(), (root / "program").string());
     RecordsStore records(fs, dialogs, archive, data.string());
-    // Another player's better record of game 1 with its game waits in the shared folder.
-    RecordsTable theirs = referenceRecords();
-    theirs[0].points = 9500;
-    std::string shared = *encodeRecordsFile(theirs);
-    std::string sharedArchive(kArchiveFileSize, '\0');
-    sharedArchive[0] = 1;
-    encodeRecordSlot(theirs[0], sharedArchive, 1);
-    const stdfs::path folder = root / "var" / kVendorFolder / kDataFolderName;
-    ASSERT_TRUE(writeFileSafely(fs, (folder / kRecordsFileName).string(), shared));
-    ASSERT_TRUE(writeFileSafely(fs, (folder / kArchiveFileName).string(), sharedArchive));
-    // The player's own records file is marked read-only.
-    const std::string mine = *encodeRecordsFile(referenceRecords());
-    ASSERT_TRUE(writeFileSafely(fs, (data / kRecordsFileName).string(), mine));
+    // Another player's better record of game 1 with its game waits in the store; the
+    // player's own records file is marked read-only.
+    put(store, withWonGame(1, 9000));
+    put(data, emptyStore());
     stdfs::permissions(data / kRecordsFileName, stdfs::perms::owner_read);
 
-    SynchroController controller(fs, records, dialogs, data.string(), (root / "var").string(),
-                                 true);
-    EXPECT_FALSE(controller.synchronise(0));
+    const auto sync = controller(records);
+    sync->synchronise(0);
+    sync->waitUntilIdle();
     EXPECT_EQ(dialogs.messages, std::vector<int>{kSyncInterruptedMessage});
     EXPECT_EQ(records.entry(0).points, 8779);
 }
@@ -85,20 +111,56 @@ TEST_F(ControllerTest, theDialogsBarFollowsTheMergeWhileItIsOpen)
 {
     ArchiveStore archive(fs, dialogs, data.string(), (root / "program").string());
     RecordsStore records(fs, dialogs, archive, data.string());
-    SynchroController controller(fs, records, dialogs, data.string(), (root / "var").string(),
-                                 true);
-    Tfrm_Synchro dialog(controller);
+    const auto sync = controller(records);
+    Tfrm_Synchro dialog(*sync);
     bool openWhileRunning = false;
     QTimer::singleShot(0, &dialog, [&] {
-        openWhileRunning = controller.dialogOpen();
+        openWhileRunning = sync->dialogOpen();
         dialog.startButton()->click();
+        sync->waitUntilIdle();
         dialog.closeButton()->click();
     });
-    controller.runDialog(dialog, nullptr);
+    sync->runDialog(dialog, nullptr);
     EXPECT_TRUE(openWhileRunning);
-    EXPECT_FALSE(controller.dialogOpen());
+    EXPECT_FALSE(sync->dialogOpen());
     EXPECT_EQ(dialog.progressBar()->value(), 100);
     EXPECT_TRUE(dialog.okLabel()->isVisibleTo(&dialog));
+}
+
+// Another copy holds the store's lock: the request returns at once and the merge goes on
+// beside the window; a new record asked for meanwhile follows it; the window then loads what
+// the merge brought in.
+TEST_F(ControllerTest, aMergeWaitingForTheStoreLeavesTheWindowFree)
+{
+    put(store, withWonGame(2, 9000));
+    ASSERT_TRUE(writeFileSafely(fs, (store / kStoreLockName).string(), ""));
+    put(data, withWonGame(3, 8000));
+    const int held = ::open((store / kStoreLockName).c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    ArchiveStore archive(fs, dialogs, data.string(), (root / "program").string());
+    RecordsStore records(fs, dialogs, archive, data.string());
+    records.loadRecords();
+    const auto sync = controller(records);
+    sync->synchronise(0);
+    sync->synchronise(3);
+    // The window's own events go on while the writer waits for the lock.
+    int ticks = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+    tick.start(50);
+    QTest::qWait(700);
+    EXPECT_GT(ticks, 3);
+    EXPECT_TRUE(sync->running());
+    EXPECT_EQ(records.entry(1).points, 0); // nothing is loaded before the merge ends
+    ::close(held);
+    sync->waitUntilIdle();
+    EXPECT_FALSE(sync->running());
+    EXPECT_EQ(records.entry(1).points, 9000);
+    EXPECT_TRUE(records.entry(1).archived);
+    const std::string stored = test::readBytes((store / kRecordsFileName).string());
+    ASSERT_EQ(stored.size(), kRecordsFileSize);
+    EXPECT_EQ(decodeRecordSlot(stored, kRecordSlotSize * 2).points, 8000);
 }
 
 } // namespace

@@ -43,6 +43,7 @@ struct WindowRig
         o.programFolder = program.path();
         o.userBase = user.path();
         o.sharedBase = shared.path();
+        o.storeWriter = MIRVALON_PROGRAM_DIR "/mirvalon-share";
         o.dialogs = &dialogs;
         o.outputDialogs = &output;
         o.opener = &opener;

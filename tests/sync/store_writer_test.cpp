@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The writer of the shared store, handed what any account may send it: only a record its own
+// replayed game proves, and that beats the stored one, is written.
+#include <gtest/gtest.h>
+
+#include "sync_rig.h"
+
+namespace mirvalon::test {
+namespace {
+
+constexpr int kGame = 11;
+
+std::size_t recordAt(std::size_t offset)
+{
+    return kRecordSlotSize * (kGame - 1) + offset;
+}
+
+std::size_t slotAt(std::size_t offset)
+{
+    return kArchiveSlotSize * (kGame - 1) + offset;
+}
+
+TEST(StoreWriter, writesOnlyRecordsTheirGamesProveAndThatBeatTheStore)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(StoreImages&)> forge; // on an offered 8000-point record of game 11
+        StoreOutcome outcome;
+        int storePoints;
+    };
+    const Case cases[] = {
+        {"a genuine better record", [](StoreImages&) {}, StoreOutcome::Done, 8000},
+        {"a genuine record below the stored one",
+         [](StoreImages& o) { putWonGame(o, kGame, 5000, "Low"); }, StoreOutcome::Done, 6000},
+        {"points beyond what its rows and time allow",
+         [](StoreImages& o) {
+             putLE16(o.records, recordAt(14), 9999);
+             putLE16(o.archive, slotAt(15), 9999);
+         },
+         StoreOutcome::Done, 6000},
+        {"a peg that does not follow from the rows",
+         [](StoreImages& o) { putLE16(o.archive, slotAt(350), 0); }, StoreOutcome::Done, 6000},
+        {"a game not won on its last row",
+         [](StoreImages& o) { o.archive[slotAt(110 + 16)] ^= 0x07; }, StoreOutcome::Done, 6000},
+        {"a slot that repeats the record over the rows of a game of five places",
+         [](StoreImages& o) {
+             StoreImages other = emptyStore();
+             putWonGame(other, 2, 8000, "Forger");
+             o.archive.replace(slotAt(35), kArchiveSlotSize - 35, other.archive,
+                               kArchiveSlotSize + 35, kArchiveSlotSize - 35);
+         },
+         StoreOutcome::Done, 6000},
+        {"no archived game at all", [](StoreImages& o) { o.archive[slotAt(0)] = 0; },
+         StoreOutcome::Done, 6000},
+        {"one byte short", [](StoreImages& o) { o.archive.pop_back(); }, StoreOutcome::Failed,
+         6000},
+        {"one byte too many", [](StoreImages& o) { o.archive.push_back('x'); },
+         StoreOutcome::Failed, 6000},
+    };
+    const fs::path root = makeScratch("writer");
+    SharedRig shared(root / "var");
+    for (const Case& c : cases) {
+        StoreImages store = emptyStore();
+        putWonGame(store, kGame, 6000, "Stored");
+        shared.put(store);
+        StoreImages offered = emptyStore();
+        putWonGame(offered, kGame, 8000, "Forger");
+        c.forge(offered);
+        EXPECT_EQ(shared.writer.submit(offered, 0), c.outcome) << c.what;
+        EXPECT_EQ(shared.points(kGame), c.storePoints) << c.what;
+        if (c.storePoints == 6000) {
+            EXPECT_EQ(shared.images(), store) << c.what;
+        } else {
+            const StoreImages now = shared.images();
+            EXPECT_TRUE(provenRecord(now.records, now.archive, kGame - 1)) << c.what;
+        }
+    }
+    fs::remove_all(root);
+}
+
+TEST(StoreWriter, writesOnlyTheGameItIsGiven)
+{
+    const fs::path root = makeScratch("writer");
+    SharedRig shared(root / "var");
+    StoreImages offered = emptyStore();
+    putWonGame(offered, 4, 8000, "Anna");
+    putWonGame(offered, 5, 8000, "Anna");
+    EXPECT_EQ(shared.writer.submit(offered, 5), StoreOutcome::Done);
+    EXPECT_EQ(shared.points(4), 0);
+    EXPECT_EQ(shared.points(5), 8000);
+    fs::remove_all(root);
+}
+
+} // namespace
+} // namespace mirvalon::test
