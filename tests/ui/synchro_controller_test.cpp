@@ -143,7 +143,7 @@ TEST_F(ControllerTest, aMergeWaitingForTheStoreLeavesTheWindowFree)
     records.loadRecords();
     const auto sync = controller(records);
     sync->synchronise(0);
-    sync->synchronise(3);
+    sync->synchronise(2);
     // The window's own events go on while the writer waits for the lock.
     int ticks = 0;
     QTimer tick;
