@@ -178,6 +178,12 @@ void Game::refreshStatusBar()
     m_state.recordPoints = points;
 }
 
+void Game::recordsReloaded()
+{
+    if (!m_state.showingArchived)
+        refreshStatusBar();
+}
+
 void Game::showStatusGroups()
 {
     showStatusGroup(StatusGroup::Info, m_settings.showInfo);

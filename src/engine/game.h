@@ -136,6 +136,9 @@ public:
 
     // Status bar.
     void refreshStatusBar();
+    // The records were loaded again (a merge brought some in): the record panel shows the
+    // current game's record, unless it shows the figures of an archived game on view.
+    void recordsReloaded();
     void showStatusGroup(StatusGroup group, bool show);
     // The three groups (information, time, score) as the settings say.
     void showStatusGroups();

@@ -3,6 +3,7 @@
 
 #include "byte_order.h"
 #include "cp1250.h"
+#include "engine/record_check.h"
 #include "record_slot.h"
 #include "safe_file.h"
 
@@ -13,6 +14,8 @@ namespace {
 constexpr std::size_t kRecordAt = 1;
 constexpr std::size_t kEnvironmentAt = 35;
 constexpr std::size_t kJokesAt = 37;
+constexpr std::size_t kReservedAt = 38;
+constexpr std::size_t kReservedSize = 6;
 constexpr std::size_t kFacesAt = 44;
 constexpr std::size_t kHiddenAt = 94;
 constexpr std::size_t kRowsAt = 110;
@@ -53,6 +56,21 @@ SlotMatch matchArchiveSlot(std::string_view archive, int index, const RecordEntr
         firstCharacters(stored.key, kKeyChars) != firstCharacters(entry.key, kKeyChars))
         return SlotMatch::Differs;
     return SlotMatch::Match;
+}
+
+bool slotProves(std::string_view archive, int index, const RecordEntry& entry)
+{
+    if (archive.size() != kArchiveFileSize || index < 0 || index >= kGameCount ||
+        matchArchiveSlot(archive, index, entry) != SlotMatch::Match)
+        return false;
+    // Jokes are 0 or 1 and the reserved words zero in every slot the game writes.
+    const std::size_t at = slotAt(index);
+    if (static_cast<unsigned char>(archive[at + kJokesAt]) > 1)
+        return false;
+    for (std::size_t k = 0; k < kReservedSize; ++k)
+        if (archive[at + kReservedAt + k] != 0)
+            return false;
+    return recordHoldsUp(entry, decodeArchivedGame(archive, index));
 }
 
 ArchivedGame decodeArchivedGame(std::string_view archive, int index)
@@ -139,14 +157,10 @@ void ArchiveStore::markArchived(RecordsTable& table)
     const ReadResult file = m_fs.readFile(path(), kArchiveFileSize, false);
     if (file.status != ReadStatus::Ok || file.bytes.size() != kArchiveFileSize)
         return;
-    for (int i = 0; i < kGameCount; ++i) {
-        const SlotMatch m = matchArchiveSlot(file.bytes, i, table[i]);
-        if (m == SlotMatch::OutOfBounds)
-            return;
-        // A slot that differs from its record only loses its own mark.
-        if (m == SlotMatch::Match)
-            table[i].archived = true;
-    }
+    // A slot that differs from its record, is out of bounds or does not prove it loses only
+    // its own mark: one damaged slot costs no other game its record game.
+    for (int i = 0; i < kGameCount; ++i)
+        table[i].archived = slotProves(file.bytes, i, table[i]);
 }
 
 std::optional<std::string> ArchiveStore::archiveWithGame(const RecordsTable& table,
@@ -184,9 +198,7 @@ std::optional<std::string> ArchiveStore::archiveWithGame(const RecordsTable& tab
 bool ArchiveStore::holdsGameOf(int index, const RecordEntry& entry)
 {
     const ReadResult file = m_fs.readFile(path(), kArchiveFileSize, false);
-    return index >= 0 && index < kGameCount && file.status == ReadStatus::Ok &&
-           file.bytes.size() == kArchiveFileSize &&
-           matchArchiveSlot(file.bytes, index, entry) == SlotMatch::Match;
+    return file.status == ReadStatus::Ok && slotProves(file.bytes, index, entry);
 }
 
 std::optional<ArchivedGame> ArchiveStore::loadArchiveSlot(int index, const RecordsTable& table)
@@ -198,8 +210,9 @@ std::optional<ArchivedGame> ArchiveStore::loadArchiveSlot(int index, const Recor
         m_dialogs.showMessage(5);
         return std::nullopt;
     }
-    if (file.status != ReadStatus::Ok || file.bytes.size() != kArchiveFileSize ||
-        matchArchiveSlot(file.bytes, index, table[index]) != SlotMatch::Match) {
+    // A game that does not produce its record is not shown: nothing of a damaged or forged
+    // slot reaches the board or the settings.
+    if (file.status != ReadStatus::Ok || !slotProves(file.bytes, index, table[index])) {
         m_dialogs.showMessage(4);
         return std::nullopt;
     }

@@ -38,6 +38,10 @@ constexpr const char* kDeliveredArchiveName = "Mirvalon.zar";
 enum class SlotMatch { Match, Empty, Differs, OutOfBounds };
 
 SlotMatch matchArchiveSlot(std::string_view archive, int index, const RecordEntry& entry);
+// The slot holds the game of `entry`, in the bytes the game writes, and that game, replayed,
+// produces the record. Only such a slot is marked, shown or shared: it may come from a
+// damaged file or from another account.
+bool slotProves(std::string_view archive, int index, const RecordEntry& entry);
 ArchivedGame decodeArchivedGame(std::string_view archive, int index);
 // The game part of a slot (offsets 35..591) from the finished game.
 void encodeArchivedGame(const ArchivedGame& game, std::string& archive, int index);

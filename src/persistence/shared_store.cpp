@@ -9,17 +9,12 @@
 #include <unistd.h>
 
 #include "archive_store.h"
-#include "engine/record_check.h"
 #include "record_slot.h"
 #include "records_store.h"
 
 namespace mirvalon {
 
 namespace {
-
-constexpr std::size_t kJokesAt = 37;
-constexpr std::size_t kReservedAt = 38;
-constexpr std::size_t kReservedSize = 6;
 
 std::size_t recordAt(int index)
 {
@@ -29,18 +24,6 @@ std::size_t recordAt(int index)
 std::size_t slotAt(int index)
 {
     return kArchiveSlotSize * static_cast<std::size_t>(index);
-}
-
-// The bytes the game never writes otherwise: jokes 0 or 1, the reserved words zero.
-bool plainSlotBytes(std::string_view archive, int index)
-{
-    const std::size_t at = slotAt(index);
-    if (static_cast<unsigned char>(archive[at + kJokesAt]) > 1)
-        return false;
-    for (std::size_t k = 0; k < kReservedSize; ++k)
-        if (archive[at + kReservedAt + k] != 0)
-            return false;
-    return true;
 }
 
 int openStoreFile(int folderFd, const char* name, bool create)
@@ -118,10 +101,7 @@ std::optional<RecordEntry> provenRecord(std::string_view records, std::string_vi
         index >= kGameCount)
         return std::nullopt;
     const RecordEntry entry = decodeRecordSlot(records, recordAt(index));
-    if (!recordInBounds(entry) || entry.number != index + 1 ||
-        matchArchiveSlot(archive, index, entry) != SlotMatch::Match ||
-        !plainSlotBytes(archive, index) ||
-        !recordHoldsUp(entry, decodeArchivedGame(archive, index)))
+    if (!recordInBounds(entry) || entry.number != index + 1 || !slotProves(archive, index, entry))
         return std::nullopt;
     return entry;
 }

@@ -151,7 +151,10 @@ void Tfrm_Logic::createParts()
                               *m_records, *this, m_settings->languages()},
         m_options);
     m_settings->onLanguageLoaded = [this](int language) { m_launcher->setLanguage(language); };
-    m_launcher->synchronisation().setRecordsChanged([this] { m_panels->refreshRecords(); });
+    m_launcher->synchronisation().setRecordsChanged([this] {
+        m_panels->refreshRecords();
+        m_game->recordsReloaded();
+    });
 }
 
 Tfrm_Logic::~Tfrm_Logic()

@@ -33,7 +33,7 @@ using Clock = std::chrono::steady_clock;
     int game = firstGame;
     for (int n = 0; n < records; ++n) {
         const int points = store.entry(game - 1).points + 1;
-        if (!store.writeRecord(wonGame(game, points, holder), copy.settings, n % 2 == 0))
+        if (!store.writeRecord(finishedGame(game, points, holder), copy.settings, n % 2 == 0))
             ::_exit(2);
         if (n % 4 == 0) {
             copy.settings.positions = 5 + n % 4;

@@ -76,10 +76,10 @@ TEST(KilledWriter, aRecordAndItsGameCommitTogetherAfterAKillAtAnyStep)
             ArchiveStore archive(dying, dialogs, player.data(), player.program.path());
             RecordsStore records(dying, dialogs, archive, player.data());
             records.loadRecords();
-            ASSERT_TRUE(records.writeRecord(wonGame(2, 9000, "Eva"), GameSettings{}, false) ||
+            ASSERT_TRUE(records.writeRecord(finishedGame(2, 9000, "Eva"), GameSettings{}, false) ||
                         dying.died());
             // A first record: then a better one over it, with the first one's game archived.
-            ASSERT_TRUE(records.writeRecord(wonGame(2, 9100, "Ivan"), GameSettings{}, false) ||
+            ASSERT_TRUE(records.writeRecord(finishedGame(2, 9100, "Ivan"), GameSettings{}, false) ||
                         dying.died());
             finished = !dying.died();
         }
@@ -131,13 +131,13 @@ TEST(FolderLock, aFolderAnotherCopyKeepsLockedIsReportedAndNothingChanges)
     RecordsStore& records = copy.records;
     SettingsStore& store = copy.settingsStore;
     const GameSettings settings;
-    ASSERT_TRUE(records.writeRecord(wonGame(5, 8000, "Eva"), settings, false));
+    ASSERT_TRUE(records.writeRecord(finishedGame(5, 8000, "Eva"), settings, false));
     const std::string before = readBytes(player.data() + "/Mirvalon.ldt");
     copy.dialogs.messages.clear();
     {
         FolderLock other(player.fs, player.data());
         ASSERT_TRUE(other.held());
-        EXPECT_FALSE(records.writeRecord(wonGame(6, 8000, "Eva"), settings, false));
+        EXPECT_FALSE(records.writeRecord(finishedGame(6, 8000, "Eva"), settings, false));
         EXPECT_FALSE(records.deleteRecord(4));
         EXPECT_FALSE(store.saveSettings());
     }
@@ -146,7 +146,7 @@ TEST(FolderLock, aFolderAnotherCopyKeepsLockedIsReportedAndNothingChanges)
     EXPECT_EQ(records.entry(5).points, 7800); // the reference record stays
     EXPECT_FALSE(exists(player.data() + "/Mirvalon.lcf"));
     // Once the other copy is done, writing works again.
-    EXPECT_TRUE(records.writeRecord(wonGame(6, 8000, "Eva"), settings, false));
+    EXPECT_TRUE(records.writeRecord(finishedGame(6, 8000, "Eva"), settings, false));
 }
 
 // A records file of the right size that did not load (a record out of bounds) is rebuilt
@@ -160,7 +160,7 @@ TEST(RecordsFile, aFileThatDidNotLoadIsRebuiltAtTheNextWrite)
     damaged[34 * 99 + 2] = 14; // slot 100, level 14
     writeBytes(ldt, damaged);
     GameCopy copy(player.fs, player.data(), player.program.path());
-    ASSERT_TRUE(copy.records.writeRecord(wonGame(2, 9000, "Eva"), GameSettings{}, false));
+    ASSERT_TRUE(copy.records.writeRecord(finishedGame(2, 9000, "Eva"), GameSettings{}, false));
     EXPECT_TRUE(decodeRecordsFile(readBytes(ldt)).has_value());
     const RecordsTable next = player.start();
     EXPECT_EQ(next[1].points, 9000);
@@ -175,8 +175,8 @@ TEST(RecordsFile, aBetterRecordOfAnotherCopyIsKept)
     player.start();
     GameCopy copyA(player.fs, player.data(), player.program.path());
     GameCopy copyB(player.fs, player.data(), player.program.path());
-    ASSERT_TRUE(copyA.records.writeRecord(wonGame(7, 9500, "Eva"), GameSettings{}, false));
-    ASSERT_TRUE(copyB.records.writeRecord(wonGame(7, 9000, "Ivan"), GameSettings{}, false));
+    ASSERT_TRUE(copyA.records.writeRecord(finishedGame(7, 9500, "Eva"), GameSettings{}, false));
+    ASSERT_TRUE(copyB.records.writeRecord(finishedGame(7, 9000, "Ivan"), GameSettings{}, false));
     EXPECT_EQ(copyB.records.entry(6).points, 9500);
     EXPECT_TRUE(copyB.records.entry(6).archived);
     const RecordsTable next = player.start();
@@ -199,7 +199,7 @@ TEST(Modes, thePlayersFilesFollowTheUmaskAndARewrittenFileKeepsItsMode)
         GameCopy copy(player.fs, player.data(), player.program.path());
         RecordsStore& records = copy.records;
         const GameSettings settings;
-        ASSERT_TRUE(records.writeRecord(wonGame(3, 9000, "Eva"), settings, false));
+        ASSERT_TRUE(records.writeRecord(finishedGame(3, 9000, "Eva"), settings, false));
         ASSERT_TRUE(copy.settingsStore.saveSettings(true));
         EXPECT_EQ(modeOf(player.home.path() + "/Orvex"), c.folder);
         EXPECT_EQ(modeOf(player.data()), c.folder);
@@ -210,7 +210,7 @@ TEST(Modes, thePlayersFilesFollowTheUmaskAndARewrittenFileKeepsItsMode)
         // The player chose a mode for a file: a rewrite keeps it, whatever the umask says.
         ::chmod((player.data() + "/Mirvalon.ldt").c_str(), 0640);
         ::umask(0);
-        ASSERT_TRUE(records.writeRecord(wonGame(3, 9100, "Eva"), settings, false));
+        ASSERT_TRUE(records.writeRecord(finishedGame(3, 9100, "Eva"), settings, false));
         EXPECT_EQ(modeOf(player.data() + "/Mirvalon.ldt"), 0640u);
         EXPECT_EQ(modeOf(player.data() + "/Mirvalon.lar"), c.file);
         ::umask(before);

@@ -10,24 +10,14 @@
 #include "persistence/settings_store.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
+#include "support/won_game.h"
 
 namespace mirvalon::test {
 
-// Game `number` won with `points` by `holder`, a finished game in its rows.
-inline GameState wonGame(int number, int points, const std::string& holder)
+// Game `number` won on its first row with `points` (at most 9695) by `holder`.
+inline GameState finishedGame(int number, int points, const std::string& holder)
 {
-    GameState s;
-    s.gameNumber = number;
-    s.level = referenceRecords()[number - 1].level;
-    s.currentRow = 1 + points % 15;
-    s.score = points;
-    s.clockText = "0:0" + std::to_string(points % 10) + ":11";
-    s.holderName = holder;
-    s.faces.fill(kColourFace);
-    s.hiddenRow = {1, 2, 3, 4, 5, 6, 7, 0};
-    s.rows[0] = {7, 6, 5, 4, 3, 2, 1, 0};
-    s.pegs[0] = {1, -1, -1, 0, 0, 0, 0, 0};
-    return s;
+    return wonState(wonGame(number, 1, 10, points, holder, static_cast<unsigned>(points)), holder);
 }
 
 // One copy of the game: its records, archive and settings stores on `fs`.

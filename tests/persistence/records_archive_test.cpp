@@ -8,6 +8,7 @@
 #include "persistence/records_store.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
+#include "support/won_game.h"
 
 namespace mirvalon::test {
 namespace {
@@ -49,7 +50,25 @@ std::string recordsImage(const RecordsTable& t)
     return b;
 }
 
-// An archive whose slots hold the records of `t` with a game in each of `present`.
+// The game that produced reference record `index`, as the game archived it: environment 3,
+// jokes on, coloured pieces, piece 5 blocked where the game allows blocking, and the record it
+// beat.
+ArchivedGame referenceGame(const RecordEntry& e)
+{
+    const int seconds = *clockSeconds(e.time);
+    ArchivedGame game = wonGame(e.number, e.rows, seconds, e.points).game;
+    game.environment = 3;
+    game.jokes = true;
+    for (int k = 1; k <= kMaxPieces; ++k)
+        game.faces[k] = kColourFace;
+    if (e.key[7] == 'B')
+        game.faces[5] = -kColourFace;
+    game.previousRecord = 4321;
+    return game;
+}
+
+// An archive whose slots hold the records of `t` with a game in each of `present` (each one
+// a reference record).
 std::string archiveImage(const RecordsTable& t, const std::vector<int>& present)
 {
     std::string b(113664, '\0');
@@ -57,16 +76,7 @@ std::string archiveImage(const RecordsTable& t, const std::vector<int>& present)
         putRecord(b, 592 * i + 1, t[i], t[i].holder);
     for (int i : present) {
         b[592 * i] = 1;
-        put16(b, 592 * i + 35, 3); // environment
-        b[592 * i + 37] = 1;       // jokes
-        for (int p = 0; p < 25; ++p)
-            put16(b, 592 * i + 44 + 2 * p, p == 4 ? -1000 : 1000); // piece 5 blocked
-        for (int p = 0; p < 5; ++p)
-            put16(b, 592 * i + 94 + 2 * p, p + 1); // hidden row 1 2 3 4 5
-        put16(b, 592 * i + 110, 9);                // row 1, position 1
-        put16(b, 592 * i + 350, 1);                // a hit
-        put16(b, 592 * i + 352, -1);               // a miss
-        put16(b, 592 * i + 590, 4321);             // the beaten record
+        encodeArchivedGame(referenceGame(t[i]), b, i);
     }
     return b;
 }
@@ -81,22 +91,12 @@ struct Rig
     std::string ldt() const { return data.file("Mirvalon.ldt"); }
     std::string lar() const { return data.file("Mirvalon.lar"); }
 
-    // Game 2, won in row 3 with 9000 points.
+    // Game 2, won in row 3 after 62 s with 9000 points, coloured pieces, piece 7 blocked.
     GameState wonGame(const std::string& holder = "Ján")
     {
-        GameState s;
-        s.gameNumber = 2;
-        s.level = 2;
-        s.currentRow = 3;
-        s.score = 9000;
-        s.clockText = "0:01:02";
-        s.holderName = holder;
+        GameState s = wonState(test::wonGame(2, 3, 62, 9000, holder), holder);
         s.faces.fill(kColourFace);
         s.blocked[7] = true;
-        s.hiddenRow = {1, 2, 3, 4, 5, 0, 0, 0};
-        s.rows[0] = {1, 2, 3, 4, 6, 0, 0, 0};
-        s.pegs[0] = {1, 1, 1, 1, 0, 0, 0, 0};
-        s.oldPoints = 0;
         return s;
     }
 };
@@ -287,13 +287,24 @@ TEST(Archive, marksOnlyTheSlotsThatMatchTheirRecords)
             marked.push_back(i);
     EXPECT_EQ(marked, (std::vector<int>{0, 11, 17, 24}));
 
-    Rig ending; // a level out of bounds ends the marking
+    Rig bounds; // a level out of bounds costs only its own slot the mark
     lar = archiveImage(table, {0, 2, 5});
     put16(lar, 592 * 2 + 1 + 2, 14);
-    writeBytes(ending.lar(), lar);
-    ending.store.loadRecords();
-    EXPECT_TRUE(ending.store.entry(0).archived);
-    EXPECT_FALSE(ending.store.entry(5).archived);
+    writeBytes(bounds.lar(), lar);
+    bounds.store.loadRecords();
+    EXPECT_TRUE(bounds.store.entry(0).archived);
+    EXPECT_FALSE(bounds.store.entry(2).archived);
+    EXPECT_TRUE(bounds.store.entry(5).archived);
+
+    Rig unproven; // a slot that matches its record but whose game does not produce it
+    lar = archiveImage(table, {0, 2});
+    put16(lar, 592 * 2 + 350 + 16 * (table[2].rows - 1), 0); // a hit of the winning row gone
+    writeBytes(unproven.lar(), lar);
+    unproven.store.loadRecords();
+    EXPECT_TRUE(unproven.store.entry(0).archived);
+    EXPECT_FALSE(unproven.store.entry(2).archived);
+    EXPECT_FALSE(unproven.archive.loadArchiveSlot(2, unproven.store.table()));
+    EXPECT_EQ(unproven.dialogs.messages, std::vector<int>{4});
 }
 
 TEST(Archive, damagedArchivesMarkNothingAndCannotBeReplayed)
@@ -320,21 +331,16 @@ TEST(Archive, damagedArchivesMarkNothingAndCannotBeReplayed)
 TEST(Archive, readsASlotBackForReplay)
 {
     Rig rig;
-    writeBytes(rig.lar(), archiveImage(referenceRecords(), {191}));
+    const RecordsTable reference = referenceRecords();
+    writeBytes(rig.lar(), archiveImage(reference, {0, 191}));
     rig.store.loadRecords();
-    ASSERT_TRUE(rig.store.entry(191).archived);
-    const auto game = rig.archive.loadArchiveSlot(191, rig.store.table());
+    ASSERT_TRUE(rig.store.entry(0).archived);
+    const auto game = rig.archive.loadArchiveSlot(0, rig.store.table());
     ASSERT_TRUE(game);
-    EXPECT_EQ(game->environment, 3);
-    EXPECT_TRUE(game->jokes);
-    EXPECT_EQ(game->faces[5], -1000);
-    EXPECT_EQ(game->faces[25], 1000);
-    EXPECT_EQ(game->hiddenRow, (Row{1, 2, 3, 4, 5, 0, 0, 0}));
-    EXPECT_EQ(game->rows[0][0], 9);
-    EXPECT_EQ(game->pegs[0][0], 1);
-    EXPECT_EQ(game->pegs[0][1], -1);
-    EXPECT_EQ(game->previousRecord, 4321);
+    EXPECT_EQ(*game, referenceGame(reference[0]));
+    EXPECT_EQ(game->faces[5], -1000); // blocked when it was archived
     EXPECT_EQ(game->pieceColours(), 1);
+    EXPECT_TRUE(rig.archive.loadArchiveSlot(191, rig.store.table()));
     EXPECT_FALSE(rig.archive.loadArchiveSlot(190, rig.store.table())); // an empty slot
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{4});
 }
@@ -358,13 +364,15 @@ TEST(Archive, theFirstRecordCreatesTheArchiveWithOnlyItsGame)
     put16(expected, at + 35, 1);
     for (int p = 1; p <= 25; ++p)
         put16(expected, at + 44 + 2 * (p - 1), p == 7 ? -1000 : 1000); // piece 7 was blocked
-    for (int p = 0; p < 5; ++p)
-        put16(expected, at + 94 + 2 * p, p + 1);
-    const int guess[5] = {1, 2, 3, 4, 6};
-    for (int p = 0; p < 5; ++p)
-        put16(expected, at + 110 + 2 * p, guess[p]);
-    for (int p = 0; p < 4; ++p)
-        put16(expected, at + 350 + 2 * p, 1);
+    const GameState won = rig.wonGame("Eva");
+    for (int p = 0; p < 8; ++p)
+        put16(expected, at + 94 + 2 * p, won.hiddenRow[p]);
+    for (int r = 0; r < 3; ++r) {
+        for (int p = 0; p < 8; ++p) {
+            put16(expected, at + 110 + 16 * r + 2 * p, won.rows[r][p]);
+            put16(expected, at + 350 + 16 * r + 2 * p, won.pegs[r][p]);
+        }
+    }
     EXPECT_EQ(readBytes(rig.lar()), expected);
     EXPECT_TRUE(rig.store.entry(1).archived);
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/archived_game.h"
+#include "engine/game_state.h"
 #include "engine/random.h"
 #include "engine/record_check.h"
 #include "engine/records_table.h"
@@ -77,6 +78,23 @@ inline WonGame wonGame(int number, int rows = 5, int seconds = 83, int points = 
             g.pegs[r][i] = i < score.hits ? 1 : -1;
     }
     return won;
+}
+
+// The finished game as the records store is handed it when `holder` wins `won`.
+inline GameState wonState(const WonGame& won, const std::string& holder)
+{
+    GameState s;
+    s.gameNumber = won.entry.number;
+    s.level = won.entry.level;
+    s.currentRow = won.entry.rows;
+    s.score = won.entry.points;
+    s.clockText = won.entry.time.substr(1);
+    s.holderName = holder;
+    s.faces = won.game.faces;
+    s.hiddenRow = won.game.hiddenRow;
+    s.rows = won.game.rows;
+    s.pegs = won.game.pegs;
+    return s;
 }
 
 } // namespace mirvalon::test

@@ -135,23 +135,6 @@ TEST(SyncConcurrency, eightPlayersEndWithTheBestRecordOfEachGame)
     fs::remove_all(root);
 }
 
-// The game as the records store gets it when the player wins `won`.
-GameState finishedGame(const WonGame& won)
-{
-    GameState s;
-    s.gameNumber = won.entry.number;
-    s.level = won.entry.level;
-    s.currentRow = won.entry.rows;
-    s.score = won.entry.points;
-    s.clockText = won.entry.time.substr(1);
-    s.holderName = "Own";
-    s.faces = won.game.faces;
-    s.hiddenRow = won.game.hiddenRow;
-    s.rows = won.game.rows;
-    s.pegs = won.game.pegs;
-    return s;
-}
-
 // One copy of the player's game writes a record in every odd game while another copy of the
 // same account takes the store's records of the even games in: both are kept, each with its
 // game.
@@ -176,8 +159,8 @@ TEST(SyncConcurrency, aMergeRacingARecordOfTheSameAccountKeepsBoth)
         records.loadRecords();
         bool all = true;
         for (int g = 1; g <= kGameCount; g += 2)
-            all = records.writeRecord(finishedGame(wonGame(g, 3, 40, 0, "Own", g)), GameSettings{},
-                                      false) &&
+            all = records.writeRecord(wonState(wonGame(g, 3, 40, 0, "Own", g), "Own"),
+                                      GameSettings{}, false) &&
                   all;
         ::_exit(all ? 0 : 1);
     }

@@ -7,8 +7,13 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include "persistence/archive_store.h"
+#include "persistence/record_slot.h"
+#include "persistence/shared_store.h"
+#include "support/won_game.h"
 #include "ui/information_panel.h"
 #include "ui/records_panel.h"
+#include "ui/synchro_controller.h"
 #include "window_rig.h"
 
 namespace mirvalon::test {
@@ -185,6 +190,33 @@ TEST(RecordsWindow, aNewRecordIsKeptAndReplayableAfterARestart)
     EXPECT_EQ(again.rowPeg(1, 7)->colour(), QColor(Qt::black));
     EXPECT_EQ(again.statusPanel(11)->text(), "9700");
     EXPECT_EQ(again.statusPanel(13)->text(), "7451"); // the record it beat
+}
+
+// A merge that brings in a better record of the game on the board shows it in the list and
+// in the status bar's record panel at once.
+TEST(RecordsWindow, aRecordBroughtInByAMergeShowsEverywhere)
+{
+    WindowRig rig([](WindowRig& r) {
+        // The game the window opens on is 104 (seven places, 19 pieces, the usual rules).
+        StoreImages store = emptyStore();
+        const WonGame won = wonGame(104, 2, 20, 9300, "Imported");
+        encodeRecordSlot(won.entry, store.records, kRecordSlotSize * 103);
+        store.archive[kArchiveSlotSize * 103] = 1;
+        encodeRecordSlot(won.entry, store.archive, kArchiveSlotSize * 103 + 1);
+        encodeArchivedGame(won.game, store.archive, 103);
+        const std::string folder = r.shared.path() + "/Orvex/Mirvalon.dat";
+        std::filesystem::create_directories(folder);
+        writeBytes(folder + "/Mirvalon.ldt", store.records);
+        writeBytes(folder + "/Mirvalon.lar", store.archive);
+    });
+    Tfrm_Logic& w = *rig.window;
+    ASSERT_EQ(rig.s().gameNumber, 104);
+    EXPECT_EQ(w.statusPanel(13)->text(), "7451");
+    w.synchronisation().synchronise(0);
+    w.synchronisation().waitUntilIdle();
+    EXPECT_EQ(w.statusPanel(13)->text(), "9300");
+    QTest::keyClick(&w, Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(w.recordsPanel()->list()->topLevelItem(103)->text(6), "A");
 }
 
 } // namespace
