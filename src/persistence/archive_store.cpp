@@ -27,6 +27,16 @@ std::size_t slotAt(int index)
     return kArchiveSlotSize * static_cast<std::size_t>(index);
 }
 
+// The records of `table` in the records file's form; empty when a text cannot be stored.
+std::string encodeRecordsImage(const RecordsTable& table)
+{
+    std::string records(kRecordSlotSize * kGameCount, '\0');
+    for (int i = 0; i < kGameCount; ++i)
+        if (!encodeRecordSlot(table[i], records, kRecordSlotSize * i))
+            return {};
+    return records;
+}
+
 } // namespace
 
 SlotMatch matchArchiveSlot(std::string_view archive, int index, const RecordEntry& entry)
@@ -71,6 +81,23 @@ bool slotProves(std::string_view archive, int index, const RecordEntry& entry)
         if (archive[at + kReservedAt + k] != 0)
             return false;
     return recordHoldsUp(entry, decodeArchivedGame(archive, index));
+}
+
+std::string emptyArchiveFor(std::string_view records)
+{
+    std::string archive(kArchiveFileSize, '\0');
+    for (int i = 0; i < kGameCount && std::size_t(kRecordSlotSize) * (i + 1) <= records.size(); ++i)
+        archive.replace(slotAt(i) + kRecordAt, kRecordSlotSize,
+                        records.substr(kRecordSlotSize * i, kRecordSlotSize));
+    return archive;
+}
+
+std::string salvageArchive(std::string_view damaged, std::string_view records)
+{
+    std::string archive = emptyArchiveFor(records);
+    for (int i = 0; i < kGameCount && slotAt(i + 1) <= damaged.size(); ++i)
+        archive.replace(slotAt(i), kArchiveSlotSize, damaged.substr(slotAt(i), kArchiveSlotSize));
+    return archive;
 }
 
 ArchivedGame decodeArchivedGame(std::string_view archive, int index)
@@ -154,13 +181,23 @@ void ArchiveStore::markArchived(RecordsTable& table)
             copyWhenAbsent(m_fs, joinPath(m_programFolder, kDeliveredArchiveName), m_fs, path(),
                            kArchiveFileSize);
     }
-    const ReadResult file = m_fs.readFile(path(), kArchiveFileSize, false);
-    if (file.status != ReadStatus::Ok || file.bytes.size() != kArchiveFileSize)
+    const ReadResult file = m_fs.readFile(path(), 2 * kArchiveFileSize, false);
+    if (file.status != ReadStatus::Ok || file.bytes.empty())
         return;
+    std::string archive = file.bytes;
+    if (archive.size() != kArchiveFileSize) {
+        const auto records = encodeRecordsImage(table);
+        archive = salvageArchive(file.bytes, records);
+        // The next record rebuilds the file from what is kept here: the damaged one is kept
+        // first.
+        const auto copy = keepDamagedCopy(m_fs, path(), file.bytes, todaysDate());
+        if (copy && m_damageNote)
+            m_damageNote(kArchiveFileName, *copy);
+    }
     // A slot that differs from its record, is out of bounds or does not prove it loses only
     // its own mark: one damaged slot costs no other game its record game.
     for (int i = 0; i < kGameCount; ++i)
-        table[i].archived = slotProves(file.bytes, i, table[i]);
+        table[i].archived = slotProves(archive, i, table[i]);
 }
 
 std::optional<std::string> ArchiveStore::archiveWithGame(const RecordsTable& table,
@@ -171,25 +208,27 @@ std::optional<std::string> ArchiveStore::archiveWithGame(const RecordsTable& tab
     const int index = state.gameNumber - 1;
     if (index < 0 || index >= kGameCount)
         return std::nullopt;
-    const ReadResult file = m_fs.readFile(path(), kArchiveFileSize, false);
+    const ReadResult file = m_fs.readFile(path(), 2 * kArchiveFileSize, false);
     const bool present = file.status != ReadStatus::Missing;
     if ((present && file.status != ReadStatus::Ok && file.status != ReadStatus::TooLarge) ||
         !m_fs.mayReplace(path()))
         return std::nullopt;
     std::string archive = file.bytes;
     if (file.status != ReadStatus::Ok || archive.size() != kArchiveFileSize) {
-        // Missing or of the wrong size: a fresh archive from the records, no game in it.
-        archive.assign(kArchiveFileSize, '\0');
-        for (int i = 0; i < kGameCount; ++i) {
-            if (!encodeRecordSlot(table[i], archive, slotAt(i) + kRecordAt))
-                return std::nullopt;
-        }
+        // Missing or of the wrong size: the whole slots it has, over the records.
+        const auto records = encodeRecordsImage(table);
+        if (records.empty())
+            return std::nullopt;
+        archive =
+            salvageArchive(file.status == ReadStatus::Ok ? file.bytes : std::string(), records);
     }
     RecordEntry record = table[index];
     record.number = static_cast<uint16_t>(state.gameNumber);
     record.level = static_cast<uint16_t>(state.level);
     archive[slotAt(index)] = 1;
-    if (!encodeRecordSlot(record, archive, slotAt(index) + kRecordAt, kRecordPatchSize))
+    // The key goes too: it is the variant's own in every slot the game wrote, and a damaged
+    // one would keep the slot from ever matching its record again.
+    if (!encodeRecordSlot(record, archive, slotAt(index) + kRecordAt))
         return std::nullopt;
     encodeArchivedGame(archivedGameOf(state, settings, blockingAidShown), archive, index);
     return archive;
@@ -205,18 +244,23 @@ std::optional<ArchivedGame> ArchiveStore::loadArchiveSlot(int index, const Recor
 {
     if (index < 0 || index >= kGameCount)
         return std::nullopt;
-    const ReadResult file = m_fs.readFile(path(), kArchiveFileSize, false);
+    const ReadResult file = m_fs.readFile(path(), 2 * kArchiveFileSize, false);
     if (file.status == ReadStatus::Missing) {
         m_dialogs.showMessage(5);
         return std::nullopt;
     }
+    // The whole slots of an archive of the wrong size are as good as they were at the start.
+    const std::string archive =
+        file.status == ReadStatus::Ok && file.bytes.size() != kArchiveFileSize
+            ? salvageArchive(file.bytes, encodeRecordsImage(table))
+            : file.bytes;
     // A game that does not produce its record is not shown: nothing of a damaged or forged
     // slot reaches the board or the settings.
-    if (file.status != ReadStatus::Ok || !slotProves(file.bytes, index, table[index])) {
+    if (file.status != ReadStatus::Ok || !slotProves(archive, index, table[index])) {
         m_dialogs.showMessage(4);
         return std::nullopt;
     }
-    return decodeArchivedGame(file.bytes, index);
+    return decodeArchivedGame(archive, index);
 }
 
 } // namespace mirvalon

@@ -20,6 +20,7 @@
 #include <string>
 #include <string_view>
 
+#include "damaged_file.h"
 #include "engine/archived_game.h"
 #include "engine/game_settings.h"
 #include "engine/game_state.h"
@@ -43,6 +44,11 @@ SlotMatch matchArchiveSlot(std::string_view archive, int index, const RecordEntr
 // damaged file or from another account.
 bool slotProves(std::string_view archive, int index, const RecordEntry& entry);
 ArchivedGame decodeArchivedGame(std::string_view archive, int index);
+// An archive without games: each slot holds only its record from `records` (a records image).
+std::string emptyArchiveFor(std::string_view records);
+// An archive of the wrong size read slot by slot: every slot that is there whole is kept, the
+// others start empty over their records from `records`.
+std::string salvageArchive(std::string_view damaged, std::string_view records);
 // The game part of a slot (offsets 35..591) from the finished game.
 void encodeArchivedGame(const ArchivedGame& game, std::string& archive, int index);
 // The game as the archive keeps it; blocked faces are negated while the blocking aid is shown.
@@ -56,9 +62,11 @@ public:
                  std::string programFolder);
 
     // After the records are loaded: seeds the archive from the delivered one when the data
-    // folder has none (under the folder's lock), then marks every entry whose slot matches
-    // it. Silent.
+    // folder has none (under the folder's lock), then marks every entry whose slot proves
+    // it. An archive of the wrong size keeps its whole slots; it is kept once beside itself
+    // as it was, and the damage note tells the player so.
     void markArchived(RecordsTable& table);
+    void setDamageNote(DamageNote note) { m_damageNote = std::move(note); }
     // The archive as it will be with the finished game of state.gameNumber in its slot, the
     // record part taken from `table` (which already holds the new record): the file as it
     // stands, or a fresh archive from `table` when it is missing or of the wrong size. Nothing
@@ -79,6 +87,7 @@ private:
     Dialogs& m_dialogs;
     std::string m_dataFolder;
     std::string m_programFolder;
+    DamageNote m_damageNote;
 };
 
 } // namespace mirvalon

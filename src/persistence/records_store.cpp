@@ -39,6 +39,24 @@ std::optional<RecordsTable> decodeRecordsFile(std::string_view bytes)
     return table;
 }
 
+SalvagedRecords salvageRecordsFile(std::string_view bytes)
+{
+    SalvagedRecords salvaged{referenceRecords(), bytes.size() > kRecordsFileSize ? 1 : 0};
+    for (int i = 0; i < kGameCount; ++i) {
+        if (recordAt(i + 1) > bytes.size()) {
+            ++salvaged.damaged;
+            continue;
+        }
+        const RecordEntry entry = decodeRecordSlot(bytes, recordAt(i));
+        if (recordInBounds(entry) && entry.number == i + 1 &&
+            firstCharacters(entry.key, kKeyChars) == salvaged.table[i].key)
+            salvaged.table[i] = entry;
+        else
+            ++salvaged.damaged;
+    }
+    return salvaged;
+}
+
 std::optional<std::string> encodeRecordsFile(const RecordsTable& table)
 {
     std::string bytes(kRecordsFileSize, '\0');
@@ -62,15 +80,18 @@ std::string RecordsStore::path() const
 
 void RecordsStore::loadRecords()
 {
-    // A file that cannot be read or has the wrong size is passed over: the table stays as it
-    // is and its archived games are still marked. A record out of bounds makes the file bad,
-    // and then nothing is marked.
-    const ReadResult file = m_fs.readFile(path(), kRecordsFileSize, false);
-    if (file.status == ReadStatus::Ok && file.bytes.size() == kRecordsFileSize) {
-        const auto loaded = decodeRecordsFile(file.bytes);
-        if (!loaded)
-            return;
-        m_table = *loaded;
+    // A file a little too long still gives its slots; one that cannot be read is passed over
+    // and the table stays as it is.
+    const ReadResult file = m_fs.readFile(path(), 2 * kRecordsFileSize, false);
+    if (file.status == ReadStatus::Ok && !file.bytes.empty()) {
+        const SalvagedRecords salvaged = salvageRecordsFile(file.bytes);
+        m_table = salvaged.table;
+        // The next write rebuilds the file from the table: the damaged one is kept first.
+        if (salvaged.damaged > 0) {
+            const auto copy = keepDamagedCopy(m_fs, path(), file.bytes, todaysDate());
+            if (copy && m_damageNote)
+                m_damageNote(kRecordsFileName, *copy);
+        }
     }
     m_archive.markArchived(m_table);
 }
@@ -87,7 +108,10 @@ std::optional<std::string> RecordsStore::startingImage()
          file.status != ReadStatus::TooLarge) ||
         !m_fs.mayReplace(path()))
         return std::nullopt;
-    if (file.status == ReadStatus::Ok && decodeRecordsFile(file.bytes))
+    // Only a file whose every slot loads is patched; any other is rebuilt from the table,
+    // which holds what loaded of it (and the damaged file was kept aside at the start).
+    if (file.status == ReadStatus::Ok && file.bytes.size() == kRecordsFileSize &&
+        salvageRecordsFile(file.bytes).damaged == 0)
         return file.bytes;
     return encodeRecordsFile(m_table);
 }

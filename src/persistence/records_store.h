@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "archive_store.h"
+#include "damaged_file.h"
 #include "engine/ports.h"
 #include "engine/records_table.h"
 #include "file_system.h"
@@ -25,6 +26,15 @@ constexpr const char* kRecordsFileName = "Mirvalon.ldt";
 
 // A records image read strictly: nothing unless every slot is within its bounds.
 std::optional<RecordsTable> decodeRecordsFile(std::string_view bytes);
+
+// A records file read slot by slot: every slot that is there whole, within its bounds, of its
+// own game and variant is kept; any other stands as the reference entry of its game.
+struct SalvagedRecords
+{
+    RecordsTable table;
+    int damaged = 0; // slots that were not kept, and bytes past the last slot as one more
+};
+SalvagedRecords salvageRecordsFile(std::string_view bytes);
 // Nothing when a text of the table cannot be held by the code page.
 std::optional<std::string> encodeRecordsFile(const RecordsTable& table);
 
@@ -33,10 +43,11 @@ class RecordsStore final : public RecordKeeper
 public:
     RecordsStore(FileSystem& fs, Dialogs& dialogs, ArchiveStore& archive, std::string dataFolder);
 
-    // Replaces the table from the records file when that is valid, then marks the archived
-    // entries. A missing, damaged or wrongly sized file is ignored silently; one with a record
-    // out of bounds also leaves every entry unmarked.
+    // Replaces the table from the records file, then marks the archived entries. A damaged
+    // file costs only its damaged slots: the others are kept, the file is kept once beside
+    // itself as it was, and the damage note tells the player so. A missing file is silent.
     void loadRecords();
+    void setDamageNote(DamageNote note) { m_damageNote = std::move(note); }
 
     const RecordEntry& entry(int index) const override;
     const RecordsTable& table() const { return m_table; }
@@ -77,6 +88,7 @@ private:
     std::string m_dataFolder;
     RecordsTable m_table = referenceRecords();
     std::function<void(int)> m_share;
+    DamageNote m_damageNote;
 };
 
 } // namespace mirvalon

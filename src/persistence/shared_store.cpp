@@ -142,10 +142,7 @@ StoreImages emptyStore()
 {
     StoreImages images;
     images.records = *encodeRecordsFile(referenceRecords());
-    images.archive.assign(kArchiveFileSize, '\0');
-    for (int i = 0; i < kGameCount; ++i)
-        images.archive.replace(slotAt(i) + 1, kRecordSlotSize, images.records, recordAt(i),
-                               kRecordSlotSize);
+    images.archive = emptyArchiveFor(images.records);
     return images;
 }
 

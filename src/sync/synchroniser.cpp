@@ -9,21 +9,6 @@
 
 namespace mirvalon {
 
-namespace {
-
-// The archive a records file starts when it has none: every slot empty, holding only its
-// record.
-std::string emptyArchiveFor(const std::string& records)
-{
-    std::string archive(kArchiveFileSize, '\0');
-    for (int i = 0; i < kGameCount; ++i)
-        archive.replace(kArchiveSlotSize * i + 1, kRecordSlotSize, records, kRecordSlotSize * i,
-                        kRecordSlotSize);
-    return archive;
-}
-
-} // namespace
-
 Synchroniser::Synchroniser(FileSystem& fs, std::string dataFolder, std::string storeFolder,
                            StoreWriter& writer, std::function<void(int)> progress)
     : m_fs(fs), m_data(std::move(dataFolder)), m_store(std::move(storeFolder)), m_writer(writer),
@@ -66,17 +51,20 @@ std::optional<StoreImages> Synchroniser::takeIn(const StoreImages& stored, int f
     ReadResult records = m_fs.readFile(recordsPath, kRecordsFileSize, false);
     if (records.status == ReadStatus::Unreadable)
         return std::nullopt; // not ours to replace behind the player's back
-    const bool whole = records.status == ReadStatus::Ok && decodeRecordsFile(records.bytes);
+    const bool whole = records.status == ReadStatus::Ok &&
+                       records.bytes.size() == kRecordsFileSize &&
+                       salvageRecordsFile(records.bytes).damaged == 0;
     const std::optional<std::string> image =
         whole ? std::optional<std::string>(std::move(records.bytes)) : encodeRecordsFile(table);
     if (!image)
         return std::nullopt;
     StoreImages mine;
     mine.records = *image;
-    ReadResult archive = m_fs.readFile(archivePath, kArchiveFileSize, false);
+    // An archive of the wrong size keeps its whole slots (the start kept a copy of it).
+    ReadResult archive = m_fs.readFile(archivePath, 2 * kArchiveFileSize, false);
     mine.archive = archive.status == ReadStatus::Ok && archive.bytes.size() == kArchiveFileSize
                        ? std::move(archive.bytes)
-                       : emptyArchiveFor(mine.records);
+                       : salvageArchive(archive.bytes, mine.records);
 
     bool any = false;
     for (int i = first; i <= last; ++i) {

@@ -102,6 +102,16 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     createParts();
     if (!m_settings->store().loadSettings())
         m_settings->store().resetSettings();
+    // A damaged records file or archive keeps what is good in it; the player learns where the
+    // damaged one was kept once the window is up.
+    const DamageNote note = [this](const std::string& file, const std::string& copy) {
+        QTimer::singleShot(0, this, [this, file, copy] {
+            m_messageBoxes->showPlainMessage(
+                damagedFileMessage(file, copy, m_game->settings().language));
+        });
+    };
+    m_records->setDamageNote(note);
+    m_archive->setDamageNote(note);
     m_records->loadRecords();
     // Records are exchanged at start-up when the player asked for it.
     if (m_game->settings().syncAtStart)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <sys/stat.h>
 
@@ -120,13 +121,15 @@ TEST(RecordsFile, loadsAWellFormedFileWhole)
     EXPECT_TRUE(rig.dialogs.messages.empty());
 }
 
-TEST(RecordsFile, ignoresDamagedFilesAndKeepsThemOnDisk)
+// A damaged records file costs only its damaged slots: the player's other records stay in
+// the table and in the file the next write makes, and the damaged file is kept once beside
+// it, which the player is told once.
+TEST(RecordsFile, aDamagedFileKeepsEveryValidSlot)
 {
-    const std::string good = recordsImage(withRecord(referenceRecords(), 0, 9999, "X"));
-    uint32_t seed = 77;
-    std::string random(6528, '\0');
-    for (char& c : random)
-        c = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 16);
+    RecordsTable own = withRecord(referenceRecords(), 0, 9999, "X");
+    own = withRecord(own, 49, 8100, "Eva");
+    own = withRecord(own, 150, 7200, "Ivan");
+    const std::string good = recordsImage(own);
     auto patched = [&good](std::size_t at, int v) {
         std::string b = good;
         put16(b, at, v);
@@ -136,30 +139,55 @@ TEST(RecordsFile, ignoresDamagedFilesAndKeepsThemOnDisk)
     {
         const char* what;
         std::string bytes;
-        bool marked; // a wrong size is passed over; a record out of bounds marks nothing
+        std::vector<int> lost; // slots that stand as the reference afterwards; -1: all
     };
+    std::string otherKey = good;
+    putText(otherKey, 34 * 3 + 26, "511_AknB", 8, kKey);
     const Case files[] = {
-        {"6527 bytes", good.substr(0, 6527), true},
-        {"6529 bytes", good + '\0', true},
-        {"zeros", std::string(6528, '\0'), false},
-        {"random bytes", random, false},
-        {"slot 100 level 14", patched(34 * 99 + 2, 14), false},
-        {"number 193", patched(34 * 5, 193), false},
-        {"rows 16", patched(34 * 7 + 4, 16), false},
-        {"rows -1", patched(34 * 7 + 4, -1), false},
-        {"points 10000", patched(34 * 191 + 14, 10000), false},
-        {"points -5", patched(34 * 191 + 14, -5), false},
+        {"6527 bytes", good.substr(0, 6527), {191}},
+        {"6529 bytes", good + '\0', {}},
+        {"zeros", std::string(6528, '\0'), {-1}},
+        {"slot 100 level 14", patched(34 * 99 + 2, 14), {99}},
+        {"slot 51 of game 193", patched(34 * 50, 193), {50}},
+        {"slot 8 of game 9", patched(34 * 7, 9), {7}},
+        {"rows 16", patched(34 * 49 + 4, 16), {49}},
+        {"rows -1", patched(34 * 49 + 4, -1), {49}},
+        {"points 10000", patched(34 * 150 + 14, 10000), {150}},
+        {"points -5", patched(34 * 150 + 14, -5), {150}},
+        {"the key of another game", otherKey, {3}},
     };
     for (const Case& c : files) {
         Rig rig;
+        std::vector<std::pair<std::string, std::string>> notes;
+        rig.store.setDamageNote([&notes](const std::string& f, const std::string& copy) {
+            notes.emplace_back(f, copy);
+        });
         writeBytes(rig.ldt(), c.bytes);
-        writeBytes(rig.lar(), archiveImage(referenceRecords(), {0}));
         rig.store.loadRecords();
-        RecordsTable expected = referenceRecords();
-        expected[0].archived = c.marked;
+        RecordsTable expected = c.lost == std::vector<int>{-1} ? referenceRecords() : own;
+        for (int i : c.lost)
+            if (i >= 0)
+                expected[i] = referenceRecords()[i];
         EXPECT_EQ(rig.store.table(), expected) << c.what;
         EXPECT_TRUE(rig.dialogs.messages.empty()) << c.what;
         EXPECT_EQ(readBytes(rig.ldt()), c.bytes) << c.what;
+        ASSERT_EQ(notes.size(), 1u) << c.what;
+        EXPECT_EQ(notes[0].first, "Mirvalon.ldt") << c.what;
+        EXPECT_EQ(notes[0].second.rfind("Mirvalon.ldt.damaged-", 0), 0u) << c.what;
+        EXPECT_EQ(readBytes(rig.data.file(notes[0].second)), c.bytes) << c.what;
+
+        // The next record rebuilds the file from what was kept; the copy stays as it was.
+        ASSERT_TRUE(rig.store.writeRecord(rig.wonGame(), GameSettings{}, false)) << c.what;
+        const auto written = decodeRecordsFile(readBytes(rig.ldt()));
+        ASSERT_TRUE(written) << c.what;
+        for (int i = 0; i < 192; ++i) {
+            if (i != 1) {
+                EXPECT_EQ((*written)[i].points, expected[i].points) << c.what << " slot " << i;
+            }
+        }
+        EXPECT_EQ(readBytes(rig.data.file(notes[0].second)), c.bytes) << c.what;
+        rig.store.loadRecords();
+        EXPECT_EQ(notes.size(), 1u) << c.what; // told once
     }
 }
 
@@ -181,12 +209,12 @@ TEST(RecordsFile, writingARecordWithoutAFileBuildsItFromTheTable)
     EXPECT_TRUE(rig.dialogs.messages.empty());
 }
 
-TEST(RecordsFile, writingARecordPatchesOnlyItsSlotAndKeepsTheStoredKey)
+TEST(RecordsFile, writingARecordPatchesOnlyItsSlot)
 {
     Rig rig;
-    std::string before = recordsImage(referenceRecords());
-    putText(before, 34 + 26, "XXXXXXXX", 8, kKey); // the key on disk is not the writer's to fix
+    std::string before = recordsImage(withRecord(referenceRecords(), 100, 5000, "Other"));
     writeBytes(rig.ldt(), before);
+    rig.store.loadRecords();
     ASSERT_TRUE(rig.store.writeRecord(rig.wonGame("Eva"), GameSettings{}, false));
     std::string expected = before;
     put16(expected, 34 + 4, 3);
@@ -307,21 +335,52 @@ TEST(Archive, marksOnlyTheSlotsThatMatchTheirRecords)
     EXPECT_EQ(unproven.dialogs.messages, std::vector<int>{4});
 }
 
-TEST(Archive, damagedArchivesMarkNothingAndCannotBeReplayed)
+// An archive of the wrong size keeps every slot that is there whole, for the marks, for
+// replay and through the next record; a slot whose game is damaged loses only its own mark.
+TEST(Archive, aDamagedArchiveKeepsEveryWholeSlot)
 {
-    const std::string good = archiveImage(referenceRecords(), {0});
-    const std::pair<const char*, std::string> files[] = {
-        {"113663 bytes", good.substr(0, 113663)},
-        {"113665 bytes", good + '\0'},
-        {"zeros", std::string(113664, '\0')},
+    const std::string good = archiveImage(referenceRecords(), {0, 2, 191});
+    std::string badGame = good;
+    put16(badGame, 592 * 2 + 94, 26); // a hidden piece beyond the palette
+    struct Case
+    {
+        const char* what;
+        std::string bytes;
+        std::vector<int> marked;
+        bool copied;
     };
-    for (const auto& [what, bytes] : files) {
+    const Case files[] = {
+        {"113663 bytes", good.substr(0, 113663), {0, 2}, true},
+        {"113665 bytes", good + '\0', {0, 2, 191}, true},
+        {"slot 3's game damaged", badGame, {0, 191}, false},
+        {"zeros", std::string(113664, '\0'), {}, false},
+    };
+    for (const Case& c : files) {
         Rig rig;
-        writeBytes(rig.lar(), bytes);
+        int notes = 0;
+        rig.archive.setDamageNote([&notes](const std::string&, const std::string&) { ++notes; });
+        writeBytes(rig.lar(), c.bytes);
         rig.store.loadRecords();
-        EXPECT_FALSE(rig.store.entry(0).archived) << what;
-        EXPECT_FALSE(rig.archive.loadArchiveSlot(0, rig.store.table())) << what;
-        EXPECT_EQ(rig.dialogs.messages, std::vector<int>{4}) << what;
+        std::vector<int> marked;
+        for (int i = 0; i < 192; ++i)
+            if (rig.store.entry(i).archived)
+                marked.push_back(i);
+        EXPECT_EQ(marked, c.marked) << c.what;
+        EXPECT_EQ(notes, c.copied ? 1 : 0) << c.what;
+        for (int i : {0, 2, 191})
+            EXPECT_EQ(rig.archive.loadArchiveSlot(i, rig.store.table()).has_value(),
+                      std::find(c.marked.begin(), c.marked.end(), i) != c.marked.end())
+                << c.what << " slot " << i;
+
+        ASSERT_TRUE(rig.store.writeRecord(rig.wonGame(), GameSettings{}, false)) << c.what;
+        EXPECT_EQ(readBytes(rig.lar()).size(), 113664u) << c.what;
+        Rig next;
+        writeBytes(next.ldt(), readBytes(rig.ldt()));
+        writeBytes(next.lar(), readBytes(rig.lar()));
+        next.store.loadRecords();
+        for (int i : c.marked)
+            EXPECT_TRUE(next.store.entry(i).archived) << c.what << " slot " << i;
+        EXPECT_TRUE(next.store.entry(1).archived) << c.what;
     }
     Rig missing;
     EXPECT_FALSE(missing.archive.loadArchiveSlot(0, missing.store.table()));

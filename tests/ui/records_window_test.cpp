@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The records list, the information panel, a new record through to a replay after a restart.
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include "persistence/archive_store.h"
 #include "persistence/record_slot.h"
+#include "persistence/records_store.h"
 #include "persistence/shared_store.h"
 #include "support/won_game.h"
 #include "ui/information_panel.h"
@@ -217,6 +221,42 @@ TEST(RecordsWindow, aRecordBroughtInByAMergeShowsEverywhere)
     EXPECT_EQ(w.statusPanel(13)->text(), "9300");
     QTest::keyClick(&w, Qt::Key_K, Qt::ControlModifier);
     EXPECT_EQ(w.recordsPanel()->list()->topLevelItem(103)->text(6), "A");
+}
+
+// A damaged records file: the window opens with what was good in it and tells the player,
+// once, where the damaged file was kept.
+TEST(RecordsWindow, aDamagedRecordsFileIsToldWithItsKeptCopy)
+{
+    QStringList shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->text();
+            box->accept();
+            // What a window manager does when the box closes.
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<Tfrm_Logic*>(w))
+                    w->activateWindow();
+        }
+    });
+    closer.start(10);
+    WindowRig rig([](WindowRig& r) {
+        const std::string folder = r.user.path() + "/Orvex/Mirvalon.dat";
+        std::filesystem::create_directories(folder);
+        RecordsTable table = referenceRecords();
+        table[40].rows = 3;
+        table[40].time = " 0:01:00";
+        table[40].points = 8000;
+        table[40].holder = "Kept      ";
+        writeBytes(folder + "/Mirvalon.ldt", encodeRecordsFile(table)->substr(0, 6000));
+    });
+    QTest::qWait(100);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].contains("Mirvalon.ldt.damaged-")) << shown[0].toStdString();
+    EXPECT_TRUE(shown[0].startsWith("Upozornenie!")) << shown[0].toStdString();
+    EXPECT_EQ(rig.window->game().state().gameNumber, 104);
+    QTest::keyClick(rig.window.get(), Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(rig.window->recordsPanel()->list()->topLevelItem(40)->text(4), "8000");
 }
 
 } // namespace
