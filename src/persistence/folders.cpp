@@ -8,8 +8,10 @@ namespace mirvalon {
 namespace {
 
 constexpr std::size_t kCopyLimit = 4 * 1024 * 1024;
-// Cut by the player's umask: the player decides who may look into the player's folders.
-constexpr unsigned kPrivateFolderMode = 0777;
+// The player's records, settings and saved games (whose password is only scrambled) are
+// nobody else's business: new folders are the player's alone. Folders that exist keep the
+// mode the player gave them.
+constexpr unsigned kPrivateFolderMode = 0700;
 
 } // namespace
 

@@ -34,7 +34,7 @@ std::optional<std::string> writeTemporary(FileSystem& fs, const FileToCommit& fi
 {
     const std::optional<unsigned> oldMode = fs.modeOf(file.path);
     std::string temp;
-    const int handle = fs.createTemp(parentFolder(file.path), temp, 0666);
+    const int handle = fs.createTemp(parentFolder(file.path), temp, file.newMode);
     if (handle < 0)
         return std::nullopt;
     bool ok = !oldMode || fs.setMode(handle, *oldMode);
@@ -88,9 +88,10 @@ bool finishNote(FileSystem& fs, const std::string& folder, const NoteLines& line
 
 } // namespace
 
-bool writeFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes)
+bool writeFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes,
+                     unsigned newMode)
 {
-    return commitFiles(fs, {FileToCommit{path, std::string(bytes)}});
+    return commitFiles(fs, {FileToCommit{path, std::string(bytes), newMode}});
 }
 
 bool commitFiles(FileSystem& fs, const std::vector<FileToCommit>& files)

@@ -20,7 +20,11 @@
 
 namespace mirvalon {
 
-// A new file gets 0666 cut by the player's umask; a file that is rewritten keeps its bits.
+// A new file gets its mode cut by the player's umask; a file that is rewritten keeps its bits.
+// The game's own files are the player's alone; a file the player saves where they choose (a
+// saved game for somebody else, a picture) is as open as the player's umask makes it.
+constexpr unsigned kPrivateFileMode = 0600;
+constexpr unsigned kChosenFileMode = 0666;
 
 constexpr const char* kTempPrefix = ".mirvalon-write-";
 constexpr const char* kCommitNoteName = ".mirvalon-commit";
@@ -28,12 +32,14 @@ constexpr const char* kLockFileName = ".mirvalon-lock";
 // Long enough for another copy to finish a write, short enough not to freeze the window.
 constexpr int kLockWaitMilliseconds = 1500;
 
-bool writeFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes);
+bool writeFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes,
+                     unsigned newMode = kPrivateFileMode);
 
 struct FileToCommit
 {
     std::string path; // all files of one commit lie in the same folder
     std::string bytes;
+    unsigned newMode = kPrivateFileMode;
 };
 
 // Writes every file whole or none: all temporary files written and synced, then a commit note

@@ -288,7 +288,7 @@ bool writeSavedGame(FileSystem& fs, const std::string& path, const SavedTask& ta
     const auto bytes = encodeSavedGame(task, noise);
     if (!bytes || !fs.mayReplace(path))
         return false;
-    return writeFileSafely(fs, path, *bytes);
+    return writeFileSafely(fs, path, *bytes, kChosenFileMode);
 }
 
 bool hasSavedGameExtension(std::string_view path)

@@ -97,7 +97,8 @@ PictureResult saveBoardPicture(const PictureRequest& request, FileSystem& fs,
     const QByteArray bytes = encodePicture(request.board, target.format);
     const bool written =
         !bytes.isEmpty() && fs.mayReplace(path) &&
-        writeFileSafely(fs, path, std::string_view(bytes.constData(), bytes.size()));
+        writeFileSafely(fs, path, std::string_view(bytes.constData(), bytes.size()),
+                        kChosenFileMode);
     if (!written) {
         dialogs.tell(writeFailedText(request.language, target.path));
         return PictureResult::Failed;

@@ -185,14 +185,15 @@ TEST(RecordsFile, aBetterRecordOfAnotherCopyIsKept)
     EXPECT_TRUE(next[6].archived);
 }
 
-TEST(Modes, thePlayersFilesFollowTheUmaskAndARewrittenFileKeepsItsMode)
+TEST(Modes, thePlayersFilesAreTheirsAloneAndARewrittenFileKeepsItsMode)
 {
     struct Case
     {
         mode_t umask;
         unsigned folder, file;
     };
-    for (const Case c : {Case{077, 0700, 0600}, Case{022, 0755, 0644}, Case{002, 0775, 0664}}) {
+    for (const Case c : {Case{077, 0700, 0600}, Case{022, 0700, 0600}, Case{002, 0700, 0600},
+                         Case{0, 0700, 0600}}) {
         const mode_t before = ::umask(c.umask);
         Player player;
         player.start();
