@@ -15,6 +15,20 @@
 
 namespace mirvalon {
 
+namespace {
+
+// Per thread, as a merge writes the player's files beside the window.
+thread_local bool t_outOfSpace = false;
+
+// Notes why a step of a write failed; errno is as the failed call left it.
+bool failed()
+{
+    t_outOfSpace = errno == ENOSPC || errno == EDQUOT;
+    return false;
+}
+
+} // namespace
+
 namespace posix {
 
 ReadResult readOpenFile(int fd, std::size_t limit)
@@ -213,7 +227,16 @@ bool PosixFileSystem::mayReplace(const std::string& path)
 
 int PosixFileSystem::createTemp(const std::string& directory, std::string& tempPath, unsigned mode)
 {
-    return posix::createTempIn(AT_FDCWD, directory, tempPath, mode);
+    t_outOfSpace = false;
+    const int handle = posix::createTempIn(AT_FDCWD, directory, tempPath, mode);
+    if (handle < 0)
+        failed();
+    return handle;
+}
+
+bool PosixFileSystem::outOfSpace() const
+{
+    return t_outOfSpace;
 }
 
 bool PosixFileSystem::setMode(int handle, unsigned mode)
@@ -229,7 +252,7 @@ bool PosixFileSystem::writeAll(int handle, std::string_view bytes)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return false;
+            return failed();
         }
         done += static_cast<std::size_t>(n);
     }
@@ -238,12 +261,12 @@ bool PosixFileSystem::writeAll(int handle, std::string_view bytes)
 
 bool PosixFileSystem::syncFile(int handle)
 {
-    return ::fsync(handle) == 0;
+    return ::fsync(handle) == 0 || failed();
 }
 
 bool PosixFileSystem::closeFile(int handle)
 {
-    return ::close(handle) == 0;
+    return ::close(handle) == 0 || failed();
 }
 
 bool PosixFileSystem::renameFile(const std::string& from, const std::string& to)

@@ -57,6 +57,10 @@ public:
     // held, -1 when another holder kept it all that time or the file cannot be opened.
     virtual int lockFile(const std::string& path, int waitMilliseconds) = 0;
     virtual void unlockFile(int handle) = 0;
+
+    // The last failed step of a write on this thread found the disk (or the player's quota)
+    // full; cleared when a write starts.
+    virtual bool outOfSpace() const = 0;
 };
 
 // The real file system of this computer.
@@ -80,6 +84,7 @@ public:
     void removeFile(const std::string& path) override;
     int lockFile(const std::string& path, int waitMilliseconds) override;
     void unlockFile(int handle) override;
+    bool outOfSpace() const override;
 };
 
 // The part of the steps above that works on open descriptors, shared with the folder opened by

@@ -173,13 +173,24 @@ bool RecordsStore::writeRecord(const GameState& state, const GameSettings& setti
         m_archive.archiveWithGame(next, state, settings, blockingAidShown);
     if (archive)
         files.push_back({m_archive.path(), *archive});
-    if (!commitFiles(m_fs, files)) {
-        m_dialogs.showMessage(2);
+    bool archived = archive.has_value();
+    bool written = commitFiles(m_fs, files);
+    if (!written && archived) {
+        // A disk too full for the record game may still take the record.
+        files.pop_back();
+        archived = false;
+        written = commitFiles(m_fs, files);
+    }
+    if (!written) {
+        if (m_fs.outOfSpace() && m_diskFullNote)
+            m_diskFullNote(kRecordsFileName);
+        else
+            m_dialogs.showMessage(2);
         return false;
     }
-    e.archived = archive.has_value();
+    e.archived = archived;
     m_table = next;
-    if (!archive)
+    if (!archived)
         m_dialogs.showMessage(3);
     return true;
 }

@@ -48,15 +48,21 @@ public:
     // itself as it was, and the damage note tells the player so. A missing file is silent.
     void loadRecords();
     void setDamageNote(DamageNote note) { m_damageNote = std::move(note); }
+    // Tells the player that the file named could not be written because the disk is full.
+    void setDiskFullNote(std::function<void(const std::string& file)> note)
+    {
+        m_diskFullNote = std::move(note);
+    }
 
     const RecordEntry& entry(int index) const override;
     const RecordsTable& table() const { return m_table; }
 
     // Writes the won game as the record of its number together with its archive slot: after a
     // kill at any moment the next start sees both old or both new. On a records file that
-    // cannot be written (or a folder another copy keeps locked): message 2, and neither the
-    // table nor the archive changes. An archive that cannot be written: message 3, the record
-    // is kept. A better record another copy of the game wrote meanwhile is kept and taken in.
+    // cannot be written (or a folder another copy keeps locked): message 2, or the disk-full
+    // note when the disk is full, and neither the table nor the archive changes. An archive
+    // that cannot be written, or that no longer fits on the disk: message 3, the record is
+    // kept. A better record another copy of the game wrote meanwhile is kept and taken in.
     bool writeRecord(const GameState& state, const GameSettings& settings,
                      bool blockingAidShown) override;
     void shareRecord(int gameNumber) override;
@@ -89,6 +95,7 @@ private:
     RecordsTable m_table = referenceRecords();
     std::function<void(int)> m_share;
     DamageNote m_damageNote;
+    std::function<void(const std::string& file)> m_diskFullNote;
 };
 
 } // namespace mirvalon

@@ -111,6 +111,9 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
         });
     };
     m_records->setDamageNote(note);
+    m_records->setDiskFullNote([this](const std::string& file) {
+        m_messageBoxes->showPlainMessage(diskFullMessage(file, m_game->settings().language));
+    });
     m_archive->setDamageNote(note);
     m_records->loadRecords();
     // Records are exchanged at start-up when the player asked for it.

@@ -4,7 +4,12 @@
 // player's umask.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "persistence/folder_file_system.h"
@@ -258,6 +263,89 @@ TEST(SharedFolder, readsAndWritesOnlyItsOwnEntries)
     EXPECT_FALSE(vendor->subfolder("../", true));
     ::symlink(elsewhere.path().c_str(), base.file("Linked").c_str());
     EXPECT_FALSE(vendor->subfolder("Linked", true));
+}
+
+// Fills `folder`'s file system until at most `leave` bytes are free; false when it cannot.
+bool fillUntil(const std::string& folder, std::size_t leave, int part)
+{
+    struct statvfs st
+    {
+    };
+    if (::statvfs(folder.c_str(), &st) != 0)
+        return false;
+    const std::size_t free = st.f_bavail * st.f_frsize;
+    const int fd = ::open((folder + "/filler" + std::to_string(part)).c_str(),
+                          O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const std::string page(4096, 'f');
+    for (std::size_t written = 0; fd >= 0 && written + leave < free; written += page.size())
+        if (::write(fd, page.data(), page.size()) != static_cast<ssize_t>(page.size()))
+            break;
+    return fd >= 0 && ::close(fd) == 0;
+}
+
+// What the child found, for its exit status.
+int fullDiskRun(const std::string& mountPoint)
+{
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=256k,mode=0700") != 0)
+        return 77;
+    PosixFileSystem fs;
+    const std::string data = mountPoint + "/data";
+    ::mkdir(data.c_str(), 0700);
+    GameCopy copy(fs, data, mountPoint);
+    const GameSettings settings;
+    if (!copy.records.writeRecord(finishedGame(2, 8000, "Eva"), settings, false) ||
+        !copy.records.entry(1).archived)
+        return 10;
+    const std::string archive = readBytes(data + "/Mirvalon.lar");
+    std::vector<std::string> full;
+    copy.records.setDiskFullNote([&full](const std::string& file) { full.push_back(file); });
+
+    // Room for a records file, none for an archive: the record is kept without its game.
+    if (!fillUntil(data, 40 * 1024, 1))
+        return 11;
+    if (!copy.records.writeRecord(finishedGame(3, 8000, "Ivan"), settings, false))
+        return 12;
+    if (copy.dialogs.messages != std::vector<int>{3} || copy.records.entry(2).archived ||
+        readBytes(data + "/Mirvalon.lar") != archive)
+        return 13;
+    if (!decodeRecordsFile(readBytes(data + "/Mirvalon.ldt")) ||
+        (*decodeRecordsFile(readBytes(data + "/Mirvalon.ldt")))[2].points != 8000)
+        return 14;
+
+    // No room at all: the player hears that the disk is full, and both files stay whole.
+    const std::string records = readBytes(data + "/Mirvalon.ldt");
+    if (!fillUntil(data, 0, 2))
+        return 15;
+    if (copy.records.writeRecord(finishedGame(4, 8000, "Ivan"), settings, false))
+        return 16;
+    if (full != std::vector<std::string>{"Mirvalon.ldt"} ||
+        copy.dialogs.messages != std::vector<int>{3})
+        return 17;
+    if (readBytes(data + "/Mirvalon.ldt") != records ||
+        readBytes(data + "/Mirvalon.lar") != archive)
+        return 18;
+    return 0;
+}
+
+// A nearly full disk costs a record only its game, and a full one is named as such; a small
+// file system of its own is mounted for this, in a private mount namespace.
+TEST(FullDisk, aRecordIsKeptWithoutItsGameAndAFullDiskIsNamed)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to mount a small file system";
+    TempDir point;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        ::_exit(fullDiskRun(point.path()));
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "a small file system could not be mounted here";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the step that failed (see fullDiskRun)";
 }
 
 } // namespace
