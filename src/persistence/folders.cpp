@@ -17,9 +17,11 @@ constexpr unsigned kPrivateFolderMode = 0700;
 
 std::string findProgramFolder(FileSystem& fs, const std::string& executablePath)
 {
+    // Any delivered file will do: one that is missing must not hide the others.
     const std::string beside = parentFolder(executablePath);
-    if (fs.kind(joinPath(beside, "Mirv_SK.lng")) == PathKind::File)
-        return beside;
+    for (const char* name : {"Mirv_SK.lng", "Mirv_CZ.lng", "Mirv_EN.lng", "Mirvalon.zar"})
+        if (fs.kind(joinPath(beside, name)) == PathKind::File)
+            return beside;
     return joinPath(parentFolder(beside), "share/games/mirvalon");
 }
 

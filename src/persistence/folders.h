@@ -25,8 +25,8 @@ constexpr std::array<const char*, 4> kSampleGames = {
 // Copied in this order into a new data folder.
 constexpr std::array<const char*, 3> kSeedFiles = {"Mirvalon.lar", "Mirvalon.ldt", "Mirvalon.lcf"};
 
-// The folder of the running program when it holds the language files (the build tree), else
-// ../share/mirvalon beside it (an installed game).
+// The folder of the running program when it holds any of the delivered files (the build
+// tree), else ../share/games/mirvalon beside it (an installed game).
 std::string findProgramFolder(FileSystem& fs, const std::string& executablePath);
 // $XDG_DATA_HOME, else $HOME/.local/share; empty when neither is known.
 std::string userDataBase(const char* xdgDataHome, const char* home);

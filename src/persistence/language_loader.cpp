@@ -106,7 +106,7 @@ void LanguageLoader::refuse(const char* const sentences[3])
                           : 0;
     m_messages.showPlainMessage(std::string(sentences[inUse]) + name + "!\n\n--------\n\n" +
                                 sentences[m_fileLanguage] + name + "!");
-    m_settings.language = m_settings.loadedLanguage;
+    m_refused[m_fileLanguage] = true;
 }
 
 bool LanguageLoader::loadLanguage(int language)
@@ -129,6 +129,7 @@ bool LanguageLoader::loadLanguage(int language)
             applyEntry(*entry);
     }
     m_settings.loadedLanguage = m_fileLanguage;
+    m_refused[m_fileLanguage] = false;
     return true;
 }
 

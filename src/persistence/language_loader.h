@@ -44,9 +44,15 @@ public:
                    TextTable& texts, LanguageTargets& targets, PlainMessages& messages);
 
     // Loads and applies the file of `language` (0..2; any other value reloads the last file).
-    // On failure the two-language message is shown, `language` returns to the loaded one and
-    // no text changes.
+    // On failure the two-language message is shown and no text changes; the player's chosen
+    // language stays as it is, so that the file, once back, is used at the next start.
     bool loadLanguage(int language);
+    // The file of `language` was refused in this run: loading it again on its own accord
+    // would only show the same message again.
+    bool refusedBefore(int language) const
+    {
+        return language >= 0 && language <= 2 && m_refused[language];
+    }
 
     // One entry to its target; entries that name nothing are ignored.
     void applyEntry(const LanguageEntry& entry);
@@ -61,6 +67,7 @@ private:
     LanguageTargets& m_targets;
     PlainMessages& m_messages;
     int m_fileLanguage = 0;
+    std::array<bool, 3> m_refused{};
 };
 
 } // namespace mirvalon

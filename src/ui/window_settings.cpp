@@ -73,9 +73,11 @@ bool WindowSettings::loadLanguage(int language)
 
 void WindowSettings::loadSavedLanguage()
 {
+    // A file refused once in this run is not asked for again at every activation; the
+    // player's choice stays saved for the next start.
     const int language = m_game.settings().language;
-    if ((language == 1 || language == 2) && loadLanguage(language) &&
-        m_game.languageMark() != language)
+    if ((language == 1 || language == 2) && !m_languages.refusedBefore(language) &&
+        loadLanguage(language) && m_game.languageMark() != language)
         m_store.applySetting(Setting::Language, language);
 }
 

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "persistence/folders.h"
+#include "persistence/safe_file.h"
 #include "support/fake_persistence.h"
 
 namespace mirvalon::test {
@@ -123,8 +124,11 @@ TEST(Folders, aMissingProgramFolderStillGivesADataFolder)
 TEST(Folders, findsTheProgramFolderAndTheUserBase)
 {
     Rig rig;
-    writeBytes(rig.program.file("Mirv_SK.lng"), "x");
+    // Any one delivered file marks the program's own folder, the Slovak one missing or not.
+    writeBytes(rig.program.file("Mirv_EN.lng"), "x");
     EXPECT_EQ(findProgramFolder(rig.fs, rig.program.file("mirvalon")), rig.program.path());
+    EXPECT_EQ(findProgramFolder(rig.fs, rig.shared.file("mirvalon")),
+              parentFolder(rig.shared.path()) + "/share/games/mirvalon");
     EXPECT_EQ(findProgramFolder(rig.fs, "/usr/games/mirvalon"), "/usr/share/games/mirvalon");
     EXPECT_EQ(userDataBase("/x/data", "/home/a"), "/x/data");
     EXPECT_EQ(userDataBase("relative", "/home/a"), "/home/a/.local/share");

@@ -162,8 +162,12 @@ TEST(LanguageLoader, refusesShortOrMissingFilesInBothLanguages)
         rig.settings.language = c.language;
         EXPECT_FALSE(rig.loader.loadLanguage(c.language)) << c.what;
         EXPECT_EQ(rig.messages.shown, std::vector<std::string>{c.message}) << c.what;
-        EXPECT_EQ(rig.settings.language, c.loaded) << c.what;
+        // The player's choice stays for the next start; this run keeps what is loaded and
+        // does not ask for the refused file again on its own.
+        EXPECT_EQ(rig.settings.language, c.language) << c.what;
         EXPECT_EQ(rig.settings.loadedLanguage, c.loaded) << c.what;
+        EXPECT_TRUE(rig.loader.refusedBefore(c.language)) << c.what;
+        EXPECT_FALSE(rig.loader.refusedBefore(c.loaded)) << c.what;
         EXPECT_EQ(rig.texts.messages[0], TextTable::builtIn().messages[0]) << c.what;
         EXPECT_EQ(rig.targets.calls, 0) << c.what;
     }
