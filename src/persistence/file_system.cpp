@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -237,6 +238,21 @@ int PosixFileSystem::createTemp(const std::string& directory, std::string& tempP
 bool PosixFileSystem::outOfSpace() const
 {
     return t_outOfSpace;
+}
+
+std::string PosixFileSystem::writeTarget(const std::string& path)
+{
+    struct stat st
+    {
+    };
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return path;
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return {};
+    std::string target(resolved);
+    std::free(resolved);
+    return ::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? target : std::string();
 }
 
 bool PosixFileSystem::setMode(int handle, unsigned mode)

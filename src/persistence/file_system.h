@@ -61,6 +61,10 @@ public:
     // The last failed step of a write on this thread found the disk (or the player's quota)
     // full; cleared when a write starts.
     virtual bool outOfSpace() const = 0;
+
+    // Where a write of `path` goes: the path itself, or the regular file a link there leads
+    // to; empty when the link leads nowhere a file can be written.
+    virtual std::string writeTarget(const std::string& path) { return path; }
 };
 
 // The real file system of this computer.
@@ -85,6 +89,9 @@ public:
     int lockFile(const std::string& path, int waitMilliseconds) override;
     void unlockFile(int handle) override;
     bool outOfSpace() const override;
+    // A link the player made in their own folder is followed: the file it leads to is
+    // written, and the link stays.
+    std::string writeTarget(const std::string& path) override;
 };
 
 // The part of the steps above that works on open descriptors, shared with the folder opened by

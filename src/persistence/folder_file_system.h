@@ -50,6 +50,8 @@ public:
     bool renameFile(const std::string& from, const std::string& to) override;
     bool syncDirectory(const std::string& directory) override;
     void removeFile(const std::string& path) override;
+    // Nothing here is written through a link: a link is replaced.
+    std::string writeTarget(const std::string& path) override { return path; }
     // The lock file, when made here, is its maker's alone.
     int lockFile(const std::string& path, int waitMilliseconds) override;
 

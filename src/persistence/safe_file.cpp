@@ -94,11 +94,28 @@ bool writeFileSafely(FileSystem& fs, const std::string& path, std::string_view b
     return commitFiles(fs, {FileToCommit{path, std::string(bytes), newMode}});
 }
 
-bool commitFiles(FileSystem& fs, const std::vector<FileToCommit>& files)
+bool commitFiles(FileSystem& fs, const std::vector<FileToCommit>& given)
 {
-    if (files.empty())
+    if (given.empty())
         return true;
+    // A file the player linked elsewhere is written where the link leads.
+    std::vector<FileToCommit> files = given;
+    for (FileToCommit& file : files) {
+        file.path = fs.writeTarget(file.path);
+        if (file.path.empty())
+            return false;
+    }
     const std::string folder = parentFolder(files.front().path);
+    for (const FileToCommit& file : files) {
+        if (parentFolder(file.path) == folder)
+            continue;
+        // Links took the files to different folders, which one note cannot cover: each is
+        // written whole, the last given first, so that a record never goes ahead of its game.
+        for (auto it = files.rbegin(); it != files.rend(); ++it)
+            if (!commitFiles(fs, {*it}))
+                return false;
+        return true;
+    }
     std::vector<std::string> temps;
     const auto dropTemps = [&fs, &temps] {
         for (const std::string& t : temps)

@@ -348,5 +348,35 @@ TEST(FullDisk, aRecordIsKeptWithoutItsGameAndAFullDiskIsNamed)
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the step that failed (see fullDiskRun)";
 }
 
+// A records file the player linked into another folder (a backed-up one, say) is written
+// where the link leads, and stays a link; a link that leads nowhere is not replaced.
+TEST(Links, aFileThePlayerLinkedElsewhereIsWrittenThroughTheLink)
+{
+    Player player;
+    player.start();
+    TempDir backup;
+    const std::string ldt = player.data() + "/Mirvalon.ldt";
+    const std::string kept = backup.file("Mirvalon.ldt");
+    writeBytes(kept, *encodeRecordsFile(referenceRecords()));
+    ::unlink(ldt.c_str());
+    ASSERT_EQ(::symlink(kept.c_str(), ldt.c_str()), 0);
+    {
+        GameCopy copy(player.fs, player.data(), player.program.path());
+        ASSERT_TRUE(copy.records.writeRecord(finishedGame(3, 9000, "Eva"), GameSettings{}, false));
+        EXPECT_TRUE(copy.dialogs.messages.empty());
+    }
+    EXPECT_EQ(player.fs.kind(ldt), PathKind::Other); // still the player's link
+    const auto written = decodeRecordsFile(readBytes(kept));
+    ASSERT_TRUE(written);
+    EXPECT_EQ((*written)[2].points, 9000);
+    EXPECT_TRUE(player.start()[2].archived);
+
+    ::unlink(kept.c_str()); // the link now leads nowhere
+    GameCopy copy(player.fs, player.data(), player.program.path());
+    EXPECT_FALSE(copy.records.writeRecord(finishedGame(4, 9000, "Eva"), GameSettings{}, false));
+    EXPECT_EQ(player.fs.kind(ldt), PathKind::Other);
+    EXPECT_FALSE(exists(kept));
+}
+
 } // namespace
 } // namespace mirvalon::test
