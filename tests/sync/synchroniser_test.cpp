@@ -211,5 +211,23 @@ TEST_F(SyncTest, withoutTheWriterOrTheStoreNothingIsWritten)
     EXPECT_EQ(nowhere.synchronise(0, referenceRecords()), SyncResult::Unavailable);
 }
 
+// A player's archive one byte short still holds its whole slots: a merge that brings a
+// record in keeps every other record game the player had.
+TEST_F(SyncTest, aMergeIntoADamagedArchiveKeepsTheOtherGames)
+{
+    a.winEach({3, 40, 100}, 8000, "Anna");
+    StoreImages short_ = a.images();
+    short_.archive.pop_back(); // slot 192 is no longer whole; the others are
+    writeAll(a.archivePath(), short_.archive);
+    StoreImages store = emptyStore();
+    putWonGame(store, 7, 9000, "Store");
+    shared.put(store);
+    ASSERT_EQ(a.sync(shared), SyncResult::Done);
+    const StoreImages after = a.images();
+    ASSERT_EQ(after.archive.size(), kArchiveFileSize);
+    for (int game : {3, 40, 100, 7})
+        EXPECT_TRUE(provenRecord(after.records, after.archive, game - 1)) << "game " << game;
+}
+
 } // namespace
 } // namespace mirvalon::test
