@@ -219,6 +219,11 @@ if [ -d "$shared" ] && [ "$(ls -A "$shared" | tr '\n' ' ')" != "Mirvalon.lar Mir
 fi
 (cd "$pkg" && find . | sort) | diff -u "$scratch/before" - >&2 ||
   fail "the game wrote into its installed folders"
+# Started once, then purged: nothing the package or the game made stays under /var/games.
+if [ -d "$pkg/var/games/Orvex" ]; then
+  DPKG_ROOT=$pkg "$scratch/control/postrm" purge || fail "postrm purge failed"
+  [ -e "$pkg/var/games/Orvex" ] && fail "purge after a start left $(find "$pkg/var/games/Orvex")"
+fi
 
 if [ "$failures" -gt 0 ]; then
   echo "check-package: $failures checks failed" >&2

@@ -215,15 +215,6 @@ TEST(RecordCheck, clockTextAndMostPoints)
     };
     for (const Most& m : most)
         EXPECT_EQ(mostPointsFor(m.rows, m.seconds), m.points) << m.rows << " rows";
-
-    // The records delivered with the game must themselves be reachable.
-    for (const RecordEntry& e : referenceRecords()) {
-        if (e.rows == 0)
-            continue;
-        const std::optional<int> seconds = clockSeconds(e.time);
-        ASSERT_TRUE(seconds) << "game " << e.number;
-        EXPECT_LE(e.points, mostPointsFor(e.rows, *seconds)) << "game " << e.number;
-    }
 }
 
 } // namespace
