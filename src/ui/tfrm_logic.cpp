@@ -103,12 +103,11 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     if (!m_settings->store().loadSettings())
         m_settings->store().resetSettings();
     // A damaged records file or archive keeps what is good in it; the player learns where the
-    // damaged one was kept once the window is up.
+    // damaged one was kept once the window is up and speaks the player's language.
     const DamageNote note = [this](const std::string& file, const std::string& copy) {
-        QTimer::singleShot(0, this, [this, file, copy] {
-            m_messageBoxes->showPlainMessage(
-                damagedFileMessage(file, copy, m_game->settings().language));
-        });
+        m_damageNotes.emplace_back(file, copy);
+        if (m_activated)
+            showDamageNotes();
     };
     m_records->setDamageNote(note);
     m_records->setDiskFullNote([this](const std::string& file) {
@@ -220,8 +219,22 @@ bool Tfrm_Logic::event(QEvent* e)
     if (e->type() == QEvent::WindowActivate && m_settings) {
         m_settings->loadSavedLanguage();
         m_game->activate(m_folders->sharedFolderReady());
+        m_activated = true;
+        showDamageNotes();
     }
     return QMainWindow::event(e);
+}
+
+void Tfrm_Logic::showDamageNotes()
+{
+    if (m_damageNotes.empty())
+        return;
+    QTimer::singleShot(0, this, [this, notes = std::move(m_damageNotes)] {
+        for (const auto& [file, copy] : notes)
+            m_messageBoxes->showPlainMessage(
+                damagedFileMessage(file, copy, m_game->settings().loadedLanguage));
+    });
+    m_damageNotes.clear();
 }
 
 void Tfrm_Logic::closeEvent(QCloseEvent* e)

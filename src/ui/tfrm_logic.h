@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "board.h"
 #include "client_area.h"
@@ -91,6 +93,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void showDamageNotes();
     // One row of the command table: the command, its button or panel on the window, its main
     // menu item and its item in the records list's context menu (designed names, nullptr when
     // it has none), and the handler that all of them run.
@@ -162,6 +165,9 @@ private:
     QString m_windowCaption;
 
     bool m_exitConfirmed = false;
+    // Damaged files found before the window was first active wait for it (file, kept copy).
+    std::vector<std::pair<std::string, std::string>> m_damageNotes;
+    bool m_activated = false;
 };
 
 } // namespace mirvalon
