@@ -219,6 +219,12 @@ bool PosixFileSystem::mayReplace(const std::string& path)
     };
     if (::lstat(path.c_str(), &st) != 0)
         return errno == ENOENT;
+    // A folder or anything else in place of a file is not the game's to replace; a link the
+    // player made counts as the file it leads to.
+    if (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) != 0)
+        return false;
+    if (!S_ISREG(st.st_mode))
+        return false;
     // A file without any write permission is marked read-only by its owner; honour the mark
     // even where the system would let us (root).
     if ((st.st_mode & 0222) == 0)
