@@ -236,8 +236,8 @@ TEST(SharedFolder, readsAndWritesOnlyItsOwnEntries)
     EXPECT_EQ(modeOf(base.file("Orvex")), kMadeFolderMode);
     const std::string folder = shared->path();
     writeBytes(folder + "/Mirvalon.ldt", "records");
-    ::symlink(elsewhere.file("private").c_str(), (folder + "/link").c_str());
-    ::link(elsewhere.file("private").c_str(), (folder + "/second").c_str());
+    ASSERT_EQ(::symlink(elsewhere.file("private").c_str(), (folder + "/link").c_str()), 0);
+    ASSERT_EQ(::link(elsewhere.file("private").c_str(), (folder + "/second").c_str()), 0);
     ::mkfifo((folder + "/fifo").c_str(), 0666);
     struct Case
     {
@@ -261,7 +261,7 @@ TEST(SharedFolder, readsAndWritesOnlyItsOwnEntries)
     EXPECT_EQ(readBytes(elsewhere.file("private")), "private"); // the link was replaced
     EXPECT_EQ(readBytes(folder + "/link"), "shared");
     EXPECT_FALSE(vendor->subfolder("../", true));
-    ::symlink(elsewhere.path().c_str(), base.file("Linked").c_str());
+    ASSERT_EQ(::symlink(elsewhere.path().c_str(), base.file("Linked").c_str()), 0);
     EXPECT_FALSE(vendor->subfolder("Linked", true));
 }
 

@@ -100,7 +100,7 @@ TEST(Folders, sharedFolderMustBeARealFolder)
 {
     Rig rig;
     TempDir elsewhere;
-    ::symlink(elsewhere.path().c_str(), rig.shared.file("Orvex").c_str());
+    ASSERT_EQ(::symlink(elsewhere.path().c_str(), rig.shared.file("Orvex").c_str()), 0);
     Folders folders(rig.fs, rig.program.path(), rig.user.path(), rig.shared.path());
     folders.setUp();
     EXPECT_EQ(folders.dataFolder(), rig.data());
