@@ -148,7 +148,7 @@ void Tfrm_Logic::createParts()
                               m_folders->programFolder(), m_folders->dataFolder()});
     m_launcher = std::make_unique<DialogLauncher>(
         DialogLauncher::Parts{*this, *m_game, *m_dialogs, *m_messageBoxes, m_fs, *m_folders,
-                              *m_records, *this, m_settings->languages()},
+                              *m_records, *this, *m_settings},
         m_options);
     m_settings->onLanguageLoaded = [this](int language) { m_launcher->setLanguage(language); };
     m_launcher->synchronisation().setRecordsChanged([this] { m_panels->refreshRecords(); });
