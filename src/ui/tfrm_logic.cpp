@@ -97,7 +97,8 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     m_game = std::make_unique<Game>(
         Ports{*m_board, *m_dialogs, *this, *m_timer, *m_statusStrip, *this, *m_records, *this});
     m_board->setGame(m_game.get());
-    m_paletteFocus = new PaletteFocus(control("pnlKocky"), *m_board, *m_game);
+    m_paletteFocus =
+        new PaletteFocus(control("pnlKocky"), *m_board, *m_game, [this] { focusNewGame(); });
     m_messageBoxes->setSettings(&m_game->settings(), m_folders->sharedFolderReady());
     createParts();
     if (!m_settings->store().loadSettings())

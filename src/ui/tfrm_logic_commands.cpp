@@ -12,6 +12,7 @@
 #include "board_panels.h"
 #include "dialog_launcher.h"
 #include "favourite_panels.h"
+#include "palette_focus.h"
 #include "records_panel.h"
 #include "tfrm_logic.h"
 #include "window_settings.h"
@@ -158,6 +159,8 @@ void Tfrm_Logic::commandsChanged(const CommandTable& table)
     if (focusPotvrd)
         potvrd->setFocus();
     m_board->refreshPieces();
+    if (m_paletteFocus)
+        m_paletteFocus->refresh();
 }
 
 void Tfrm_Logic::afterRulesChanged()
