@@ -188,6 +188,48 @@ TEST(SettingsWindow, languageChosenInTheDialogIsAppliedAtOnce)
     EXPECT_EQ(rig.window->settingsDialog()->windowTitle(), "  Settings");
 }
 
+// Wherever the session has been, F8 opens the dialog centred on the window: its frame's
+// centre 8 pixels below the window's centre, whole within the window.
+TEST(SettingsWindow, opensCentredOnTheWindowAfterEveryKindOfStep)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"start-up", [] {}},
+        {"English from the menu", [&] { w.menuItem("mm2Ang")->trigger(); }},
+        {"records list", [&] { w.menuItem("mm1NajSkore")->trigger(); }},
+        {"information panel", [&] { w.menuItem("mm1Inform")->trigger(); }},
+        {"status panels", [&] { w.menuItem("mm2Info")->trigger(); }},
+        {"Czech from the menu", [&] { w.menuItem("mm2Ces")->trigger(); }},
+        {"Slovak in the dialog",
+         [&] {
+             withSettings(
+                 rig, [](Tfrm_Setup& d) { press(d, "rgJazyk0"); }, true, Opener::MenuItem);
+         }},
+        {"panels closed", [&] { w.menuItem("mm1Inform")->trigger(); }},
+        {"English from the menu again", [&] { w.menuItem("mm2Ang")->trigger(); }},
+    };
+    for (const auto& [name, act] : steps) {
+        SCOPED_TRACE(name);
+        act();
+        QRect dialog;
+        QSize client;
+        const bool opened = withSettings(
+            rig,
+            [&](Tfrm_Setup& d) {
+                dialog = d.frameGeometry();
+                client = d.size();
+            },
+            false, Opener::Button);
+        ASSERT_TRUE(opened);
+        const QRect main = w.frameGeometry();
+        EXPECT_EQ(client, QSize(503, 351));
+        EXPECT_EQ(dialog.left(), main.left() + main.width() / 2 - dialog.width() / 2);
+        EXPECT_EQ(dialog.top(), main.top() + main.height() / 2 - dialog.height() / 2 + 8);
+        EXPECT_TRUE(main.contains(dialog));
+    }
+}
+
 // The open button of Qt's file dialog in `language`, as Qt's own translation files say it.
 QString qtOpenCaption(int language)
 {
