@@ -13,6 +13,7 @@
 #include "ui/tfrm_about.h"
 #include "ui/tfrm_heslo.h"
 #include "ui/tfrm_rekord.h"
+#include "ui/tfrm_setup.h"
 #include "window_rig.h"
 
 namespace mirvalon::test {
@@ -124,7 +125,7 @@ TEST(MenusWindow, languagesSwitchEveryWindowAtRunTimeAndBack)
         const char* file;    // first top-level menu
         const char* about;   // caption of the about box
         const char* version; // lblVerzia
-        const char* storno;  // the password and new-record dialogs
+        const char* storno;  // the password, new-record and settings dialogs
     };
     const Case cases[] = {
         {"mm2Ang", 2, "File", "  About Mirvalon", "Version  1.7", "Cancel"},
@@ -143,6 +144,7 @@ TEST(MenusWindow, languagesSwitchEveryWindowAtRunTimeAndBack)
         EXPECT_EQ(w.aboutBox()->versionLabel()->text(), QString::fromUtf8(c.version));
         EXPECT_EQ(w.passwordDialog()->cancelButton()->text(), QString::fromUtf8(c.storno));
         EXPECT_EQ(w.newRecordDialog()->cancelButton()->text(), QString::fromUtf8(c.storno));
+        EXPECT_EQ(w.settingsDialog()->cancelButton()->text(), QString::fromUtf8(c.storno));
         // Our own lines of the about box follow too.
         EXPECT_TRUE(
             w.aboutBox()->linkLabel()->text().contains(c.language == 2 ? "Mirv_EN" : "Mirv_SK"));
