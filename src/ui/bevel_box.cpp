@@ -75,6 +75,14 @@ void BevelBox::setBold(bool bold)
     update();
 }
 
+void BevelBox::setGreyWhenDisabled(bool grey)
+{
+    if (grey == m_greyWhenDisabled)
+        return;
+    m_greyWhenDisabled = grey;
+    update();
+}
+
 void BevelBox::setFocusMark(bool on)
 {
     if (on == m_focusMark)
@@ -98,8 +106,8 @@ void BevelBox::paintEvent(QPaintEvent*)
         p.setFont(f);
         // Dark captions on light pieces, light ones on dark pieces.
         const bool darkPiece = m_colour.lightness() < 110;
-        p.setPen(isEnabled() || darkPiece ? (darkPiece ? Qt::white : Qt::black)
-                                          : QColor(128, 128, 128));
+        const bool grey = !isEnabled() && m_greyWhenDisabled;
+        p.setPen(!grey || darkPiece ? (darkPiece ? Qt::white : Qt::black) : QColor(128, 128, 128));
         p.drawText(rect(), Qt::AlignCenter, m_caption);
     }
     if (m_focusMark) {
