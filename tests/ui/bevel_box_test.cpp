@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The pieces of a won row drawn like the pieces of every other row.
+// The board's boxes drawn to their last device pixel on every screen, and the pieces of a won
+// row drawn like the pieces of every other row.
+#include <QImage>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -8,6 +10,49 @@
 
 namespace mirvalon::test {
 namespace {
+
+// The bevel reaches the box's right and bottom edges, whatever the screen's pixel ratio: no
+// line of the face colour is left below or beside it.
+TEST(BevelBoxLook, theBevelReachesTheLastDevicePixel)
+{
+    struct Case
+    {
+        const char* name;
+        Bevel outer, inner;
+        int width;
+        QSize size;
+        QColor edge; // right column and bottom row
+    };
+    const QColor dark(128, 128, 128);
+    const Case cases[] = {
+        {"piece", Bevel::Raised, Bevel::None, 3, {40, 22}, dark},
+        {"slot", Bevel::Raised, Bevel::Lowered, 1, {40, 22}, dark},
+        {"peg", Bevel::Raised, Bevel::Lowered, 1, {9, 22}, dark},
+        {"sunken panel", Bevel::Lowered, Bevel::None, 1, {34, 20}, Qt::white},
+    };
+    const QColor face(255, 0, 0);
+    for (const Case& c : cases) {
+        for (int ratio : {1, 2}) {
+            SCOPED_TRACE(std::string(c.name) + " at ratio " + std::to_string(ratio));
+            BevelBox box(nullptr);
+            box.resize(c.size);
+            box.setLook(c.outer, c.inner, c.width);
+            box.setColour(face);
+            QImage image(c.size * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::green);
+            box.render(&image);
+            const int right = image.width() - 1;
+            const int bottom = image.height() - 1;
+            for (int y = ratio; y <= bottom; ++y)
+                ASSERT_EQ(image.pixelColor(right, y), c.edge) << "x " << right << " y " << y;
+            for (int x = ratio; x <= right; ++x)
+                ASSERT_EQ(image.pixelColor(x, bottom), c.edge) << "x " << x << " y " << bottom;
+            // Inside the bevel the face colour shows.
+            EXPECT_EQ(image.pixelColor(image.width() / 2, (c.width + 1) * ratio), face);
+        }
+    }
+}
 
 // Pixels of the caption colour `colour` inside the bevel of a piece.
 int captionPixels(BevelBox* piece, const QColor& colour)
