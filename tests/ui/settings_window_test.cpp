@@ -148,6 +148,48 @@ TEST(SettingsWindow, goldRulesWithMixAreAnsweredAndStoredGrey)
     EXPECT_EQ(rig.window->statusPanel(1)->text(), "GOLD");
 }
 
+// While message 8 is open the board already shows the new rules whole: eight result places,
+// no row of the earlier five-place game beside them, the palette of 25 pieces.
+TEST(SettingsWindow, goldWithMixIsAnsweredOverABoardRebuiltForTheNewRules)
+{
+    GameSettings five;
+    five.positions = 5;
+    five.pieceCount = 11;
+    WindowRig rig(five);
+    Tfrm_Logic& w = *rig.window;
+    QTest::keyClick(&w, Qt::Key_F2);
+    for (int piece = 1; piece <= 5; ++piece)
+        WindowRig::doubleClick(w.palettePiece(piece));
+    QTest::keyClick(&w, Qt::Key_Space);
+    ASSERT_EQ(rig.s().currentRow, 2);
+    QTest::keyClick(&w, Qt::Key_F10);
+    ASSERT_FALSE(rig.s().inProgress);
+    ASSERT_TRUE(w.rowPiece(1, 5)->isVisible()); // the given-up game stays on view
+
+    bool seen = false;
+    rig.dialogs.whileMessageShown = [&](int index) {
+        if (index != Message::GoldNeedsGrey)
+            return;
+        seen = true;
+        for (int position = 1; position <= 8; ++position)
+            EXPECT_TRUE(w.resultSlot(position)->isVisible()) << position;
+        for (int position = 1; position <= 5; ++position)
+            EXPECT_FALSE(w.rowPiece(1, position)->isVisible()) << position;
+        EXPECT_TRUE(w.palettePiece(25)->isVisible());
+        EXPECT_FALSE(w.palettePiece(2)->caption().isEmpty()); // grey, numbered pieces already
+    };
+    withSettings(
+        rig,
+        [](Tfrm_Setup& d) {
+            press(d, "rgForma2");
+            press(d, "rgForma1");
+            press(d, "rgFarbyK2");
+        },
+        true, Opener::Button);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(rig.game().settings().pieceColours, GreyPieces);
+}
+
 TEST(SettingsWindow, rowMarkingClearedByAClassicGameComesBackAndSurvivesARestart)
 {
     std::string saved;
