@@ -2,6 +2,7 @@
 #include "information_panel.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QScrollBar>
 #include <QTextBrowser>
 
@@ -35,12 +36,32 @@ bool InformationPanel::loadFile(const QString& path, ByteDecoder decode)
         return false;
     const QByteArray data = file.read(4 * 1024 * 1024);
     QTextDocument* document = textBox()->document();
+    document->setDefaultFont(m_reInform->font());
     if (!readRtf(data, *document, decode))
         document->setPlainText(QString::fromLatin1(data));
+    openAtTop();
+    return true;
+}
+
+bool InformationPanel::loadPlainTextFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray data = file.read(4 * 1024 * 1024);
+    QTextDocument* document = textBox()->document();
+    // The reference text lines its tables up with blanks.
+    document->setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    document->setPlainText(QString::fromUtf8(data));
+    openAtTop();
+    return true;
+}
+
+void InformationPanel::openAtTop()
+{
     // Filling the document carries the box's own cursor to the end; the text opens at its top.
     m_reInform->moveCursor(QTextCursor::Start);
     m_reInform->verticalScrollBar()->setValue(0);
-    return true;
 }
 
 } // namespace mirvalon

@@ -88,7 +88,7 @@ const std::vector<Tfrm_Logic::CommandBinding>& Tfrm_Logic::commandTable()
         {Command::LanguageCzech,       nullptr,       "mm2Ces",       nullptr,         [](W& w) { w.m_settings->changeLanguage(1); }},
         {Command::LanguageEnglish,     nullptr,       "mm2Ang",       nullptr,         [](W& w) { w.m_settings->changeLanguage(2); }},
         {Command::InformationPanel,    nullptr,       "mm1Inform",    nullptr,         [](W& w) { w.m_panels->toggleInformationPanel(); }},
-        {Command::ReferenceText,       nullptr,       "mm1Refer",     nullptr,         [](W& w) { w.m_launcher->openDocument(Document::ReferenceText); }},
+        {Command::ReferenceText,       nullptr,       "mm1Refer",     nullptr,         [](W& w) { w.m_panels->showReferenceText(); }},
         {Command::Manual,              nullptr,       "mm1Strom",     nullptr,         [](W& w) { w.m_launcher->openDocument(Document::Manual); }},
         {Command::About,               nullptr,       "mm1Oprograme", nullptr,         [](W& w) { w.m_launcher->showAboutBox(); }},
         {Command::ActivateGame,        nullptr,       nullptr,        "pm1Aktivovat",  [](W& w) { w.m_panels->activateSelectedGame(); }},
