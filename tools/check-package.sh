@@ -54,6 +54,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = mirvalon ] || fail "package name is '$(field Package)'"
 [ "$(field Section)" = games ] || fail "section is '$(field Section)'"
 field Depends | grep -q 'libqt6widgets6' || fail "dependencies were not computed from the libraries"
+# Help opens the manual through the desktop's opener and a PDF viewer.
+field Recommends | grep -qw 'xdg-utils' || fail "Recommends lacks xdg-utils: '$(field Recommends)'"
+[ "$(field Suggests)" = pdf-viewer ] || fail "Suggests is '$(field Suggests)', not pdf-viewer"
 
 # --- Every file where the layout puts it, and nothing else. ---
 expected="$scratch/expected"
