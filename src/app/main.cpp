@@ -14,8 +14,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Mirvalon"));
-    QApplication::setWindowIcon(mirvalon::windowIcon());
+    mirvalon::setApplicationIdentity();
 
     mirvalon::PosixFileSystem fs;
     std::error_code error;
