@@ -80,6 +80,9 @@ if ! diff -u "$expected" "$scratch/actual" >"$scratch/layout.diff"; then
   grep '^[-+][^-+]' "$scratch/layout.diff" >&2
 fi
 [ -x "$pkg/usr/games/mirvalon" ] || fail "the program is not executable"
+# The version is answered without a display.
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$pkg/usr/games/mirvalon" --version)" = "mirvalon $(field Version)" ] ||
+  fail "mirvalon --version does not answer with the package's version"
 while read -r file; do
   cmp -s "data/$file" "$pkg/usr/share/games/mirvalon/$file" || fail "delivered file differs: $file"
 done < <(cd data && find . -type f)
