@@ -37,6 +37,7 @@ bool InformationPanel::loadFile(const QString& path, ByteDecoder decode)
     const QByteArray data = file.read(4 * 1024 * 1024);
     QTextDocument* document = textBox()->document();
     document->setDefaultFont(m_reInform->font());
+    m_reInform->setLineWrapMode(QTextEdit::WidgetWidth);
     if (!readRtf(data, *document, decode))
         document->setPlainText(QString::fromLatin1(data));
     openAtTop();
@@ -50,8 +51,12 @@ bool InformationPanel::loadPlainTextFile(const QString& path)
         return false;
     const QByteArray data = file.read(4 * 1024 * 1024);
     QTextDocument* document = textBox()->document();
-    // The reference text lines its tables up with blanks.
-    document->setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The reference text lines its tables up with blanks and breaks its own lines: a fixed
+    // font at the game's size, and lines kept whole (the box scrolls sideways for the longest).
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPixelSize(11);
+    document->setDefaultFont(fixed);
+    m_reInform->setLineWrapMode(QTextEdit::NoWrap);
     document->setPlainText(QString::fromUtf8(data));
     openAtTop();
     return true;

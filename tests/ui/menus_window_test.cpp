@@ -222,6 +222,8 @@ TEST(MenusWindow, theReferenceTextShowsInTheInformationPanel)
         EXPECT_TRUE(text.startsWith(QString::fromUtf8(c.firstLine))) << text.left(40).toStdString();
         EXPECT_TRUE(text.contains(QStringLiteral("10000")));
         EXPECT_EQ(w.informationPanel()->textBox()->textCursor().position(), 0);
+        // Its own line breaks and columns are kept.
+        EXPECT_EQ(w.informationPanel()->textBox()->lineWrapMode(), QTextEdit::NoWrap);
     }
     // A language change shows the reference text of the new language.
     w.menuItem("mm2Ang")->trigger();
