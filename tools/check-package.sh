@@ -54,6 +54,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = mirvalon ] || fail "package name is '$(field Package)'"
 [ "$(field Section)" = games ] || fail "section is '$(field Section)'"
 field Depends | grep -q 'libqt6widgets6' || fail "dependencies were not computed from the libraries"
+# Help opens the manual through the desktop's opener and a PDF viewer.
+field Recommends | grep -qw 'xdg-utils' || fail "Recommends lacks xdg-utils: '$(field Recommends)'"
+[ "$(field Suggests)" = pdf-viewer ] || fail "Suggests is '$(field Suggests)', not pdf-viewer"
 
 # --- Every file where the layout puts it, and nothing else. ---
 expected="$scratch/expected"
@@ -77,6 +80,9 @@ if ! diff -u "$expected" "$scratch/actual" >"$scratch/layout.diff"; then
   grep '^[-+][^-+]' "$scratch/layout.diff" >&2
 fi
 [ -x "$pkg/usr/games/mirvalon" ] || fail "the program is not executable"
+# The version is answered without a display.
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$pkg/usr/games/mirvalon" --version)" = "mirvalon $(field Version)" ] ||
+  fail "mirvalon --version does not answer with the package's version"
 while read -r file; do
   cmp -s "data/$file" "$pkg/usr/share/games/mirvalon/$file" || fail "delivered file differs: $file"
 done < <(cd data && find . -type f)

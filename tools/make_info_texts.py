@@ -31,7 +31,7 @@ Hra začína s 10000 bodmi. Body ubúdajú:
 - zrušenie riadku: 60, 40 alebo 20 bodov,
 - vrátenie kocky z riadku: 4, 3 alebo 2 body,
 - každá sekunda hry: 1 bod.
-Čas beží od prvej položenej kocky. Keď body klesnú na nulu, hra je prehratá.
+Čas beží od prvej položenej kocky. Body neklesnú pod 0. Klasická hra s bežiacimi hodinami je prehratá v nasledujúcej sekunde po tom, čo jej body klesnú na 0; s vypnutým zobrazením času a v tréningu hra pri 0 bodoch pokračuje.
 
 # Pomôcky
 - *Blokovanie kociek*: pravým tlačidlom myši (alebo ľavým s klávesom Shift, Ctrl alebo Alt) zablokujete kocku palety, o ktorej viete, že v skrytom rade nie je. Tlačidlo „Zrušiť bloky“ ich uvoľní.
@@ -72,7 +72,7 @@ A game starts with 10000 points. Points are taken for:
 - cancelling a row: 60, 40 or 20 points,
 - taking a piece back out of the row: 4, 3 or 2 points,
 - every second of play: 1 point.
-The clock starts with the first piece. When the points reach zero, the game is lost.
+The clock starts with the first piece. Points never fall below 0. A classic game whose clock runs is lost on the next second after its points reach 0; with the time display off, and in training, a game goes on at 0 points.
 
 # Aids
 - *Blocking pieces*: the right mouse button (or the left one with Shift, Ctrl or Alt) blocks a palette piece that you know is not in the hidden row. The button "Zrušiť bloky" unblocks them all.

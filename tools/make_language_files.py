@@ -236,6 +236,8 @@ SETTINGS = [
     ("530xxx", ("Číslo hry", "Číslo hry", "Game number")),
     ("531xxx", ("Obtiažnosť hry", "Obtížnost hry", "Difficulty")),
     ("532xxx", ("Rekord hry", "Rekord hry", "Game record")),
+    # The Storno button: a group that older readers of the format skip.
+    ("540xxx", ("Storno", "Storno", "Cancel")),
     ("211xxx", ("Pomoc", "Nápověda", "Help")),
     ("212xxx", ("Info//Otvoriť info súbor - Mirv_SK.pdf", "Info//Otevřít info soubor - Mirv_SK.pdf",
                 "Info//Open the info file - Mirv_EN.pdf")),

@@ -28,8 +28,9 @@
 #
 # The program runs with a temporary HOME and data folders, so the player's real settings and
 # records are never read or written; run from the build tree it shares records through
-# build/shared, never through the computer's real shared folder. Set SCREEN (default
-# 1024x768x24) for another screen size.
+# build/shared, never through the computer's real shared folder. Started as root, the script
+# runs the game as a plain account of its own (uid 5103), never with privileges.
+# Set SCREEN (default 1024x768x24) for another screen size.
 # Set FROZEN_TIME (e.g. "2026-01-01 12:00:00") to run the game with its clocks stopped at that
 # moment (needs faketime): the hidden row drawn and every clock are then the same at each run,
 # so pictures of games can be compared pixel for pixel.
@@ -49,7 +50,7 @@ while [ $# -gt 0 ]; do
         done < "$2"
         shift 2 ;;
     -k) keep_shared=1; shift ;;
-    -h|--help) sed -n '2,34p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h|--help) sed -n '2,36p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) actions+=("$1"); shift ;;
   esac
 done
@@ -63,10 +64,11 @@ if [ -n "${FROZEN_TIME:-}" ]; then
           FAKETIME="$FROZEN_TIME" FAKETIME_NO_CACHE=1)
 fi
 [ -f build/build.ninja ] || cmake --preset default >/dev/null
-cmake --build build -j2 >/dev/null
+# Only what the run needs: the game and the writer of the shared records.
+cmake --build build -j1 --target mirvalon mirvalon-share >/dev/null
 program="$root/build/bin/mirvalon"
 [ -n "$keep_shared" ] || rm -rf "$root/build/shared/Orvex"
-mkdir -p "$out"
+mkdir -p "$out" "$root/build/shared"
 
 scratch=$(mktemp -d /tmp/mirvalon-shot.XXXXXX)
 xvfb_pid=
@@ -85,7 +87,15 @@ start_xvfb "$screen" "$scratch" || { echo "screenshot: Xvfb did not start" >&2; 
 
 mkdir -p "$scratch/home/.local/share" "$scratch/home/.config" "$scratch/home/.cache" "$scratch/run"
 chmod 700 "$scratch/run"
-HOME="$scratch/home" XDG_DATA_HOME="$scratch/home/.local/share" \
+# The game is never run with privileges: as root, it runs as a plain account of its own, which
+# owns its scratch home and the build tree's shared folder.
+player=()
+if [ "$(id -u)" = 0 ]; then
+  chmod 0755 "$scratch"
+  chown -R 5103:5103 "$scratch/home" "$scratch/run" "$root/build/shared"
+  player=(setpriv --reuid=5103 --regid=5103 --clear-groups)
+fi
+"${player[@]}" env HOME="$scratch/home" XDG_DATA_HOME="$scratch/home/.local/share" \
   XDG_CONFIG_HOME="$scratch/home/.config" XDG_CACHE_HOME="$scratch/home/.cache" \
   XDG_RUNTIME_DIR="$scratch/run" QT_QPA_PLATFORM=xcb \
   "${frozen[@]}" "$program" >"$scratch/mirvalon.log" 2>&1 &

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Mirvalon: builds the real adapters and the main window, then runs the window loop.
 #include <QApplication>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "persistence/file_system.h"
@@ -11,11 +13,46 @@
 #include "ui/tfrm_logic.h"
 #include "ui/window_icon.h"
 
+namespace {
+
+constexpr int kStartTheGame = -1;
+
+// --version and --help are answered before Qt is started, so they work without a display;
+// the game itself takes no arguments. The status to exit with, or kStartTheGame.
+int answerCommandLine(int argc, char* argv[])
+{
+    if (argc < 2)
+        return kStartTheGame;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1 ||
+            (std::strcmp(argv[i], "--version") != 0 && std::strcmp(argv[i], "--help") != 0)) {
+            std::fprintf(stderr, "mirvalon: unknown argument '%s'; try 'mirvalon --help'.\n",
+                         argv[i]);
+            return 2;
+        }
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("mirvalon %s\n", MIRVALON_VERSION);
+    } else {
+        std::printf("Usage: mirvalon [--help | --version]\n"
+                    "Mirvalon, a code-breaking board game for one player or two players sharing "
+                    "one computer.\n"
+                    "Without arguments it opens its window; everything else is set in its menus "
+                    "and its settings dialog.\n\n"
+                    "  --help     show this help and exit\n"
+                    "  --version  show the version and exit\n");
+    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (const int status = answerCommandLine(argc, argv); status != kStartTheGame)
+        return status;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Mirvalon"));
-    QApplication::setWindowIcon(mirvalon::windowIcon());
+    mirvalon::setApplicationIdentity();
 
     mirvalon::PosixFileSystem fs;
     std::error_code error;

@@ -237,7 +237,9 @@ void Game::applyPieceLook()
     const int n = m_settings.pieceCount;
     const int scheme = m_settings.pieceColours;
     if (scheme == GreyPieces || scheme == MixedPieces) {
-        if (!m_state.loadedFromFile || scheme == MixedPieces) {
+        // A task opened from a file keeps the labels its second player saw; the mix then
+        // turns only the even pieces into colours.
+        if (!m_state.loadedFromFile) {
             for (int k = 1; k <= kMaxPieces; ++k)
                 faces[k] = k;
             if (m_settings.randomArrangement) {

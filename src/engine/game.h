@@ -93,6 +93,10 @@ public:
     bool keyPlacePiece(int piece);
     bool keyTakeBack();
     bool keyToggleBlock(int piece);
+    // The keyboard focus rests on the palette only while the palette takes pieces, and only
+    // on a piece standing in it (a blocked piece too: B unblocks it).
+    bool paletteTakesKeys() const;
+    bool pieceAtRestInPalette(int piece) const;
     bool isDragging() const { return m_state.dragging; }
     int activePiece(int position) const; // piece in slot `position` of the active row
     bool activeRowIsHidden() const { return m_state.secondPlayer && !m_state.inProgress; }

@@ -11,18 +11,19 @@ namespace {
 constexpr int kPaletteColumns = 5;
 } // namespace
 
-int movePaletteFocus(int piece, FocusMove move, int pieceCount)
+namespace {
+
+// One step from `piece`; 0 past an edge of the palette.
+int step(int piece, FocusMove move, int pieceCount)
 {
-    if (piece < 1 || piece > pieceCount)
-        return 1;
     const int column = (piece - 1) % kPaletteColumns;
-    int next = piece;
+    int next = 0;
     switch (move) {
     case FocusMove::Left:
-        next = column > 0 ? piece - 1 : piece;
+        next = column > 0 ? piece - 1 : 0;
         break;
     case FocusMove::Right:
-        next = column < kPaletteColumns - 1 ? piece + 1 : piece;
+        next = column < kPaletteColumns - 1 ? piece + 1 : 0;
         break;
     case FocusMove::Up:
         next = piece - kPaletteColumns;
@@ -31,7 +32,43 @@ int movePaletteFocus(int piece, FocusMove move, int pieceCount)
         next = piece + kPaletteColumns;
         break;
     }
-    return next >= 1 && next <= pieceCount ? next : piece;
+    return next >= 1 && next <= pieceCount ? next : 0;
+}
+
+} // namespace
+
+int movePaletteFocus(int piece, FocusMove move, int pieceCount, const PieceAtRest& atRest)
+{
+    if (piece < 1 || piece > pieceCount)
+        return 1;
+    for (int next = step(piece, move, pieceCount); next != 0; next = step(next, move, pieceCount))
+        if (!atRest || atRest(next))
+            return next;
+    return piece;
+}
+
+int settlePaletteFocus(int piece, int pieceCount, const PieceAtRest& atRest)
+{
+    if (piece < 1 || piece > pieceCount)
+        piece = 1;
+    for (int distance = 0; distance < pieceCount; ++distance)
+        for (int candidate : {piece + distance, piece - distance})
+            if (candidate >= 1 && candidate <= pieceCount && atRest(candidate))
+                return candidate;
+    return piece;
+}
+
+bool Game::paletteTakesKeys() const
+{
+    const GameState& s = m_state;
+    return s.paletteEnabled && !s.trainingAutoPlay && !s.recordsPanelShown &&
+           !s.informationPanelShown;
+}
+
+bool Game::pieceAtRestInPalette(int piece) const
+{
+    return piece >= 1 && piece <= m_settings.pieceCount && m_state.paletteShown[piece] &&
+           !(m_settings.eachPieceOnce && pieceInActiveRow(piece));
 }
 
 bool Game::keyPlacePiece(int piece)

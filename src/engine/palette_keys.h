@@ -3,11 +3,21 @@
 // top left, and the focus never leaves the pieces 1..N of the game.
 #pragma once
 
+#include <functional>
+
 namespace mirvalon {
 
 enum class FocusMove { Left, Right, Up, Down };
 
-// The piece the focus moves to from `piece` (1..pieceCount); the same piece at an edge.
-int movePaletteFocus(int piece, FocusMove move, int pieceCount);
+// Whether a piece stands in the palette now; none given: all pieces 1..pieceCount do.
+using PieceAtRest = std::function<bool(int)>;
+
+// The piece the focus moves to from `piece` (1..pieceCount), passing over pieces that are not
+// at rest in the palette; the same piece at an edge or when none lies that way.
+int movePaletteFocus(int piece, FocusMove move, int pieceCount, const PieceAtRest& atRest = {});
+
+// Where the focus on `piece` rests: the piece itself while it stands in the palette, else the
+// nearest piece that does (the next one first); `piece` kept when none does.
+int settlePaletteFocus(int piece, int pieceCount, const PieceAtRest& atRest);
 
 } // namespace mirvalon

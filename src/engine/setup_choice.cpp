@@ -181,10 +181,9 @@ SetupResult confirmSetup(const SetupChoice& c, const SetupOpening& opening, bool
             s.language = s.loadedLanguage;
     }
 
-    // Game 192 is played with grey pieces only; choosing "Mix" for it is answered.
+    // Game 192 is played with grey pieces only; the game answers a choice of "Mix" once the
+    // board shows the new rules (goldWithMix).
     int colours = c.pieceColours;
-    if (goldWithMix(c))
-        dialogs.showMessage(Message::GoldNeedsGrey);
     if (setupInfo(c).number == kGameCount)
         colours = GreyPieces;
     s.pieceColours = colours;

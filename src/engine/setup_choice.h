@@ -94,7 +94,8 @@ SetupOpening setupOpening(const SetupChoice& choice);
 // The game changed: another numbered game or other piece colours than at the opening.
 bool setupChanged(const SetupChoice& choice, const SetupOpening& opening);
 
-// The GOLD rules (game 192) with "Mix" colours: message 8, then grey pieces.
+// The GOLD rules (game 192) with "Mix" colours: grey pieces, and message 8 once the board
+// shows them.
 bool goldWithMix(const SetupChoice& choice);
 
 // What applying the dialog needs of the window besides the settings store.

@@ -184,6 +184,9 @@ void LanguageLoader::applyEntry(const LanguageEntry& e)
             }
         } else if (group == 3 && between(c3, 0, 2)) {
             m_targets.setDialogText(kind, group, c3, -1, text, extra);
+        } else if (group == 4 && c3 == 0) {
+            // Our own addition: the Storno button; older readers skip the unlisted group.
+            m_targets.setDialogText(kind, group, c3, -1, text, extra);
         }
         break;
     case 6:

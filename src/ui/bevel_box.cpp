@@ -9,6 +9,16 @@ namespace mirvalon {
 
 namespace {
 
+// Lines are filled as rectangles of whole pixels: a pen line on a screen of pixel ratio 2 is
+// centred on the pixel's edge and leaves the last device row and column unpainted.
+void frame(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight)
+{
+    p.fillRect(r.left(), r.top(), r.width(), 1, topLeft);
+    p.fillRect(r.left(), r.top(), 1, r.height(), topLeft);
+    p.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
+    p.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
+}
+
 void drawBevel(QPainter& p, QRect r, Bevel bevel, int width)
 {
     if (bevel == Bevel::None)
@@ -18,12 +28,7 @@ void drawBevel(QPainter& p, QRect r, Bevel bevel, int width)
     const QColor& topLeft = bevel == Bevel::Raised ? light : dark;
     const QColor& bottomRight = bevel == Bevel::Raised ? dark : light;
     for (int i = 0; i < width; ++i) {
-        p.setPen(topLeft);
-        p.drawLine(r.left(), r.top(), r.right(), r.top());
-        p.drawLine(r.left(), r.top(), r.left(), r.bottom());
-        p.setPen(bottomRight);
-        p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+        frame(p, r, topLeft, bottomRight);
         r.adjust(1, 1, -1, -1);
     }
 }
@@ -75,6 +80,14 @@ void BevelBox::setBold(bool bold)
     update();
 }
 
+void BevelBox::setGreyWhenDisabled(bool grey)
+{
+    if (grey == m_greyWhenDisabled)
+        return;
+    m_greyWhenDisabled = grey;
+    update();
+}
+
 void BevelBox::setFocusMark(bool on)
 {
     if (on == m_focusMark)
@@ -98,17 +111,15 @@ void BevelBox::paintEvent(QPaintEvent*)
         p.setFont(f);
         // Dark captions on light pieces, light ones on dark pieces.
         const bool darkPiece = m_colour.lightness() < 110;
-        p.setPen(isEnabled() || darkPiece ? (darkPiece ? Qt::white : Qt::black)
-                                          : QColor(128, 128, 128));
+        const bool grey = !isEnabled() && m_greyWhenDisabled;
+        p.setPen(!grey || darkPiece ? (darkPiece ? Qt::white : Qt::black) : QColor(128, 128, 128));
         p.drawText(rect(), Qt::AlignCenter, m_caption);
     }
     if (m_focusMark) {
         const QRect mark =
-            rect().adjusted(m_bevelWidth, m_bevelWidth, -m_bevelWidth - 1, -m_bevelWidth - 1);
-        p.setPen(Qt::black);
-        p.drawRect(mark);
-        p.setPen(Qt::white);
-        p.drawRect(mark.adjusted(1, 1, -1, -1));
+            rect().adjusted(m_bevelWidth, m_bevelWidth, -m_bevelWidth, -m_bevelWidth);
+        frame(p, mark, Qt::black, Qt::black);
+        frame(p, mark.adjusted(1, 1, -1, -1), Qt::white, Qt::white);
     }
 }
 

@@ -26,6 +26,9 @@ public:
     void setColour(const QColor& colour);
     void setCaption(const QString& caption);
     void setBold(bool bold);
+    // A disabled box greys its caption, as a locked palette and the game-type panel of the
+    // other type look; a piece standing in a row keeps black numbers however it is locked.
+    void setGreyWhenDisabled(bool grey);
     // The keyboard focus of the palette: a black and a white frame inside the bevel, seen on
     // every piece colour.
     void setFocusMark(bool on);
@@ -53,6 +56,7 @@ private:
     Bevel m_inner = Bevel::None;
     int m_bevelWidth = 1;
     bool m_bold = false;
+    bool m_greyWhenDisabled = true;
     bool m_focusMark = false;
 };
 

@@ -166,6 +166,7 @@ void Board::refreshPieces()
             box->setCursor(Qt::PointingHandCursor);
         }
         box->setEnabled(s.paletteEnabled && !panelShown);
+        box->setGreyWhenDisabled(!slot);
         box->show();
         stack.push_back(box);
     }
@@ -182,6 +183,7 @@ void Board::refreshPieces()
         showPieceFace(copy, piece);
         copy->move(slotPlace(i));
         copy->setEnabled(s.copiesEnabled && !panelShown);
+        copy->setGreyWhenDisabled(false);
         copy->show();
         stack.push_back(copy);
     }

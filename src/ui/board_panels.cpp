@@ -12,6 +12,7 @@
 #include "output_commands.h"
 #include "persistence/archive_store.h"
 #include "persistence/cp1250.h"
+#include "persistence/documents.h"
 #include "persistence/records_store.h"
 #include "records_panel.h"
 
@@ -123,24 +124,51 @@ void BoardPanels::toggleInformationPanel()
     std::string name;
     if (!loadInformationText(name))
         return;
+    showInformationPanel();
+}
+
+void BoardPanels::showInformationPanel()
+{
     m_parts.game.informationPanelShown(true);
     m_parts.information.show();
     // The arrow and page keys scroll the text at once.
     raiseOverBoard(&m_parts.information, m_parts.information.textBox());
 }
 
+void BoardPanels::showReferenceText()
+{
+    const std::string name =
+        documentFileName(Document::ReferenceText, m_parts.game.settings().language);
+    const QString path = QString::fromStdString(m_parts.programFolder + "/" + name);
+    if (!QFileInfo(path).isFile() || !m_parts.information.loadPlainTextFile(path)) {
+        m_parts.dialogs.showMessage(missingDocumentMessage(Document::ReferenceText), 0, {});
+        if (shown(Panel::Information) && m_referenceShown)
+            hide(Panel::Information); // its text of the other language is gone from the box
+        return;
+    }
+    m_referenceShown = true;
+    if (shown(Panel::Records))
+        hide(Panel::Records);
+    showInformationPanel();
+}
+
 void BoardPanels::reopenInformationPanel()
 {
-    if (shown(Panel::Information)) {
-        hide(Panel::Information);
-        toggleInformationPanel();
+    if (!shown(Panel::Information))
+        return;
+    if (m_referenceShown) {
+        showReferenceText();
+        return;
     }
+    hide(Panel::Information);
+    toggleInformationPanel();
 }
 
 bool BoardPanels::loadInformationText(std::string& name)
 {
     name = m_parts.game.settings().language == 2 ? "Mirv_EN.rtf" : "Mirv_SK.rtf";
     const QString path = QString::fromStdString(m_parts.programFolder + "/" + name);
+    m_referenceShown = false;
     if (QFileInfo(path).isFile() && m_parts.information.loadFile(path, cp1250Letter))
         return true;
     if (shown(Panel::Information))

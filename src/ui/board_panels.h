@@ -41,6 +41,9 @@ public:
     void closePanels();
     void toggleRecordsPanel();
     void toggleInformationPanel();
+    // "Referenčná príručka": the reference text of the language in the information panel; a
+    // missing file is message 18 and changes nothing else.
+    void showReferenceText();
     // The information text again, in the language now in use, if its panel is open.
     void reopenInformationPanel();
     // "Print" -> "Information...": the text goes through the panel's box, as the panel shows it.
@@ -69,10 +72,13 @@ private:
     // The information text of the language into the panel's box; when it is missing, the
     // panel closes and the message names the file. `name` is the file's name either way.
     bool loadInformationText(std::string& name);
+    // Shows the information panel with what was loaded into it, the text taking the keys.
+    void showInformationPanel();
 
     Parts m_parts;
     std::function<void()> m_focusNewGame;
     std::function<void()> m_rulesChanged;
+    bool m_referenceShown = false; // the panel holds the reference text, not the information
     // The list's signals reach this part only while it lives.
     QObject m_receiver;
 };

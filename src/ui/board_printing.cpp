@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QTextDocument>
 #include <QWidget>
+#include <algorithm>
 #include <memory>
 
 namespace mirvalon {
@@ -61,8 +62,36 @@ bool printWindowImage(QWidget& window, QPrinter& printer)
     return painter.end() && !jobFailed(printer);
 }
 
+namespace {
+
+// A printed text gets the margins a reader expects, at least 15 mm, wider where the printer
+// needs them; the printer's own layout comes back after the job for the next print.
+class TextMargins
+{
+public:
+    explicit TextMargins(QPrinter& printer) : m_printer(printer), m_own(printer.pageLayout())
+    {
+        constexpr qreal kMinimum = 15.0;
+        const QMarginsF m = m_own.margins(QPageLayout::Millimeter);
+        m_printer.setPageMargins(
+            QMarginsF(std::max(m.left(), kMinimum), std::max(m.top(), kMinimum),
+                      std::max(m.right(), kMinimum), std::max(m.bottom(), kMinimum)),
+            QPageLayout::Millimeter);
+    }
+    ~TextMargins() { m_printer.setPageLayout(m_own); }
+    TextMargins(const TextMargins&) = delete;
+    TextMargins& operator=(const TextMargins&) = delete;
+
+private:
+    QPrinter& m_printer;
+    QPageLayout m_own;
+};
+
+} // namespace
+
 bool printDocument(const QTextDocument& document, const QString& title, QPrinter& printer)
 {
+    const TextMargins margins(printer);
     printer.setDocName(title);
     // The panel's document is laid out for the screen at the box's width; a copy is laid out
     // again for the page, so the panel keeps its look.
@@ -87,6 +116,18 @@ bool printDocument(const QTextDocument& document, const QString& title, QPrinter
         painter.restore();
     }
     return painter.end() && !jobFailed(printer);
+}
+
+QString printedToFileText(int language, const QString& file)
+{
+    switch (language) {
+    case 1:
+        return QStringLiteral("Tisk byl uložen do souboru '%1'.").arg(file);
+    case 2:
+        return QStringLiteral("The print was saved to the file '%1'.").arg(file);
+    default:
+        return QStringLiteral("Tlač bola uložená do súboru '%1'.").arg(file);
+    }
 }
 
 QString failedPrintText(int language)

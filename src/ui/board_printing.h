@@ -23,9 +23,13 @@ bool printWindowImage(QWidget& window, QPrinter& printer);
 // kept, centred.
 void paintWindowImage(QWidget& window, QPainter& painter, const QRectF& area);
 
-// Prints `document` over as many pages as it needs, with `title` (the information file's name)
-// as the title of the print job. The document itself is left as the panel shows it.
+// Prints `document` over as many pages as it needs, with margins of at least 15 mm and `title`
+// (the information file's name) as the title of the print job. The document itself is left as
+// the panel shows it.
 bool printDocument(const QTextDocument& document, const QString& title, QPrinter& printer);
+
+// The text that says where a print written to a file went, by interface language.
+QString printedToFileText(int language, const QString& file);
 
 // The text shown when printing failed, by interface language (0 Slovak, 1 Czech, 2 English).
 QString failedPrintText(int language);

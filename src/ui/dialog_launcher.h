@@ -20,7 +20,6 @@ class DesktopOpener;
 class FileSystem;
 class Folders;
 class Game;
-class LanguageLoader;
 class MessageBoxes;
 class OutputCommands;
 class QtOutputDialogs;
@@ -32,6 +31,7 @@ class SynchroController;
 class Tfrm_About;
 class Tfrm_Setup;
 class Tfrm_Synchro;
+class WindowSettings;
 
 class DialogLauncher
 {
@@ -46,7 +46,7 @@ public:
         const Folders& folders;
         RecordsStore& records;
         SettingsApplier& settings;
-        LanguageLoader& languages;
+        WindowSettings& windowSettings;
     };
     // The dialogs are made over `parts.window`; `options` may stand in for the print, file and
     // desktop dialogs.
@@ -86,7 +86,7 @@ private:
     const Folders& m_folders;
     RecordsStore& m_records;
     SettingsApplier& m_settings;
-    LanguageLoader& m_languages;
+    WindowSettings& m_windowSettings;
     Tfrm_About* m_about = nullptr;
     Tfrm_Setup* m_setup = nullptr;
     Tfrm_Synchro* m_synchro = nullptr;

@@ -2,6 +2,7 @@
 #include "information_panel.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QScrollBar>
 #include <QTextBrowser>
 
@@ -35,12 +36,37 @@ bool InformationPanel::loadFile(const QString& path, ByteDecoder decode)
         return false;
     const QByteArray data = file.read(4 * 1024 * 1024);
     QTextDocument* document = textBox()->document();
+    document->setDefaultFont(m_reInform->font());
+    m_reInform->setLineWrapMode(QTextEdit::WidgetWidth);
     if (!readRtf(data, *document, decode))
         document->setPlainText(QString::fromLatin1(data));
+    openAtTop();
+    return true;
+}
+
+bool InformationPanel::loadPlainTextFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray data = file.read(4 * 1024 * 1024);
+    QTextDocument* document = textBox()->document();
+    // The reference text lines its tables up with blanks and breaks its own lines: a fixed
+    // font at the game's size, and lines kept whole (the box scrolls sideways for the longest).
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPixelSize(11);
+    document->setDefaultFont(fixed);
+    m_reInform->setLineWrapMode(QTextEdit::NoWrap);
+    document->setPlainText(QString::fromUtf8(data));
+    openAtTop();
+    return true;
+}
+
+void InformationPanel::openAtTop()
+{
     // Filling the document carries the box's own cursor to the end; the text opens at its top.
     m_reInform->moveCursor(QTextCursor::Start);
     m_reInform->verticalScrollBar()->setValue(0);
-    return true;
 }
 
 } // namespace mirvalon

@@ -43,8 +43,14 @@ void OutputCommands::printText(const QTextDocument& document, const QString& tit
 
 void OutputCommands::reportPrint(bool printed, int language)
 {
-    if (!printed)
+    if (!printed) {
         m_dialogs.tell(failedPrintText(language));
+        return;
+    }
+    // Without a printer the print dialog writes a file the player never named: say where.
+    const QPrinter& p = printer();
+    if (p.outputFormat() == QPrinter::PdfFormat && !p.outputFileName().isEmpty())
+        m_dialogs.tell(printedToFileText(language, p.outputFileName()));
 }
 
 void OutputCommands::savePicture(int language, const QString& dataFolder)

@@ -7,6 +7,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "message_boxes.h"
+
 namespace mirvalon {
 
 namespace {
@@ -65,6 +67,7 @@ bool QtOutputDialogs::ask(const QString& text)
                     m_parent);
     box.setTextFormat(Qt::PlainText); // the text holds a file name the player typed
     box.setDefaultButton(QMessageBox::No);
+    fitMessageBox(box);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -72,6 +75,7 @@ void QtOutputDialogs::tell(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, kCaption, text, QMessageBox::Ok, m_parent);
     box.setTextFormat(Qt::PlainText);
+    fitMessageBox(box);
     box.exec();
 }
 

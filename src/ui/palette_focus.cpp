@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "palette_focus.h"
 
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -12,11 +11,22 @@
 
 namespace mirvalon {
 
-PaletteFocus::PaletteFocus(QWidget* palette, Board& board, Game& game)
-    : QObject(palette), m_palette(palette), m_board(board), m_game(game)
+PaletteFocus::PaletteFocus(QWidget* palette, Board& board, Game& game,
+                           std::function<void()> focusElsewhere)
+    : QObject(palette), m_palette(palette), m_board(board), m_game(game),
+      m_focusElsewhere(std::move(focusElsewhere))
 {
-    palette->setFocusPolicy(Qt::TabFocus);
+    palette->setFocusPolicy(Qt::NoFocus);
     palette->installEventFilter(this);
+}
+
+void PaletteFocus::refresh()
+{
+    const bool acts = m_game.paletteTakesKeys();
+    m_palette->setFocusPolicy(acts ? Qt::TabFocus : Qt::NoFocus);
+    if (!acts && m_palette->hasFocus() && m_focusElsewhere)
+        m_focusElsewhere();
+    showMark();
 }
 
 bool PaletteFocus::eventFilter(QObject* watched, QEvent* event)
@@ -24,32 +34,14 @@ bool PaletteFocus::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_palette)
         return false;
     switch (event->type()) {
-    case QEvent::FocusIn: {
-        // The mark is for the player who came by the keyboard; the focus that lands here
-        // when a disabled button gives it up shows nothing until a key is used.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
-            m_keyboard = true;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
         showMark();
         return false;
-    }
-    case QEvent::FocusOut: {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            m_keyboard = false;
-        showMark();
-        return false;
-    }
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
             return false;
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            // Tab passes on; when nothing else takes the focus it stays here, now marked.
-            m_keyboard = true;
-            showMark();
-            return false;
-        }
         return keyPressed(key->key());
     }
     default:
@@ -60,18 +52,19 @@ bool PaletteFocus::eventFilter(QObject* watched, QEvent* event)
 bool PaletteFocus::keyPressed(int key)
 {
     const int pieces = m_game.settings().pieceCount;
+    const PieceAtRest atRest = [this](int piece) { return m_game.pieceAtRestInPalette(piece); };
     switch (key) {
     case Qt::Key_Left:
-        m_piece = movePaletteFocus(m_piece, FocusMove::Left, pieces);
+        m_piece = movePaletteFocus(m_piece, FocusMove::Left, pieces, atRest);
         break;
     case Qt::Key_Right:
-        m_piece = movePaletteFocus(m_piece, FocusMove::Right, pieces);
+        m_piece = movePaletteFocus(m_piece, FocusMove::Right, pieces, atRest);
         break;
     case Qt::Key_Up:
-        m_piece = movePaletteFocus(m_piece, FocusMove::Up, pieces);
+        m_piece = movePaletteFocus(m_piece, FocusMove::Up, pieces, atRest);
         break;
     case Qt::Key_Down:
-        m_piece = movePaletteFocus(m_piece, FocusMove::Down, pieces);
+        m_piece = movePaletteFocus(m_piece, FocusMove::Down, pieces, atRest);
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -86,17 +79,17 @@ bool PaletteFocus::keyPressed(int key)
     default:
         return false;
     }
-    m_keyboard = true;
     showMark();
     return true;
 }
 
 void PaletteFocus::showMark()
 {
-    // A palette of fewer pieces than before keeps the focus on one of its own.
-    if (m_piece > m_game.settings().pieceCount)
-        m_piece = 1;
-    const bool focused = m_keyboard && m_palette->hasFocus();
+    // The focus stays on a piece the keys act on: one that left the palette (placed, or the
+    // palette grew smaller) hands it to the nearest piece still there.
+    m_piece = settlePaletteFocus(m_piece, m_game.settings().pieceCount,
+                                 [this](int piece) { return m_game.pieceAtRestInPalette(piece); });
+    const bool focused = m_palette->hasFocus();
     for (int k = 1; k <= kMaxPieces; ++k)
         m_board.palettePiece(k)->setFocusMark(focused && k == m_piece);
 }

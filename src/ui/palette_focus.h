@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 namespace mirvalon {
 
@@ -15,10 +16,14 @@ class PaletteFocus : public QObject
 {
     Q_OBJECT
 public:
-    // `palette` is the palette's region panel, which takes the focus for its pieces.
-    PaletteFocus(QWidget* palette, Board& board, Game& game);
+    // `palette` is the palette's region panel, which takes the focus for its pieces while
+    // they can be placed; `focusElsewhere` takes the focus off it when they no longer can.
+    PaletteFocus(QWidget* palette, Board& board, Game& game, std::function<void()> focusElsewhere);
 
     int focusedPiece() const { return m_piece; }
+    // Follows the game: the focus leaves a palette that no longer takes pieces, and moves off
+    // a piece that left the palette onto the nearest one still in it.
+    void refresh();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -30,8 +35,8 @@ private:
     QWidget* m_palette;
     Board& m_board;
     Game& m_game;
+    std::function<void()> m_focusElsewhere;
     int m_piece = 1;
-    bool m_keyboard = false; // the player reached the palette by the keyboard
 };
 
 } // namespace mirvalon

@@ -2,13 +2,13 @@
 #include "settings_command.h"
 
 #include "tfrm_setup.h"
+#include "window_settings.h"
 
 namespace mirvalon {
 
 SettingsCommand::SettingsCommand(Tfrm_Setup& dialog, Game& game, SettingsApplier& settings,
-                                 LanguageLoader& languages, std::function<void(bool)> showHints)
-    : m_dialog(dialog), m_game(game), m_settings(settings), m_languages(languages),
-      m_showHints(std::move(showHints))
+                                 WindowSettings& windowSettings)
+    : m_dialog(dialog), m_game(game), m_settings(settings), m_windowSettings(windowSettings)
 {
 }
 
@@ -28,12 +28,12 @@ std::optional<SetupResult> SettingsCommand::run(bool sharedFolderReady)
 
 void SettingsCommand::showHints(bool on)
 {
-    m_showHints(on);
+    WindowSettings::setHintsShown(on);
 }
 
 bool SettingsCommand::loadLanguage(int language)
 {
-    return m_languages.loadLanguage(language);
+    return m_windowSettings.loadLanguage(language);
 }
 
 } // namespace mirvalon

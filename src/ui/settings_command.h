@@ -4,21 +4,22 @@
 // new language file on the way.
 #pragma once
 
-#include <functional>
 #include <optional>
 
 #include "engine/game.h"
-#include "persistence/language_loader.h"
 
 namespace mirvalon {
 
 class Tfrm_Setup;
+class WindowSettings;
 
 class SettingsCommand : private SetupTarget
 {
 public:
+    // A language chosen in the dialog loads as one chosen from the menu does, Qt's own texts
+    // with it.
     SettingsCommand(Tfrm_Setup& dialog, Game& game, SettingsApplier& settings,
-                    LanguageLoader& languages, std::function<void(bool)> showHints);
+                    WindowSettings& windowSettings);
 
     // Nothing when the player cancelled; otherwise what the game made of the choice.
     std::optional<SetupResult> run(bool sharedFolderReady);
@@ -30,8 +31,7 @@ private:
     Tfrm_Setup& m_dialog;
     Game& m_game;
     SettingsApplier& m_settings;
-    LanguageLoader& m_languages;
-    std::function<void(bool)> m_showHints;
+    WindowSettings& m_windowSettings;
 };
 
 } // namespace mirvalon

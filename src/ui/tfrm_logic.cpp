@@ -97,7 +97,8 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     m_game = std::make_unique<Game>(
         Ports{*m_board, *m_dialogs, *this, *m_timer, *m_statusStrip, *this, *m_records, *this});
     m_board->setGame(m_game.get());
-    m_paletteFocus = new PaletteFocus(control("pnlKocky"), *m_board, *m_game);
+    m_paletteFocus =
+        new PaletteFocus(control("pnlKocky"), *m_board, *m_game, [this] { focusNewGame(); });
     m_messageBoxes->setSettings(&m_game->settings(), m_folders->sharedFolderReady());
     createParts();
     if (!m_settings->store().loadSettings())
@@ -160,7 +161,7 @@ void Tfrm_Logic::createParts()
                               m_folders->programFolder(), m_folders->dataFolder()});
     m_launcher = std::make_unique<DialogLauncher>(
         DialogLauncher::Parts{*this, *m_game, *m_dialogs, *m_messageBoxes, m_fs, *m_folders,
-                              *m_records, *this, m_settings->languages()},
+                              *m_records, *this, *m_settings},
         m_options);
     m_settings->onLanguageLoaded = [this](int language) { m_launcher->setLanguage(language); };
     m_launcher->synchronisation().setRecordsChanged([this] {

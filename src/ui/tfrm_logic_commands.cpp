@@ -12,6 +12,7 @@
 #include "board_panels.h"
 #include "dialog_launcher.h"
 #include "favourite_panels.h"
+#include "palette_focus.h"
 #include "records_panel.h"
 #include "tfrm_logic.h"
 #include "window_settings.h"
@@ -87,7 +88,7 @@ const std::vector<Tfrm_Logic::CommandBinding>& Tfrm_Logic::commandTable()
         {Command::LanguageCzech,       nullptr,       "mm2Ces",       nullptr,         [](W& w) { w.m_settings->changeLanguage(1); }},
         {Command::LanguageEnglish,     nullptr,       "mm2Ang",       nullptr,         [](W& w) { w.m_settings->changeLanguage(2); }},
         {Command::InformationPanel,    nullptr,       "mm1Inform",    nullptr,         [](W& w) { w.m_panels->toggleInformationPanel(); }},
-        {Command::ReferenceText,       nullptr,       "mm1Refer",     nullptr,         [](W& w) { w.m_launcher->openDocument(Document::ReferenceText); }},
+        {Command::ReferenceText,       nullptr,       "mm1Refer",     nullptr,         [](W& w) { w.m_panels->showReferenceText(); }},
         {Command::Manual,              nullptr,       "mm1Strom",     nullptr,         [](W& w) { w.m_launcher->openDocument(Document::Manual); }},
         {Command::About,               nullptr,       "mm1Oprograme", nullptr,         [](W& w) { w.m_launcher->showAboutBox(); }},
         {Command::ActivateGame,        nullptr,       nullptr,        "pm1Aktivovat",  [](W& w) { w.m_panels->activateSelectedGame(); }},
@@ -158,6 +159,8 @@ void Tfrm_Logic::commandsChanged(const CommandTable& table)
     if (focusPotvrd)
         potvrd->setFocus();
     m_board->refreshPieces();
+    if (m_paletteFocus)
+        m_paletteFocus->refresh();
 }
 
 void Tfrm_Logic::afterRulesChanged()

@@ -388,9 +388,13 @@ void Tfrm_Setup::setSyncAvailable(bool available)
     m_cbxSynchroStart->setEnabled(available);
 }
 
-void Tfrm_Setup::centreOn(const QRect& main)
+void Tfrm_Setup::centreOn(const QWidget& window)
 {
-    const QRect own = frameGeometry();
+    // The dialog's own frame is unknown until the window manager has framed it once, and a
+    // stale one misplaces it: it is taken to be framed as the main window is, so every
+    // opening lands on the same place.
+    const QRect main = window.frameGeometry();
+    const QSize own = size() + (main.size() - window.geometry().size());
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
     move(qMax(screen.left() + 10, main.left() + main.width() / 2 - own.width() / 2),
          qMax(screen.top() + 10, main.top() + main.height() / 2 - own.height() / 2 + 8));
@@ -400,7 +404,7 @@ void Tfrm_Setup::showEvent(QShowEvent* event)
 {
     m_settingsChanged = false;
     if (parentWidget())
-        centreOn(parentWidget()->window()->frameGeometry());
+        centreOn(*parentWidget()->window());
     QDialog::showEvent(event);
 }
 

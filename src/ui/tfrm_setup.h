@@ -43,7 +43,7 @@ public:
     bool settingsChanged() const { return m_settingsChanged; }
     // Centres the dialog on the main window's frame, at least 10 pixels from the screen's
     // top-left corner.
-    void centreOn(const QRect& mainFrame);
+    void centreOn(const QWidget& main);
 
     // Texts of the language file: `kind` 5 (the dialog's captions, items and labels) or 2
     // (group 1: 1 btnPomoc, 2 btnPDF), with the codes as the loader decoded them.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog in the language of a language file: kind 5 names its captions, items
-// and labels, kind 2 group 1 its two extra buttons.
+// and labels (group 4 its Storno button), kind 2 group 1 its two extra buttons.
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -101,6 +101,8 @@ void Tfrm_Setup::setText(int kind, int group, int index, int item, const QString
         }
     } else if (group == 3 && index >= 0 && index <= 2) {
         m_infoLabels[index]->setText(text);
+    } else if (group == 4 && index == 0) {
+        setCaption(m_btnCancel, text, hint);
     }
 }
 

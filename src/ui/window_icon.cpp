@@ -2,6 +2,7 @@
 #include "window_icon.h"
 
 #include <QDir>
+#include <QGuiApplication>
 
 namespace mirvalon {
 
@@ -12,6 +13,15 @@ QIcon windowIcon()
     for (const QString& name : assets.entryList({QStringLiteral("icon_*.png")}, QDir::Files))
         icon.addFile(assets.filePath(name));
     return icon;
+}
+
+void setApplicationIdentity()
+{
+    // The name is also the class of the windows under X11, which the entry's StartupWMClass
+    // names; Wayland takes the entry's id itself.
+    QGuiApplication::setApplicationName(QStringLiteral("Mirvalon"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("sk.orvex.mirvalon"));
+    QGuiApplication::setWindowIcon(windowIcon());
 }
 
 } // namespace mirvalon

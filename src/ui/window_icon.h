@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's icon for its windows, made of every size the asset generator paints.
+// The game's icon for its windows, made of every size the asset generator paints, and the
+// desktop entry they belong to.
 #pragma once
 
 #include <QIcon>
@@ -9,5 +10,9 @@ namespace mirvalon {
 // Each size painted on its own, so a window or task bar that asks for 16 or 48 pixels gets the
 // picture drawn for that size rather than a scaled one.
 QIcon windowIcon();
+
+// The name, desktop entry and icon by which the desktop knows the game's windows: docks and
+// task switchers show the entry's name and icon for them.
+void setApplicationIdentity();
 
 } // namespace mirvalon

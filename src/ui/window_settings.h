@@ -44,14 +44,14 @@ public:
     ~WindowSettings() override;
 
     SettingsStore& store() { return m_store; }
-    LanguageLoader& languages() { return m_languages; }
     // Run after a language file loaded, with the language it holds.
     std::function<void(int)> onLanguageLoaded;
 
     // Tool tips of the whole application on or off.
     static void setHintsShown(bool on);
 
-    // Every text of the game follows a language file that loaded, and so do Qt's own dialogs.
+    // Every text of the game follows a language file that loaded, and so do Qt's own dialogs:
+    // the menu, the settings dialog and the window's activation all load languages here.
     bool loadLanguage(int language);
     // The saved language is loaded at every activation of the window; the first switches to it.
     void loadSavedLanguage();

@@ -35,6 +35,30 @@ TEST(PaletteKeys, focusMovesOverThePiecesOfTheGameOnly)
             << c.from << " move " << int(c.move) << " of " << c.pieces;
 }
 
+// Pieces 2, 3 and 7 are in the row (each piece once): the focus passes over them and never
+// rests on them.
+TEST(PaletteKeys, focusPassesOverPiecesThatLeftThePalette)
+{
+    const PieceAtRest atRest = [](int piece) { return piece != 2 && piece != 3 && piece != 7; };
+    struct Case
+    {
+        int from;
+        FocusMove move;
+        int to;
+    };
+    const Case moves[] = {
+        {1, FocusMove::Right, 4}, {4, FocusMove::Left, 1},  {11, FocusMove::Up, 6},
+        {8, FocusMove::Up, 8},    {6, FocusMove::Right, 8}, {1, FocusMove::Down, 6},
+    };
+    for (const Case& c : moves)
+        EXPECT_EQ(movePaletteFocus(c.from, c.move, 11, atRest), c.to)
+            << c.from << " move " << int(c.move);
+    const int settled[][2] = {{1, 1}, {2, 1}, {3, 4}, {7, 8}, {11, 11}, {30, 1}};
+    for (const auto& [from, to] : settled)
+        EXPECT_EQ(settlePaletteFocus(from, 11, atRest), to) << from;
+    EXPECT_EQ(settlePaletteFocus(5, 11, [](int) { return false; }), 5);
+}
+
 TEST(PaletteKeys, enterBackspaceAndBFollowTheRulesOfTheMouse)
 {
     Rig rig;

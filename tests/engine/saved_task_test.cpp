@@ -118,24 +118,43 @@ TEST(SavedTask, opensAsIfTheSecondPlayerHadJustConfirmedIt)
     EXPECT_FALSE(s.loadedFromFile);
 }
 
+// The receiver sees the labels the second player saw: grey pieces keep every label of the
+// file, the mix keeps those of its numbered pieces 1, 3, 5 ... and shows the others as colours.
 TEST(SavedTask, opensWithTheLabelsItBrought)
 {
-    Rig rig;
-    rig.game.startUp();
-    SavedTask t = taskForGame(25); // "511_AkNB"
-    EXPECT_TRUE(t.randomArrangement);
-    EXPECT_EQ(t.positions, 5);
-    EXPECT_EQ(t.pieceCount, 11);
-    t.hiddenRow = {2, 4, 6, 8, 10, 0, 0, 0};
-    for (int k = 1; k <= 11; ++k)
-        t.faces[k] = 990 - k;
-    ASSERT_TRUE(taskIsPlayable(t));
-    rig.game.openSavedTask(t);
-    EXPECT_TRUE(rig.game.settings().randomArrangement);
-    EXPECT_EQ(rig.game.settings().positions, 5);
-    EXPECT_TRUE(rig.enabled(Command::TimeView));
-    for (int k = 1; k <= 11; ++k)
-        EXPECT_EQ(rig.s().faces[k], 990 - k) << k;
+    struct Case
+    {
+        const char* name;
+        int colours;
+        int game; // with random arrangement
+    };
+    // Games 25, 26 and 27: "511_AkNB", "519_AkNB", "525_AkNB".
+    const Case cases[] = {
+        {"grey, 11 pieces", GreyPieces, 25}, {"mix, 11 pieces", MixedPieces, 25},
+        {"mix, 19 pieces", MixedPieces, 26}, {"mix, 25 pieces", MixedPieces, 27},
+        {"grey, 25 pieces", GreyPieces, 27},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        rig.game.startUp();
+        rig.clock.seconds += 1234; // another second than the file was saved in
+        SavedTask t = taskForGame(c.game);
+        ASSERT_TRUE(t.randomArrangement);
+        t.pieceColours = c.colours;
+        t.hiddenRow = {1, 2, 3, 4, 5, 0, 0, 0};
+        for (int k = 1; k <= t.pieceCount; ++k)
+            t.faces[k] = c.colours == MixedPieces && k % 2 == 0 ? 0 : 990 - k;
+        ASSERT_TRUE(taskIsPlayable(t));
+        rig.game.openSavedTask(t);
+        EXPECT_TRUE(rig.game.settings().randomArrangement);
+        EXPECT_EQ(rig.game.settings().pieceCount, t.pieceCount);
+        EXPECT_EQ(rig.game.settings().pieceColours, c.colours);
+        for (int k = 1; k <= t.pieceCount; ++k) {
+            const bool colour = c.colours == MixedPieces && k % 2 == 0;
+            EXPECT_EQ(rig.s().faces[k], colour ? kColourFace : 990 - k) << k;
+        }
+    }
 }
 
 } // namespace

@@ -304,7 +304,9 @@ TEST(SetupChoice, aLanguageThatFailsLeavesTheOneInUseAndTheRestApplies)
     EXPECT_TRUE(again.target.loaded.empty());
 }
 
-TEST(SetupChoice, goldRulesWithMixAreStoredGrey)
+// Message 8 answers "Mix" with the GOLD rules once the board is rebuilt for them, never over
+// the board of the game before.
+TEST(SetupChoice, goldRulesWithMixAreStoredGreyAndAnsweredOverTheNewBoard)
 {
     struct Case
     {
@@ -320,16 +322,22 @@ TEST(SetupChoice, goldRulesWithMixAreStoredGrey)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        GameSettings s;
-        SetupChoice choice = choiceFromSettings(s);
+        test::Rig rig;
+        rig.game.startUp();
+        SetupChoice choice = choiceFromSettings(rig.game.settings());
         const SetupOpening opening = setupOpening(choice);
         chooseGameForm(choice, c.form);
         choice.pieceColours = c.colours; // the colours control as it was left
-        Confirm ok(s);
-        ok(choice, opening, false, s);
-        EXPECT_EQ(ok.dialogs.messages, c.message ? std::vector<int>{8} : std::vector<int>{});
-        EXPECT_EQ(s.pieceColours, c.stored);
+        const int clearsBefore = rig.board.clears;
+        int clearsAtMessage = -1;
+        rig.dialogs.whileMessageShown = [&](int) { clearsAtMessage = rig.board.clears; };
+        RecordingTarget target;
+        EXPECT_EQ(rig.game.applySetup(choice, opening, target), SetupResult::GameChanged);
+        EXPECT_EQ(rig.dialogs.messages, c.message ? std::vector<int>{8} : std::vector<int>{});
+        EXPECT_EQ(rig.game.settings().pieceColours, c.stored);
         EXPECT_EQ(goldWithMix(choice), c.message);
+        if (c.message)
+            EXPECT_GT(clearsAtMessage, clearsBefore);
     }
 }
 

@@ -101,6 +101,8 @@ TEST(LanguageLoader, appliesEntriesToTheirTargetsAndIgnoresTheRest)
         "<721xxx \"no such button\"",
         "<B30xxx \"Cancel\"", // Storno of the password dialog
         "<B31xxx \"no such button\"",
+        "<540xxx \"Cancel\"", // Storno of the settings dialog
+        "<541xxx \"no such button\"",
     };
     writeBytes(rig.dir.file("Mirv_EN.lng"), languageFile(entries, 191));
     ASSERT_TRUE(rig.loader.loadLanguage(2));
@@ -128,6 +130,7 @@ TEST(LanguageLoader, appliesEntriesToTheirTargetsAndIgnoresTheRest)
         {"dialog 6.1.1.-1", "Version  1.7"},
         {"dialog 7.2.0.-1", "Cancel"},
         {"dialog 11.3.0.-1", "Cancel"},
+        {"dialog 5.4.0.-1", "Cancel"},
     };
     EXPECT_EQ(rig.targets.texts, expected);
 }

@@ -72,6 +72,8 @@ public:
         messages.push_back(index);
         messageNumbers.push_back(number);
         messageTexts.push_back(text);
+        if (whileMessageShown)
+            whileMessageShown(index);
     }
     bool askQuestion(int index) override
     {
@@ -108,6 +110,8 @@ public:
     }
 
     std::deque<bool> answers;
+    // Runs while a message box is open, with its index: what the player sees behind it.
+    std::function<void(int)> whileMessageShown;
     // Runs while the password dialog is open, as the window's timers would.
     std::function<void()> whilePasswordAsked;
     // OK with (password, authorisation text), or nothing for Cancel.

@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <gtest/gtest.h>
+#include <map>
 
 #include "pdf_file.h"
 #include "picture_compare.h"
@@ -118,6 +119,33 @@ TEST(BoardPrinting, aJobThatCannotBeWrittenIsReportedAsFailed)
     PdfJob text(folder.file("missing/text.pdf"));
     EXPECT_FALSE(printDocument(document, "Mirv_SK.rtf", text.printer));
     EXPECT_TRUE(listFolder(folder.path()).empty());
+}
+
+// The information text is printed with a margin of at least 15 mm on every side, whatever
+// the printer offers: a long text takes as many pages on a printer without margins as with
+// margins of 15 mm, more with wider ones. The printer keeps its own margins afterwards.
+TEST(BoardPrinting, theInformationTextHasTheMarginsOfAPrintedText)
+{
+    TempDir folder;
+    QString text;
+    for (int line = 1; line <= 1000; ++line)
+        text += QStringLiteral("<p>Riadok %1 informačného textu.</p>").arg(line);
+    QTextDocument document;
+    document.setHtml(text);
+    std::map<int, int> pages; // printer's margin in mm -> pages printed
+    for (int margin : {0, 6, 15, 40}) {
+        SCOPED_TRACE(margin);
+        PdfJob job(folder.file("text" + std::to_string(margin) + ".pdf"));
+        job.printer.setPageMargins(QMarginsF(margin, margin, margin, margin),
+                                   QPageLayout::Millimeter);
+        ASSERT_TRUE(printDocument(document, "Mirv_SK.rtf", job.printer));
+        pages[margin] = job.pages();
+        EXPECT_NEAR(job.printer.pageLayout().margins(QPageLayout::Millimeter).left(), margin, 0.01);
+    }
+    EXPECT_GT(pages[15], 1);
+    EXPECT_EQ(pages[0], pages[15]);
+    EXPECT_EQ(pages[6], pages[15]);
+    EXPECT_GT(pages[40], pages[15]);
 }
 
 TEST(BoardPrinting, failedPrintTextsByLanguage)

@@ -45,20 +45,19 @@ TEST(KeyboardPlay, aWholeGameWonWithKeysOnly)
     EXPECT_EQ(w.paletteFocus()->focusedPiece(), 1);
     EXPECT_TRUE(w.palettePiece(1)->focusMark());
 
-    // Row 1: 1 2 3 4 5 along the top row, then 7 and 6 of the second.
-    press(Qt::Key_Return);
-    for (int i = 0; i < 4; ++i) {
-        press(Qt::Key_Right);
+    // Row 1: Enter places 1 2 3 4 5 along the top row, the focus moving on to the next piece
+    // each time; then 7 and 6 of the second.
+    for (int piece = 1; piece <= 5; ++piece) {
+        EXPECT_EQ(w.paletteFocus()->focusedPiece(), piece);
         press(Qt::Key_Return);
     }
-    press(Qt::Key_Down); // 10
-    press(Qt::Key_Left, 3);
+    press(Qt::Key_Right); // from 6
     EXPECT_EQ(w.paletteFocus()->focusedPiece(), 7);
     EXPECT_TRUE(w.palettePiece(7)->focusMark());
-    EXPECT_FALSE(w.palettePiece(1)->focusMark());
+    EXPECT_FALSE(w.palettePiece(6)->focusMark());
     press(Qt::Key_Return);
+    EXPECT_EQ(w.paletteFocus()->focusedPiece(), 8);
     // B blocks the focused piece 8 and unblocks it again; a blocked piece is not placed.
-    press(Qt::Key_Right);
     press(Qt::Key_B);
     EXPECT_TRUE(rig.s().blocked[8]);
     press(Qt::Key_Return);
@@ -80,19 +79,100 @@ TEST(KeyboardPlay, aWholeGameWonWithKeysOnly)
     EXPECT_EQ(w.rowPeg(1, 6)->colour(), QColor(Qt::white));
     EXPECT_EQ(QApplication::focusWidget(), w.control("pnlKocky")); // Space left the focus
 
-    // Row 2 wins: 1 .. 7 in order.
-    press(Qt::Key_Up); // from 6 to 1
+    // Row 2 wins: 1 .. 7 in order, Enter after Enter.
+    EXPECT_EQ(w.paletteFocus()->focusedPiece(), 8); // 6 and 7 went into the row
+    press(Qt::Key_Up);
+    press(Qt::Key_Left, 2);
     for (int piece = 1; piece <= 7; ++piece) {
         EXPECT_EQ(w.paletteFocus()->focusedPiece(), piece);
         press(Qt::Key_Return);
-        press(piece == 5 ? Qt::Key_Down : Qt::Key_Right);
-        if (piece == 5)
-            press(Qt::Key_Left, 4);
     }
     press(Qt::Key_Space);
     EXPECT_TRUE(rig.s().solved);
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{0});
     EXPECT_EQ(rig.dialogs.messageNumbers, std::vector<int>{2});
+}
+
+// Where the keyboard focus is, the player sees it, and the key that reaches it does something:
+// an enabled button, or a marked piece standing in a palette that takes pieces.
+void expectFocusSeenOnSomethingThatActs(WindowRig& rig)
+{
+    Tfrm_Logic& w = *rig.window;
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(focus->isVisible() && focus->isEnabled()) << focus->objectName().toStdString();
+    if (focus != w.control("pnlKocky"))
+        return;
+    const int piece = w.paletteFocus()->focusedPiece();
+    BevelBox* box = w.palettePiece(piece);
+    EXPECT_TRUE(rig.s().paletteEnabled);
+    EXPECT_TRUE(box->focusMark()) << piece;
+    EXPECT_TRUE(box->isVisible() && box->isEnabled()) << piece;
+    EXPECT_GE(box->x(), 540) << piece; // at rest in the palette, not in a slot
+}
+
+// Each piece once: Enter sends the focused piece into the row and the focus moves on to the
+// nearest piece still in the palette; the arrows pass over the pieces in the row.
+TEST(KeyboardPlay, theFocusMovesOnFromAPlacedPiece)
+{
+    GameSettings settings;
+    settings.eachPieceOnce = true;
+    settings.positions = 5;
+    settings.pieceCount = 11;
+    WindowRig rig(settings);
+    Tfrm_Logic& w = *rig.window;
+    press(Qt::Key_F2);
+    ASSERT_TRUE(rig.s().inProgress);
+    tabToThePalette(w);
+    struct Step
+    {
+        Qt::Key key;
+        int focused;
+        int placed; // pieces in the row
+    };
+    const Step steps[] = {
+        {Qt::Key_Return, 2, 1}, {Qt::Key_Return, 3, 2},    {Qt::Key_Left, 3, 2},
+        {Qt::Key_Down, 8, 2},   {Qt::Key_Return, 9, 3},    {Qt::Key_Left, 7, 3},
+        {Qt::Key_Up, 7, 3},     {Qt::Key_Backspace, 7, 2}, {Qt::Key_Right, 8, 2},
+        {Qt::Key_Return, 9, 3},
+    };
+    for (const Step& step : steps) {
+        press(step.key);
+        SCOPED_TRACE(QTest::toString(QKeySequence(step.key)));
+        EXPECT_EQ(w.paletteFocus()->focusedPiece(), step.focused);
+        EXPECT_EQ(rig.s().editCount, step.placed);
+        expectFocusSeenOnSomethingThatActs(rig);
+    }
+    EXPECT_EQ(rig.s().editRow, (Row{1, 2, 8, 0, 0, 0, 0, 0}));
+}
+
+// At start-up, after a new game, a quick start, a won or abandoned game and during the second
+// player's entry, the focus is always seen, and always where a key acts.
+TEST(KeyboardPlay, theFocusIsAlwaysSeenAndAlwaysActs)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"start-up", [] {}},
+        {"new game", [] { press(Qt::Key_F2); }},
+        {"tab", [] { press(Qt::Key_Tab); }},
+        {"quick start", [&] { w.menuItem("mm1RStart")->trigger(); }},
+        {"tab after quick start", [] { press(Qt::Key_Tab); }},
+        {"give up", [] { press(Qt::Key_F10); }},
+        {"second player", [] { press(Qt::Key_F3); }},
+        {"tab in the entry", [] { press(Qt::Key_Tab); }},
+        {"records list",
+         [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::ControlModifier); }},
+    };
+    for (const auto& [name, act] : steps) {
+        SCOPED_TRACE(name);
+        act();
+        expectFocusSeenOnSomethingThatActs(rig);
+        for (int tabs = 0; tabs < 4; ++tabs) {
+            press(Qt::Key_Tab);
+            expectFocusSeenOnSomethingThatActs(rig);
+        }
+    }
 }
 
 TEST(KeyboardPlay, theFocusIsDrawnOnEveryPieceInEveryColourScheme)
@@ -103,6 +183,7 @@ TEST(KeyboardPlay, theFocusIsDrawnOnEveryPieceInEveryColourScheme)
         settings.pieceCount = 25;
         WindowRig rig(settings);
         Tfrm_Logic& w = *rig.window;
+        press(Qt::Key_F2); // the palette takes the focus while it takes pieces
         tabToThePalette(w);
         for (int piece = 1; piece <= 25; ++piece) {
             ASSERT_EQ(w.paletteFocus()->focusedPiece(), piece);

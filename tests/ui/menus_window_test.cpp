@@ -7,12 +7,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <filesystem>
 
+#include "ui/information_panel.h"
 #include "ui/tfrm_about.h"
 #include "ui/tfrm_heslo.h"
 #include "ui/tfrm_rekord.h"
+#include "ui/tfrm_setup.h"
 #include "window_rig.h"
 
 namespace mirvalon::test {
@@ -124,7 +128,7 @@ TEST(MenusWindow, languagesSwitchEveryWindowAtRunTimeAndBack)
         const char* file;    // first top-level menu
         const char* about;   // caption of the about box
         const char* version; // lblVerzia
-        const char* storno;  // the password and new-record dialogs
+        const char* storno;  // the password, new-record and settings dialogs
     };
     const Case cases[] = {
         {"mm2Ang", 2, "File", "  About Mirvalon", "Version  1.7", "Cancel"},
@@ -143,6 +147,7 @@ TEST(MenusWindow, languagesSwitchEveryWindowAtRunTimeAndBack)
         EXPECT_EQ(w.aboutBox()->versionLabel()->text(), QString::fromUtf8(c.version));
         EXPECT_EQ(w.passwordDialog()->cancelButton()->text(), QString::fromUtf8(c.storno));
         EXPECT_EQ(w.newRecordDialog()->cancelButton()->text(), QString::fromUtf8(c.storno));
+        EXPECT_EQ(w.settingsDialog()->cancelButton()->text(), QString::fromUtf8(c.storno));
         // Our own lines of the about box follow too.
         EXPECT_TRUE(
             w.aboutBox()->linkLabel()->text().contains(c.language == 2 ? "Mirv_EN" : "Mirv_SK"));
@@ -162,9 +167,9 @@ TEST(MenusWindow, helpItemsOpenTheDocumentOfTheLanguageOrSayItIsMissing)
         int missingMessage;
     };
     const Case cases[] = {
-        {"mm2Slo", "mm1Strom", "Mirv_SK.pdf", 13},  {"mm2Ces", "mm1Strom", "Mirv_SK.pdf", 13},
-        {"mm2Ang", "mm1Strom", "Mirv_EN.pdf", 13},  {"mm2Slo", "mm1Refer", "Quick_SK.txt", 18},
-        {"mm2Ces", "mm1Refer", "Quick_SK.txt", 18}, {"mm2Ang", "mm1Refer", "Quick_EN.txt", 18},
+        {"mm2Slo", "mm1Strom", "Mirv_SK.pdf", 13},
+        {"mm2Ces", "mm1Strom", "Mirv_SK.pdf", 13},
+        {"mm2Ang", "mm1Strom", "Mirv_EN.pdf", 13},
     };
     WindowRig rig;
     Tfrm_Logic& w = *rig.window;
@@ -187,6 +192,53 @@ TEST(MenusWindow, helpItemsOpenTheDocumentOfTheLanguageOrSayItIsMissing)
     w.menuItem("mm1UlozNastavenie")->trigger();
     EXPECT_EQ(readBytes(rig.dataFile("Mirvalon.lcf")).size(), 240u);
     EXPECT_FALSE(exists(rig.program.file("Mirvalon.lcf")));
+}
+
+// The reference text is plain text: the game shows it in its own information panel, in the
+// language in use, and needs no program of the desktop for it.
+TEST(MenusWindow, theReferenceTextShowsInTheInformationPanel)
+{
+    struct Case
+    {
+        const char* languageItem;
+        const char* file;
+        const char* firstLine;
+    };
+    const Case cases[] = {
+        {"mm2Slo", "Quick_SK.txt", "MIRVALON - REFERENČNÁ PRÍRUČKA"},
+        {"mm2Ang", "Quick_EN.txt", "MIRVALON - REFERENCE MANUAL"},
+        {"mm2Ces", "Quick_SK.txt", "MIRVALON - REFERENČNÁ PRÍRUČKA"},
+    };
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    rig.opener.viewerInstalled = false;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.languageItem);
+        w.menuItem(c.languageItem)->trigger();
+        w.menuItem("mm1Refer")->trigger();
+        ASSERT_TRUE(w.informationPanel()->isVisible());
+        EXPECT_TRUE(rig.s().informationPanelShown);
+        const QString text = w.informationPanel()->textBox()->toPlainText();
+        EXPECT_TRUE(text.startsWith(QString::fromUtf8(c.firstLine))) << text.left(40).toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("10000")));
+        EXPECT_EQ(w.informationPanel()->textBox()->textCursor().position(), 0);
+        // Its own line breaks and columns are kept.
+        EXPECT_EQ(w.informationPanel()->textBox()->lineWrapMode(), QTextEdit::NoWrap);
+    }
+    // A language change shows the reference text of the new language.
+    w.menuItem("mm2Ang")->trigger();
+    EXPECT_TRUE(w.informationPanel()->textBox()->toPlainText().startsWith("MIRVALON - REFERENCE"));
+    EXPECT_TRUE(rig.opener.opened.empty());
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+
+    // F1 shows the information text in its place; a missing reference text is message 18.
+    QTest::keyClick(&w, Qt::Key_F1);
+    QTest::keyClick(&w, Qt::Key_F1);
+    EXPECT_FALSE(w.informationPanel()->textBox()->toPlainText().startsWith("MIRVALON - REFERENCE"));
+    std::filesystem::remove(rig.program.file("Quick_EN.txt"));
+    w.menuItem("mm1Refer")->trigger();
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{18});
+    EXPECT_TRUE(rig.opener.opened.empty());
 }
 
 TEST(MenusWindow, aboutBoxOpensOverTheWindowAndItsLinkOpensTheManual)

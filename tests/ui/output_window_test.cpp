@@ -33,13 +33,48 @@ TEST(OutputWindow, ctrlPPrintsTheWindowOnOnePageAndACancelledDialogNothing)
     QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(rig.output.printDialogs, 2);
     EXPECT_EQ(PdfFile{rig.output.pdfFile}.pages(), 1);
-    EXPECT_TRUE(rig.output.told.isEmpty());
+    EXPECT_EQ(rig.output.told,
+              QStringList{"Tlač bola uložená do súboru '" + rig.output.pdfFile + "'."});
+    rig.output.told.clear();
 
     // A printer that cannot print says so in the player's language, nothing else changes.
     rig.output.pdfFile = q(out.file("no such folder/board.pdf"));
     w.menuItem("mm2Prostredie")->trigger();
     EXPECT_EQ(rig.output.told, QStringList{"Tlačiareň nie je k dispozícii."});
     EXPECT_TRUE(rig.dialogs.messages.empty());
+}
+
+// A print that went to a file says where the file is, in the player's language, for the
+// board and for the information text alike.
+TEST(OutputWindow, aPrintToAFileTellsWhereItWent)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    TempDir out;
+    struct Case
+    {
+        const char* languageItem;
+        const char* printItem;
+        const char* before;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"mm2Slo", "mm2Prostredie", "Tlač bola uložená do súboru '", "'."},
+        {"mm2Ces", "mm2Informacie", "Tisk byl uložen do souboru '", "'."},
+        {"mm2Ang", "mm2Prostredie", "The print was saved to the file '", "'."},
+        {"mm2Ang", "mm2Informacie", "The print was saved to the file '", "'."},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.languageItem) + " " + c.printItem);
+        w.menuItem(c.languageItem)->trigger();
+        rig.output.pdfFile = q(out.file("print" + std::to_string(++n) + ".pdf"));
+        rig.output.told.clear();
+        w.menuItem(c.printItem)->trigger();
+        EXPECT_EQ(PdfFile{rig.output.pdfFile}.pages(), 1);
+        EXPECT_EQ(rig.output.told, QStringList{QString::fromUtf8(c.before) + rig.output.pdfFile +
+                                               QString::fromUtf8(c.after)});
+    }
 }
 
 TEST(OutputWindow, informationPrintsTheTextOfTheLanguageOrClosesThePanelWhenItIsMissing)
@@ -63,6 +98,7 @@ TEST(OutputWindow, informationPrintsTheTextOfTheLanguageOrClosesThePanelWhenItIs
         EXPECT_TRUE(pdf.hasTitle(c.printed));
     }
     EXPECT_TRUE(rig.dialogs.messages.empty());
+    rig.output.told.clear();
 
     // The English text goes missing while its panel is shown.
     QTest::keyClick(&w, Qt::Key_F1);

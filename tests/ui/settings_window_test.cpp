@@ -4,15 +4,18 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
 
 #include "engine/messages.h"
+#include "ui/tfrm_about.h"
 #include "ui/tfrm_setup.h"
 #include "window_rig.h"
 
@@ -145,6 +148,48 @@ TEST(SettingsWindow, goldRulesWithMixAreAnsweredAndStoredGrey)
     EXPECT_EQ(rig.window->statusPanel(1)->text(), "GOLD");
 }
 
+// While message 8 is open the board already shows the new rules whole: eight result places,
+// no row of the earlier five-place game beside them, the palette of 25 pieces.
+TEST(SettingsWindow, goldWithMixIsAnsweredOverABoardRebuiltForTheNewRules)
+{
+    GameSettings five;
+    five.positions = 5;
+    five.pieceCount = 11;
+    WindowRig rig(five);
+    Tfrm_Logic& w = *rig.window;
+    QTest::keyClick(&w, Qt::Key_F2);
+    for (int piece = 1; piece <= 5; ++piece)
+        WindowRig::doubleClick(w.palettePiece(piece));
+    QTest::keyClick(&w, Qt::Key_Space);
+    ASSERT_EQ(rig.s().currentRow, 2);
+    QTest::keyClick(&w, Qt::Key_F10);
+    ASSERT_FALSE(rig.s().inProgress);
+    ASSERT_TRUE(w.rowPiece(1, 5)->isVisible()); // the given-up game stays on view
+
+    bool seen = false;
+    rig.dialogs.whileMessageShown = [&](int index) {
+        if (index != Message::GoldNeedsGrey)
+            return;
+        seen = true;
+        for (int position = 1; position <= 8; ++position)
+            EXPECT_TRUE(w.resultSlot(position)->isVisible()) << position;
+        for (int position = 1; position <= 5; ++position)
+            EXPECT_FALSE(w.rowPiece(1, position)->isVisible()) << position;
+        EXPECT_TRUE(w.palettePiece(25)->isVisible());
+        EXPECT_FALSE(w.palettePiece(2)->caption().isEmpty()); // grey, numbered pieces already
+    };
+    withSettings(
+        rig,
+        [](Tfrm_Setup& d) {
+            press(d, "rgForma2");
+            press(d, "rgForma1");
+            press(d, "rgFarbyK2");
+        },
+        true, Opener::Button);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(rig.game().settings().pieceColours, GreyPieces);
+}
+
 TEST(SettingsWindow, rowMarkingClearedByAClassicGameComesBackAndSurvivesARestart)
 {
     std::string saved;
@@ -183,6 +228,98 @@ TEST(SettingsWindow, languageChosenInTheDialogIsAppliedAtOnce)
     EXPECT_TRUE(rig.window->menuItem("mm2Ang")->isChecked());
     EXPECT_EQ(rig.window->menuItem("mm1Nastav")->text(), "Settings...");
     EXPECT_EQ(rig.window->settingsDialog()->windowTitle(), "  Settings");
+}
+
+// Wherever the session has been, F8 opens the dialog centred on the window: its frame's
+// centre 8 pixels below the window's centre, whole within the window.
+TEST(SettingsWindow, opensCentredOnTheWindowAfterEveryKindOfStep)
+{
+    WindowRig rig;
+    Tfrm_Logic& w = *rig.window;
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"start-up", [] {}},
+        {"English from the menu", [&] { w.menuItem("mm2Ang")->trigger(); }},
+        {"records list", [&] { w.menuItem("mm1NajSkore")->trigger(); }},
+        {"information panel", [&] { w.menuItem("mm1Inform")->trigger(); }},
+        {"status panels", [&] { w.menuItem("mm2Info")->trigger(); }},
+        {"Czech from the menu", [&] { w.menuItem("mm2Ces")->trigger(); }},
+        {"Slovak in the dialog",
+         [&] {
+             withSettings(
+                 rig, [](Tfrm_Setup& d) { press(d, "rgJazyk0"); }, true, Opener::MenuItem);
+         }},
+        {"panels closed", [&] { w.menuItem("mm1Inform")->trigger(); }},
+        {"English from the menu again", [&] { w.menuItem("mm2Ang")->trigger(); }},
+    };
+    for (const auto& [name, act] : steps) {
+        SCOPED_TRACE(name);
+        act();
+        QRect dialog;
+        QSize client;
+        const bool opened = withSettings(
+            rig,
+            [&](Tfrm_Setup& d) {
+                dialog = d.frameGeometry();
+                client = d.size();
+            },
+            false, Opener::Button);
+        ASSERT_TRUE(opened);
+        const QRect main = w.frameGeometry();
+        EXPECT_EQ(client, QSize(503, 351));
+        EXPECT_EQ(dialog.left(), main.left() + main.width() / 2 - dialog.width() / 2);
+        EXPECT_EQ(dialog.top(), main.top() + main.height() / 2 - dialog.height() / 2 + 8);
+        EXPECT_TRUE(main.contains(dialog));
+    }
+}
+
+// The open button of Qt's file dialog in `language`, as Qt's own translation files say it.
+QString qtOpenCaption(int language)
+{
+    static const char* const files[] = {"qtbase_sk", "qtbase_cs"};
+    if (language == 2)
+        return QStringLiteral("&Open");
+    QTranslator translator;
+    if (!translator.load(QString::fromLatin1(files[language]),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return {};
+    return translator.translate("QFileDialog", "&Open");
+}
+
+// However the language changes, from the menu or from the dialog, Qt's own dialogs (open,
+// save, print) speak the language of the game's texts, and so does the about box.
+TEST(SettingsWindow, qtsOwnDialogsFollowEveryLanguageChange)
+{
+    if (qtOpenCaption(0).isEmpty() || qtOpenCaption(1).isEmpty())
+        GTEST_SKIP() << "qt6-translations-l10n is not installed";
+    ASSERT_NE(qtOpenCaption(0), qtOpenCaption(1));
+    struct Step
+    {
+        const char* menuItem; // nullptr: the dialog's language group
+        const char* dialogItem;
+        int language;
+    };
+    const Step steps[] = {
+        {"mm2Ang", nullptr, 2},   {nullptr, "rgJazyk0", 0}, {"mm2Ces", nullptr, 1},
+        {nullptr, "rgJazyk0", 0}, {nullptr, "rgJazyk1", 1}, {nullptr, "rgJazyk2", 2},
+        {nullptr, "rgJazyk1", 1},
+    };
+    WindowRig rig;
+    rig.window->aboutBox();
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.menuItem ? step.menuItem : step.dialogItem);
+        if (step.menuItem)
+            rig.window->menuItem(step.menuItem)->trigger();
+        else
+            EXPECT_TRUE(withSettings(
+                rig, [&step](Tfrm_Setup& d) { press(d, step.dialogItem); }, true,
+                Opener::MenuItem));
+        EXPECT_EQ(rig.game().settings().loadedLanguage, step.language);
+        EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"),
+                  qtOpenCaption(step.language));
+        // The about box's own lines name the manual of the language.
+        EXPECT_TRUE(rig.window->aboutBox()->linkLabel()->text().contains(
+            step.language == 2 ? "Mirv_EN" : "Mirv_SK"));
+    }
 }
 
 } // namespace

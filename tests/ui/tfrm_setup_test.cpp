@@ -305,13 +305,37 @@ TEST(SetupDialog, closingTellsWhetherTheGameChanged)
     }
 }
 
+// A dialog made by a language file and never shown has no frame of its own yet; it opens
+// where a dialog shown before opens, framed as the main window is.
+TEST(SetupDialog, centresAlikeBeforeAndAfterItsFirstShowing)
+{
+    QWidget main;
+    main.setGeometry(100, 100, 780, 546);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    const QRect mainFrame = main.frameGeometry();
+    Tfrm_Setup dialog(&main);
+    dialog.centreOn(main);
+    const QPoint first = dialog.pos();
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.hide();
+    dialog.centreOn(main);
+    EXPECT_EQ(dialog.pos(), first);
+    const QRect frame = dialog.frameGeometry();
+    EXPECT_EQ(frame.left(), mainFrame.left() + mainFrame.width() / 2 - frame.width() / 2);
+    EXPECT_EQ(frame.top(), mainFrame.top() + mainFrame.height() / 2 - frame.height() / 2 + 8);
+}
+
 TEST(SetupDialog, centresOnTheMainWindow)
 {
     Fixture f;
-    const QSize own = f.dialog.frameGeometry().size();
-    f.dialog.centreOn(QRect(100, 100, 800, 600));
-    EXPECT_EQ(f.dialog.pos(), QPoint(500 - own.width() / 2, 400 - own.height() / 2 + 8));
-    f.dialog.centreOn(QRect(-500, -500, 100, 100));
+    QWidget main;
+    main.setGeometry(100, 100, 800, 600); // never shown: no frame
+    f.dialog.centreOn(main);
+    EXPECT_EQ(f.dialog.pos(), QPoint(500 - 503 / 2, 400 - 351 / 2 + 8));
+    main.setGeometry(-500, -500, 100, 100);
+    f.dialog.centreOn(main);
     EXPECT_EQ(f.dialog.pos(), QPoint(10, 10));
     EXPECT_EQ(f.dialog.size(), QSize(503, 351));
     EXPECT_TRUE(f.dialog.okButton()->isDefault());

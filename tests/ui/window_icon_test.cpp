@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window icon offers the picture painted for each size a desktop asks for.
+// The window icon offers the picture painted for each size a desktop asks for, and the
+// windows name the desktop entry that docks and task switchers show them by.
+#include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -19,6 +22,24 @@ TEST(WindowIcon, givesThePicturePaintedForEachSize)
         const QImage shown = icon.pixmap(size).toImage().convertToFormat(painted.format());
         EXPECT_EQ(shown, painted);
     }
+}
+
+// Wayland takes the entry's id from the windows, X11 matches the entry's StartupWMClass with
+// the class the windows carry, which is the application's name.
+TEST(WindowIcon, theWindowsAreTiedToTheDesktopEntry)
+{
+    setApplicationIdentity();
+    EXPECT_EQ(QGuiApplication::applicationName(), QStringLiteral("Mirvalon"));
+    const QString id = QGuiApplication::desktopFileName();
+    EXPECT_EQ(id, QStringLiteral("sk.orvex.mirvalon"));
+    QFile entry(QStringLiteral(MIRVALON_SOURCE_DATA "/../packaging/") + id +
+                QStringLiteral(".desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text))
+        << entry.fileName().toStdString();
+    const QStringList lines = QString::fromUtf8(entry.readAll()).split(QChar('\n'));
+    EXPECT_TRUE(
+        lines.contains(QStringLiteral("StartupWMClass=") + QGuiApplication::applicationName()));
+    EXPECT_FALSE(QGuiApplication::windowIcon().isNull());
 }
 
 } // namespace

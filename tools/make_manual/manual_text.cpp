@@ -65,7 +65,9 @@ const Words kSlovak = {
     "Potvrdenie riadku",
     "Zrušenie riadku (F5)",
     "Vrátenie kocky",
-    "<p>Body neklesnú pod 0; s 0 bodmi je hra prehratá. Nový rekord hry sa zapíše, keď body "
+    "<p>Body neklesnú pod 0. Klasická hra s bežiacimi hodinami je prehratá v nasledujúcej "
+    "sekunde po tom, čo jej body klesnú na 0; s vypnutým zobrazením času a v tréningu hra "
+    "pri 0 bodoch pokračuje. Nový rekord hry sa zapíše, keď body "
     "víťaznej hry prekonajú doterajší rekord, ak bol zapnutý čas a hru zadal počítač.</p>",
     "3. Všetkých 192 hier",
     "<p>Stĺpce: číslo hry, jej kľúč (pozície, kocky, _, písmená volieb), počet pozícií "
@@ -109,7 +111,9 @@ const Words kEnglish = {
     "Confirming a row",
     "Cancelling a row (F5)",
     "Taking a piece back",
-    "<p>Points never fall below 0; at 0 points the game is lost. A new record is written when "
+    "<p>Points never fall below 0. A classic game whose clock runs is lost on the next second "
+    "after its points reach 0; with the time display off, and in training, a game goes on at "
+    "0 points. A new record is written when "
     "the points of a won game beat the game's record, the clock was on and the computer set "
     "the game.</p>",
     "3. All 192 games",
