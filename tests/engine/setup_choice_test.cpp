@@ -336,8 +336,9 @@ TEST(SetupChoice, goldRulesWithMixAreStoredGreyAndAnsweredOverTheNewBoard)
         EXPECT_EQ(rig.dialogs.messages, c.message ? std::vector<int>{8} : std::vector<int>{});
         EXPECT_EQ(rig.game.settings().pieceColours, c.stored);
         EXPECT_EQ(goldWithMix(choice), c.message);
-        if (c.message)
+        if (c.message) {
             EXPECT_GT(clearsAtMessage, clearsBefore);
+        }
     }
 }
 
