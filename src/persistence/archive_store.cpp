@@ -73,9 +73,10 @@ bool slotProves(std::string_view archive, int index, const RecordEntry& entry)
     if (archive.size() != kArchiveFileSize || index < 0 || index >= kGameCount ||
         matchArchiveSlot(archive, index, entry) != SlotMatch::Match)
         return false;
-    // Jokes are 0 or 1 and the reserved words zero in every slot the game writes.
+    // The present flag is 1, jokes 0 or 1 and the reserved words zero in every slot the game
+    // writes.
     const std::size_t at = slotAt(index);
-    if (static_cast<unsigned char>(archive[at + kJokesAt]) > 1)
+    if (archive[at] != 1 || static_cast<unsigned char>(archive[at + kJokesAt]) > 1)
         return false;
     for (std::size_t k = 0; k < kReservedSize; ++k)
         if (archive[at + kReservedAt + k] != 0)

@@ -51,6 +51,8 @@ TEST(StoreWriter, writesOnlyRecordsTheirGamesProveAndThatBeatTheStore)
                                kArchiveSlotSize + 35, kArchiveSlotSize - 35);
          },
          StoreOutcome::Done, 6000},
+        {"a present flag the game never writes (2)",
+         [](StoreImages& o) { o.archive[slotAt(0)] = 2; }, StoreOutcome::Done, 6000},
         {"bytes the game never writes (jokes 2)", [](StoreImages& o) { o.archive[slotAt(37)] = 2; },
          StoreOutcome::Done, 6000},
         {"no archived game at all", [](StoreImages& o) { o.archive[slotAt(0)] = 0; },
