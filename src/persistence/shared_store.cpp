@@ -45,17 +45,13 @@ int openStoreFile(int folderFd, const char* name, bool create)
     return fd;
 }
 
-bool readWhole(int fd, std::size_t size, std::string& out)
+// Runs `step(done)` until `size` bytes are through, going on after an interruption; a step
+// returns what one read or write call returns.
+template <typename Step> bool whole(std::size_t size, Step step)
 {
-    struct stat st
-    {
-    };
-    if (::fstat(fd, &st) != 0 || static_cast<std::size_t>(st.st_size) != size)
-        return false;
-    out.assign(size, '\0');
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = ::pread(fd, out.data() + done, size - done, static_cast<off_t>(done));
+        const ssize_t n = step(done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -65,19 +61,25 @@ bool readWhole(int fd, std::size_t size, std::string& out)
     return true;
 }
 
+bool readWhole(int fd, std::size_t size, std::string& out)
+{
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) != 0 || static_cast<std::size_t>(st.st_size) != size)
+        return false;
+    out.assign(size, '\0');
+    return whole(size, [&](std::size_t done) {
+        return ::pread(fd, out.data() + done, size - done, static_cast<off_t>(done));
+    });
+}
+
 bool writeAt(int fd, std::string_view bytes, std::size_t offset)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
-                                   static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
+    return whole(bytes.size(), [&](std::size_t done) {
+        return ::pwrite(fd, bytes.data() + done, bytes.size() - done,
+                        static_cast<off_t>(offset + done));
+    });
 }
 
 // A store file of the wrong size starts again from its empty form, in place: the file stays

@@ -16,7 +16,7 @@
 #include "persistence/record_slot.h"
 #include "persistence/records_store.h"
 #include "persistence/safe_file.h"
-#include "support/won_game.h"
+#include "support/won_images.h"
 #include "sync/synchroniser.h"
 
 namespace mirvalon::test {
@@ -43,21 +43,6 @@ inline void writeAll(const fs::path& p, const std::string& bytes)
     PosixFileSystem posix;
     if (!writeFileSafely(posix, p.string(), bytes))
         std::abort();
-}
-
-// Game `number` won in two rows after 20 s with `points` (at most 9390), record and game in
-// the images' slots.
-inline void putWonGame(StoreImages& images, int number, int points, const std::string& holder,
-                       bool archived = true)
-{
-    const WonGame won = wonGame(number, 2, 20, points, holder, static_cast<unsigned>(number));
-    const int i = number - 1;
-    encodeRecordSlot(won.entry, images.records, kRecordSlotSize * i);
-    if (!archived)
-        return;
-    images.archive[kArchiveSlotSize * i] = 1;
-    encodeRecordSlot(won.entry, images.archive, kArchiveSlotSize * i + 1);
-    encodeArchivedGame(won.game, images.archive, i);
 }
 
 // A store folder of the player's own, written by the real writer (unprivileged, as in a

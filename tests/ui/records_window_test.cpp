@@ -14,7 +14,7 @@
 #include "persistence/record_slot.h"
 #include "persistence/records_store.h"
 #include "persistence/shared_store.h"
-#include "support/won_game.h"
+#include "support/won_images.h"
 #include "ui/information_panel.h"
 #include "ui/records_panel.h"
 #include "ui/synchro_controller.h"
@@ -203,11 +203,7 @@ TEST(RecordsWindow, aRecordBroughtInByAMergeShowsEverywhere)
     WindowRig rig([](WindowRig& r) {
         // The game the window opens on is 104 (seven places, 19 pieces, the usual rules).
         StoreImages store = emptyStore();
-        const WonGame won = wonGame(104, 2, 20, 9300, "Imported");
-        encodeRecordSlot(won.entry, store.records, kRecordSlotSize * 103);
-        store.archive[kArchiveSlotSize * 103] = 1;
-        encodeRecordSlot(won.entry, store.archive, kArchiveSlotSize * 103 + 1);
-        encodeArchivedGame(won.game, store.archive, 103);
+        putWonGame(store, 104, 9300, "Imported");
         const std::string folder = r.shared.path() + "/Orvex/Mirvalon.dat";
         std::filesystem::create_directories(folder);
         writeBytes(folder + "/Mirvalon.ldt", store.records);

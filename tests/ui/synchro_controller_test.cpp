@@ -19,7 +19,7 @@
 #include "persistence/safe_file.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
-#include "support/won_game.h"
+#include "support/won_images.h"
 #include "ui/synchro_controller.h"
 
 namespace mirvalon {
@@ -33,12 +33,7 @@ constexpr const char* kWriter = MIRVALON_PROGRAM_DIR "/mirvalon-share";
 StoreImages withWonGame(int number, int points)
 {
     StoreImages images = emptyStore();
-    const test::WonGame won = test::wonGame(number, 2, 20, points);
-    const int i = number - 1;
-    encodeRecordSlot(won.entry, images.records, kRecordSlotSize * i);
-    images.archive[kArchiveSlotSize * i] = 1;
-    encodeRecordSlot(won.entry, images.archive, kArchiveSlotSize * i + 1);
-    encodeArchivedGame(won.game, images.archive, i);
+    test::putWonGame(images, number, points);
     return images;
 }
 

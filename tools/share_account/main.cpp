@@ -18,7 +18,7 @@
 #include "persistence/record_slot.h"
 #include "persistence/records_store.h"
 #include "persistence/safe_file.h"
-#include "support/won_game.h"
+#include "support/won_images.h"
 #include "sync/synchroniser.h"
 
 namespace {
@@ -45,12 +45,7 @@ StoreImages readImages(FileSystem& fs, const std::string& data)
 
 StoreImages withWonGame(StoreImages images, int number, int points)
 {
-    const test::WonGame won = test::wonGame(number, 2, 20, points, "Account");
-    const int i = number - 1;
-    encodeRecordSlot(won.entry, images.records, kRecordSlotSize * i);
-    images.archive[kArchiveSlotSize * i] = 1;
-    encodeRecordSlot(won.entry, images.archive, kArchiveSlotSize * i + 1);
-    encodeArchivedGame(won.game, images.archive, i);
+    test::putWonGame(images, number, points, "Account");
     return images;
 }
 
