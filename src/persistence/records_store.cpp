@@ -57,6 +57,11 @@ SalvagedRecords salvageRecordsFile(std::string_view bytes)
     return salvaged;
 }
 
+bool recordsFileWhole(std::string_view bytes)
+{
+    return bytes.size() == kRecordsFileSize && salvageRecordsFile(bytes).damaged == 0;
+}
+
 std::optional<std::string> encodeRecordsFile(const RecordsTable& table)
 {
     std::string bytes(kRecordsFileSize, '\0');
@@ -110,8 +115,7 @@ std::optional<std::string> RecordsStore::startingImage()
         return std::nullopt;
     // Only a file whose every slot loads is patched; any other is rebuilt from the table,
     // which holds what loaded of it (and the damaged file was kept aside at the start).
-    if (file.status == ReadStatus::Ok && file.bytes.size() == kRecordsFileSize &&
-        salvageRecordsFile(file.bytes).damaged == 0)
+    if (file.status == ReadStatus::Ok && recordsFileWhole(file.bytes))
         return file.bytes;
     return encodeRecordsFile(m_table);
 }

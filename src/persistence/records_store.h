@@ -35,6 +35,8 @@ struct SalvagedRecords
     int damaged = 0; // slots that were not kept, and bytes past the last slot as one more
 };
 SalvagedRecords salvageRecordsFile(std::string_view bytes);
+// Every slot of the file loads: it may be patched in place; any other is rebuilt whole.
+bool recordsFileWhole(std::string_view bytes);
 // Nothing when a text of the table cannot be held by the code page.
 std::optional<std::string> encodeRecordsFile(const RecordsTable& table);
 

@@ -51,9 +51,7 @@ std::optional<StoreImages> Synchroniser::takeIn(const StoreImages& stored, int f
     ReadResult records = m_fs.readFile(recordsPath, kRecordsFileSize, false);
     if (records.status == ReadStatus::Unreadable)
         return std::nullopt; // not ours to replace behind the player's back
-    const bool whole = records.status == ReadStatus::Ok &&
-                       records.bytes.size() == kRecordsFileSize &&
-                       salvageRecordsFile(records.bytes).damaged == 0;
+    const bool whole = records.status == ReadStatus::Ok && recordsFileWhole(records.bytes);
     const std::optional<std::string> image =
         whole ? std::optional<std::string>(std::move(records.bytes)) : encodeRecordsFile(table);
     if (!image)
