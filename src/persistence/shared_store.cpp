@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -11,6 +12,7 @@
 #include "archive_store.h"
 #include "record_slot.h"
 #include "records_store.h"
+#include "safe_file.h"
 
 namespace mirvalon {
 
@@ -26,13 +28,32 @@ std::size_t slotAt(int index)
     return kArchiveSlotSize * static_cast<std::size_t>(index);
 }
 
-int openStoreFile(int folderFd, const char* name, bool create)
+// A missing file of a store of the player's own starts whole: written aside and renamed into
+// place, never over one another writer made meanwhile, so no reader sees it half made.
+void createWhole(int folderFd, const char* name, std::string_view bytes)
+{
+    std::string temp;
+    const int fd = posix::createTempIn(folderFd, ".", temp, 0644);
+    if (fd < 0)
+        return;
+    PosixFileSystem files;
+    const bool written = files.writeAll(fd, bytes) && ::fsync(fd) == 0;
+    ::close(fd);
+    const std::string tempName = baseName(temp);
+    if (written)
+        ::renameat2(folderFd, tempName.c_str(), folderFd, name, RENAME_NOREPLACE);
+    ::unlinkat(folderFd, tempName.c_str(), 0); // still there only when it was not renamed
+}
+
+int openStoreFile(int folderFd, const char* name, std::string_view initial, bool create)
 {
     // O_NONBLOCK: nothing planted in the folder may hang the writer.
     const int flags = O_RDWR | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
     int fd = ::openat(folderFd, name, flags);
-    if (fd < 0 && errno == ENOENT && create)
-        fd = ::openat(folderFd, name, flags | O_CREAT | O_EXCL, 0644);
+    if (fd < 0 && errno == ENOENT && create) {
+        createWhole(folderFd, name, initial);
+        fd = ::openat(folderFd, name, flags);
+    }
     if (fd < 0)
         return -1;
     struct stat st
@@ -162,9 +183,10 @@ SharedStore::~SharedStore()
 
 std::unique_ptr<SharedStore> SharedStore::open(int folderFd, bool create)
 {
-    const int records = openStoreFile(folderFd, kRecordsFileName, create);
-    const int archive = openStoreFile(folderFd, kArchiveFileName, create);
-    const int lock = openStoreFile(folderFd, kStoreLockName, create);
+    const StoreImages empty = create ? emptyStore() : StoreImages{};
+    const int records = openStoreFile(folderFd, kRecordsFileName, empty.records, create);
+    const int archive = openStoreFile(folderFd, kArchiveFileName, empty.archive, create);
+    const int lock = openStoreFile(folderFd, kStoreLockName, {}, create);
     if (records < 0 || archive < 0 || lock < 0) {
         for (int fd : {records, archive, lock})
             if (fd >= 0)
