@@ -5,6 +5,7 @@
 #include "cp1250.h"
 #include "engine/record_check.h"
 #include "record_slot.h"
+#include "records_store.h"
 #include "safe_file.h"
 
 namespace mirvalon {
@@ -25,16 +26,6 @@ constexpr std::size_t kPreviousAt = 590;
 std::size_t slotAt(int index)
 {
     return kArchiveSlotSize * static_cast<std::size_t>(index);
-}
-
-// The records of `table` in the records file's form; empty when a text cannot be stored.
-std::string encodeRecordsImage(const RecordsTable& table)
-{
-    std::string records(kRecordSlotSize * kGameCount, '\0');
-    for (int i = 0; i < kGameCount; ++i)
-        if (!encodeRecordSlot(table[i], records, kRecordSlotSize * i))
-            return {};
-    return records;
 }
 
 } // namespace
@@ -187,7 +178,7 @@ void ArchiveStore::markArchived(RecordsTable& table)
         return;
     std::string archive = file.bytes;
     if (archive.size() != kArchiveFileSize) {
-        const auto records = encodeRecordsImage(table);
+        const auto records = encodeRecordsFile(table).value_or(std::string());
         archive = salvageArchive(file.bytes, records);
         // The next record rebuilds the file from what is kept here: the damaged one is kept
         // first.
@@ -217,7 +208,7 @@ std::optional<std::string> ArchiveStore::archiveWithGame(const RecordsTable& tab
     std::string archive = file.bytes;
     if (file.status != ReadStatus::Ok || archive.size() != kArchiveFileSize) {
         // Missing or of the wrong size: the whole slots it has, over the records.
-        const auto records = encodeRecordsImage(table);
+        const auto records = encodeRecordsFile(table).value_or(std::string());
         if (records.empty())
             return std::nullopt;
         archive =
@@ -253,7 +244,7 @@ std::optional<ArchivedGame> ArchiveStore::loadArchiveSlot(int index, const Recor
     // The whole slots of an archive of the wrong size are as good as they were at the start.
     const std::string archive =
         file.status == ReadStatus::Ok && file.bytes.size() != kArchiveFileSize
-            ? salvageArchive(file.bytes, encodeRecordsImage(table))
+            ? salvageArchive(file.bytes, encodeRecordsFile(table).value_or(std::string()))
             : file.bytes;
     // A game that does not produce its record is not shown: nothing of a damaged or forged
     // slot reaches the board or the settings.

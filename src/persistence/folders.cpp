@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "folders.h"
 
+#include "folder_file_system.h"
 #include "safe_file.h"
 
 namespace mirvalon {

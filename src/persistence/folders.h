@@ -7,11 +7,9 @@
 #pragma once
 
 #include <array>
-#include <memory>
 #include <string>
 
 #include "file_system.h"
-#include "folder_file_system.h"
 
 namespace mirvalon {
 

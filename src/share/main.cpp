@@ -26,6 +26,7 @@
 
 #include "persistence/archive_store.h"
 #include "persistence/file_system.h"
+#include "persistence/folder_file_system.h"
 #include "persistence/folders.h"
 #include "persistence/records_store.h"
 #include "persistence/shared_store.h"
