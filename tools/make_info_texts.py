@@ -75,9 +75,9 @@ A game starts with 10000 points. Points are taken for:
 The clock starts with the first piece. Points never fall below 0. A classic game whose clock runs is lost on the next second after its points reach 0; with the time display off, and in training, a game goes on at 0 points.
 
 # Aids
-- *Blocking pieces*: the right mouse button (or the left one with Shift, Ctrl or Alt) blocks a palette piece that you know is not in the hidden row. The button "Zrušiť bloky" unblocks them all.
-- *Correct position*: every hit is revealed in the top row; "Zadať zásahy" (F6) enters all revealed hits into the row.
-- *Concrete* (F7): in training, blocks every piece that the confirmed rows prove absent.
+- *Piece blocking*: the right mouse button (or the left one with Shift, Ctrl or Alt) blocks a palette piece that you know is not in the hidden row. The button "Clear blocks" unblocks them all.
+- *Correct position*: every hit is revealed in the top row; "Enter hits" (F6) enters all revealed hits into the row.
+- *Block unused - Blk* (F7): in training, blocks every piece that the confirmed rows prove absent.
 - *Row marking*: in training, a click on a row number strikes the row out.
 - *Quick start* (Shift+F2): tries all pieces in order in the first rows.
 

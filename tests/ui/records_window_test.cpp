@@ -111,7 +111,7 @@ TEST(RecordsWindow, informationPanelByLanguageAndMissingFile)
 
     w.menuItem("mm2Ang")->trigger();
     EXPECT_EQ(rig.game().settings().language, 2);
-    EXPECT_EQ(w.control("btnNovaP")->property("text").toString(), "New game - PC");
+    EXPECT_EQ(w.control("btnNovaP")->property("text").toString(), "New computer game");
     std::filesystem::remove(rig.program.file("Mirv_EN.rtf"));
     QTest::keyClick(&w, Qt::Key_F1);
     EXPECT_FALSE(w.informationPanel()->isVisible());
