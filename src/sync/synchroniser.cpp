@@ -60,6 +60,8 @@ std::optional<StoreImages> Synchroniser::takeIn(const StoreImages& stored, int f
     mine.records = *image;
     // An archive of the wrong size keeps its whole slots (the start kept a copy of it).
     ReadResult archive = m_fs.readFile(archivePath, 2 * kArchiveFileSize, false);
+    if (archive.status == ReadStatus::Unreadable)
+        return std::nullopt; // its games are still in it
     mine.archive = archive.status == ReadStatus::Ok && archive.bytes.size() == kArchiveFileSize
                        ? std::move(archive.bytes)
                        : salvageArchive(archive.bytes, mine.records);

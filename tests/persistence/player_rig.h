@@ -40,7 +40,7 @@ struct GameCopy
 struct Player
 {
     TempDir home, program;
-    PosixFileSystem fs;
+    FaultyFileSystem fs;
     std::string data() const { return home.path() + "/Orvex/Mirvalon.dat"; }
 
     // A start of the game: the folders set up (which recovers the data folder), then the

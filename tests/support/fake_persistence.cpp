@@ -94,6 +94,13 @@ bool FaultyFileSystem::mayReplace(const std::string& path)
     return !readOnly.count(path) && PosixFileSystem::mayReplace(path);
 }
 
+ReadResult FaultyFileSystem::readFile(const std::string& path, std::size_t limit, bool noFollow)
+{
+    if (unreadable.count(path))
+        return {ReadStatus::Unreadable, {}};
+    return PosixFileSystem::readFile(path, limit, noFollow);
+}
+
 namespace {
 
 std::string pathName(const std::vector<int>& path)

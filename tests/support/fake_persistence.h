@@ -38,7 +38,7 @@ std::vector<std::string> listFolder(const std::string& path);
 enum class WriteStep { None, CreateTemp, Write, Sync, Close, Rename };
 
 // The real file system, with one step of every safe write failing on request, and files that
-// count as read-only whatever their permissions (the tests run as root).
+// count as read-only or unreadable whatever their permissions (the tests run as root).
 class FaultyFileSystem : public PosixFileSystem
 {
 public:
@@ -48,9 +48,11 @@ public:
     bool closeFile(int handle) override;
     bool renameFile(const std::string& from, const std::string& to) override;
     bool mayReplace(const std::string& path) override;
+    ReadResult readFile(const std::string& path, std::size_t limit, bool noFollow) override;
 
     WriteStep failAt = WriteStep::None;
     std::set<std::string> readOnly;
+    std::set<std::string> unreadable; // as a file of another account would be
     int writesStarted = 0;
 };
 

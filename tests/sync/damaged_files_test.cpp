@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One damaged file in the player's own folder, then whatever the player does next: a start, a
-// record game viewed, a record won, a merge, the end of the game. Every record that was
-// whole stays with its game, the settings stay valid, at most one message is shown and no
-// temporary file is left behind.
+// One damaged file of the player's own or of the program's, then whatever the player does
+// next: a start, a record game viewed, a record won, a merge, the end of the game. Every record
+// that was whole stays with its game, the settings stay valid, a link stays a link, a file the
+// game cannot read is never replaced, at most one message is shown and no temporary file is
+// left behind.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "persistence/language_loader.h"
 #include "persistence/player_rig.h"
+#include "persistence/saved_game.h"
 #include "sync_rig.h"
 
 namespace mirvalon::test {
@@ -26,8 +29,21 @@ struct Damage
 
 // No records file the game can read at all; no archive; the settings start from their
 // defaults; a configuration that can be neither read at the start nor written at the end,
-// which is told at both.
-enum : int { RecordsGone = 1, GamesGone = 2, SettingsReset = 4, SettingsUnwritable = 8 };
+// which is told at both. The file is unreadable (to be made readable again before the next
+// start, which must find it as it was), is a link to a file in the home folder, is a saved
+// game that no longer opens; the language file cannot be loaded.
+enum : int {
+    RecordsGone = 1,
+    GamesGone = 2,
+    SettingsReset = 4,
+    SettingsUnwritable = 8,
+    Unreadable = 16,
+    Linked = 32,
+    TaskLost = 64,
+    LanguageRefused = 128,
+};
+
+constexpr const char* kTask = "Task.mvg";
 
 void truncateTo(const std::string& path, std::size_t size)
 {
@@ -47,6 +63,22 @@ void becomeFolder(const std::string& path)
     ::mkdir(path.c_str(), 0700);
 }
 
+// The file moved to a folder of its own (a backed-up place) and a link left in its place.
+void becomeLink(const std::string& path)
+{
+    const fs::path kept = fs::path(path).parent_path() / "kept";
+    fs::create_directory(kept);
+    fs::rename(path, kept / fs::path(path).filename());
+    fs::create_symlink(kept / fs::path(path).filename(), path);
+}
+
+void flipByte(const std::string& path, std::size_t at)
+{
+    std::string bytes = readBytes(path);
+    bytes.at(at) = static_cast<char>(bytes[at] ^ 0x5a);
+    writeBytes(path, bytes);
+}
+
 TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
 {
     const Damage damages[] = {
@@ -64,6 +96,29 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
          SettingsReset},
         {"configuration a folder", "Mirvalon.lcf", becomeFolder,
          SettingsReset | SettingsUnwritable},
+        {"records file a link", "Mirvalon.ldt", becomeLink, Linked},
+        {"archive a link", "Mirvalon.lar", becomeLink, Linked},
+        {"configuration a link", "Mirvalon.lcf", becomeLink, Linked},
+        {"records file unreadable", "Mirvalon.ldt", nullptr, Unreadable},
+        {"archive unreadable", "Mirvalon.lar", nullptr, Unreadable},
+        {"configuration unreadable", "Mirvalon.lcf", nullptr,
+         Unreadable | SettingsReset | SettingsUnwritable},
+        {"configuration long", "Mirvalon.lcf", [](auto& p) { writeBytes(p, readBytes(p) + "x"); },
+         SettingsReset},
+        {"saved game short", kTask, [](auto& p) { truncateTo(p, readBytes(p).size() / 2); },
+         TaskLost},
+        {"saved game long", kTask, [](auto& p) { writeBytes(p, readBytes(p) + "x"); }, TaskLost},
+        {"saved game one copy changed", kTask, [](auto& p) { flipByte(p, 40); }, TaskLost},
+        {"saved game a folder", kTask, becomeFolder, TaskLost},
+        {"saved game a link", kTask, becomeLink, Linked},
+        {"saved game unreadable", kTask, nullptr, Unreadable | TaskLost},
+        {"language file short", "program/Mirv_EN.lng", [](auto& p) { truncateTo(p, 1000); },
+         LanguageRefused},
+        {"language file missing", "program/Mirv_EN.lng", [](auto& p) { ::unlink(p.c_str()); },
+         LanguageRefused},
+        {"language file a folder", "program/Mirv_EN.lng", becomeFolder, LanguageRefused},
+        {"language file a link", "program/Mirv_EN.lng", becomeLink, Linked},
+        {"language file unreadable", "program/Mirv_EN.lng", nullptr, Unreadable | LanguageRefused},
     };
     const Next nexts[] = {Next::Start, Next::View, Next::Win, Next::Merge, Next::Exit};
     for (const Damage& d : damages) {
@@ -82,12 +137,39 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
                 english.settings.language = 2;
                 ASSERT_TRUE(english.settingsStore.saveSettings(true));
             }
-            d.apply(player.data() + "/" + d.file);
+            SavedTask task = taskForGame(104); // no random labels
+            for (int k = 0; k < task.positions; ++k)
+                task.hiddenRow[k] = k + 1;
+            Random noise;
+            noise.seed(104);
+            ASSERT_TRUE(writeSavedGame(player.fs, player.data() + "/" + kTask, task, noise));
+            writeBytes(player.program.file("Mirv_EN.lng"),
+                       readBytes(std::string(MIRVALON_SOURCE_DATA) + "/Mirv_EN.lng"));
+            const std::string file = d.file;
+            const std::string path = file.rfind("program/", 0) == 0
+                                         ? player.program.file(file.substr(8))
+                                         : player.data() + "/" + file;
+            if (d.apply)
+                d.apply(path);
+            if (d.after & Unreadable) {
+                player.fs.unreadable.insert(path);
+                ::chmod(path.c_str(), 0); // what makes it unreadable also makes it read-only
+            }
+            const std::string damaged = fs::is_regular_file(path) ? readBytes(path) : "";
 
-            GameCopy copy(player.fs, player.data(), player.program.path()); // loads the records
+            // A start: the records are loaded with the copy, then the settings, then the
+            // language they name.
+            GameCopy copy(player.fs, player.data(), player.program.path());
             const bool settingsLoaded = copy.settingsStore.loadSettings();
             if (!settingsLoaded)
                 copy.settingsStore.resetSettings();
+            TextTable texts = TextTable::builtIn();
+            FakeLanguageTargets targets;
+            FakePlainMessages plain;
+            LanguageLoader loader(player.fs, player.program.path(), copy.settings, texts, targets,
+                                  plain);
+            const bool languageLoaded =
+                copy.settings.language != 2 || loader.loadLanguage(copy.settings.language);
             switch (next) {
             case Next::Start:
                 break;
@@ -110,12 +192,24 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
                 copy.settingsStore.saveSettings(true);
                 break;
             }
+            const std::optional<SavedTask> opened =
+                readSavedGame(player.fs, player.data() + "/" + kTask);
+            EXPECT_EQ(opened == task, !(d.after & TaskLost)) << row;
+            EXPECT_EQ(languageLoaded, !(d.after & LanguageRefused)) << row;
             // A damaged file kept aside is one thing the player is told.
-            int told = static_cast<int>(copy.dialogs.messages.size());
+            int told = static_cast<int>(copy.dialogs.messages.size() + plain.shown.size());
             for (const std::string& name : listFolder(player.data()))
                 told += name.find(".damaged-") != std::string::npos ? 1 : 0;
             EXPECT_LE(told, next == Next::Exit && (d.after & SettingsUnwritable) ? 2 : 1) << row;
             EXPECT_EQ(settingsLoaded, !(d.after & SettingsReset)) << row;
+            if (d.after & Unreadable) {
+                EXPECT_EQ(readBytes(path), damaged) << row;
+                player.fs.unreadable.clear();
+                ::chmod(path.c_str(), 0600);
+            }
+            if (d.after & Linked) {
+                EXPECT_TRUE(fs::is_symlink(path)) << row;
+            }
 
             // What the next start finds.
             GameCopy later(player.fs, player.data(), player.program.path());
@@ -127,7 +221,12 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
                         << row << " game " << game;
                 }
             }
-            EXPECT_TRUE(later.settingsStore.loadSettings() || (d.after & SettingsReset)) << row;
+            if (next == Next::Win && !(d.after & (RecordsGone | Unreadable))) {
+                EXPECT_EQ(later.records.entry(39).points, 9000) << row;
+            }
+            const bool settingsKept = !(d.after & SettingsReset) || (d.after & Unreadable);
+            EXPECT_TRUE(later.settingsStore.loadSettings() || !settingsKept) << row;
+            EXPECT_EQ(later.settings.language, settingsKept ? 2 : 0) << row;
             EXPECT_GE(later.settings.environment, -1) << row;
             EXPECT_LE(later.settings.environment, 3) << row;
             for (const std::string& name : listFolder(player.data()))

@@ -8,6 +8,8 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
+#include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "persistence/archive_store.h"
@@ -112,12 +114,43 @@ TEST(RecordsWindow, informationPanelByLanguageAndMissingFile)
     w.menuItem("mm2Ang")->trigger();
     EXPECT_EQ(rig.game().settings().language, 2);
     EXPECT_EQ(w.control("btnNovaP")->property("text").toString(), "New computer game");
-    std::filesystem::remove(rig.program.file("Mirv_EN.rtf"));
-    QTest::keyClick(&w, Qt::Key_F1);
-    EXPECT_FALSE(w.informationPanel()->isVisible());
-    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{6});
-    EXPECT_EQ(rig.dialogs.messageTexts.back(), "Mirv_EN.rtf");
-    EXPECT_FALSE(w.menuItem("mm1Inform")->isChecked());
+
+    // A damaged information file shows what can be read of it; one that is not a file is
+    // told once. Neither touches the settings.
+    namespace fs = std::filesystem;
+    const std::string file = rig.program.file("Mirv_EN.rtf");
+    const std::string whole = readBytes(file);
+    const std::string kept = rig.program.file("kept.rtf");
+    writeBytes(kept, whole);
+    struct Case
+    {
+        const char* what;
+        std::function<void()> damage;
+        bool shown;
+    };
+    const Case cases[] = {
+        {"short", [&] { writeBytes(file, whole.substr(0, whole.size() / 3)); }, true},
+        {"not a text", [&] { writeBytes(file, std::string("\x89PNG\0\xff", 6)); }, true},
+        {"a link", [&] { fs::create_symlink(kept, file); }, true},
+        {"a folder", [&] { fs::create_directory(file); }, false},
+        {"missing", [] {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(file);
+        c.damage();
+        rig.dialogs.messages.clear();
+        QTest::keyClick(&w, Qt::Key_F1);
+        EXPECT_EQ(w.informationPanel()->isVisible(), c.shown);
+        EXPECT_EQ(w.menuItem("mm1Inform")->isChecked(), c.shown);
+        EXPECT_EQ(rig.dialogs.messages, c.shown ? std::vector<int>{} : std::vector<int>{6});
+        if (!c.shown) {
+            EXPECT_EQ(rig.dialogs.messageTexts.back(), "Mirv_EN.rtf");
+        }
+        EXPECT_EQ(rig.game().settings().language, 2);
+        if (c.shown)
+            QTest::keyClick(&w, Qt::Key_F1);
+    }
 }
 
 TEST(RecordsWindow, theTwoPanelsOverTheBoardNeverShowTogether)
