@@ -10,16 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "floor_windows.h"
+
 namespace bench {
 
 // The three windows: "bare" (an empty main window of the game's size), "full" (the same with
 // five menus of about 40 items, a 14-panel status bar and about 40 child widgets in the game's
 // fonts) and "game" (the game's main window with scratch data folders).
 std::unique_ptr<QMainWindow> makeWindow(const std::string& mode, const std::string& programFolder);
-
-// Starts a clock in the full-bare window as a game's clock would: its time and score panels
-// change once a second. The game's own window is left to the caller.
-void startFullBareClock(QMainWindow& window);
 
 // Removes the scratch data folders of this process's game window, unless they are kept.
 void removeScratch();

@@ -10,8 +10,12 @@ QIcon windowIcon()
 {
     QIcon icon;
     const QDir assets(QStringLiteral(":/assets"));
-    for (const QString& name : assets.entryList({QStringLiteral("icon_*.png")}, QDir::Files))
-        icon.addFile(assets.filePath(name));
+    for (const QString& name : assets.entryList({QStringLiteral("icon_*.png")}, QDir::Files)) {
+        // "icon_<size>.png": the size given, the picture is decoded only when it is asked for.
+        const int size = name.section(QChar('_'), 1).section(QChar('.'), 0, 0).toInt();
+        if (size > 0 && size <= kLargestWindowIcon)
+            icon.addFile(assets.filePath(name), QSize(size, size));
+    }
     return icon;
 }
 
