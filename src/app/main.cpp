@@ -69,6 +69,7 @@ int main(int argc, char* argv[])
     // The style and font are in place before the first widget, so none is polished twice.
     mirvalon::prepareApplicationLook();
     mirvalon::Tfrm_Logic window(options);
+    mirvalon::setWindowIconAfterFirstFrame(window);
     window.show();
     return app.exec();
 }

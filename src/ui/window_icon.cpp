@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_icon.h"
 
+#include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
 
 namespace mirvalon {
 
@@ -25,7 +28,32 @@ void setApplicationIdentity()
     // names; Wayland takes the entry's id itself.
     QGuiApplication::setApplicationName(QStringLiteral("Mirvalon"));
     QGuiApplication::setDesktopFileName(QStringLiteral("sk.orvex.mirvalon"));
-    QGuiApplication::setWindowIcon(windowIcon());
+}
+
+namespace {
+
+// Sets the icon once the window's first picture has been painted and sent: the icon is not in
+// that picture, and decoding it would only make the player wait for the window.
+class IconAfterFirstFrame : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(windowIcon()); });
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void setWindowIconAfterFirstFrame(QWidget& window)
+{
+    window.installEventFilter(new IconAfterFirstFrame(&window));
 }
 
 } // namespace mirvalon

@@ -5,6 +5,8 @@
 
 #include <QIcon>
 
+class QWidget;
+
 namespace mirvalon {
 
 // Each size painted on its own, so a window or task bar that asks for 16 or 48 pixels gets the
@@ -14,8 +16,11 @@ namespace mirvalon {
 constexpr int kLargestWindowIcon = 48;
 QIcon windowIcon();
 
-// The name, desktop entry and icon by which the desktop knows the game's windows: docks and
-// task switchers show the entry's name and icon for them.
+// The name and desktop entry by which the desktop knows the game's windows: docks and task
+// switchers show the entry's name and icon for them.
 void setApplicationIdentity();
+
+// The windows' own icon, set just after `window` has shown its first picture.
+void setWindowIconAfterFirstFrame(QWidget& window);
 
 } // namespace mirvalon

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include "ui/window_icon.h"
@@ -41,7 +43,16 @@ TEST(WindowIcon, theWindowsAreTiedToTheDesktopEntry)
     const QStringList lines = QString::fromUtf8(entry.readAll()).split(QChar('\n'));
     EXPECT_TRUE(
         lines.contains(QStringLiteral("StartupWMClass=") + QGuiApplication::applicationName()));
-    EXPECT_FALSE(QGuiApplication::windowIcon().isNull());
+
+    // The icon comes with the window's first picture.
+    QGuiApplication::setWindowIcon(QIcon());
+    QWidget window;
+    setWindowIconAfterFirstFrame(window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (int wait = 0; wait < 100 && QGuiApplication::windowIcon().isNull(); ++wait)
+        QTest::qWait(10);
+    EXPECT_EQ(QGuiApplication::windowIcon().availableSizes(), windowIcon().availableSizes());
 }
 
 } // namespace
