@@ -10,8 +10,8 @@ namespace mirvalon {
 
 namespace {
 
-// Completions already counted, keyed by the pieces still to place and the hits so far.
-// One table serves a whole position; a new generation forgets the previous multiset.
+// Completions already counted, keyed by the place, the copies placed so far and the hits so far.
+// One table serves a whole position; a new generation forgets the previous group.
 class Memo
 {
 public:
@@ -19,15 +19,15 @@ public:
 
     void forget() { ++m_generation, m_used = 0; }
 
-    // The slot of the key, empty (generation stale) when not counted yet.
-    uint64_t* find(uint64_t rest, uint64_t hits, bool& known)
+    // The slot of the key; `known` is false when it was not counted yet (its value is then 0).
+    uint64_t* find(uint64_t placed, uint64_t hits, bool& known)
     {
         if (2 * (m_used + 1) > m_slots.size())
             grow();
-        Slot& s = locate(m_slots, rest, hits);
+        Slot& s = locate(m_slots, placed, hits);
         known = s.generation == m_generation;
         if (!known) {
-            s = Slot{rest, hits, 0, m_generation};
+            s = Slot{placed, hits, 0, m_generation};
             ++m_used;
         }
         return &s.value;
@@ -36,17 +36,17 @@ public:
 private:
     struct Slot
     {
-        uint64_t rest = 0, hits = 0, value = 0;
+        uint64_t placed = 0, hits = 0, value = 0;
         uint32_t generation = 0;
     };
 
-    Slot& locate(std::vector<Slot>& slots, uint64_t rest, uint64_t hits) const
+    Slot& locate(std::vector<Slot>& slots, uint64_t placed, uint64_t hits) const
     {
         const size_t mask = slots.size() - 1;
-        size_t i = ((rest * 0x9E3779B97F4A7C15ull) ^ (hits * 0xC2B2AE3D27D4EB4Full)) >> 20;
+        size_t i = ((placed * 0x9E3779B97F4A7C15ull) ^ (hits * 0xC2B2AE3D27D4EB4Full)) >> 20;
         for (i &= mask;; i = (i + 1) & mask) {
             Slot& s = slots[i];
-            if (s.generation != m_generation || (s.rest == rest && s.hits == hits))
+            if (s.generation != m_generation || (s.placed == placed && s.hits == hits))
                 return s;
         }
     }
@@ -56,7 +56,7 @@ private:
         std::vector<Slot> bigger(m_slots.size() * 2);
         for (const Slot& s : m_slots)
             if (s.generation == m_generation)
-                locate(bigger, s.rest, s.hits) = s;
+                locate(bigger, s.placed, s.hits) = s;
         m_slots.swap(bigger);
     }
 
@@ -65,72 +65,86 @@ private:
     uint32_t m_generation = 1;
 };
 
-// Places the pieces of one multiset on the row so that every played row gets exactly its hits.
-// Counts per kind are packed four bits each, hits per played row four bits each (at most 15
-// rows of at most 8 hits), so a state is two words.
+// Places the pieces of one group on the row so that every played row gets exactly its hits.
+// Copies placed per kind (capped at the group's count) are packed four bits each with the place
+// above them; hits per played row four bits each (at most 15 rows of at most 8 hits).
 class Placer
 {
 public:
-    Placer(int positions, std::span<const PlayedRow> rows, const PossibleRows::Group& group,
-           Memo& memo)
-        : m_positions(positions), m_rowCount(int(rows.size())), m_kinds(group.kinds), m_memo(memo)
+    static constexpr int kUnseen = kMaxPositions; // the choice of an unseen piece
+
+    Placer(const GameRules& rules, std::span<const PlayedRow> rows,
+           const PossibleRows::Group& group, int unseen, Memo& memo)
+        : m_positions(rules.positions), m_once(rules.eachPieceOnce), m_unseen(unseen),
+          m_rowCount(int(rows.size())), m_kinds(group.kinds), m_memo(memo)
     {
         m_memo.forget();
         for (int j = 0; j < m_kinds; ++j) {
             m_piece[j] = group.piece[j];
-            m_start |= uint64_t(group.count[j]) << (4 * j);
+            m_copies[j] = group.copies[j];
+            m_orMore[j] = group.orMore[j];
+            m_full |= uint64_t(m_copies[j]) << (4 * j);
         }
         for (int t = 0; t < m_rowCount; ++t) {
             m_wanted[t] = rows[t].hits;
             m_target |= uint64_t(rows[t].hits) << (4 * t);
         }
-        for (int i = 0; i < positions; ++i)
+        for (int i = 0; i < m_positions; ++i)
             for (int j = 0; j < m_kinds; ++j)
                 for (int t = 0; t < m_rowCount; ++t)
-                    if (m_piece[j] != 0 && rows[t].pieces[i] == m_piece[j]) {
+                    if (rows[t].pieces[i] == m_piece[j]) {
                         m_step[i][j] += uint64_t(1) << (4 * t);
                         m_touched[i][j] |= 1u << t;
+                        m_placesOf[t][j] |= 1u << i;
                     }
+        for (int t = 0; t < m_rowCount; ++t)
+            for (int j = 0; j < m_kinds; ++j)
+                for (int place = 0; place < m_positions; ++place)
+                    m_later[t][j][place] =
+                        int8_t(std::popcount(m_placesOf[t][j] & ~((2u << place) - 1)));
+        m_owedAtStart = copiesIn(m_full);
     }
 
-    uint64_t start() const { return m_start; }
-
-    uint64_t completions(uint64_t rest, uint64_t hits, int place)
+    // Hidden rows with `placed` copies so far and `hits`, from `place` on. Unseen places count
+    // once per unseen piece that may go there.
+    uint64_t completions(uint64_t placed, uint64_t hits, int place)
     {
         if (place == m_positions)
-            return hits == m_target ? 1 : 0;
+            return placed == m_full && hits == m_target ? 1 : 0;
         bool known = false;
-        uint64_t* slot = m_memo.find(rest, hits, known);
+        const uint64_t key = placed | uint64_t(place) << 40;
+        const uint64_t* slot = m_memo.find(key, hits, known);
         if (known)
             return *slot;
         uint64_t total = 0;
-        for (int j = 0; j < m_kinds; ++j) {
-            uint64_t next = 0;
-            if (child(rest, hits, place, j, next))
-                total += completions(rest - (uint64_t(1) << (4 * j)), next, place + 1);
+        for (int j = 0; j <= kUnseen; ++j) {
+            uint64_t nextPlaced = 0, nextHits = 0;
+            const uint64_t ways = choice(placed, hits, place, j, nextPlaced, nextHits);
+            if (ways > 0)
+                total += ways * completions(nextPlaced, nextHits, place + 1);
         }
         // The recursion may have moved the table; look the slot up again.
-        *m_memo.find(rest, hits, known) = total;
+        *m_memo.find(key, hits, known) = total;
         return total;
     }
 
-    // Fills `row` with one placing, each chosen with its share of the completions.
+    // Fills `row` with one placing drawn with its share of the completions; unseen places are
+    // left 0 for the caller to fill.
     void walk(std::mt19937_64& random, Row& row)
     {
-        uint64_t rest = m_start, hits = 0;
+        uint64_t placed = 0, hits = 0;
         for (int place = 0; place < m_positions; ++place) {
-            const uint64_t all = completions(rest, hits, place);
+            const uint64_t all = completions(placed, hits, place);
             uint64_t pick = std::uniform_int_distribution<uint64_t>(0, all - 1)(random);
-            for (int j = 0; j < m_kinds; ++j) {
-                uint64_t next = 0;
-                if (!child(rest, hits, place, j, next))
-                    continue;
-                const uint64_t restNext = rest - (uint64_t(1) << (4 * j));
-                const uint64_t share = completions(restNext, next, place + 1);
+            for (int j = 0; j <= kUnseen; ++j) {
+                uint64_t nextPlaced = 0, nextHits = 0;
+                const uint64_t ways = choice(placed, hits, place, j, nextPlaced, nextHits);
+                const uint64_t share =
+                    ways == 0 ? 0 : ways * completions(nextPlaced, nextHits, place + 1);
                 if (pick < share) {
-                    row[place] = m_piece[j];
-                    rest = restNext;
-                    hits = next;
+                    row[place] = j == kUnseen ? 0 : m_piece[j];
+                    placed = nextPlaced;
+                    hits = nextHits;
                     break;
                 }
                 pick -= share;
@@ -138,64 +152,103 @@ public:
         }
     }
 
-    // Every placing in turn, until `visit` returns false.
+    // Every placing in turn (unseen places 0), until `visit` returns false.
     template <class Visit>
-    bool each(uint64_t rest, uint64_t hits, int place, Row& row, Visit& visit)
+    bool each(uint64_t placed, uint64_t hits, int place, Row& row, Visit& visit)
     {
         if (place == m_positions)
             return visit(row);
-        for (int j = 0; j < m_kinds; ++j) {
-            uint64_t next = 0;
-            const uint64_t restNext = rest - (uint64_t(1) << (4 * j));
-            if (!child(rest, hits, place, j, next) || completions(restNext, next, place + 1) == 0)
+        for (int j = 0; j <= kUnseen; ++j) {
+            uint64_t nextPlaced = 0, nextHits = 0;
+            if (choice(placed, hits, place, j, nextPlaced, nextHits) == 0 ||
+                completions(nextPlaced, nextHits, place + 1) == 0)
                 continue;
-            row[place] = m_piece[j];
-            if (!each(restNext, next, place + 1, row, visit))
+            row[place] = j == kUnseen ? 0 : m_piece[j];
+            if (!each(nextPlaced, nextHits, place + 1, row, visit))
                 return false;
         }
         return true;
     }
 
 private:
-    // Kind j at `place`: still available, no row gets more hits than it had, and every row can
-    // still reach its hits on the places left.
-    bool child(uint64_t rest, uint64_t hits, int place, int j, uint64_t& next) const
+    // Choice j (a kind, or kUnseen) at `place`: in how many ways it can be made (0 when it
+    // cannot), with the state after it. A kind takes a further copy while below its count, or
+    // beyond it when it may hold more; no row may get more hits than it had, and every row must
+    // still be able to reach its hits, and every kind its count, on the places left.
+    uint64_t choice(uint64_t placed, uint64_t hits, int place, int j, uint64_t& nextPlaced,
+                    uint64_t& nextHits) const
     {
-        if (((rest >> (4 * j)) & 15) == 0)
-            return false;
-        next = hits + m_step[place][j];
-        for (uint32_t t = m_touched[place][j]; t != 0; t &= t - 1) {
-            const int r = std::countr_zero(t);
-            if (int((next >> (4 * r)) & 15) > m_wanted[r])
-                return false;
+        uint64_t ways = 1;
+        nextPlaced = placed;
+        nextHits = hits;
+        if (j == kUnseen) {
+            const int seenPlaced = copiesIn(placed);
+            // With each piece once, only the unseen pieces not used yet remain; the capped
+            // counts are exact then, so the places before tell how many were used.
+            ways = m_once ? uint64_t(std::max(0, m_unseen - (place - seenPlaced)))
+                          : uint64_t(m_unseen);
+            if (ways == 0)
+                return 0;
+        } else {
+            if (j >= m_kinds)
+                return 0;
+            const int have = int((placed >> (4 * j)) & 15);
+            if (have < m_copies[j])
+                nextPlaced += uint64_t(1) << (4 * j);
+            else if (!m_orMore[j] || m_once)
+                return 0;
+            nextHits += m_step[place][j];
+            for (uint32_t t = m_touched[place][j]; t != 0; t &= t - 1) {
+                const int r = std::countr_zero(t);
+                if (int((nextHits >> (4 * r)) & 15) > m_wanted[r])
+                    return 0;
+            }
         }
-        const int left = m_positions - place - 1;
-        for (int t = 0; t < m_rowCount; ++t)
-            if (m_wanted[t] - int((next >> (4 * t)) & 15) > left)
-                return false;
-        return true;
+        if (m_owedAtStart - copiesIn(nextPlaced) > m_positions - place - 1)
+            return 0;
+        // The hits a row can still get: its places to come whose piece may still be placed.
+        for (int t = 0; t < m_rowCount; ++t) {
+            const int missing = m_wanted[t] - int((nextHits >> (4 * t)) & 15);
+            if (missing == 0)
+                continue;
+            int reachable = 0;
+            for (int k = 0; k < m_kinds && reachable < missing; ++k) {
+                const int free = m_later[t][k][place];
+                const int owedHere = m_copies[k] - int((nextPlaced >> (4 * k)) & 15);
+                reachable += m_orMore[k] && !m_once ? free : std::min(owedHere, free);
+            }
+            if (reachable < missing)
+                return 0;
+        }
+        return ways;
+    }
+
+    // The copies placed in a packed state: the sum of its four-bit counts.
+    static int copiesIn(uint64_t placed)
+    {
+        const uint64_t pairs = (placed & 0x0F0F0F0F) + ((placed >> 4) & 0x0F0F0F0F);
+        return int(((pairs * 0x01010101) >> 24) & 0xFF);
     }
 
     int m_positions;
+    bool m_once;
+    int m_unseen;
     int m_rowCount;
     int m_kinds;
     Memo& m_memo;
-    std::array<int, kMaxPositions + 1> m_piece{};
+    std::array<int, kMaxPositions> m_piece{};
+    std::array<int, kMaxPositions> m_copies{};
+    std::array<bool, kMaxPositions> m_orMore{};
     std::array<int, kRows> m_wanted{};
-    uint64_t m_start = 0;
+    uint64_t m_full = 0;
     uint64_t m_target = 0;
-    std::array<std::array<uint64_t, kMaxPositions + 1>, kMaxPositions> m_step{};
-    std::array<std::array<uint32_t, kMaxPositions + 1>, kMaxPositions> m_touched{};
+    std::array<std::array<uint64_t, kMaxPositions>, kMaxPositions> m_step{};
+    std::array<std::array<uint32_t, kMaxPositions>, kMaxPositions> m_touched{};
+    std::array<std::array<uint32_t, kMaxPositions>, kRows> m_placesOf{}; // row t, kind j
+    // Places of row t after `place` that hold kind j: m_later[t][j][place].
+    std::array<std::array<std::array<int8_t, kMaxPositions>, kMaxPositions>, kRows> m_later{};
+    int m_owedAtStart = 0;
 };
-
-// Ways to put `places` unseen pieces, out of `unseen`, on given places.
-uint64_t fillWays(int unseen, int places, bool eachPieceOnce)
-{
-    uint64_t ways = 1;
-    for (int k = 0; k < places; ++k)
-        ways *= uint64_t(eachPieceOnce ? unseen - k : unseen);
-    return ways;
-}
 
 } // namespace
 
@@ -259,8 +312,10 @@ PossibleRows::PossibleRows(const GameRules& rules, std::span<const PlayedRow> ro
     for (size_t t = 0; t < m_rows.size(); ++t) {
         for (int i = 0; i < rules.positions; ++i)
             ++m_inRow[t][seenAt[m_rows[t].pieces[i]]];
-        for (int i = int(m_seen.size()) - 1; i >= 0; --i)
+        for (int i = int(m_seen.size()) - 1; i >= 0; --i) {
             m_rest[t][i] = m_rest[t][i + 1] + m_inRow[t][i];
+            m_most[i] = std::max(m_most[i], int(m_inRow[t][i]));
+        }
     }
 
     std::array<int, kRows> together{};
@@ -269,17 +324,11 @@ PossibleRows::PossibleRows(const GameRules& rules, std::span<const PlayedRow> ro
 
     Memo memo;
     for (Group& g : m_groups) {
-        Placer placer(rules.positions, m_rows, g, memo);
-        g.arrangements = placer.completions(placer.start(), 0, 0);
-        g.weight = g.arrangements * unseenWays(g.unseenPlaces);
+        Placer placer(rules, m_rows, g, int(m_unseen.size()), memo);
+        g.weight = placer.completions(0, 0, 0);
         m_total += g.weight;
     }
     std::erase_if(m_groups, [](const Group& g) { return g.weight == 0; });
-}
-
-uint64_t PossibleRows::unseenWays(int places) const
-{
-    return fillWays(int(m_unseen.size()), places, m_rules.eachPieceOnce);
 }
 
 // `together[t]`: hits + misses that row t gets from the pieces decided so far.
@@ -291,20 +340,12 @@ void PossibleRows::collectGroups(int index, int placesLeft, std::array<int, kRow
         for (int t = 0; t < rowCount; ++t)
             if (together[t] != m_rows[t].hits + m_rows[t].misses)
                 return;
-        const int unseen = int(m_unseen.size());
-        if (placesLeft > 0 && (unseen == 0 || (m_rules.eachPieceOnce && placesLeft > unseen)))
-            return;
-        Group found = group;
-        found.unseenPlaces = placesLeft;
-        if (placesLeft > 0) {
-            found.piece[found.kinds] = 0;
-            found.count[found.kinds++] = int8_t(placesLeft);
-        }
-        m_groups.push_back(found);
+        m_groups.push_back(group);
         return;
     }
-    const int most = m_rules.eachPieceOnce ? std::min(1, placesLeft) : placesLeft;
-    for (int copies = 0; copies <= most; ++copies) {
+    // Copies beyond the most any row holds change no row's hits + misses: "at least" covers them.
+    const int most = m_rules.eachPieceOnce ? 1 : m_most[index];
+    for (int copies = 0; copies <= std::min(most, placesLeft); ++copies) {
         bool fits = true;
         std::array<int, kRows> next = together;
         for (int t = 0; t < rowCount && fits; ++t) {
@@ -317,7 +358,8 @@ void PossibleRows::collectGroups(int index, int placesLeft, std::array<int, kRow
             continue;
         if (copies > 0) {
             group.piece[group.kinds] = int8_t(m_seen[index]);
-            group.count[group.kinds++] = int8_t(copies);
+            group.copies[group.kinds] = int8_t(copies);
+            group.orMore[group.kinds++] = copies == most && !m_rules.eachPieceOnce;
         }
         collectGroups(index + 1, placesLeft - copies, next, group);
         if (copies > 0)
@@ -332,7 +374,7 @@ std::vector<Row> PossibleRows::list(size_t limit) const
     for (const Group& g : m_groups) {
         if (rows.size() >= limit)
             break;
-        Placer placer(m_rules.positions, m_rows, g, memo);
+        Placer placer(m_rules, m_rows, g, int(m_unseen.size()), memo);
         // Unseen places hold 0 in a placing; fill them with every choice of unseen pieces.
         auto fill = [&](Row& placing) {
             std::array<bool, kMaxPieces + 1> used{};
@@ -359,7 +401,7 @@ std::vector<Row> PossibleRows::list(size_t limit) const
             return rows.size() < limit;
         };
         Row placing{};
-        placer.each(placer.start(), 0, 0, placing, fill);
+        placer.each(0, 0, 0, placing, fill);
     }
     return rows;
 }
@@ -383,7 +425,7 @@ std::vector<Row> PossibleRows::draw(size_t n, std::mt19937_64& random) const
     Memo memo;
     for (size_t k = 0; k < n;) {
         const Group& g = m_groups[picks[k]];
-        Placer placer(m_rules.positions, m_rows, g, memo);
+        Placer placer(m_rules, m_rows, g, int(m_unseen.size()), memo);
         for (; k < n && &m_groups[picks[k]] == &g; ++k) {
             Row row{};
             placer.walk(random, row);

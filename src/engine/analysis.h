@@ -43,13 +43,14 @@ bool couldBeHidden(const GameRules& rules, std::span<const PlayedRow> rows, cons
 // The hidden rows consistent with the rules and all `rows`. Built once per position; the
 // count is exact.
 //
-// Pieces that appear in no row are interchangeable, so they are counted as one "unseen" kind.
-// The answers split into two independent kinds of constraint: hits + misses of a row depend only
-// on how many of each piece the hidden row holds (the sum over pieces of the smaller count in
-// hidden and guess), while hits depend on places. So the counter enumerates how many of each
-// seen piece the hidden row holds (pruned by every row's hits + misses), and for each such
-// multiset counts the arrangements with exactly the right hits by a memoised walk over the
-// places; the unseen places are then filled in U^R or U!/(U-R)! ways.
+// Pieces that appear in no row are interchangeable, so they are counted together as "unseen".
+// The answers split into two kinds of constraint: hits + misses of a row depend only on how many
+// of each piece the hidden row holds (the sum over pieces of the smaller count in hidden and
+// guess), while hits depend on places. A piece's count matters to the first kind only up to the
+// most copies any row has of it. So the counter enumerates, for each seen piece, "none",
+// "exactly n" or "at least the most any row has" (pruned by every row's hits + misses), and for
+// each such choice counts by a memoised walk over the places the rows with exactly the right
+// hits, unseen places weighted by how many unseen pieces may go there.
 class PossibleRows
 {
 public:
@@ -61,21 +62,19 @@ public:
     // `n` possible hidden rows, each drawn uniformly and independently; none when count() is 0.
     std::vector<Row> draw(size_t n, std::mt19937_64& random) const;
 
-    // One multiset of the hidden row: up to `positions` kinds of piece with their counts;
-    // piece 0 is the unseen kind.
+    // The seen pieces a hidden row holds, with their copies: exactly `copies`, or at least that
+    // many when `orMore`.
     struct Group
     {
-        std::array<int8_t, kMaxPositions + 1> piece{};
-        std::array<int8_t, kMaxPositions + 1> count{};
+        std::array<int8_t, kMaxPositions> piece{};
+        std::array<int8_t, kMaxPositions> copies{};
+        std::array<bool, kMaxPositions> orMore{};
         int kinds = 0;
-        int unseenPlaces = 0;
-        uint64_t arrangements = 0; // placings with the right hits, unseen places not yet filled
-        uint64_t weight = 0;       // hidden rows of this group
+        uint64_t weight = 0; // hidden rows of this group
     };
 
 private:
     void collectGroups(int index, int placesLeft, std::array<int, kRows>& together, Group& group);
-    uint64_t unseenWays(int places) const;
 
     GameRules m_rules;
     std::vector<PlayedRow> m_rows;
@@ -83,6 +82,7 @@ private:
     std::vector<int> m_unseen; // the others
     std::vector<std::array<int8_t, kMaxPieces>> m_inRow; // m_inRow[t][i]: copies of m_seen[i]
     std::vector<std::array<int, kMaxPieces + 1>> m_rest; // copies among m_seen[i..] in row t
+    std::array<int, kMaxPieces> m_most{};                // most copies of m_seen[i] in a row
     std::vector<Group> m_groups;
     uint64_t m_total = 0;
 };
