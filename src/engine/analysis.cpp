@@ -97,11 +97,14 @@ public:
                         m_touched[i][j] |= 1u << t;
                         m_placesOf[t][j] |= 1u << i;
                     }
-        for (int t = 0; t < m_rowCount; ++t)
+        for (int t = 0; t < m_rowCount; ++t) {
+            if (m_wanted[t] > 0)
+                m_hitRows[m_hitRowCount++] = t;
             for (int j = 0; j < m_kinds; ++j)
                 for (int place = 0; place < m_positions; ++place)
-                    m_later[t][j][place] =
+                    m_laterAny[t][place] +=
                         int8_t(std::popcount(m_placesOf[t][j] & ~((2u << place) - 1)));
+        }
         m_owedAtStart = copiesIn(m_full);
     }
 
@@ -206,18 +209,10 @@ private:
         }
         if (m_owedAtStart - copiesIn(nextPlaced) > m_positions - place - 1)
             return 0;
-        // The hits a row can still get: its places to come whose piece may still be placed.
-        for (int t = 0; t < m_rowCount; ++t) {
-            const int missing = m_wanted[t] - int((nextHits >> (4 * t)) & 15);
-            if (missing == 0)
-                continue;
-            int reachable = 0;
-            for (int k = 0; k < m_kinds && reachable < missing; ++k) {
-                const int free = m_later[t][k][place];
-                const int owedHere = m_copies[k] - int((nextPlaced >> (4 * k)) & 15);
-                reachable += m_orMore[k] && !m_once ? free : std::min(owedHere, free);
-            }
-            if (reachable < missing)
+        // A row can still get a hit on each place to come that holds one of the group's pieces.
+        for (int r = 0; r < m_hitRowCount; ++r) {
+            const int t = m_hitRows[r];
+            if (m_wanted[t] - int((nextHits >> (4 * t)) & 15) > m_laterAny[t][place])
                 return 0;
         }
         return ways;
@@ -245,8 +240,10 @@ private:
     std::array<std::array<uint64_t, kMaxPositions>, kMaxPositions> m_step{};
     std::array<std::array<uint32_t, kMaxPositions>, kMaxPositions> m_touched{};
     std::array<std::array<uint32_t, kMaxPositions>, kRows> m_placesOf{}; // row t, kind j
-    // Places of row t after `place` that hold kind j: m_later[t][j][place].
-    std::array<std::array<std::array<int8_t, kMaxPositions>, kMaxPositions>, kRows> m_later{};
+    // Places of row t after `place` that hold a kind of the group.
+    std::array<std::array<int8_t, kMaxPositions>, kRows> m_laterAny{};
+    std::array<int, kRows> m_hitRows{}; // the rows that had hits
+    int m_hitRowCount = 0;
     int m_owedAtStart = 0;
 };
 
