@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <unordered_map>
+
+#include "engine/computer_choice.h"
+#include "engine/scoring.h"
+
+namespace mirvalon {
+namespace {
+
+Row row(std::initializer_list<int> pieces)
+{
+    Row r{};
+    int i = 0;
+    for (int p : pieces)
+        r[i++] = p;
+    return r;
+}
+
+Row randomRow(const GameRules& rules, std::mt19937_64& random)
+{
+    Row r{};
+    for (int i = 0; i < rules.positions; ++i) {
+        bool again = true;
+        while (again) {
+            r[i] = int(random() % rules.pieceCount) + 1;
+            again = false;
+            for (int k = 0; k < i && rules.eachPieceOnce; ++k)
+                again = again || r[k] == r[i];
+        }
+    }
+    return r;
+}
+
+// Calls `visit` with every hidden row the rules allow.
+template <class Visit> void everyRow(const GameRules& rules, Visit visit)
+{
+    Row r{};
+    for (int i = 0; i < rules.positions; ++i)
+        r[i] = 1;
+    for (;;) {
+        bool allowed = true;
+        for (int i = 0; i < rules.positions && rules.eachPieceOnce; ++i)
+            for (int k = 0; k < i; ++k)
+                allowed = allowed && r[k] != r[i];
+        if (allowed)
+            visit(r);
+        int i = rules.positions - 1;
+        while (i >= 0 && ++r[i] > rules.pieceCount)
+            r[i--] = 1;
+        if (i < 0)
+            return;
+    }
+}
+
+// Answers are hits * 9 + misses; a position's key is the answers of its rows in base 81.
+int answer(const RowScore& s)
+{
+    return s.hits * 9 + s.misses;
+}
+
+TEST(Analysis, countsMatchEveryHiddenRowTriedInTurn)
+{
+    // Three random rows per class; every answer sequence some hidden row gives them, to their
+    // first one, two and three rows, is a position.
+    const GameRules cases[] = {
+        {5, 11, true}, {5, 11, false}, {5, 19, true}, {5, 19, false},
+        {5, 25, true}, {5, 25, false}, {6, 11, true}, {6, 11, false},
+    };
+    std::mt19937_64 random(30);
+    int positions = 0;
+    for (const GameRules& rules : cases) {
+        std::vector<PlayedRow> rows(3);
+        for (PlayedRow& r : rows)
+            r.pieces = randomRow(rules, random);
+        // How many hidden rows give each sequence of answers to the first L rows.
+        // Key: a leading 1, then one base-81 digit per row.
+        std::unordered_map<uint64_t, uint64_t> byAnswers;
+        everyRow(rules, [&](const Row& hidden) {
+            uint64_t key = 1;
+            for (const PlayedRow& r : rows) {
+                key = key * 81 + answer(scoreRow(hidden, r.pieces, rules.positions));
+                ++byAnswers[key];
+            }
+        });
+        for (const auto& [key, expected] : byAnswers) {
+            std::vector<PlayedRow> asked;
+            for (uint64_t k = key; k > 1; k /= 81)
+                asked.insert(asked.begin(), PlayedRow{{}, int(k % 81 / 9), int(k % 9)});
+            for (size_t t = 0; t < asked.size(); ++t)
+                asked[t].pieces = rows[t].pieces;
+            ASSERT_EQ(countPossible(rules, asked), expected)
+                << rules.positions << "x" << rules.pieceCount << " once " << rules.eachPieceOnce
+                << " rows " << asked.size();
+            ++positions;
+            // The same rows with one more miss in the last answer, unless some hidden row
+            // gives that: nothing possible, or exactly what the brute force found.
+            asked.back().misses += 1;
+            const auto found = byAnswers.find(key + 1);
+            EXPECT_EQ(countPossible(rules, asked), found == byAnswers.end() ? 0 : found->second);
+            ++positions;
+        }
+    }
+    EXPECT_GE(positions, 10000);
+}
+
+TEST(Analysis, rowsThatCouldHaveBeenHidden)
+{
+    const Row hidden = row({1, 2, 3, 4, 5});
+    const Row none = row({6, 7, 8, 9, 10});
+    const Row twoHits = row({1, 2, 6, 7, 8});
+    struct Case
+    {
+        GameRules rules;
+        std::vector<Row> played;
+        Row candidate;
+        bool possible;
+    };
+    const Case cases[] = {
+        {{5, 11, true}, {}, row({1, 2, 3, 4, 5}), true},
+        {{5, 11, true}, {}, row({1, 1, 2, 3, 4}), false}, // a piece twice where each is once
+        {{5, 11, false}, {}, row({1, 1, 1, 1, 1}), true},
+        {{5, 11, false}, {}, row({1, 1, 1, 1, 12}), false}, // not in the palette
+        {{5, 11, true}, {none}, row({1, 2, 3, 4, 6}), false},
+        {{5, 11, true}, {none}, row({1, 2, 3, 4, 11}), true},
+        {{5, 11, true}, {twoHits}, row({1, 2, 9, 10, 11}), true},
+        {{5, 11, true}, {twoHits}, row({2, 1, 9, 10, 11}), false}, // two misses, not two hits
+        {{5, 11, true}, {twoHits}, row({1, 6, 9, 10, 11}), false},
+        {{5, 11, false}, {twoHits}, row({1, 2, 1, 1, 1}), true},
+        {{5, 11, false}, {twoHits, none}, row({1, 2, 2, 1, 7}), false},
+    };
+    for (const Case& c : cases) {
+        std::vector<PlayedRow> rows;
+        for (const Row& r : c.played)
+            rows.push_back(playRow(hidden, r, 5));
+        EXPECT_EQ(couldBeHidden(c.rules, rows, c.candidate), c.possible)
+            << "candidate " << c.candidate[0] << c.candidate[1] << c.candidate[2] << c.candidate[3]
+            << c.candidate[4] << " after " << rows.size() << " rows";
+    }
+}
+
+TEST(Analysis, gameLookedBackOnRowByRow)
+{
+    const GameRules rules{5, 11, true};
+    const Row hidden = row({1, 2, 3, 4, 5});
+    std::vector<PlayedRow> rows;
+    for (const Row& r : {row({6, 7, 8, 9, 10}), row({1, 2, 6, 3, 11}), row({1, 2, 3, 4, 5})})
+        rows.push_back(playRow(hidden, r, rules.positions));
+    const std::vector<RowAnalysis> analysis = analyseGame(rules, rows, hidden);
+    ASSERT_EQ(analysis.size(), 3u);
+    EXPECT_EQ(analysis[0].before, 11u * 10 * 9 * 8 * 7);
+    // Only 1 and 11 remain for the fifth piece: 5! ways for 1..5, 5 * 4! with 11 in place of one.
+    EXPECT_EQ(analysis[0].after, 120u + 5 * 120);
+    EXPECT_EQ(analysis[1].before, analysis[0].after);
+    EXPECT_EQ(analysis[2].before, analysis[1].after);
+    EXPECT_EQ(analysis[2].after, 1u);
+    EXPECT_TRUE(analysis[0].couldBeHidden);
+    EXPECT_FALSE(analysis[1].couldBeHidden); // 6 was already out
+    EXPECT_TRUE(analysis[2].couldBeHidden);
+    for (const RowAnalysis& a : analysis)
+        EXPECT_LE(a.computerLeft, a.before);
+}
+
+// Over every rule class: rows listed, drawn and chosen by the computer fit all answers so far.
+TEST(Analysis, listedDrawnAndComputerRowsArePossible)
+{
+    std::mt19937_64 random(3030);
+    for (int positions = 5; positions <= 8; ++positions)
+        for (int pieces : {11, 19, 25})
+            for (bool once : {true, false}) {
+                const GameRules rules{positions, pieces, once};
+                const Row hidden = randomRow(rules, random);
+                std::vector<PlayedRow> rows;
+                for (int played = 0; played < 6; ++played) {
+                    const PossibleRows possible(rules, rows);
+                    const std::vector<Row> listed = possible.list(40);
+                    EXPECT_EQ(listed.size(), std::min<uint64_t>(40, possible.count()));
+                    std::vector<Row> drawn = possible.draw(40, random);
+                    const ComputerRow computer = computerRow(rules, possible, played);
+                    drawn.push_back(computer.row);
+                    for (const std::vector<Row>& some : {listed, drawn})
+                        for (const Row& r : some)
+                            ASSERT_TRUE(couldBeHidden(rules, rows, r))
+                                << positions << "x" << pieces << " once " << once << " after "
+                                << played << " rows";
+                    rows.push_back(playRow(hidden, computer.row, positions));
+                }
+            }
+}
+
+} // namespace
+} // namespace mirvalon
