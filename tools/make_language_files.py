@@ -74,6 +74,8 @@ MENU = [
             SEP,
             (("Zrušiť obľúbené hry", "Zrušit oblíbené hry", "Clear favourite games"), "Ctrl+0"),
         ]),
+        SEP,
+        (("Rozbor hry", "Rozbor hry", "Game analysis"), "Ctrl+R"),
     ]),
     (("Nastavenie", "Nastavení", "Settings"), [
         (("Celkový čas aplikácie", "Celkový čas aplikace", "Total running time"), "Ctrl+Q"),
@@ -382,6 +384,23 @@ NAMES = ("SK", "CZ", "EN")
 TITLES = ("slovenčina", "čeština", "English")
 
 
+# The look back at a game: a kind of our own, which older readers skip.
+REVIEW = [
+    ("D0xxxx", ("Rozbor hry", "Rozbor hry", "Game analysis")),
+    ("D10xxx", ("Riadok", "Řádek", "Row")),
+    ("D11xxx", ("Možné\npred", "Možné\npřed", "Possible\nbefore")),
+    ("D12xxx", ("Možné\npo", "Možné\npo", "Possible\nafter")),
+    ("D13xxx", ("Mohol byť\nskrytý", "Mohl být\nskrytý", "Could be\nhidden")),
+    ("D14xxx", ("Počítač\nby nechal", "Počítač\nby nechal", "Computer\nwould leave")),
+    ("D20xxx", ("áno", "ano", "yes")),
+    ("D21xxx", ("nie", "ne", "no")),
+    ("D30xxx", ("Vaše riadky: %1 · počítač v priemere: %2", "Vaše řádky: %1 · počítač v průměru: %2",
+                "Your rows: %1 · the computer on average: %2")),
+    ("D31xxx", ("hľadaný riadok nenájdený", "hledaný řádek nenalezen", "hidden row not found")),
+    ("D40xxx", ("Zavrieť", "Zavřít", "Close")),
+]
+
+
 def entry(code, text):
     assert len(code) == 6 and '"' not in text
     return "<" + code + ' "' + text.replace("\n", "/n") + '"'
@@ -431,6 +450,8 @@ def build(lang):
     out += [entry(code, texts[lang]) for code, texts in DIALOGS]
     out += ["", "--- Dialóg synchronizácie rekordov ---"]
     out += [entry(code, texts[lang]) for code, texts in SYNCHRO]
+    out += ["", "--- Rozbor hry ---"]
+    out += [entry(code, texts[lang]) for code, texts in REVIEW]
     out.append("")
     out.append("Koniec súboru / end of file")
     assert len(out) >= 191, len(out)

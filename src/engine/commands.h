@@ -72,6 +72,7 @@ enum class Command {
     StoreFavourite3, // pnl3
     StoreFavourite4, // pnl4
     ClearFavourites, // mm2ZrusOblub
+    Review,          // mm1Rozbor: the look back at a game that has ended
     // Settings.
     TotalTime,       // mm1KCas
     Settings,        // btnNastavit, mm1Nastav

@@ -3,6 +3,8 @@
 // the pieces, the hidden row and the random game.
 #include "game.h"
 
+#include "game_review.h"
+
 #include <cstdio>
 
 namespace mirvalon {
@@ -110,6 +112,7 @@ void Game::publish()
         t.check(kStoreFavourite[k], used); // a used slot's panel looks pressed
     }
     t.enable(Command::FavouritesMenu, anyUsed);
+    t.enable(Command::Review, gameReviewable(m_state));
     choose({Command::LanguageSlovak, Command::LanguageCzech, Command::LanguageEnglish},
            m_languageMark);
     t.check(Command::InfoView, s.showInfo);

@@ -221,6 +221,14 @@ void LanguageLoader::applyEntry(const LanguageEntry& e)
             m_targets.setDialogText(kind, group, c3, -1, text, extra);
         }
         break;
+    case 13:
+        // Our own addition, the look back at a game; older readers skip the unlisted kind.
+        if (group == 0)
+            m_targets.setDialogText(kind, 0, -1, -1, text, extra);
+        else if ((group == 1 && between(c3, 0, 4)) ||
+                 ((group == 2 || group == 3) && between(c3, 0, 1)) || (group == 4 && c3 == 0))
+            m_targets.setDialogText(kind, group, c3, -1, text, extra);
+        break;
     case 9:
         if (group == 0)
             m_targets.setPanelCaption(PanelCaption::lblHSkore, text);

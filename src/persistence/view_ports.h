@@ -110,7 +110,10 @@ public:
     // and `item` are code characters 2, 3 and 4 (-1 when not given). Group 0 index 0 of kinds
     // 5 and kinds 6, 7, 11, 12 group 0 are the window captions ("  " already added). Kind 7
     // group 2 and kind 11 group 3, index 0, are the Storno buttons of the new-record and
-    // password dialogs (entries of our own, in groups older readers skip).
+    // password dialogs (entries of our own, in groups older readers skip). Kind 13 is the look
+    // back at a game, a kind of our own: group 0 its caption (no blanks added), 1 the column
+    // titles, 2 the words yes and no, 3 the total line and the word for a hidden row not found,
+    // 4 the close button.
     virtual void setDialogText(int kind, int group, int index, int item, const std::string& text,
                                const std::optional<std::string>& hint) = 0;
 };

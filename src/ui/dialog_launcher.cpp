@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog_launcher.h"
 
+#include <QApplication>
+#include <QMainWindow>
+
 #include "desktop_opener.h"
 #include "engine/game.h"
 #include "message_boxes.h"
@@ -13,11 +16,19 @@
 #include "settings_command.h"
 #include "synchro_controller.h"
 #include "tfrm_about.h"
+#include "tfrm_rozbor.h"
 #include "tfrm_setup.h"
 #include "tfrm_synchro.h"
 #include "window_settings.h"
 
 namespace mirvalon {
+
+namespace {
+
+// The middle of the rows and the result area, in the client's coordinates.
+const QPoint kBoardCentre(271, 245);
+
+} // namespace
 
 DialogLauncher::DialogLauncher(const Parts& parts, const StartOptions& options)
     : m_window(parts.window), m_game(parts.game), m_dialogs(parts.dialogs),
@@ -60,6 +71,16 @@ Tfrm_About* DialogLauncher::aboutBox()
     return m_about;
 }
 
+Tfrm_Rozbor* DialogLauncher::reviewDialog()
+{
+    if (!m_review) {
+        m_review = new Tfrm_Rozbor(&m_window);
+        showPlainText(*m_review);
+        m_review->setLanguage(m_game.settings().loadedLanguage);
+    }
+    return m_review;
+}
+
 Tfrm_Setup* DialogLauncher::settingsDialog()
 {
     if (!m_setup) {
@@ -96,6 +117,8 @@ void DialogLauncher::setLanguage(int language)
 {
     if (m_about) // one made later takes the loaded language itself
         m_about->setLanguage(language);
+    if (m_review)
+        m_review->setLanguage(language);
 }
 
 std::optional<SetupResult> DialogLauncher::openSettings()
@@ -107,6 +130,20 @@ std::optional<SetupResult> DialogLauncher::openSettings()
 void DialogLauncher::showAboutBox()
 {
     aboutBox()->run(&m_window);
+}
+
+void DialogLauncher::showReview()
+{
+    if (!m_game.commands().enabled(Command::Review))
+        return;
+    // Counting the larger games takes a moment.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const GameReview review = reviewGame(m_game.settings(), m_game.state());
+    QApplication::restoreOverrideCursor();
+    // Over the board, which the review speaks of.
+    const auto* main = qobject_cast<QMainWindow*>(&m_window);
+    const QWidget* client = main && main->centralWidget() ? main->centralWidget() : &m_window;
+    reviewDialog()->run(review, client->mapToGlobal(kBoardCentre));
 }
 
 void DialogLauncher::openDocument(Document document)

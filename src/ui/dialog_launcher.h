@@ -29,6 +29,7 @@ class SettingsApplier;
 class SettingsCommand;
 class SynchroController;
 class Tfrm_About;
+class Tfrm_Rozbor;
 class Tfrm_Setup;
 class Tfrm_Synchro;
 class WindowSettings;
@@ -57,6 +58,7 @@ public:
     Tfrm_About* aboutBox();
     Tfrm_Setup* settingsDialog();
     Tfrm_Synchro* synchroDialog();
+    Tfrm_Rozbor* reviewDialog();
     SynchroController& synchronisation() { return *m_syncRunner; }
     OutputCommands& output() { return *m_output; }
     // The caption while the game names a saved file.
@@ -67,6 +69,8 @@ public:
     // Nothing when the player cancelled; otherwise what the game made of the choice.
     std::optional<SetupResult> openSettings();
     void showAboutBox();
+    // The look back at the game that has ended, over the board.
+    void showReview();
     // The manual and the reference text of the language in use, from the program folder; the
     // viewer runs on its own, so the game goes on at once.
     void openDocument(Document document);
@@ -88,6 +92,7 @@ private:
     SettingsApplier& m_settings;
     WindowSettings& m_windowSettings;
     Tfrm_About* m_about = nullptr;
+    Tfrm_Rozbor* m_review = nullptr;
     Tfrm_Setup* m_setup = nullptr;
     Tfrm_Synchro* m_synchro = nullptr;
     std::unique_ptr<QtOutputDialogs> m_outputDialogs;

@@ -103,7 +103,9 @@ const std::vector<Item>& menuTree()
                 check("mm2Hra3", "Hra č. 3", K(Qt::CTRL | Qt::Key_3)),
                 check("mm2Hra4", "Hra č. 4", K(Qt::CTRL | Qt::Key_4)),
                 sep(),
-                {"mm2ZrusOblub", "Zrušiť obľúbené hry", K(Qt::CTRL | Qt::Key_0), {}}}}}},
+                {"mm2ZrusOblub", "Zrušiť obľúbené hry", K(Qt::CTRL | Qt::Key_0), {}}}},
+            sep(),
+            {"mm1Rozbor", "Rozbor hry", K(Qt::CTRL | Qt::Key_R), {}}}},
         {"mm0Nastavenie", "Nastavenie", {}, {
             check("mm1KCas", "Celkový čas aplikácie", K(Qt::CTRL | Qt::Key_Q)),
             sep(),

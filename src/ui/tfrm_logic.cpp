@@ -198,6 +198,11 @@ SynchroController& Tfrm_Logic::synchronisation()
     return m_launcher->synchronisation();
 }
 
+Tfrm_Rozbor* Tfrm_Logic::reviewDialog() const
+{
+    return m_launcher->reviewDialog();
+}
+
 Tfrm_Setup* Tfrm_Logic::settingsDialog() const
 {
     return m_launcher->settingsDialog();

@@ -36,6 +36,7 @@ class Tfrm_About;
 class Tfrm_Heslo;
 class Tfrm_Rekord;
 class Tfrm_Setup;
+class Tfrm_Rozbor;
 class Tfrm_Synchro;
 class TotalTimeClock;
 class WindowSettings;
@@ -79,6 +80,7 @@ public:
     Tfrm_Synchro* synchroDialog() const;
     SynchroController& synchronisation();
     Tfrm_Setup* settingsDialog() const;
+    Tfrm_Rozbor* reviewDialog() const;
 
     // The hint of favourite panel k (1..4) in the current language; hidden while it is used.
     void setFavouriteHint(int k, const QString& hint);

@@ -77,6 +77,7 @@ const std::vector<Tfrm_Logic::CommandBinding>& Tfrm_Logic::commandTable()
         {Command::StoreFavourite3,     "pnl3",        nullptr,        nullptr,         nullptr},
         {Command::StoreFavourite4,     "pnl4",        nullptr,        nullptr,         nullptr},
         {Command::ClearFavourites,     nullptr,       "mm2ZrusOblub", nullptr,         [](W& w) { w.m_game->clearAllFavourites(); }},
+        {Command::Review,              nullptr,       "mm1Rozbor",    nullptr,         [](W& w) { w.m_launcher->showReview(); }},
         {Command::TotalTime,           nullptr,       "mm1KCas",      nullptr,         [](W& w) { w.m_settings->setOption(Setting::TotalTime, !w.m_game->settings().showTotalTime); }},
         {Command::Settings,            "btnNastavit", "mm1Nastav",    nullptr,         [](W& w) { w.openSettings(); }},
         {Command::Synchronise,         nullptr,       "mm1Synchro",   "pm1Synchro",    [](W& w) { w.m_launcher->synchronise(); }},

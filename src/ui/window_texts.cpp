@@ -17,6 +17,7 @@
 #include "tfrm_heslo.h"
 #include "tfrm_logic.h"
 #include "tfrm_rekord.h"
+#include "tfrm_rozbor.h"
 #include "tfrm_setup.h"
 #include "tfrm_synchro.h"
 
@@ -155,6 +156,8 @@ void WindowTexts::setDialogText(int kind, int group, int index, int item, const 
             m_window.passwordDialog()->cancelButton()->setText(q(text));
     } else if (kind == 12 || (kind == 2 && group == 2)) {
         m_window.synchroDialog()->setLanguageText(kind, group, index, q(text));
+    } else if (kind == 13) {
+        m_window.reviewDialog()->setText(group, index, q(text));
     }
 }
 

@@ -313,6 +313,7 @@ TEST(CommandTable, everyCommandThroughIdleHiddenEntryPlayingAndFinished)
         {Command::StoreFavourite3,     {{{true, true}, {true, true}, {true, true}, {true, true}}}},
         {Command::StoreFavourite4,     {{{true, true}, {true, true}, {true, true}, {true, true}}}},
         {Command::ClearFavourites,     {{{true, true}, {true, true}, {true, true}, {true, true}}}},
+        {Command::Review,              {{{false, true}, {false, true}, {false, true}, {true, true}}}},
         {Command::TotalTime,           {{{true, true}, {true, true}, {true, true}, {true, true}}}},
         {Command::Settings,            {{{true, true}, {true, true}, {true, true}, {true, true}}}},
         {Command::Synchronise,         {{{false, true}, {false, true}, {false, true}, {false, true}}}},

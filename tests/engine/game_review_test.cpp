@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The look back at a game: the counts it gives for a game played on the board, and the same
+// figures when that game comes back as a record game.
+#include <gtest/gtest.h>
+
+#include "engine/game_review.h"
+#include "support/fake_ports.h"
+
+namespace mirvalon {
+namespace {
+
+TEST(GameReview, aRecordGameOnViewReadsAsTheGamePlayed)
+{
+    test::Rig played; // game 104: 7 places, 19 pieces, each piece once
+    played.game.startUp();
+    played.game.startComputerGame();
+    played.setHidden({1, 2, 3, 4, 5, 6, 7});
+    EXPECT_FALSE(gameReviewable(played.s()));
+    played.playRow({8, 9, 10, 11, 12, 13, 14}); // none of its pieces is hidden
+    EXPECT_FALSE(gameReviewable(played.s()));   // still being played
+    played.playRow({2, 1, 3, 15, 16, 17, 18});
+    played.playRow({1, 2, 3, 4, 5, 6, 7});
+    ASSERT_TRUE(gameReviewable(played.s()));
+    const GameReview review = reviewGame(played.game.settings(), played.s());
+    ASSERT_EQ(review.rows.size(), 3u);
+    EXPECT_TRUE(review.solved);
+    EXPECT_EQ(review.rows[0].before, 19ull * 18 * 17 * 16 * 15 * 14 * 13);
+    EXPECT_EQ(review.rows[0].after, 12ull * 11 * 10 * 9 * 8 * 7 * 6); // the 12 pieces left
+    EXPECT_TRUE(review.rows[0].couldBeHidden);
+    EXPECT_EQ(review.rows[1].before, review.rows[0].after);
+    EXPECT_EQ(review.rows[2].after, 1u);
+    EXPECT_TRUE(review.rows[2].couldBeHidden);
+    EXPECT_DOUBLE_EQ(review.computerRows, computerAverageRows(rulesOf(played.game.settings())));
+
+    ArchivedGame archived;
+    archived.hiddenRow = played.s().hiddenRow;
+    archived.rows = played.s().rows;
+    archived.pegs = played.s().pegs;
+    for (int k = 1; k <= kMaxPieces; ++k)
+        archived.faces[k] = kColourFace;
+    test::Rig replayed;
+    replayed.records.table[103].rows = 3; // the record this game set
+    replayed.game.startUp();
+    replayed.game.showArchivedGame(archived, 104);
+    ASSERT_TRUE(gameReviewable(replayed.s()));
+    const GameReview again = reviewGame(replayed.game.settings(), replayed.s());
+    ASSERT_EQ(again.rows.size(), review.rows.size());
+    EXPECT_EQ(again.solved, review.solved);
+    for (std::size_t r = 0; r < review.rows.size(); ++r) {
+        EXPECT_EQ(again.rows[r].before, review.rows[r].before) << r;
+        EXPECT_EQ(again.rows[r].after, review.rows[r].after) << r;
+        EXPECT_EQ(again.rows[r].couldBeHidden, review.rows[r].couldBeHidden) << r;
+        EXPECT_EQ(again.rows[r].computerLeft, review.rows[r].computerLeft) << r;
+    }
+
+    // A new game has nothing to look back on until it ends; given up, it ends unsolved.
+    replayed.game.startComputerGame();
+    replayed.setHidden({1, 2, 3, 4, 5, 6, 7});
+    EXPECT_TRUE(reviewGame(replayed.game.settings(), replayed.s()).rows.empty());
+    replayed.playRow({7, 6, 5, 4, 3, 2, 1});
+    replayed.game.giveUp();
+    const GameReview givenUp = reviewGame(replayed.game.settings(), replayed.s());
+    ASSERT_EQ(givenUp.rows.size(), 1u);
+    EXPECT_FALSE(givenUp.solved);
+}
+
+} // namespace
+} // namespace mirvalon
