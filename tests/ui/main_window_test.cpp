@@ -158,10 +158,7 @@ TEST(MainWindow, statusGroupsFollowTheirMenuItems)
 
 TEST(MainWindow, corruptedConfigurationShowsMessageSevenAndDefaults)
 {
-    WindowRig rig([](WindowRig& r) {
-        std::filesystem::create_directories(r.dataFile(""));
-        writeBytes(r.dataFile("Mirvalon.lcf"), std::string(239, '\0'));
-    });
+    WindowRig rig(WindowRig::configuration(std::string(239, '\0')));
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{7});
     EXPECT_EQ(rig.game().settings(), GameSettings{});
     EXPECT_TRUE(rig.window->menuItem("mm2Pozic7")->isChecked());
@@ -178,10 +175,7 @@ TEST(MainWindow, savedSettingsReturnAtTheNextStart)
         EXPECT_EQ(first.dialogs.messages, std::vector<int>{11});
         const std::string saved = readBytes(first.dataFile("Mirvalon.lcf"));
         ASSERT_EQ(saved.size(), 240u);
-        WindowRig second([&](WindowRig& r) {
-            std::filesystem::create_directories(r.dataFile(""));
-            writeBytes(r.dataFile("Mirvalon.lcf"), saved);
-        });
+        WindowRig second(WindowRig::configuration(saved));
         EXPECT_EQ(second.game().settings().positions, 5);
         EXPECT_TRUE(second.window->menuItem("mm2Pozic5")->isChecked());
         EXPECT_FALSE(second.window->menuItem("mm2Pozic7")->isChecked());
@@ -233,10 +227,7 @@ TEST(MainWindow, theSavedLanguageIsAppliedAtActivation)
 {
     GameSettings english;
     english.language = 2;
-    WindowRig rig([&](WindowRig& r) {
-        std::filesystem::create_directories(r.dataFile(""));
-        writeBytes(r.dataFile("Mirvalon.lcf"), encodeSettings(english));
-    });
+    WindowRig rig(english);
     Tfrm_Logic& w = *rig.window;
     EXPECT_TRUE(w.menuItem("mm2Ang")->isChecked());
     EXPECT_EQ(rig.game().settings().loadedLanguage, 2);

@@ -212,10 +212,7 @@ TEST(SettingsWindow, rowMarkingClearedByAClassicGameComesBackAndSurvivesARestart
         saved = readBytes(first.dataFile("Mirvalon.lcf"));
     }
     ASSERT_EQ(saved.size(), 240u);
-    WindowRig second([&](WindowRig& r) {
-        std::filesystem::create_directories(r.dataFile(""));
-        writeBytes(r.dataFile("Mirvalon.lcf"), saved);
-    });
+    WindowRig second(WindowRig::configuration(saved));
     EXPECT_TRUE(second.game().settings().rowMarking);
 }
 
