@@ -192,6 +192,10 @@ TEST(SavedGame, refusesAFileWhoseCheckedValueIsOutOfRange)
         values[c.index] = c.value;
         EXPECT_FALSE(decodeSavedGame(fileOf(values)).has_value()) << c.index << " " << c.value;
     }
+    // Ten digits that would wrap round to the file's own game number.
+    std::vector<std::string> values = valid.first;
+    values[GameNumber] = std::to_string((1ull << 32) + std::stoull(values[GameNumber]));
+    EXPECT_FALSE(decodeSavedGame(fileOf(values)).has_value()) << values[GameNumber];
 }
 
 TEST(SavedGame, refusesAnAlteredSecondCopy)
