@@ -75,6 +75,8 @@ TEST(Favourites, startingASlotSetsItsGame)
     EXPECT_EQ(s.environment, -1);
     s.favourites[0].gameNumber = 300;
     EXPECT_FALSE(favouritePlayable(s, 1));
+    s.favourites[0].gameNumber = 0;
+    EXPECT_FALSE(favouritePlayable(s, 1));
     EXPECT_FALSE(favouritePlayable(s, 3)); // unused
     EXPECT_FALSE(favouritePlayable(s, 5));
 }

@@ -116,6 +116,8 @@ TEST(RecordCheck, eachDamageGivesItsFault)
          RecordFault::Faces},
         {"face 0 in play", wonGame(1), [](WonGame& w) { w.game.faces[11] = 0; },
          RecordFault::Faces},
+        {"face one above a colour", wonGame(1),
+         [](WonGame& w) { w.game.faces[3] = kColourFace + 1; }, RecordFault::Faces},
         {"colours repeat", wonGame(1),
          [](WonGame& w) { w.game.faces[2] = w.game.faces[4] = kColourFace; }, RecordFault::None},
         {"label repeated past the pieces in play", wonGame(1),

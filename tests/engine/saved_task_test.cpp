@@ -116,6 +116,17 @@ TEST(SavedTask, opensAsIfTheSecondPlayerHadJustConfirmedIt)
     EXPECT_EQ(rig.dialogs.shownAuthTexts.back(), "Výborne!");
     EXPECT_TRUE(rig.dialogs.questions.empty());
     EXPECT_FALSE(s.loadedFromFile);
+
+    // With the time shown too, a task from a file solved at once asks for no record.
+    Rig timed;
+    timed.game.startUp();
+    SavedTask t = task104();
+    t.showTime = true;
+    timed.game.openSavedTask(t);
+    ASSERT_TRUE(timed.game.settings().showTime);
+    timed.playRow({19, 1, 2, 18, 7, 8, 9});
+    EXPECT_TRUE(timed.s().solved);
+    EXPECT_TRUE(timed.dialogs.questions.empty());
 }
 
 // The receiver sees the labels the second player saw: grey pieces keep every label of the

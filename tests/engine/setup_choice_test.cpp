@@ -302,6 +302,41 @@ TEST(SetupChoice, aLanguageThatFailsLeavesTheOneInUseAndTheRestApplies)
     SetupChoice same = choiceFromSettings(s);
     again(same, setupOpening(same), false, s);
     EXPECT_TRUE(again.target.loaded.empty());
+
+    // Language 3 of a configuration file names no language file: it is kept, nothing loads.
+    s.language = 3;
+    Confirm none(s);
+    SetupChoice three = choiceFromSettings(s);
+    none(three, setupOpening(three), false, s);
+    EXPECT_TRUE(none.target.loaded.empty());
+    EXPECT_EQ(s.language, 3);
+}
+
+// Every setting the dialog shows goes into it on filling and comes back from it on OK.
+TEST(SetupChoice, fillingAndOkCarryEverySettingThereAndBack)
+{
+    GameSettings s;
+    for (bool GameSettings::*flag :
+         {&GameSettings::showTime, &GameSettings::showScore, &GameSettings::showHints,
+          &GameSettings::rowMarking, &GameSettings::testRows, &GameSettings::showTotalTime,
+          &GameSettings::autoSave, &GameSettings::exitWarning, &GameSettings::syncAtStart,
+          &GameSettings::artificialIntelligence})
+        s.*flag = !(s.*flag);
+    s.positions = 6;
+    s.pieceCount = 11;
+    s.correctPosition = true;
+    s.eachPieceOnce = false;
+    s.blocking = false;
+    s.pieceColours = MixedPieces;
+    s.environment = 0;
+    s.language = s.loadedLanguage = 1;
+    const GameSettings before = s;
+    GameSettings back; // what OK writes over, the defaults
+    back.loadedLanguage = 1;
+    Confirm ok(back);
+    const SetupChoice c = choiceFromSettings(s);
+    ok(c, setupOpening(c), false, back);
+    EXPECT_EQ(back, before);
 }
 
 // Message 8 answers "Mix" with the GOLD rules once the board is rebuilt for them, never over

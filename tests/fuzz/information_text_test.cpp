@@ -9,6 +9,7 @@
 #include <random>
 
 #include "mutator.h"
+#include "support/test_seed.h"
 #include "ui/rtf_reader.h"
 
 namespace mirvalon {
@@ -30,8 +31,7 @@ TEST(InformationText, damagedTextsNeverCrashTheReader)
 {
     const std::string seed = seedText();
     ASSERT_FALSE(seed.empty());
-    const uint32_t runSeed = std::random_device{}();
-    std::cout << "mutation seed " << runSeed << "\n";
+    const uint32_t runSeed = mirvalon::test::testSeed("information-text mutation", 1500u);
     fuzz::Mutator mutator(runSeed);
     for (int run = 0; run < 1500; ++run) {
         const std::string text = mutator.mutate(seed);

@@ -10,6 +10,7 @@
 
 #include "mutator.h"
 #include "readers.h"
+#include "support/test_seed.h"
 
 namespace mirvalon::test {
 namespace {
@@ -48,8 +49,7 @@ TEST(MutationRun, everyReaderSurvivesDamagedFilesAndAcceptsOnlyValidOnes)
          fuzz::checkSavedGame},
         {"offer to the store's writer", {"share/offer.bin"}, 1000, fuzz::checkShareOffer},
     };
-    const uint32_t seed = std::random_device{}();
-    std::cout << "mutation seed " << seed << "\n";
+    const uint32_t seed = test::testSeed("mutation", 2024u);
     for (const Reader& reader : readers) {
         fuzz::Mutator mutator(seed);
         std::vector<std::string> seeds;

@@ -3,12 +3,12 @@
 // and a seeded loop of mutants that must never crash nor let a broken value through.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <random>
 
 #include "persistence/folders.h"
 #include "persistence/saved_game.h"
 #include "support/fake_persistence.h"
+#include "support/test_seed.h"
 
 namespace mirvalon::test {
 namespace {
@@ -192,6 +192,10 @@ TEST(SavedGame, refusesAFileWhoseCheckedValueIsOutOfRange)
         values[c.index] = c.value;
         EXPECT_FALSE(decodeSavedGame(fileOf(values)).has_value()) << c.index << " " << c.value;
     }
+    // Ten digits that would wrap round to the file's own game number.
+    std::vector<std::string> values = valid.first;
+    values[GameNumber] = std::to_string((1ull << 32) + std::stoull(values[GameNumber]));
+    EXPECT_FALSE(decodeSavedGame(fileOf(values)).has_value()) << values[GameNumber];
 }
 
 TEST(SavedGame, refusesAnAlteredSecondCopy)
@@ -316,8 +320,7 @@ TEST(SavedGame, theDeliveredSampleGamesOpen)
 // what is accepted must be a task that saves and opens to itself.
 TEST(SavedGame, mutantsNeverCrashAndNeverPassABrokenValue)
 {
-    const uint32_t seed = std::random_device{}();
-    std::printf("saved-game mutation seed %u\n", seed);
+    const uint32_t seed = test::testSeed("saved-game mutation", 317u);
     RecordProperty("seed", std::to_string(seed));
     std::mt19937 rng(seed);
     auto below = [&](std::size_t n) { return static_cast<std::size_t>(rng() % n); };

@@ -107,6 +107,12 @@ TEST(SettingsFile, seesEveryBadWordInOnePass)
              w[33] = 7;
          },
          {34}},
+        {"slot in use with game type 0",
+         [](Words& w) {
+             w[32] = 1;
+             w[33] = 0;
+         },
+         {34}},
         {"slot in use of 2", [](Words& w) { w[39] = 2; }, {40}},
         {"slot show time of 5", [](Words& w) { w[37] = 5; }, {38}},
     };

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "support/fake_ports.h"
+#include "support/test_seed.h"
 #include "sync_rig.h"
 
 namespace mirvalon::test {
@@ -58,8 +59,7 @@ int play(const fs::path& root, int player, unsigned seed)
 
 TEST(SyncConcurrency, eightPlayersEndWithTheBestRecordOfEachGame)
 {
-    const unsigned seed = std::random_device{}();
-    std::cout << "seed " << seed << "\n";
+    const unsigned seed = testSeed("concurrency", 8u);
     SCOPED_TRACE("seed " + std::to_string(seed));
     const fs::path root = makeScratch("concurrency");
     SharedRig store(root / "var");

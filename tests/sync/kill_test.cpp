@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "support/test_seed.h"
 #include "sync_rig.h"
 
 namespace mirvalon::test {
@@ -52,8 +53,7 @@ constexpr int kKills = 200;
 
 TEST(SyncKill, aKillAtAnyMomentLeavesEveryRecordWithItsOwnGame)
 {
-    const unsigned seed = std::random_device{}();
-    std::cout << "seed " << seed << "\n";
+    const unsigned seed = testSeed("kill", 53u);
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
     const fs::path root = makeScratch("kill");

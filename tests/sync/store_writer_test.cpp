@@ -57,6 +57,16 @@ TEST(StoreWriter, writesOnlyRecordsTheirGamesProveAndThatBeatTheStore)
          StoreOutcome::Done, 6000},
         {"no archived game at all", [](StoreImages& o) { o.archive[slotAt(0)] = 0; },
          StoreOutcome::Done, 6000},
+        {"game 2's record and game moved into this game's slots",
+         [](StoreImages& o) {
+             StoreImages other = emptyStore();
+             putWonGame(other, 2, 8000, "Forger");
+             o.records.replace(recordAt(0), kRecordSlotSize, other.records, kRecordSlotSize,
+                               kRecordSlotSize);
+             o.archive.replace(slotAt(0), kArchiveSlotSize, other.archive, kArchiveSlotSize,
+                               kArchiveSlotSize);
+         },
+         StoreOutcome::Done, 6000},
         {"one byte short", [](StoreImages& o) { o.archive.pop_back(); }, StoreOutcome::Failed,
          6000},
         {"one byte too many", [](StoreImages& o) { o.archive.push_back('x'); },

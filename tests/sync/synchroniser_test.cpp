@@ -147,10 +147,39 @@ TEST_F(SyncTest, decidesGameByGameAndBelievesOnlyProvenRecords)
 
 TEST_F(SyncTest, oneGameMergesOnlyThatGame)
 {
-    a.winEach({3, 4}, 8000, "Anna");
+    StoreImages store = emptyStore();
+    putWonGame(store, 2, 9000, "Store");
+    putWonGame(store, 4, 9000, "Store");
+    shared.put(store);
+    a.winEach({3, 5}, 8000, "Anna");
     ASSERT_EQ(a.sync(shared, 3), SyncResult::Done);
     EXPECT_EQ(shared.points(3), 8000);
-    EXPECT_EQ(shared.points(4), 0);
+    EXPECT_EQ(shared.points(5), 0);
+    EXPECT_EQ(a.points(2), 0); // the store's better records of the games beside it stay there
+    EXPECT_EQ(a.points(4), 0);
+}
+
+// A records file the player's account cannot read is not the merge's to replace, even with
+// a better record waiting in the store.
+TEST_F(SyncTest, anUnreadableRecordsFileIsLeftAlone)
+{
+    StoreImages store = emptyStore();
+    putWonGame(store, 2, 9000, "Store");
+    shared.put(store);
+    struct : PosixFileSystem
+    {
+        ReadResult readFile(const std::string& path, std::size_t limit, bool noFollow) override
+        {
+            if (baseName(path) == kRecordsFileName)
+                return {ReadStatus::Unreadable, {}};
+            return PosixFileSystem::readFile(path, limit, noFollow);
+        }
+    } unreadable;
+    const StoreImages before = a.images();
+    Synchroniser synchroniser(unreadable, a.folder(), shared.folder.string(), shared.writer);
+    EXPECT_EQ(synchroniser.synchronise(0, referenceRecords()), SyncResult::Interrupted);
+    EXPECT_EQ(a.images().records, before.records);
+    EXPECT_EQ(a.images().archive, before.archive);
 }
 
 TEST_F(SyncTest, aMergeThatCannotWriteLeavesThePlayersFilesAlone)

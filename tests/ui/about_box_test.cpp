@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The about box: its geometry, its lines and their looks, the texts of the language file, and
-// the link that opens the manual.
+// The about box: its lines, the texts of the language file, and the link that opens the
+// manual.
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -14,57 +14,22 @@
 namespace mirvalon {
 namespace {
 
-const QColor kMaroon(128, 0, 0);
-
-QColor textColour(const QLabel* l)
-{
-    return l->palette().color(QPalette::WindowText);
-}
-
-TEST(AboutBox, geometryCaptionAndButton)
-{
-    Tfrm_About box;
-    box.show();
-    EXPECT_EQ(box.size(), QSize(183, 357));
-    EXPECT_EQ(box.minimumSize(), box.maximumSize());
-    EXPECT_EQ(box.windowTitle(), QStringLiteral("  O programe Mirvalon"));
-    EXPECT_TRUE(box.okButton()->isDefault());
-    EXPECT_EQ(box.nameLabel()->text(), QStringLiteral("Mirvalon"));
-    EXPECT_TRUE(box.nameLabel()->font().bold());
-    EXPECT_EQ(box.versionLabel()->text(), QStringLiteral("Verzia  1.7"));
-    EXPECT_EQ(box.buildLabel()->text(), QStringLiteral("build  1.7.1.5"));
-    EXPECT_EQ(textColour(box.buildLabel()), QColor(128, 128, 128));
-    // Everything inside the box, the panels one under the other, OK below them.
-    EXPECT_LE(box.frame()->geometry().bottom(), box.markPanel()->y());
-    EXPECT_LE(box.markPanel()->geometry().bottom(), box.okButton()->y());
-    EXPECT_TRUE(box.rect().contains(box.okButton()->geometry()));
-}
-
-TEST(AboutBox, linesOfTheLicencePanelInEachLanguage)
+// Our own lines follow the language; the link names the manual of the language and no web
+// address is made up.
+TEST(AboutBox, ourLinesInEachLanguage)
 {
     Tfrm_About box;
     box.show();
     for (int language = 0; language < 3; ++language) {
         SCOPED_TRACE(language);
         box.setLanguage(language);
-        for (int i = 0; i < Tfrm_About::kMarkLines; ++i) {
-            const QLabel* line = box.markLine(i);
-            SCOPED_TRACE(i + 1);
-            const bool maroon = i == 0 || i == 2 || i == 5;
-            EXPECT_EQ(textColour(line) == kMaroon, maroon);
-            EXPECT_EQ(line->font().bold(), i == 2 || i == 5);
-            EXPECT_FALSE(line->text().isEmpty());
-        }
-        EXPECT_EQ(box.markLine(2)->text(), QStringLiteral("GPL-3.0-or-later"));
-        for (QLabel* l : {box.copyLine(0), box.copyLine(1), box.linkLabel(), box.nameLabel(),
-                          box.versionLabel(), box.buildLabel()}) {
-            EXPECT_FALSE(l->text().isEmpty()) << l->objectName().toStdString();
-        }
-        // The link names the manual of the language; no web address is made up.
+        for (int i = 0; i < Tfrm_About::kMarkLines; ++i)
+            EXPECT_FALSE(box.markLine(i)->text().isEmpty()) << i;
         EXPECT_TRUE(
             box.linkLabel()->text().contains(language == 2 ? "Mirv_EN.pdf" : "Mirv_SK.pdf"));
         EXPECT_FALSE(box.linkLabel()->text().contains("http"));
     }
+    EXPECT_TRUE(box.rect().contains(box.okButton()->geometry()));
 }
 
 TEST(AboutBox, languageFileTextsStayWhenOurLinesChangeLanguage)
@@ -78,14 +43,10 @@ TEST(AboutBox, languageFileTextsStayWhenOurLinesChangeLanguage)
     EXPECT_EQ(box.copyLine(1)->text(), QStringLiteral("the Mirvalon authors"));
 }
 
-TEST(AboutBox, theLinkLooksLikeOneAndOpensTheManual)
+TEST(AboutBox, theLinkOpensTheManualOnALeftClick)
 {
     Tfrm_About box;
     box.show();
-    const QLabel* link = box.linkLabel();
-    EXPECT_EQ(textColour(link), QColor(0, 0, 128));
-    EXPECT_TRUE(link->font().underline());
-    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
     int opened = 0;
     box.onLinkClicked = [&] { ++opened; };
     QTest::mouseClick(box.linkLabel(), Qt::RightButton);

@@ -148,12 +148,5 @@ TEST(BoardPrinting, theInformationTextHasTheMarginsOfAPrintedText)
     EXPECT_GT(pages[40], pages[15]);
 }
 
-TEST(BoardPrinting, failedPrintTextsByLanguage)
-{
-    EXPECT_EQ(failedPrintText(0), "Tlačiareň nie je k dispozícii.");
-    EXPECT_EQ(failedPrintText(1), "Tiskárna není k dispozici.");
-    EXPECT_EQ(failedPrintText(2), "There is no default printer currently selected.");
-}
-
 } // namespace
 } // namespace mirvalon::test

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A whole game played with the keyboard alone: Tab to the palette, the arrow keys, Enter,
-// Backspace with its penalty, B to block and Space to confirm; the focus is drawn on every
-// piece colour.
+// Play with the keyboard alone: Tab to the palette, the arrow keys, Enter, Backspace, B and
+// Space reach the engine's rules; the focus is drawn on every piece colour.
 #include <QApplication>
 #include <QImage>
 #include <QTest>
@@ -29,68 +28,6 @@ void tabToThePalette(Tfrm_Logic& w)
         press(Qt::Key_Tab);
     while (++tabs < 30 && QApplication::focusWidget() != w.control("pnlKocky"));
     ASSERT_EQ(QApplication::focusWidget(), w.control("pnlKocky"));
-}
-
-TEST(KeyboardPlay, aWholeGameWonWithKeysOnly)
-{
-    WindowRig rig;
-    Tfrm_Logic& w = *rig.window;
-    ASSERT_NE(QApplication::focusWidget(), nullptr);
-    press(Qt::Key_F2);
-    ASSERT_TRUE(rig.s().inProgress);
-    rig.game().mutableState().hiddenRow = {1, 2, 3, 4, 5, 6, 7, 0};
-    for (int k = 1; k <= 19; ++k) // a mouse player sees no mark
-        EXPECT_FALSE(w.palettePiece(k)->focusMark()) << k;
-    tabToThePalette(w);
-    EXPECT_EQ(w.paletteFocus()->focusedPiece(), 1);
-    EXPECT_TRUE(w.palettePiece(1)->focusMark());
-
-    // Row 1: Enter places 1 2 3 4 5 along the top row, the focus moving on to the next piece
-    // each time; then 7 and 6 of the second.
-    for (int piece = 1; piece <= 5; ++piece) {
-        EXPECT_EQ(w.paletteFocus()->focusedPiece(), piece);
-        press(Qt::Key_Return);
-    }
-    press(Qt::Key_Right); // from 6
-    EXPECT_EQ(w.paletteFocus()->focusedPiece(), 7);
-    EXPECT_TRUE(w.palettePiece(7)->focusMark());
-    EXPECT_FALSE(w.palettePiece(6)->focusMark());
-    press(Qt::Key_Return);
-    EXPECT_EQ(w.paletteFocus()->focusedPiece(), 8);
-    // B blocks the focused piece 8 and unblocks it again; a blocked piece is not placed.
-    press(Qt::Key_B);
-    EXPECT_TRUE(rig.s().blocked[8]);
-    press(Qt::Key_Return);
-    EXPECT_EQ(rig.s().editCount, 6);
-    press(Qt::Key_B);
-    EXPECT_FALSE(rig.s().blocked[8]);
-    // Backspace takes piece 7 back for 4 points.
-    press(Qt::Key_Backspace);
-    EXPECT_EQ(rig.s().editRow, (Row{1, 2, 3, 4, 5, 0, 0, 0}));
-    EXPECT_EQ(rig.s().score, 10000 - 4);
-    press(Qt::Key_Left);
-    press(Qt::Key_Return);
-    press(Qt::Key_Left);
-    press(Qt::Key_Return);
-    EXPECT_EQ(rig.s().editRow, (Row{1, 2, 3, 4, 5, 7, 6, 0}));
-    press(Qt::Key_Space);
-    EXPECT_EQ(rig.s().currentRow, 2);
-    EXPECT_EQ(w.rowPeg(1, 5)->colour(), QColor(Qt::black));
-    EXPECT_EQ(w.rowPeg(1, 6)->colour(), QColor(Qt::white));
-    EXPECT_EQ(QApplication::focusWidget(), w.control("pnlKocky")); // Space left the focus
-
-    // Row 2 wins: 1 .. 7 in order, Enter after Enter.
-    EXPECT_EQ(w.paletteFocus()->focusedPiece(), 8); // 6 and 7 went into the row
-    press(Qt::Key_Up);
-    press(Qt::Key_Left, 2);
-    for (int piece = 1; piece <= 7; ++piece) {
-        EXPECT_EQ(w.paletteFocus()->focusedPiece(), piece);
-        press(Qt::Key_Return);
-    }
-    press(Qt::Key_Space);
-    EXPECT_TRUE(rig.s().solved);
-    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{0});
-    EXPECT_EQ(rig.dialogs.messageNumbers, std::vector<int>{2});
 }
 
 // Where the keyboard focus is, the player sees it, and the key that reaches it does something:
@@ -144,6 +81,18 @@ TEST(KeyboardPlay, theFocusMovesOnFromAPlacedPiece)
         expectFocusSeenOnSomethingThatActs(rig);
     }
     EXPECT_EQ(rig.s().editRow, (Row{1, 2, 8, 0, 0, 0, 0, 0}));
+
+    // B blocks the focused piece and frees it again; Space confirms the full row.
+    press(Qt::Key_B);
+    EXPECT_TRUE(rig.s().blocked[9]);
+    press(Qt::Key_Return);
+    EXPECT_EQ(rig.s().editCount, 3);
+    press(Qt::Key_B);
+    EXPECT_FALSE(rig.s().blocked[9]);
+    press(Qt::Key_Return, 2);
+    press(Qt::Key_Space);
+    EXPECT_EQ(rig.s().currentRow, 2);
+    EXPECT_EQ(QApplication::focusWidget(), w.control("pnlKocky"));
 }
 
 // At start-up, after a new game, a quick start, a won or abandoned game and during the second

@@ -59,10 +59,8 @@ TEST(OutputWindow, aPrintToAFileTellsWhereItWent)
         const char* after;
     };
     const Case cases[] = {
-        {"mm2Slo", "mm2Prostredie", "Tlač bola uložená do súboru '", "'."},
         {"mm2Ces", "mm2Informacie", "Tisk byl uložen do souboru '", "'."},
         {"mm2Ang", "mm2Prostredie", "The print was saved to the file '", "'."},
-        {"mm2Ang", "mm2Informacie", "The print was saved to the file '", "'."},
     };
     int n = 0;
     for (const Case& c : cases) {

@@ -28,9 +28,6 @@ TEST(RecordsPanel, rowsAndColumnsFollowTheTable)
     QTreeWidget* list = panel.list();
     ASSERT_EQ(list->topLevelItemCount(), 192);
     ASSERT_EQ(list->columnCount(), 7);
-    const int widths[7] = {46, 36, 41, 59, 47, 88, 19};
-    for (int c = 0; c < 7; ++c)
-        EXPECT_EQ(list->columnWidth(c), widths[c]);
     struct Case
     {
         int row;

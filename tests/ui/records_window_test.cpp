@@ -186,21 +186,10 @@ TEST(RecordsWindow, theTwoPanelsOverTheBoardNeverShowTogether)
 
 TEST(RecordsWindow, aNewRecordIsKeptAndReplayableAfterARestart)
 {
-    TempDir program, user, shared;
-    namespace fs = std::filesystem;
-    for (const auto& f : fs::directory_iterator(MIRVALON_SOURCE_DATA))
-        fs::copy(f.path(), fs::path(program.path()) / f.path().filename(),
-                 fs::copy_options::recursive);
-    StartOptions o;
-    o.programFolder = program.path();
-    o.userBase = user.path();
-    o.sharedBase = shared.path();
-    o.storeWriter = MIRVALON_PROGRAM_DIR "/mirvalon-share";
-    o.screenWidth = 1024;
-    ScriptedDialogs dialogs;
-    o.dialogs = &dialogs;
+    WindowRig rig;
     {
-        Tfrm_Logic w(o);
+        Tfrm_Logic& w = *rig.window;
+        ScriptedDialogs& dialogs = rig.dialogs;
         w.game().startComputerGame();
         w.game().mutableState().hiddenRow = {1, 2, 3, 4, 5, 6, 7, 0};
         for (int k = 1; k <= 7; ++k)
@@ -211,8 +200,9 @@ TEST(RecordsWindow, aNewRecordIsKeptAndReplayableAfterARestart)
         EXPECT_EQ(w.records().entry(103).points, 9700);
         EXPECT_TRUE(w.records().entry(103).archived);
         EXPECT_EQ(w.statusPanel(13)->text(), "9700");
+        rig.window.reset();
     }
-    Tfrm_Logic again(o);
+    Tfrm_Logic again(rig.options);
     const RecordEntry& e = again.records().entry(103);
     EXPECT_EQ(e.points, 9700);
     EXPECT_EQ(e.holder, "Zuzana    ");

@@ -26,6 +26,7 @@ struct WindowRig
     ScriptedDialogs dialogs;
     ScriptedOutputDialogs output; // the print and save-picture dialogs
     FakeDocumentOpener opener;
+    StartOptions options; // what the window started with, for a second start on the same folders
     std::unique_ptr<Tfrm_Logic> window;
     // The file the open and save dialogs choose; none (cancelled) when unset.
     std::function<QString(SavedGameDialog)> chooseFile;
@@ -39,7 +40,7 @@ struct WindowRig
                      fs::copy_options::recursive); // the sample games are a folder
         if (prepare)
             prepare(*this);
-        StartOptions o;
+        StartOptions& o = options;
         o.programFolder = program.path();
         o.userBase = user.path();
         o.sharedBase = shared.path();
@@ -61,11 +62,16 @@ struct WindowRig
 
     // A window that starts with `settings` saved in its configuration file.
     explicit WindowRig(const GameSettings& settings)
-        : WindowRig([&settings](WindowRig& r) {
-              std::filesystem::create_directories(r.dataFile(""));
-              writeBytes(r.dataFile("Mirvalon.lcf"), encodeSettings(settings));
-          })
+        : WindowRig(configuration(encodeSettings(settings)))
     {
+    }
+    // Lays `bytes` into the configuration file before the window starts.
+    static std::function<void(WindowRig&)> configuration(std::string bytes)
+    {
+        return [bytes = std::move(bytes)](WindowRig& r) {
+            std::filesystem::create_directories(r.dataFile(""));
+            writeBytes(r.dataFile("Mirvalon.lcf"), bytes);
+        };
     }
 
     Game& game() { return window->game(); }
