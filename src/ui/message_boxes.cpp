@@ -62,9 +62,9 @@ void MessageBoxes::showPlain(const QString& text)
     box.exec();
 }
 
-MessageBoxes::MessageBoxes(QWidget* owner, const TextTable& texts, Tfrm_Heslo* heslo,
-                           Tfrm_Rekord* rekord)
-    : m_owner(owner), m_texts(texts), m_heslo(heslo), m_rekord(rekord)
+MessageBoxes::MessageBoxes(QWidget* owner, const TextTable& texts,
+                           std::function<Tfrm_Heslo*()> heslo, std::function<Tfrm_Rekord*()> rekord)
+    : m_owner(owner), m_texts(texts), m_heslo(std::move(heslo)), m_rekord(std::move(rekord))
 {
 }
 
@@ -126,7 +126,7 @@ bool MessageBoxes::passwordDialog(PasswordMode mode, std::string& password, std:
 {
     QString pw = q(password);
     QString auth = q(authText);
-    const bool ok = m_heslo->run(mode, pw, auth, m_owner);
+    const bool ok = m_heslo()->run(mode, pw, auth, m_owner);
     password = pw.toStdString();
     authText = auth.toStdString();
     return ok;
@@ -134,13 +134,14 @@ bool MessageBoxes::passwordDialog(PasswordMode mode, std::string& password, std:
 
 std::optional<std::string> MessageBoxes::newRecordDialog(const GameState& state)
 {
-    m_rekord->setIntroFormat(q(m_texts.recordIntro));
-    m_rekord->setSyncChanged([this](bool on) {
+    Tfrm_Rekord* rekord = m_rekord();
+    rekord->setIntroFormat(q(m_texts.recordIntro));
+    rekord->setSyncChanged([this](bool on) {
         if (m_settings)
             m_settings->syncNewRecords = on;
     });
-    const auto name = m_rekord->run(state, m_settings && m_settings->syncNewRecords,
-                                    m_sharedFolderReady, m_owner);
+    const auto name =
+        rekord->run(state, m_settings && m_settings->syncNewRecords, m_sharedFolderReady, m_owner);
     if (!name)
         return std::nullopt;
     return name->toStdString();

@@ -8,6 +8,7 @@
 #include "persistence/view_ports.h"
 
 #include <QString>
+#include <functional>
 
 class QMessageBox;
 class QWidget;
@@ -28,7 +29,9 @@ void fitMessageBox(QMessageBox& box);
 class MessageBoxes : public Dialogs, public PlainMessages
 {
 public:
-    MessageBoxes(QWidget* owner, const TextTable& texts, Tfrm_Heslo* heslo, Tfrm_Rekord* rekord);
+    // The password and new-record dialogs are asked for when first needed.
+    MessageBoxes(QWidget* owner, const TextTable& texts, std::function<Tfrm_Heslo*()> heslo,
+                 std::function<Tfrm_Rekord*()> rekord);
 
     // The settings give the language of the buttons and the synchronisation of new records;
     // `sharedFolderReady` says whether that synchronisation may be offered at all.
@@ -48,8 +51,8 @@ private:
 
     QWidget* m_owner;
     const TextTable& m_texts;
-    Tfrm_Heslo* m_heslo;
-    Tfrm_Rekord* m_rekord;
+    std::function<Tfrm_Heslo*()> m_heslo;
+    std::function<Tfrm_Rekord*()> m_rekord;
     GameSettings* m_settings = nullptr;
     bool m_sharedFolderReady = false;
 };

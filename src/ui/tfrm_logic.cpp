@@ -58,13 +58,11 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     m_board->setPictures({pictures[0], pictures[1], pictures[2], pictures[3]});
     m_board->setPanels(m_area.recordsPanel, m_area.infoPanel);
     m_board->onClosePanels = [this] { m_panels->closePanels(); };
-    m_heslo = new Tfrm_Heslo(this);
-    m_rekord = new Tfrm_Rekord(this);
-    m_messageBoxes = std::make_unique<MessageBoxes>(this, m_texts, m_heslo, m_rekord);
+    // The password and new-record dialogs are built when first needed: a start that shows the
+    // window sooner.
+    m_messageBoxes = std::make_unique<MessageBoxes>(
+        this, m_texts, [this] { return passwordDialog(); }, [this] { return newRecordDialog(); });
     m_dialogs = options.dialogs ? options.dialogs : m_messageBoxes.get();
-    const auto storable = [](const QString& t) { return fitsCp1250(t.toStdString()); };
-    m_heslo->setTextFilter(storable);
-    m_rekord->setTextFilter(storable);
     // Captions come from language files, names from records and the shared folder.
     showPlainText(*this);
 
@@ -196,6 +194,35 @@ Tfrm_Synchro* Tfrm_Logic::synchroDialog() const
 SynchroController& Tfrm_Logic::synchronisation()
 {
     return m_launcher->synchronisation();
+}
+
+namespace {
+
+bool storable(const QString& text)
+{
+    return fitsCp1250(text.toStdString());
+}
+
+} // namespace
+
+Tfrm_Heslo* Tfrm_Logic::passwordDialog()
+{
+    if (!m_heslo) {
+        m_heslo = new Tfrm_Heslo(this);
+        m_heslo->setTextFilter(storable);
+        showPlainText(*m_heslo);
+    }
+    return m_heslo;
+}
+
+Tfrm_Rekord* Tfrm_Logic::newRecordDialog()
+{
+    if (!m_rekord) {
+        m_rekord = new Tfrm_Rekord(this);
+        m_rekord->setTextFilter(storable);
+        showPlainText(*m_rekord);
+    }
+    return m_rekord;
 }
 
 Tfrm_Rozbor* Tfrm_Logic::reviewDialog() const

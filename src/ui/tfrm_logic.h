@@ -74,8 +74,9 @@ public:
     RecordsPanel* recordsPanel() const { return m_area.recordsPanel; }
     InformationPanel* informationPanel() const { return m_area.infoPanel; }
     PaletteFocus* paletteFocus() const { return m_paletteFocus; }
-    Tfrm_Heslo* passwordDialog() const { return m_heslo; }
-    Tfrm_Rekord* newRecordDialog() const { return m_rekord; }
+    // Built when first needed.
+    Tfrm_Heslo* passwordDialog();
+    Tfrm_Rekord* newRecordDialog();
     Tfrm_About* aboutBox() const;
     Tfrm_Synchro* synchroDialog() const;
     SynchroController& synchronisation();

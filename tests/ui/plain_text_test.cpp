@@ -11,6 +11,7 @@
 
 #include "ui/plain_text.h"
 #include "ui/tfrm_rekord.h"
+#include "ui/tfrm_rozbor.h"
 #include "window_rig.h"
 
 namespace mirvalon::test {
@@ -23,7 +24,9 @@ TEST(PlainText, everyLabelOfTheWindowAndItsDialogsShowsPlainText)
     GameState s;
     s.gameNumber = 7;
     s.oldHolder = "<img src=/etc/passwd>";
-    auto* dialog = rig.window->findChild<Tfrm_Rekord*>();
+    Tfrm_Rekord* dialog = rig.window->newRecordDialog();
+    rig.window->passwordDialog();
+    rig.window->reviewDialog();
     ASSERT_NE(dialog, nullptr);
     dialog->fill(s, false, true);
     static_cast<QLabel*>(rig.window->control("lblZasah"))->setText("<h1>Zásah</h1>");

@@ -17,6 +17,7 @@
 #include "ui/message_boxes.h"
 #include "ui/tfrm_heslo.h"
 #include "ui/tfrm_rekord.h"
+#include "ui/tfrm_rozbor.h"
 #include "window_rig.h"
 
 namespace mirvalon::test {
@@ -99,8 +100,8 @@ TEST(WindowDetails, messageBoxesShowTheirCaptionWholeAndNoIconOnAButton)
 TEST(WindowDetails, dialogsAreFixedWithACloseButtonOnly)
 {
     WindowRig rig;
-    const QList<QDialog*> dialogs = {rig.window->findChild<Tfrm_Heslo*>(),
-                                     rig.window->findChild<Tfrm_Rekord*>()};
+    const QList<QDialog*> dialogs = {rig.window->passwordDialog(), rig.window->newRecordDialog(),
+                                     rig.window->reviewDialog()};
     for (QDialog* d : dialogs) {
         ASSERT_NE(d, nullptr);
         const Qt::WindowFlags f = d->windowFlags();
