@@ -48,8 +48,8 @@ TEST(ReviewWindow, opensAfterTheGameWithARowForEachRowInEachLanguage)
             shown = box->isVisible();
             EXPECT_EQ(box->list()->topLevelItemCount(), rows);
             EXPECT_EQ(box->list()->headerItem()->text(0), QString::fromUtf8(c.firstColumn));
-            EXPECT_TRUE(box->totalLabel()->text().startsWith(
-                QString::fromUtf8(c.notFound).arg(rows)))
+            EXPECT_TRUE(
+                box->totalLabel()->text().startsWith(QString::fromUtf8(c.notFound).arg(rows)))
                 << box->totalLabel()->text().toStdString();
             box->closeButton()->click();
         });
