@@ -152,21 +152,24 @@ TEST(Manual, everyDocumentSaysWhenZeroPointsLoseTheGame)
 }
 
 // Rendered twice, with and without a build date: a date makes the two runs byte for byte the
-// same, dated by it; without one, only the creation date may differ.
+// same, dated by it, in any time zone; without one, only the creation date may differ.
 TEST(Manual, theSameSourcesAndDateGiveTheSameBytes)
 {
     struct Case
     {
         const char* sourceDateEpoch;
+        const char* timeZone;
         bool identical;
         const char* creationDate;
     };
     const Case cases[] = {
-        {"1796580000", true, "/CreationDate (D:20261206180000Z)"},
-        {nullptr, false, nullptr},
+        {"1796580000", "UTC", true, "/CreationDate (D:20261206180000Z)"},
+        {"1796580000", "Pacific/Kiritimati", true, "/CreationDate (D:20261206180000Z)"},
+        {nullptr, "UTC", false, nullptr},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.sourceDateEpoch ? c.sourceDateEpoch : "no date");
+        SCOPED_TRACE(std::string(c.sourceDateEpoch ? c.sourceDateEpoch : "no date") + " " +
+                     c.timeZone);
         QByteArray runs[2][2];
         for (auto& run : runs) {
             QTemporaryDir folder;
@@ -174,6 +177,7 @@ TEST(Manual, theSameSourcesAndDateGiveTheSameBytes)
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
             environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
             environment.remove(QStringLiteral("SOURCE_DATE_EPOCH"));
+            environment.insert(QStringLiteral("TZ"), QString::fromLatin1(c.timeZone));
             if (c.sourceDateEpoch)
                 environment.insert(QStringLiteral("SOURCE_DATE_EPOCH"),
                                    QString::fromLatin1(c.sourceDateEpoch));

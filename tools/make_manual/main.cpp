@@ -15,6 +15,7 @@
 #include <QTextDocument>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 #include "manual_text.h"
 
@@ -86,8 +87,12 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: make_manual FOLDER\n");
         return 2;
     }
-    // Qt keeps the fonts of a PDF in a hash; a fixed seed writes them in the same order.
+    // Qt keeps the fonts of a PDF in a hash; a fixed seed writes them in the same order. Its
+    // creation date is written in local time, whose form depends on the zone: UTC writes the
+    // one form the date is stamped in, wherever the manual is built.
     QHashSeed::setDeterministicGlobalSeed();
+    ::setenv("TZ", "UTC", 1);
+    ::tzset();
     QGuiApplication app(argc, argv);
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const char* sourceDateEpoch = std::getenv("SOURCE_DATE_EPOCH");
