@@ -60,10 +60,12 @@ int main(int argc, char* argv[])
     mirvalon::StartOptions options;
     options.programFolder = mirvalon::findProgramFolder(fs, executable);
     options.userBase = mirvalon::userDataBase(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    options.sharedBase = MIRVALON_SHARED_BASE;
+#ifdef MIRVALON_BUILD_PROGRAM_FOLDER
     // Run from the build tree, the game shares records through the build tree's own folder.
-    options.sharedBase = options.programFolder == MIRVALON_BUILD_PROGRAM_FOLDER
-                             ? MIRVALON_BUILD_SHARED_BASE
-                             : MIRVALON_SHARED_BASE;
+    if (options.programFolder == MIRVALON_BUILD_PROGRAM_FOLDER)
+        options.sharedBase = MIRVALON_BUILD_SHARED_BASE;
+#endif
     options.storeWriter = mirvalon::findStoreWriter(executable);
 
     // The style and font are in place before the first widget, so none is polished twice.

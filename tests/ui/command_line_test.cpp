@@ -18,7 +18,7 @@ TEST(CommandLine, versionAndHelpNeedNoDisplayAndOtherArgumentsAreRefused)
         const char* err; // the start of standard error
     };
     const Case cases[] = {
-        {{"--version"}, 0, "mirvalon 1.7.1\n", ""},
+        {{"--version"}, 0, "mirvalon " MIRVALON_VERSION "\n", ""},
         {{"--help"}, 0, "Usage: mirvalon [--help | --version]\n", ""},
         {{"--bogus"}, 2, "", "mirvalon: unknown argument '--bogus'; try 'mirvalon --help'.\n"},
         {{"game.mvg"}, 2, "", "mirvalon: unknown argument 'game.mvg'; try 'mirvalon --help'.\n"},

@@ -3,9 +3,12 @@
 // each of the 192 games, numbered and keyed as the engine numbers them.
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextDocument>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -145,6 +148,64 @@ TEST(Manual, everyDocumentSaysWhenZeroPointsLoseTheGame)
         ASSERT_FALSE(text.isEmpty());
         EXPECT_TRUE(text.contains(QString::fromUtf8(c.rule))) << text.toStdString();
         EXPECT_FALSE(text.contains(QString::fromUtf8(c.wrongClaim)));
+    }
+}
+
+// Rendered twice, with and without a build date: a date makes the two runs byte for byte the
+// same, dated by it, in any time zone; without one, only the creation date may differ.
+TEST(Manual, theSameSourcesAndDateGiveTheSameBytes)
+{
+    struct Case
+    {
+        const char* sourceDateEpoch;
+        const char* timeZone;
+        bool identical;
+        const char* creationDate;
+    };
+    const Case cases[] = {
+        {"1796580000", "UTC", true, "/CreationDate (D:20261206180000Z)"},
+        {"1796580000", "Pacific/Kiritimati", true, "/CreationDate (D:20261206180000Z)"},
+        {nullptr, "UTC", false, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.sourceDateEpoch ? c.sourceDateEpoch : "no date") + " " +
+                     c.timeZone);
+        QByteArray runs[2][2];
+        for (auto& run : runs) {
+            QTemporaryDir folder;
+            ASSERT_TRUE(folder.isValid());
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            environment.remove(QStringLiteral("SOURCE_DATE_EPOCH"));
+            environment.insert(QStringLiteral("TZ"), QString::fromLatin1(c.timeZone));
+            if (c.sourceDateEpoch)
+                environment.insert(QStringLiteral("SOURCE_DATE_EPOCH"),
+                                   QString::fromLatin1(c.sourceDateEpoch));
+            QProcess generator;
+            generator.setProcessEnvironment(environment);
+            generator.start(QStringLiteral(MIRVALON_MANUAL_GENERATOR), {folder.path()});
+            ASSERT_TRUE(generator.waitForFinished(60000));
+            ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
+            int i = 0;
+            for (const char* name : {"/Mirv_SK.pdf", "/Mirv_EN.pdf"}) {
+                QFile f(folder.path() + QString::fromLatin1(name));
+                ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+                run[i++] = f.readAll();
+            }
+            // Dates of the clock are a second apart at least, so a second run would differ.
+            if (!c.sourceDateEpoch)
+                QThread::sleep(1);
+        }
+        for (int i = 0; i < 2; ++i) {
+            ASSERT_FALSE(runs[0][i].isEmpty());
+            EXPECT_EQ(runs[0][i] == runs[1][i], c.identical);
+            if (c.creationDate)
+                EXPECT_TRUE(runs[0][i].contains(c.creationDate));
+            // Without a date, the runs still agree once their creation dates are set aside.
+            static const QRegularExpression date(QStringLiteral("/CreationDate \\(D:\\d{14}Z\\)"));
+            EXPECT_EQ(QString::fromLatin1(runs[0][i]).remove(date),
+                      QString::fromLatin1(runs[1][i]).remove(date));
+        }
     }
 }
 
