@@ -273,26 +273,22 @@ TEST(TrainingDriver, neverMoreThanPMinusTwoHitsOverManySeeds)
 
 TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
 {
-    Rig rig;
-    trainingRig(rig, 5, 11, true, true);
-    rig.events.onYield = [&] {
-        if (rig.events.yields == 4)
-            rig.game.setClosing();
-    };
-    rig.game.startComputerGame();
-    EXPECT_EQ(rig.s().currentRow, 4);
-    EXPECT_EQ(rig.s().editCount, 0); // no half-made row left behind
-
-    Rig other;
-    trainingRig(other, 5, 11, true, true);
-    other.events.onYield = [&] {
-        if (other.events.yields == 3)
-            other.game.giveUp();
-    };
-    other.game.startComputerGame();
-    EXPECT_FALSE(other.s().inProgress);
-    EXPECT_EQ(other.s().currentRow, 3);
-    EXPECT_EQ(other.s().editCount, 0);
+    for (bool closing : {true, false}) {
+        SCOPED_TRACE(closing ? "window closing at row 4" : "given up at row 3");
+        const int stopAt = closing ? 4 : 3;
+        Rig rig;
+        trainingRig(rig, 5, 11, true, true);
+        rig.events.onYield = [&] {
+            if (rig.events.yields == stopAt && closing)
+                rig.game.setClosing();
+            else if (rig.events.yields == stopAt)
+                rig.game.giveUp();
+        };
+        rig.game.startComputerGame();
+        EXPECT_EQ(rig.s().currentRow, stopAt);
+        EXPECT_EQ(rig.s().editCount, 0); // no half-made row left behind
+        EXPECT_EQ(rig.s().inProgress, closing);
+    }
 }
 
 TEST(TrainingDriver, solvedTrainingGameShowsMessageTenAndNoRecord)
