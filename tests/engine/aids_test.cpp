@@ -13,13 +13,15 @@ namespace {
 
 using test::Rig;
 
-// Double-clicks palette pieces 1..count into the edited (or hidden) row.
-void placePieces(Rig& rig, int count)
+// A computer game of 5 positions and 11 pieces whose hidden row is 1..5.
+void classicRig(Rig& rig, bool correctPosition = true)
 {
-    for (int p = 1; p <= count; ++p) {
-        rig.game.doubleClickPalettePiece(p);
-        rig.game.releaseButton();
-    }
+    rig.game.settings().positions = 5;
+    rig.game.settings().pieceCount = 11;
+    rig.game.settings().correctPosition = correctPosition;
+    rig.game.startUp();
+    rig.game.startComputerGame();
+    rig.setHidden({1, 2, 3, 4, 5});
 }
 
 void trainingRig(Rig& rig, int positions, int pieces, bool correctPosition, bool eachOnce)
@@ -52,13 +54,7 @@ TEST(Aids, blockCertainlyUnusedBlocksWhatConfirmedRowsProve)
     };
     for (const Case& c : cases) {
         Rig rig;
-        GameSettings& s = rig.game.settings();
-        s.positions = 5;
-        s.pieceCount = 11;
-        s.correctPosition = c.correctPosition;
-        rig.game.startUp();
-        rig.game.startComputerGame();
-        rig.setHidden({1, 2, 3, 4, 5});
+        classicRig(rig, c.correctPosition);
         rig.playRow(c.guess);
         // Classic games never show the button, but unblocking offers F7 there too.
         rig.game.pressPalettePiece(11, MouseButton::Right, {});
@@ -78,13 +74,7 @@ TEST(Aids, blockCertainlyUnusedBlocksWhatConfirmedRowsProve)
 TEST(Aids, enterAllHitsFillsRevealedPositions)
 {
     Rig rig;
-    GameSettings& s = rig.game.settings();
-    s.positions = 5;
-    s.pieceCount = 11;
-    s.correctPosition = true;
-    rig.game.startUp();
-    rig.game.startComputerGame();
-    rig.setHidden({1, 2, 3, 4, 5});
+    classicRig(rig);
     EXPECT_FALSE(rig.visible(Command::EnterHits) && rig.enabled(Command::EnterHits));
     rig.playRow({6, 2, 7, 4, 8});
     EXPECT_TRUE(rig.visible(Command::EnterHits));
@@ -139,108 +129,75 @@ TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
     struct Case
     {
         const char* name;
-        Step setUp;
-        Step command;
+        Step start, then, command;
         std::function<int(const Rig&)> watch;
         bool acts;
     };
-    const auto classic = [](Rig& rig) {
-        rig.game.settings().positions = 5;
-        rig.game.settings().pieceCount = 11;
-        rig.game.settings().correctPosition = true;
-        rig.game.startUp();
-        rig.game.startComputerGame();
-        rig.setHidden({1, 2, 3, 4, 5});
+    const Step classic = [](Rig& r) { classicRig(r); };
+    const Step training = [](Rig& r) {
+        trainingRig(r, 5, 11, true, true);
+        r.game.startComputerGame();
     };
-    const auto place = [](Rig& rig, int piece) {
-        rig.game.doubleClickPalettePiece(piece);
-        rig.game.releaseButton();
+    const Step secondPlayer = [](Rig& r) {
+        r.game.startUp();
+        r.game.startSecondPlayerGame();
     };
-    const auto score = [](const Rig& rig) { return rig.s().score; };
-    const auto placed = [](const Rig& rig) { return rig.s().editCount; };
-    const auto blocked = [](const Rig& rig) { return rig.s().blockedCount; };
-    const auto panelCloses = [](const Rig& rig) { return rig.board.panelCloses; };
-    const Step cancel = [](Rig& rig) { rig.game.cancelRow(); };
-    const Step quick = [](Rig& rig) { rig.game.quickStart(); };
-    const Step hits = [](Rig& rig) { rig.game.enterAllHits(); };
-    const Step unblock = [](Rig& rig) { rig.game.unblockAll(); };
-    const Step restore = [](Rig& rig) { rig.game.restoreAll(); };
+    const Step nothing = [](Rig&) {};
+    const Step piece6 = [](Rig& r) { r.place({6}); };
+    const Step block11 = [](Rig& r) { r.game.pressPalettePiece(11, MouseButton::Right, {}); };
+    const Step revealed = [](Rig& r) { r.playRow({6, 2, 7, 4, 8}); };
+    const auto score = [](const Rig& r) { return r.s().score; };
+    const auto placed = [](const Rig& r) { return r.s().editCount; };
+    const auto blocked = [](const Rig& r) { return r.s().blockedCount; };
+    const auto panelCloses = [](const Rig& r) { return r.board.panelCloses; };
+    const Step cancel = [](Rig& r) { r.game.cancelRow(); };
+    const Step quick = [](Rig& r) { r.game.quickStart(); };
+    const Step hits = [](Rig& r) { r.game.enterAllHits(); };
+    const Step unblock = [](Rig& r) { r.game.unblockAll(); };
+    const Step restore = [](Rig& r) { r.game.restoreAll(); };
     const Case cases[] = {
-        {"cancel on an empty row", classic, cancel, score, false},
-        {"cancel after a piece",
-         [&](Rig& r) {
-             classic(r);
-             place(r, 6);
-         },
-         cancel, score, true},
-        {"quick start on a fresh first row", classic, quick, panelCloses, true},
-        {"quick start on a first row emptied again",
-         [&](Rig& r) {
-             classic(r);
-             place(r, 6);
+        {"cancel on an empty row", classic, nothing, cancel, score, false},
+        {"cancel after a piece", classic, piece6, cancel, score, true},
+        {"quick start on a fresh first row", classic, nothing, quick, panelCloses, true},
+        {"quick start on a first row emptied again", classic,
+         [](Rig& r) {
+             r.place({6});
              r.game.doubleClickSlotPiece(1);
              r.game.releaseButton();
          },
          quick, panelCloses, true},
-        {"quick start on the second row",
-         [&](Rig& r) {
-             classic(r);
+        {"quick start on the second row", classic,
+         [](Rig& r) {
              r.playRow({6, 7, 8, 9, 10});
          },
          quick, panelCloses, false},
-        {"quick start while idle", [](Rig& r) { r.game.startUp(); }, quick, panelCloses, false},
-        {"hits before any is revealed", classic, hits, placed, false},
-        {"hits once revealed",
+        {"quick start while idle", [](Rig& r) { r.game.startUp(); }, nothing, quick, panelCloses,
+         false},
+        {"hits before any is revealed", classic, nothing, hits, placed, false},
+        {"hits once revealed", classic, revealed, hits, placed, true},
+        {"hits once the row is begun", classic,
          [&](Rig& r) {
-             classic(r);
-             r.playRow({6, 2, 7, 4, 8});
-         },
-         hits, placed, true},
-        {"hits once the row is begun",
-         [&](Rig& r) {
-             classic(r);
-             r.playRow({6, 2, 7, 4, 8});
-             place(r, 9);
+             revealed(r);
+             r.place({9});
          },
          hits, placed, false},
-        {"unblock after a block",
+        {"unblock after a block", classic, block11, unblock, blocked, true},
+        {"unblock after giving up", classic,
          [&](Rig& r) {
-             classic(r);
-             r.game.pressPalettePiece(11, MouseButton::Right, {});
-         },
-         unblock, blocked, true},
-        {"unblock after giving up",
-         [&](Rig& r) {
-             classic(r);
-             r.game.pressPalettePiece(11, MouseButton::Right, {});
+             block11(r);
              r.game.giveUp();
          },
          unblock, blocked, false},
-        {"restore all in a classic game",
-         [&](Rig& r) {
-             classic(r);
-             place(r, 6);
-         },
-         restore, placed, false},
-        {"restore all in a training game",
-         [&](Rig& r) {
-             trainingRig(r, 5, 11, true, true);
-             r.game.startComputerGame();
-             place(r, 6);
-         },
-         restore, placed, true},
-        {"second player's game while its hidden row is entered",
-         [&](Rig& r) {
-             r.game.startUp();
-             r.game.startSecondPlayerGame();
-             place(r, 3);
-         },
-         [](Rig& r) { r.game.startSecondPlayerGame(); },
+        {"restore all in a classic game", classic, piece6, restore, placed, false},
+        {"restore all in a training game", training, piece6, restore, placed, true},
+        {"second player's game while its hidden row is entered", secondPlayer,
+         [](Rig& r) { r.place({3}); }, [](Rig& r) { r.game.startSecondPlayerGame(); },
          [](const Rig& r) { return r.s().hiddenRow[0]; }, false},
     };
     for (const Case& c : cases) {
         Rig rig;
-        c.setUp(rig);
+        c.start(rig);
+        c.then(rig);
         const int before = c.watch(rig);
         c.command(rig);
         EXPECT_EQ(c.watch(rig) != before, c.acts) << c.name;
@@ -316,26 +273,22 @@ TEST(TrainingDriver, neverMoreThanPMinusTwoHitsOverManySeeds)
 
 TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
 {
-    Rig rig;
-    trainingRig(rig, 5, 11, true, true);
-    rig.events.onYield = [&] {
-        if (rig.events.yields == 4)
-            rig.game.setClosing();
-    };
-    rig.game.startComputerGame();
-    EXPECT_EQ(rig.s().currentRow, 4);
-    EXPECT_EQ(rig.s().editCount, 0); // no half-made row left behind
-
-    Rig other;
-    trainingRig(other, 5, 11, true, true);
-    other.events.onYield = [&] {
-        if (other.events.yields == 3)
-            other.game.giveUp();
-    };
-    other.game.startComputerGame();
-    EXPECT_FALSE(other.s().inProgress);
-    EXPECT_EQ(other.s().currentRow, 3);
-    EXPECT_EQ(other.s().editCount, 0);
+    for (bool closing : {true, false}) {
+        SCOPED_TRACE(closing ? "window closing at row 4" : "given up at row 3");
+        const int stopAt = closing ? 4 : 3;
+        Rig rig;
+        trainingRig(rig, 5, 11, true, true);
+        rig.events.onYield = [&] {
+            if (rig.events.yields == stopAt && closing)
+                rig.game.setClosing();
+            else if (rig.events.yields == stopAt)
+                rig.game.giveUp();
+        };
+        rig.game.startComputerGame();
+        EXPECT_EQ(rig.s().currentRow, stopAt);
+        EXPECT_EQ(rig.s().editCount, 0); // no half-made row left behind
+        EXPECT_EQ(rig.s().inProgress, closing);
+    }
 }
 
 TEST(TrainingDriver, solvedTrainingGameShowsMessageTenAndNoRecord)
@@ -360,14 +313,13 @@ TEST(SecondPlayer, passwordGuardsGivingUp)
     EXPECT_FALSE(rig.enabled(Command::NewSecondPlayerGame));
     EXPECT_TRUE(rig.enabled(Command::NewComputerGame));
     EXPECT_FALSE(rig.s().resultCovered);
-    placePieces(rig, 7);
+    rig.place({1, 2, 3, 4, 5, 6, 7});
     // Taking a piece back while the hidden row is entered costs nothing.
     rig.game.doubleClickSlotPiece(7);
     rig.game.releaseButton();
     EXPECT_EQ(rig.s().score, 10000);
     EXPECT_FALSE(rig.enabled(Command::ConfirmHiddenRow));
-    rig.game.doubleClickPalettePiece(9);
-    rig.game.releaseButton();
+    rig.place({9});
     EXPECT_TRUE(rig.enabled(Command::ConfirmHiddenRow));
     EXPECT_EQ(rig.s().hiddenRow, (Row{1, 2, 3, 4, 5, 6, 9, 0}));
 
@@ -399,11 +351,10 @@ TEST(SecondPlayer, pointsRunningOutWhileThePasswordIsAskedEndTheGameOnce)
     Rig rig;
     rig.game.startUp();
     rig.game.startSecondPlayerGame();
-    placePieces(rig, 7);
+    rig.place({1, 2, 3, 4, 5, 6, 7});
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Tajne", ""}};
     ASSERT_TRUE(rig.game.confirmHiddenRow());
-    rig.game.doubleClickPalettePiece(1);
-    rig.game.releaseButton();
+    rig.place({1});
     ASSERT_TRUE(rig.clock.timerOn);
 
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Tajne", ""}};
@@ -421,11 +372,11 @@ TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)
     Rig rig;
     rig.game.startUp();
     rig.game.startSecondPlayerGame();
-    placePieces(rig, 7);
+    rig.place({1, 2, 3, 4, 5, 6, 7});
     rig.game.cancelRow(); // empties the hidden row again for the row-1 price
     EXPECT_EQ(rig.s().hiddenRow, Row{});
     EXPECT_EQ(rig.s().score, 10000 - 60);
-    placePieces(rig, 7);
+    rig.place({1, 2, 3, 4, 5, 6, 7});
     rig.dialogs.passwordAnswers = {std::nullopt};
     rig.game.confirmHiddenRow();
     EXPECT_TRUE(rig.s().password.empty());
@@ -433,32 +384,23 @@ TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)
     rig.game.resetToIdle(); // the game ended without an end: nothing left to save
     EXPECT_FALSE(rig.enabled(Command::SaveGame));
     rig.game.startSecondPlayerGame();
-    placePieces(rig, 7);
+    rig.place({1, 2, 3, 4, 5, 6, 7});
     rig.dialogs.passwordAnswers = {std::nullopt};
     rig.game.confirmHiddenRow();
     EXPECT_TRUE(rig.game.giveUp());
     EXPECT_EQ(rig.dialogs.passwordModes, (std::vector<int>{0, 0}));
 }
 
-} // namespace
-} // namespace mirvalon
-
-namespace mirvalon {
-namespace {
-
 TEST(SecondPlayer, aTrainingGameRunsTheDriverAgainstTheSetRow)
 {
-    test::Rig rig;
+    Rig rig;
     rig.game.settings().gameType = Training;
     rig.game.settings().positions = 5;
     rig.game.settings().pieceCount = 11;
     rig.game.settings().correctPosition = true;
     rig.game.startUp();
     rig.game.startSecondPlayerGame();
-    for (int p : {3, 1, 4, 9, 5}) {
-        rig.game.doubleClickPalettePiece(p);
-        rig.game.releaseButton();
-    }
+    rig.place({3, 1, 4, 9, 5});
     rig.dialogs.passwordAnswers = {std::nullopt};
     ASSERT_TRUE(rig.game.confirmHiddenRow());
     EXPECT_EQ(rig.s().hiddenRow, (Row{3, 1, 4, 9, 5, 0, 0, 0}));

@@ -10,10 +10,12 @@ namespace {
 
 using test::Rig;
 
-void placeFirstPiece(Rig& rig)
+// A computer game whose clock the first piece has started.
+void ticking(Rig& rig)
 {
-    rig.game.doubleClickPalettePiece(1);
-    rig.game.releaseButton();
+    rig.game.startUp();
+    rig.game.startComputerGame();
+    rig.place({1});
 }
 
 // A tick takes a point, or the seconds of a gap in a classic game; the window hears of the
@@ -42,9 +44,7 @@ TEST(GameClock, pointsByGapAndCommandsOnlyAtTheEnd)
     for (const Case& c : cases) {
         Rig rig;
         rig.game.settings().gameType = c.gameType;
-        rig.game.startUp();
-        rig.game.startComputerGame();
-        placeFirstPiece(rig);
+        ticking(rig);
         ASSERT_TRUE(rig.enabled(Command::GiveUp));
         const int before = rig.s().score;
         const int updates = rig.commands.updates;
@@ -62,9 +62,7 @@ TEST(GameClock, clockTextAcrossMidnightAndTotalTime)
 {
     Rig rig;
     rig.clock.now = (23 * 3600 + 59 * 60 + 30) * 1000LL;
-    rig.game.startUp();
-    rig.game.startComputerGame();
-    placeFirstPiece(rig);
+    ticking(rig);
     for (int i = 0; i < 60; ++i) {
         rig.clock.advance(1000);
         rig.game.clockTick();
@@ -106,9 +104,7 @@ TEST(GameClock, totalTimeCountsFromStartUpAcrossMidnight)
 TEST(GameClock, pointsRunningOutEndTheGameAndDropADraggedPiece)
 {
     Rig rig;
-    rig.game.startUp();
-    rig.game.startComputerGame();
-    placeFirstPiece(rig);
+    ticking(rig);
     ASSERT_TRUE(rig.game.pressPalettePiece(2, MouseButton::Left, {}));
     rig.board.onEndDrag = [&] { rig.game.dropPalettePiece(2, 0); };
     rig.clock.advance(20000 * 1000LL); // a long stall costs every second
@@ -124,9 +120,7 @@ TEST(GameClock, pointsRunningOutEndTheGameAndDropADraggedPiece)
 TEST(GameClock, recordOutOfReachLabels)
 {
     Rig rig;
-    rig.game.startUp();
-    rig.game.startComputerGame();
-    placeFirstPiece(rig);
+    ticking(rig);
     rig.game.mutableState().score = 7452; // one above the record of game 104
     rig.clock.advance(1000);
     rig.game.clockTick();

@@ -38,23 +38,16 @@ TEST_F(GameFlow, idleAfterStartUp)
     EXPECT_FALSE(s.inProgress);
     EXPECT_FALSE(s.paletteEnabled);
     EXPECT_EQ(s.gameNumber, 104);
-    EXPECT_EQ(rig.status.texts[1], "104");
-    EXPECT_EQ(rig.status.texts[2], "8");
-    EXPECT_EQ(rig.status.texts[7], "B");
-    EXPECT_EQ(rig.status.texts[13], "7451");
-    EXPECT_EQ(rig.status.texts[9], "0:00:00");
-    EXPECT_EQ(rig.status.texts[11], "10000");
-    struct Expect
-    {
-        Command c;
-        bool enabled;
-    };
-    for (const Expect& e :
-         {Expect{Command::NewComputerGame, true}, Expect{Command::NewSecondPlayerGame, true},
-          Expect{Command::GiveUp, false}, Expect{Command::ConfirmRow, false},
-          Expect{Command::CancelRow, false}, Expect{Command::QuickStart, false},
-          Expect{Command::GameTypeClassic, true}})
-        EXPECT_EQ(rig.enabled(e.c), e.enabled) << static_cast<int>(e.c);
+    for (const auto& [panel, text] : std::vector<std::pair<int, std::string>>{
+             {1, "104"}, {2, "8"}, {7, "B"}, {13, "7451"}, {9, "0:00:00"}, {11, "10000"}})
+        EXPECT_EQ(rig.status.texts[panel], text) << "panel " << panel;
+    const std::pair<Command, bool> enables[] = {
+        {Command::NewComputerGame, true}, {Command::NewSecondPlayerGame, true},
+        {Command::GiveUp, false},         {Command::ConfirmRow, false},
+        {Command::CancelRow, false},      {Command::QuickStart, false},
+        {Command::GameTypeClassic, true}};
+    for (const auto& [command, on] : enables)
+        EXPECT_EQ(rig.enabled(command), on) << static_cast<int>(command);
     EXPECT_FALSE(rig.visible(Command::ConfirmHiddenRow));
 }
 
@@ -210,10 +203,7 @@ TEST_F(GameFlow, equalScoreIsNoRecordAndSecondPlayerGetsQuestionTwo)
 
     rig.records.table[103].points = 100;
     rig.game.startSecondPlayerGame();
-    for (int p = 1; p <= 7; ++p) {
-        rig.game.doubleClickPalettePiece(p);
-        rig.game.releaseButton();
-    }
+    rig.place({1, 2, 3, 4, 5, 6, 7});
     EXPECT_TRUE(rig.enabled(Command::ConfirmHiddenRow));
     EXPECT_TRUE(rig.game.confirmHiddenRow());
     rig.playRow({1, 2, 3, 4, 5, 6, 7});
@@ -226,16 +216,12 @@ TEST_F(GameFlow, showTimeOffMeansNoClockNoScoreNoRecord)
     rig.game.settings().showTime = false;
     start();
     EXPECT_EQ(rig.status.texts[11], "! Čas !");
-    rig.game.doubleClickPalettePiece(1);
-    rig.game.releaseButton();
+    rig.place({1});
     EXPECT_FALSE(rig.clock.timerOn);
     EXPECT_FALSE(rig.enabled(Command::TimeView));
     rig.game.clockTick();
     EXPECT_EQ(rig.status.texts[9], "0:00:00");
-    for (int p = 2; p <= 7; ++p) {
-        rig.game.doubleClickPalettePiece(p);
-        rig.game.releaseButton();
-    }
+    rig.place({2, 3, 4, 5, 6, 7});
     rig.game.confirmRow();
     EXPECT_TRUE(rig.s().solved);
     EXPECT_TRUE(rig.dialogs.questions.empty());
@@ -312,10 +298,7 @@ TEST_F(GameFlow, resetToIdleLeavesNothingRunning)
 
     // Pieces left in a wider row do not come back with a narrower game's row.
     rig.game.startComputerGame();
-    for (int p = 1; p <= 7; ++p) {
-        rig.game.doubleClickPalettePiece(p);
-        rig.game.releaseButton();
-    }
+    rig.place({1, 2, 3, 4, 5, 6, 7});
     rig.game.settings().positions = 5;
     rig.game.resetToIdle();
     rig.game.startComputerGame();
@@ -323,12 +306,6 @@ TEST_F(GameFlow, resetToIdleLeavesNothingRunning)
     rig.playRow({8, 9, 10, 11, 12});
     EXPECT_EQ(rig.s().rows[0], (Row{8, 9, 10, 11, 12, 0, 0, 0}));
 }
-
-} // namespace
-} // namespace mirvalon
-
-namespace mirvalon {
-namespace {
 
 TEST(StatusBar, groupsFollowTheSettingsAndTheScoreNeedsTheClock)
 {
@@ -343,7 +320,7 @@ TEST(StatusBar, groupsFollowTheSettingsAndTheScoreNeedsTheClock)
         {false, false, false, "! Čas !"},
     };
     for (const Case& c : cases) {
-        test::Rig rig;
+        Rig rig;
         rig.game.settings().showInfo = c.info;
         rig.game.settings().showTime = c.time;
         rig.game.settings().showScore = c.score;
@@ -360,18 +337,12 @@ TEST(StatusBar, groupsFollowTheSettingsAndTheScoreNeedsTheClock)
     }
 }
 
-} // namespace
-} // namespace mirvalon
-
-namespace mirvalon {
-namespace {
-
 TEST(HiddenRow, distinctWhenEachPieceOnceAndEmptyBeyondTheWidth)
 {
     bool repeatSeen = false;
     for (int seed = 1; seed <= 300; ++seed) {
         for (bool eachOnce : {true, false}) {
-            test::Rig rig;
+            Rig rig;
             rig.clock.seconds = seed;
             rig.game.settings().positions = 8;
             rig.game.settings().pieceCount = 11;

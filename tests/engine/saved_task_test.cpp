@@ -15,10 +15,7 @@ void setTask(Rig& rig, const std::vector<int>& pieces,
              std::optional<std::pair<std::string, std::string>> texts)
 {
     rig.game.startSecondPlayerGame();
-    for (int piece : pieces) {
-        rig.game.doubleClickPalettePiece(piece);
-        rig.game.releaseButton();
-    }
+    rig.place(pieces);
     rig.dialogs.passwordAnswers = {texts};
     ASSERT_TRUE(rig.game.confirmHiddenRow());
 }

@@ -269,14 +269,7 @@ TEST(SetupChoice, okAppliesEveryControlInTheDialogsOrder)
     EXPECT_EQ(ok.store.applied, order);
     EXPECT_EQ(ok.target.hints, std::vector<bool>{false});
     EXPECT_EQ(ok.target.loaded, std::vector<int>{2});
-    EXPECT_TRUE(s.rowMarking);
-    EXPECT_FALSE(s.showHints);
-    EXPECT_TRUE(s.testRows);
-    EXPECT_FALSE(s.showTime);
-    EXPECT_TRUE(s.artificialIntelligence);
-    EXPECT_EQ(s.positions, 6);
-    EXPECT_EQ(s.pieceCount, 25);
-    EXPECT_EQ(s.language, 2);
+    EXPECT_EQ(choiceFromSettings(s), c); // and every control landed in its setting
     EXPECT_TRUE(ok.dialogs.messages.empty());
 }
 

@@ -100,15 +100,39 @@ struct Rig
         s.blocked[7] = true;
         return s;
     }
+    // The slots marked as holding their record's game.
+    std::vector<int> marked() const
+    {
+        std::vector<int> slots;
+        for (int i = 0; i < 192; ++i)
+            if (store.entry(i).archived)
+                slots.push_back(i);
+        return slots;
+    }
 };
 
-RecordsTable withRecord(RecordsTable t, int index, int points, const std::string& holder)
+// A second start on the files `rig` left.
+void restartOn(Rig& next, const Rig& rig)
 {
-    t[index].rows = 5;
+    writeBytes(next.ldt(), readBytes(rig.ldt()));
+    writeBytes(next.lar(), readBytes(rig.lar()));
+    next.store.loadRecords();
+}
+
+RecordsTable withRecord(RecordsTable t, int index, int points, const std::string& holder,
+                        int rows = 5, const char* time = " 0:02:00")
+{
+    t[index].rows = static_cast<uint16_t>(rows);
     t[index].points = static_cast<uint16_t>(points);
-    t[index].time = " 0:02:00";
+    t[index].time = time;
     t[index].holder = holder;
     return t;
+}
+
+// The reference records with Rig::wonGame's record for game 2.
+RecordsTable withWonGame(const std::string& holder)
+{
+    return withRecord(referenceRecords(), 1, 9000, holder, 3, " 0:01:02");
 }
 
 TEST(RecordsFile, loadsAWellFormedFileWhole)
@@ -196,11 +220,7 @@ TEST(RecordsFile, writingARecordWithoutAFileBuildsItFromTheTable)
     Rig rig;
     const GameState won = rig.wonGame("Ján");
     ASSERT_TRUE(rig.store.writeRecord(won, GameSettings{}, false));
-    RecordsTable expected = referenceRecords();
-    expected[1].rows = 3;
-    expected[1].points = 9000;
-    expected[1].time = " 0:01:02";
-    expected[1].holder = "Ján       ";
+    RecordsTable expected = withWonGame("Ján       ");
     std::string image = recordsImage(expected);
     putText(image, 34 + 16, "J\xE1n       ", 10, kHolder); // á is one CP1250 byte
     EXPECT_EQ(readBytes(rig.ldt()), image);
@@ -311,28 +331,21 @@ TEST(Archive, marksOnlyTheSlotsThatMatchTheirRecords)
     put16(lar, 592 * 24 + 1 + 2, table[24].level % 13 + 1);     // level differs, in bounds
     writeBytes(rig.lar(), lar);
     rig.store.loadRecords();
-    std::vector<int> marked;
-    for (int i = 0; i < 192; ++i)
-        if (rig.store.entry(i).archived)
-            marked.push_back(i);
-    EXPECT_EQ(marked, (std::vector<int>{0, 11}));
+    EXPECT_EQ(rig.marked(), (std::vector<int>{0, 11}));
 
     Rig bounds; // a level out of bounds costs only its own slot the mark
     lar = archiveImage(table, {0, 2, 5});
     put16(lar, 592 * 2 + 1 + 2, 14);
     writeBytes(bounds.lar(), lar);
     bounds.store.loadRecords();
-    EXPECT_TRUE(bounds.store.entry(0).archived);
-    EXPECT_FALSE(bounds.store.entry(2).archived);
-    EXPECT_TRUE(bounds.store.entry(5).archived);
+    EXPECT_EQ(bounds.marked(), (std::vector<int>{0, 5}));
 
     Rig unproven; // a slot that matches its record but whose game does not produce it
     lar = archiveImage(table, {0, 2});
     put16(lar, 592 * 2 + 350 + 16 * (table[2].rows - 1), 0); // a hit of the winning row gone
     writeBytes(unproven.lar(), lar);
     unproven.store.loadRecords();
-    EXPECT_TRUE(unproven.store.entry(0).archived);
-    EXPECT_FALSE(unproven.store.entry(2).archived);
+    EXPECT_EQ(unproven.marked(), std::vector<int>{0});
     EXPECT_FALSE(unproven.archive.loadArchiveSlot(2, unproven.store.table()));
     EXPECT_EQ(unproven.dialogs.messages, std::vector<int>{4});
 }
@@ -363,11 +376,7 @@ TEST(Archive, aDamagedArchiveKeepsEveryWholeSlot)
         rig.archive.setDamageNote([&notes](const std::string&, const std::string&) { ++notes; });
         writeBytes(rig.lar(), c.bytes);
         rig.store.loadRecords();
-        std::vector<int> marked;
-        for (int i = 0; i < 192; ++i)
-            if (rig.store.entry(i).archived)
-                marked.push_back(i);
-        EXPECT_EQ(marked, c.marked) << c.what;
+        EXPECT_EQ(rig.marked(), c.marked) << c.what;
         EXPECT_EQ(notes, c.copied ? 1 : 0) << c.what;
         for (int i : {0, 2, 191})
             EXPECT_EQ(rig.archive.loadArchiveSlot(i, rig.store.table()).has_value(),
@@ -377,9 +386,7 @@ TEST(Archive, aDamagedArchiveKeepsEveryWholeSlot)
         ASSERT_TRUE(rig.store.writeRecord(rig.wonGame(), GameSettings{}, false)) << c.what;
         EXPECT_EQ(readBytes(rig.lar()).size(), 113664u) << c.what;
         Rig next;
-        writeBytes(next.ldt(), readBytes(rig.ldt()));
-        writeBytes(next.lar(), readBytes(rig.lar()));
-        next.store.loadRecords();
+        restartOn(next, rig);
         for (int i : c.marked)
             EXPECT_TRUE(next.store.entry(i).archived) << c.what << " slot " << i;
         EXPECT_TRUE(next.store.entry(1).archived) << c.what;
@@ -412,14 +419,7 @@ TEST(Archive, theFirstRecordCreatesTheArchiveWithOnlyItsGame)
     GameSettings settings;
     settings.environment = 1;
     ASSERT_TRUE(rig.store.writeRecord(rig.wonGame("Eva"), settings, true));
-    RecordsTable table = referenceRecords();
-    table[1].rows = 3;
-    table[1].points = 9000;
-    table[1].time = " 0:01:02";
-    table[1].holder = "Eva       ";
-    std::string expected(113664, '\0');
-    for (int i = 0; i < 192; ++i)
-        putRecord(expected, 592 * i + 1, table[i], table[i].holder);
+    std::string expected = archiveImage(withWonGame("Eva       "), {});
     const std::size_t at = 592;
     expected[at] = 1;
     put16(expected, at + 35, 1);
@@ -439,9 +439,7 @@ TEST(Archive, theFirstRecordCreatesTheArchiveWithOnlyItsGame)
 
     // At the next start the record and its game match again.
     Rig next;
-    writeBytes(next.ldt(), readBytes(rig.ldt()));
-    writeBytes(next.lar(), readBytes(rig.lar()));
-    next.store.loadRecords();
+    restartOn(next, rig);
     EXPECT_TRUE(next.store.entry(1).archived);
 }
 
@@ -464,8 +462,7 @@ TEST(Archive, aFreshInstallationIsSeededFromTheDeliveredArchive)
     const std::string delivered = archiveImage(referenceRecords(), {0, 191});
     writeBytes(rig.program.file("Mirvalon.zar"), delivered);
     rig.store.loadRecords();
-    EXPECT_TRUE(rig.store.entry(0).archived);
-    EXPECT_TRUE(rig.store.entry(191).archived);
+    EXPECT_EQ(rig.marked(), (std::vector<int>{0, 191}));
     EXPECT_EQ(readBytes(rig.lar()), delivered);
 
     // The user's own archive is never replaced by the delivered one.
@@ -474,8 +471,7 @@ TEST(Archive, aFreshInstallationIsSeededFromTheDeliveredArchive)
     writeBytes(own.lar(), mine);
     writeBytes(own.program.file("Mirvalon.zar"), delivered);
     own.store.loadRecords();
-    EXPECT_FALSE(own.store.entry(0).archived);
-    EXPECT_TRUE(own.store.entry(2).archived);
+    EXPECT_EQ(own.marked(), std::vector<int>{2});
     EXPECT_EQ(readBytes(own.lar()), mine);
 }
 

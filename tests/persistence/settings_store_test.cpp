@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <sys/stat.h>
 
 #include "persistence/settings_store.h"
@@ -82,43 +81,28 @@ TEST(SettingsFile, seesEveryBadWordInOnePass)
     struct Case
     {
         const char* what;
-        std::function<void(Words&)> damage;
+        std::vector<std::pair<int, int32_t>> damage; // word index (0-based), value
         std::vector<int> bad;
     };
     const Case cases[] = {
-        {"positions 4", [](Words& w) { w[0] = 4; }, {1}},
-        {"pieces 20", [](Words& w) { w[1] = 20; }, {2}},
-        {"form 3", [](Words& w) { w[2] = 3; }, {3}},
-        {"colours -1", [](Words& w) { w[3] = -1; }, {4}},
-        {"environment -2", [](Words& w) { w[4] = -2; }, {5}},
-        {"language 4", [](Words& w) { w[5] = 4; }, {6}},
-        {"game type 0", [](Words& w) { w[6] = 0; }, {7}},
-        {"a flag of 2", [](Words& w) { w[15] = 2; }, {16}},
-        {"three at once",
-         [](Words& w) {
-             w[0] = 9;
-             w[7] = -1;
-             w[23] = 7;
-         },
-         {1, 8, 24}},
-        {"slot in use with game type 7",
-         [](Words& w) {
-             w[32] = 1;
-             w[33] = 7;
-         },
-         {34}},
-        {"slot in use with game type 0",
-         [](Words& w) {
-             w[32] = 1;
-             w[33] = 0;
-         },
-         {34}},
-        {"slot in use of 2", [](Words& w) { w[39] = 2; }, {40}},
-        {"slot show time of 5", [](Words& w) { w[37] = 5; }, {38}},
+        {"positions 4", {{0, 4}}, {1}},
+        {"pieces 20", {{1, 20}}, {2}},
+        {"form 3", {{2, 3}}, {3}},
+        {"colours -1", {{3, -1}}, {4}},
+        {"environment -2", {{4, -2}}, {5}},
+        {"language 4", {{5, 4}}, {6}},
+        {"game type 0", {{6, 0}}, {7}},
+        {"a flag of 2", {{15, 2}}, {16}},
+        {"three at once", {{0, 9}, {7, -1}, {23, 7}}, {1, 8, 24}},
+        {"slot in use with game type 7", {{32, 1}, {33, 7}}, {34}},
+        {"slot in use with game type 0", {{32, 1}, {33, 0}}, {34}},
+        {"slot in use of 2", {{39, 2}}, {40}},
+        {"slot show time of 5", {{37, 5}}, {38}},
     };
     for (const Case& c : cases) {
         Words w = defaultWords();
-        c.damage(w);
+        for (const auto& [index, value] : c.damage)
+            w[index] = value;
         EXPECT_EQ(decodeSettings(image(w), GameSettings{}).badWords, c.bad) << c.what;
     }
     Words unused = defaultWords();

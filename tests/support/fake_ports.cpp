@@ -3,12 +3,17 @@
 
 namespace mirvalon::test {
 
-void Rig::playRow(const std::vector<int>& pieces)
+void Rig::place(const std::vector<int>& pieces)
 {
     for (int piece : pieces) {
         game.doubleClickPalettePiece(piece);
         game.releaseButton();
     }
+}
+
+void Rig::playRow(const std::vector<int>& pieces)
+{
+    place(pieces);
     game.confirmRow();
 }
 

@@ -238,7 +238,9 @@ struct Rig
     const GameState& s() const { return game.state(); }
     bool enabled(Command c) const { return commands.table.enabled(c); }
     bool visible(Command c) const { return commands.table.visible(c); }
-    // Fills the edited row by double clicks, as a player would, and confirms it.
+    // Double-clicks `pieces` into the edited (or hidden) row, as a player would.
+    void place(const std::vector<int>& pieces);
+    // Fills the edited row that way and confirms it.
     void playRow(const std::vector<int>& pieces);
     void setHidden(const std::vector<int>& pieces);
 };

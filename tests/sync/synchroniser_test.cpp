@@ -63,54 +63,36 @@ TEST_F(SyncTest, decidesGameByGameAndBelievesOnlyProvenRecords)
     struct Case
     {
         const char* what;
-        std::function<void(StoreImages& store, StoreImages& mine)> prepare;
+        int storeWins, myWins; // points of a won game 7 in the store and at home; 0: none
+        bool myArchived;
+        std::function<void(StoreImages& store)> spoil; // then, the store's files
         Decision decision;
         int storePoints; // after the merge
         int myPoints;
     };
+    const auto unchanged = [](StoreImages&) {};
     const Case cases[] = {
-        {"mine better and archived goes out",
-         [](StoreImages& s, StoreImages& m) {
-             putWonGame(s, 7, 6000, "Store");
-             putWonGame(m, 7, 8000, "Mine");
-         },
-         Decision::Export, 8000, 8000},
-        {"mine better but not archived stays home",
-         [](StoreImages& s, StoreImages& m) {
-             putWonGame(s, 7, 6000, "Store");
-             putWonGame(m, 7, 8000, "Mine", false);
-         },
-         Decision::None, 6000, 8000},
-        {"the store's better record comes in",
-         [](StoreImages& s, StoreImages& m) {
-             putWonGame(s, 7, 8000, "Store");
-             putWonGame(m, 7, 6000, "Mine");
-         },
-         Decision::Import, 8000, 8000},
-        {"one peg changed in the store's game: not believed, and beaten by mine",
-         [&](StoreImages& s, StoreImages& m) {
-             putWonGame(s, 7, 8000, "Store");
-             damaged(s, 350); // the first peg of row 1
-             putWonGame(m, 7, 6000, "Mine");
-         },
+        {"mine better and archived goes out", 6000, 8000, true, unchanged, Decision::Export, 8000,
+         8000},
+        {"mine better but not archived stays home", 6000, 8000, false, unchanged, Decision::None,
+         6000, 8000},
+        {"the store's better record comes in", 8000, 6000, true, unchanged, Decision::Import, 8000,
+         8000},
+        {"one peg changed in the store's game: not believed, and beaten by mine", 8000, 6000, true,
+         [&](StoreImages& s) { damaged(s, 350); }, // the first peg of row 1
          Decision::Export, 6000, 6000},
-        {"one piece changed in the store's hidden row",
-         [&](StoreImages& s, StoreImages&) {
-             putWonGame(s, 7, 8000, "Store");
-             damaged(s, 94);
-         },
-         Decision::None, 8000, 0},
-        {"store's points beyond what two rows and 20 s allow",
-         [](StoreImages& s, StoreImages&) {
-             putWonGame(s, 7, 9390, "Store");
+        {"one piece changed in the store's hidden row", 8000, 0, true,
+         [&](StoreImages& s) { damaged(s, 94); }, Decision::None, 8000, 0},
+        {"store's points beyond what two rows and 20 s allow", 9390, 0, true,
+         [](StoreImages& s) {
              for (std::size_t at : {std::size_t(14), kArchiveSlotSize * 6 + 15}) {
                  std::string& image = at < kRecordsFileSize ? s.records : s.archive;
                  putLE16(image, at < kRecordsFileSize ? kRecordSlotSize * 6 + at : at, 9391);
              }
          },
          Decision::None, 9391, 0},
-        {"a game of another number moved into slot 7",
-         [](StoreImages& s, StoreImages&) {
+        {"a game of another number moved into slot 7", 0, 0, true,
+         [](StoreImages& s) {
              StoreImages other = emptyStore();
              putWonGame(other, 8, 8000, "Store");
              s.records.replace(kRecordSlotSize * 6, kRecordSlotSize, other.records,
@@ -119,17 +101,16 @@ TEST_F(SyncTest, decidesGameByGameAndBelievesOnlyProvenRecords)
                                kArchiveSlotSize * 7, kArchiveSlotSize);
          },
          Decision::None, 8000, 0},
-        {"equal points change nothing",
-         [](StoreImages& s, StoreImages& m) {
-             putWonGame(s, 7, 7000, "Store");
-             putWonGame(m, 7, 7000, "Mine");
-         },
-         Decision::None, 7000, 7000},
+        {"equal points change nothing", 7000, 7000, true, unchanged, Decision::None, 7000, 7000},
     };
     for (const Case& c : cases) {
         StoreImages store = emptyStore();
         StoreImages mine = emptyStore();
-        c.prepare(store, mine);
+        if (c.storeWins)
+            putWonGame(store, 7, c.storeWins, "Store");
+        if (c.myWins)
+            putWonGame(mine, 7, c.myWins, "Mine", c.myArchived);
+        c.spoil(store);
         shared.put(store);
         a.put(mine);
         const StoreImages myBefore = a.images();

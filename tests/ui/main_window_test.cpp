@@ -184,12 +184,6 @@ TEST(MainWindow, savedSettingsReturnAtTheNextStart)
     }
 }
 
-} // namespace
-} // namespace mirvalon::test
-
-namespace mirvalon::test {
-namespace {
-
 TEST(MainWindow, exitAsksOnlyWithTheWarningAndSavesWhenAutomatic)
 {
     WindowRig rig;

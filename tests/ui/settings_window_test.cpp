@@ -32,6 +32,15 @@ void press(Tfrm_Setup& dialog, const char* name)
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
 }
 
+// Clicks the named controls of the dialog in order.
+std::function<void(Tfrm_Setup&)> clicks(std::vector<const char*> names)
+{
+    return [names](Tfrm_Setup& d) {
+        for (const char* name : names)
+            press(d, name);
+    };
+}
+
 // Opens the dialog as the player would, lets `act` click in it and closes it with OK or
 // Cancel. True when the dialog was open.
 bool withSettings(WindowRig& rig, const std::function<void(Tfrm_Setup&)>& act, bool ok,
@@ -81,14 +90,7 @@ TEST(SettingsWindow, everyOpenerOpensTheDialogAndCancelChangesNothing)
     for (Opener opener : {Opener::F8, Opener::Button, Opener::MenuItem}) {
         SCOPED_TRACE(static_cast<int>(opener));
         EXPECT_TRUE(withSettings(
-            rig,
-            [](Tfrm_Setup& d) {
-                press(d, "rgPozicie0");
-                press(d, "rgFarbyK2");
-                press(d, "cbxUpozExit");
-                press(d, "rgJazyk2");
-            },
-            false, opener));
+            rig, clicks({"rgPozicie0", "rgFarbyK2", "cbxUpozExit", "rgJazyk2"}), false, opener));
         EXPECT_EQ(rig.game().settings(), before);
         EXPECT_EQ(checkMarks(rig), marks);
         EXPECT_FALSE(exists(rig.dataFile("Mirvalon.lcf")));
@@ -102,8 +104,7 @@ TEST(SettingsWindow, aRunningComputerGameIsEndedOnlyWhenThePlayerAgrees)
     rig.game().startComputerGame();
     ASSERT_TRUE(rig.s().inProgress);
     // Only the score display: nothing to ask, the game goes on.
-    EXPECT_TRUE(withSettings(
-        rig, [](Tfrm_Setup& d) { press(d, "cbxSkore"); }, true));
+    EXPECT_TRUE(withSettings(rig, clicks({"cbxSkore"}), true));
     EXPECT_TRUE(rig.dialogs.questions.empty());
     EXPECT_FALSE(rig.game().settings().showScore);
     EXPECT_TRUE(rig.s().inProgress);
@@ -111,21 +112,14 @@ TEST(SettingsWindow, aRunningComputerGameIsEndedOnlyWhenThePlayerAgrees)
     // Other positions: question 0, and No keeps every setting.
     const GameSettings before = rig.game().settings();
     rig.dialogs.answers = {false};
-    EXPECT_TRUE(withSettings(
-        rig,
-        [](Tfrm_Setup& d) {
-            press(d, "rgPozicie0");
-            press(d, "cbxUpozExit");
-        },
-        true, Opener::Button));
+    EXPECT_TRUE(withSettings(rig, clicks({"rgPozicie0", "cbxUpozExit"}), true, Opener::Button));
     EXPECT_EQ(rig.dialogs.questions, std::vector<int>{0});
     EXPECT_EQ(rig.game().settings(), before);
     EXPECT_TRUE(rig.s().inProgress);
 
     // Yes ends the game and the board waits for a game of the new rules.
     rig.dialogs.answers = {true};
-    EXPECT_TRUE(withSettings(
-        rig, [](Tfrm_Setup& d) { press(d, "rgPozicie0"); }, true, Opener::Button));
+    EXPECT_TRUE(withSettings(rig, clicks({"rgPozicie0"}), true, Opener::Button));
     EXPECT_EQ(rig.game().settings().positions, 5);
     EXPECT_FALSE(rig.s().inProgress);
     EXPECT_TRUE(rig.window->menuItem("mm2Pozic5")->isChecked());
@@ -133,17 +127,11 @@ TEST(SettingsWindow, aRunningComputerGameIsEndedOnlyWhenThePlayerAgrees)
     EXPECT_EQ(rig.window->focusWidget(), rig.window->control("btnNovaP"));
 }
 
+// Standard after GOLD keeps the hardest rules and opens the colours again.
 TEST(SettingsWindow, goldRulesWithMixAreAnsweredAndStoredGrey)
 {
     WindowRig rig;
-    withSettings(
-        rig,
-        [](Tfrm_Setup& d) {
-            press(d, "rgForma2");
-            press(d, "rgForma1"); // the hardest rules stay, the colours open again
-            press(d, "rgFarbyK2");
-        },
-        true);
+    withSettings(rig, clicks({"rgForma2", "rgForma1", "rgFarbyK2"}), true);
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{Message::GoldNeedsGrey});
     EXPECT_EQ(rig.game().settings().pieceColours, 0);
     EXPECT_EQ(rig.window->statusPanel(1)->text(), "GOLD");
@@ -179,14 +167,7 @@ TEST(SettingsWindow, goldWithMixIsAnsweredOverABoardRebuiltForTheNewRules)
         EXPECT_TRUE(w.palettePiece(25)->isVisible());
         EXPECT_FALSE(w.palettePiece(2)->caption().isEmpty()); // grey, numbered pieces already
     };
-    withSettings(
-        rig,
-        [](Tfrm_Setup& d) {
-            press(d, "rgForma2");
-            press(d, "rgForma1");
-            press(d, "rgFarbyK2");
-        },
-        true, Opener::Button);
+    withSettings(rig, clicks({"rgForma2", "rgForma1", "rgFarbyK2"}), true, Opener::Button);
     EXPECT_TRUE(seen);
     EXPECT_EQ(rig.game().settings().pieceColours, GreyPieces);
 }
@@ -219,8 +200,7 @@ TEST(SettingsWindow, rowMarkingClearedByAClassicGameComesBackAndSurvivesARestart
 TEST(SettingsWindow, languageChosenInTheDialogIsAppliedAtOnce)
 {
     WindowRig rig;
-    withSettings(
-        rig, [](Tfrm_Setup& d) { press(d, "rgJazyk2"); }, true);
+    withSettings(rig, clicks({"rgJazyk2"}), true);
     EXPECT_EQ(rig.game().settings().language, 2);
     EXPECT_EQ(rig.game().settings().loadedLanguage, 2);
     EXPECT_TRUE(rig.window->menuItem("mm2Ang")->isChecked());
@@ -229,8 +209,7 @@ TEST(SettingsWindow, languageChosenInTheDialogIsAppliedAtOnce)
     // Qt's own dialogs and the about box follow the language chosen here too, both ways.
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), "&Open");
     EXPECT_TRUE(rig.window->aboutBox()->linkLabel()->text().contains("Mirv_EN"));
-    withSettings(
-        rig, [](Tfrm_Setup& d) { press(d, "rgJazyk0"); }, true, Opener::MenuItem);
+    withSettings(rig, clicks({"rgJazyk0"}), true, Opener::MenuItem);
     EXPECT_TRUE(rig.window->aboutBox()->linkLabel()->text().contains("Mirv_SK"));
     if (QFile::exists(QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath))
                           .filePath(QStringLiteral("qtbase_sk.qm"))))
@@ -251,10 +230,7 @@ TEST(SettingsWindow, opensCentredOnTheWindowAfterEveryKindOfStep)
         {"status panels", [&] { w.menuItem("mm2Info")->trigger(); }},
         {"Czech from the menu", [&] { w.menuItem("mm2Ces")->trigger(); }},
         {"Slovak in the dialog",
-         [&] {
-             withSettings(
-                 rig, [](Tfrm_Setup& d) { press(d, "rgJazyk0"); }, true, Opener::MenuItem);
-         }},
+         [&] { withSettings(rig, clicks({"rgJazyk0"}), true, Opener::MenuItem); }},
         {"panels closed", [&] { w.menuItem("mm1Inform")->trigger(); }},
         {"English from the menu again", [&] { w.menuItem("mm2Ang")->trigger(); }},
     };
