@@ -9,8 +9,8 @@ namespace {
 
 // Up to this many possible rows, every one is weighed against every other. Beyond it, this many
 // drawn rows stand for the hidden rows, and the first kCandidates of them are weighed.
-constexpr uint64_t kWeighAll = 256;
-constexpr size_t kCandidates = 48;
+constexpr uint64_t kWeighAll = 320;
+constexpr size_t kCandidates = 64;
 
 } // namespace
 
