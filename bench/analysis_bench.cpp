@@ -61,9 +61,9 @@ int main(int argc, char** argv)
                 for (int g = 0; g < games; ++g) {
                     const Row hidden = PossibleRows(rules, {}).draw(1, random).front();
                     const uint64_t seed = random();
-                    const Played byComputer = play(rules, hidden, [&](const auto& rows) {
-                        return computerRow(rules, rows, seed + rows.size()).row;
-                    });
+                    std::vector<PlayedRow> ownRows = computerGame(rules, hidden, seed);
+                    const bool computerWon = ownRows.back().hits == positions;
+                    const Played byComputer{std::move(ownRows), computerWon};
                     const Played byChance = play(rules, hidden, [&](const auto& rows) {
                         return PossibleRows(rules, rows).draw(1, random).front();
                     });

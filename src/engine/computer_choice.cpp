@@ -62,6 +62,16 @@ ComputerRow computerRow(const GameRules& rules, std::span<const PlayedRow> rows,
     return computerRow(rules, PossibleRows(rules, rows), seed);
 }
 
+std::vector<PlayedRow> computerGame(const GameRules& rules, const Row& hidden, uint64_t seed)
+{
+    std::vector<PlayedRow> rows;
+    while (int(rows.size()) < kRows && (rows.empty() || rows.back().hits < rules.positions)) {
+        const Row next = computerRow(rules, rows, seed + rows.size()).row;
+        rows.push_back(playRow(hidden, next, rules.positions));
+    }
+    return rows;
+}
+
 std::vector<RowAnalysis> analyseGame(const GameRules& rules, std::span<const PlayedRow> rows,
                                      const Row& hidden, uint64_t seed)
 {

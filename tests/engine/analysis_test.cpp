@@ -208,6 +208,11 @@ TEST(Analysis, listedDrawnAndComputerRowsArePossible)
                                 << played << " rows";
                     rows.push_back(playRow(hidden, computer.row, positions));
                 }
+                // A whole game by the computer: possible rows only, up to the win or row 15.
+                const std::vector<PlayedRow> game = computerGame(rules, hidden, 7);
+                for (size_t t = 0; t < game.size(); ++t)
+                    EXPECT_TRUE(couldBeHidden(rules, std::span(game).first(t), game[t].pieces));
+                EXPECT_TRUE(game.back().hits == positions || game.size() == size_t(kRows));
             }
 }
 
