@@ -9,8 +9,8 @@ namespace {
 
 // Up to this many possible rows, every one is weighed against every other. Beyond it, this many
 // drawn rows stand for the hidden rows, and the first kCandidates of them are weighed.
-constexpr uint64_t kWeighAll = 256;
-constexpr size_t kCandidates = 48;
+constexpr uint64_t kWeighAll = 320;
+constexpr size_t kCandidates = 64;
 
 } // namespace
 
@@ -60,6 +60,16 @@ ComputerRow computerRow(const GameRules& rules, const PossibleRows& possible, ui
 ComputerRow computerRow(const GameRules& rules, std::span<const PlayedRow> rows, uint64_t seed)
 {
     return computerRow(rules, PossibleRows(rules, rows), seed);
+}
+
+std::vector<PlayedRow> computerGame(const GameRules& rules, const Row& hidden, uint64_t seed)
+{
+    std::vector<PlayedRow> rows;
+    while (int(rows.size()) < kRows && (rows.empty() || rows.back().hits < rules.positions)) {
+        const Row next = computerRow(rules, rows, seed + rows.size()).row;
+        rows.push_back(playRow(hidden, next, rules.positions));
+    }
+    return rows;
 }
 
 std::vector<RowAnalysis> analyseGame(const GameRules& rules, std::span<const PlayedRow> rows,

@@ -20,6 +20,10 @@ struct ComputerRow
 ComputerRow computerRow(const GameRules& rules, const PossibleRows& possible, uint64_t seed);
 ComputerRow computerRow(const GameRules& rules, std::span<const PlayedRow> rows, uint64_t seed);
 
+// A whole game played by the computer against `hidden`: its rows until one has every piece in
+// place or the 15 rows are used. Row r is chosen with seed + r, so a game can be played again.
+std::vector<PlayedRow> computerGame(const GameRules& rules, const Row& hidden, uint64_t seed);
+
 struct RowAnalysis
 {
     uint64_t before = 0; // possible hidden rows when the row was played

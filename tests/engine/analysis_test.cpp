@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <unordered_map>
 
 #include "engine/computer_choice.h"
@@ -60,49 +61,70 @@ int answer(const RowScore& s)
     return s.hits * 9 + s.misses;
 }
 
+// Plays three random rows; every answer sequence some hidden row gives them, to their first
+// one, two and three rows, is a position whose count must be what trying every row finds.
+void compareWithEveryRow(const GameRules& rules, std::mt19937_64& random, int& positions)
+{
+    std::vector<PlayedRow> rows(3);
+    for (PlayedRow& r : rows)
+        r.pieces = randomRow(rules, random);
+    // Key: a leading 1, then one base-81 digit per row.
+    std::unordered_map<uint64_t, uint64_t> byAnswers;
+    everyRow(rules, [&](const Row& hidden) {
+        uint64_t key = 1;
+        for (const PlayedRow& r : rows) {
+            key = key * 81 + answer(scoreRow(hidden, r.pieces, rules.positions));
+            ++byAnswers[key];
+        }
+    });
+    for (const auto& [key, expected] : byAnswers) {
+        std::vector<PlayedRow> asked;
+        for (uint64_t k = key; k > 1; k /= 81)
+            asked.insert(asked.begin(), PlayedRow{{}, int(k % 81 / 9), int(k % 9)});
+        for (size_t t = 0; t < asked.size(); ++t)
+            asked[t].pieces = rows[t].pieces;
+        ASSERT_EQ(countPossible(rules, asked), expected)
+            << rules.positions << "x" << rules.pieceCount << " once " << rules.eachPieceOnce
+            << " rows " << asked.size();
+        ++positions;
+        // The same rows with one more miss in the last answer, unless some hidden row gives
+        // that: nothing possible, or exactly what the brute force found.
+        asked.back().misses += 1;
+        const auto found = byAnswers.find(key + 1);
+        ASSERT_EQ(countPossible(rules, asked), found == byAnswers.end() ? 0 : found->second);
+        ++positions;
+    }
+}
+
 TEST(Analysis, countsMatchEveryHiddenRowTriedInTurn)
 {
-    // Three random rows per class; every answer sequence some hidden row gives them, to their
-    // first one, two and three rows, is a position.
     const GameRules cases[] = {
         {5, 11, true}, {5, 11, false}, {5, 19, true}, {5, 19, false},
         {5, 25, true}, {5, 25, false}, {6, 11, true}, {6, 11, false},
     };
     std::mt19937_64 random(30);
     int positions = 0;
-    for (const GameRules& rules : cases) {
-        std::vector<PlayedRow> rows(3);
-        for (PlayedRow& r : rows)
-            r.pieces = randomRow(rules, random);
-        // How many hidden rows give each sequence of answers to the first L rows.
-        // Key: a leading 1, then one base-81 digit per row.
-        std::unordered_map<uint64_t, uint64_t> byAnswers;
-        everyRow(rules, [&](const Row& hidden) {
-            uint64_t key = 1;
-            for (const PlayedRow& r : rows) {
-                key = key * 81 + answer(scoreRow(hidden, r.pieces, rules.positions));
-                ++byAnswers[key];
-            }
-        });
-        for (const auto& [key, expected] : byAnswers) {
-            std::vector<PlayedRow> asked;
-            for (uint64_t k = key; k > 1; k /= 81)
-                asked.insert(asked.begin(), PlayedRow{{}, int(k % 81 / 9), int(k % 9)});
-            for (size_t t = 0; t < asked.size(); ++t)
-                asked[t].pieces = rows[t].pieces;
-            ASSERT_EQ(countPossible(rules, asked), expected)
-                << rules.positions << "x" << rules.pieceCount << " once " << rules.eachPieceOnce
-                << " rows " << asked.size();
-            ++positions;
-            // The same rows with one more miss in the last answer, unless some hidden row
-            // gives that: nothing possible, or exactly what the brute force found.
-            asked.back().misses += 1;
-            const auto found = byAnswers.find(key + 1);
-            EXPECT_EQ(countPossible(rules, asked), found == byAnswers.end() ? 0 : found->second);
-            ++positions;
-        }
-    }
+    for (const GameRules& rules : cases)
+        compareWithEveryRow(rules, random, positions);
     EXPECT_GE(positions, 10000);
+}
+
+// Minutes rather than seconds: run with MIRVALON_SLOW_TESTS=1.
+TEST(Analysis, countsMatchEveryHiddenRowInLargerClasses)
+{
+    if (!std::getenv("MIRVALON_SLOW_TESTS"))
+        GTEST_SKIP() << "set MIRVALON_SLOW_TESTS=1 to run";
+    const GameRules cases[] = {
+        {6, 19, true},
+        {6, 19, false},
+        {7, 11, true},
+        {7, 11, false},
+    };
+    std::mt19937_64 random(3031);
+    int positions = 0;
+    for (const GameRules& rules : cases)
+        compareWithEveryRow(rules, random, positions);
+    EXPECT_GE(positions, 1000);
 }
 
 TEST(Analysis, rowsThatCouldHaveBeenHidden)
@@ -186,6 +208,11 @@ TEST(Analysis, listedDrawnAndComputerRowsArePossible)
                                 << played << " rows";
                     rows.push_back(playRow(hidden, computer.row, positions));
                 }
+                // A whole game by the computer: possible rows only, up to the win or row 15.
+                const std::vector<PlayedRow> game = computerGame(rules, hidden, 7);
+                for (size_t t = 0; t < game.size(); ++t)
+                    EXPECT_TRUE(couldBeHidden(rules, std::span(game).first(t), game[t].pieces));
+                EXPECT_TRUE(game.back().hits == positions || game.size() == size_t(kRows));
             }
 }
 
