@@ -6,18 +6,12 @@
 
 #include "engine/computer_choice.h"
 #include "engine/scoring.h"
+#include "support/rows.h"
 
 namespace mirvalon {
 namespace {
 
-Row row(std::initializer_list<int> pieces)
-{
-    Row r{};
-    int i = 0;
-    for (int p : pieces)
-        r[i++] = p;
-    return r;
-}
+using test::row;
 
 Row randomRow(const GameRules& rules, std::mt19937_64& random)
 {

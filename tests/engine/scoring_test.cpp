@@ -2,18 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "engine/scoring.h"
+#include "support/rows.h"
 
 namespace mirvalon {
 namespace {
 
-Row row(std::initializer_list<int> pieces)
-{
-    Row r{};
-    int i = 0;
-    for (int p : pieces)
-        r[i++] = p;
-    return r;
-}
+using test::row;
 
 TEST(Scoring, hitsAndMissesWithAndWithoutRepetition)
 {
