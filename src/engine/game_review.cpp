@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "variant.h"
+
 namespace mirvalon {
 
 namespace {
@@ -19,11 +21,6 @@ constexpr double kComputerRows[4][3][2] = {
 };
 // clang-format on
 
-int pieceClass(int pieceCount)
-{
-    return pieceCount <= 11 ? 0 : pieceCount <= 19 ? 1 : 2;
-}
-
 } // namespace
 
 bool gameReviewable(const GameState& state)
@@ -36,7 +33,8 @@ bool gameReviewable(const GameState& state)
 double computerAverageRows(const GameRules& rules)
 {
     const int p = std::clamp(rules.positions, 5, 8) - 5;
-    return kComputerRows[p][pieceClass(rules.pieceCount)][rules.eachPieceOnce ? 0 : 1];
+    const int pieces = std::max(0, pieceIndex(rules.pieceCount)); // 11, 19 or 25 in any game
+    return kComputerRows[p][pieces][rules.eachPieceOnce ? 0 : 1];
 }
 
 GameReview reviewGame(const GameSettings& settings, const GameState& state)
