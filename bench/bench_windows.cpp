@@ -166,15 +166,6 @@ void reportToParent(int fd, const std::vector<double>& numbers)
     close(fd);
 }
 
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 EnvironmentFolder::EnvironmentFolder(const char* variable, const char* namePrefix)
     : m_variable(variable)
 {

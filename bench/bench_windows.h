@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "floor_windows.h"
+#include "median.h"
 
 namespace bench {
 
@@ -60,8 +61,6 @@ std::vector<Figures> runRounds(const std::string& self, int rounds,
                                const std::function<std::vector<std::string>(int)>& argsOf);
 // Writes numbers as one line to the parent's pipe.
 void reportToParent(int fd, const std::vector<double>& numbers);
-
-double median(std::vector<double> values);
 
 // A new temporary folder named by the environment variable `variable` for the children,
 // removed with the variable at the end; while the variable is set already, nothing is done.

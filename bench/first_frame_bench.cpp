@@ -24,9 +24,12 @@
 #include <unistd.h>
 #include <vector>
 
+#include "median.h"
+
 namespace {
 
 namespace fs = std::filesystem;
+using bench::median;
 
 constexpr int kSettleMs = 2000; // memory is read this long after the first frame
 constexpr int kGiveUpMs = 60000;
@@ -156,15 +159,6 @@ std::optional<double> instructions(const Program& program, const std::string& pr
     fs::remove_all(home, ignored);
     fs::remove(log, ignored);
     return count;
-}
-
-double median(std::vector<double> v)
-{
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 void printRange(const char* label, const std::vector<double>& v, const char* unit)
