@@ -23,7 +23,7 @@ Každá skrytá kocka odpovedá najviac jednej kocke riadku, zásahy majú predn
 Novú hru začnete klávesom F2 (zadá počítač) alebo F3 (zadá druhý hráč). Kocku prenesiete do riadku ťahaním myšou alebo dvojklikom, ktorý ju vloží na prvé voľné miesto. Kocku z riadku vrátite ťahaním späť do palety alebo dvojklikom. Plný riadok potvrdíte medzerníkom alebo tlačidlom OK, zrušíte ho klávesom F5. Klávesom F10 hru vzdáte a skrytý rad sa odkryje.
 
 # Hra bez myši
-Celú hru môžete hrať aj klávesnicou. Klávesom Tab presuniete zameranie na paletu; zameraná kocka má čierno-biely rámik. Šípkami sa pohybujete po palete, klávesom Enter vložíte zameranú kocku na prvé voľné miesto riadku (ako dvojklikom), klávesom Backspace vrátite poslednú kocku z riadku (s rovnakou zrážkou bodov ako pri vrátení myšou) a klávesom B zameranú kocku zablokujete alebo odblokujete, ak hra blokovanie dovoľuje. Riadok potvrdíte medzerníkom.
+Celú hru môžete hrať aj klávesnicou. Klávesom Tab presuniete zameranie na paletu; zameraná kocka má čierno-biely rámik. Šípkami sa pohybujete po palete, klávesom Enter vložíte zameranú kocku na prvé voľné miesto riadku (ako dvojklikom), klávesom Backspace vrátite poslednú kocku z riadku (s rovnakou zrážkou bodov ako pri vrátení myšou) a klávesom B zameranú kocku zablokujete alebo odblokujete, ak hra blokovanie dovoľuje. Riadok potvrdíte medzerníkom. S čítačkou obrazovky sa hracia plocha číta ako tabuľka riadkov s ich odpoveďami a paleta ako zoznam kociek, ktoré sa dajú stlačiť; odpoveď na potvrdený riadok čítačka hneď oznámi a kláves F11 prečíta čas, body a riadok.
 
 # Body
 Hra začína s 10000 bodmi. Body ubúdajú:
@@ -64,7 +64,7 @@ Every hidden piece answers at most one piece of the row, hits first. The game is
 Start a new game with F2 (set by the computer) or F3 (set by a second player). Move a piece into the row by dragging it with the mouse, or by a double click, which puts it into the first free place. Take a piece back by dragging it to the palette or by a double click. Confirm a full row with the space bar or the OK button, cancel it with F5. F10 gives the game up and reveals the hidden row.
 
 # Playing without the mouse
-A whole game can be played from the keyboard. Tab moves the focus to the palette; the focused piece has a black and white frame. The arrow keys move over the palette, Enter puts the focused piece into the first free place of the row (as a double click does), Backspace takes the last piece back out of the row (costing the same points as taking it back with the mouse), and B blocks or unblocks the focused piece where the game allows blocking. Space confirms the row.
+A whole game can be played from the keyboard. Tab moves the focus to the palette; the focused piece has a black and white frame. The arrow keys move over the palette, Enter puts the focused piece into the first free place of the row (as a double click does), Backspace takes the last piece back out of the row (costing the same points as taking it back with the mouse), and B blocks or unblocks the focused piece where the game allows blocking. Space confirms the row. With a screen reader the board reads as a table of rows with their answers and the palette as a list of pieces that can be pressed; the answer to a confirmed row is announced at once, and F11 reads the time, the score and the row.
 
 # Points
 A game starts with 10000 points. Points are taken for:

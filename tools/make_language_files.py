@@ -400,6 +400,43 @@ REVIEW = [
     ("D40xxx", ("Zavrieť", "Zavřít", "Close")),
 ]
 
+# What a screen reader says for the painted board: piece colours, phrases, forms of the answer.
+COLOURS = [
+    ("čierna", "černá", "black"), ("svetlozelená", "světle zelená", "light green"),
+    ("fialová", "fialová", "purple"), ("modrá", "modrá", "blue"),
+    ("lososová", "lososová", "salmon"), ("purpurová", "purpurová", "magenta"),
+    ("svetlosivá", "světle šedá", "light grey"), ("červená", "červená", "red"),
+    ("zelená", "zelená", "green"), ("žltá", "žlutá", "yellow"),
+    ("akvamarínová", "akvamarínová", "aquamarine"), ("tmavočervená", "tmavě červená", "dark red"),
+    ("broskyňová", "broskvová", "peach"), ("tmavosivá", "tmavě šedá", "dark grey"),
+    ("tmavomodrá", "tmavě modrá", "navy blue"), ("kaki", "khaki", "khaki"),
+    ("blankytná", "blankytná", "sky blue"), ("olivová", "olivová", "olive"),
+    ("petrolejová", "petrolejová", "teal"), ("tyrkysová", "tyrkysová", "cyan"),
+    ("horčicová", "hořčicová", "mustard"), ("oranžová", "oranžová", "orange"),
+    ("smaragdová", "smaragdová", "emerald"), ("malinová", "malinová", "raspberry"),
+    ("hnedá", "hnědá", "brown"),
+]
+SPOKEN = [
+    ("Hracia plocha", "Hrací plocha", "Board"),
+    ("Paleta", "Paleta", "Palette"),
+    ("Skrytý riadok", "Skrytý řádek", "Hidden row"),
+    ("Riadok %1", "Řádek %1", "Row %1"),
+    ("Miesto %1", "Místo %1", "Place %1"),
+    ("Odpoveď", "Odpověď", "Answer"),
+    ("prázdne miesto", "prázdné místo", "empty place"),
+    ("zakrytá", "zakrytá", "covered"),
+    ("blokovaná", "blokovaná", "blocked"),
+    ("prečiarknutý", "přeškrtnutý", "struck out"),
+    ("aktuálny", "aktuální", "current"),
+    ("Riadok %1: %2", "Řádek %1: %2", "Row %1: %2"),
+    ("Čas %1, body %2, riadok %3", "Čas %1, body %2, řádek %3", "Time %1, score %2, row %3"),
+    ("bez odpovede", "bez odpovědi", "no answer yet"),
+    ("Oznámenia", "Oznámení", "Announcements"),
+]
+HIT_FORMS = (("%1 zásah", "%1 zásahy", "%1 zásahov"), ("%1 zásah", "%1 zásahy", "%1 zásahů"),
+             ("%1 hit", "%1 hits", "%1 hits"))
+MISS_FORMS = (("%1 mimo",) * 3, ("%1 mimo",) * 3, ("%1 miss", "%1 misses", "%1 misses"))
+
 
 def entry(code, text):
     assert len(code) == 6 and '"' not in text
@@ -452,6 +489,10 @@ def build(lang):
     out += [entry(code, texts[lang]) for code, texts in SYNCHRO]
     out += ["", "--- Rozbor hry ---"]
     out += [entry(code, texts[lang]) for code, texts in REVIEW]
+    out += [entry("E0" + B36[k] + "xxx", names[lang]) for k, names in enumerate(COLOURS)]
+    out += [entry("E1" + B36[k] + "xxx", texts[lang]) for k, texts in enumerate(SPOKEN)]
+    out += [entry("E2" + B36[k] + "xxx", form) for k, form in enumerate(HIT_FORMS[lang])]
+    out += [entry("E3" + B36[k] + "xxx", form) for k, form in enumerate(MISS_FORMS[lang])]
     out.append("")
     out.append("Koniec súboru / end of file")
     assert len(out) >= 191, len(out)

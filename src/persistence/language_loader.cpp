@@ -229,6 +229,12 @@ void LanguageLoader::applyEntry(const LanguageEntry& e)
                  ((group == 2 || group == 3) && between(c3, 0, 1)) || (group == 4 && c3 == 0))
             m_targets.setDialogText(kind, group, c3, -1, text, extra);
         break;
+    case 14:
+        // Our own addition, the words a screen reader says; older readers skip the kind.
+        if ((group == 0 && between(c3, 0, 24)) || (group == 1 && between(c3, 0, 14)) ||
+            ((group == 2 || group == 3) && between(c3, 0, 2)))
+            m_targets.setDialogText(kind, group, c3, -1, text, extra);
+        break;
     case 9:
         if (group == 0)
             m_targets.setPanelCaption(PanelCaption::lblHSkore, text);
@@ -250,7 +256,7 @@ void LanguageLoader::applyEntry(const LanguageEntry& e)
         }
         break;
     default:
-        break; // kinds 0, 8 and above 12 name nothing
+        break; // kinds 0, 8 and above 14 name nothing
     }
 }
 

@@ -113,7 +113,8 @@ public:
     // password dialogs (entries of our own, in groups older readers skip). Kind 13 is the look
     // back at a game, a kind of our own: group 0 its caption (no blanks added), 1 the column
     // titles, 2 the words yes and no, 3 the total line and the word for a hidden row not found,
-    // 4 the close button.
+    // 4 the close button. Kind 14, also our own, holds what a screen reader says: group 0 the
+    // colours of pieces 1..25, 1 the phrases, 2 and 3 the forms of "hit" and "miss".
     virtual void setDialogText(int kind, int group, int index, int item, const std::string& text,
                                const std::optional<std::string>& hint) = 0;
 };

@@ -242,6 +242,8 @@ void Board::drawConfirmedRow(int row, int hits, int misses)
         peg->raise();
     }
     refreshPieces();
+    if (onRowDrawn)
+        onRowDrawn(row, hits, misses);
 }
 
 void Board::clearBoard()

@@ -35,6 +35,8 @@ public:
     void setPanels(QWidget* records, QWidget* information);
     // Run by closePanels: the window hides whichever panel is shown.
     std::function<void()> onClosePanels;
+    // A row was drawn with its answer, as it is confirmed or laid out again.
+    std::function<void(int row, int hits, int misses)> onRowDrawn;
 
     BevelBox* palettePiece(int piece) const { return m_palette[piece]; }
     BevelBox* copyPiece(int position) const { return m_copies[position - 1]; }

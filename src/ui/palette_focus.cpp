@@ -92,6 +92,8 @@ void PaletteFocus::showMark()
     const bool focused = m_palette->hasFocus();
     for (int k = 1; k <= kMaxPieces; ++k)
         m_board.palettePiece(k)->setFocusMark(focused && k == m_piece);
+    if (focused && onFocusShown)
+        onFocusShown(m_piece);
 }
 
 } // namespace mirvalon

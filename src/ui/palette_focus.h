@@ -24,6 +24,8 @@ public:
     // Follows the game: the focus leaves a palette that no longer takes pieces, and moves off
     // a piece that left the palette onto the nearest one still in it.
     void refresh();
+    // The drawn focus was shown on `piece` while the palette has the keyboard focus.
+    std::function<void(int piece)> onFocusShown;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -44,6 +44,9 @@ Tfrm_Heslo::Tfrm_Heslo(QWidget* parent)
     m_btnOk->setObjectName(QStringLiteral("btnOk"));
     m_btnCancel->setObjectName(QStringLiteral("btnCancel"));
 
+    // A screen reader names each field by its label.
+    m_lblATX->setBuddy(m_edtATX);
+    m_lblHSL->setBuddy(m_edtHSL);
     m_lblATX->setText(m_labelATX + ':');
     m_lblHSL->setText(m_labelHSL + ':');
     m_edtATX->setMaxLength(kAuthChars);

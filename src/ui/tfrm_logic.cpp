@@ -12,6 +12,7 @@
 
 #include "application_look.h"
 #include "bevel_box.h"
+#include "board_accessibility.h"
 #include "board_panels.h"
 #include "dialog_launcher.h"
 #include "environment_picture.h"
@@ -97,6 +98,7 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     m_board->setGame(m_game.get());
     m_paletteFocus =
         new PaletteFocus(control("pnlKocky"), *m_board, *m_game, [this] { focusNewGame(); });
+    createReaderParts();
     m_messageBoxes->setSettings(&m_game->settings(), m_folders->sharedFolderReady());
     createParts();
     if (!m_settings->store().loadSettings())
@@ -174,11 +176,30 @@ Tfrm_Logic::~Tfrm_Logic()
     // it closes while the game is still there. The game is gone before the widgets it reports
     // to.
     hide();
+    m_accessibility->detach();
     m_launcher.reset();
     m_settings.reset();
     m_windowTexts.reset();
     m_panels.reset();
     m_game.reset();
+}
+
+// What a screen reader hears of the board: its rows and palette, each confirmed row's answer,
+// and the time and score when the player asks for them (F11).
+void Tfrm_Logic::createReaderParts()
+{
+    m_accessibility =
+        new BoardAccessibility({centralWidget(), control("pnlPrac"), control("pnlKocky"), *m_board,
+                                *m_game, *m_paletteFocus});
+    m_board->onRowDrawn = [this](int row, int hits, int misses) {
+        m_accessibility->rowConfirmed(row, hits, misses);
+    };
+    m_paletteFocus->onFocusShown = [this](int piece) { m_accessibility->paletteFocusMoved(piece); };
+    auto* status = new QAction(this);
+    status->setObjectName(QStringLiteral("actReadStatus"));
+    status->setShortcut(Qt::Key_F11);
+    connect(status, &QAction::triggered, m_accessibility, &BoardAccessibility::sayStatus);
+    addAction(status);
 }
 
 Tfrm_About* Tfrm_Logic::aboutBox() const

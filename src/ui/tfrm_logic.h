@@ -25,6 +25,7 @@ class QAction;
 
 namespace mirvalon {
 
+class BoardAccessibility;
 class BoardPanels;
 class DialogLauncher;
 class FavouritePanels;
@@ -74,6 +75,7 @@ public:
     RecordsPanel* recordsPanel() const { return m_area.recordsPanel; }
     InformationPanel* informationPanel() const { return m_area.infoPanel; }
     PaletteFocus* paletteFocus() const { return m_paletteFocus; }
+    BoardAccessibility* accessibility() const { return m_accessibility; }
     // Built when first needed.
     Tfrm_Heslo* passwordDialog();
     Tfrm_Rekord* newRecordDialog();
@@ -116,6 +118,7 @@ private:
     void createStatusBar();
     void createMenus();
     void createParts();
+    void createReaderParts();
     void bindCommands();
 
     // Commands (tfrm_logic_commands.cpp)
@@ -162,6 +165,7 @@ private:
     ClientArea m_area;
     Board* m_board = nullptr;
     PaletteFocus* m_paletteFocus = nullptr;
+    BoardAccessibility* m_accessibility = nullptr;
     Tfrm_Heslo* m_heslo = nullptr;
     Tfrm_Rekord* m_rekord = nullptr;
     TotalTimeClock* m_totalTimeClock = nullptr;

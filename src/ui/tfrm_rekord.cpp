@@ -74,6 +74,7 @@ Tfrm_Rekord::Tfrm_Rekord(QWidget* parent)
             m_newValues[c]->setObjectName(QString::fromLatin1(newNames[c]));
         }
     }
+    m_newHeaders[5]->setBuddy(m_edtN_meno); // the name field is read with its column's title
     m_edtN_meno->setMaxLength(kHolderChars);
     m_edtN_meno->setFixedWidth(84);
     m_edtN_meno->setValidator(new StorableTextValidator(

@@ -162,6 +162,7 @@ void Tfrm_Setup::createInfoBox(QWidget* page)
         fields[i]->setFocusPolicy(Qt::NoFocus);
         fields[i]->setAlignment(Qt::AlignCenter);
         fields[i]->setGeometry(97, top + 22 * i, 52, 20);
+        m_infoLabels[i]->setBuddy(fields[i]);
     }
     m_edtCislo = fields[0];
     m_edtObtiaz = fields[1];

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "bevel_box.h"
+#include "board_accessibility.h"
 #include "information_panel.h"
 #include "plain_text.h"
 #include "records_panel.h"
@@ -158,6 +159,8 @@ void WindowTexts::setDialogText(int kind, int group, int index, int item, const 
         m_window.synchroDialog()->setLanguageText(kind, group, index, q(text));
     } else if (kind == 13) {
         m_window.reviewDialog()->setText(group, index, q(text));
+    } else if (kind == 14) {
+        m_window.accessibility()->texts().setText(group, index, q(text));
     }
 }
 
