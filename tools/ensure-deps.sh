@@ -16,7 +16,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turb
           libgtest-dev fonts-liberation2 clang-format
           qt6-translations-l10n  # Qt's own dialogs in Slovak and Czech
           dpkg-dev debhelper file lintian desktop-file-utils appstream man-db  # the .deb, checks
-          xvfb dbus-daemon dbus-bin at-spi2-core python3-pyatspi  # games played by a screen reader
+          xvfb xdotool dbus-daemon dbus-bin at-spi2-core python3-pyatspi  # a screen reader's games
           "$@")
 
 missing=()

@@ -124,6 +124,7 @@ bool LanguageLoader::loadLanguage(int language)
         refuse(kReadError);
         return false;
     }
+    m_targets.fileAccepted();
     for (const std::string& line : lines) {
         if (const auto entry = parseLanguageLine(line))
             applyEntry(*entry);

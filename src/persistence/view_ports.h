@@ -117,6 +117,9 @@ public:
     // colours of pieces 1..25, 1 the phrases, 2 and 3 the forms of "hit" and "miss".
     virtual void setDialogText(int kind, int group, int index, int item, const std::string& text,
                                const std::optional<std::string>& hint) = 0;
+    // A file was accepted and its entries follow: texts of our own kinds that it may lack go
+    // back to the built-in ones first, so that no window speaks two languages.
+    virtual void fileAccepted() {}
 };
 
 // A message box with an OK button and the caption "Mirvalon", for texts that are not in the

@@ -668,7 +668,7 @@ void BoardAccessibility::announce(const QString& text)
 {
     m_announcement = text;
     if (!QAccessible::isActive())
-        return;
+        return; // nobody listens: the note waits to be read
     auto* client =
         dynamic_cast<ClientReader*>(QAccessible::queryAccessibleInterface(m_parts.client));
     if (!client)

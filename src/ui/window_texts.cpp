@@ -164,4 +164,9 @@ void WindowTexts::setDialogText(int kind, int group, int index, int item, const 
     }
 }
 
+void WindowTexts::fileAccepted()
+{
+    m_window.accessibility()->texts() = SpokenTexts();
+}
+
 } // namespace mirvalon

@@ -28,6 +28,7 @@ public:
     void setUntimedStatusText(const std::string& text) override;
     void setDialogText(int kind, int group, int index, int item, const std::string& text,
                        const std::optional<std::string>& hint) override;
+    void fileAccepted() override;
 
 private:
     Tfrm_Logic& m_window;

@@ -31,6 +31,7 @@ MENUS = {
            "palette": "Palette", "board": "Board"},
 }
 spoken = []
+focused = []
 
 
 def pump(seconds=0.0):
@@ -50,6 +51,11 @@ def heard(event):
         spoken.append(event.source.name)  # the notes are named by what they just said
 
 
+def focus_moved(event):
+    if event.detail1 and event.source and event.source.getRole() == pyatspi.ROLE_LIST_ITEM:
+        focused.append(event.source.name)
+
+
 def wait_for(what, find, seconds=20):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
@@ -61,6 +67,10 @@ def wait_for(what, find, seconds=20):
             return found
         pump(0.1)
     raise SystemExit("reader: %s did not appear" % what)
+
+
+def keysym(name):
+    return {"Right": 0xFF53, "Down": 0xFF54}[name]
 
 
 def descendants(node, depth=0):
@@ -176,6 +186,7 @@ def play(program, language, positions, seed):
     env = dict(os.environ, HOME=home, XDG_DATA_HOME=home + "/share", XDG_CONFIG_HOME=home + "/config",
                XDG_CACHE_HOME=home + "/cache", QT_QPA_PLATFORM="xcb",
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    focused.clear()
     game = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         desktop = pyatspi.Registry.getDesktop(0)
@@ -190,10 +201,22 @@ def play(program, language, positions, seed):
         act(wait_for("the new game button", lambda: find(main, pyatspi.ROLE_PUSH_BUTTON, words["new game"])))
         palette = wait_for("the palette", lambda: find(main, pyatspi.ROLE_LIST, words["palette"]))
         board = find(main, pyatspi.ROLE_TABLE, words["board"]).queryTable()
+        # The keyboard player's focus on the palette is the reader's focus too.
+        # A virtual screen has no window manager to give the new window the keyboard.
+        subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(game.pid), "--name", "Mirvalon",
+                        "windowfocus", "--sync"], check=True)
+        wait_for("the window's activation", lambda: main.getState().contains(pyatspi.STATE_ACTIVE))
+        wait_for("the palette's focus", lambda: palette.queryComponent().grabFocus() and
+                 palette.getState().contains(pyatspi.STATE_FOCUSED))
+        for key in ("Right", "Right", "Down"):
+            pyatspi.Registry.generateKeyboardEvent(
+                keysym(key), None, pyatspi.KEY_SYM)
+        wait_for("the focus on the palette", lambda: len(focused) >= 4)
+        print("%s, %d places; the focus followed Right, Right, Down: %s" % (
+            language, positions, " -> ".join(focused[:4])))
         ok = find(main, pyatspi.ROLE_PUSH_BUTTON, "OK")
         rng = random.Random(seed)
         history = []
-        print("%s, %d places:" % (language, positions))
         for row_number in range(1, 16):
             wait_for("the open row", lambda: palette.getChildAtIndex(0).getState().contains(
                 pyatspi.STATE_FOCUSABLE))
@@ -223,6 +246,7 @@ def play(program, language, positions, seed):
 def main():
     program, games = sys.argv[1], sys.argv[2:]
     pyatspi.Registry.registerEventListener(heard, "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(focus_moved, "object:state-changed:focused")
     won = 0
     for k, game in enumerate(games):
         language, positions = game.split(":")

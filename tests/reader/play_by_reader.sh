@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "$1")
 source "$here/../../tools/xvfb.sh"
 
-for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+for tool in Xvfb xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
   command -v "$tool" >/dev/null || { echo "reader: $tool is missing (tools/ensure-deps.sh)" >&2; exit 1; }
 done
 /usr/bin/python3 -c 'import pyatspi' || { echo "reader: python3-pyatspi is missing" >&2; exit 1; }

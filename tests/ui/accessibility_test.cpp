@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/board_accessibility.h"
+#include "ui/palette_focus.h"
 #include "ui/tfrm_about.h"
 #include "ui/tfrm_heslo.h"
 #include "ui/tfrm_rekord.h"
@@ -117,7 +118,7 @@ TEST(Accessibility, theBoardIsReadAsATableAndEachAnswerIsSpoken)
     settings.blocking = true;
     WindowRig rig(settings);
     Tfrm_Logic& w = *rig.window;
-    QObject* palette = w.control("pnlKocky");
+    QWidget* palette = w.control("pnlKocky");
     auto pressPieces = [&](std::initializer_list<int> pieces) {
         for (int piece : pieces)
             reader(palette)->child(piece - 1)->actionInterface()->doAction(
@@ -137,16 +138,18 @@ TEST(Accessibility, theBoardIsReadAsATableAndEachAnswerIsSpoken)
         const char* covered;      // a place of the hidden row during the game
         const char* answer;       // 2 hits and 1 miss
         const char* spoken;       // the same, as it is said when the row is confirmed
+        const char* none;         // nothing hidden
         const char* win;          // 5 hits
         const char* blockedBlack; // piece 1 blocked
     };
     const Case cases[] = {
         {"mm2Slo", "červená", "Riadok 1, aktuálny", "zakrytá", "2 zásahy, 1 mimo",
-         "Riadok 1: 2 zásahy, 1 mimo", "5 zásahov, 0 mimo", "čierna, blokovaná"},
+         "Riadok 1: 2 zásahy, 1 mimo", "0 zásahov, 0 mimo", "5 zásahov, 0 mimo",
+         "čierna, blokovaná"},
         {"mm2Ces", "červená", "Řádek 1, aktuální", "zakrytá", "2 zásahy, 1 mimo",
-         "Řádek 1: 2 zásahy, 1 mimo", "5 zásahů, 0 mimo", "černá, blokovaná"},
+         "Řádek 1: 2 zásahy, 1 mimo", "0 zásahů, 0 mimo", "5 zásahů, 0 mimo", "černá, blokovaná"},
         {"mm2Ang", "red", "Row 1, current", "covered", "2 hits, 1 miss", "Row 1: 2 hits, 1 miss",
-         "5 hits, 0 misses", "black, blocked"},
+         "0 hits, 0 misses", "5 hits, 0 misses", "black, blocked"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.language);
@@ -185,12 +188,51 @@ TEST(Accessibility, theBoardIsReadAsATableAndEachAnswerIsSpoken)
         EXPECT_EQ(reader(palette)->child(0)->text(QAccessible::Name).toStdString(), c.blockedBlack);
         EXPECT_TRUE(reader(palette)->child(0)->state().disabled);
         rig.game().toggleBlock(1);
+        pressPieces({3, 5, 6, 7, 9});
+        press(w.control("btnOk"));
+        EXPECT_EQ(cell(2, 6), c.none);
         pressPieces({8, 1, 4, 10, 2});
         press(w.control("btnOk"));
-        EXPECT_EQ(cell(2, 6), c.win);
+        EXPECT_EQ(cell(3, 6), c.win);
         EXPECT_FALSE(rig.s().inProgress);
         EXPECT_EQ(cell(0, 1), c.red);
     }
+
+    // The keys' focus on the palette is the list's focused piece.
+    w.menuItem("mm2NovaP")->trigger();
+    palette->setFocus();
+    QTest::keyClick(palette, Qt::Key_Right);
+    QAccessibleInterface* focused = reader(palette)->focusChild();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_TRUE(focused->state().focused);
+    EXPECT_EQ(reader(palette)->indexOfChild(focused) + 1, w.paletteFocus()->focusedPiece());
+}
+
+TEST(Accessibility, anOlderLanguageFileLeavesTheReaderInSlovakNotInTheLastLanguage)
+{
+    // A Czech file from before the reader's words: every entry but those.
+    WindowRig rig([](WindowRig& r) {
+        const std::string file = r.program.path() + "/Mirv_CZ.lng";
+        const std::string bytes = readBytes(file);
+        std::string older;
+        for (std::size_t at = 0, end; at < bytes.size(); at = end) {
+            end = bytes.find('\n', at);
+            end = end == std::string::npos ? bytes.size() : end + 1;
+            if (bytes.compare(at, 2, "<E") != 0)
+                older += bytes.substr(at, end - at);
+        }
+        ASSERT_LT(older.size(), bytes.size());
+        writeBytes(file, older);
+    });
+    Tfrm_Logic& w = *rig.window;
+    w.menuItem("mm2NovaP")->trigger();
+    QAccessibleTableInterface* table = reader(w.control("pnlPrac"))->tableInterface();
+    w.menuItem("mm2Ang")->trigger();
+    EXPECT_EQ(table->cellAt(1, 0)->text(QAccessible::Name), "Row 1, current");
+    w.menuItem("mm2Ces")->trigger();
+    EXPECT_EQ(w.statusPanel(0)->text(), QString::fromUtf8(" Číslo hry:")); // the file was read
+    EXPECT_EQ(table->cellAt(1, 0)->text(QAccessible::Name),
+              QString::fromUtf8("Riadok 1, aktuálny"));
 }
 
 } // namespace
