@@ -32,13 +32,13 @@ QString padded(int value, std::initializer_list<int> limits)
 
 Tfrm_Rekord::Tfrm_Rekord(QWidget* parent)
     : QDialog(parent), m_lblUvod(new QLabel(this)),
-      m_btnOk(new QPushButton(QStringLiteral("OK"), this)),
-      m_btnCancel(new QPushButton(QStringLiteral("Storno"), this)),
       m_gbxOldRekord(new QGroupBox(QStringLiteral("  Starý rekord  "), this)),
       m_gbxNewRekord(new QGroupBox(QStringLiteral("  Nový rekord  "), this)),
       m_edtN_meno(new QLineEdit(m_gbxNewRekord)),
       m_cbxSynchro(
-          new QCheckBox(QStringLiteral("Synchronizovať nový rekord s ostatnými užívateľmi"), this))
+          new QCheckBox(QStringLiteral("Synchronizovať nový rekord s ostatnými užívateľmi"), this)),
+      m_btnOk(new QPushButton(QStringLiteral("OK"), this)),
+      m_btnCancel(new QPushButton(QStringLiteral("Storno"), this))
 {
     setObjectName(QStringLiteral("Tfrm_Rekord"));
     setWindowTitle(QStringLiteral("  Zápis nového rekordu"));

@@ -55,8 +55,6 @@ private:
     void centreColumns();
 
     QLabel* m_lblUvod;
-    QPushButton* m_btnOk;
-    QPushButton* m_btnCancel;
     QGroupBox* m_gbxOldRekord;
     QGroupBox* m_gbxNewRekord;
     std::array<QLabel*, 6> m_oldHeaders{};
@@ -65,6 +63,9 @@ private:
     std::array<QLabel*, 6> m_newValues{}; // the name column holds the edit field instead
     QLineEdit* m_edtN_meno;
     QCheckBox* m_cbxSynchro;
+    // Made after the name and the check box: Tab and a screen reader reach the buttons last.
+    QPushButton* m_btnOk;
+    QPushButton* m_btnCancel;
     TextFilter m_filter;
     std::function<void(bool)> m_syncChanged;
     QString m_introFormat = QStringLiteral("V hre číslo %i bol dosiahnutý nový rekord %i bodov!");

@@ -84,6 +84,9 @@ Tfrm_Setup::Tfrm_Setup(QWidget* parent)
     createGameTab();
     createBasicTab();
     connectControls();
+    // Tab goes through the pages' choices before OK and Storno.
+    setTabOrder(previousInFocusChain(), m_btnOk);
+    setTabOrder(m_btnOk, m_btnCancel);
     showChoice(SetupChoice{});
     m_opening = setupOpening(choice());
 }
