@@ -70,7 +70,7 @@ def wait_for(what, find, seconds=20):
 
 
 def keysym(name):
-    return {"Right": 0xFF53, "Down": 0xFF54}[name]
+    return {"Right": 0xFF53, "Down": 0xFF54, "F11": 0xFFC8}[name]
 
 
 def descendants(node, depth=0):
@@ -131,6 +131,13 @@ def close_messages(app, main):
         no = [b for b in buttons if b.name in ("Nie", "Ne", "No", "OK")]
         act((no or buttons)[0])
     return said
+
+
+def give_keyboard(game, main):
+    """A virtual screen has no window manager to hand the keyboard to the game's window."""
+    subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(game.pid), "--name",
+                    "Mirvalon", "windowfocus", "--sync"], check=True)
+    wait_for("the window's activation", lambda: main.getState().contains(pyatspi.STATE_ACTIVE))
 
 
 def next_row(history, positions, rng):
@@ -202,10 +209,7 @@ def play(program, language, positions, seed):
         palette = wait_for("the palette", lambda: find(main, pyatspi.ROLE_LIST, words["palette"]))
         board = find(main, pyatspi.ROLE_TABLE, words["board"]).queryTable()
         # The keyboard player's focus on the palette is the reader's focus too.
-        # A virtual screen has no window manager to give the new window the keyboard.
-        subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(game.pid), "--name", "Mirvalon",
-                        "windowfocus", "--sync"], check=True)
-        wait_for("the window's activation", lambda: main.getState().contains(pyatspi.STATE_ACTIVE))
+        give_keyboard(game, main)
         wait_for("the palette's focus", lambda: palette.queryComponent().grabFocus() and
                  palette.getState().contains(pyatspi.STATE_FOCUSED))
         for key in ("Right", "Right", "Down"):
@@ -236,6 +240,10 @@ def play(program, language, positions, seed):
             if h == positions:
                 for text in close_messages(app, main):
                     print("  message: " + text.replace("\n", " "))
+                give_keyboard(game, main)
+                asked = len(spoken)
+                pyatspi.Registry.generateKeyboardEvent(keysym("F11"), None, pyatspi.KEY_SYM)
+                print("  F11: " + wait_for("the time and score", lambda: spoken[asked:] and spoken[-1]))
                 return True
         return False
     finally:
