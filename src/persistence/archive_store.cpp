@@ -3,6 +3,7 @@
 
 #include "byte_order.h"
 #include "cp1250.h"
+#include "engine/messages.h"
 #include "engine/record_check.h"
 #include "record_slot.h"
 #include "records_store.h"
@@ -238,7 +239,7 @@ std::optional<ArchivedGame> ArchiveStore::loadArchiveSlot(int index, const Recor
         return std::nullopt;
     const ReadResult file = m_fs.readFile(path(), 2 * kArchiveFileSize, false);
     if (file.status == ReadStatus::Missing) {
-        m_dialogs.showMessage(5);
+        m_dialogs.showMessage(Message::ArchiveMissing);
         return std::nullopt;
     }
     // The whole slots of an archive of the wrong size are as good as they were at the start.
@@ -249,7 +250,7 @@ std::optional<ArchivedGame> ArchiveStore::loadArchiveSlot(int index, const Recor
     // A game that does not produce its record is not shown: nothing of a damaged or forged
     // slot reaches the board or the settings.
     if (file.status != ReadStatus::Ok || !slotProves(archive, index, table[index])) {
-        m_dialogs.showMessage(4);
+        m_dialogs.showMessage(Message::ArchiveDamaged);
         return std::nullopt;
     }
     return decodeArchivedGame(archive, index);

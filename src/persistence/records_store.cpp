@@ -2,6 +2,7 @@
 #include "records_store.h"
 
 #include "cp1250.h"
+#include "engine/messages.h"
 #include "record_slot.h"
 #include "safe_file.h"
 
@@ -148,7 +149,7 @@ bool RecordsStore::writeRecord(const GameState& state, const GameSettings& setti
     if (lock.held())
         records = startingImage();
     if (!records) {
-        m_dialogs.showMessage(2);
+        m_dialogs.showMessage(Message::RecordsReadOnly);
         return false;
     }
     const RecordEntry stored = decodeRecordSlot(*records, recordAt(index));
@@ -169,7 +170,7 @@ bool RecordsStore::writeRecord(const GameState& state, const GameSettings& setti
     e.time = record.time;
     e.holder = record.holder;
     if (!encodeRecordSlot(record, *records, recordAt(index), kRecordPatchSize)) {
-        m_dialogs.showMessage(2);
+        m_dialogs.showMessage(Message::RecordsReadOnly);
         return false;
     }
     std::vector<FileToCommit> files{{path(), *records}};
@@ -189,13 +190,13 @@ bool RecordsStore::writeRecord(const GameState& state, const GameSettings& setti
         if (m_fs.outOfSpace() && m_diskFullNote)
             m_diskFullNote(kRecordsFileName);
         else
-            m_dialogs.showMessage(2);
+            m_dialogs.showMessage(Message::RecordsReadOnly);
         return false;
     }
     e.archived = archived;
     m_table = next;
     if (!archived)
-        m_dialogs.showMessage(3);
+        m_dialogs.showMessage(Message::ArchiveReadOnly);
     return true;
 }
 
@@ -214,7 +215,7 @@ bool RecordsStore::deleteRecord(int index)
         return true;
     });
     if (!written) {
-        m_dialogs.showMessage(9);
+        m_dialogs.showMessage(Message::RecordsNotDeletable);
         return false;
     }
     clearRecord(m_table[index]);
@@ -229,7 +230,7 @@ bool RecordsStore::deleteAllRecords()
         return true;
     });
     if (!written) {
-        m_dialogs.showMessage(9);
+        m_dialogs.showMessage(Message::RecordsNotDeletable);
         return false;
     }
     for (RecordEntry& e : m_table)

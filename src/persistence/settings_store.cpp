@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "byte_order.h"
+#include "engine/messages.h"
 #include "engine/variant.h"
 #include "safe_file.h"
 
@@ -158,7 +159,7 @@ bool SettingsStore::loadSettings()
         file.status == ReadStatus::Ok ? std::string_view(file.bytes) : std::string_view(),
         m_settings);
     if (!image.badWords.empty()) {
-        m_dialogs.showMessage(7);
+        m_dialogs.showMessage(Message::SettingsDamaged);
         return false;
     }
     m_settings = image.settings;
@@ -179,11 +180,11 @@ bool SettingsStore::saveSettings(bool applicationEnding)
     FolderLock lock(m_fs, m_dataFolder);
     if (!lock.held() || !m_fs.mayReplace(path()) ||
         !writeFileSafely(m_fs, path(), encodeSettings(m_settings))) {
-        m_dialogs.showMessage(12);
+        m_dialogs.showMessage(Message::SettingsNotSaved);
         return false;
     }
     if (!applicationEnding)
-        m_dialogs.showMessage(11);
+        m_dialogs.showMessage(Message::SettingsSaved);
     return true;
 }
 
