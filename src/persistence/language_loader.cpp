@@ -142,7 +142,7 @@ void LanguageLoader::applyEntry(const LanguageEntry& e)
     auto between = [](int v, int low, int high) { return v >= low && v <= high; };
 
     switch (kind) {
-    case 1:
+    case LanguageKind::Menus:
         if (group == 0 && between(c3, 0, 4)) {
             std::vector<int> path{c3};
             for (int c : {c4, c5, c6}) {
@@ -155,21 +155,21 @@ void LanguageLoader::applyEntry(const LanguageEntry& e)
             m_targets.setContextMenuItem(c3, text, extra);
         }
         break;
-    case 2:
+    case LanguageKind::Controls:
         if (group == 0 && between(c3, 1, 18))
             m_targets.setMainControl(static_cast<MainControl>(c3), text, extra);
         else if ((group == 1 || group == 2) && between(c3, 1, 2))
             m_targets.setDialogText(kind, group, c3, -1, text, extra);
         break;
-    case 3:
+    case LanguageKind::Labels:
         if (group == 0 && between(c3, 1, 4))
             m_targets.setMainLabel(static_cast<MainLabel>(c3), text, extra);
         break;
-    case 4:
+    case LanguageKind::StatusPanels:
         if (group == 0 && between(c3, 0, 13))
             m_targets.setStatusPanel(c3, c3 == 0 ? " " + text + ":" : text);
         break;
-    case 5:
+    case LanguageKind::SettingsDialog:
         if (group == 0 && between(c3, 0, 2)) {
             m_targets.setDialogText(kind, group, c3, -1, c3 == 0 ? "  " + text : text, extra);
         } else if (group == 1 && between(c3, 0, 4) && between(c4, 0, kFirstTabItems[c3] - 1)) {
@@ -190,26 +190,26 @@ void LanguageLoader::applyEntry(const LanguageEntry& e)
             m_targets.setDialogText(kind, group, c3, -1, text, extra);
         }
         break;
-    case 6:
-    case 11:
-    case 12:
+    case LanguageKind::AboutBox:
+    case LanguageKind::PasswordDialog:
+    case LanguageKind::SynchroDialog:
         if (group == 0) {
             m_targets.setDialogText(kind, 0, -1, -1, "  " + text, extra);
-        } else if (kind == 6 && group == 1 && c3 == 1) {
+        } else if (kind == LanguageKind::AboutBox && group == 1 && c3 == 1) {
             m_targets.setDialogText(kind, group, c3, -1, text, extra);
-        } else if (kind == 11 && group == 1 && between(c3, 0, 3)) {
+        } else if (kind == LanguageKind::PasswordDialog && group == 1 && between(c3, 0, 3)) {
             m_targets.setDialogText(kind, group, c3, -1, c3 == 0 || c3 == 3 ? text + ":" : text,
                                     extra);
-        } else if (kind == 11 && group == 2 && between(c3, 0, 1)) {
+        } else if (kind == LanguageKind::PasswordDialog && group == 2 && between(c3, 0, 1)) {
             m_targets.setDialogText(kind, group, c3, -1, text, extra);
-        } else if (kind == 11 && group == 3 && c3 == 0) {
+        } else if (kind == LanguageKind::PasswordDialog && group == 3 && c3 == 0) {
             // Our own addition: the Storno button; older readers skip the unlisted group.
             m_targets.setDialogText(kind, group, c3, -1, text, extra);
-        } else if (kind == 12 && group == 1 && between(c3, 0, 5)) {
+        } else if (kind == LanguageKind::SynchroDialog && group == 1 && between(c3, 0, 5)) {
             m_targets.setDialogText(kind, group, c3, -1, c3 == 1 ? framed(text) : text, extra);
         }
         break;
-    case 7:
+    case LanguageKind::NewRecordDialog:
         if (group == 0) {
             m_targets.setDialogText(kind, 0, -1, -1, "  " + text, extra);
         } else if (group == 1 && c3 == 0) {
@@ -222,7 +222,7 @@ void LanguageLoader::applyEntry(const LanguageEntry& e)
             m_targets.setDialogText(kind, group, c3, -1, text, extra);
         }
         break;
-    case 13:
+    case LanguageKind::Review:
         // Our own addition, the look back at a game; older readers skip the unlisted kind.
         if (group == 0)
             m_targets.setDialogText(kind, 0, -1, -1, text, extra);
@@ -230,19 +230,19 @@ void LanguageLoader::applyEntry(const LanguageEntry& e)
                  ((group == 2 || group == 3) && between(c3, 0, 1)) || (group == 4 && c3 == 0))
             m_targets.setDialogText(kind, group, c3, -1, text, extra);
         break;
-    case 14:
+    case LanguageKind::Spoken:
         // Our own addition, the words a screen reader says; older readers skip the kind.
         if ((group == 0 && between(c3, 0, 24)) || (group == 1 && between(c3, 0, 14)) ||
             ((group == 2 || group == 3) && between(c3, 0, 2)))
             m_targets.setDialogText(kind, group, c3, -1, text, extra);
         break;
-    case 9:
+    case LanguageKind::RecordsList:
         if (group == 0)
             m_targets.setPanelCaption(PanelCaption::lblHSkore, text);
         else if (group == 1 && between(c3, 0, 6))
             m_targets.setListColumn(c3, text);
         break;
-    case 10:
+    case LanguageKind::TextTable:
         if (group == 0 && c3 == 1) {
             m_targets.setPanelCaption(PanelCaption::lblInform, text);
         } else if (group == 0 && c3 == 2) {

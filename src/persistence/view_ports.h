@@ -46,6 +46,24 @@ public:
     virtual void reopenInformationPanel() = 0;
 };
 
+// The kinds of a language file's entries, the first character of an entry's code in base 36.
+// Kinds 13 and 14 are our own, which older readers skip.
+namespace LanguageKind {
+constexpr int Menus = 1;           // main menu (group 0) and the records list's menu (group 1)
+constexpr int Controls = 2;        // main window (group 0), settings and synchronisation buttons
+constexpr int Labels = 3;          // the main window's labels
+constexpr int StatusPanels = 4;    // the status bar
+constexpr int SettingsDialog = 5;  // the settings dialog
+constexpr int AboutBox = 6;        // the about box
+constexpr int NewRecordDialog = 7; // the new-record dialog
+constexpr int RecordsList = 9;     // the records panel's caption and columns
+constexpr int TextTable = 10;      // panel captions, questions and messages
+constexpr int PasswordDialog = 11; // the password dialog
+constexpr int SynchroDialog = 12;  // the synchronisation dialog
+constexpr int Review = 13;         // the look back at a game
+constexpr int Spoken = 14;         // the words a screen reader says for the board
+} // namespace LanguageKind
+
 // Buttons and panels of the main window by their language-file code (kind 2, group 0).
 enum class MainControl {
     btnNovaP = 1,

@@ -8,15 +8,13 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "persistence/view_ports.h"
 #include "radio_group.h"
 #include "tfrm_setup.h"
 
 namespace mirvalon {
 
 namespace {
-
-constexpr int kButtonsKind = 2;
-constexpr int kSettingsKind = 5;
 
 void setCaption(QAbstractButton* button, const QString& text, const std::optional<QString>& hint)
 {
@@ -47,11 +45,11 @@ void setGroupText(RadioGroup* group, QGroupBox* frame, const QList<QCheckBox*>& 
 void Tfrm_Setup::setText(int kind, int group, int index, int item, const QString& text,
                          const std::optional<QString>& hint)
 {
-    if (kind == kButtonsKind && group == 1) {
+    if (kind == LanguageKind::Controls && group == 1) {
         setCaption(index == 1 ? m_btnPomoc : index == 2 ? m_btnPDF : nullptr, text, hint);
         return;
     }
-    if (kind != kSettingsKind)
+    if (kind != LanguageKind::SettingsDialog)
         return;
     if (group == 0) {
         if (index == 0)

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "persistence/view_ports.h"
+
 namespace mirvalon {
 
 namespace {
@@ -125,14 +127,14 @@ void Tfrm_Synchro::finished(bool done)
 
 void Tfrm_Synchro::setLanguageText(int kind, int group, int index, const QString& text)
 {
-    if (kind == 2 && group == 2) {
+    if (kind == LanguageKind::Controls && group == 2) {
         if (index == 1)
             m_btnStart->setText(text);
         else if (index == 2)
             m_btnZavriet->setText(text);
-    } else if (kind == 12 && group == 0) {
+    } else if (kind == LanguageKind::SynchroDialog && group == 0) {
         setWindowTitle(text);
-    } else if (kind == 12 && group == 1) {
+    } else if (kind == LanguageKind::SynchroDialog && group == 1) {
         if (index == 0)
             m_lblUvod->setText(text);
         else if (index == 1)

@@ -129,24 +129,25 @@ void WindowTexts::setUntimedStatusText(const std::string& text)
 void WindowTexts::setDialogText(int kind, int group, int index, int item, const std::string& text,
                                 const std::optional<std::string>& hint)
 {
-    if (kind == 6) {
+    if (kind == LanguageKind::AboutBox) {
         if (group == 0)
             m_window.aboutBox()->setCaptionText(q(text));
         else if (group == 1)
             m_window.aboutBox()->setVersionText(q(text));
-    } else if (kind == 7) {
+    } else if (kind == LanguageKind::NewRecordDialog) {
         if (group == 0)
             m_window.newRecordDialog()->setCaptionText(q(text));
         else if (group == 1)
             m_window.newRecordDialog()->setText(index, q(text));
         else if (group == 2)
             m_window.newRecordDialog()->cancelButton()->setText(q(text));
-    } else if (kind == 5 || (kind == 2 && group == 1)) {
+    } else if (kind == LanguageKind::SettingsDialog ||
+               (kind == LanguageKind::Controls && group == 1)) {
         std::optional<QString> qhint;
         if (hint)
             qhint = q(*hint);
         m_window.settingsDialog()->setText(kind, group, index, item, q(text), qhint);
-    } else if (kind == 11) {
+    } else if (kind == LanguageKind::PasswordDialog) {
         if (group == 0)
             m_window.passwordDialog()->setCaptionText(q(text));
         else if (group == 1)
@@ -155,11 +156,12 @@ void WindowTexts::setDialogText(int kind, int group, int index, int item, const 
             m_window.passwordDialog()->setHintText(index, q(text));
         else if (group == 3)
             m_window.passwordDialog()->cancelButton()->setText(q(text));
-    } else if (kind == 12 || (kind == 2 && group == 2)) {
+    } else if (kind == LanguageKind::SynchroDialog ||
+               (kind == LanguageKind::Controls && group == 2)) {
         m_window.synchroDialog()->setLanguageText(kind, group, index, q(text));
-    } else if (kind == 13) {
+    } else if (kind == LanguageKind::Review) {
         m_window.reviewDialog()->setText(group, index, q(text));
-    } else if (kind == 14) {
+    } else if (kind == LanguageKind::Spoken) {
         m_window.accessibility()->texts().setText(group, index, q(text));
     }
 }
