@@ -313,7 +313,8 @@ void PosixFileSystem::removeFile(const std::string& path)
 
 int PosixFileSystem::lockFile(const std::string& path, int waitMilliseconds)
 {
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    // The lock stands in the player's own data folder, as private as the files it guards.
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0 && errno == EACCES) // flock needs no more than reading
         fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)

@@ -244,7 +244,7 @@ TEST(Modes, thePlayersFilesAreTheirsAloneAndARewrittenFileKeepsItsMode)
         EXPECT_EQ(modeOf(player.home.path() + "/Orvex"), c.folder);
         EXPECT_EQ(modeOf(player.data()), c.folder);
         EXPECT_EQ(modeOf(player.data() + "/Data"), c.folder);
-        for (const char* name : {"Mirvalon.ldt", "Mirvalon.lar", "Mirvalon.lcf"})
+        for (const char* name : {"Mirvalon.ldt", "Mirvalon.lar", "Mirvalon.lcf", ".mirvalon-lock"})
             EXPECT_EQ(modeOf(player.data() + "/" + name), c.file) << name << " " << c.umask;
 
         // The player chose a mode for a file: a rewrite keeps it, whatever the umask says.
