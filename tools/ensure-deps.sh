@@ -17,6 +17,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turb
           qt6-translations-l10n  # Qt's own dialogs in Slovak and Czech
           dpkg-dev debhelper file lintian desktop-file-utils appstream man-db  # the .deb, checks
           xvfb xdotool dbus-daemon dbus-bin at-spi2-core python3-pyatspi  # a screen reader's games
+          poppler-utils  # the manual's pages read back
           "$@")
 
 missing=()
