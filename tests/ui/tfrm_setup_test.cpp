@@ -191,61 +191,6 @@ TEST(SetupDialog, jokesNeverStayChecked)
     f.dialog.hide();
 }
 
-TEST(SetupDialog, closingTellsWhetherTheGameChanged)
-{
-    struct Case
-    {
-        const char* name;
-        std::vector<std::pair<const char*, int>> items;
-        std::vector<const char*> boxes;
-        bool ok;
-        bool changed;
-    };
-    const Case cases[] = {
-        {"only the score", {}, {"cbxSkore"}, true, false},
-        {"positions, cancelled", {{"rgPozicie", 0}}, {}, false, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Fixture f;
-        f.dialog.show();
-        EXPECT_FALSE(f.dialog.settingsChanged());
-        for (const auto& [group, index] : c.items)
-            click(item(f.dialog, group, index));
-        for (const char* box : c.boxes)
-            click(find<QCheckBox>(f.dialog, box));
-        if (c.ok)
-            click(f.dialog.okButton());
-        else
-            click(f.dialog.cancelButton());
-        EXPECT_FALSE(f.dialog.isVisible());
-        EXPECT_EQ(f.dialog.result(), c.ok ? QDialog::Accepted : QDialog::Rejected);
-        EXPECT_EQ(f.dialog.settingsChanged(), c.changed);
-    }
-}
-
-// A dialog made by a language file and never shown has no frame of its own yet; it opens
-// where a dialog shown before opens, framed as the main window is.
-TEST(SetupDialog, centresAlikeBeforeAndAfterItsFirstShowing)
-{
-    QWidget main;
-    main.setGeometry(100, 100, 780, 546);
-    main.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    const QRect mainFrame = main.frameGeometry();
-    Tfrm_Setup dialog(&main);
-    dialog.centreOn(main);
-    const QPoint first = dialog.pos();
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    dialog.hide();
-    dialog.centreOn(main);
-    EXPECT_EQ(dialog.pos(), first);
-    const QRect frame = dialog.frameGeometry();
-    EXPECT_EQ(frame.left(), mainFrame.left() + mainFrame.width() / 2 - frame.width() / 2);
-    EXPECT_EQ(frame.top(), mainFrame.top() + mainFrame.height() / 2 - frame.height() / 2 + 8);
-}
-
 TEST(SetupDialog, staysOnTheScreenBesideAWindowOffIt)
 {
     Fixture f;
