@@ -15,11 +15,6 @@
 namespace mirvalon::test {
 namespace {
 
-QString q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 TEST(OutputWindow, ctrlPPrintsTheWindowOnOnePageAndACancelledDialogNothing)
 {
     WindowRig rig;
