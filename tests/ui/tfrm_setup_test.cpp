@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: filling, the live information box, the rules between its controls,
-// what closing it reports, and its texts in the three languages.
+// what OK hands on, and its texts from a language file.
 #include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,13 +13,13 @@
 #include <random>
 
 #include "engine/records_table.h"
-#include "persistence/file_system.h"
 #include "persistence/settings_store.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
 #include "support/test_seed.h"
 #include "ui/application_look.h"
 #include "ui/tfrm_setup.h"
+#include "window_rig.h"
 
 namespace mirvalon {
 namespace {
@@ -41,30 +40,6 @@ QRadioButton* item(const Tfrm_Setup& dialog, const char* group, int index)
 void click(QAbstractButton* button)
 {
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
-}
-
-// Hands the dialog's entries of a language file to the dialog, as the main window does.
-class DialogTexts : public test::FakeLanguageTargets
-{
-public:
-    explicit DialogTexts(Tfrm_Setup& dialog) : m_dialog(dialog) {}
-    void setDialogText(int kind, int group, int index, int item, const std::string& text,
-                       const std::optional<std::string>& hint) override
-    {
-        std::optional<QString> qhint;
-        if (hint)
-            qhint = QString::fromStdString(*hint);
-        m_dialog.setText(kind, group, index, item, QString::fromStdString(text), qhint);
-    }
-
-private:
-    Tfrm_Setup& m_dialog;
-};
-
-bool loadLanguage(Tfrm_Setup& dialog, int language)
-{
-    DialogTexts targets(dialog);
-    return test::loadLanguageInto(targets, MIRVALON_SOURCE_DATA, language);
 }
 
 // The game's font, as the program sets it for the whole application before the dialog exists.
@@ -244,11 +219,13 @@ TEST(SetupDialog, neverProducesARecordTheFileWouldReject)
 // The environment box takes the width of its caption in the language of the file.
 TEST(SetupDialog, languageFileSetsCaptionsHintsAndTheEnvironmentBoxWidth)
 {
-    Fixture f;
-    ASSERT_TRUE(loadLanguage(f.dialog, 2));
-    EXPECT_EQ(item(f.dialog, "rgForma", 2)->text(), "Hardest");
-    EXPECT_EQ(find<QCheckBox>(f.dialog, "cbxZnacRiad")->toolTip(), "Training only");
-    auto* environment = find<QCheckBox>(f.dialog, "cbxProstredie");
+    GameSettings english;
+    english.language = 2;
+    test::WindowRig rig(english);
+    const Tfrm_Setup& dialog = *rig.window->settingsDialog();
+    EXPECT_EQ(item(dialog, "rgForma", 2)->text(), "Hardest");
+    EXPECT_EQ(find<QCheckBox>(dialog, "cbxZnacRiad")->toolTip(), "Training only");
+    auto* environment = find<QCheckBox>(dialog, "cbxProstredie");
     EXPECT_EQ(environment->width(), 8 * environment->text().size() + 2);
 }
 
