@@ -11,6 +11,7 @@
 #include "persistence/saved_game.h"
 #include "persistence/settings_store.h"
 #include "persistence/shared_store.h"
+#include "support/fake_persistence.h"
 
 namespace mirvalon::fuzz {
 
@@ -48,45 +49,12 @@ bool slotInBounds(std::string_view b, std::size_t at)
            points <= 9999;
 }
 
-class NoTargets : public LanguageTargets, public PlainMessages
+// Every text a language file hands to the window is recorded, and every refusal counted.
+class NoTargets : public test::FakeLanguageTargets, public PlainMessages
 {
 public:
-    void setMenuItem(const std::vector<int>&, const std::string& t,
-                     const std::optional<std::string>&) override
-    {
-        see(t);
-    }
-    void setContextMenuItem(int, const std::string& t, const std::optional<std::string>&) override
-    {
-        see(t);
-    }
-    void setMainControl(MainControl, const std::string& t,
-                        const std::optional<std::string>&) override
-    {
-        see(t);
-    }
-    void setMainLabel(MainLabel, const std::string& t, const std::optional<std::string>&) override
-    {
-        see(t);
-    }
-    void setStatusPanel(int, const std::string& t) override { see(t); }
-    void setPanelCaption(PanelCaption, const std::string& t) override { see(t); }
-    void setListColumn(int, const std::string& t) override { see(t); }
-    void setUntimedStatusText(const std::string& t) override { see(t); }
-    void setDialogText(int, int, int, int, const std::string& t,
-                       const std::optional<std::string>&) override
-    {
-        see(t);
-    }
     void showPlainMessage(const std::string&) override { ++refusals; }
-
     int refusals = 0;
-    bool allStorable = true;
-
-private:
-    // Every text a file hands to the window came through the converter, so it is text the
-    // code page holds.
-    void see(const std::string& t) { allStorable = allStorable && fitsCp1250(t); }
 };
 
 // The language file as the only file there is.
@@ -209,8 +177,11 @@ std::string checkLanguageFile(std::string_view b)
         return loaded ? "a short language file was taken" : "a long language file was refused";
     if (loaded == (targets.refusals > 0))
         return "the refusal message does not follow the result";
-    if (!targets.allStorable)
-        return "a language file handed the window a text the code page cannot hold";
+    // Every text a file hands to the window came through the converter, so it is text the
+    // code page holds.
+    for (const auto& [key, text] : targets.texts)
+        if (!fitsCp1250(text))
+            return "a language file handed the window a text the code page cannot hold";
     for (const std::string& m : texts.messages)
         if (!fitsCp1250(m))
             return "a message is not text of the code page";

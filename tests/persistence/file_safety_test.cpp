@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The files layer when things go wrong: a copy of the game killed between any two steps, files
-// left behind, a folder another copy keeps locked, a records file that did not load, and the
+// left behind, a folder another copy keeps locked, another copy's better record, and the
 // player's umask.
 #include <gtest/gtest.h>
 
@@ -182,25 +182,6 @@ TEST(FolderLock, aFolderAnotherCopyKeepsLockedIsReportedAndNothingChanges)
     EXPECT_FALSE(exists(player.data() + "/Mirvalon.lcf"));
     // Once the other copy is done, writing works again.
     EXPECT_TRUE(records.writeRecord(finishedGame(6, 8000, "Eva"), settings, false));
-}
-
-// A records file of the right size that did not load (a record out of bounds) is rebuilt
-// whole from the table at the next write, never patched: the record survives the next start.
-TEST(RecordsFile, aFileThatDidNotLoadIsRebuiltAtTheNextWrite)
-{
-    Player player;
-    player.start();
-    const std::string ldt = player.data() + "/Mirvalon.ldt";
-    std::string damaged = *encodeRecordsFile(referenceRecords());
-    damaged[34 * 99 + 2] = 14; // slot 100, level 14
-    writeBytes(ldt, damaged);
-    GameCopy copy(player.fs, player.data(), player.program.path());
-    ASSERT_TRUE(copy.records.writeRecord(finishedGame(2, 9000, "Eva"), GameSettings{}, false));
-    EXPECT_TRUE(decodeRecordsFile(readBytes(ldt)).has_value());
-    const RecordsTable next = player.start();
-    EXPECT_EQ(next[1].points, 9000);
-    EXPECT_TRUE(next[1].archived);
-    EXPECT_EQ(next[99].level, referenceRecords()[99].level);
 }
 
 // A better or equal record that another copy of the game wrote since this one started stays.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saved-game files: every field through the file and back, noise, refusals of damaged files,
-// and a seeded loop of mutants that must never crash nor let a broken value through.
+// Saved-game files: every field through the file and back, noise, and refusals of damaged
+// files. (Seeded mutants of these files run with the other readers' in the mutation test.)
 #include <gtest/gtest.h>
 
 #include <random>
@@ -8,7 +8,6 @@
 #include "persistence/folders.h"
 #include "persistence/saved_game.h"
 #include "support/fake_persistence.h"
-#include "support/test_seed.h"
 
 namespace mirvalon::test {
 namespace {
@@ -198,19 +197,19 @@ TEST(SavedGame, refusesAFileWhoseCheckedValueIsOutOfRange)
     EXPECT_FALSE(decodeSavedGame(fileOf(values)).has_value()) << values[GameNumber];
 }
 
+// Any value whose second copy differs from its first, the noise's among them, is refused.
 TEST(SavedGame, refusesAnAlteredSecondCopy)
 {
-    const std::string good = encode(plainTask());
-    // The game number's copies are the fifth and sixth zero-closed strings of the file.
-    std::size_t start = 0;
-    for (int copy = 0; copy < 5; ++copy)
-        start = good.find('\0', start) + 1;
-    const std::size_t end = good.find('\0', start);
-    ASSERT_EQ(unscrambleCopy(good.substr(start, end - start), 2), "104");
-    std::string bad = good;
-    bad.replace(start, end - start, scrambleCopy("105", 2));
-    EXPECT_FALSE(decodeSavedGame(bad).has_value());
-    EXPECT_TRUE(decodeSavedGame(good).has_value());
+    for (const SavedTask& task : {arrangedTask(), plainTask()}) {
+        const std::vector<std::string> values = valuesOf(encode(task)).first;
+        for (std::size_t altered = 0; altered < values.size(); ++altered) {
+            std::string bytes;
+            for (std::size_t i = 0; i < values.size(); ++i)
+                bytes += scrambleCopy(values[i], 1) + '\0' +
+                         scrambleCopy(values[i] + (i == altered ? "1" : ""), 2) + '\0';
+            EXPECT_FALSE(decodeSavedGame(bytes).has_value()) << task.gameNumber << " " << altered;
+        }
+    }
 }
 
 TEST(SavedGame, refusesDamagedFilesOfEveryKind)
@@ -313,72 +312,6 @@ TEST(SavedGame, theDeliveredSampleGamesOpen)
         guarded += !task->password.empty();
     }
     EXPECT_EQ(guarded, 2); // the two championships
-}
-
-// Mutants of a valid file, byte by byte and value by value. None may crash the reader; every
-// mutant whose copies disagree or whose checked values leave their ranges must be refused, and
-// what is accepted must be a task that saves and opens to itself.
-TEST(SavedGame, mutantsNeverCrashAndNeverPassABrokenValue)
-{
-    const uint32_t seed = test::testSeed("saved-game mutation", 317u);
-    RecordProperty("seed", std::to_string(seed));
-    std::mt19937 rng(seed);
-    auto below = [&](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
-
-    SavedTask mix = arrangedTask();
-    mix.pieceColours = 2;
-    for (int k = 2; k <= 11; k += 2)
-        mix.faces[k] = 0;
-    const std::string bases[] = {encode(arrangedTask()), encode(plainTask()), encode(mix)};
-    int accepted = 0;
-    for (int round = 0; round < 4000; ++round) {
-        std::string bytes = bases[below(3)];
-        if (round % 2 == 0) {
-            for (std::size_t n = 1 + below(3); n > 0 && !bytes.empty(); --n) {
-                const std::size_t at = below(bytes.size());
-                switch (below(4)) {
-                case 0:
-                    bytes[at] = static_cast<char>(rng());
-                    break;
-                case 1:
-                    bytes.insert(at, 1, static_cast<char>(rng()));
-                    break;
-                case 2:
-                    bytes.erase(at, 1);
-                    break;
-                default:
-                    bytes.resize(at);
-                    break;
-                }
-            }
-        } else {
-            std::vector<std::string> values = valuesOf(bytes).first;
-            const std::size_t at = below(values.size());
-            values[at] = std::to_string(static_cast<int>(below(1100)) - 50);
-            bytes = fileOf(values);
-        }
-
-        const auto task = decodeSavedGame(bytes);
-        const Values v = valuesOf(bytes);
-        auto number = [&](int index, int lo, int hi) {
-            const std::string& t = v.first.size() > std::size_t(index) ? v.first[index] : "";
-            return !t.empty() && t.find_first_not_of("0123456789") == std::string::npos &&
-                   t.size() < 5 && std::stoi(t) >= lo && std::stoi(t) <= hi;
-        };
-        const bool inRange = number(GameNumber, 1, 192) && number(Colours, 0, 2) &&
-                             number(Positions, 5, 8) && number(Pieces, 11, 25) &&
-                             number(Arrangement, 0, 1) && number(ShowTime, 0, 1);
-        if (!v.copiesAgree || !inRange) {
-            EXPECT_FALSE(task.has_value()) << "round " << round << " seed " << seed;
-            continue;
-        }
-        if (!task)
-            continue;
-        ++accepted;
-        EXPECT_EQ(std::to_string(task->gameNumber), v.first[GameNumber]) << round;
-        EXPECT_EQ(decodeSavedGame(encode(*task, round)), task) << round;
-    }
-    EXPECT_GT(accepted, 0); // some mutants only touch noise and must still open
 }
 
 } // namespace

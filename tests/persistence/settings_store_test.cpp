@@ -74,6 +74,10 @@ TEST(SettingsFile, readsEveryWordInItsPlace)
     // Written back, the reserved words come out as zeros and everything else as it was.
     w[24] = 0;
     EXPECT_EQ(encodeSettings(expected), image(w));
+    // So does every flag the other way round.
+    for (int k = 7; k < 24; ++k)
+        w[k] = 1 - w[k];
+    EXPECT_EQ(encodeSettings(decodeSettings(image(w), GameSettings{}).settings), image(w));
 }
 
 TEST(SettingsFile, seesEveryBadWordInOnePass)

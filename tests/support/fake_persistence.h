@@ -80,28 +80,63 @@ public:
     int informationReopened = 0;
 };
 
-// Records every text a language file hands to the window, keyed by a readable name.
+// Records every text a language file hands to the window, keyed by a readable name:
+// "menu 3.7" -> caption, "menu 3.7 //" -> shortcut, "main 1 //" -> hint, ...
 class FakeLanguageTargets : public LanguageTargets
 {
 public:
-    void setMenuItem(const std::vector<int>& path, const std::string& caption,
-                     const std::optional<std::string>& shortcut) override;
-    void setContextMenuItem(int index, const std::string& caption,
-                            const std::optional<std::string>& shortcut) override;
-    void setMainControl(MainControl control, const std::string& caption,
-                        const std::optional<std::string>& hint) override;
-    void setMainLabel(MainLabel label, const std::string& caption,
-                      const std::optional<std::string>& hint) override;
-    void setStatusPanel(int panel, const std::string& text) override;
-    void setPanelCaption(PanelCaption panel, const std::string& text) override;
-    void setListColumn(int column, const std::string& title) override;
-    void setUntimedStatusText(const std::string& text) override;
-    void setDialogText(int kind, int group, int index, int item, const std::string& text,
-                       const std::optional<std::string>& hint) override;
+    using Extra = std::optional<std::string>;
+    void setMenuItem(const std::vector<int>& path, const std::string& t, const Extra& e) override
+    {
+        std::string key = "menu";
+        for (std::size_t k = 0; k < path.size(); ++k)
+            key += (k ? "." : " ") + std::to_string(path[k]);
+        note(key, t, e);
+    }
+    void setContextMenuItem(int index, const std::string& t, const Extra& e) override
+    {
+        note("context " + std::to_string(index), t, e);
+    }
+    void setMainControl(MainControl c, const std::string& t, const Extra& e) override
+    {
+        note("main " + std::to_string(static_cast<int>(c)), t, e);
+    }
+    void setMainLabel(MainLabel l, const std::string& t, const Extra& e) override
+    {
+        note("label " + std::to_string(static_cast<int>(l)), t, e);
+    }
+    void setStatusPanel(int panel, const std::string& t) override
+    {
+        note("status " + std::to_string(panel), t);
+    }
+    void setPanelCaption(PanelCaption p, const std::string& t) override
+    {
+        note(p == PanelCaption::lblHSkore ? "lblHSkore" : "lblInform", t);
+    }
+    void setListColumn(int column, const std::string& t) override
+    {
+        note("column " + std::to_string(column), t);
+    }
+    void setUntimedStatusText(const std::string& t) override { note("untimed", t); }
+    void setDialogText(int kind, int group, int index, int item, const std::string& t,
+                       const Extra& e) override
+    {
+        note("dialog " + std::to_string(kind) + "." + std::to_string(group) + "." +
+                 std::to_string(index) + "." + std::to_string(item),
+             t, e);
+    }
 
-    // "menu 3.7" -> caption, "menu 3.7 //" -> shortcut, "main 1 //" -> hint, ...
     std::map<std::string, std::string> texts;
     int calls = 0;
+
+private:
+    void note(const std::string& key, const std::string& text, const Extra& extra = {})
+    {
+        ++calls;
+        texts[key] = text;
+        if (extra)
+            texts[key + " //"] = *extra;
+    }
 };
 
 class FakePlainMessages : public PlainMessages

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The writer of the shared store, handed what any account may send it: only a record its own
-// replayed game proves, and that beats the stored one, is written.
+// replayed game proves, and that beats the stored one, is written. What a replayed game
+// proves is the record check's table; one damaged game here shows the writer asks it.
 #include <gtest/gtest.h>
 
 #include "sync_rig.h"
@@ -33,24 +34,8 @@ TEST(StoreWriter, writesOnlyRecordsTheirGamesProveAndThatBeatTheStore)
         {"a genuine better record", [](StoreImages&) {}, StoreOutcome::Done, 8000},
         {"a genuine record below the stored one",
          [](StoreImages& o) { putWonGame(o, kGame, 5000, "Low"); }, StoreOutcome::Done, 6000},
-        {"points beyond what its rows and time allow",
-         [](StoreImages& o) {
-             putLE16(o.records, recordAt(14), 9999);
-             putLE16(o.archive, slotAt(15), 9999);
-         },
-         StoreOutcome::Done, 6000},
         {"a peg that does not follow from the rows",
          [](StoreImages& o) { putLE16(o.archive, slotAt(350), 0); }, StoreOutcome::Done, 6000},
-        {"a game not won on its last row",
-         [](StoreImages& o) { o.archive[slotAt(110 + 16)] ^= 0x07; }, StoreOutcome::Done, 6000},
-        {"a slot that repeats the record over the rows of a game of five places",
-         [](StoreImages& o) {
-             StoreImages other = emptyStore();
-             putWonGame(other, 2, 8000, "Forger");
-             o.archive.replace(slotAt(35), kArchiveSlotSize - 35, other.archive,
-                               kArchiveSlotSize + 35, kArchiveSlotSize - 35);
-         },
-         StoreOutcome::Done, 6000},
         {"a present flag the game never writes (2)",
          [](StoreImages& o) { o.archive[slotAt(0)] = 2; }, StoreOutcome::Done, 6000},
         {"bytes the game never writes (jokes 2)", [](StoreImages& o) { o.archive[slotAt(37)] = 2; },

@@ -54,7 +54,9 @@ TEST_F(SyncTest, recordAndItsGameTravelBothWays)
     EXPECT_TRUE(provenRecord(a.images().records, a.images().archive, 5));
 }
 
-// What is in the store, what the player has, and what one merge of game 7 decides.
+// What is in the store, what the player has, and what one merge of game 7 decides. Which
+// damage a record game proves nothing with is the record check's table (and the writer's);
+// one such record here is enough to see that the merge does not believe it.
 TEST_F(SyncTest, decidesGameByGameAndBelievesOnlyProvenRecords)
 {
     const auto damaged = [](StoreImages& s, std::size_t offset) {
@@ -81,26 +83,6 @@ TEST_F(SyncTest, decidesGameByGameAndBelievesOnlyProvenRecords)
         {"one peg changed in the store's game: not believed, and beaten by mine", 8000, 6000, true,
          [&](StoreImages& s) { damaged(s, 350); }, // the first peg of row 1
          Decision::Export, 6000, 6000},
-        {"one piece changed in the store's hidden row", 8000, 0, true,
-         [&](StoreImages& s) { damaged(s, 94); }, Decision::None, 8000, 0},
-        {"store's points beyond what two rows and 20 s allow", 9390, 0, true,
-         [](StoreImages& s) {
-             for (std::size_t at : {std::size_t(14), kArchiveSlotSize * 6 + 15}) {
-                 std::string& image = at < kRecordsFileSize ? s.records : s.archive;
-                 putLE16(image, at < kRecordsFileSize ? kRecordSlotSize * 6 + at : at, 9391);
-             }
-         },
-         Decision::None, 9391, 0},
-        {"a game of another number moved into slot 7", 0, 0, true,
-         [](StoreImages& s) {
-             StoreImages other = emptyStore();
-             putWonGame(other, 8, 8000, "Store");
-             s.records.replace(kRecordSlotSize * 6, kRecordSlotSize, other.records,
-                               kRecordSlotSize * 7, kRecordSlotSize);
-             s.archive.replace(kArchiveSlotSize * 6, kArchiveSlotSize, other.archive,
-                               kArchiveSlotSize * 7, kArchiveSlotSize);
-         },
-         Decision::None, 8000, 0},
         {"equal points change nothing", 7000, 7000, true, unchanged, Decision::None, 7000, 7000},
     };
     for (const Case& c : cases) {

@@ -28,11 +28,6 @@ const QImage& board()
     return image;
 }
 
-QString q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 TEST(BoardPicture, writesTheFormatTheChosenNameSays)
 {
     struct Case

@@ -217,21 +217,6 @@ TEST(MainWindow, exitAsksOnlyWithTheWarningAndSavesWhenAutomatic)
     EXPECT_EQ(saved[21 * 4], 1); // the exit warning, word 22
 }
 
-TEST(MainWindow, theSavedLanguageIsAppliedAtActivation)
-{
-    GameSettings english;
-    english.language = 2;
-    WindowRig rig(english);
-    Tfrm_Logic& w = *rig.window;
-    EXPECT_TRUE(w.menuItem("mm2Ang")->isChecked());
-    EXPECT_EQ(rig.game().settings().loadedLanguage, 2);
-    EXPECT_EQ(w.menuItem("mm2NovaP")->text(), "Computer");
-    EXPECT_EQ(w.statusPanel(0)->text(), " Game:");
-    w.menuItem("mm2Cas")->trigger();
-    EXPECT_EQ(w.statusPanel(11)->text(), "! Time !");
-    EXPECT_EQ(rig.window->texts().messages[1].substr(0, 6), "I am s"); // the English loss
-}
-
 TEST(MainWindow, secondPlayersPasswordThroughTheWindow)
 {
     WindowRig rig;

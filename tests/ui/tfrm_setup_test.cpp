@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: filling, the live information box, the rules between its controls,
-// what closing it reports, and its texts in the three languages.
+// what OK hands on, and its texts from a language file.
 #include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,13 +13,13 @@
 #include <random>
 
 #include "engine/records_table.h"
-#include "persistence/file_system.h"
 #include "persistence/settings_store.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
 #include "support/test_seed.h"
 #include "ui/application_look.h"
 #include "ui/tfrm_setup.h"
+#include "window_rig.h"
 
 namespace mirvalon {
 namespace {
@@ -41,30 +40,6 @@ QRadioButton* item(const Tfrm_Setup& dialog, const char* group, int index)
 void click(QAbstractButton* button)
 {
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
-}
-
-// Hands the dialog's entries of a language file to the dialog, as the main window does.
-class DialogTexts : public test::FakeLanguageTargets
-{
-public:
-    explicit DialogTexts(Tfrm_Setup& dialog) : m_dialog(dialog) {}
-    void setDialogText(int kind, int group, int index, int item, const std::string& text,
-                       const std::optional<std::string>& hint) override
-    {
-        std::optional<QString> qhint;
-        if (hint)
-            qhint = QString::fromStdString(*hint);
-        m_dialog.setText(kind, group, index, item, QString::fromStdString(text), qhint);
-    }
-
-private:
-    Tfrm_Setup& m_dialog;
-};
-
-bool loadLanguage(Tfrm_Setup& dialog, int language)
-{
-    DialogTexts targets(dialog);
-    return test::loadLanguageInto(targets, MIRVALON_SOURCE_DATA, language);
 }
 
 // The game's font, as the program sets it for the whole application before the dialog exists.
@@ -191,61 +166,6 @@ TEST(SetupDialog, jokesNeverStayChecked)
     f.dialog.hide();
 }
 
-TEST(SetupDialog, closingTellsWhetherTheGameChanged)
-{
-    struct Case
-    {
-        const char* name;
-        std::vector<std::pair<const char*, int>> items;
-        std::vector<const char*> boxes;
-        bool ok;
-        bool changed;
-    };
-    const Case cases[] = {
-        {"only the score", {}, {"cbxSkore"}, true, false},
-        {"positions, cancelled", {{"rgPozicie", 0}}, {}, false, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Fixture f;
-        f.dialog.show();
-        EXPECT_FALSE(f.dialog.settingsChanged());
-        for (const auto& [group, index] : c.items)
-            click(item(f.dialog, group, index));
-        for (const char* box : c.boxes)
-            click(find<QCheckBox>(f.dialog, box));
-        if (c.ok)
-            click(f.dialog.okButton());
-        else
-            click(f.dialog.cancelButton());
-        EXPECT_FALSE(f.dialog.isVisible());
-        EXPECT_EQ(f.dialog.result(), c.ok ? QDialog::Accepted : QDialog::Rejected);
-        EXPECT_EQ(f.dialog.settingsChanged(), c.changed);
-    }
-}
-
-// A dialog made by a language file and never shown has no frame of its own yet; it opens
-// where a dialog shown before opens, framed as the main window is.
-TEST(SetupDialog, centresAlikeBeforeAndAfterItsFirstShowing)
-{
-    QWidget main;
-    main.setGeometry(100, 100, 780, 546);
-    main.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    const QRect mainFrame = main.frameGeometry();
-    Tfrm_Setup dialog(&main);
-    dialog.centreOn(main);
-    const QPoint first = dialog.pos();
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    dialog.hide();
-    dialog.centreOn(main);
-    EXPECT_EQ(dialog.pos(), first);
-    const QRect frame = dialog.frameGeometry();
-    EXPECT_EQ(frame.left(), mainFrame.left() + mainFrame.width() / 2 - frame.width() / 2);
-    EXPECT_EQ(frame.top(), mainFrame.top() + mainFrame.height() / 2 - frame.height() / 2 + 8);
-}
-
 TEST(SetupDialog, staysOnTheScreenBesideAWindowOffIt)
 {
     Fixture f;
@@ -299,11 +219,13 @@ TEST(SetupDialog, neverProducesARecordTheFileWouldReject)
 // The environment box takes the width of its caption in the language of the file.
 TEST(SetupDialog, languageFileSetsCaptionsHintsAndTheEnvironmentBoxWidth)
 {
-    Fixture f;
-    ASSERT_TRUE(loadLanguage(f.dialog, 2));
-    EXPECT_EQ(item(f.dialog, "rgForma", 2)->text(), "Hardest");
-    EXPECT_EQ(find<QCheckBox>(f.dialog, "cbxZnacRiad")->toolTip(), "Training only");
-    auto* environment = find<QCheckBox>(f.dialog, "cbxProstredie");
+    GameSettings english;
+    english.language = 2;
+    test::WindowRig rig(english);
+    const Tfrm_Setup& dialog = *rig.window->settingsDialog();
+    EXPECT_EQ(item(dialog, "rgForma", 2)->text(), "Hardest");
+    EXPECT_EQ(find<QCheckBox>(dialog, "cbxZnacRiad")->toolTip(), "Training only");
+    auto* environment = find<QCheckBox>(dialog, "cbxProstredie");
     EXPECT_EQ(environment->width(), 8 * environment->text().size() + 2);
 }
 

@@ -20,6 +20,11 @@
 
 namespace mirvalon::test {
 
+inline QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
 struct WindowRig
 {
     TempDir program, user, shared;
