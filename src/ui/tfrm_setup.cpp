@@ -406,16 +406,9 @@ void Tfrm_Setup::centreOn(const QWidget& window)
 
 void Tfrm_Setup::showEvent(QShowEvent* event)
 {
-    m_settingsChanged = false;
     if (parentWidget())
         centreOn(*parentWidget()->window());
     QDialog::showEvent(event);
-}
-
-void Tfrm_Setup::done(int result)
-{
-    m_settingsChanged = setupChanged(choice(), m_opening);
-    QDialog::done(result);
 }
 
 } // namespace mirvalon

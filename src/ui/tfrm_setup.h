@@ -39,8 +39,6 @@ public:
     // What the controls hold now.
     SetupChoice choice() const;
     SetupOpening opening() const { return m_opening; }
-    // Set when the dialog closed with another game or other colours than it opened with.
-    bool settingsChanged() const { return m_settingsChanged; }
     // Centres the dialog on the main window's frame, at least 10 pixels from the screen's
     // top-left corner.
     void centreOn(const QWidget& main);
@@ -67,9 +65,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-public slots:
-    void done(int result) override;
-
 private:
     void createGameTab();
     void createInfoBox(QWidget* page);
@@ -82,7 +77,6 @@ private:
 
     std::function<int(int)> m_recordPoints;
     SetupOpening m_opening;
-    bool m_settingsChanged = false;
     bool m_computerGameRunning = false;
     bool m_syncAvailable = true;
 
