@@ -86,6 +86,23 @@ void Game::showOffers()
 
 void Game::publish()
 {
+    m_marksStale = true;
+    publishTable();
+}
+
+void Game::publishTable()
+{
+    if (m_marksStale) {
+        showMarks();
+        m_marksStale = false;
+    }
+    m_commands.enable(Command::Review, gameReviewable(m_state));
+    showOffers();
+    m_ports.commands.commandsChanged(m_commands);
+}
+
+void Game::showMarks()
+{
     // Check marks that follow the settings and the panels.
     const GameSettings& s = m_settings;
     auto& t = m_commands;
@@ -112,7 +129,6 @@ void Game::publish()
         t.check(kStoreFavourite[k], used); // a used slot's panel looks pressed
     }
     t.enable(Command::FavouritesMenu, anyUsed);
-    t.enable(Command::Review, gameReviewable(m_state));
     choose({Command::LanguageSlovak, Command::LanguageCzech, Command::LanguageEnglish},
            m_languageMark);
     t.check(Command::InfoView, s.showInfo);
@@ -124,8 +140,6 @@ void Game::publish()
     t.check(Command::ExitWarning, s.exitWarning);
     t.check(Command::RecordsPanel, m_state.recordsPanelShown);
     t.check(Command::InformationPanel, m_state.informationPanelShown);
-    showOffers();
-    m_ports.commands.commandsChanged(m_commands);
 }
 
 void Game::setUntimedStatusText(const std::string& text)

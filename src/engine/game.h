@@ -198,6 +198,13 @@ private:
     class Publisher;
     friend class Publisher;
 
+    // Hands the table over, rewriting the check marks only when an operation may have changed
+    // what they follow.
+    void publishTable();
+    // Writes the check marks that follow the settings, the language and the panels, and the
+    // favourites' commands.
+    void showMarks();
+
     void resetGame();
     void evaluateRow(int row);
     void endGame();
@@ -245,21 +252,32 @@ private:
     std::string m_untimedText = "! Čas !";
     std::string m_trainingCaption = "Tréning";
     int m_publishDepth = 0;
+    bool m_marksStale = true; // an operation since the last publish may have moved a mark
     int m_languageMark = -1;
     int64_t m_appStart = 0;
     // Counts the games started, so a long loop notices when its game was replaced.
     int m_gameSerial = 0;
 };
 
-// Hands the command table to the window once the outermost operation returns.
+// Hands the command table to the window once the outermost operation returns. Piece input
+// only moves pieces in and out of the active row: it never changes the settings, the language
+// or the panels, so its publish leaves their check marks as they stand. Any other operation
+// in the same call (closing a panel, say) rewrites them.
 class Game::Publisher
 {
 public:
-    explicit Publisher(Game& game) : m_game(game) { ++m_game.m_publishDepth; }
+    enum Scope { Everything, PieceInput };
+
+    explicit Publisher(Game& game, Scope scope = Everything) : m_game(game)
+    {
+        ++m_game.m_publishDepth;
+        if (scope == Everything)
+            m_game.m_marksStale = true;
+    }
     ~Publisher()
     {
         if (--m_game.m_publishDepth == 0)
-            m_game.publish();
+            m_game.publishTable();
     }
     Publisher(const Publisher&) = delete;
     Publisher& operator=(const Publisher&) = delete;

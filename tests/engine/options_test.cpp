@@ -246,6 +246,37 @@ TEST(Menus, statusGroupsToggleTheirSettingAndMark)
     EXPECT_TRUE(rig.commands.table.checked(Command::TimeView));
 }
 
+// The window's settings store writes the settings itself and then publishes: the marks
+// follow at once, and the piece input that comes next (which does not rewrite them) keeps them.
+TEST(Menus, marksFollowSettingsTheWindowWrote)
+{
+    struct Case
+    {
+        const char* what;
+        void (*write)(GameSettings&);
+        Command mark;
+        bool checked;
+    };
+    const Case cases[] = {
+        {"positions", [](GameSettings& s) { s.positions = 5; }, Command::Positions5, true},
+        {"pieces", [](GameSettings& s) { s.pieceCount = 25; }, Command::Pieces19, false},
+        {"picture", [](GameSettings& s) { s.environment = 0; }, Command::Texture1, true},
+        {"auto-save", [](GameSettings& s) { s.autoSave = false; }, Command::AutoSave, false},
+        {"favourite", [](GameSettings& s) { s.favourites[2].inUse = true; },
+         Command::StoreFavourite3, true},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        playing(rig);
+        rig.place({8});
+        c.write(rig.game.settings());
+        rig.game.publish();
+        EXPECT_EQ(rig.commands.table.checked(c.mark), c.checked) << c.what;
+        rig.place({9});
+        EXPECT_EQ(rig.commands.table.checked(c.mark), c.checked) << c.what << ", after a piece";
+    }
+}
+
 // The whole command table (enabled, visible) in the four states of a game, in one place:
 // idle after start-up, the second player's hidden entry, a computer game in its first row
 // before any piece is placed, and a game just won. A command not listed is enabled and
