@@ -5,19 +5,21 @@
 
 #include "game_review.h"
 
-#include <cstdio>
+#include <algorithm>
 
 namespace mirvalon {
 
 std::string formatClock(int64_t elapsedMs)
 {
-    if (elapsedMs < 0)
-        elapsedMs = 0;
-    const int64_t total = elapsedMs / 1000;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%lld:%02lld:%02lld", static_cast<long long>(total / 3600),
-                  static_cast<long long>(total / 60 % 60), static_cast<long long>(total % 60));
-    return buf;
+    const int64_t total = std::max<int64_t>(elapsedMs, 0) / 1000;
+    // Every game starts by showing 0:00:00 and the clock ticks each second: no printf here.
+    std::string text = std::to_string(total / 3600);
+    for (const int64_t part : {total / 60 % 60, total % 60}) {
+        text += ':';
+        text += static_cast<char>('0' + part / 10);
+        text += static_cast<char>('0' + part % 10);
+    }
+    return text;
 }
 
 namespace {

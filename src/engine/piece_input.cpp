@@ -18,16 +18,15 @@ bool Game::pieceInActiveRow(int piece) const
 
 void Game::layoutPalette()
 {
-    const int n = m_settings.pieceCount;
-    for (int k = 1; k <= kMaxPieces; ++k)
-        m_state.paletteShown[k] = !m_state.trainingAutoPlay && k <= n;
+    setPaletteShownForCount(!m_state.trainingAutoPlay);
     m_ports.board.refreshPieces();
 }
 
 void Game::setPaletteShownForCount(bool shown)
 {
+    const int n = shown ? m_settings.pieceCount : 0;
     for (int k = 1; k <= kMaxPieces; ++k)
-        m_state.paletteShown[k] = shown && k <= m_settings.pieceCount;
+        m_state.paletteShown[k] = k <= n;
 }
 
 void Game::preparePalette()
