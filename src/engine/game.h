@@ -259,14 +259,14 @@ private:
     int m_gameSerial = 0;
 };
 
-// Hands the command table to the window once the outermost operation returns. Piece input
-// only moves pieces in and out of the active row: it never changes the settings, the language
-// or the panels, so its publish leaves their check marks as they stand. Any other operation
-// in the same call (closing a panel, say) rewrites them.
+// Hands the command table to the window once the outermost operation returns. Piece input and
+// confirming a row work on the active row and the game's own commands; they never change the
+// settings, the language or the panels, so their publish leaves those check marks as they
+// stand. Any other operation in the same call (the window closing a panel, say) rewrites them.
 class Game::Publisher
 {
 public:
-    enum Scope { Everything, PieceInput };
+    enum Scope { Everything, ActiveRow };
 
     explicit Publisher(Game& game, Scope scope = Everything) : m_game(game)
     {

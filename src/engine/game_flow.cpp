@@ -202,7 +202,7 @@ void Game::showScoreAfterPenalty(bool checkOutOfReach)
 
 bool Game::confirmRow()
 {
-    Publisher publisher(*this);
+    Publisher publisher(*this, Publisher::ActiveRow);
     closePanels();
     const int p = m_settings.positions;
     if (!m_state.inProgress || m_state.editCount != p)

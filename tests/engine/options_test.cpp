@@ -247,7 +247,8 @@ TEST(Menus, statusGroupsToggleTheirSettingAndMark)
 }
 
 // The window's settings store writes the settings itself and then publishes: the marks
-// follow at once, and the piece input that comes next (which does not rewrite them) keeps them.
+// follow at once, and the piece input and the confirmed row that come next (which do not
+// rewrite them) keep them.
 TEST(Menus, marksFollowSettingsTheWindowWrote)
 {
     struct Case
@@ -272,8 +273,10 @@ TEST(Menus, marksFollowSettingsTheWindowWrote)
         c.write(rig.game.settings());
         rig.game.publish();
         EXPECT_EQ(rig.commands.table.checked(c.mark), c.checked) << c.what;
-        rig.place({9});
+        rig.place({9, 10, 11, 12, 13, 14});
         EXPECT_EQ(rig.commands.table.checked(c.mark), c.checked) << c.what << ", after a piece";
+        EXPECT_TRUE(rig.game.confirmRow()) << c.what;
+        EXPECT_EQ(rig.commands.table.checked(c.mark), c.checked) << c.what << ", after a row";
     }
 }
 
