@@ -88,6 +88,11 @@ void Game::showOffers()
 
 void Game::publish()
 {
+    Publisher publisher(*this);
+}
+
+void Game::publishNow()
+{
     m_marksStale = true;
     publishTable();
 }
@@ -291,7 +296,7 @@ bool Game::mayEndRunningGame()
 {
     if (!m_state.inProgress)
         return true;
-    publish();
+    publishNow();
     return m_ports.dialogs.askQuestion(Question::EndRunningGame);
 }
 

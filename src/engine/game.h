@@ -190,13 +190,19 @@ public:
     // Faces of the pieces for the current colour scheme (random labels when asked).
     void applyPieceLook();
 
-    // Hands the command table to the window; also after the window changed a setting, so the
-    // check marks follow it.
+    // Hands the command table to the window: at once, or while an operation is under way, once
+    // it ends. The window calls it after it changed a setting, so the check marks follow.
     void publish();
+    // One operation, one table: the game's operations hold a Publisher, and so does the window
+    // around its own steps that run several of them (start-up, activation).
+    class Publisher;
 
 private:
-    class Publisher;
     friend class Publisher;
+
+    // Hands the table over now, in the middle of an operation: before a question or a yield
+    // to the event loop the window shows the game as it stands.
+    void publishNow();
 
     // Hands the table over, rewriting the check marks only when an operation may have changed
     // what they follow.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <map>
 
 #include "support/fake_ports.h"
@@ -278,6 +279,39 @@ TEST(Menus, marksFollowSettingsTheWindowWrote)
         EXPECT_TRUE(rig.game.confirmRow()) << c.what;
         EXPECT_EQ(rig.commands.table.checked(c.mark), c.checked) << c.what << ", after a row";
     }
+}
+
+// The window's settings store publishes after each setting it shows, also when an operation
+// of the game asked for the setting: the table still reaches the window once per operation,
+// and once for the window's own steps held together by a Publisher.
+TEST(Menus, theWindowGetsOneTablePerOperation)
+{
+    Rig rig;
+    rig.game.startUp();
+    rig.settings.afterApply = [&rig] { rig.game.publish(); };
+    struct Case
+    {
+        const char* what;
+        std::function<void()> run;
+    };
+    const Case cases[] = {
+        {"positions", [&rig] { rig.game.changePositions(5); }},
+        {"pieces", [&rig] { rig.game.changePieceCount(25); }},
+        {"the window's own publish", [&rig] { rig.game.publish(); }},
+        {"two steps held together",
+         [&rig] {
+             Game::Publisher once(rig.game);
+             rig.game.changePositions(6);
+             rig.game.toggleStatusGroup(StatusGroup::Time);
+         }},
+    };
+    for (const Case& c : cases) {
+        const int before = rig.commands.updates;
+        c.run();
+        EXPECT_EQ(rig.commands.updates - before, 1) << c.what;
+    }
+    EXPECT_TRUE(rig.commands.table.checked(Command::Positions6));
+    EXPECT_FALSE(rig.commands.table.checked(Command::TimeView));
 }
 
 // The whole command table (enabled, visible) in the four states of a game, in one place:
