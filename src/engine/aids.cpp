@@ -180,7 +180,7 @@ void Game::runTrainingDriver()
     std::vector<int> shownHits; // hit positions already revealed by the driver, at most P - 2
     const int serial = m_gameSerial;
     for (int row = 1; row <= rowsToPlay; ++row) {
-        publish();
+        publishNow();
         m_ports.events.yieldToEvents();
         if (s.closing || serial != m_gameSerial || !s.inProgress)
             return;

@@ -5,19 +5,21 @@
 
 #include "game_review.h"
 
-#include <cstdio>
+#include <algorithm>
 
 namespace mirvalon {
 
 std::string formatClock(int64_t elapsedMs)
 {
-    if (elapsedMs < 0)
-        elapsedMs = 0;
-    const int64_t total = elapsedMs / 1000;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%lld:%02lld:%02lld", static_cast<long long>(total / 3600),
-                  static_cast<long long>(total / 60 % 60), static_cast<long long>(total % 60));
-    return buf;
+    const int64_t total = std::max<int64_t>(elapsedMs, 0) / 1000;
+    // Every game starts by showing 0:00:00 and the clock ticks each second: no printf here.
+    std::string text = std::to_string(total / 3600);
+    for (const int64_t part : {total / 60 % 60, total % 60}) {
+        text += ':';
+        text += static_cast<char>('0' + part / 10);
+        text += static_cast<char>('0' + part % 10);
+    }
+    return text;
 }
 
 namespace {
@@ -86,6 +88,28 @@ void Game::showOffers()
 
 void Game::publish()
 {
+    Publisher publisher(*this);
+}
+
+void Game::publishNow()
+{
+    m_marksStale = true;
+    publishTable();
+}
+
+void Game::publishTable()
+{
+    if (m_marksStale) {
+        showMarks();
+        m_marksStale = false;
+    }
+    m_commands.enable(Command::Review, gameReviewable(m_state));
+    showOffers();
+    m_ports.commands.commandsChanged(m_commands);
+}
+
+void Game::showMarks()
+{
     // Check marks that follow the settings and the panels.
     const GameSettings& s = m_settings;
     auto& t = m_commands;
@@ -112,7 +136,6 @@ void Game::publish()
         t.check(kStoreFavourite[k], used); // a used slot's panel looks pressed
     }
     t.enable(Command::FavouritesMenu, anyUsed);
-    t.enable(Command::Review, gameReviewable(m_state));
     choose({Command::LanguageSlovak, Command::LanguageCzech, Command::LanguageEnglish},
            m_languageMark);
     t.check(Command::InfoView, s.showInfo);
@@ -124,8 +147,6 @@ void Game::publish()
     t.check(Command::ExitWarning, s.exitWarning);
     t.check(Command::RecordsPanel, m_state.recordsPanelShown);
     t.check(Command::InformationPanel, m_state.informationPanelShown);
-    showOffers();
-    m_ports.commands.commandsChanged(m_commands);
 }
 
 void Game::setUntimedStatusText(const std::string& text)
@@ -275,7 +296,7 @@ bool Game::mayEndRunningGame()
 {
     if (!m_state.inProgress)
         return true;
-    publish();
+    publishNow();
     return m_ports.dialogs.askQuestion(Question::EndRunningGame);
 }
 

@@ -190,13 +190,26 @@ public:
     // Faces of the pieces for the current colour scheme (random labels when asked).
     void applyPieceLook();
 
-    // Hands the command table to the window; also after the window changed a setting, so the
-    // check marks follow it.
+    // Hands the command table to the window: at once, or while an operation is under way, once
+    // it ends. The window calls it after it changed a setting, so the check marks follow.
     void publish();
+    // One operation, one table: the game's operations hold a Publisher, and so does the window
+    // around its own steps that run several of them (start-up, activation).
+    class Publisher;
 
 private:
-    class Publisher;
     friend class Publisher;
+
+    // Hands the table over now, in the middle of an operation: before a question or a yield
+    // to the event loop the window shows the game as it stands.
+    void publishNow();
+
+    // Hands the table over, rewriting the check marks only when an operation may have changed
+    // what they follow.
+    void publishTable();
+    // Writes the check marks that follow the settings, the language and the panels, and the
+    // favourites' commands.
+    void showMarks();
 
     void resetGame();
     void evaluateRow(int row);
@@ -245,21 +258,32 @@ private:
     std::string m_untimedText = "! Čas !";
     std::string m_trainingCaption = "Tréning";
     int m_publishDepth = 0;
+    bool m_marksStale = true; // an operation since the last publish may have moved a mark
     int m_languageMark = -1;
     int64_t m_appStart = 0;
     // Counts the games started, so a long loop notices when its game was replaced.
     int m_gameSerial = 0;
 };
 
-// Hands the command table to the window once the outermost operation returns.
+// Hands the command table to the window once the outermost operation returns. Piece input and
+// confirming a row work on the active row and the game's own commands; they never change the
+// settings, the language or the panels, so their publish leaves those check marks as they
+// stand. Any other operation in the same call (the window closing a panel, say) rewrites them.
 class Game::Publisher
 {
 public:
-    explicit Publisher(Game& game) : m_game(game) { ++m_game.m_publishDepth; }
+    enum Scope { Everything, ActiveRow };
+
+    explicit Publisher(Game& game, Scope scope = Everything) : m_game(game)
+    {
+        ++m_game.m_publishDepth;
+        if (scope == Everything)
+            m_game.m_marksStale = true;
+    }
     ~Publisher()
     {
         if (--m_game.m_publishDepth == 0)
-            m_game.publish();
+            m_game.publishTable();
     }
     Publisher(const Publisher&) = delete;
     Publisher& operator=(const Publisher&) = delete;

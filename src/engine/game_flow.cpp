@@ -202,7 +202,7 @@ void Game::showScoreAfterPenalty(bool checkOutOfReach)
 
 bool Game::confirmRow()
 {
-    Publisher publisher(*this);
+    Publisher publisher(*this, Publisher::ActiveRow);
     closePanels();
     const int p = m_settings.positions;
     if (!m_state.inProgress || m_state.editCount != p)
@@ -295,7 +295,7 @@ void Game::endGame()
     m_commands.enable(Command::TimeView);
     s.hitsKnown = false;
     disablePalette();
-    publish();
+    publishNow();
 
     if (s.solved) {
         if (s.training)
@@ -339,7 +339,7 @@ void Game::newRecordIfPending()
     s.oldPoints = old.points;
     s.oldTime = old.time;
     s.oldHolder = old.holder;
-    publish();
+    publishNow();
     const std::optional<std::string> name = m_ports.dialogs.newRecordDialog(s);
     if (!name)
         return;
@@ -381,7 +381,7 @@ bool Game::giveUp()
     if (m_state.secondPlayer && !m_state.password.empty()) {
         m_state.passwordDialogMode = PasswordMode::Ask;
         std::string typed;
-        publish();
+        publishNow();
         if (!m_ports.dialogs.passwordDialog(PasswordMode::Ask, typed, m_state.authText))
             return false;
         // The clock runs on while the password is asked: the points may have run out.
@@ -439,7 +439,7 @@ void Game::quickStart()
     const int serial = m_gameSerial;
     int next = 1;
     for (int round = 0; round <= n / p; ++round) {
-        publish();
+        publishNow();
         m_ports.events.yieldToEvents();
         if (m_state.closing || serial != m_gameSerial || !m_state.inProgress)
             return;

@@ -57,7 +57,7 @@ SetupResult Game::applySetup(const SetupChoice& choice, const SetupOpening& open
     // Message 8 is shown over a board already rebuilt for the new rules, never over one half
     // way between the old game and the new.
     if (result != SetupResult::NothingApplied && goldWithMix(choice)) {
-        publish();
+        publishNow();
         m_ports.dialogs.showMessage(Message::GoldNeedsGrey);
     }
     return result;

@@ -18,16 +18,15 @@ bool Game::pieceInActiveRow(int piece) const
 
 void Game::layoutPalette()
 {
-    const int n = m_settings.pieceCount;
-    for (int k = 1; k <= kMaxPieces; ++k)
-        m_state.paletteShown[k] = !m_state.trainingAutoPlay && k <= n;
+    setPaletteShownForCount(!m_state.trainingAutoPlay);
     m_ports.board.refreshPieces();
 }
 
 void Game::setPaletteShownForCount(bool shown)
 {
+    const int n = shown ? m_settings.pieceCount : 0;
     for (int k = 1; k <= kMaxPieces; ++k)
-        m_state.paletteShown[k] = shown && k <= m_settings.pieceCount;
+        m_state.paletteShown[k] = k <= n;
 }
 
 void Game::preparePalette()
@@ -137,7 +136,7 @@ bool Game::blockGesture(int piece)
 
 bool Game::toggleBlock(int piece)
 {
-    Publisher publisher(*this);
+    Publisher publisher(*this, Publisher::ActiveRow);
     GameState& s = m_state;
     if (!m_settings.blocking || !s.inProgress || s.dragging)
         return false;
@@ -165,7 +164,7 @@ bool isBlockClick(MouseButton button, Modifiers m)
 
 bool Game::pressPalettePiece(int piece, MouseButton button, Modifiers modifiers)
 {
-    Publisher publisher(*this);
+    Publisher publisher(*this, Publisher::ActiveRow);
     GameState& s = m_state;
     if (s.autoRow || !s.paletteEnabled || piece < 1 || piece > m_settings.pieceCount ||
         !s.paletteShown[piece])
@@ -186,7 +185,7 @@ bool Game::pressPalettePiece(int piece, MouseButton button, Modifiers modifiers)
 
 bool Game::pressSlotPiece(int position, MouseButton button, Modifiers)
 {
-    Publisher publisher(*this);
+    Publisher publisher(*this, Publisher::ActiveRow);
     GameState& s = m_state;
     const int piece = activePiece(position);
     const bool enabled = m_settings.eachPieceOnce ? s.paletteEnabled : s.copiesEnabled;
@@ -211,7 +210,7 @@ bool Game::releaseButton()
 
 bool Game::dropPalettePiece(int piece, int toPosition)
 {
-    Publisher publisher(*this);
+    Publisher publisher(*this, Publisher::ActiveRow);
     GameState& s = m_state;
     if (!s.dragging)
         return false;
@@ -240,7 +239,7 @@ void Game::takeBackFromSlot(int position, bool chargePenalty)
 
 bool Game::dropSlotPiece(int fromPosition, int toPosition, bool onPalette)
 {
-    Publisher publisher(*this);
+    Publisher publisher(*this, Publisher::ActiveRow);
     GameState& s = m_state;
     if (!s.dragging)
         return false;
@@ -264,7 +263,7 @@ bool Game::dropSlotPiece(int fromPosition, int toPosition, bool onPalette)
 
 bool Game::doubleClickPalettePiece(int piece)
 {
-    Publisher publisher(*this);
+    Publisher publisher(*this, Publisher::ActiveRow);
     m_state.autoRow = true; // guard until the next button release
     if (!m_state.paletteEnabled || piece < 1 || piece > m_settings.pieceCount ||
         !m_state.paletteShown[piece])
@@ -274,7 +273,7 @@ bool Game::doubleClickPalettePiece(int piece)
 
 bool Game::doubleClickSlotPiece(int position)
 {
-    Publisher publisher(*this);
+    Publisher publisher(*this, Publisher::ActiveRow);
     m_state.autoRow = true;
     const bool enabled = m_settings.eachPieceOnce ? m_state.paletteEnabled : m_state.copiesEnabled;
     if (!enabled || activePiece(position) == 0)

@@ -52,7 +52,7 @@ bool Game::confirmHiddenRow()
         s.passwordDialogMode = PasswordMode::SetUp;
         std::string password;
         std::string authText;
-        publish();
+        publishNow();
         if (m_ports.dialogs.passwordDialog(PasswordMode::SetUp, password, authText)) {
             s.password = password;
             s.authText = authText;

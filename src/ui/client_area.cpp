@@ -85,7 +85,8 @@ ClientArea buildClientArea(QMainWindow& window, std::map<QString, QWidget*>& con
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setGeometry(542, 8, 230, 114);
     logo->setPixmap(QPixmap::fromImage(
-        loadJpegPicture(QStringLiteral(":/assets/logo.jpg"), logo->devicePixelRatioF())));
+        loadJpegPicture(QStringLiteral(":/assets/logo.jpg"), logo->devicePixelRatioF()),
+        Qt::NoFormatConversion));
     controls[logo->objectName()] = logo;
     area.logo = logo;
 

@@ -15,7 +15,8 @@ void EnvironmentPicture::decode()
     if (m_decoded)
         return;
     m_decoded = true;
-    setPixmap(QPixmap::fromImage(loadJpegPicture(m_resource, devicePixelRatioF())));
+    setPixmap(QPixmap::fromImage(loadJpegPicture(m_resource, devicePixelRatioF()),
+                                 Qt::NoFormatConversion));
 }
 
 void EnvironmentPicture::showEvent(QShowEvent* e)

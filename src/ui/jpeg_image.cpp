@@ -54,12 +54,12 @@ bool decodeInto(const unsigned char* bytes, unsigned long size, QImage* out)
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
-    // Four bytes a pixel in the order of QImage::Format_RGB32 on this machine; libjpeg sets
-    // the fourth byte to 0xFF, as that format wants.
-    cinfo.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+    // Three bytes a pixel, red first, as QImage::Format_RGB888 keeps them: a photo is held
+    // for as long as it is shown, and a fourth byte would only be padding.
+    cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
     *out = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
-                  QImage::Format_RGB32);
+                  QImage::Format_RGB888);
     if (out->isNull()) {
         jpeg_destroy_decompress(&cinfo);
         return false;

@@ -13,7 +13,7 @@ namespace mirvalon {
 // Pictures larger than this on either side are refused as damaged: none of the game's are.
 constexpr int kJpegMaxSide = 8192;
 
-// The decoded picture in QImage::Format_RGB32, or a null image when data is not a whole,
+// The decoded picture in QImage::Format_RGB888, or a null image when data is not a whole,
 // sound JPEG picture (any libjpeg warning, such as missing data, counts as damage).
 QImage decodeJpeg(const QByteArray& data);
 

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <optional>
 
 #include "application_look.h"
 #include "bevel_box.h"
@@ -101,6 +102,9 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     createReaderParts();
     m_messageBoxes->setSettings(&m_game->settings(), m_folders->sharedFolderReady());
     createParts();
+    // Every setting, the records and the game's start-up each change the command table; the
+    // window applies it once, when all of them are in.
+    std::optional<Game::Publisher> startingUp(std::in_place, *m_game);
     if (!m_settings->store().loadSettings())
         m_settings->store().resetSettings();
     // A damaged records file or archive keeps what is good in it; the player learns where the
@@ -126,6 +130,7 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     // The synchronisation commands follow the shared folder from the start, not only from
     // the window's first activation.
     m_game->activate(m_folders->sharedFolderReady());
+    startingUp.reset();
     // The running time counts from here on; a panel shown by the settings starts from zero.
     m_game->totalTimeTick();
     m_totalTimeClock->setRunning(m_game->settings().showTotalTime);
@@ -271,6 +276,7 @@ QAction* Tfrm_Logic::menuItem(const QString& name) const
 bool Tfrm_Logic::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate && m_settings) {
+        Game::Publisher once(*m_game);
         m_settings->loadSavedLanguage();
         m_game->activate(m_folders->sharedFolderReady());
         m_activated = true;

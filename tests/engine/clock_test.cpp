@@ -73,6 +73,8 @@ TEST(GameClock, clockTextAcrossMidnightAndTotalTime)
     rig.game.totalTimeTick();
     EXPECT_EQ(rig.status.totalTime, "0:01:00");
     EXPECT_EQ(formatClock((3600 + 2 * 60 + 3) * 1000LL), "1:02:03");
+    EXPECT_EQ(formatClock((100 * 3600 + 59 * 60 + 9) * 1000LL + 999), "100:59:09");
+    EXPECT_EQ(formatClock(-1000), "0:00:00");
 }
 
 TEST(GameClock, totalTimeCountsFromStartUpAcrossMidnight)

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <map>
 
 #include "support/fake_ports.h"
@@ -244,6 +245,73 @@ TEST(Menus, statusGroupsToggleTheirSettingAndMark)
     rig.game.toggleStatusGroup(StatusGroup::Time);
     EXPECT_EQ(rig.status.texts[11], "10000");
     EXPECT_TRUE(rig.commands.table.checked(Command::TimeView));
+}
+
+// The window's settings store writes the settings itself and then publishes: the marks
+// follow at once, and the piece input and the confirmed row that come next (which do not
+// rewrite them) keep them.
+TEST(Menus, marksFollowSettingsTheWindowWrote)
+{
+    struct Case
+    {
+        const char* what;
+        void (*write)(GameSettings&);
+        Command mark;
+        bool checked;
+    };
+    const Case cases[] = {
+        {"positions", [](GameSettings& s) { s.positions = 5; }, Command::Positions5, true},
+        {"pieces", [](GameSettings& s) { s.pieceCount = 25; }, Command::Pieces19, false},
+        {"picture", [](GameSettings& s) { s.environment = 0; }, Command::Texture1, true},
+        {"auto-save", [](GameSettings& s) { s.autoSave = false; }, Command::AutoSave, false},
+        {"favourite", [](GameSettings& s) { s.favourites[2].inUse = true; },
+         Command::StoreFavourite3, true},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        playing(rig);
+        rig.place({8});
+        c.write(rig.game.settings());
+        rig.game.publish();
+        EXPECT_EQ(rig.commands.table.checked(c.mark), c.checked) << c.what;
+        rig.place({9, 10, 11, 12, 13, 14});
+        EXPECT_EQ(rig.commands.table.checked(c.mark), c.checked) << c.what << ", after a piece";
+        EXPECT_TRUE(rig.game.confirmRow()) << c.what;
+        EXPECT_EQ(rig.commands.table.checked(c.mark), c.checked) << c.what << ", after a row";
+    }
+}
+
+// The window's settings store publishes after each setting it shows, also when an operation
+// of the game asked for the setting: the table still reaches the window once per operation,
+// and once for the window's own steps held together by a Publisher.
+TEST(Menus, theWindowGetsOneTablePerOperation)
+{
+    Rig rig;
+    rig.game.startUp();
+    rig.settings.afterApply = [&rig] { rig.game.publish(); };
+    struct Case
+    {
+        const char* what;
+        std::function<void()> run;
+    };
+    const Case cases[] = {
+        {"positions", [&rig] { rig.game.changePositions(5); }},
+        {"pieces", [&rig] { rig.game.changePieceCount(25); }},
+        {"the window's own publish", [&rig] { rig.game.publish(); }},
+        {"two steps held together",
+         [&rig] {
+             Game::Publisher once(rig.game);
+             rig.game.changePositions(6);
+             rig.game.toggleStatusGroup(StatusGroup::Time);
+         }},
+    };
+    for (const Case& c : cases) {
+        const int before = rig.commands.updates;
+        c.run();
+        EXPECT_EQ(rig.commands.updates - before, 1) << c.what;
+    }
+    EXPECT_TRUE(rig.commands.table.checked(Command::Positions6));
+    EXPECT_FALSE(rig.commands.table.checked(Command::TimeView));
 }
 
 // The whole command table (enabled, visible) in the four states of a game, in one place:

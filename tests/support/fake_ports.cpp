@@ -58,6 +58,8 @@ void FakeSettings::applySetting(Setting which, int32_t value)
         s.syncAtStart = value != 0;
         break;
     }
+    if (afterApply)
+        afterApply();
 }
 
 } // namespace mirvalon::test

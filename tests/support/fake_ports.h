@@ -214,6 +214,8 @@ public:
     void applySetting(Setting which, int32_t value) override;
     std::vector<std::pair<Setting, int32_t>> applied;
     GameSettings* target = nullptr;
+    // Runs after each setting, as the window's store publishes the table after showing one.
+    std::function<void()> afterApply;
 };
 
 // A game with all its fakes, ready to play.

@@ -101,8 +101,8 @@ TEST(QuietWindow, aClockTickRepaintsTheTimeAndScorePanelsOnly)
     EXPECT_EQ(log.painted, (std::set<QString>{"stbrPanel9", "stbrPanel11"}));
 }
 
-// Pixels are held only for pictures that have been on view; each one has its whole picture by
-// the time it first paints.
+// Pixels are held only for pictures that have been on view, at three bytes a pixel; each one
+// has its whole picture by the time it first paints.
 TEST(QuietWindow, picturesAreDecodedWhenFirstShown)
 {
     WindowRig rig;
@@ -126,6 +126,7 @@ TEST(QuietWindow, picturesAreDecodedWhenFirstShown)
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(pictures[i]->isDecoded(), seen[i]) << names[i] << " after " << names[shown];
         EXPECT_EQ(pictures[shown]->pixmap().size(), QSize(360, 424)) << names[shown];
+        EXPECT_EQ(pictures[shown]->pixmap().depth(), 24) << names[shown];
     }
 }
 
