@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Plays random games of each of the 24 rule classes twice, once with the computer's own rows and
 // once with a player who plays a random possible row, and prints per class the time to look
-// back on a whole finished game (median and worst) and the average rows to win of both players.
-// Usage: analysis_bench [games per class, default 1000] [places: only the classes of 5..8 places]
+// back on a whole finished game (median and worst over both players' games) and the average
+// rows to win of both players (a game not won counted as 15 rows, and counted in brackets).
+// Usage: analysis_bench [games per class, default 1000; 10000 for the full count the worst time
+// is judged on] [places: only the classes of 5..8 places]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "engine/computer_choice.h"
+#include "median.h"
 
 using namespace mirvalon;
 
@@ -83,9 +86,9 @@ int main(int argc, char** argv)
                                 std::chrono::duration<double, std::milli>(t1 - t0).count());
                         }
                     }
-                    std::sort(millis.begin(), millis.end());
                     std::printf("%d%02d_%c   %18.2f %9.1f %15.2f (%d) %15.2f (%d)\n", positions,
-                                pieces, once ? 'k' : 'K', millis[millis.size() / 2], millis.back(),
+                                pieces, once ? 'k' : 'K', bench::median(millis),
+                                *std::max_element(millis.begin(), millis.end()),
                                 double(computerRows) / games, computerLost,
                                 double(randomRows) / games, randomLost);
                     std::fflush(stdout);
