@@ -110,8 +110,8 @@ TEST(Analysis, countsMatchEveryHiddenRowTriedInTurn)
 // others, which no row holds and which only count (k places of them: 25 - pool to the power k,
 // or the falling power with each piece once). One pass over all of them, keeping hits and
 // hits + misses of each row as pieces are added, sorts every hidden row by its four answers;
-// every answer sequence of the first one to four rows is a position, of which 1000 drawn are
-// counted, each also with one more miss in its last answer.
+// every answer sequence of the first one to four rows is a position, of which 500 drawn per
+// class are counted, each also with one more miss in its last answer.
 TEST(AnalysisSlow, countsMatchEveryHiddenRowInTheLargestClasses)
 {
     constexpr int kPlaces = 8, kAsked = 4;
