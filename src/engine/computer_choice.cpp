@@ -159,9 +159,10 @@ public:
         if (m_counted) {
             std::vector<PlayedRow> rows = m_rows;
             rows.push_back(row);
-            return std::async(std::launch::async, [rules = m_rules, rows = std::move(rows)] {
-                return countPossible(rules, rows);
-            });
+            // Counted here when no thread can be had.
+            return std::async(
+                std::launch::async | std::launch::deferred,
+                [rules = m_rules, rows = std::move(rows)] { return countPossible(rules, rows); });
         }
         std::promise<uint64_t> counted;
         counted.set_value(uint64_t(std::count_if(m_listed.begin(), m_listed.end(),
