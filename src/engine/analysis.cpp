@@ -3,251 +3,457 @@
 
 #include <algorithm>
 #include <bit>
+#include <mutex>
+#include <utility>
 
 #include "scoring.h"
 
 namespace mirvalon {
-
 namespace {
 
-// Completions already counted, keyed by the place, the copies placed so far and the hits so far.
-// One table serves a whole position; a new generation forgets the previous group.
+// Places taken or free are sets of at most eight places: their sizes from a table.
+constexpr std::array<int8_t, 256> kSizes = [] {
+    std::array<int8_t, 256> sizes{};
+    for (int s = 1; s < 256; ++s)
+        sizes[s] = int8_t(sizes[s >> 1] + (s & 1));
+    return sizes;
+}();
+
+// The subsets of each set of eight places, listed by size.
+struct Subsets
+{
+    std::array<std::array<uint16_t, kMaxPositions + 2>, 256> start{};
+    std::array<uint8_t, 6561> sets{}; // 3^8: each place out, free and left, or free and taken
+
+    const uint8_t* begin(unsigned places, int size) const { return &sets[start[places][size]]; }
+    const uint8_t* end(unsigned places, int size) const
+    {
+        return &sets[0] + start[places][size + 1];
+    }
+};
+
+constexpr Subsets kSubsets = [] {
+    Subsets table;
+    int at = 0;
+    for (unsigned places = 0; places < 256; ++places)
+        for (int size = 0; size <= kMaxPositions; ++size) {
+            table.start[places][size] = uint16_t(at);
+            for (unsigned s = 0; s < 256; ++s)
+                if ((s & ~places) == 0 && kSizes[s] == size)
+                    table.sets[at++] = uint8_t(s);
+            table.start[places][size + 1] = uint16_t(at);
+        }
+    return table;
+}();
+
+// Per row one byte, rows 0-7 in `low` and 8-14 in `high`: a row's hits so far, or what a
+// step adds to them.
+struct Bytes
+{
+    uint64_t low = 0, high = 0;
+
+    Bytes operator+(const Bytes& o) const { return {low + o.low, high + o.high}; }
+    Bytes operator-(const Bytes& o) const { return {low - o.low, high - o.high}; }
+    bool operator==(const Bytes&) const = default;
+    void add(int row, uint64_t amount) { (row < 8 ? low : high) += amount << (8 * (row % 8)); }
+    // Whether every byte is at most the same byte of `o` (all bytes below 128).
+    bool atMost(const Bytes& o) const
+    {
+        constexpr uint64_t kTop = 0x8080808080808080ull;
+        return (((o.low | kTop) - low) & kTop) == kTop && (((o.high | kTop) - high) & kTop) == kTop;
+    }
+    // 0xFF in each byte where `a` and `b` agree, 0 elsewhere.
+    static uint64_t fullBytes(uint64_t a, uint64_t b)
+    {
+        constexpr uint64_t kLow = 0x7F7F7F7F7F7F7F7Full;
+        const uint64_t differ = a ^ b;
+        const uint64_t nonZero = (((differ & kLow) + kLow) | differ) & ~kLow;
+        return ((~nonZero & ~kLow) >> 7) * 0xFF;
+    }
+    // Four-bit digits, rows 0-7 in the low half, as bytes.
+    static Bytes unpacked(uint64_t x) { return {unpack(x & 0xFFFFFFFFull), unpack(x >> 32)}; }
+    static uint64_t unpack(uint64_t x)
+    {
+        x = (x | x << 16) & 0x0000FFFF0000FFFFull;
+        x = (x | x << 8) & 0x00FF00FF00FF00FFull;
+        return (x | x << 4) & 0x0F0F0F0F0F0F0F0Full;
+    }
+    // The bytes as four-bit digits, rows 0-7 in the low half.
+    uint64_t packed() const { return pack(low) | pack(high) << 32; }
+
+    static uint64_t pack(uint64_t x)
+    {
+        x = (x | x >> 4) & 0x00FF00FF00FF00FFull;
+        x = (x | x >> 8) & 0x0000FFFF0000FFFFull;
+        return (x | x >> 16) & 0xFFFFFFFFull;
+    }
+};
+
+// A table of counts below 2^39 keyed by two words and a number below 2^24: open addressing,
+// grown at half full.
 class Memo
 {
 public:
-    Memo() : m_slots(1024) {}
+    Memo() = default;
+    Memo(const Memo&) = delete;
+    Memo& operator=(const Memo&) = delete;
+    ~Memo() { keep(std::move(m_slots)); }
 
-    void forget() { ++m_generation, m_used = 0; }
+    // The value stored for the key, if any.
+    bool get(uint64_t a, uint64_t b, uint32_t c, uint64_t& value) const
+    {
+        if (m_slots.empty())
+            return false;
+        const Slot& slot = locate(m_slots, a, b, c | kUsed);
+        value = slot.rest >> kValueShift;
+        return slot.rest != 0;
+    }
 
-    // The slot of the key; `known` is false when it was not counted yet (its value is then 0).
-    uint64_t* find(uint64_t placed, uint64_t hits, bool& known)
+    void put(uint64_t a, uint64_t b, uint32_t c, uint64_t value)
     {
         if (2 * (m_used + 1) > m_slots.size())
             grow();
-        Slot& s = locate(m_slots, placed, hits);
-        known = s.generation == m_generation;
-        if (!known) {
-            s = Slot{placed, hits, 0, m_generation};
+        Slot& slot = locate(m_slots, a, b, c | kUsed);
+        if (slot.rest == 0)
             ++m_used;
-        }
-        return &s.value;
+        slot = Slot{a, b, value << kValueShift | c | kUsed};
     }
 
 private:
+    static constexpr uint64_t kUsed = 1u << 24;
+    static constexpr int kValueShift = 25;
+
     struct Slot
     {
-        uint64_t placed = 0, hits = 0, value = 0;
-        uint32_t generation = 0;
+        uint64_t a = 0, b = 0;
+        uint64_t rest = 0; // value << 25 | kUsed | c; 0 for a free slot
     };
 
-    Slot& locate(std::vector<Slot>& slots, uint64_t placed, uint64_t hits) const
+    static size_t start(size_t size, uint64_t a, uint64_t b, uint64_t c)
+    {
+        uint64_t mixed =
+            (a * 0x9E3779B97F4A7C15ull) ^ (b * 0xC2B2AE3D27D4EB4Full) ^ (c * 0x165667B19E3779F9ull);
+        mixed ^= mixed >> 29;
+        return mixed & (size - 1);
+    }
+
+    static const Slot& locate(const std::vector<Slot>& slots, uint64_t a, uint64_t b, uint64_t c)
     {
         const size_t mask = slots.size() - 1;
-        size_t i = ((placed * 0x9E3779B97F4A7C15ull) ^ (hits * 0xC2B2AE3D27D4EB4Full)) >> 20;
-        for (i &= mask;; i = (i + 1) & mask) {
-            Slot& s = slots[i];
-            if (s.generation != m_generation || (s.placed == placed && s.hits == hits))
-                return s;
+        constexpr uint64_t kKey = (uint64_t(1) << kValueShift) - 1;
+        for (size_t i = start(slots.size(), a, b, c);; i = (i + 1) & mask) {
+            const Slot& slot = slots[i];
+            if (slot.rest == 0 || ((slot.rest & kKey) == c && slot.a == a && slot.b == b))
+                return slot;
         }
+    }
+
+    static Slot& locate(std::vector<Slot>& slots, uint64_t a, uint64_t b, uint64_t c)
+    {
+        return const_cast<Slot&>(locate(std::as_const(slots), a, b, c));
+    }
+
+    // Tables are kept for the next counts, on any thread, which would otherwise map fresh
+    // memory: up to 64 of them, of 64 MiB together.
+    struct Spare
+    {
+        std::mutex lock;
+        std::vector<std::vector<Slot>> tables;
+    };
+
+    static Spare& spare()
+    {
+        static Spare kept;
+        return kept;
+    }
+
+    static void keep(std::vector<Slot>&& table)
+    {
+        const std::lock_guard<std::mutex> hold(spare().lock);
+        std::vector<std::vector<Slot>>& tables = spare().tables;
+        size_t bytes = table.capacity() * sizeof(Slot);
+        for (const std::vector<Slot>& t : tables)
+            bytes += t.capacity() * sizeof(Slot);
+        if (!table.empty() && tables.size() < 64 && bytes <= (size_t(64) << 20))
+            tables.push_back(std::move(table));
     }
 
     void grow()
     {
-        std::vector<Slot> bigger(m_slots.size() * 2);
-        for (const Slot& s : m_slots)
-            if (s.generation == m_generation)
-                locate(bigger, s.placed, s.hits) = s;
+        const size_t size = std::max<size_t>(64, m_slots.size() * 4);
+        std::vector<Slot> bigger;
+        {
+            const std::lock_guard<std::mutex> hold(spare().lock);
+            std::vector<std::vector<Slot>>& tables = spare().tables;
+            // The smallest spare table that is big enough, or a new one.
+            auto found = tables.end();
+            for (auto t = tables.begin(); t != tables.end(); ++t)
+                if (t->capacity() >= size &&
+                    (found == tables.end() || t->capacity() < found->capacity()))
+                    found = t;
+            if (found != tables.end()) {
+                bigger = std::move(*found);
+                tables.erase(found);
+            }
+        }
+        bigger.assign(size, Slot{});
+        for (const Slot& slot : m_slots)
+            if (slot.rest != 0)
+                locate(bigger, slot.a, slot.b, slot.rest & ((uint64_t(1) << kValueShift) - 1)) =
+                    slot;
         m_slots.swap(bigger);
+        keep(std::move(bigger));
     }
 
     std::vector<Slot> m_slots;
     size_t m_used = 0;
-    uint32_t m_generation = 1;
 };
 
-// Places the pieces of one group on the row so that every played row gets exactly its hits.
-// Copies placed per kind (capped at the group's count) are packed four bits each with the place
-// above them; hits per played row four bits each (at most 15 rows of at most 8 hits).
-class Placer
+} // namespace
+
+// Decides the seen pieces in turn: the places each takes in the hidden row (one or none with
+// each piece once, any with repeats). A state is the next piece, the places taken, and each
+// row's hits and hits + misses so far. A step is dropped at once when some row gets more hits
+// than its answer, or can no longer get its hits on the places left to the later pieces, or
+// when no choice of how many copies the later pieces get gives every row its hits + misses
+// (that last judged exactly, on the copies alone, and remembered).
+class PossibleRows::Counter
 {
 public:
-    static constexpr int kUnseen = kMaxPositions; // the choice of an unseen piece
-
-    Placer(const GameRules& rules, std::span<const PlayedRow> rows,
-           const PossibleRows::Group& group, int unseen, Memo& memo)
-        : m_positions(rules.positions), m_once(rules.eachPieceOnce), m_unseen(unseen),
-          m_rowCount(int(rows.size())), m_kinds(group.kinds), m_memo(memo)
+    Counter(const GameRules& rules, std::span<const PlayedRow> rows, std::span<const int> seen,
+            int unseen)
+        : m_positions(rules.positions), m_once(rules.eachPieceOnce), m_rowCount(int(rows.size())),
+          m_kinds(int(seen.size())), m_seen(seen.begin(), seen.end()), m_unseen(unseen),
+          m_full((1u << rules.positions) - 1)
     {
-        m_memo.forget();
+        std::array<int, kMaxPieces + 1> order{};
+        for (int j = 0; j < m_kinds; ++j)
+            order[m_seen[j]] = j;
+        std::array<std::array<int, kMaxPieces>, kRows> inRow{}; // copies of seen piece j in row t
+        // Bytes a piece gives on each place; the places of each row whose piece is decided at
+        // stage j or later.
+        std::vector<std::array<Bytes, kMaxPositions>> onPlace(m_kinds);
+        std::vector<std::array<Bytes, kMaxPositions>> laterOn(m_kinds + 1);
+        for (int t = 0; t < m_rowCount; ++t) {
+            m_hitTarget.add(t, uint64_t(rows[t].hits));
+            m_togetherTarget += uint64_t(rows[t].hits + rows[t].misses) << (4 * t);
+            for (int i = 0; i < m_positions; ++i) {
+                const int j = order[rows[t].pieces[i]];
+                onPlace[j][i].add(t, 1);
+                for (int k = 0; k <= j; ++k) {
+                    laterOn[k][i].add(t, 1);
+                    m_live[k] |= 1u << i;
+                }
+                ++inRow[t][j];
+            }
+        }
+        const size_t subsets = size_t(1) << m_positions;
+        m_hitsOn.assign(size_t(m_kinds) * subsets, Bytes{});
+        m_room.assign(size_t(m_kinds + 1) * subsets, Bytes{});
+        for (int j = 0; j <= m_kinds; ++j)
+            for (unsigned s = 1; s < subsets; ++s) {
+                const int i = std::countr_zero(s);
+                m_room[j * subsets + s] = m_room[j * subsets + (s & (s - 1))] + laterOn[j][i];
+                if (j < m_kinds)
+                    m_hitsOn[j * subsets + s] =
+                        m_hitsOn[j * subsets + (s & (s - 1))] + onPlace[j][i];
+            }
         for (int j = 0; j < m_kinds; ++j) {
-            m_piece[j] = group.piece[j];
-            m_copies[j] = group.copies[j];
-            m_orMore[j] = group.orMore[j];
-            m_full |= uint64_t(m_copies[j]) << (4 * j);
+            for (int t = 0; t < m_rowCount; ++t) {
+                const int copies = m_once ? std::min(1, inRow[t][j]) : inRow[t][j];
+                m_most[j] = std::max(m_most[j], copies);
+                for (int c = 0; c <= kMaxPositions; ++c)
+                    m_together[j][c] += uint64_t(std::min(c, copies)) << (4 * t);
+                for (int k = 0; k <= j; ++k)
+                    m_togetherLater[k][t] += copies;
+            }
         }
-        for (int t = 0; t < m_rowCount; ++t) {
-            m_wanted[t] = rows[t].hits;
-            m_target |= uint64_t(rows[t].hits) << (4 * t);
+        for (int k = 0; k <= m_positions; ++k) {
+            uint64_t ways = 1;
+            for (int i = 0; i < k; ++i)
+                ways *= uint64_t(std::max(0, m_once ? m_unseen - i : m_unseen));
+            m_fill[k] = ways;
+            if (ways > 0)
+                m_fillable |= 1 << k;
         }
-        for (int i = 0; i < m_positions; ++i)
-            for (int j = 0; j < m_kinds; ++j)
-                for (int t = 0; t < m_rowCount; ++t)
-                    if (rows[t].pieces[i] == m_piece[j]) {
-                        m_step[i][j] += uint64_t(1) << (4 * t);
-                        m_touched[i][j] |= 1u << t;
-                        m_placesOf[t][j] |= 1u << i;
-                    }
-        for (int t = 0; t < m_rowCount; ++t) {
-            if (m_wanted[t] > 0)
-                m_hitRows[m_hitRowCount++] = t;
-            for (int j = 0; j < m_kinds; ++j)
-                for (int place = 0; place < m_positions; ++place)
-                    m_laterAny[t][place] +=
-                        int8_t(std::popcount(m_placesOf[t][j] & ~((2u << place) - 1)));
-        }
-        m_owedAtStart = copiesIn(m_full);
     }
 
-    // Hidden rows with `placed` copies so far and `hits`, from `place` on. Unseen places count
-    // once per unseen piece that may go there.
-    uint64_t completions(uint64_t placed, uint64_t hits, int place)
+    uint64_t total() { return completions(0, 0, Bytes{}, 0); }
+
+    // The hidden rows from a state on: each way to decide the pieces from `j` on, times the ways
+    // to fill the places left with unseen pieces.
+    uint64_t completions(int j, unsigned taken, const Bytes& hits, uint64_t together)
     {
-        if (place == m_positions)
-            return placed == m_full && hits == m_target ? 1 : 0;
-        bool known = false;
-        const uint64_t key = placed | uint64_t(place) << 40;
-        const uint64_t* slot = m_memo.find(key, hits, known);
-        if (known)
-            return *slot;
+        if (j == m_kinds)
+            return hits == m_hitTarget && together == m_togetherTarget
+                       ? m_fill[kSizes[m_full & ~taken]]
+                       : 0;
+        const uint64_t key = hits.packed();
+        const uint32_t where = whereOf(j, taken);
+        Memo& memo = m_memo[j];
         uint64_t total = 0;
-        for (int j = 0; j <= kUnseen; ++j) {
-            uint64_t nextPlaced = 0, nextHits = 0;
-            const uint64_t ways = choice(placed, hits, place, j, nextPlaced, nextHits);
-            if (ways > 0)
-                total += ways * completions(nextPlaced, nextHits, place + 1);
-        }
-        // The recursion may have moved the table; look the slot up again.
-        *m_memo.find(key, hits, known) = total;
+        if (memo.get(key, together, where, total))
+            return total;
+        eachStep(j, taken, hits, together, [&](unsigned s, const Bytes& h, uint64_t tog) {
+            total += completions(j + 1, taken | s, h, tog);
+            return true;
+        });
+        memo.put(key, together, where, total);
         return total;
     }
 
-    // Fills `row` with one placing drawn with its share of the completions; unseen places are
-    // left 0 for the caller to fill.
+    // Fills `row` with one decision drawn with its share of the completions; places left to
+    // unseen pieces stay 0 for the caller to fill.
     void walk(std::mt19937_64& random, Row& row)
     {
-        uint64_t placed = 0, hits = 0;
-        for (int place = 0; place < m_positions; ++place) {
-            const uint64_t all = completions(placed, hits, place);
-            uint64_t pick = std::uniform_int_distribution<uint64_t>(0, all - 1)(random);
-            for (int j = 0; j <= kUnseen; ++j) {
-                uint64_t nextPlaced = 0, nextHits = 0;
-                const uint64_t ways = choice(placed, hits, place, j, nextPlaced, nextHits);
-                const uint64_t share =
-                    ways == 0 ? 0 : ways * completions(nextPlaced, nextHits, place + 1);
-                if (pick < share) {
-                    row[place] = j == kUnseen ? 0 : m_piece[j];
-                    placed = nextPlaced;
-                    hits = nextHits;
-                    break;
+        unsigned taken = 0;
+        Bytes hits;
+        uint64_t together = 0;
+        for (int j = 0; j < m_kinds; ++j) {
+            uint64_t pick = std::uniform_int_distribution<uint64_t>(
+                0, completions(j, taken, hits, together) - 1)(random);
+            unsigned chosen = 0;
+            Bytes nextHits;
+            uint64_t nextTogether = 0;
+            eachStep(j, taken, hits, together, [&](unsigned s, const Bytes& h, uint64_t tog) {
+                const uint64_t share = completions(j + 1, taken | s, h, tog);
+                if (pick >= share) {
+                    pick -= share;
+                    return true;
                 }
-                pick -= share;
-            }
+                chosen = s, nextHits = h, nextTogether = tog;
+                return false;
+            });
+            for (unsigned s = chosen; s != 0; s &= s - 1)
+                row[std::countr_zero(s)] = m_seen[j];
+            taken |= chosen, hits = nextHits, together = nextTogether;
         }
     }
 
-    // Every placing in turn (unseen places 0), until `visit` returns false.
+    // Every decision in turn (places left to unseen pieces 0), until `visit` returns false.
     template <class Visit>
-    bool each(uint64_t placed, uint64_t hits, int place, Row& row, Visit& visit)
+    bool each(int j, unsigned taken, const Bytes& hits, uint64_t together, Row& row, Visit& visit)
     {
-        if (place == m_positions)
-            return visit(row);
-        for (int j = 0; j <= kUnseen; ++j) {
-            uint64_t nextPlaced = 0, nextHits = 0;
-            if (choice(placed, hits, place, j, nextPlaced, nextHits) == 0 ||
-                completions(nextPlaced, nextHits, place + 1) == 0)
-                continue;
-            row[place] = j == kUnseen ? 0 : m_piece[j];
-            if (!each(nextPlaced, nextHits, place + 1, row, visit))
-                return false;
-        }
-        return true;
+        if (j == m_kinds)
+            return completions(j, taken, hits, together) == 0 || visit(row);
+        bool more = true;
+        eachStep(j, taken, hits, together, [&](unsigned s, const Bytes& h, uint64_t tog) {
+            if (completions(j + 1, taken | s, h, tog) == 0)
+                return true;
+            for (unsigned b = s; b != 0; b &= b - 1)
+                row[std::countr_zero(b)] = m_seen[j];
+            more = each(j + 1, taken | s, h, tog, row, visit);
+            for (unsigned b = s; b != 0; b &= b - 1)
+                row[std::countr_zero(b)] = 0;
+            return more;
+        });
+        return more;
     }
 
 private:
-    // Choice j (a kind, or kUnseen) at `place`: in how many ways it can be made (0 when it
-    // cannot), with the state after it. A kind takes a further copy while below its count, or
-    // beyond it when it may hold more; no row may get more hits than it had, and every row must
-    // still be able to reach its hits, and every kind its count, on the places left.
-    uint64_t choice(uint64_t placed, uint64_t hits, int place, int j, uint64_t& nextPlaced,
-                    uint64_t& nextHits) const
+    // The places taken as the counts of stage j tell them apart: places where no later piece
+    // gives a hit differ only in how many are taken.
+    uint32_t whereOf(int j, unsigned taken) const
     {
-        uint64_t ways = 1;
-        nextPlaced = placed;
-        nextHits = hits;
-        if (j == kUnseen) {
-            const int seenPlaced = copiesIn(placed);
-            // With each piece once, only the unseen pieces not used yet remain; the capped
-            // counts are exact then, so the places before tell how many were used.
-            ways = m_once ? uint64_t(std::max(0, m_unseen - (place - seenPlaced)))
-                          : uint64_t(m_unseen);
-            if (ways == 0)
-                return 0;
-        } else {
-            if (j >= m_kinds)
-                return 0;
-            const int have = int((placed >> (4 * j)) & 15);
-            if (have < m_copies[j])
-                nextPlaced += uint64_t(1) << (4 * j);
-            else if (!m_orMore[j] || m_once)
-                return 0;
-            nextHits += m_step[place][j];
-            for (uint32_t t = m_touched[place][j]; t != 0; t &= t - 1) {
-                const int r = std::countr_zero(t);
-                if (int((nextHits >> (4 * r)) & 15) > m_wanted[r])
-                    return 0;
-            }
-        }
-        if (m_owedAtStart - copiesIn(nextPlaced) > m_positions - place - 1)
-            return 0;
-        // A row can still get a hit on each place to come that holds one of the group's pieces.
-        for (int r = 0; r < m_hitRowCount; ++r) {
-            const int t = m_hitRows[r];
-            if (m_wanted[t] - int((nextHits >> (4 * t)) & 15) > m_laterAny[t][place])
-                return 0;
-        }
-        return ways;
+        return (taken & m_live[j]) | uint32_t(kSizes[taken & ~m_live[j]]) << 8;
     }
 
-    // The copies placed in a packed state: the sum of its four-bit counts.
-    static int copiesIn(uint64_t placed)
+    // Calls `step(places, hits, together)` for each set of free places piece `j` may take, with
+    // the rows' figures after it, until `step` returns false.
+    template <class Step>
+    void eachStep(int j, unsigned taken, const Bytes& hits, uint64_t together, Step step)
     {
-        const uint64_t pairs = (placed & 0x0F0F0F0F) + ((placed >> 4) & 0x0F0F0F0F);
-        return int(((pairs * 0x01010101) >> 24) & 0xFF);
+        const unsigned free = m_full & ~taken;
+        const int freeCount = kSizes[free];
+        const size_t subsets = size_t(1) << m_positions;
+        // Places where the piece would give a hit to a row that has all its hits already.
+        const uint64_t fullLow = hits.fullBytes(m_hitTarget.low, hits.low);
+        const uint64_t fullHigh = hits.fullBytes(m_hitTarget.high, hits.high);
+        unsigned open = 0;
+        for (unsigned rest = free; rest != 0; rest &= rest - 1) {
+            const Bytes& on = m_hitsOn[j * subsets + (rest & -rest)];
+            if (((on.low & fullLow) | (on.high & fullHigh)) == 0)
+                open |= rest & -rest;
+        }
+        // The free places the later pieces may leave, so that every row can still get its
+        // hits + misses, by the copies this piece takes; copies beyond the most a row holds
+        // count as that most.
+        int leaves = 0;
+        for (int copies = 0; copies <= (m_once ? std::min(1, freeCount) : kSizes[open]); ++copies) {
+            const int counted = std::min(copies, m_most[j]);
+            if (copies == counted)
+                leaves = freeLeft(j + 1, together + m_together[j][counted]);
+            if (((leaves >> (freeCount - copies)) & 1) == 0)
+                continue;
+            const uint64_t nextTogether = together + m_together[j][counted];
+            // A hit is one of the row's hits + misses: no row may need more hits than those.
+            const Bytes hitsRoom = Bytes::unpacked(m_togetherTarget - nextTogether);
+            for (const uint8_t* s = kSubsets.begin(open, copies); s != kSubsets.end(open, copies);
+                 ++s) {
+                const Bytes h = hits + m_hitsOn[j * subsets + *s];
+                // No row over its hits, and each can still get them on the places left.
+                if (h.atMost(m_hitTarget) &&
+                    (m_hitTarget - h).atMost(m_room[(j + 1) * subsets + (free & ~*s)]) &&
+                    (m_hitTarget - h).atMost(hitsRoom) && !step(*s, h, nextTogether))
+                    return;
+            }
+        }
+    }
+
+    // The numbers of free places (bit k for k places) from which the pieces from `j` on can
+    // take copies that bring every row's hits + misses from `together` to its answer, the places
+    // they leave going to unseen pieces.
+    int freeLeft(int j, uint64_t together)
+    {
+        if (j == m_kinds)
+            return together == m_togetherTarget ? m_fillable : 0;
+        for (int t = 0; t < m_rowCount; ++t) {
+            const int have = int((together >> (4 * t)) & 15);
+            const int want = int((m_togetherTarget >> (4 * t)) & 15);
+            if (have > want || want - have > m_togetherLater[j][t])
+                return 0;
+        }
+        uint64_t known = 0;
+        if (m_copiesMemo.get(together, 0, uint32_t(j), known))
+            return int(known);
+        // Copies beyond the most a row holds add nothing more (with each piece once, none).
+        int counts = 0;
+        int after = 0;
+        for (int copies = 0; copies <= (m_once ? 1 : m_positions); ++copies) {
+            if (copies <= m_most[j])
+                after = freeLeft(j + 1, together + m_together[j][copies]);
+            counts |= after << copies;
+        }
+        counts &= (2 << m_positions) - 1;
+        m_copiesMemo.put(together, 0, uint32_t(j), uint64_t(counts));
+        return counts;
     }
 
     int m_positions;
     bool m_once;
-    int m_unseen;
     int m_rowCount;
     int m_kinds;
-    Memo& m_memo;
-    std::array<int, kMaxPositions> m_piece{};
-    std::array<int, kMaxPositions> m_copies{};
-    std::array<bool, kMaxPositions> m_orMore{};
-    std::array<int, kRows> m_wanted{};
-    uint64_t m_full = 0;
-    uint64_t m_target = 0;
-    std::array<std::array<uint64_t, kMaxPositions>, kMaxPositions> m_step{};
-    std::array<std::array<uint32_t, kMaxPositions>, kMaxPositions> m_touched{};
-    std::array<std::array<uint32_t, kMaxPositions>, kRows> m_placesOf{}; // row t, kind j
-    // Places of row t after `place` that hold a kind of the group.
-    std::array<std::array<int8_t, kMaxPositions>, kRows> m_laterAny{};
-    std::array<int, kRows> m_hitRows{}; // the rows that had hits
-    int m_hitRowCount = 0;
-    int m_owedAtStart = 0;
+    std::vector<int> m_seen;
+    int m_unseen;
+    unsigned m_full;
+    Bytes m_hitTarget;
+    uint64_t m_togetherTarget = 0; // hits + misses, four bits a row
+    // Per piece j and set of places s (index j << positions | s): the hits it gives there.
+    std::vector<Bytes> m_hitsOn;
+    // Per stage j and set of places s: the hits each row can still get there from pieces j on.
+    std::vector<Bytes> m_room;
+    std::array<int, kMaxPieces> m_most{}; // the most copies of piece j any row holds
+    // Per stage j: the places where some row holds a piece decided then or later.
+    std::array<unsigned, kMaxPieces + 1> m_live{};
+    // Per piece j and copies c: the hits + misses the copies give each row.
+    std::array<std::array<uint64_t, kMaxPositions + 1>, kMaxPieces> m_together{};
+    // Per stage j and row t: the hits + misses pieces j on can still give.
+    std::array<std::array<int, kRows>, kMaxPieces + 1> m_togetherLater{};
+    std::array<uint64_t, kMaxPositions + 1> m_fill{}; // ways to fill k places with unseen pieces
+    int m_fillable = 0;                               // bit k: k places can be filled so
+    std::array<Memo, kMaxPieces> m_memo;              // the completions of the states of each stage
+    Memo m_copiesMemo;
 };
-
-} // namespace
 
 GameRules rulesOf(const GameSettings& settings)
 {
@@ -289,117 +495,75 @@ bool couldBeHidden(const GameRules& rules, std::span<const PlayedRow> rows, cons
     });
 }
 
-PossibleRows::PossibleRows(const GameRules& rules, std::span<const PlayedRow> rows)
-    : m_rules(rules), m_rows(rows.begin(), rows.end())
+PossibleRows::PossibleRows(const GameRules& rules, std::span<const PlayedRow> rows) : m_rules(rules)
 {
-    std::array<int, kMaxPieces + 1> seenAt{};
-    seenAt.fill(-1);
-    for (const PlayedRow& row : m_rows)
+    std::array<bool, kMaxPieces + 1> seen{};
+    std::vector<int> order;
+    for (const PlayedRow& row : rows) {
+        // No hidden row gives an answer beyond the places, and no game has rows of pieces
+        // beyond its palette: nothing is possible.
+        if (row.hits < 0 || row.misses < 0 || row.hits + row.misses > rules.positions)
+            return;
         for (int i = 0; i < rules.positions; ++i)
-            if (seenAt[row.pieces[i]] < 0) {
-                seenAt[row.pieces[i]] = int(m_seen.size());
-                m_seen.push_back(row.pieces[i]);
-            }
-    for (int piece = 1; piece <= rules.pieceCount; ++piece)
-        if (seenAt[piece] < 0)
-            m_unseen.push_back(piece);
-
-    m_inRow.assign(m_rows.size(), {});
-    m_rest.assign(m_rows.size(), {});
-    for (size_t t = 0; t < m_rows.size(); ++t) {
-        for (int i = 0; i < rules.positions; ++i)
-            ++m_inRow[t][seenAt[m_rows[t].pieces[i]]];
-        for (int i = int(m_seen.size()) - 1; i >= 0; --i) {
-            m_rest[t][i] = m_rest[t][i + 1] + m_inRow[t][i];
-            m_most[i] = std::max(m_most[i], int(m_inRow[t][i]));
-        }
-    }
-
-    std::array<int, kRows> together{};
-    Group group;
-    collectGroups(0, rules.positions, together, group);
-
-    Memo memo;
-    for (Group& g : m_groups) {
-        Placer placer(rules, m_rows, g, int(m_unseen.size()), memo);
-        g.weight = placer.completions(0, 0, 0);
-        m_total += g.weight;
-    }
-    std::erase_if(m_groups, [](const Group& g) { return g.weight == 0; });
-}
-
-// `together[t]`: hits + misses that row t gets from the pieces decided so far.
-void PossibleRows::collectGroups(int index, int placesLeft, std::array<int, kRows>& together,
-                                 Group& group)
-{
-    const int rowCount = int(m_rows.size());
-    if (index == int(m_seen.size())) {
-        for (int t = 0; t < rowCount; ++t)
-            if (together[t] != m_rows[t].hits + m_rows[t].misses)
+            if (row.pieces[i] < 1 || row.pieces[i] > rules.pieceCount)
                 return;
-        m_groups.push_back(group);
-        return;
+        for (int i = 0; i < rules.positions; ++i)
+            if (!seen[row.pieces[i]]) {
+                seen[row.pieces[i]] = true;
+                order.push_back(row.pieces[i]);
+            }
     }
-    // Copies beyond the most any row holds change no row's hits + misses: "at least" covers them.
-    const int most = m_rules.eachPieceOnce ? 1 : m_most[index];
-    for (int copies = 0; copies <= std::min(most, placesLeft); ++copies) {
-        bool fits = true;
-        std::array<int, kRows> next = together;
-        for (int t = 0; t < rowCount && fits; ++t) {
-            next[t] += std::min(copies, int(m_inRow[t][index]));
-            const int want = m_rows[t].hits + m_rows[t].misses;
-            const int reachable = std::min(m_rest[t][index + 1], placesLeft - copies);
-            fits = next[t] <= want && next[t] + reachable >= want;
-        }
-        if (!fits)
-            continue;
-        if (copies > 0) {
-            group.piece[group.kinds] = int8_t(m_seen[index]);
-            group.copies[group.kinds] = int8_t(copies);
-            group.orMore[group.kinds++] = copies == most && !m_rules.eachPieceOnce;
-        }
-        collectGroups(index + 1, placesLeft - copies, next, group);
-        if (copies > 0)
-            --group.kinds;
-    }
+    for (int piece = 1; piece <= rules.pieceCount; ++piece)
+        if (!seen[piece])
+            m_unseen.push_back(piece);
+    // The pieces of the latest rows first: fewer states to tell apart than in the order they
+    // were first played.
+    std::array<int, kMaxPieces + 1> last{};
+    for (size_t t = 0; t < rows.size(); ++t)
+        for (int i = 0; i < rules.positions; ++i)
+            last[rows[t].pieces[i]] = int(t);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return last[a] > last[b]; });
+    m_counter = std::make_unique<Counter>(rules, rows, order, int(m_unseen.size()));
+    m_total = m_counter->total();
 }
+
+PossibleRows::PossibleRows(PossibleRows&&) noexcept = default;
+PossibleRows& PossibleRows::operator=(PossibleRows&&) noexcept = default;
+PossibleRows::~PossibleRows() = default;
 
 std::vector<Row> PossibleRows::list(size_t limit) const
 {
     std::vector<Row> rows;
-    Memo memo;
-    for (const Group& g : m_groups) {
-        if (rows.size() >= limit)
-            break;
-        Placer placer(m_rules, m_rows, g, int(m_unseen.size()), memo);
-        // Unseen places hold 0 in a placing; fill them with every choice of unseen pieces.
-        auto fill = [&](Row& placing) {
-            std::array<bool, kMaxPieces + 1> used{};
-            auto from = [&](auto& self, int i) -> void {
-                while (i < m_rules.positions && placing[i] != 0)
-                    ++i;
-                if (i == m_rules.positions) {
-                    rows.push_back(placing);
-                    return;
-                }
-                for (int piece : m_unseen) {
-                    if (rows.size() >= limit)
-                        break;
-                    if (m_rules.eachPieceOnce && used[piece])
-                        continue;
-                    used[piece] = true;
-                    placing[i] = piece;
-                    self(self, i + 1);
-                    used[piece] = false;
-                }
-                placing[i] = 0;
-            };
-            from(from, 0);
-            return rows.size() < limit;
+    if (m_total == 0 || limit == 0)
+        return rows;
+    // Places left to unseen pieces hold 0 in a decision; fill them with every choice of them.
+    auto fill = [&](Row& decided) {
+        Row row = decided;
+        std::array<bool, kMaxPieces + 1> used{};
+        auto from = [&](auto& self, int i) -> void {
+            while (i < m_rules.positions && row[i] != 0)
+                ++i;
+            if (i == m_rules.positions) {
+                rows.push_back(row);
+                return;
+            }
+            for (int piece : m_unseen) {
+                if (rows.size() >= limit)
+                    break;
+                if (m_rules.eachPieceOnce && used[piece])
+                    continue;
+                used[piece] = true;
+                row[i] = piece;
+                self(self, i + 1);
+                used[piece] = false;
+            }
+            row[i] = 0;
         };
-        Row placing{};
-        placer.each(0, 0, 0, placing, fill);
-    }
+        from(from, 0);
+        return rows.size() < limit;
+    };
+    Row decided{};
+    m_counter->each(0, 0, Bytes{}, 0, decided, fill);
     return rows;
 }
 
@@ -408,42 +572,22 @@ std::vector<Row> PossibleRows::draw(size_t n, std::mt19937_64& random) const
     std::vector<Row> rows;
     if (m_total == 0)
         return rows;
-    // Pick the groups first, so that each group's placings are counted once for all its rows.
-    std::vector<size_t> picks(n);
-    std::vector<uint64_t> upTo(m_groups.size());
-    uint64_t sum = 0;
-    for (size_t g = 0; g < m_groups.size(); ++g)
-        upTo[g] = sum += m_groups[g].weight;
-    std::uniform_int_distribution<uint64_t> anyRow(0, m_total - 1);
-    for (size_t& pick : picks)
-        pick = size_t(std::upper_bound(upTo.begin(), upTo.end(), anyRow(random)) - upTo.begin());
-    std::sort(picks.begin(), picks.end());
-
-    Memo memo;
-    for (size_t k = 0; k < n;) {
-        const Group& g = m_groups[picks[k]];
-        Placer placer(m_rules, m_rows, g, int(m_unseen.size()), memo);
-        for (; k < n && &m_groups[picks[k]] == &g; ++k) {
-            Row row{};
-            placer.walk(random, row);
-            std::vector<int> unseen = m_unseen;
-            for (int i = 0, taken = 0; i < m_rules.positions; ++i) {
-                if (row[i] != 0)
-                    continue;
-                if (!m_rules.eachPieceOnce) {
-                    row[i] = unseen[random() % unseen.size()];
-                    continue;
-                }
-                const size_t swapWith = taken + std::uniform_int_distribution<size_t>(
-                                                    0, unseen.size() - taken - 1)(random);
-                std::swap(unseen[taken], unseen[swapWith]);
-                row[i] = unseen[taken++];
-            }
-            rows.push_back(row);
+    std::vector<int> unseen = m_unseen;
+    for (size_t k = 0; k < n; ++k) {
+        Row row{};
+        m_counter->walk(random, row);
+        for (size_t i = 0, taken = 0; i < size_t(m_rules.positions); ++i) {
+            if (row[i] != 0)
+                continue;
+            // With each piece once, a shuffle of the unseen pieces as far as needed.
+            const size_t from = m_rules.eachPieceOnce ? taken++ : 0;
+            const size_t pick =
+                std::uniform_int_distribution<size_t>(from, unseen.size() - 1)(random);
+            std::swap(unseen[from], unseen[pick]);
+            row[i] = unseen[from];
         }
+        rows.push_back(row);
     }
-    // The groups were drawn in order; shuffle so that a prefix is as random as the whole.
-    std::shuffle(rows.begin(), rows.end(), random);
     return rows;
 }
 

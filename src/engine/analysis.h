@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <span>
 #include <vector>
@@ -43,18 +44,23 @@ bool couldBeHidden(const GameRules& rules, std::span<const PlayedRow> rows, cons
 // The hidden rows consistent with the rules and all `rows`. Built once per position; the
 // count is exact.
 //
-// Pieces that appear in no row are interchangeable, so they are counted together as "unseen".
-// The answers split into two kinds of constraint: hits + misses of a row depend only on how many
-// of each piece the hidden row holds (the sum over pieces of the smaller count in hidden and
-// guess), while hits depend on places. A piece's count matters to the first kind only up to the
-// most copies any row has of it. So the counter enumerates, for each seen piece, "none",
-// "exactly n" or "at least the most any row has" (pruned by every row's hits + misses), and for
-// each such choice counts by a memoised walk over the places the rows with exactly the right
-// hits, unseen places weighted by how many unseen pieces may go there.
+// The answers split into two kinds of constraint: hits depend on places, while hits + misses of
+// a row depend only on how many of each piece the hidden row holds (the sum over pieces of the
+// smaller count in hidden and guess). So the counter takes the pieces seen in some row one by
+// one (those of the latest rows first) and decides the places each takes in the hidden row,
+// keeping the places taken so far and each row's hits and hits + misses so far; equal states
+// are counted once (memoised), and places where no later piece gives a hit only by how many are
+// taken. A state is dropped as soon as some row can no longer reach its answer: its hits on the
+// places left, or its hits + misses by any copies of the later pieces (judged exactly, on the
+// copies alone). The pieces that appear in no row are interchangeable: the places left at the
+// end are counted as the ways to fill them with those.
 class PossibleRows
 {
 public:
     PossibleRows(const GameRules& rules, std::span<const PlayedRow> rows);
+    PossibleRows(PossibleRows&&) noexcept;
+    PossibleRows& operator=(PossibleRows&&) noexcept;
+    ~PossibleRows();
 
     uint64_t count() const { return m_total; }
     // Up to `limit` distinct possible hidden rows.
@@ -62,28 +68,13 @@ public:
     // `n` possible hidden rows, each drawn uniformly and independently; none when count() is 0.
     std::vector<Row> draw(size_t n, std::mt19937_64& random) const;
 
-    // The seen pieces a hidden row holds, with their copies: exactly `copies`, or at least that
-    // many when `orMore`.
-    struct Group
-    {
-        std::array<int8_t, kMaxPositions> piece{};
-        std::array<int8_t, kMaxPositions> copies{};
-        std::array<bool, kMaxPositions> orMore{};
-        int kinds = 0;
-        uint64_t weight = 0; // hidden rows of this group
-    };
-
 private:
-    void collectGroups(int index, int placesLeft, std::array<int, kRows>& together, Group& group);
+    class Counter;
 
     GameRules m_rules;
-    std::vector<PlayedRow> m_rows;
-    std::vector<int> m_seen;   // pieces that appear in some row, in order of first appearance
-    std::vector<int> m_unseen; // the others
-    std::vector<std::array<int8_t, kMaxPieces>> m_inRow; // m_inRow[t][i]: copies of m_seen[i]
-    std::vector<std::array<int, kMaxPieces + 1>> m_rest; // copies among m_seen[i..] in row t
-    std::array<int, kMaxPieces> m_most{};                // most copies of m_seen[i] in a row
-    std::vector<Group> m_groups;
+    std::vector<int> m_unseen; // the pieces that appear in no row
+    // The counts of the states met, kept for listing and drawing.
+    std::unique_ptr<Counter> m_counter;
     uint64_t m_total = 0;
 };
 

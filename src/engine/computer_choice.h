@@ -14,11 +14,14 @@ struct ComputerRow
     double expectedLeft = 0; // hidden rows it is expected to leave, averaged over the answers
 };
 
-// The possible row that splits the possible hidden rows best: fewest left on average over the
-// hidden rows, then fewest in the worst case. Judged on all of them when few remain, otherwise
-// on a uniform sample; `seed` makes the choice repeatable.
+// The possible row after which the fewest rows are expected still to be played: over its
+// answers, the hidden rows each leaves, weighed by roughly how many rows finding one of those
+// takes, and none when it is itself the hidden row. Judged on all of them when few remain,
+// otherwise on a uniform sample; `seed` makes the choice repeatable.
 ComputerRow computerRow(const GameRules& rules, const PossibleRows& possible, uint64_t seed);
 ComputerRow computerRow(const GameRules& rules, std::span<const PlayedRow> rows, uint64_t seed);
+// The same over the possible hidden rows listed.
+ComputerRow computerRow(const GameRules& rules, std::span<const Row> possible, uint64_t seed);
 
 // A whole game played by the computer against `hidden`: its rows until one has every piece in
 // place or the 15 rows are used. Row r is chosen with seed + r, so a game can be played again.

@@ -9,15 +9,15 @@ namespace mirvalon {
 
 namespace {
 
-// Average rows of the computer's own games (computerGame), 300 random hidden rows per rules in
+// Average rows of the computer's own games (computerGame), 1000 random hidden rows per rules in
 // analysis_bench, a game not won counted as 15 rows:
 // [positions - 5][pieces 11, 19, 25][each piece once, repeated].
 // clang-format off
 constexpr double kComputerRows[4][3][2] = {
-    {{6.04, 6.61}, {8.20, 8.74}, {9.90, 10.88}},
-    {{6.73, 6.94}, {8.57, 9.07}, {9.99, 10.67}},
-    {{7.40, 7.54}, {9.32, 9.70}, {10.50, 11.03}},
-    {{8.41, 8.14}, {10.14, 10.32}, {11.26, 11.52}},
+    {{6.02, 6.54}, {8.22, 8.78}, {9.90, 10.57}},
+    {{6.67, 7.01}, {8.56, 9.12}, {9.95, 10.54}},
+    {{7.49, 7.57}, {9.27, 9.68}, {10.45, 10.97}},
+    {{8.50, 8.17}, {10.12, 10.29}, {11.24, 11.63}},
 };
 // clang-format on
 
