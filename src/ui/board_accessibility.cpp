@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 #include "bevel_box.h"
 #include "board.h"
@@ -236,11 +237,46 @@ public:
     }
 };
 
-class ClientReader : public QAccessibleWidget
+// A widget of the window read in the board's words while the game is there, and as a plain
+// widget once the game has gone.
+class BoardPart : public QAccessibleWidget
+{
+public:
+    BoardPart(QWidget* w, QAccessible::Role role, BoardAccessibility* context,
+              std::optional<Spoken> name = {})
+        : QAccessibleWidget(w, role), m_context(context), m_name(name)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && m_name && live())
+            return m_context->texts().text(*m_name);
+        return QAccessibleWidget::text(t);
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (int i = 0; i < childCount(); ++i)
+            if (QAccessibleInterface* c = child(i); c && c->rect().contains(x, y))
+                return c;
+        return nullptr;
+    }
+
+protected:
+    BoardAccessibility* live() const
+    {
+        return m_context && m_context->attached() ? m_context.data() : nullptr;
+    }
+    QPointer<BoardAccessibility> m_context;
+
+private:
+    std::optional<Spoken> m_name;
+};
+
+class ClientReader : public BoardPart
 {
 public:
     ClientReader(QWidget* w, BoardAccessibility* context)
-        : QAccessibleWidget(w, QAccessible::Client), m_context(context)
+        : BoardPart(w, QAccessible::Client, context)
     {
     }
     int childCount() const override
@@ -270,26 +306,15 @@ public:
     }
 
 private:
-    BoardAccessibility* live() const
-    {
-        return m_context && m_context->attached() ? m_context.data() : nullptr;
-    }
-    QPointer<BoardAccessibility> m_context;
     mutable ChildCache m_children;
 };
 
-class RowsTable : public QAccessibleWidget, public QAccessibleTableInterface
+class RowsTable : public BoardPart, public QAccessibleTableInterface
 {
 public:
     RowsTable(QWidget* w, BoardAccessibility* context)
-        : QAccessibleWidget(w, QAccessible::Table), m_context(context)
+        : BoardPart(w, QAccessible::Table, context, Spoken::Board)
     {
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name && live())
-            return m_context->texts().text(Spoken::Board);
-        return QAccessibleWidget::text(t);
     }
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -312,13 +337,6 @@ public:
         if (!cell || child->parent() != this)
             return -1;
         return cell->rowIndex() * columnCount() + cell->columnIndex();
-    }
-    QAccessibleInterface* childAt(int x, int y) const override
-    {
-        for (int i = 0; i < childCount(); ++i)
-            if (QAccessibleInterface* c = child(i); c && c->rect().contains(x, y))
-                return c;
-        return nullptr;
     }
 
     // QAccessibleTableInterface
@@ -357,26 +375,15 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
-    BoardAccessibility* live() const
-    {
-        return m_context && m_context->attached() ? m_context.data() : nullptr;
-    }
-    QPointer<BoardAccessibility> m_context;
     mutable ChildCache m_cells;
 };
 
-class PaletteList : public QAccessibleWidget
+class PaletteList : public BoardPart
 {
 public:
     PaletteList(QWidget* w, BoardAccessibility* context)
-        : QAccessibleWidget(w, QAccessible::List), m_context(context)
+        : BoardPart(w, QAccessible::List, context, Spoken::Palette)
     {
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name && live())
-            return m_context->texts().text(Spoken::Palette);
-        return QAccessibleWidget::text(t);
     }
     int childCount() const override { return live() ? m_context->pieceCount() : 0; }
     QAccessibleInterface* child(int index) const override
@@ -394,13 +401,6 @@ public:
                 return i;
         return -1;
     }
-    QAccessibleInterface* childAt(int x, int y) const override
-    {
-        for (int i = 0; i < childCount(); ++i)
-            if (QAccessibleInterface* c = child(i); c && c->rect().contains(x, y))
-                return c;
-        return nullptr;
-    }
     QAccessibleInterface* focusChild() const override
     {
         if (!live() || !widget()->hasFocus())
@@ -409,11 +409,6 @@ public:
     }
 
 private:
-    BoardAccessibility* live() const
-    {
-        return m_context && m_context->attached() ? m_context.data() : nullptr;
-    }
-    QPointer<BoardAccessibility> m_context;
     mutable ChildCache m_items;
 };
 
