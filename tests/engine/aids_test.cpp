@@ -13,13 +13,19 @@ namespace {
 
 using test::Rig;
 
-// A computer game of 5 positions and 11 pieces whose hidden row is 1..5.
-void classicRig(Rig& rig, bool correctPosition = true)
+// The small rules these tests play: 5 positions of 11 pieces.
+void fiveOfEleven(Rig& rig, bool correctPosition = true)
 {
     rig.game.settings().positions = 5;
     rig.game.settings().pieceCount = 11;
     rig.game.settings().correctPosition = correctPosition;
     rig.game.startUp();
+}
+
+// A computer game of 5 positions and 11 pieces whose hidden row is 1..5.
+void classicRig(Rig& rig, bool correctPosition = true)
+{
+    fiveOfEleven(rig, correctPosition);
     rig.game.startComputerGame();
     rig.setHidden({1, 2, 3, 4, 5});
 }
@@ -395,10 +401,7 @@ TEST(SecondPlayer, aTrainingGameRunsTheDriverAgainstTheSetRow)
 {
     Rig rig;
     rig.game.settings().gameType = Training;
-    rig.game.settings().positions = 5;
-    rig.game.settings().pieceCount = 11;
-    rig.game.settings().correctPosition = true;
-    rig.game.startUp();
+    fiveOfEleven(rig);
     rig.game.startSecondPlayerGame();
     rig.place({3, 1, 4, 9, 5});
     rig.dialogs.passwordAnswers = {std::nullopt};
