@@ -47,7 +47,7 @@ class WindowTexts;
 // the status strip, the message boxes, the menus, the panels over the board, the settings
 // side, the dialogs), binds every command once to its button, menu item and handler, and
 // forwards the player's input to the game, which decides.
-class Tfrm_Logic : public QMainWindow, private Commands, private EventLoop, private SettingsApplier
+class Tfrm_Logic : public QMainWindow, private Commands, private EventLoop, private SettingsView
 {
     Q_OBJECT
 public:
@@ -125,8 +125,8 @@ private:
     void commandsChanged(const CommandTable& table) override;
     // EventLoop
     void yieldToEvents() override;
-    // SettingsApplier
-    void applySetting(Setting which, int32_t value) override;
+    // SettingsView
+    void settingShown(Setting which, const GameSettings& settings) override;
 
     // The menus and pictures follow rules the game changed itself; the focus goes back to the
     // new game.
