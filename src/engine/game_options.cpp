@@ -103,8 +103,8 @@ void Game::chooseEnvironment(int environment)
 
 void Game::nextEnvironment()
 {
-    const int e = m_settings.environment;
-    set(Setting::Environment, e < 0 || e >= 3 ? 0 : e + 1);
+    const int e = m_settings.environment; // -1 when none, and then the first is next
+    set(Setting::Environment, e >= 3 ? 0 : e + 1);
 }
 
 int Game::languageToLoad() const

@@ -199,11 +199,13 @@ TEST(Menus, positionsAndPiecesAskBeforeEndingAGame)
         bool running;
         std::vector<bool> answers;
         bool changed;
+        bool same = false; // the item already checked
     };
     const Case cases[] = {
         {"idle", false, {}, true},
         {"running, yes", true, {true}, true},
         {"running, no", true, {false}, false},
+        {"running, the same again", true, {}, false, true},
     };
     for (const Case& c : cases) {
         for (bool pieces : {false, true}) {
@@ -213,10 +215,10 @@ TEST(Menus, positionsAndPiecesAskBeforeEndingAGame)
             if (c.running)
                 rig.game.startComputerGame();
             rig.dialogs.answers.assign(c.answers.begin(), c.answers.end());
-            const bool changed =
-                pieces ? rig.game.changePieceCount(11) : rig.game.changePositions(5);
+            const bool changed = pieces ? rig.game.changePieceCount(c.same ? 19 : 11)
+                                        : rig.game.changePositions(c.same ? 7 : 5);
             EXPECT_EQ(changed, c.changed);
-            EXPECT_EQ(rig.dialogs.questions.size(), c.running ? 1u : 0u);
+            EXPECT_EQ(rig.dialogs.questions.size(), c.running && !c.same ? 1u : 0u);
             EXPECT_EQ(rig.s().inProgress, c.running && !c.changed);
             const GameSettings& s = rig.game.settings();
             EXPECT_EQ(pieces ? s.pieceCount : s.positions,
