@@ -190,8 +190,10 @@ public:
     bool deleteRecord(int index);
     bool deleteAllRecords();
 
-    // The application is ending; the long loops stop before their next row.
-    void setClosing() { m_state.closing = true; }
+    // The player asks to leave, by the menu or the window's close box: with the exit warning
+    // on, question 5 first. True when the application ends; the long loops then stop before
+    // their next row.
+    bool close();
 
     // Bring the board in line with new rules (after settings, menus, a numbered game).
     void rulesChanged();

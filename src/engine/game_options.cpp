@@ -292,6 +292,16 @@ bool Game::deleteAllRecords()
 
 // Synchronisation may replace the records under a running game, or under the second player's
 // hidden row being entered: either is ended first, when the player agrees.
+bool Game::close()
+{
+    if (m_state.closing)
+        return true;
+    if (m_settings.exitWarning && !m_ports.dialogs.askQuestion(Question::ExitApplication))
+        return false;
+    m_state.closing = true;
+    return true;
+}
+
 bool Game::maySynchronise()
 {
     if (!m_state.inProgress && !m_state.secondPlayer)

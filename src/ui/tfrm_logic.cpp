@@ -297,35 +297,25 @@ void Tfrm_Logic::showDamageNotes()
 
 void Tfrm_Logic::closeEvent(QCloseEvent* e)
 {
-    if (m_game->state().closing) {
+    if (m_game->state().closing || exitCommand())
         e->accept();
-        return;
-    }
-    if (m_game->settings().exitWarning) {
-        if (!m_dialogs->askQuestion(Question::ExitApplication)) {
-            e->ignore();
-            return;
-        }
-        m_exitConfirmed = true;
-    }
-    exitCommand();
-    e->accept();
+    else
+        e->ignore();
 }
 
-void Tfrm_Logic::exitCommand()
+bool Tfrm_Logic::exitCommand()
 {
-    if (m_game->settings().exitWarning && !m_exitConfirmed &&
-        !m_dialogs->askQuestion(Question::ExitApplication))
-        return;
     if (m_game->state().closing)
-        return;
+        return true;
+    if (!m_game->close())
+        return false;
     hide();
-    m_game->setClosing();
     if (m_game->settings().autoSave)
         m_settings->saveSettings(true);
     m_timer->setGameTimer(false);
     m_totalTimeClock->setRunning(false);
     QCoreApplication::quit();
+    return true;
 }
 
 // ---- Event loop ----

@@ -89,9 +89,10 @@ public:
     void setFavouriteHint(int k, const QString& hint);
     int favouriteMarkerLeft() const; // -1 while no favourite is marked
 
-    // The exit command: asks when the exit warning is on, saves the settings when automatic
-    // saving is on, and ends the application.
-    void exitCommand();
+    // The exit command: the game asks when the exit warning is on; then the settings are
+    // saved when automatic saving is on, and the application ends. False when the player
+    // stays.
+    bool exitCommand();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -171,7 +172,6 @@ private:
     TotalTimeClock* m_totalTimeClock = nullptr;
     QString m_windowCaption;
 
-    bool m_exitConfirmed = false;
     // Damaged files found before the window was first active wait for it (file, kept copy).
     std::vector<std::pair<std::string, std::string>> m_damageNotes;
     bool m_activated = false;

@@ -289,7 +289,7 @@ TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
         trainingRig(rig, 5, 11, true, true);
         rig.events.onYield = [&] {
             if (rig.events.yields == stopAt && closing)
-                rig.game.setClosing();
+                rig.game.close();
             else if (rig.events.yields == stopAt)
                 rig.game.giveUp();
         };

@@ -275,7 +275,7 @@ TEST_F(GameFlow, quickStartStopsWhenTheWindowCloses)
     int rowsSeen = 0;
     rig.events.onYield = [&] {
         if (++rowsSeen == 2)
-            rig.game.setClosing();
+            rig.game.close();
     };
     rig.game.quickStart();
     EXPECT_EQ(rig.s().currentRow, 2); // one row confirmed, then it stopped

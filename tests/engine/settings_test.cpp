@@ -3,6 +3,7 @@
 // configuration taken whole at start, the pictures' menu and clicks, the saved language.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <optional>
 
 #include "support/fake_ports.h"
@@ -201,6 +202,37 @@ TEST(Settings, picturesSwitchesAndTheSavedLanguage)
     for (const auto& [language, load] : {std::pair{0, -1}, {1, 1}, {2, 2}, {3, -1}}) {
         rig.useSettings([language = language](GameSettings& s) { s.language = language; });
         EXPECT_EQ(rig.game.languageToLoad(), load) << language;
+    }
+}
+
+// Leaving by the menu or the close box asks only with the exit warning on, and only once.
+TEST(Settings, leavingAsksOnlyWithTheExitWarning)
+{
+    struct Case
+    {
+        const char* what;
+        bool warning;
+        std::deque<bool> answers;
+        bool closes;
+    };
+    const Case cases[] = {
+        {"no warning", false, {}, true},
+        {"warning, Yes", true, {true}, true},
+        {"warning, No", true, {false}, false},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        rig.useSettings([&c](GameSettings& s) { s.exitWarning = c.warning; });
+        rig.dialogs.answers = c.answers;
+        EXPECT_EQ(rig.game.close(), c.closes) << c.what;
+        EXPECT_EQ(rig.s().closing, c.closes) << c.what;
+        const std::vector<int> asked =
+            c.warning ? std::vector<int>{Question::ExitApplication} : std::vector<int>{};
+        EXPECT_EQ(rig.dialogs.questions, asked) << c.what;
+        if (c.closes) { // the close box after the menu's exit: no second question
+            EXPECT_TRUE(rig.game.close()) << c.what;
+            EXPECT_EQ(rig.dialogs.questions, asked) << c.what;
+        }
     }
 }
 
