@@ -137,7 +137,7 @@ void Game::showMarks()
     }
     t.enable(Command::FavouritesMenu, anyUsed);
     choose({Command::LanguageSlovak, Command::LanguageCzech, Command::LanguageEnglish},
-           m_languageMark);
+           s.loadedLanguage);
     t.check(Command::InfoView, s.showInfo);
     t.check(Command::TimeView, s.showTime);
     t.check(Command::ScoreView, s.showScore);

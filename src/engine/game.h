@@ -34,8 +34,15 @@ class Game
 public:
     explicit Game(Ports ports);
 
-    GameSettings& settings() { return m_settings; }
     const GameSettings& settings() const { return m_settings; }
+    // The one way a setting changes: a value in its range is stored, the game form follows
+    // the rules, and the window shows it with the operation's table; any other value changes
+    // nothing.
+    void set(Setting which, int32_t value);
+    // A switch of the menu turned over.
+    void toggle(Setting which);
+    // The settings read at start (or the defaults when there were none), shown whole.
+    void useSettings(const GameSettings& settings);
     const GameState& state() const { return m_state; }
     // For loaders that lay a stored game into the state (archive replay, saved games).
     GameState& mutableState() { return m_state; }
@@ -165,9 +172,13 @@ public:
     // player enters a hidden row; Yes ends it. True when the dialog may open.
     bool maySynchronise();
 
-    // The language whose check mark the settings show (any other value: none).
-    void showLanguageMark(int language);
-    int languageMark() const { return m_languageMark; }
+    // The pictures from the menu: the chosen one, or none when it is chosen again.
+    void chooseEnvironment(int environment);
+    // A click on the picture shows the next one, and the first after none or the last.
+    void nextEnvironment();
+    // The language file the window loads at each activation: the player's Czech or English;
+    // -1 for Slovak, which is built in, and for no language.
+    int languageToLoad() const;
 
     // The panels over the board, as the window shows and hides them.
     void recordsPanelShown(bool shown);
@@ -179,8 +190,10 @@ public:
     bool deleteRecord(int index);
     bool deleteAllRecords();
 
-    // The application is ending; the long loops stop before their next row.
-    void setClosing() { m_state.closing = true; }
+    // The player asks to leave, by the menu or the window's close box: with the exit warning
+    // on, question 5 first. True when the application ends; the long loops then stop before
+    // their next row.
+    bool close();
 
     // Bring the board in line with new rules (after settings, menus, a numbered game).
     void rulesChanged();
@@ -191,7 +204,8 @@ public:
     void applyPieceLook();
 
     // Hands the command table to the window: at once, or while an operation is under way, once
-    // it ends. The window calls it after it changed a setting, so the check marks follow.
+    // it ends. The window calls it when a menu click changed nothing, so the check marks that
+    // Qt turned over go back.
     void publish();
     // One operation, one table: the game's operations hold a Publisher, and so does the window
     // around its own steps that run several of them (start-up, activation).
@@ -244,7 +258,7 @@ private:
     const Row& activeRow() const;
     bool pieceInActiveRow(int piece) const;
     void setPaletteShownForCount(bool shown);
-    bool changeRule(int32_t& rule, int value, Setting which);
+    bool changeRule(Setting which, int32_t current, int value);
     bool endGameForDeletion(bool affected);
     void beginNewGame();
     void finishNewGameSetUp();
@@ -259,7 +273,6 @@ private:
     std::string m_trainingCaption = "Tréning";
     int m_publishDepth = 0;
     bool m_marksStale = true; // an operation since the last publish may have moved a mark
-    int m_languageMark = -1;
     int64_t m_appStart = 0;
     // Counts the games started, so a long loop notices when its game was replaced.
     int m_gameSerial = 0;

@@ -340,7 +340,8 @@ void Game::newRecordIfPending()
     s.oldTime = old.time;
     s.oldHolder = old.holder;
     publishNow();
-    const std::optional<std::string> name = m_ports.dialogs.newRecordDialog(s);
+    const std::optional<std::string> name =
+        m_ports.dialogs.newRecordDialog(s, m_settings.syncNewRecords);
     if (!name)
         return;
     s.holderName = *name;

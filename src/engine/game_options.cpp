@@ -6,6 +6,29 @@
 
 namespace mirvalon {
 
+namespace {
+
+// The switch a setting turns, or nullptr for a setting that is a choice of several.
+bool* flagOf(GameSettings& s, Setting which)
+{
+    switch (which) {
+    case Setting::AutoSave:
+        return &s.autoSave;
+    case Setting::TotalTime:
+        return &s.showTotalTime;
+    case Setting::ExitWarning:
+        return &s.exitWarning;
+    case Setting::SyncAtStart:
+        return &s.syncAtStart;
+    case Setting::Hints:
+        return &s.showHints;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
 bool Game::chooseGameType(int type)
 {
     Publisher publisher(*this); // a refused choice puts the check marks back
@@ -16,51 +39,162 @@ bool Game::chooseGameType(int type)
     return true;
 }
 
+void Game::set(Setting which, int32_t value)
+{
+    Publisher publisher(*this);
+    GameSettings& s = m_settings;
+    const bool flag = value == 0 || value == 1;
+    switch (which) {
+    case Setting::Positions:
+        if (value < 5 || value > 8)
+            return;
+        s.positions = value;
+        break;
+    case Setting::PieceCount:
+        if (value != 11 && value != 19 && value != 25)
+            return;
+        s.pieceCount = value;
+        break;
+    case Setting::Environment:
+        if (value < -1 || value > 3)
+            return;
+        s.environment = value;
+        m_ports.board.showEnvironment(value);
+        break;
+    case Setting::Language:
+        if (value < 0 || value > 2)
+            return;
+        s.language = s.loadedLanguage = value;
+        break;
+    case Setting::AutoSave:
+    case Setting::TotalTime:
+    case Setting::ExitWarning:
+    case Setting::SyncAtStart:
+    case Setting::Hints:
+        if (!flag)
+            return;
+        *flagOf(s, which) = value != 0;
+        break;
+    }
+    followGameForm(s);
+    m_ports.settings.settingShown(which, s);
+}
+
+void Game::toggle(Setting which)
+{
+    if (bool* on = flagOf(m_settings, which))
+        set(which, *on ? 0 : 1);
+}
+
+void Game::useSettings(const GameSettings& settings)
+{
+    Publisher publisher(*this);
+    m_settings = settings;
+    followGameForm(m_settings);
+    m_ports.board.showEnvironment(m_settings.environment);
+    for (Setting shown : {Setting::Hints, Setting::TotalTime})
+        m_ports.settings.settingShown(shown, m_settings);
+}
+
+void Game::chooseEnvironment(int environment)
+{
+    set(Setting::Environment, m_settings.environment == environment ? -1 : environment);
+}
+
+void Game::nextEnvironment()
+{
+    const int e = m_settings.environment; // -1 when none, and then the first is next
+    set(Setting::Environment, e >= 3 ? 0 : e + 1);
+}
+
+int Game::languageToLoad() const
+{
+    const int language = m_settings.language;
+    return language == 1 || language == 2 ? language : -1;
+}
+
 bool Game::changePositions(int positions)
 {
-    return changeRule(m_settings.positions, positions, Setting::Positions);
+    return changeRule(Setting::Positions, m_settings.positions, positions);
 }
 
 bool Game::changePieceCount(int pieces)
 {
-    return changeRule(m_settings.pieceCount, pieces, Setting::PieceCount);
+    return changeRule(Setting::PieceCount, m_settings.pieceCount, pieces);
 }
 
 // A rule changed from the menu ends a running game only when the player agrees; either way
 // the menu shows the rule that holds afterwards.
-bool Game::changeRule(int32_t& rule, int value, Setting which)
+bool Game::changeRule(Setting which, int32_t current, int value)
 {
     Publisher publisher(*this);
-    const bool change = rule != value && mayEndRunningGame();
-    if (change)
-        rule = value;
-    m_ports.settings.applySetting(which, which == Setting::Positions
-                                             ? m_settings.positions - 5
-                                             : pieceIndex(m_settings.pieceCount));
-    if (change)
-        rulesChanged();
-    return change;
+    if (current == value || !mayEndRunningGame())
+        return false;
+    set(which, value);
+    rulesChanged();
+    return true;
 }
 
-SetupResult Game::applySetup(const SetupChoice& choice, const SetupOpening& opening,
-                             SetupTarget& target)
+// Every control reaches the settings in the dialog's order, those that show elsewhere too
+// through set (which also makes the form follow the game).
+SetupResult Game::applySetup(const SetupChoice& c, const SetupOpening& opening, SetupTarget& target)
 {
     Publisher publisher(*this);
-    const SetupResult result = confirmSetup(choice, opening, m_state.inProgress, m_settings,
-                                            m_ports.settings, target, m_ports.dialogs);
-    if (result == SetupResult::GameChanged) {
+    const bool changed = setupChanged(c, opening);
+    if (m_state.inProgress && changed && !m_ports.dialogs.askQuestion(Question::EndRunningGame))
+        return SetupResult::NothingApplied;
+
+    GameSettings& s = m_settings;
+    s.gameForm = c.gameForm; // set() below sets it again from the game
+    s.artificialIntelligence = c.artificialIntelligence;
+    s.eachPieceOnce = c.eachPieceOnce;
+    s.correctPosition = c.correctPosition;
+    s.blocking = c.blocking;
+
+    set(Setting::Hints, c.showHints);
+    s.rowMarking = c.rowMarking;
+    s.testRows = c.testRows;
+    s.showTime = c.showTime;
+    s.showScore = c.showScore;
+
+    set(Setting::TotalTime, c.showTotalTime);
+    set(Setting::AutoSave, c.autoSave);
+    set(Setting::ExitWarning, c.exitWarning);
+    set(Setting::SyncAtStart, c.syncAtStart);
+
+    s.jokes = c.jokes;
+    s.randomArrangement = c.randomArrangement;
+
+    set(Setting::Positions, c.positions);
+    set(Setting::PieceCount, c.pieceCount);
+    set(Setting::Environment, c.environment);
+
+    // A language that fails to load leaves the one in use; the rest still applies. Language 3
+    // of a configuration file names no file and is kept.
+    s.language = c.language;
+    if (c.language >= 0 && c.language <= 2 && c.language != s.loadedLanguage) {
+        if (target.loadLanguage(c.language))
+            set(Setting::Language, c.language);
+        else
+            s.language = s.loadedLanguage;
+    }
+
+    // Game 192 is played with grey pieces only; the game answers a choice of "Mix" once the
+    // board shows the new rules.
+    s.pieceColours = setupInfo(c).number == kGameCount ? GreyPieces : c.pieceColours;
+    if (changed) {
         rulesChanged();
-    } else if (result == SetupResult::Applied) {
+    } else {
         showStatusGroups();
         refreshStatusBar();
     }
     // Message 8 is shown over a board already rebuilt for the new rules, never over one half
     // way between the old game and the new.
-    if (result != SetupResult::NothingApplied && goldWithMix(choice)) {
+    if (goldWithMix(c)) {
         publishNow();
         m_ports.dialogs.showMessage(Message::GoldNeedsGrey);
     }
-    return result;
+    return changed ? SetupResult::GameChanged : SetupResult::Applied;
 }
 
 void Game::toggleStatusGroup(StatusGroup group)
@@ -81,15 +215,9 @@ void Game::activate(bool sharedFolderReady)
         return;
     }
     m_settings.syncNewRecords = false;
-    m_ports.settings.applySetting(Setting::SyncAtStart, 0);
+    set(Setting::SyncAtStart, 0);
     m_commands.disable(Command::SyncAtStart);
     m_commands.disable(Command::Synchronise);
-}
-
-void Game::showLanguageMark(int language)
-{
-    Publisher publisher(*this);
-    m_languageMark = language;
 }
 
 void Game::recordsPanelShown(bool shown)
@@ -164,6 +292,16 @@ bool Game::deleteAllRecords()
 
 // Synchronisation may replace the records under a running game, or under the second player's
 // hidden row being entered: either is ended first, when the player agrees.
+bool Game::close()
+{
+    if (m_state.closing)
+        return true;
+    if (m_settings.exitWarning && !m_ports.dialogs.askQuestion(Question::ExitApplication))
+        return false;
+    m_state.closing = true;
+    return true;
+}
+
 bool Game::maySynchronise()
 {
     if (!m_state.inProgress && !m_state.secondPlayer)

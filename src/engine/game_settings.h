@@ -36,16 +36,17 @@ enum PieceColours : int32_t {
 // 192), the standard form leaves them to the player. Stored in the configuration.
 enum GameForm : int32_t { EasiestForm = 0, StandardForm = 1, HardestForm = 2 };
 
-// The settings that applySetting changes together with everything that shows them.
+// The settings a player changes one at a time (Game::set), each with its own range.
 enum class Setting {
-    Positions = 1, // value: index 0..3 of 5..8 positions
-    PieceCount,    // value: index 0..2 of 11, 19, 25 pieces
-    Environment,   // value: -1 none, 0..3 the four pictures
-    AutoSave,      // value: 0 or 1
-    Language,      // value: 0 Slovak, 1 Czech, 2 English
-    TotalTime,     // value: 0 or 1, the total-time panel
-    ExitWarning,   // value: 0 or 1
-    SyncAtStart    // value: 0 or 1
+    Positions = 1, // 5..8
+    PieceCount,    // 11, 19, 25
+    Environment,   // -1 none, 0..3 the four pictures
+    AutoSave,      // 0 or 1
+    Language,      // 0 Slovak, 1 Czech, 2 English: the texts in use change with it
+    TotalTime,     // 0 or 1, the total-time panel
+    ExitWarning,   // 0 or 1
+    SyncAtStart,   // 0 or 1
+    Hints          // 0 or 1, the tool tips
 };
 
 // Field order follows the configuration file. The defaults make "719_aknB", game 104.

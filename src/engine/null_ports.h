@@ -32,7 +32,7 @@ public:
     void showMessage(int, int, const std::string&) override {}
     bool askQuestion(int index) override { return index != 2 && answer; }
     bool passwordDialog(PasswordMode, std::string&, std::string&) override { return false; }
-    std::optional<std::string> newRecordDialog(const GameState&) override { return holder; }
+    std::optional<std::string> newRecordDialog(const GameState&, bool&) override { return holder; }
 
     bool answer = false;
     std::optional<std::string> holder;
@@ -86,10 +86,10 @@ public:
     RecordsTable table = referenceRecords();
 };
 
-class NullSettings : public SettingsApplier
+class NullSettings : public SettingsView
 {
 public:
-    void applySetting(Setting, int32_t) override {}
+    void settingShown(Setting, const GameSettings&) override {}
 };
 
 } // namespace mirvalon

@@ -48,8 +48,10 @@ public:
     // `authText` carry the fields in and out.
     virtual bool passwordDialog(PasswordMode mode, std::string& password,
                                 std::string& authText) = 0;
-    // The new-record dialog; the holder's name on OK, nothing on Cancel.
-    virtual std::optional<std::string> newRecordDialog(const GameState& state) = 0;
+    // The new-record dialog; the holder's name on OK, nothing on Cancel. `shareNewRecords`
+    // carries the dialog's synchronisation box in and out, whichever button closed it.
+    virtual std::optional<std::string> newRecordDialog(const GameState& state,
+                                                       bool& shareNewRecords) = 0;
 };
 
 class Commands
@@ -105,13 +107,13 @@ public:
     virtual void setTotalTime(const std::string& text) = 0;
 };
 
-// The one operation that changes a setting together with everything that shows it (the
-// configuration side implements it).
-class SettingsApplier
+// What a setting shows outside the command table's check marks and the board: the total-time
+// panel, the tool tips, and the information panel in a newly chosen language.
+class SettingsView
 {
 public:
-    virtual ~SettingsApplier() = default;
-    virtual void applySetting(Setting which, int32_t value) = 0;
+    virtual ~SettingsView() = default;
+    virtual void settingShown(Setting which, const GameSettings& settings) = 0;
 };
 
 class EventLoop
@@ -147,7 +149,7 @@ struct Ports
     StatusBar& status;
     EventLoop& events;
     RecordKeeper& records;
-    SettingsApplier& settings;
+    SettingsView& settings;
 };
 
 } // namespace mirvalon

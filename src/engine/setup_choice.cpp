@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "setup_choice.h"
 
-#include "messages.h"
 #include "variant.h"
 
 namespace mirvalon {
@@ -134,60 +133,6 @@ bool setupChanged(const SetupChoice& c, const SetupOpening& opening)
 bool goldWithMix(const SetupChoice& c)
 {
     return setupInfo(c).number == kGameCount && c.pieceColours == MixedPieces;
-}
-
-SetupResult confirmSetup(const SetupChoice& c, const SetupOpening& opening, bool gameRunning,
-                         GameSettings& s, SettingsApplier& applier, SetupTarget& target,
-                         Dialogs& dialogs)
-{
-    const bool changed = setupChanged(c, opening);
-    if (gameRunning && changed && !dialogs.askQuestion(Question::EndRunningGame))
-        return SetupResult::NothingApplied;
-
-    s.gameForm = c.gameForm; // each applySetting below sets it again from the game
-    s.artificialIntelligence = c.artificialIntelligence;
-    s.eachPieceOnce = c.eachPieceOnce;
-    s.correctPosition = c.correctPosition;
-    s.blocking = c.blocking;
-
-    s.showHints = c.showHints;
-    target.showHints(c.showHints);
-    s.rowMarking = c.rowMarking;
-    s.testRows = c.testRows;
-    s.showTime = c.showTime;
-    s.showScore = c.showScore;
-
-    applier.applySetting(Setting::TotalTime, c.showTotalTime);
-    applier.applySetting(Setting::AutoSave, c.autoSave);
-    applier.applySetting(Setting::ExitWarning, c.exitWarning);
-    applier.applySetting(Setting::SyncAtStart, c.syncAtStart);
-
-    s.jokes = c.jokes;
-    s.randomArrangement = c.randomArrangement;
-
-    s.positions = c.positions;
-    applier.applySetting(Setting::Positions, c.positions - 5);
-    s.pieceCount = c.pieceCount;
-    applier.applySetting(Setting::PieceCount, pieceIndex(c.pieceCount));
-
-    applier.applySetting(Setting::Environment, c.environment);
-
-    // A language that fails to load leaves the one in use; the rest still applies.
-    s.language = c.language;
-    if (c.language >= 0 && c.language <= 2 && c.language != s.loadedLanguage) {
-        if (target.loadLanguage(c.language))
-            applier.applySetting(Setting::Language, c.language);
-        else
-            s.language = s.loadedLanguage;
-    }
-
-    // Game 192 is played with grey pieces only; the game answers a choice of "Mix" once the
-    // board shows the new rules (goldWithMix).
-    int colours = c.pieceColours;
-    if (setupInfo(c).number == kGameCount)
-        colours = GreyPieces;
-    s.pieceColours = colours;
-    return changed ? SetupResult::GameChanged : SetupResult::Applied;
 }
 
 } // namespace mirvalon

@@ -7,7 +7,6 @@
 #include <cstdint>
 
 #include "game_settings.h"
-#include "ports.h"
 
 namespace mirvalon {
 
@@ -98,13 +97,11 @@ bool setupChanged(const SetupChoice& choice, const SetupOpening& opening);
 // shows them.
 bool goldWithMix(const SetupChoice& choice);
 
-// What applying the dialog needs of the window besides the settings store.
+// What applying the dialog needs of the window: the texts of another language.
 class SetupTarget
 {
 public:
     virtual ~SetupTarget() = default;
-    // Tool tips of the whole application.
-    virtual void showHints(bool on) = 0;
     // Loads and applies a language file; false leaves the language in use.
     virtual bool loadLanguage(int language) = 0;
 };
@@ -114,12 +111,5 @@ enum class SetupResult {
     Applied,        // same game: only the status groups follow the settings
     GameChanged     // new rules or colours: the board is rebuilt for them
 };
-
-// The dialog's OK. When a game runs and the game changed, question 0 asks first; No applies
-// nothing. Otherwise every control reaches GameSettings in the dialog's order, through
-// applySetting where a setting shows elsewhere too (which also makes the form follow the game).
-SetupResult confirmSetup(const SetupChoice& choice, const SetupOpening& opening, bool gameRunning,
-                         GameSettings& settings, SettingsApplier& applier, SetupTarget& target,
-                         Dialogs& dialogs);
 
 } // namespace mirvalon

@@ -91,20 +91,17 @@ std::string languageFileName(int language)
     return language >= 0 && language <= 2 ? kNames[language] : std::string();
 }
 
-LanguageLoader::LanguageLoader(FileSystem& fs, std::string programFolder, GameSettings& settings,
-                               TextTable& texts, LanguageTargets& targets, PlainMessages& messages)
-    : m_fs(fs), m_programFolder(std::move(programFolder)), m_settings(settings), m_texts(texts),
-      m_targets(targets), m_messages(messages)
+LanguageLoader::LanguageLoader(FileSystem& fs, std::string programFolder, TextTable& texts,
+                               LanguageTargets& targets, PlainMessages& messages)
+    : m_fs(fs), m_programFolder(std::move(programFolder)), m_texts(texts), m_targets(targets),
+      m_messages(messages)
 {
 }
 
 void LanguageLoader::refuse(const char* const sentences[3])
 {
     const std::string name = languageFileName(m_fileLanguage);
-    const int inUse = m_settings.loadedLanguage >= 0 && m_settings.loadedLanguage <= 2
-                          ? m_settings.loadedLanguage
-                          : 0;
-    m_messages.showPlainMessage(std::string(sentences[inUse]) + name + "!\n\n--------\n\n" +
+    m_messages.showPlainMessage(std::string(sentences[m_inUse]) + name + "!\n\n--------\n\n" +
                                 sentences[m_fileLanguage] + name + "!");
     m_refused[m_fileLanguage] = true;
 }
@@ -129,7 +126,7 @@ bool LanguageLoader::loadLanguage(int language)
         if (const auto entry = parseLanguageLine(line))
             applyEntry(*entry);
     }
-    m_settings.loadedLanguage = m_fileLanguage;
+    m_inUse = m_fileLanguage;
     m_refused[m_fileLanguage] = false;
     return true;
 }

@@ -13,7 +13,6 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/game_settings.h"
 #include "file_system.h"
 #include "text_table.h"
 #include "view_ports.h"
@@ -40,13 +39,15 @@ std::string languageFileName(int language);
 class LanguageLoader
 {
 public:
-    LanguageLoader(FileSystem& fs, std::string programFolder, GameSettings& settings,
-                   TextTable& texts, LanguageTargets& targets, PlainMessages& messages);
+    LanguageLoader(FileSystem& fs, std::string programFolder, TextTable& texts,
+                   LanguageTargets& targets, PlainMessages& messages);
 
     // Loads and applies the file of `language` (0..2; any other value reloads the last file).
     // On failure the two-language message is shown and no text changes; the player's chosen
     // language stays as it is, so that the file, once back, is used at the next start.
     bool loadLanguage(int language);
+    // The language of the texts in use: Slovak until a file loads.
+    int language() const { return m_inUse; }
     // The file of `language` was refused in this run: loading it again on its own accord
     // would only show the same message again.
     bool refusedBefore(int language) const
@@ -62,11 +63,11 @@ private:
 
     FileSystem& m_fs;
     std::string m_programFolder;
-    GameSettings& m_settings;
     TextTable& m_texts;
     LanguageTargets& m_targets;
     PlainMessages& m_messages;
     int m_fileLanguage = 0;
+    int m_inUse = 0;
     std::array<bool, 3> m_refused{};
 };
 

@@ -5,7 +5,6 @@
 
 #include "byte_order.h"
 #include "engine/messages.h"
-#include "engine/variant.h"
 #include "safe_file.h"
 
 namespace mirvalon {
@@ -64,11 +63,6 @@ private:
     std::string_view m_bytes;
     std::vector<int>& m_bad;
 };
-
-int positionsIndex(int positions)
-{
-    return positions >= 5 && positions <= 8 ? positions - 5 : -1;
-}
 
 } // namespace
 
@@ -137,10 +131,8 @@ std::string encodeSettings(const GameSettings& s)
     return out;
 }
 
-SettingsStore::SettingsStore(GameSettings& settings, FileSystem& fs, Dialogs& dialogs,
-                             SettingsView& view, std::string dataFolder)
-    : m_settings(settings), m_fs(fs), m_dialogs(dialogs), m_view(view),
-      m_dataFolder(std::move(dataFolder))
+SettingsStore::SettingsStore(FileSystem& fs, Dialogs& dialogs, std::string dataFolder)
+    : m_fs(fs), m_dialogs(dialogs), m_dataFolder(std::move(dataFolder))
 {
 }
 
@@ -149,105 +141,34 @@ std::string SettingsStore::path() const
     return joinPath(m_dataFolder, kSettingsFileName);
 }
 
-bool SettingsStore::loadSettings()
+std::optional<GameSettings> SettingsStore::loadSettings(const GameSettings& base) const
 {
     const ReadResult file = m_fs.readFile(path(), kSettingsFileSize, false);
     if (file.status == ReadStatus::Missing)
-        return false;
+        return std::nullopt;
     // An unreadable file counts as one of the wrong size.
     const SettingsImage image = decodeSettings(
-        file.status == ReadStatus::Ok ? std::string_view(file.bytes) : std::string_view(),
-        m_settings);
+        file.status == ReadStatus::Ok ? std::string_view(file.bytes) : std::string_view(), base);
     if (!image.badWords.empty()) {
         m_dialogs.showMessage(Message::SettingsDamaged);
-        return false;
+        return std::nullopt;
     }
-    m_settings = image.settings;
-    showAll();
-    return true;
+    return image.settings;
 }
 
-void SettingsStore::resetSettings()
-{
-    m_settings = GameSettings{};
-    showAll();
-}
-
-bool SettingsStore::saveSettings(bool applicationEnding)
+bool SettingsStore::saveSettings(const GameSettings& settings, bool applicationEnding) const
 {
     // A configuration marked read-only is the player's choice to keep it; renaming over it
     // would quietly drop the mark.
     FolderLock lock(m_fs, m_dataFolder);
     if (!lock.held() || !m_fs.mayReplace(path()) ||
-        !writeFileSafely(m_fs, path(), encodeSettings(m_settings))) {
+        !writeFileSafely(m_fs, path(), encodeSettings(settings))) {
         m_dialogs.showMessage(Message::SettingsNotSaved);
         return false;
     }
     if (!applicationEnding)
         m_dialogs.showMessage(Message::SettingsSaved);
     return true;
-}
-
-void SettingsStore::showAll()
-{
-    m_view.showPositions(positionsIndex(m_settings.positions));
-    m_view.showPieceCount(pieceIndex(m_settings.pieceCount));
-    m_view.showEnvironment(m_settings.environment);
-    m_view.showLanguage(m_settings.loadedLanguage);
-    m_view.showHints(m_settings.showHints);
-    std::array<bool, 4> filled{};
-    for (int k = 0; k < 4; ++k)
-        filled[k] = m_settings.favourites[k].inUse;
-    m_view.showFavourites(m_settings.activeFavourite, filled);
-    applySetting(Setting::AutoSave, m_settings.autoSave);
-    applySetting(Setting::TotalTime, m_settings.showTotalTime);
-    applySetting(Setting::ExitWarning, m_settings.exitWarning);
-    applySetting(Setting::SyncAtStart, m_settings.syncAtStart);
-}
-
-void SettingsStore::applySetting(Setting which, int32_t value)
-{
-    GameSettings& s = m_settings;
-    switch (which) {
-    case Setting::Positions:
-        m_view.showPositions(value >= 0 && value <= 3 ? value : -1);
-        break;
-    case Setting::PieceCount:
-        m_view.showPieceCount(value >= 0 && value <= 2 ? value : -1);
-        break;
-    case Setting::Environment:
-        if (value >= -1 && value <= 3) {
-            s.environment = value;
-            m_view.showEnvironment(value);
-        }
-        break;
-    case Setting::AutoSave:
-        s.autoSave = value != 0;
-        m_view.showOption(SettingOption::AutoSave, s.autoSave);
-        break;
-    case Setting::Language:
-        if (value >= 0 && value <= 2) {
-            s.language = value;
-            s.loadedLanguage = value;
-            m_view.showLanguage(value);
-            m_view.reopenInformationPanel();
-        }
-        break;
-    case Setting::TotalTime:
-        s.showTotalTime = value != 0;
-        m_view.showOption(SettingOption::TotalTime, s.showTotalTime);
-        m_view.showTotalTimePanel(s.showTotalTime);
-        break;
-    case Setting::ExitWarning:
-        s.exitWarning = value != 0;
-        m_view.showOption(SettingOption::ExitWarning, s.exitWarning);
-        break;
-    case Setting::SyncAtStart:
-        s.syncAtStart = value != 0;
-        m_view.showOption(SettingOption::SyncAtStart, s.syncAtStart);
-        break;
-    }
-    followGameForm(s);
 }
 
 } // namespace mirvalon

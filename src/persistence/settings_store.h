@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The configuration file Mirvalon.lcf and the one place that changes a setting together with
-// everything that shows it.
+// The configuration file Mirvalon.lcf: read at start, written on the player's word or at the
+// end. The game owns the settings; the store only reads and writes them.
 //
 // Mirvalon.lcf: 240 bytes, 60 signed 32-bit little-endian words, no header.
 //   word  1 positions 5..8            word  2 pieceCount 11/19/25     word  3 gameForm 0..2
@@ -21,7 +21,6 @@
 #include "engine/game_settings.h"
 #include "engine/ports.h"
 #include "file_system.h"
-#include "view_ports.h"
 
 namespace mirvalon {
 
@@ -42,32 +41,21 @@ std::string encodeSettings(const GameSettings& settings);
 class SettingsStore
 {
 public:
-    SettingsStore(GameSettings& settings, FileSystem& fs, Dialogs& dialogs, SettingsView& view,
-                  std::string dataFolder);
+    SettingsStore(FileSystem& fs, Dialogs& dialogs, std::string dataFolder);
 
-    // Start-up only. True when the file was read and valid; false when it is missing
-    // (silently) or corrupted (message 7). A corrupted file changes nothing: its values are
-    // read into a scratch record and applied only when all of them are valid.
-    bool loadSettings();
-    // Every stored setting to its default, no favourites; the view shows the defaults.
-    void resetSettings();
+    // Start-up only. The stored settings (the fields not stored as in `base`) when the file
+    // was read and valid; nothing when it is missing (silently) or corrupted (message 7), and
+    // the game then starts from the defaults.
+    std::optional<GameSettings> loadSettings(const GameSettings& base) const;
     // Writes the file safely under the data folder's lock. Message 11 on success unless the
-    // application is ending; message 12 on failure, the old file and the settings in memory
-    // unchanged.
-    bool saveSettings(bool applicationEnding = false);
-    // Changes one setting with its check marks, dialog control and picture or panel, then
-    // the game form follows the current game.
-    void applySetting(Setting which, int32_t value);
+    // application is ending; message 12 on failure, the old file unchanged.
+    bool saveSettings(const GameSettings& settings, bool applicationEnding = false) const;
 
     std::string path() const;
 
 private:
-    void showAll();
-
-    GameSettings& m_settings;
     FileSystem& m_fs;
     Dialogs& m_dialogs;
-    SettingsView& m_view;
     std::string m_dataFolder;
 };
 

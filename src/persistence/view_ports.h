@@ -4,47 +4,11 @@
 // Texts are UTF-8.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace mirvalon {
-
-// The on/off settings that have a check-mark item in the menu (and a box in the settings
-// dialog).
-enum class SettingOption { AutoSave, TotalTime, ExitWarning, SyncAtStart };
-
-// Everything that shows a setting. Only the settings store calls it, so the check marks,
-// dialog controls and pictures always agree with GameSettings.
-class SettingsView
-{
-public:
-    virtual ~SettingsView() = default;
-    // "Počet pozícií" items and rgPozicie: index 0..3 (5..8 positions) is checked, the
-    // others cleared; -1 clears all.
-    virtual void showPositions(int index) = 0;
-    // "Počet kociek" items and rgKocky: index 0..2 (11, 19, 25 pieces); -1 clears all.
-    virtual void showPieceCount(int index) = 0;
-    // -1..3: the "Prostredie" check marks, cbxProstredie and rgProstredie (checked and
-    // enabled for 0..3; unchecked, item 1 selected and disabled for -1) and the environment
-    // picture on the board (none for -1).
-    virtual void showEnvironment(int environment) = 0;
-    // "Jazyk" check marks and rgJazyk: 0..2; any other value clears all.
-    virtual void showLanguage(int language) = 0;
-    // The check mark of the option's menu item and its box in the settings dialog.
-    virtual void showOption(SettingOption option, bool on) = 0;
-    // pnlKCas, the total running time of the application.
-    virtual void showTotalTimePanel(bool visible) = 0;
-    // Tool tips of the whole application.
-    virtual void showHints(bool on) = 0;
-    // The marker under the favourite panels and the check mark of "Hra č. n" for `active`
-    // (0 none, 1..4); a filled slot shows its favourite panel pressed and its item enabled.
-    virtual void showFavourites(int active, const std::array<bool, 4>& filled) = 0;
-    // When the information panel is open, closes it and opens it again so it shows the text
-    // of the new language; otherwise nothing.
-    virtual void reopenInformationPanel() = 0;
-};
 
 // The kinds of a language file's entries, the first character of an entry's code in base 36.
 // Kinds 13 and 14 are our own, which older readers skip.

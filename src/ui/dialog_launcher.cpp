@@ -33,7 +33,7 @@ const QPoint kBoardCentre(271, 245);
 DialogLauncher::DialogLauncher(const Parts& parts, const StartOptions& options)
     : m_window(parts.window), m_game(parts.game), m_dialogs(parts.dialogs),
       m_messageBoxes(parts.messageBoxes), m_fs(parts.fs), m_folders(parts.folders),
-      m_records(parts.records), m_settings(parts.settings), m_windowSettings(parts.windowSettings),
+      m_records(parts.records), m_windowSettings(parts.windowSettings),
       m_outputDialogs(std::make_unique<QtOutputDialogs>(&parts.window)),
       m_output(std::make_unique<OutputCommands>(
           parts.window, options.outputDialogs ? *options.outputDialogs : *m_outputDialogs,
@@ -93,8 +93,7 @@ Tfrm_Setup* DialogLauncher::settingsDialog()
         RecordsStore& records = m_records;
         m_setup->setRecordPoints(
             [&records](int number) { return records.entry(number - 1).points; });
-        m_settingsCommand =
-            std::make_unique<SettingsCommand>(*m_setup, m_game, m_settings, m_windowSettings);
+        m_settingsCommand = std::make_unique<SettingsCommand>(*m_setup, m_game, m_windowSettings);
     }
     return m_setup;
 }

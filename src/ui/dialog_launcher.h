@@ -25,7 +25,6 @@ class OutputCommands;
 class QtOutputDialogs;
 class RecordsStore;
 class SavedGames;
-class SettingsApplier;
 class SettingsCommand;
 class SynchroController;
 class Tfrm_About;
@@ -46,7 +45,6 @@ public:
         FileSystem& fs;
         const Folders& folders;
         RecordsStore& records;
-        SettingsApplier& settings;
         WindowSettings& windowSettings;
     };
     // The dialogs are made over `parts.window`; `options` may stand in for the print, file and
@@ -89,7 +87,6 @@ private:
     FileSystem& m_fs;
     const Folders& m_folders;
     RecordsStore& m_records;
-    SettingsApplier& m_settings;
     WindowSettings& m_windowSettings;
     Tfrm_About* m_about = nullptr;
     Tfrm_Rozbor* m_review = nullptr;

@@ -68,7 +68,7 @@ MessageBoxes::MessageBoxes(QWidget* owner, const TextTable& texts,
 {
 }
 
-void MessageBoxes::setSettings(GameSettings* settings, bool sharedFolderReady)
+void MessageBoxes::setSettings(const GameSettings* settings, bool sharedFolderReady)
 {
     m_settings = settings;
     m_sharedFolderReady = sharedFolderReady;
@@ -132,16 +132,14 @@ bool MessageBoxes::passwordDialog(PasswordMode mode, std::string& password, std:
     return ok;
 }
 
-std::optional<std::string> MessageBoxes::newRecordDialog(const GameState& state)
+std::optional<std::string> MessageBoxes::newRecordDialog(const GameState& state,
+                                                         bool& shareNewRecords)
 {
     Tfrm_Rekord* rekord = m_rekord();
     rekord->setIntroFormat(q(m_texts.recordIntro));
-    rekord->setSyncChanged([this](bool on) {
-        if (m_settings)
-            m_settings->syncNewRecords = on;
-    });
-    const auto name =
-        rekord->run(state, m_settings && m_settings->syncNewRecords, m_sharedFolderReady, m_owner);
+    rekord->setSyncChanged([&shareNewRecords](bool on) { shareNewRecords = on; });
+    const auto name = rekord->run(state, shareNewRecords, m_sharedFolderReady, m_owner);
+    rekord->setSyncChanged(nullptr); // the box is not the game's to follow once closed
     if (!name)
         return std::nullopt;
     return name->toStdString();

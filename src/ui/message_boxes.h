@@ -33,15 +33,16 @@ public:
     MessageBoxes(QWidget* owner, const TextTable& texts, std::function<Tfrm_Heslo*()> heslo,
                  std::function<Tfrm_Rekord*()> rekord);
 
-    // The settings give the language of the buttons and the synchronisation of new records;
-    // `sharedFolderReady` says whether that synchronisation may be offered at all.
-    void setSettings(GameSettings* settings, bool sharedFolderReady);
+    // The settings give the language of the buttons; `sharedFolderReady` says whether the
+    // synchronisation of new records may be offered at all.
+    void setSettings(const GameSettings* settings, bool sharedFolderReady);
 
     // Dialogs
     void showMessage(int index, int number, const std::string& text) override;
     bool askQuestion(int index) override;
     bool passwordDialog(PasswordMode mode, std::string& password, std::string& authText) override;
-    std::optional<std::string> newRecordDialog(const GameState& state) override;
+    std::optional<std::string> newRecordDialog(const GameState& state,
+                                               bool& shareNewRecords) override;
     // PlainMessages
     void showPlainMessage(const std::string& text) override;
 
@@ -53,7 +54,7 @@ private:
     const TextTable& m_texts;
     std::function<Tfrm_Heslo*()> m_heslo;
     std::function<Tfrm_Rekord*()> m_rekord;
-    GameSettings* m_settings = nullptr;
+    const GameSettings* m_settings = nullptr;
     bool m_sharedFolderReady = false;
 };
 

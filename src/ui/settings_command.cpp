@@ -6,29 +6,20 @@
 
 namespace mirvalon {
 
-SettingsCommand::SettingsCommand(Tfrm_Setup& dialog, Game& game, SettingsApplier& settings,
-                                 WindowSettings& windowSettings)
-    : m_dialog(dialog), m_game(game), m_settings(settings), m_windowSettings(windowSettings)
+SettingsCommand::SettingsCommand(Tfrm_Setup& dialog, Game& game, WindowSettings& windowSettings)
+    : m_dialog(dialog), m_game(game), m_windowSettings(windowSettings)
 {
 }
 
 std::optional<SetupResult> SettingsCommand::run(bool sharedFolderReady)
 {
-    // The menus' check marks and the dialog's groups show the same positions and pieces.
     const GameSettings& s = m_game.settings();
-    m_settings.applySetting(Setting::Positions, s.positions - 5);
-    m_settings.applySetting(Setting::PieceCount, pieceIndex(s.pieceCount));
     const GameState& state = m_game.state();
     m_dialog.setSyncAvailable(sharedFolderReady);
     m_dialog.fillSettingsDialog(s, state.inProgress && !state.secondPlayer);
     if (m_dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return m_game.applySetup(m_dialog.choice(), m_dialog.opening(), *this);
-}
-
-void SettingsCommand::showHints(bool on)
-{
-    WindowSettings::setHintsShown(on);
 }
 
 bool SettingsCommand::loadLanguage(int language)

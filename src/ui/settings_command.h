@@ -18,19 +18,16 @@ class SettingsCommand : private SetupTarget
 public:
     // A language chosen in the dialog loads as one chosen from the menu does, Qt's own texts
     // with it.
-    SettingsCommand(Tfrm_Setup& dialog, Game& game, SettingsApplier& settings,
-                    WindowSettings& windowSettings);
+    SettingsCommand(Tfrm_Setup& dialog, Game& game, WindowSettings& windowSettings);
 
     // Nothing when the player cancelled; otherwise what the game made of the choice.
     std::optional<SetupResult> run(bool sharedFolderReady);
 
 private:
-    void showHints(bool on) override;
     bool loadLanguage(int language) override;
 
     Tfrm_Setup& m_dialog;
     Game& m_game;
-    SettingsApplier& m_settings;
     WindowSettings& m_windowSettings;
 };
 

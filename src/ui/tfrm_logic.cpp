@@ -105,8 +105,7 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     // Every setting, the records and the game's start-up each change the command table; the
     // window applies it once, when all of them are in.
     std::optional<Game::Publisher> startingUp(std::in_place, *m_game);
-    if (!m_settings->store().loadSettings())
-        m_settings->store().resetSettings();
+    m_settings->loadSettings();
     // A damaged records file or archive keeps what is good in it; the player learns where the
     // damaged one was kept once the window is up and speaks the player's language.
     const DamageNote note = [this](const std::string& file, const std::string& copy) {
@@ -160,13 +159,12 @@ void Tfrm_Logic::createParts()
     m_windowTexts = std::make_unique<WindowTexts>(*this);
     m_totalTimeClock = new TotalTimeClock(
         this, [this] { return m_game->totalTimeMs(); }, [this] { m_game->totalTimeTick(); });
-    m_settings = std::make_unique<WindowSettings>(
-        WindowSettings::Parts{*m_game, *m_board, *m_statusStrip, *m_totalTimeClock, *m_panels, m_fs,
-                              *m_dialogs, *m_messageBoxes, m_texts, *m_windowTexts,
-                              m_folders->programFolder(), m_folders->dataFolder()});
+    m_settings = std::make_unique<WindowSettings>(WindowSettings::Parts{
+        *m_game, *m_statusStrip, *m_totalTimeClock, *m_panels, m_fs, *m_dialogs, *m_messageBoxes,
+        m_texts, *m_windowTexts, m_folders->programFolder(), m_folders->dataFolder()});
     m_launcher = std::make_unique<DialogLauncher>(
         DialogLauncher::Parts{*this, *m_game, *m_dialogs, *m_messageBoxes, m_fs, *m_folders,
-                              *m_records, *this, *m_settings},
+                              *m_records, *m_settings},
         m_options);
     m_settings->onLanguageLoaded = [this](int language) { m_launcher->setLanguage(language); };
     m_launcher->synchronisation().setRecordsChanged([this] {
@@ -299,35 +297,25 @@ void Tfrm_Logic::showDamageNotes()
 
 void Tfrm_Logic::closeEvent(QCloseEvent* e)
 {
-    if (m_game->state().closing) {
+    if (m_game->state().closing || exitCommand())
         e->accept();
-        return;
-    }
-    if (m_game->settings().exitWarning) {
-        if (!m_dialogs->askQuestion(Question::ExitApplication)) {
-            e->ignore();
-            return;
-        }
-        m_exitConfirmed = true;
-    }
-    exitCommand();
-    e->accept();
+    else
+        e->ignore();
 }
 
-void Tfrm_Logic::exitCommand()
+bool Tfrm_Logic::exitCommand()
 {
-    if (m_game->settings().exitWarning && !m_exitConfirmed &&
-        !m_dialogs->askQuestion(Question::ExitApplication))
-        return;
     if (m_game->state().closing)
-        return;
+        return true;
+    if (!m_game->close())
+        return false;
     hide();
-    m_game->setClosing();
     if (m_game->settings().autoSave)
-        m_settings->store().saveSettings(true);
+        m_settings->saveSettings(true);
     m_timer->setGameTimer(false);
     m_totalTimeClock->setRunning(false);
     QCoreApplication::quit();
+    return true;
 }
 
 // ---- Event loop ----
@@ -339,9 +327,10 @@ void Tfrm_Logic::yieldToEvents()
 
 // ---- Settings ----
 
-void Tfrm_Logic::applySetting(Setting which, int32_t value)
+void Tfrm_Logic::settingShown(Setting which, const GameSettings& settings)
 {
-    m_settings->store().applySetting(which, value);
+    if (m_settings)
+        m_settings->show(which, settings);
 }
 
 void Tfrm_Logic::setFavouriteHint(int k, const QString& hint)

@@ -47,7 +47,7 @@ class WindowTexts;
 // the status strip, the message boxes, the menus, the panels over the board, the settings
 // side, the dialogs), binds every command once to its button, menu item and handler, and
 // forwards the player's input to the game, which decides.
-class Tfrm_Logic : public QMainWindow, private Commands, private EventLoop, private SettingsApplier
+class Tfrm_Logic : public QMainWindow, private Commands, private EventLoop, private SettingsView
 {
     Q_OBJECT
 public:
@@ -89,9 +89,10 @@ public:
     void setFavouriteHint(int k, const QString& hint);
     int favouriteMarkerLeft() const; // -1 while no favourite is marked
 
-    // The exit command: asks when the exit warning is on, saves the settings when automatic
-    // saving is on, and ends the application.
-    void exitCommand();
+    // The exit command: the game asks when the exit warning is on; then the settings are
+    // saved when automatic saving is on, and the application ends. False when the player
+    // stays.
+    bool exitCommand();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -125,8 +126,8 @@ private:
     void commandsChanged(const CommandTable& table) override;
     // EventLoop
     void yieldToEvents() override;
-    // SettingsApplier
-    void applySetting(Setting which, int32_t value) override;
+    // SettingsView
+    void settingShown(Setting which, const GameSettings& settings) override;
 
     // The menus and pictures follow rules the game changed itself; the focus goes back to the
     // new game.
@@ -171,7 +172,6 @@ private:
     TotalTimeClock* m_totalTimeClock = nullptr;
     QString m_windowCaption;
 
-    bool m_exitConfirmed = false;
     // Damaged files found before the window was first active wait for it (file, kept copy).
     std::vector<std::pair<std::string, std::string>> m_damageNotes;
     bool m_activated = false;

@@ -58,10 +58,10 @@ const std::vector<Tfrm_Logic::CommandBinding>& Tfrm_Logic::commandTable()
         {Command::Pieces11,            nullptr,       "mm2Kocky11",   nullptr,         [](W& w) { if (w.m_game->changePieceCount(11)) w.focusNewGame(); }},
         {Command::Pieces19,            nullptr,       "mm2Kocky19",   nullptr,         [](W& w) { if (w.m_game->changePieceCount(19)) w.focusNewGame(); }},
         {Command::Pieces25,            nullptr,       "mm2Kocky25",   nullptr,         [](W& w) { if (w.m_game->changePieceCount(25)) w.focusNewGame(); }},
-        {Command::Texture1,            nullptr,       "mm2Text1",     nullptr,         [](W& w) { w.m_settings->chooseEnvironment(0); }},
-        {Command::Texture2,            nullptr,       "mm2Text2",     nullptr,         [](W& w) { w.m_settings->chooseEnvironment(1); }},
-        {Command::Photo1,              nullptr,       "mm2Foto1",     nullptr,         [](W& w) { w.m_settings->chooseEnvironment(2); }},
-        {Command::Photo2,              nullptr,       "mm2Foto2",     nullptr,         [](W& w) { w.m_settings->chooseEnvironment(3); }},
+        {Command::Texture1,            nullptr,       "mm2Text1",     nullptr,         [](W& w) { w.m_game->chooseEnvironment(0); }},
+        {Command::Texture2,            nullptr,       "mm2Text2",     nullptr,         [](W& w) { w.m_game->chooseEnvironment(1); }},
+        {Command::Photo1,              nullptr,       "mm2Foto1",     nullptr,         [](W& w) { w.m_game->chooseEnvironment(2); }},
+        {Command::Photo2,              nullptr,       "mm2Foto2",     nullptr,         [](W& w) { w.m_game->chooseEnvironment(3); }},
         {Command::InfoView,            nullptr,       "mm2Info",      nullptr,         [](W& w) { w.m_game->toggleStatusGroup(StatusGroup::Info); }},
         {Command::TimeView,            nullptr,       "mm2Cas",       nullptr,         [](W& w) { w.m_game->toggleStatusGroup(StatusGroup::Time); }},
         {Command::ScoreView,           nullptr,       "mm2Skore",     nullptr,         [](W& w) { w.m_game->toggleStatusGroup(StatusGroup::Score); }},
@@ -78,13 +78,13 @@ const std::vector<Tfrm_Logic::CommandBinding>& Tfrm_Logic::commandTable()
         {Command::StoreFavourite4,     "pnl4",        nullptr,        nullptr,         nullptr},
         {Command::ClearFavourites,     nullptr,       "mm2ZrusOblub", nullptr,         [](W& w) { w.m_game->clearAllFavourites(); }},
         {Command::Review,              nullptr,       "mm1Rozbor",    nullptr,         [](W& w) { w.m_launcher->showReview(); }},
-        {Command::TotalTime,           nullptr,       "mm1KCas",      nullptr,         [](W& w) { w.m_settings->setOption(Setting::TotalTime, !w.m_game->settings().showTotalTime); }},
+        {Command::TotalTime,           nullptr,       "mm1KCas",      nullptr,         [](W& w) { w.m_game->toggle(Setting::TotalTime); }},
         {Command::Settings,            "btnNastavit", "mm1Nastav",    nullptr,         [](W& w) { w.openSettings(); }},
         {Command::Synchronise,         nullptr,       "mm1Synchro",   "pm1Synchro",    [](W& w) { w.m_launcher->synchronise(); }},
-        {Command::SyncAtStart,         nullptr,       "mm1SynchroStart", nullptr,      [](W& w) { w.m_settings->setOption(Setting::SyncAtStart, !w.m_game->settings().syncAtStart); }},
-        {Command::SaveSettings,        nullptr,       "mm1UlozNastavenie", nullptr,    [](W& w) { w.m_settings->store().saveSettings(false); }},
-        {Command::AutoSave,            nullptr,       "mm1AutoUloz",  nullptr,         [](W& w) { w.m_settings->setOption(Setting::AutoSave, !w.m_game->settings().autoSave); }},
-        {Command::ExitWarning,         nullptr,       "mm1UpozExit",  nullptr,         [](W& w) { w.m_settings->setOption(Setting::ExitWarning, !w.m_game->settings().exitWarning); }},
+        {Command::SyncAtStart,         nullptr,       "mm1SynchroStart", nullptr,      [](W& w) { w.m_game->toggle(Setting::SyncAtStart); }},
+        {Command::SaveSettings,        nullptr,       "mm1UlozNastavenie", nullptr,    [](W& w) { w.m_settings->saveSettings(false); }},
+        {Command::AutoSave,            nullptr,       "mm1AutoUloz",  nullptr,         [](W& w) { w.m_game->toggle(Setting::AutoSave); }},
+        {Command::ExitWarning,         nullptr,       "mm1UpozExit",  nullptr,         [](W& w) { w.m_game->toggle(Setting::ExitWarning); }},
         {Command::LanguageSlovak,      nullptr,       "mm2Slo",       nullptr,         [](W& w) { w.m_settings->changeLanguage(0); }},
         {Command::LanguageCzech,       nullptr,       "mm2Ces",       nullptr,         [](W& w) { w.m_settings->changeLanguage(1); }},
         {Command::LanguageEnglish,     nullptr,       "mm2Ang",       nullptr,         [](W& w) { w.m_settings->changeLanguage(2); }},
@@ -166,7 +166,6 @@ void Tfrm_Logic::commandsChanged(const CommandTable& table)
 
 void Tfrm_Logic::afterRulesChanged()
 {
-    m_settings->followGame();
     focusNewGame();
 }
 

@@ -30,7 +30,7 @@ void Tfrm_Logic::createControls()
             if (e->button() == Qt::RightButton)
                 m_panels->toggleRecordsPanel();
             else
-                m_settings->nextEnvironment();
+                m_game->nextEnvironment();
         };
     m_area.logo->onPress = [this](QMouseEvent* e) {
         if (e->button() == Qt::LeftButton)

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTabWidget>
 
+#include "engine/variant.h"
 #include "radio_group.h"
 
 namespace mirvalon {

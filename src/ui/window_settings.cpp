@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QEvent>
 
-#include "board.h"
 #include "board_panels.h"
 #include "engine/game.h"
 #include "qt_translations.h"
@@ -42,18 +41,44 @@ HintSwitch* hintSwitch()
 } // namespace
 
 WindowSettings::WindowSettings(const Parts& parts)
-    : m_game(parts.game), m_board(parts.board), m_statusStrip(parts.statusStrip),
-      m_totalTimeClock(parts.totalTimeClock), m_panels(parts.panels),
-      m_qtTranslations(std::make_unique<QtTranslations>()),
-      m_store(parts.game.settings(), parts.fs, parts.dialogs, *this, parts.dataFolder),
-      m_languages(parts.fs, parts.programFolder, parts.game.settings(), parts.texts, parts.targets,
-                  parts.plainMessages)
+    : m_game(parts.game), m_statusStrip(parts.statusStrip), m_totalTimeClock(parts.totalTimeClock),
+      m_panels(parts.panels), m_qtTranslations(std::make_unique<QtTranslations>()),
+      m_store(parts.fs, parts.dialogs, parts.dataFolder),
+      m_languages(parts.fs, parts.programFolder, parts.texts, parts.targets, parts.plainMessages)
 {
     // Qt's own dialogs speak the game's language from the start.
     m_qtTranslations->apply(0);
 }
 
 WindowSettings::~WindowSettings() = default;
+
+void WindowSettings::loadSettings()
+{
+    m_game.useSettings(m_store.loadSettings(GameSettings{}).value_or(GameSettings{}));
+}
+
+void WindowSettings::saveSettings(bool applicationEnding)
+{
+    m_store.saveSettings(m_game.settings(), applicationEnding);
+}
+
+void WindowSettings::show(Setting which, const GameSettings& s)
+{
+    switch (which) {
+    case Setting::TotalTime:
+        m_statusStrip.showTotalTimePanel(s.showTotalTime, m_game.totalTimeText());
+        m_totalTimeClock.setRunning(s.showTotalTime);
+        break;
+    case Setting::Hints:
+        setHintsShown(s.showHints);
+        break;
+    case Setting::Language:
+        m_panels.reopenInformationPanel();
+        break;
+    default:
+        break; // shown by the check marks and the board
+    }
+}
 
 void WindowSettings::setHintsShown(bool on)
 {
@@ -64,7 +89,7 @@ bool WindowSettings::loadLanguage(int language)
 {
     if (!m_languages.loadLanguage(language))
         return false;
-    const int loaded = m_game.settings().loadedLanguage;
+    const int loaded = m_languages.language();
     m_qtTranslations->apply(loaded);
     if (onLanguageLoaded)
         onLanguageLoaded(loaded);
@@ -75,93 +100,18 @@ void WindowSettings::loadSavedLanguage()
 {
     // A file refused once in this run is not asked for again at every activation; the
     // player's choice stays saved for the next start.
-    const int language = m_game.settings().language;
-    if ((language == 1 || language == 2) && !m_languages.refusedBefore(language) &&
-        loadLanguage(language) && m_game.languageMark() != language)
-        m_store.applySetting(Setting::Language, language);
+    const int language = m_game.languageToLoad();
+    if (language >= 0 && !m_languages.refusedBefore(language) && loadLanguage(language) &&
+        m_game.settings().loadedLanguage != language)
+        m_game.set(Setting::Language, language);
 }
 
 void WindowSettings::changeLanguage(int language)
 {
     if (m_game.settings().loadedLanguage != language && loadLanguage(language))
-        m_store.applySetting(Setting::Language, language);
+        m_game.set(Setting::Language, language);
     else
-        m_game.showLanguageMark(m_game.settings().loadedLanguage);
-}
-
-void WindowSettings::chooseEnvironment(int environment)
-{
-    // The checked picture again switches the pictures off.
-    const bool same = m_game.settings().environment == environment;
-    m_store.applySetting(Setting::Environment, same ? -1 : environment);
-}
-
-void WindowSettings::nextEnvironment()
-{
-    const int e = m_game.settings().environment;
-    m_store.applySetting(Setting::Environment, e < 0 || e >= 3 ? 0 : e + 1);
-}
-
-void WindowSettings::setOption(Setting which, bool on)
-{
-    m_store.applySetting(which, on ? 1 : 0);
-}
-
-void WindowSettings::followGame()
-{
-    const GameSettings& s = m_game.settings();
-    m_store.applySetting(Setting::Positions, s.positions - 5);
-    m_store.applySetting(Setting::PieceCount, pieceIndex(s.pieceCount));
-    m_store.applySetting(Setting::Environment, s.environment);
-}
-
-// ---- The check marks follow the settings through the command table ----
-
-void WindowSettings::showPositions(int)
-{
-    m_game.publish();
-}
-
-void WindowSettings::showPieceCount(int)
-{
-    m_game.publish();
-}
-
-void WindowSettings::showEnvironment(int environment)
-{
-    m_board.showEnvironment(environment);
-    m_game.publish();
-}
-
-void WindowSettings::showLanguage(int language)
-{
-    m_game.showLanguageMark(language);
-}
-
-void WindowSettings::showOption(SettingOption, bool)
-{
-    m_game.publish();
-}
-
-void WindowSettings::showTotalTimePanel(bool visible)
-{
-    m_statusStrip.showTotalTimePanel(visible, m_game.totalTimeText());
-    m_totalTimeClock.setRunning(visible);
-}
-
-void WindowSettings::showHints(bool on)
-{
-    setHintsShown(on);
-}
-
-void WindowSettings::showFavourites(int, const std::array<bool, 4>&)
-{
-    m_game.publish();
-}
-
-void WindowSettings::reopenInformationPanel()
-{
-    m_panels.reopenInformationPanel();
+        m_game.publish(); // the clicked item's check mark goes back
 }
 
 } // namespace mirvalon

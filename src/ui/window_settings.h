@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings side of the main window: the configuration file, the language files with Qt's
-// own texts, the hints switch, and how the window shows a changed setting (check marks,
-// pictures, panels) and follows settings the game changed itself.
+// own texts, the hints switch, and what a setting shows besides the check marks and the
+// board's picture (the total-time panel, the tool tips, the information panel).
 #pragma once
 
 #include <cstdint>
@@ -9,26 +9,25 @@
 #include <memory>
 #include <string>
 
+#include "engine/ports.h"
 #include "persistence/language_loader.h"
 #include "persistence/settings_store.h"
 #include "persistence/view_ports.h"
 
 namespace mirvalon {
 
-class Board;
 class BoardPanels;
 class Game;
 class QtTranslations;
 class StatusStrip;
 class TotalTimeClock;
 
-class WindowSettings : private SettingsView
+class WindowSettings
 {
 public:
     struct Parts
     {
         Game& game;
-        Board& board;
         StatusStrip& statusStrip;
         TotalTimeClock& totalTimeClock;
         BoardPanels& panels;
@@ -41,9 +40,13 @@ public:
         std::string dataFolder;
     };
     explicit WindowSettings(const Parts& parts);
-    ~WindowSettings() override;
+    ~WindowSettings();
 
-    SettingsStore& store() { return m_store; }
+    // The configuration at start, and the defaults when it was missing or damaged.
+    void loadSettings();
+    void saveSettings(bool applicationEnding);
+    // What the game's settings show besides the command table and the board.
+    void show(Setting which, const GameSettings& settings);
     // Run after a language file loaded, with the language it holds.
     std::function<void(int)> onLanguageLoaded;
 
@@ -56,26 +59,9 @@ public:
     // The saved language is loaded at every activation of the window; the first switches to it.
     void loadSavedLanguage();
     void changeLanguage(int language);
-    void chooseEnvironment(int environment); // from the menu
-    void nextEnvironment();                  // a click on the picture
-    void setOption(Setting which, bool on);
-    // The menus and pictures follow rules the game changed itself (a numbered game, a replay,
-    // a random game).
-    void followGame();
 
 private:
-    void showPositions(int index) override;
-    void showPieceCount(int index) override;
-    void showEnvironment(int environment) override;
-    void showLanguage(int language) override;
-    void showOption(SettingOption option, bool on) override;
-    void showTotalTimePanel(bool visible) override;
-    void showHints(bool on) override;
-    void showFavourites(int active, const std::array<bool, 4>& filled) override;
-    void reopenInformationPanel() override;
-
     Game& m_game;
-    Board& m_board;
     StatusStrip& m_statusStrip;
     TotalTimeClock& m_totalTimeClock;
     BoardPanels& m_panels;

@@ -16,9 +16,11 @@ using test::Rig;
 // The small rules these tests play: 5 positions of 11 pieces.
 void fiveOfEleven(Rig& rig, bool correctPosition = true)
 {
-    rig.game.settings().positions = 5;
-    rig.game.settings().pieceCount = 11;
-    rig.game.settings().correctPosition = correctPosition;
+    rig.useSettings([&](GameSettings& s) {
+        s.positions = 5;
+        s.pieceCount = 11;
+        s.correctPosition = correctPosition;
+    });
     rig.game.startUp();
 }
 
@@ -32,14 +34,15 @@ void classicRig(Rig& rig, bool correctPosition = true)
 
 void trainingRig(Rig& rig, int positions, int pieces, bool correctPosition, bool eachOnce)
 {
-    GameSettings& s = rig.game.settings();
-    s.gameType = Training;
-    s.positions = positions;
-    s.pieceCount = pieces;
-    s.correctPosition = correctPosition;
-    s.eachPieceOnce = eachOnce;
-    s.blocking = true;
-    s.rowMarking = true;
+    rig.useSettings([&](GameSettings& s) {
+        s.gameType = Training;
+        s.positions = positions;
+        s.pieceCount = pieces;
+        s.correctPosition = correctPosition;
+        s.eachPieceOnce = eachOnce;
+        s.blocking = true;
+        s.rowMarking = true;
+    });
     rig.game.startUp();
 }
 
@@ -286,7 +289,7 @@ TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
         trainingRig(rig, 5, 11, true, true);
         rig.events.onYield = [&] {
             if (rig.events.yields == stopAt && closing)
-                rig.game.setClosing();
+                rig.game.close();
             else if (rig.events.yields == stopAt)
                 rig.game.giveUp();
         };
@@ -400,7 +403,7 @@ TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)
 TEST(SecondPlayer, aTrainingGameRunsTheDriverAgainstTheSetRow)
 {
     Rig rig;
-    rig.game.settings().gameType = Training;
+    rig.useSettings([&](GameSettings& s) { s.gameType = Training; });
     fiveOfEleven(rig);
     rig.game.startSecondPlayerGame();
     rig.place({3, 1, 4, 9, 5});

@@ -43,7 +43,7 @@ TEST(GameClock, pointsByGapAndCommandsOnlyAtTheEnd)
     };
     for (const Case& c : cases) {
         Rig rig;
-        rig.game.settings().gameType = c.gameType;
+        rig.useSettings([&](GameSettings& s) { s.gameType = c.gameType; });
         ticking(rig);
         ASSERT_TRUE(rig.enabled(Command::GiveUp));
         const int before = rig.s().score;
@@ -136,10 +136,12 @@ TEST(GameClock, recordOutOfReachLabels)
 TEST(GameClock, trainingGameEndsAfterTwoHours)
 {
     Rig rig;
-    rig.game.settings().gameType = Training;
-    rig.game.settings().positions = 5;
-    rig.game.settings().pieceCount = 11;
-    rig.game.settings().correctPosition = true;
+    rig.useSettings([&](GameSettings& s) {
+        s.gameType = Training;
+        s.positions = 5;
+        s.pieceCount = 11;
+        s.correctPosition = true;
+    });
     rig.game.startUp();
     rig.game.startComputerGame();
     ASSERT_TRUE(rig.s().inProgress);

@@ -213,7 +213,7 @@ TEST_F(GameFlow, equalScoreIsNoRecordAndSecondPlayerGetsQuestionTwo)
 
 TEST_F(GameFlow, showTimeOffMeansNoClockNoScoreNoRecord)
 {
-    rig.game.settings().showTime = false;
+    rig.useSettings([&](GameSettings& s) { s.showTime = false; });
     start();
     EXPECT_EQ(rig.status.texts[11], "! Čas !");
     rig.place({1});
@@ -251,8 +251,10 @@ TEST_F(GameFlow, operationsOutsideAGameChangeNothing)
 
 TEST_F(GameFlow, quickStartTriesEveryPieceInOrder)
 {
-    rig.game.settings().positions = 5;
-    rig.game.settings().pieceCount = 11;
+    rig.useSettings([&](GameSettings& s) {
+        s.positions = 5;
+        s.pieceCount = 11;
+    });
     rig.game.startUp();
     rig.game.startComputerGame();
     rig.setHidden({11, 10, 9, 8, 7});
@@ -273,7 +275,7 @@ TEST_F(GameFlow, quickStartStopsWhenTheWindowCloses)
     int rowsSeen = 0;
     rig.events.onYield = [&] {
         if (++rowsSeen == 2)
-            rig.game.setClosing();
+            rig.game.close();
     };
     rig.game.quickStart();
     EXPECT_EQ(rig.s().currentRow, 2); // one row confirmed, then it stopped
@@ -299,7 +301,7 @@ TEST_F(GameFlow, resetToIdleLeavesNothingRunning)
     // Pieces left in a wider row do not come back with a narrower game's row.
     rig.game.startComputerGame();
     rig.place({1, 2, 3, 4, 5, 6, 7});
-    rig.game.settings().positions = 5;
+    rig.useSettings([&](GameSettings& s) { s.positions = 5; });
     rig.game.resetToIdle();
     rig.game.startComputerGame();
     rig.setHidden({1, 2, 3, 4, 5});
@@ -321,9 +323,11 @@ TEST(StatusBar, groupsFollowTheSettingsAndTheScoreNeedsTheClock)
     };
     for (const Case& c : cases) {
         Rig rig;
-        rig.game.settings().showInfo = c.info;
-        rig.game.settings().showTime = c.time;
-        rig.game.settings().showScore = c.score;
+        rig.useSettings([&](GameSettings& s) {
+            s.showInfo = c.info;
+            s.showTime = c.time;
+            s.showScore = c.score;
+        });
         rig.game.startUp();
         EXPECT_EQ(rig.status.groupsShown, (std::array<bool, 3>{c.info, c.time, c.score}));
         EXPECT_EQ(rig.status.texts[11], c.panel11);
@@ -344,11 +348,13 @@ TEST(HiddenRow, distinctWhenEachPieceOnceAndEmptyBeyondTheWidth)
         for (bool eachOnce : {true, false}) {
             Rig rig;
             rig.clock.seconds = seed;
-            rig.game.settings().positions = 8;
-            rig.game.settings().pieceCount = 11;
-            rig.game.settings().eachPieceOnce = eachOnce;
+            rig.useSettings([&](GameSettings& s) {
+                s.positions = 8;
+                s.pieceCount = 11;
+                s.eachPieceOnce = eachOnce;
+            });
             rig.game.drawHiddenRow();
-            rig.game.settings().positions = 5;
+            rig.useSettings([&](GameSettings& s) { s.positions = 5; });
             rig.game.drawHiddenRow();
             const Row& h = rig.s().hiddenRow;
             std::set<int> seen;

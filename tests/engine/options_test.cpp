@@ -121,8 +121,10 @@ TEST(Activation, withoutASharedFolderSynchronisationIsSwitchedOff)
     for (bool ready : {false, true}) {
         Rig rig;
         rig.game.startUp();
-        rig.game.settings().syncAtStart = true;
-        rig.game.settings().syncNewRecords = true;
+        rig.useSettings([&](GameSettings& s) {
+            s.syncAtStart = true;
+            s.syncNewRecords = true;
+        });
         rig.game.activate(ready);
         EXPECT_EQ(rig.game.settings().syncAtStart, ready);
         EXPECT_EQ(rig.game.settings().syncNewRecords, ready);
@@ -130,7 +132,7 @@ TEST(Activation, withoutASharedFolderSynchronisationIsSwitchedOff)
         EXPECT_EQ(rig.enabled(Command::Synchronise), ready);
         if (!ready) { // through the one operation that changes a setting
             EXPECT_FALSE(rig.commands.table.checked(Command::SyncAtStart));
-            EXPECT_EQ(rig.settings.applied.back(),
+            EXPECT_EQ(rig.settings.shown.back(),
                       (std::pair<Setting, int32_t>{Setting::SyncAtStart, 0}));
         }
     }
@@ -197,11 +199,13 @@ TEST(Menus, positionsAndPiecesAskBeforeEndingAGame)
         bool running;
         std::vector<bool> answers;
         bool changed;
+        bool same = false; // the item already checked
     };
     const Case cases[] = {
         {"idle", false, {}, true},
         {"running, yes", true, {true}, true},
         {"running, no", true, {false}, false},
+        {"running, the same again", true, {}, false, true},
     };
     for (const Case& c : cases) {
         for (bool pieces : {false, true}) {
@@ -211,10 +215,10 @@ TEST(Menus, positionsAndPiecesAskBeforeEndingAGame)
             if (c.running)
                 rig.game.startComputerGame();
             rig.dialogs.answers.assign(c.answers.begin(), c.answers.end());
-            const bool changed =
-                pieces ? rig.game.changePieceCount(11) : rig.game.changePositions(5);
+            const bool changed = pieces ? rig.game.changePieceCount(c.same ? 19 : 11)
+                                        : rig.game.changePositions(c.same ? 7 : 5);
             EXPECT_EQ(changed, c.changed);
-            EXPECT_EQ(rig.dialogs.questions.size(), c.running ? 1u : 0u);
+            EXPECT_EQ(rig.dialogs.questions.size(), c.running && !c.same ? 1u : 0u);
             EXPECT_EQ(rig.s().inProgress, c.running && !c.changed);
             const GameSettings& s = rig.game.settings();
             EXPECT_EQ(pieces ? s.pieceCount : s.positions,
@@ -222,8 +226,10 @@ TEST(Menus, positionsAndPiecesAskBeforeEndingAGame)
             const Command mark = pieces ? (c.changed ? Command::Pieces11 : Command::Pieces19)
                                         : (c.changed ? Command::Positions5 : Command::Positions7);
             EXPECT_TRUE(rig.commands.table.checked(mark));
-            EXPECT_EQ(rig.settings.applied.back().first,
-                      pieces ? Setting::PieceCount : Setting::Positions);
+            const bool shown = !rig.settings.shown.empty() &&
+                               rig.settings.shown.back().first ==
+                                   (pieces ? Setting::PieceCount : Setting::Positions);
+            EXPECT_EQ(shown, c.changed);
             EXPECT_EQ(rig.s().gameNumber != 104, c.changed) << "the variant on the status bar";
         }
     }
@@ -250,29 +256,32 @@ TEST(Menus, statusGroupsToggleTheirSettingAndMark)
 // The window's settings store writes the settings itself and then publishes: the marks
 // follow at once, and the piece input and the confirmed row that come next (which do not
 // rewrite them) keep them.
-TEST(Menus, marksFollowSettingsTheWindowWrote)
+TEST(Menus, marksFollowSettingsChangedDuringAGame)
 {
     struct Case
     {
         const char* what;
-        void (*write)(GameSettings&);
+        std::function<void(Rig&)> change;
         Command mark;
         bool checked;
     };
     const Case cases[] = {
-        {"positions", [](GameSettings& s) { s.positions = 5; }, Command::Positions5, true},
-        {"pieces", [](GameSettings& s) { s.pieceCount = 25; }, Command::Pieces19, false},
-        {"picture", [](GameSettings& s) { s.environment = 0; }, Command::Texture1, true},
-        {"auto-save", [](GameSettings& s) { s.autoSave = false; }, Command::AutoSave, false},
-        {"favourite", [](GameSettings& s) { s.favourites[2].inUse = true; },
+        {"positions", [](Rig& rig) { rig.game.set(Setting::Positions, 5); }, Command::Positions5,
+         true},
+        {"pieces", [](Rig& rig) { rig.game.set(Setting::PieceCount, 25); }, Command::Pieces19,
+         false},
+        {"picture", [](Rig& rig) { rig.game.chooseEnvironment(0); }, Command::Texture1, true},
+        {"auto-save", [](Rig& rig) { rig.game.toggle(Setting::AutoSave); }, Command::AutoSave,
+         false},
+        {"favourite",
+         [](Rig& rig) { rig.useSettings([](GameSettings& s) { s.favourites[2].inUse = true; }); },
          Command::StoreFavourite3, true},
     };
     for (const Case& c : cases) {
         Rig rig;
         playing(rig);
         rig.place({8});
-        c.write(rig.game.settings());
-        rig.game.publish();
+        c.change(rig);
         EXPECT_EQ(rig.commands.table.checked(c.mark), c.checked) << c.what;
         rig.place({9, 10, 11, 12, 13, 14});
         EXPECT_EQ(rig.commands.table.checked(c.mark), c.checked) << c.what << ", after a piece";
@@ -281,14 +290,12 @@ TEST(Menus, marksFollowSettingsTheWindowWrote)
     }
 }
 
-// The window's settings store publishes after each setting it shows, also when an operation
-// of the game asked for the setting: the table still reaches the window once per operation,
-// and once for the window's own steps held together by a Publisher.
+// The table reaches the window once per operation, also when the operation changes settings
+// on its way, and once for the window's own steps held together by a Publisher.
 TEST(Menus, theWindowGetsOneTablePerOperation)
 {
     Rig rig;
     rig.game.startUp();
-    rig.settings.afterApply = [&rig] { rig.game.publish(); };
     struct Case
     {
         const char* what;

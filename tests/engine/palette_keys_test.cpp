@@ -62,11 +62,12 @@ TEST(PaletteKeys, focusPassesOverPiecesThatLeftThePalette)
 TEST(PaletteKeys, enterBackspaceAndBFollowTheRulesOfTheMouse)
 {
     Rig rig;
-    GameSettings& s = rig.game.settings();
-    s.positions = 5;
-    s.pieceCount = 11;
-    s.eachPieceOnce = true;
-    s.blocking = false;
+    rig.useSettings([](GameSettings& s) {
+        s.positions = 5;
+        s.pieceCount = 11;
+        s.eachPieceOnce = true;
+        s.blocking = false;
+    });
     rig.game.startUp();
     EXPECT_FALSE(rig.game.keyPlacePiece(1)); // idle: the palette is locked
     rig.game.startComputerGame();
@@ -93,7 +94,7 @@ TEST(PaletteKeys, enterBackspaceAndBFollowTheRulesOfTheMouse)
     EXPECT_TRUE(rig.game.keyPlacePiece(11));
 
     EXPECT_FALSE(rig.game.keyToggleBlock(6)); // blocking is not offered in this game
-    s.blocking = true;
+    rig.useSettings([](GameSettings& s) { s.blocking = true; });
     EXPECT_FALSE(rig.game.keyToggleBlock(8)); // in the row, not at rest in the palette
     EXPECT_TRUE(rig.game.keyToggleBlock(6));
     EXPECT_TRUE(rig.s().blocked[6]);

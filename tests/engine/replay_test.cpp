@@ -30,7 +30,7 @@ ArchivedGame recordGame192()
 TEST(Replay, layOutTheWholeRecordGameAtOnce)
 {
     test::Rig rig;
-    rig.game.settings().gameType = Training;
+    rig.useSettings([&](GameSettings& s) { s.gameType = Training; });
     rig.game.startUp();
     rig.game.showArchivedGame(recordGame192(), 192);
     const GameState& s = rig.s();

@@ -82,8 +82,10 @@ TEST(SavedTask, opensAsIfTheSecondPlayerHadJustConfirmedIt)
 {
     Rig rig;
     rig.game.startUp();
-    rig.game.settings().gameType = Training;
-    rig.game.settings().pieceColours = 2;
+    rig.useSettings([&](GameSettings& s) {
+        s.gameType = Training;
+        s.pieceColours = 2;
+    });
     rig.game.openSavedTask(task104());
     const GameState& s = rig.s();
     EXPECT_TRUE(s.loadedFromFile);

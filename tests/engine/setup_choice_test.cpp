@@ -12,36 +12,39 @@
 namespace mirvalon {
 namespace {
 
-using test::ScriptedDialogs;
-
-// Records the tool tips and languages the dialog asks for; the settings go to FakeSettings.
+// Records the languages the dialog asks for.
 class RecordingTarget : public SetupTarget
 {
 public:
-    void showHints(bool on) override { hints.push_back(on); }
     bool loadLanguage(int language) override
     {
         loaded.push_back(language);
         return languageLoads;
     }
 
-    std::vector<bool> hints;
     std::vector<int> loaded;
     bool languageLoads = true;
 };
 
-// OK on settings `s`: the store's fake applies to them, the target records the rest.
+// OK of the dialog over a game whose settings were `s`, idle or with a computer game running;
+// the rig's settings port records what the settings showed.
 struct Confirm
 {
-    explicit Confirm(GameSettings& s) { store.target = &s; }
-    SetupResult operator()(const SetupChoice& c, const SetupOpening& o, bool running,
-                           GameSettings& s)
+    explicit Confirm(const GameSettings& s, bool running = false)
     {
-        return confirmSetup(c, o, running, s, store, target, dialogs);
+        rig.game.useSettings(s);
+        rig.game.startUp();
+        if (running)
+            rig.game.startComputerGame();
     }
-    test::FakeSettings store;
+    SetupResult operator()(const SetupChoice& c, const SetupOpening& o)
+    {
+        rig.settings.shown.clear();
+        return rig.game.applySetup(c, o, target);
+    }
+    const GameSettings& settings() const { return rig.game.settings(); }
+    test::Rig rig;
     RecordingTarget target;
-    ScriptedDialogs dialogs;
 };
 
 TEST(SetupChoice, informationBoxFollowsTheRuleControls)
@@ -217,21 +220,20 @@ TEST(SetupChoice, okAsksOnlyWhenARunningGameWouldChange)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        GameSettings s;
+        Confirm ok{GameSettings{}, c.running};
+        const GameSettings& s = ok.settings();
         const GameSettings before = s;
         SetupChoice choice = choiceFromSettings(s);
         const SetupOpening opening = setupOpening(choice);
         choice.positions = c.positions;
         choice.pieceColours = c.colours;
         choice.showScore = c.showScore;
-        Confirm ok(s);
-        ok.dialogs.answers.push_back(c.answer);
-        EXPECT_EQ(ok(choice, opening, c.running, s), c.result);
-        EXPECT_EQ(ok.dialogs.questions, c.asked ? std::vector<int>{0} : std::vector<int>{});
+        ok.rig.dialogs.answers.push_back(c.answer);
+        EXPECT_EQ(ok(choice, opening), c.result);
+        EXPECT_EQ(ok.rig.dialogs.questions, c.asked ? std::vector<int>{0} : std::vector<int>{});
         if (c.result == SetupResult::NothingApplied) {
             EXPECT_EQ(s, before);
-            EXPECT_TRUE(ok.store.applied.empty());
-            EXPECT_TRUE(ok.target.hints.empty());
+            EXPECT_TRUE(ok.rig.settings.shown.empty());
         } else {
             EXPECT_EQ(s.positions, c.positions);
             EXPECT_EQ(s.pieceColours, c.colours);
@@ -260,17 +262,16 @@ TEST(SetupChoice, okAppliesEveryControlInTheDialogsOrder)
     c.showTime = false;
     c.artificialIntelligence = true;
     Confirm ok(s);
-    ok(c, setupOpening(c), false, s);
+    ok(c, setupOpening(c));
 
     const std::vector<std::pair<Setting, int32_t>> order = {
-        {Setting::TotalTime, 1},    {Setting::AutoSave, 0},  {Setting::ExitWarning, 1},
-        {Setting::SyncAtStart, 1},  {Setting::Positions, 1}, {Setting::PieceCount, 2},
-        {Setting::Environment, -1}, {Setting::Language, 2}};
-    EXPECT_EQ(ok.store.applied, order);
-    EXPECT_EQ(ok.target.hints, std::vector<bool>{false});
+        {Setting::Hints, 0},       {Setting::TotalTime, 1},    {Setting::AutoSave, 0},
+        {Setting::ExitWarning, 1}, {Setting::SyncAtStart, 1},  {Setting::Positions, 6},
+        {Setting::PieceCount, 25}, {Setting::Environment, -1}, {Setting::Language, 2}};
+    EXPECT_EQ(ok.rig.settings.shown, order);
     EXPECT_EQ(ok.target.loaded, std::vector<int>{2});
-    EXPECT_EQ(choiceFromSettings(s), c); // and every control landed in its setting
-    EXPECT_TRUE(ok.dialogs.messages.empty());
+    EXPECT_EQ(choiceFromSettings(ok.settings()), c); // and every control landed in its setting
+    EXPECT_TRUE(ok.rig.dialogs.messages.empty());
 }
 
 TEST(SetupChoice, aLanguageThatFailsLeavesTheOneInUseAndTheRestApplies)
@@ -283,26 +284,26 @@ TEST(SetupChoice, aLanguageThatFailsLeavesTheOneInUseAndTheRestApplies)
     c.exitWarning = true;
     Confirm ok(s);
     ok.target.languageLoads = false;
-    ok(c, setupOpening(c), false, s);
+    ok(c, setupOpening(c));
     EXPECT_EQ(ok.target.loaded, std::vector<int>{2});
-    EXPECT_EQ(s.language, 1);
-    EXPECT_EQ(s.positions, 5);
-    for (const auto& [which, value] : ok.store.applied)
+    EXPECT_EQ(ok.settings().language, 1);
+    EXPECT_EQ(ok.settings().positions, 5);
+    for (const auto& [which, value] : ok.rig.settings.shown)
         EXPECT_NE(which, Setting::Language);
 
     // The language already loaded is not loaded again.
-    Confirm again(s);
-    SetupChoice same = choiceFromSettings(s);
-    again(same, setupOpening(same), false, s);
+    Confirm again(ok.settings());
+    SetupChoice same = choiceFromSettings(again.settings());
+    again(same, setupOpening(same));
     EXPECT_TRUE(again.target.loaded.empty());
 
     // Language 3 of a configuration file names no language file: it is kept, nothing loads.
     s.language = 3;
     Confirm none(s);
     SetupChoice three = choiceFromSettings(s);
-    none(three, setupOpening(three), false, s);
+    none(three, setupOpening(three));
     EXPECT_TRUE(none.target.loaded.empty());
-    EXPECT_EQ(s.language, 3);
+    EXPECT_EQ(none.settings().language, 3);
 }
 
 // Every setting the dialog shows goes into it on filling and comes back from it on OK.
@@ -328,8 +329,8 @@ TEST(SetupChoice, fillingAndOkCarryEverySettingThereAndBack)
     back.loadedLanguage = 1;
     Confirm ok(back);
     const SetupChoice c = choiceFromSettings(s);
-    ok(c, setupOpening(c), false, back);
-    EXPECT_EQ(back, before);
+    ok(c, setupOpening(c));
+    EXPECT_EQ(ok.settings(), before);
 }
 
 // Message 8 answers "Mix" with the GOLD rules once the board is rebuilt for them, never over

@@ -163,11 +163,10 @@ std::string checkArchiveReplay(std::string_view b)
 
 std::string checkLanguageFile(std::string_view b)
 {
-    GameSettings settings;
     TextTable texts = TextTable::builtIn();
     NoTargets targets;
     OneFile file(b);
-    LanguageLoader loader(file, "/program", settings, texts, targets, targets);
+    LanguageLoader loader(file, "/program", texts, targets, targets);
     const bool loaded = loader.loadLanguage(2);
     std::size_t lines = 0;
     for (std::size_t i = 0; i < b.size(); ++i)

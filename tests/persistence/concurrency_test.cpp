@@ -38,7 +38,7 @@ using Clock = std::chrono::steady_clock;
             ::_exit(2);
         if (n % 4 == 0) {
             copy.settings.positions = 5 + n % 4;
-            if (!copy.settingsStore.saveSettings(true))
+            if (!copy.saveSettings(true))
                 ::_exit(3);
         }
         game = 1 + (game - 1 + step) % kGameCount;

@@ -164,7 +164,6 @@ TEST(FolderLock, aFolderAnotherCopyKeepsLockedIsReportedAndNothingChanges)
     player.start();
     GameCopy copy(player.fs, player.data(), player.program.path());
     RecordsStore& records = copy.records;
-    SettingsStore& store = copy.settingsStore;
     const GameSettings settings;
     ASSERT_TRUE(records.writeRecord(finishedGame(5, 8000, "Eva"), settings, false));
     const std::string before = readBytes(player.data() + "/Mirvalon.ldt");
@@ -174,7 +173,7 @@ TEST(FolderLock, aFolderAnotherCopyKeepsLockedIsReportedAndNothingChanges)
         ASSERT_TRUE(other.held());
         EXPECT_FALSE(records.writeRecord(finishedGame(6, 8000, "Eva"), settings, false));
         EXPECT_FALSE(records.deleteRecord(4));
-        EXPECT_FALSE(store.saveSettings());
+        EXPECT_FALSE(copy.saveSettings());
     }
     EXPECT_EQ(copy.dialogs.messages, (std::vector<int>{2, 9, 12}));
     EXPECT_EQ(readBytes(player.data() + "/Mirvalon.ldt"), before);
@@ -221,7 +220,7 @@ TEST(Modes, thePlayersFilesAreTheirsAloneAndARewrittenFileKeepsItsMode)
         RecordsStore& records = copy.records;
         const GameSettings settings;
         ASSERT_TRUE(records.writeRecord(finishedGame(3, 9000, "Eva"), settings, false));
-        ASSERT_TRUE(copy.settingsStore.saveSettings(true));
+        ASSERT_TRUE(copy.saveSettings(true));
         EXPECT_EQ(modeOf(player.home.path() + "/Orvex"), c.folder);
         EXPECT_EQ(modeOf(player.data()), c.folder);
         EXPECT_EQ(modeOf(player.data() + "/Data"), c.folder);

@@ -25,12 +25,22 @@ struct GameCopy
 {
     GameCopy(FileSystem& fs, const std::string& data, const std::string& program)
         : archive(fs, dialogs, data, program), records(fs, dialogs, archive, data),
-          settingsStore(settings, fs, dialogs, view, data)
+          settingsStore(fs, dialogs, data)
     {
         records.loadRecords();
     }
+    // The settings as the game takes them at start: the file's, or the defaults.
+    bool loadSettings()
+    {
+        const std::optional<GameSettings> loaded = settingsStore.loadSettings(GameSettings{});
+        settings = loaded.value_or(GameSettings{});
+        return loaded.has_value();
+    }
+    bool saveSettings(bool applicationEnding = false)
+    {
+        return settingsStore.saveSettings(settings, applicationEnding);
+    }
     ScriptedDialogs dialogs;
-    FakeSettingsView view;
     GameSettings settings;
     ArchiveStore archive;
     RecordsStore records;

@@ -39,9 +39,7 @@ struct Rig
     TempDir dir;
     FaultyFileSystem fs;
     ScriptedDialogs dialogs;
-    FakeSettingsView view;
-    GameSettings settings;
-    SettingsStore store{settings, fs, dialogs, view, dir.path()};
+    SettingsStore store{fs, dialogs, dir.path()};
     std::string file() const { return dir.file("Mirvalon.lcf"); }
 };
 
@@ -115,7 +113,7 @@ TEST(SettingsFile, seesEveryBadWordInOnePass)
     EXPECT_TRUE(decodeSettings(image(unused), GameSettings{}).badWords.empty());
 }
 
-TEST(SettingsStore, damagedFilesGiveMessage7AndTheDefaults)
+TEST(SettingsStore, damagedFilesGiveMessage7AndNothing)
 {
     std::string zero(240, '\0');
     std::string random(240, '\0');
@@ -132,14 +130,9 @@ TEST(SettingsStore, damagedFilesGiveMessage7AndTheDefaults)
     };
     for (const auto& [what, bytes] : files) {
         Rig rig;
-        rig.settings.positions = 8; // whatever was there must not take on the file's values
         writeBytes(rig.file(), bytes);
-        EXPECT_FALSE(rig.store.loadSettings()) << what;
+        EXPECT_FALSE(rig.store.loadSettings(GameSettings{})) << what;
         EXPECT_EQ(rig.dialogs.messages, std::vector<int>{7}) << what;
-        EXPECT_EQ(rig.settings.positions, 8) << what;
-        rig.store.resetSettings();
-        EXPECT_EQ(rig.settings, GameSettings{}) << what;
-        EXPECT_EQ(rig.view.positions, 2) << what;
         EXPECT_EQ(readBytes(rig.file()), bytes) << what; // reading never changes the file
     }
 }
@@ -147,54 +140,33 @@ TEST(SettingsStore, damagedFilesGiveMessage7AndTheDefaults)
 TEST(SettingsStore, missingFileIsSilentAndAFolderInItsPlaceIsDamage)
 {
     Rig missing;
-    EXPECT_FALSE(missing.store.loadSettings());
+    EXPECT_FALSE(missing.store.loadSettings(GameSettings{}));
     EXPECT_TRUE(missing.dialogs.messages.empty());
 
     Rig folder;
     ::mkdir(folder.file().c_str(), 0755);
-    EXPECT_FALSE(folder.store.loadSettings());
+    EXPECT_FALSE(folder.store.loadSettings(GameSettings{}));
     EXPECT_EQ(folder.dialogs.messages, std::vector<int>{7});
-    EXPECT_FALSE(folder.store.saveSettings());
+    EXPECT_FALSE(folder.store.saveSettings(GameSettings{}));
     EXPECT_EQ(folder.dialogs.messages, (std::vector<int>{7, 12}));
-}
-
-TEST(SettingsStore, validFileIsShownEverywhere)
-{
-    Rig rig;
-    Words w = defaultWords();
-    w[0] = 8;
-    w[4] = -1;
-    w[16] = 0; // autoSave off
-    w[20] = 1; // total time on
-    w[31] = 1;
-    w[32] = 1;
-    w[33] = 1;
-    writeBytes(rig.file(), image(w));
-    ASSERT_TRUE(rig.store.loadSettings());
-    EXPECT_TRUE(rig.dialogs.messages.empty());
-    EXPECT_EQ(rig.view.positions, 3);
-    EXPECT_EQ(rig.view.environment, -1);
-    EXPECT_FALSE(rig.view.options[SettingOption::AutoSave]);
-    EXPECT_TRUE(rig.view.options[SettingOption::TotalTime]);
-    EXPECT_EQ(rig.view.totalTimePanel, true);
-    EXPECT_EQ(rig.view.activeFavourite, 1);
-    EXPECT_EQ(rig.view.favourites, (std::array<bool, 4>{true, false, false, false}));
 }
 
 TEST(SettingsStore, savingRoundTripsAndReportsOnlyWhenAsked)
 {
     Rig rig;
-    rig.settings.positions = 6;
-    rig.settings.reservedFlag = true;
-    rig.settings.favourites[3] = FavouriteSlot{true, 1, 7, 2, 0, false, true};
-    ASSERT_TRUE(rig.store.saveSettings());
+    GameSettings saved;
+    saved.positions = 6;
+    saved.reservedFlag = true;
+    saved.favourites[3] = FavouriteSlot{true, 1, 7, 2, 0, false, true};
+    ASSERT_TRUE(rig.store.saveSettings(saved));
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{11});
-    ASSERT_TRUE(rig.store.saveSettings(true));
+    ASSERT_TRUE(rig.store.saveSettings(saved, true));
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{11});
-    const GameSettings saved = rig.settings;
-    rig.settings = GameSettings{};
-    ASSERT_TRUE(rig.store.loadSettings());
-    EXPECT_EQ(rig.settings, saved);
+    // The fields the file does not hold come from the base the game passes.
+    GameSettings base;
+    base.loadedLanguage = 2;
+    saved.loadedLanguage = 2;
+    EXPECT_EQ(rig.store.loadSettings(base), saved);
 }
 
 TEST(SettingsStore, failedSaveKeepsTheOldFileAndSaysSo)
@@ -209,64 +181,13 @@ TEST(SettingsStore, failedSaveKeepsTheOldFileAndSaysSo)
             rig.fs.failAt = step;
             if (step == WriteStep::None)
                 rig.fs.readOnly.insert(rig.file());
-            rig.settings.positions = 5;
-            EXPECT_FALSE(rig.store.saveSettings(ending));
+            GameSettings five;
+            five.positions = 5;
+            EXPECT_FALSE(rig.store.saveSettings(five, ending));
             EXPECT_EQ(rig.dialogs.messages, std::vector<int>{12});
             EXPECT_EQ(readBytes(rig.file()), old);
-            EXPECT_EQ(rig.settings.positions, 5);
         }
     }
-}
-
-TEST(SettingsStore, applySettingMovesFieldsAndMarks)
-{
-    Rig rig;
-    rig.store.applySetting(Setting::Environment, 0);
-    EXPECT_EQ(rig.settings.environment, 0);
-    EXPECT_EQ(rig.view.environment, 0);
-    rig.store.applySetting(Setting::Environment, -1);
-    EXPECT_EQ(rig.view.environment, -1);
-    rig.store.applySetting(Setting::Positions, 2);
-    EXPECT_EQ(rig.view.positions, 2);
-    rig.store.applySetting(Setting::PieceCount, 0);
-    EXPECT_EQ(rig.view.pieces, 0);
-    rig.store.applySetting(Setting::Language, 2);
-    EXPECT_EQ(rig.settings.language, 2);
-    EXPECT_EQ(rig.settings.loadedLanguage, 2);
-    EXPECT_EQ(rig.view.language, 2);
-    EXPECT_EQ(rig.view.informationReopened, 1);
-    const std::pair<Setting, SettingOption> toggles[] = {
-        {Setting::AutoSave, SettingOption::AutoSave},
-        {Setting::TotalTime, SettingOption::TotalTime},
-        {Setting::ExitWarning, SettingOption::ExitWarning},
-        {Setting::SyncAtStart, SettingOption::SyncAtStart}};
-    for (const auto& [which, option] : toggles) {
-        rig.store.applySetting(which, 1);
-        EXPECT_TRUE(rig.view.options[option]) << static_cast<int>(which);
-        rig.store.applySetting(which, 0);
-        EXPECT_FALSE(rig.view.options[option]) << static_cast<int>(which);
-    }
-    EXPECT_FALSE(rig.settings.autoSave || rig.settings.showTotalTime || rig.settings.exitWarning ||
-                 rig.settings.syncAtStart);
-    EXPECT_EQ(rig.view.totalTimePanel, false);
-}
-
-TEST(SettingsStore, gameFormFollowsTheGameAfterEveryApply)
-{
-    Rig rig;
-    GameSettings& s = rig.settings;
-    s.positions = 8, s.pieceCount = 25, s.correctPosition = false, s.eachPieceOnce = false;
-    s.randomArrangement = true, s.blocking = false, s.pieceColours = 2; // GOLD
-    rig.store.applySetting(Setting::ExitWarning, 1);
-    EXPECT_EQ(s.gameForm, 2);
-    EXPECT_EQ(s.pieceColours, 0);
-    s.positions = 5, s.pieceCount = 11, s.correctPosition = true, s.eachPieceOnce = true;
-    s.randomArrangement = false, s.blocking = true; // EASY
-    rig.store.applySetting(Setting::Positions, 0);
-    EXPECT_EQ(s.gameForm, 0);
-    s.positions = 6;
-    rig.store.applySetting(Setting::Positions, 1);
-    EXPECT_EQ(s.gameForm, 1);
 }
 
 } // namespace

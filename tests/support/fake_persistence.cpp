@@ -104,10 +104,9 @@ ReadResult FaultyFileSystem::readFile(const std::string& path, std::size_t limit
 bool loadLanguageInto(LanguageTargets& targets, const std::string& programFolder, int language)
 {
     PosixFileSystem files;
-    GameSettings settings;
     TextTable table = TextTable::builtIn();
     FakePlainMessages messages;
-    LanguageLoader loader(files, programFolder, settings, table, targets, messages);
+    LanguageLoader loader(files, programFolder, table, targets, messages);
     return loader.loadLanguage(language);
 }
 

@@ -56,30 +56,6 @@ public:
     int writesStarted = 0;
 };
 
-class FakeSettingsView : public SettingsView
-{
-public:
-    void showPositions(int index) override { positions = index; }
-    void showPieceCount(int index) override { pieces = index; }
-    void showEnvironment(int env) override { environment = env; }
-    void showLanguage(int language) override { this->language = language; }
-    void showOption(SettingOption option, bool on) override { options[option] = on; }
-    void showTotalTimePanel(bool visible) override { totalTimePanel = visible; }
-    void showHints(bool on) override { hints = on; }
-    void showFavourites(int active, const std::array<bool, 4>& filled) override
-    {
-        activeFavourite = active;
-        favourites = filled;
-    }
-    void reopenInformationPanel() override { ++informationReopened; }
-
-    int positions = -9, pieces = -9, environment = -9, language = -9, activeFavourite = -9;
-    std::map<SettingOption, bool> options;
-    std::optional<bool> totalTimePanel, hints;
-    std::array<bool, 4> favourites{};
-    int informationReopened = 0;
-};
-
 // Records every text a language file hands to the window, keyed by a readable name:
 // "menu 3.7" -> caption, "menu 3.7 //" -> shortcut, "main 1 //" -> hint, ...
 class FakeLanguageTargets : public LanguageTargets

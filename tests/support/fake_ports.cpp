@@ -29,37 +29,18 @@ void Rig::setHidden(const std::vector<int>& pieces)
 
 namespace mirvalon::test {
 
-void FakeSettings::applySetting(Setting which, int32_t value)
+void FakeSettings::settingShown(Setting which, const GameSettings& s)
 {
-    applied.push_back({which, value});
-    if (!target)
-        return;
-    GameSettings& s = *target;
-    switch (which) {
-    case Setting::Positions:
-    case Setting::PieceCount:
-        break; // the store shows these; the game has set them already
-    case Setting::Environment:
-        s.environment = value;
-        break;
-    case Setting::AutoSave:
-        s.autoSave = value != 0;
-        break;
-    case Setting::Language:
-        s.language = s.loadedLanguage = value;
-        break;
-    case Setting::TotalTime:
-        s.showTotalTime = value != 0;
-        break;
-    case Setting::ExitWarning:
-        s.exitWarning = value != 0;
-        break;
-    case Setting::SyncAtStart:
-        s.syncAtStart = value != 0;
-        break;
-    }
-    if (afterApply)
-        afterApply();
+    const int32_t value = which == Setting::Positions     ? s.positions
+                          : which == Setting::PieceCount  ? s.pieceCount
+                          : which == Setting::Environment ? s.environment
+                          : which == Setting::Language    ? s.language
+                          : which == Setting::AutoSave    ? s.autoSave
+                          : which == Setting::TotalTime   ? s.showTotalTime
+                          : which == Setting::ExitWarning ? s.exitWarning
+                          : which == Setting::SyncAtStart ? s.syncAtStart
+                                                          : s.showHints;
+    shown.push_back({which, value});
 }
 
 } // namespace mirvalon::test

@@ -103,7 +103,7 @@ public:
             authText = answer->second;
         return true;
     }
-    std::optional<std::string> newRecordDialog(const GameState&) override
+    std::optional<std::string> newRecordDialog(const GameState&, bool&) override
     {
         ++recordDialogs;
         return recordName;
@@ -207,15 +207,12 @@ public:
     std::vector<int> deleted; // table indexes, -1 for all
 };
 
-// Records every setting applied, and changes the game's fields as the settings store would.
-class FakeSettings : public SettingsApplier
+// Records every setting the game shows, with the value it holds then.
+class FakeSettings : public SettingsView
 {
 public:
-    void applySetting(Setting which, int32_t value) override;
-    std::vector<std::pair<Setting, int32_t>> applied;
-    GameSettings* target = nullptr;
-    // Runs after each setting, as the window's store publishes the table after showing one.
-    std::function<void()> afterApply;
+    void settingShown(Setting which, const GameSettings& settings) override;
+    std::vector<std::pair<Setting, int32_t>> shown;
 };
 
 // A game with all its fakes, ready to play.
@@ -231,11 +228,7 @@ struct Rig
     FakeSettings settings;
     Game game{Ports{board, dialogs, commands, clock, status, events, records, settings}};
 
-    Rig()
-    {
-        settings.target = &game.settings();
-        board.state = &game.state();
-    }
+    Rig() { board.state = &game.state(); }
 
     const GameState& s() const { return game.state(); }
     bool enabled(Command c) const { return commands.table.enabled(c); }
@@ -245,6 +238,13 @@ struct Rig
     // Fills the edited row that way and confirms it.
     void playRow(const std::vector<int>& pieces);
     void setHidden(const std::vector<int>& pieces);
+    // Changes the settings as a configuration read at start would.
+    void useSettings(const std::function<void(GameSettings&)>& change)
+    {
+        GameSettings s = game.settings();
+        change(s);
+        game.useSettings(s);
+    }
 };
 
 } // namespace mirvalon::test

@@ -136,7 +136,7 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
             {
                 GameCopy english(player.fs, player.data(), player.program.path());
                 english.settings.language = 2;
-                ASSERT_TRUE(english.settingsStore.saveSettings(true));
+                ASSERT_TRUE(english.saveSettings(true));
             }
             SavedTask task = taskForGame(104); // no random labels
             for (int k = 0; k < task.positions; ++k)
@@ -161,14 +161,11 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
             // A start: the records are loaded with the copy, then the settings, then the
             // language they name.
             GameCopy copy(player.fs, player.data(), player.program.path());
-            const bool settingsLoaded = copy.settingsStore.loadSettings();
-            if (!settingsLoaded)
-                copy.settingsStore.resetSettings();
+            const bool settingsLoaded = copy.loadSettings();
             TextTable texts = TextTable::builtIn();
             FakeLanguageTargets targets;
             FakePlainMessages plain;
-            LanguageLoader loader(player.fs, player.program.path(), copy.settings, texts, targets,
-                                  plain);
+            LanguageLoader loader(player.fs, player.program.path(), texts, targets, plain);
             const bool languageLoaded =
                 copy.settings.language != 2 || loader.loadLanguage(copy.settings.language);
             switch (next) {
@@ -190,7 +187,7 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
                 break;
             }
             case Next::Exit:
-                copy.settingsStore.saveSettings(true);
+                copy.saveSettings(true);
                 break;
             }
             EXPECT_GE(copy.settings.environment, -1) << row;
@@ -230,7 +227,7 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
                 EXPECT_EQ(later.records.entry(39).points, 9000) << row;
             }
             const bool settingsKept = !(d.after & SettingsReset) || (d.after & Unreadable);
-            EXPECT_TRUE(later.settingsStore.loadSettings() || !settingsKept) << row;
+            EXPECT_TRUE(later.loadSettings() || !settingsKept) << row;
             EXPECT_EQ(later.settings.language, settingsKept ? 2 : 0) << row;
             EXPECT_GE(later.settings.environment, -1) << row;
             EXPECT_LE(later.settings.environment, 3) << row;

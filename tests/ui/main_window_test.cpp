@@ -114,7 +114,9 @@ TEST(MainWindow, blockingAndRepeatedPiecesThroughTheMouse)
 {
     WindowRig rig;
     Tfrm_Logic& w = *rig.window;
-    rig.game().settings().eachPieceOnce = false;
+    GameSettings repeated = rig.game().settings();
+    repeated.eachPieceOnce = false;
+    rig.game().useSettings(repeated);
     rig.game().rulesChanged();
     QTest::keyClick(&w, Qt::Key_F2);
     // With repetition a copy stands in the slot and the palette piece stays home.

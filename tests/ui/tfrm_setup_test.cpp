@@ -191,23 +191,22 @@ TEST(SetupDialog, neverProducesARecordTheFileWouldReject)
     QList<QAbstractButton*> buttons = f.dialog.findChildren<QAbstractButton*>();
     buttons.removeIf([](QAbstractButton* b) { return qobject_cast<QPushButton*>(b) != nullptr; });
     for (int round = 0; round < 40; ++round) {
-        GameSettings s;
-        f.dialog.fillSettingsDialog(s, round % 2 == 0);
+        test::Rig game;
+        game.game.startUp();
+        f.dialog.fillSettingsDialog(game.game.settings(), round % 2 == 0);
         for (int k = 0; k < 12; ++k) {
             QAbstractButton* b = buttons[random() % buttons.size()];
             if (b->isEnabled())
                 b->click();
         }
-        test::ScriptedDialogs dialogs;
-        dialogs.answers.push_back(true);
+        game.game.startComputerGame();
+        game.dialogs.answers.push_back(true);
         struct : SetupTarget
         {
-            void showHints(bool) override {}
             bool loadLanguage(int) override { return true; }
         } target;
-        test::FakeSettings store;
-        store.target = &s;
-        confirmSetup(f.dialog.choice(), f.dialog.opening(), true, s, store, target, dialogs);
+        game.game.applySetup(f.dialog.choice(), f.dialog.opening(), target);
+        const GameSettings& s = game.game.settings();
         const SettingsImage back = decodeSettings(encodeSettings(s), GameSettings{});
         EXPECT_TRUE(back.badWords.empty()) << "round " << round;
         EXPECT_FALSE(s.jokes);

@@ -84,12 +84,12 @@ struct Played
 bool playRecordGame(int number, const RecordEntry& record, Game& game, ManualClock& clock,
                     Random& random)
 {
-    GameSettings& set = game.settings();
+    GameSettings set = game.settings();
     applyVariantKey(set, record.key);
     set.pieceColours = set.randomArrangement ? (number % 2 ? GreyPieces : MixedPieces) : number % 3;
     set.environment = number % 4;
     set.gameType = Classic;
-    followGameForm(set);
+    game.useSettings(set);
     clock.seconds = 1'000'000 + number * 7919; // the hidden row of each game is its own
     game.resetToIdle();
     game.startComputerGame();

@@ -1,0 +1,240 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game as the one owner of the settings: each setting's range, what it shows, the
+// configuration taken whole at start, the pictures' menu and clicks, the saved language.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <optional>
+
+#include "support/fake_ports.h"
+
+namespace mirvalon {
+namespace {
+
+using test::Rig;
+
+int32_t valueOf(const GameSettings& s, Setting which)
+{
+    switch (which) {
+    case Setting::Positions:
+        return s.positions;
+    case Setting::PieceCount:
+        return s.pieceCount;
+    case Setting::Environment:
+        return s.environment;
+    case Setting::Language:
+        return s.language * 10 + s.loadedLanguage; // both follow the language
+    case Setting::AutoSave:
+        return s.autoSave;
+    case Setting::TotalTime:
+        return s.showTotalTime;
+    case Setting::ExitWarning:
+        return s.exitWarning;
+    case Setting::SyncAtStart:
+        return s.syncAtStart;
+    case Setting::Hints:
+        return s.showHints;
+    }
+    return -99;
+}
+
+TEST(Settings, aValueInItsRangeIsStoredMarkedAndShownAndAnyOtherChangesNothing)
+{
+    struct Case
+    {
+        Setting which;
+        int32_t value;
+        bool taken;
+        std::optional<Command> mark; // checked after a taken value
+    };
+    const Case cases[] = {
+        {Setting::Positions, 4, false, std::nullopt},
+        {Setting::Positions, 5, true, Command::Positions5},
+        {Setting::Positions, 8, true, Command::Positions8},
+        {Setting::Positions, 9, false, std::nullopt},
+        {Setting::PieceCount, 11, true, Command::Pieces11},
+        {Setting::PieceCount, 12, false, std::nullopt},
+        {Setting::PieceCount, 25, true, Command::Pieces25},
+        {Setting::PieceCount, 26, false, std::nullopt},
+        {Setting::Environment, -2, false, std::nullopt},
+        {Setting::Environment, -1, true, std::nullopt},
+        {Setting::Environment, 0, true, Command::Texture1},
+        {Setting::Environment, 3, true, Command::Photo2},
+        {Setting::Environment, 4, false, std::nullopt},
+        {Setting::Language, -1, false, std::nullopt},
+        {Setting::Language, 1, true, Command::LanguageCzech},
+        {Setting::Language, 2, true, Command::LanguageEnglish},
+        {Setting::Language, 3, false, std::nullopt},
+        {Setting::AutoSave, 0, true, std::nullopt},
+        {Setting::AutoSave, 2, false, std::nullopt},
+        {Setting::TotalTime, 1, true, Command::TotalTime},
+        {Setting::TotalTime, -1, false, std::nullopt},
+        {Setting::ExitWarning, 1, true, Command::ExitWarning},
+        {Setting::SyncAtStart, 1, true, Command::SyncAtStart},
+        {Setting::Hints, 0, true, std::nullopt},
+        {Setting::Hints, 2, false, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.which) << " = " << c.value);
+        Rig rig;
+        rig.game.startUp();
+        rig.settings.shown.clear();
+        const GameSettings before = rig.game.settings();
+        const int tables = rig.commands.updates;
+        rig.game.set(c.which, c.value);
+        const GameSettings& s = rig.game.settings();
+        if (!c.taken) {
+            EXPECT_EQ(s, before);
+            EXPECT_TRUE(rig.settings.shown.empty());
+            continue;
+        }
+        const int32_t expected = c.which == Setting::Language ? c.value * 11 : c.value;
+        EXPECT_EQ(valueOf(s, c.which), expected);
+        EXPECT_EQ(rig.settings.shown,
+                  (std::vector<std::pair<Setting, int32_t>>{{c.which, c.value}}));
+        EXPECT_EQ(rig.commands.updates - tables, 1);
+        if (c.mark)
+            EXPECT_TRUE(rig.commands.table.checked(*c.mark));
+        if (c.which == Setting::Environment) {
+            EXPECT_EQ(rig.board.environment, c.value);
+            for (Command picture :
+                 {Command::Texture1, Command::Texture2, Command::Photo1, Command::Photo2})
+                EXPECT_EQ(rig.commands.table.checked(picture), c.mark == picture);
+        }
+        if (c.which == Setting::AutoSave)
+            EXPECT_FALSE(rig.commands.table.checked(Command::AutoSave));
+        // Everything else stays as it was.
+        for (Setting other :
+             {Setting::Positions, Setting::PieceCount, Setting::Environment, Setting::AutoSave,
+              Setting::TotalTime, Setting::ExitWarning, Setting::SyncAtStart, Setting::Hints})
+            if (other != c.which)
+                EXPECT_EQ(valueOf(s, other), valueOf(before, other)) << int(other);
+    }
+}
+
+TEST(Settings, theConfigurationIsTakenWholeAndShownOnce)
+{
+    Rig rig;
+    GameSettings file;
+    file.positions = 8;
+    file.environment = -1;
+    file.autoSave = false;
+    file.showTotalTime = true;
+    file.showHints = false;
+    file.activeFavourite = 1;
+    file.favourites[0].inUse = true;
+    file.gameForm = EasiestForm; // a stale form follows the rules
+    rig.game.useSettings(file);
+    file.gameForm = StandardForm;
+    EXPECT_EQ(rig.game.settings(), file);
+    EXPECT_EQ(rig.board.environment, -1);
+    EXPECT_EQ(rig.settings.shown, (std::vector<std::pair<Setting, int32_t>>{
+                                      {Setting::Hints, 0}, {Setting::TotalTime, 1}}));
+    EXPECT_EQ(rig.commands.updates, 1);
+    const CommandTable& t = rig.commands.table;
+    EXPECT_TRUE(t.checked(Command::Positions8));
+    EXPECT_FALSE(t.checked(Command::Photo1));
+    EXPECT_FALSE(t.checked(Command::AutoSave));
+    EXPECT_TRUE(t.checked(Command::TotalTime));
+    EXPECT_TRUE(t.checked(Command::PlayFavourite1));
+    EXPECT_TRUE(t.enabled(Command::PlayFavourite1));
+    EXPECT_FALSE(t.enabled(Command::PlayFavourite2));
+}
+
+TEST(Settings, theGameFormFollowsTheRulesAfterEverySetting)
+{
+    Rig rig;
+    rig.useSettings([](GameSettings& s) { // the GOLD rules
+        s.positions = 8, s.pieceCount = 25, s.correctPosition = false, s.eachPieceOnce = false;
+        s.randomArrangement = true, s.blocking = false, s.pieceColours = MixedPieces;
+    });
+    EXPECT_EQ(rig.game.settings().gameForm, HardestForm);
+    EXPECT_EQ(rig.game.settings().pieceColours, GreyPieces);
+    rig.useSettings([](GameSettings& s) { // the EASY rules but for the positions
+        s.positions = 6, s.pieceCount = 11, s.correctPosition = true, s.eachPieceOnce = true;
+        s.randomArrangement = false, s.blocking = true;
+    });
+    EXPECT_EQ(rig.game.settings().gameForm, StandardForm);
+    rig.game.set(Setting::Positions, 5);
+    EXPECT_EQ(rig.game.settings().gameForm, EasiestForm);
+    rig.game.set(Setting::Positions, 6);
+    EXPECT_EQ(rig.game.settings().gameForm, StandardForm);
+}
+
+TEST(Settings, picturesSwitchesAndTheSavedLanguage)
+{
+    struct Case
+    {
+        const char* what;
+        void (*act)(Game&);
+        int environmentBefore, environmentAfter;
+    };
+    const Case pictures[] = {
+        {"menu: another picture", [](Game& g) { g.chooseEnvironment(1); }, 2, 1},
+        {"menu: the checked picture again", [](Game& g) { g.chooseEnvironment(2); }, 2, -1},
+        {"menu: a picture when none", [](Game& g) { g.chooseEnvironment(0); }, -1, 0},
+        {"click: the next", [](Game& g) { g.nextEnvironment(); }, 2, 3},
+        {"click: after the last", [](Game& g) { g.nextEnvironment(); }, 3, 0},
+        {"click: after none", [](Game& g) { g.nextEnvironment(); }, -1, 0},
+    };
+    for (const Case& c : pictures) {
+        Rig rig;
+        rig.useSettings([&c](GameSettings& s) { s.environment = c.environmentBefore; });
+        c.act(rig.game);
+        EXPECT_EQ(rig.game.settings().environment, c.environmentAfter) << c.what;
+        EXPECT_EQ(rig.board.environment, c.environmentAfter) << c.what;
+    }
+
+    Rig rig;
+    for (Setting which :
+         {Setting::AutoSave, Setting::TotalTime, Setting::ExitWarning, Setting::SyncAtStart}) {
+        const int32_t before = valueOf(rig.game.settings(), which);
+        rig.game.toggle(which);
+        EXPECT_EQ(valueOf(rig.game.settings(), which), 1 - before) << int(which);
+        rig.game.toggle(which);
+        EXPECT_EQ(valueOf(rig.game.settings(), which), before) << int(which);
+    }
+    const GameSettings before = rig.game.settings();
+    rig.game.toggle(Setting::Positions); // not a switch
+    EXPECT_EQ(rig.game.settings(), before);
+
+    // Slovak is built in; a language number of no file loads nothing.
+    for (const auto& [language, load] : {std::pair{0, -1}, {1, 1}, {2, 2}, {3, -1}}) {
+        rig.useSettings([language = language](GameSettings& s) { s.language = language; });
+        EXPECT_EQ(rig.game.languageToLoad(), load) << language;
+    }
+}
+
+// Leaving by the menu or the close box asks only with the exit warning on, and only once.
+TEST(Settings, leavingAsksOnlyWithTheExitWarning)
+{
+    struct Case
+    {
+        const char* what;
+        bool warning;
+        std::deque<bool> answers;
+        bool closes;
+    };
+    const Case cases[] = {
+        {"no warning", false, {}, true},
+        {"warning, Yes", true, {true}, true},
+        {"warning, No", true, {false}, false},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        rig.useSettings([&c](GameSettings& s) { s.exitWarning = c.warning; });
+        rig.dialogs.answers = c.answers;
+        EXPECT_EQ(rig.game.close(), c.closes) << c.what;
+        EXPECT_EQ(rig.s().closing, c.closes) << c.what;
+        const std::vector<int> asked =
+            c.warning ? std::vector<int>{Question::ExitApplication} : std::vector<int>{};
+        EXPECT_EQ(rig.dialogs.questions, asked) << c.what;
+        if (c.closes) { // the close box after the menu's exit: no second question
+            EXPECT_TRUE(rig.game.close()) << c.what;
+            EXPECT_EQ(rig.dialogs.questions, asked) << c.what;
+        }
+    }
+}
+
+} // namespace
+} // namespace mirvalon
