@@ -62,7 +62,7 @@ void Game::set(Setting which, int32_t value)
         m_ports.board.showEnvironment(value);
         break;
     case Setting::Language:
-        if (value < 0 || value > 2)
+        if (!knownLanguage(value))
             return;
         s.language = s.loadedLanguage = value;
         break;
@@ -110,7 +110,7 @@ void Game::nextEnvironment()
 int Game::languageToLoad() const
 {
     const int language = m_settings.language;
-    return language == 1 || language == 2 ? language : -1;
+    return language == Czech || language == English ? language : -1;
 }
 
 bool Game::changePositions(int positions)
@@ -172,7 +172,7 @@ SetupResult Game::applySetup(const SetupChoice& c, const SetupOpening& opening, 
     // A language that fails to load leaves the one in use; the rest still applies. Language 3
     // of a configuration file names no file and is kept.
     s.language = c.language;
-    if (c.language >= 0 && c.language <= 2 && c.language != s.loadedLanguage) {
+    if (knownLanguage(c.language) && c.language != s.loadedLanguage) {
         if (target.loadLanguage(c.language))
             set(Setting::Language, c.language);
         else

@@ -36,6 +36,19 @@ enum PieceColours : int32_t {
 // 192), the standard form leaves them to the player. Stored in the configuration.
 enum GameForm : int32_t { EasiestForm = 0, StandardForm = 1, HardestForm = 2 };
 
+// The languages of the texts: Slovak is built in, Czech and English come from files. The
+// configuration may hold 3, which names none.
+enum Language : int32_t { Slovak = 0, Czech = 1, English = 2 };
+constexpr bool knownLanguage(int language)
+{
+    return language >= Slovak && language <= English;
+}
+// The language whose words a text takes: Slovak for a number that names none.
+constexpr int languageOrSlovak(int language)
+{
+    return knownLanguage(language) ? language : Slovak;
+}
+
 // The settings a player changes one at a time (Game::set), each with its own range.
 enum class Setting {
     Positions = 1, // 5..8

@@ -3,6 +3,7 @@
 
 #include <ctime>
 
+#include "engine/game_settings.h"
 #include "safe_file.h"
 
 namespace mirvalon {
@@ -13,7 +14,7 @@ constexpr std::size_t kCopyLimit = 4 * 1024 * 1024;
 
 int languageIndex(int language)
 {
-    return language >= 0 && language <= 2 ? language : 0;
+    return languageOrSlovak(language);
 }
 
 } // namespace

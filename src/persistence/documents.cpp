@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documents.h"
 
+#include "engine/game_settings.h"
 #include "engine/messages.h"
 #include "safe_file.h"
 
@@ -31,7 +32,7 @@ std::string noViewerMessage(const std::string& fileName, int language)
         {"Upozornění!\n\nSoubor '", "' není možné otevřít!\nNení nainstalován program, "
                                     "který ho zobrazí."},
         {"Warning!\n\nThe file '", "' cannot be opened!\nNo program to show it is installed."}};
-    const int l = language >= 0 && language <= 2 ? language : 0;
+    const int l = languageOrSlovak(language);
     return kSentences[l][0] + fileName + kSentences[l][1];
 }
 

@@ -88,7 +88,7 @@ std::optional<LanguageEntry> parseLanguageLine(std::string_view raw)
 std::string languageFileName(int language)
 {
     static const char* const kNames[3] = {"Mirv_SK.lng", "Mirv_CZ.lng", "Mirv_EN.lng"};
-    return language >= 0 && language <= 2 ? kNames[language] : std::string();
+    return knownLanguage(language) ? kNames[language] : std::string();
 }
 
 LanguageLoader::LanguageLoader(FileSystem& fs, std::string programFolder, TextTable& texts,
@@ -108,7 +108,7 @@ void LanguageLoader::refuse(const char* const sentences[3])
 
 bool LanguageLoader::loadLanguage(int language)
 {
-    if (language >= 0 && language <= 2)
+    if (knownLanguage(language))
         m_fileLanguage = language;
     const ReadResult file = m_fs.readFile(
         joinPath(m_programFolder, languageFileName(m_fileLanguage)), kLanguageFileLimit, false);

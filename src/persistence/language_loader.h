@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/game_settings.h"
 #include "file_system.h"
 #include "text_table.h"
 #include "view_ports.h"
@@ -52,7 +53,7 @@ public:
     // would only show the same message again.
     bool refusedBefore(int language) const
     {
-        return language >= 0 && language <= 2 && m_refused[language];
+        return knownLanguage(language) && m_refused[language];
     }
 
     // One entry to its target; entries that name nothing are ignored.

@@ -166,7 +166,7 @@ void BoardPanels::reopenInformationPanel()
 
 bool BoardPanels::loadInformationText(std::string& name)
 {
-    name = m_parts.game.settings().language == 2 ? "Mirv_EN.rtf" : "Mirv_SK.rtf";
+    name = m_parts.game.settings().language == English ? "Mirv_EN.rtf" : "Mirv_SK.rtf";
     const QString path = QString::fromStdString(m_parts.programFolder + "/" + name);
     m_referenceShown = false;
     if (QFileInfo(path).isFile() && m_parts.information.loadFile(path, cp1250Letter))

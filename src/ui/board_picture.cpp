@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 
+#include "engine/game_settings.h"
 #include "persistence/safe_file.h"
 #include "ui/jpeg_image.h"
 #include "ui/output_dialogs.h"
@@ -19,7 +20,7 @@ namespace {
 
 QString byLanguage(int language, const char* slovak, const char* czech, const char* english)
 {
-    return QString::fromUtf8(language == 1 ? czech : language == 2 ? english : slovak);
+    return QString::fromUtf8(language == Czech ? czech : language == English ? english : slovak);
 }
 
 QString writeFailedText(int language, const QString& path)

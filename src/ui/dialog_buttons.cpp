@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog_buttons.h"
+#include "engine/game_settings.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -11,7 +12,7 @@ QString dialogButtonText(DialogButton button, int language)
     static const char* const kCaptions[3][4] = {{"&Áno", "&Nie", "&Zrušiť", "&OK"},
                                                 {"&Ano", "&Ne", "&Storno", "&OK"},
                                                 {"&Yes", "&No", "&Cancel", "&OK"}};
-    const int l = language >= 0 && language <= 2 ? language : 0;
+    const int l = languageOrSlovak(language);
     return QString::fromUtf8(kCaptions[l][static_cast<int>(button)]);
 }
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "bevel_box.h"
+#include "engine/game_settings.h"
 
 namespace mirvalon {
 
@@ -139,7 +140,7 @@ void Tfrm_About::setVersionText(const QString& text)
 
 void Tfrm_About::setLanguage(int language)
 {
-    m_language = language >= 0 && language <= 2 ? language : 0;
+    m_language = languageOrSlovak(language);
     const AboutTexts& t = kTexts[m_language];
     centre(m_lblNazov, 48);
     centre(m_lblVerzia, 66);

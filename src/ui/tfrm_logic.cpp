@@ -141,8 +141,7 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
             "I am sorry, minimum resolution of screen is 800x600 pixels."};
         const int language = m_game->settings().language;
         QTimer::singleShot(0, this, [this, language] {
-            m_messageBoxes->showPlainMessage(
-                refusal[language >= 0 && language <= 2 ? language : 0]);
+            m_messageBoxes->showPlainMessage(refusal[languageOrSlovak(language)]);
             exitCommand();
         });
     }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "engine/game_settings.h"
 #include "fixed_dialog.h"
 
 namespace mirvalon {
@@ -17,9 +18,9 @@ constexpr std::array<int, Tfrm_Rozbor::kColumns> kColumnWidths = {48, 96, 88, 82
 
 QLocale localeOf(int language)
 {
-    return language == 2   ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-           : language == 1 ? QLocale(QLocale::Czech, QLocale::CzechRepublic)
-                           : QLocale(QLocale::Slovak, QLocale::Slovakia);
+    return language == English ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+           : language == Czech ? QLocale(QLocale::Czech, QLocale::CzechRepublic)
+                               : QLocale(QLocale::Slovak, QLocale::Slovakia);
 }
 
 } // namespace
