@@ -7,18 +7,17 @@
 
 #include "application_look.h"
 #include "bevel_box.h"
+#include "built_in_pictures.h"
 #include "click_label.h"
 #include "environment_picture.h"
 #include "information_panel.h"
-#include "jpeg_image.h"
 #include "records_panel.h"
 
 namespace mirvalon {
 
 namespace {
 
-const char* const kPictures[4] = {":/assets/texture1.jpg", ":/assets/texture2.jpg",
-                                  ":/assets/photo1.jpg", ":/assets/photo2.jpg"};
+const char* const kPictures[4] = {"texture1", "texture2", "photo1", "photo2"};
 const char* const kPictureNames[4] = {"imgText1", "imgText2", "imgFoto1", "imgFoto2"};
 
 } // namespace
@@ -62,7 +61,7 @@ ClientArea buildClientArea(QMainWindow& window, std::map<QString, QWidget*>& con
 
     // The environment pictures cover the board.
     for (int i = 0; i < 4; ++i) {
-        auto* picture = new EnvironmentPicture(prac, QString::fromLatin1(kPictures[i]));
+        auto* picture = new EnvironmentPicture(prac, kPictures[i]);
         picture->setObjectName(QString::fromLatin1(kPictureNames[i]));
         picture->setGeometry(2, 2, 360, 424);
         picture->hide();
@@ -84,9 +83,8 @@ ClientArea buildClientArea(QMainWindow& window, std::map<QString, QWidget*>& con
     auto* logo = new ClickLabel(client);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setGeometry(542, 8, 230, 114);
-    logo->setPixmap(QPixmap::fromImage(
-        loadJpegPicture(QStringLiteral(":/assets/logo.jpg"), logo->devicePixelRatioF()),
-        Qt::NoFormatConversion));
+    logo->setPixmap(QPixmap::fromImage(builtInPicture("logo", logo->devicePixelRatioF()),
+                                       Qt::NoFormatConversion));
     controls[logo->objectName()] = logo;
     area.logo = logo;
 
