@@ -10,6 +10,7 @@
 #include "built_in_pictures.h"
 #include "click_label.h"
 #include "environment_picture.h"
+#include "fitted_label.h"
 #include "information_panel.h"
 #include "records_panel.h"
 
@@ -118,10 +119,10 @@ ClientArea buildClientArea(QMainWindow& window, std::map<QString, QWidget*>& con
         controls[focused]->setFocusPolicy(Qt::TabFocus);
 
     auto label = [&](const char* name, const char* text, QPoint at, const char* hint) {
-        auto* l = new QLabel(QString::fromUtf8(text), client);
+        auto* l = new FittedLabel(client);
         l->setObjectName(QString::fromLatin1(name));
         l->move(at);
-        l->adjustSize();
+        l->setFittedText(QString::fromUtf8(text));
         if (hint)
             l->setToolTip(QString::fromUtf8(hint));
         controls[l->objectName()] = l;
@@ -134,7 +135,6 @@ ClientArea buildClientArea(QMainWindow& window, std::map<QString, QWidget*>& con
         bold.setBold(true);
         l->setFont(bold);
         setTextColour(l, QColor(128, 0, 0));
-        l->adjustSize();
         l->hide();
     }
     for (QLabel* l : {label("lblZasah", "Zásah", {639, 268}, "Kocka je na správnom mieste"),
