@@ -107,6 +107,8 @@ expected="$scratch/expected"
 {
   echo usr/games/mirvalon
   echo usr/lib/games/mirvalon/mirvalon-share
+  # Printing, loaded by the game when the player first prints.
+  echo usr/lib/games/mirvalon/libmirvalon_print.so
   (cd data && find . -type f | sed 's|^\./|usr/share/games/mirvalon/|')
   # The manual the build renders beside the delivered data.
   echo usr/share/games/mirvalon/Mirv_SK.pdf
