@@ -107,6 +107,8 @@ expected="$scratch/expected"
 {
   echo usr/games/mirvalon
   echo usr/lib/games/mirvalon/mirvalon-share
+  # Printing, loaded by the game when the player first prints.
+  echo usr/lib/games/mirvalon/libmirvalon_print.so
   (cd data && find . -type f | sed 's|^\./|usr/share/games/mirvalon/|')
   # The manual the build renders beside the delivered data.
   echo usr/share/games/mirvalon/Mirv_SK.pdf
@@ -139,16 +141,16 @@ for size in "${icon_sizes[@]}"; do
   [ "$w x $h" = "$size x $size" ] || fail "icon ${size}x$size is $w x $h"
 done
 
-# The window's pictures are compiled into the program, each with its "@2x" twin for screens
-# of device-pixel ratio 2. Resource names are stored in UTF-16: without the zero bytes they
-# read as plain names.
-LC_ALL=C tr -d '\000' <"$pkg/usr/games/mirvalon" >"$scratch/program.text"
+# The window's pictures are carried in the program as the build decoded them, each with its
+# "@2x" twin for screens of device-pixel ratio 2: each is found whole in the program, as the
+# development build decoded it (decoding gives the same bytes on every build).
 for picture in logo texture1 texture2 photo1 photo2; do
-  for name in "$picture.jpg" "$picture@2x.jpg"; do
-    LC_ALL=C grep -qaF "$name" "$scratch/program.text" || fail "the program lacks the picture $name"
+  for name in "$picture" "$picture@2x"; do
+    decoded=build/src/ui/pictures/$name.rgb
+    python3 -c 'import sys; sys.exit(open(sys.argv[1], "rb").read().find(open(sys.argv[2], "rb").read()) < 0)' \
+      "$pkg/usr/games/mirvalon" "$decoded" || fail "the program lacks the picture $name"
   done
 done
-rm -f "$scratch/program.text"
 
 # --- Validators. ---
 desktop-file-validate "$pkg/usr/share/applications/$app_id.desktop" || fail "desktop entry"

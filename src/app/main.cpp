@@ -5,11 +5,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <unistd.h>
 
 #include "persistence/file_system.h"
 #include "persistence/folders.h"
 #include "sync/store_writer.h"
 #include "ui/application_look.h"
+#include "ui/print_system.h"
 #include "ui/tfrm_logic.h"
 #include "ui/window_icon.h"
 
@@ -67,6 +69,7 @@ int main(int argc, char* argv[])
         options.sharedBase = MIRVALON_BUILD_SHARED_BASE;
 #endif
     options.storeWriter = mirvalon::findStoreWriter(executable);
+    options.printLibrary = mirvalon::findProgramPart(executable, mirvalon::kPrintLibraryName, R_OK);
 
     // The style and font are in place before the first widget, so none is polished twice.
     mirvalon::prepareApplicationLook();

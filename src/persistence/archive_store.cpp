@@ -177,10 +177,12 @@ void ArchiveStore::markArchived(RecordsTable& table)
     const ReadResult file = m_fs.readFile(path(), 2 * kArchiveFileSize, false);
     if (file.status != ReadStatus::Ok || file.bytes.empty())
         return;
-    std::string archive = file.bytes;
+    std::string salvaged;
+    std::string_view archive = file.bytes;
     if (archive.size() != kArchiveFileSize) {
         const auto records = encodeRecordsFile(table).value_or(std::string());
-        archive = salvageArchive(file.bytes, records);
+        salvaged = salvageArchive(file.bytes, records);
+        archive = salvaged;
         // The next record rebuilds the file from what is kept here: the damaged one is kept
         // first.
         const auto copy = keepDamagedCopy(m_fs, path(), file.bytes, todaysDate());

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "folders.h"
 
+#include <unistd.h>
+
 #include "folder_file_system.h"
 #include "safe_file.h"
 
@@ -24,6 +26,15 @@ std::string findProgramFolder(FileSystem& fs, const std::string& executablePath)
         if (fs.kind(joinPath(beside, name)) == PathKind::File)
             return beside;
     return joinPath(parentFolder(beside), "share/games/mirvalon");
+}
+
+std::string findProgramPart(const std::string& executablePath, const std::string& name, int mode)
+{
+    const std::string beside = joinPath(parentFolder(executablePath), name);
+    if (::access(beside.c_str(), mode) == 0)
+        return beside;
+    const std::string prefix = parentFolder(parentFolder(executablePath));
+    return joinPath(joinPath(prefix, "lib/games/mirvalon"), name);
 }
 
 std::string userDataBase(const char* xdgDataHome, const char* home)

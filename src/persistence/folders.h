@@ -26,6 +26,10 @@ constexpr std::array<const char*, 3> kSeedFiles = {"Mirvalon.lar", "Mirvalon.ldt
 // The folder of the running program when it holds any of the delivered files (the build
 // tree), else ../share/games/mirvalon beside it (an installed game).
 std::string findProgramFolder(FileSystem& fs, const std::string& executablePath);
+// A part of the game other than its delivered files, by file name: beside the running program
+// when there with the access(2) `mode` (the build tree), else in the game's helper folder
+// ../lib/games/mirvalon (an installed game).
+std::string findProgramPart(const std::string& executablePath, const std::string& name, int mode);
 // $XDG_DATA_HOME, else $HOME/.local/share; empty when neither is known.
 std::string userDataBase(const char* xdgDataHome, const char* home);
 

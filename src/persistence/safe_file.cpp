@@ -29,8 +29,17 @@ bool temporaryName(std::string_view name)
            name.find('\0') == std::string_view::npos;
 }
 
+// One file of a commit: where it goes and its bytes, which the caller keeps (the archive is
+// a hundred kilobytes, and a start may write it).
+struct Writing
+{
+    std::string path;
+    std::string_view bytes;
+    unsigned newMode = kPrivateFileMode;
+};
+
 // The whole new file beside its target, synced; the temporary file's path, or nothing.
-std::optional<std::string> writeTemporary(FileSystem& fs, const FileToCommit& file)
+std::optional<std::string> writeTemporary(FileSystem& fs, const Writing& file)
 {
     const std::optional<unsigned> oldMode = fs.modeOf(file.path);
     std::string temp;
@@ -86,33 +95,24 @@ bool finishNote(FileSystem& fs, const std::string& folder, const NoteLines& line
     return true;
 }
 
-} // namespace
-
-bool writeFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes,
-                     unsigned newMode)
+bool commitWritings(FileSystem& fs, std::vector<Writing> files)
 {
-    return commitFiles(fs, {FileToCommit{path, std::string(bytes), newMode}});
-}
-
-bool commitFiles(FileSystem& fs, const std::vector<FileToCommit>& given)
-{
-    if (given.empty())
+    if (files.empty())
         return true;
     // A file the player linked elsewhere is written where the link leads.
-    std::vector<FileToCommit> files = given;
-    for (FileToCommit& file : files) {
+    for (Writing& file : files) {
         file.path = fs.writeTarget(file.path);
         if (file.path.empty())
             return false;
     }
     const std::string folder = parentFolder(files.front().path);
-    for (const FileToCommit& file : files) {
+    for (const Writing& file : files) {
         if (parentFolder(file.path) == folder)
             continue;
         // Links took the files to different folders, which one note cannot cover: each is
         // written whole, the last given first, so that a record never goes ahead of its game.
         for (auto it = files.rbegin(); it != files.rend(); ++it)
-            if (!commitFiles(fs, {*it}))
+            if (!commitWritings(fs, {*it}))
                 return false;
         return true;
     }
@@ -121,7 +121,7 @@ bool commitFiles(FileSystem& fs, const std::vector<FileToCommit>& given)
         for (const std::string& t : temps)
             fs.removeFile(t);
     };
-    for (const FileToCommit& file : files) {
+    for (const Writing& file : files) {
         std::optional<std::string> temp;
         if (parentFolder(file.path) == folder)
             temp = writeTemporary(fs, file);
@@ -159,6 +159,22 @@ bool commitFiles(FileSystem& fs, const std::vector<FileToCommit>& given)
     }
     finishNote(fs, folder, lines);
     return true;
+}
+
+} // namespace
+
+bool writeFileSafely(FileSystem& fs, const std::string& path, std::string_view bytes,
+                     unsigned newMode)
+{
+    return commitWritings(fs, {Writing{path, bytes, newMode}});
+}
+
+bool commitFiles(FileSystem& fs, const std::vector<FileToCommit>& given)
+{
+    std::vector<Writing> files;
+    for (const FileToCommit& file : given)
+        files.push_back({file.path, file.bytes, file.newMode});
+    return commitWritings(fs, std::move(files));
 }
 
 void recoverFolder(FileSystem& fs, const std::string& folder)

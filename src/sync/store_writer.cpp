@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "persistence/folders.h"
 #include "persistence/safe_file.h"
 
 namespace mirvalon {
@@ -118,11 +119,7 @@ void ProcessStoreWriter::cancel()
 
 std::string findStoreWriter(const std::string& executablePath)
 {
-    const std::string beside = joinPath(parentFolder(executablePath), kWriterName);
-    if (::access(beside.c_str(), X_OK) == 0)
-        return beside;
-    const std::string prefix = parentFolder(parentFolder(executablePath));
-    return joinPath(joinPath(prefix, "lib/games/mirvalon"), kWriterName);
+    return findProgramPart(executablePath, kWriterName, X_OK);
 }
 
 } // namespace mirvalon

@@ -181,7 +181,7 @@ bool BoardPanels::loadInformationText(std::string& name)
 
 void BoardPanels::printInformation(OutputCommands& output)
 {
-    if (!output.choosePrinter())
+    if (!output.choosePrinter(m_parts.game.settings().language))
         return;
     std::string name;
     if (loadInformationText(name))

@@ -7,18 +7,18 @@
 
 #include "application_look.h"
 #include "bevel_box.h"
+#include "built_in_pictures.h"
 #include "click_label.h"
 #include "environment_picture.h"
+#include "fitted_label.h"
 #include "information_panel.h"
-#include "jpeg_image.h"
 #include "records_panel.h"
 
 namespace mirvalon {
 
 namespace {
 
-const char* const kPictures[4] = {":/assets/texture1.jpg", ":/assets/texture2.jpg",
-                                  ":/assets/photo1.jpg", ":/assets/photo2.jpg"};
+const char* const kPictures[4] = {"texture1", "texture2", "photo1", "photo2"};
 const char* const kPictureNames[4] = {"imgText1", "imgText2", "imgFoto1", "imgFoto2"};
 
 } // namespace
@@ -62,7 +62,7 @@ ClientArea buildClientArea(QMainWindow& window, std::map<QString, QWidget*>& con
 
     // The environment pictures cover the board.
     for (int i = 0; i < 4; ++i) {
-        auto* picture = new EnvironmentPicture(prac, QString::fromLatin1(kPictures[i]));
+        auto* picture = new EnvironmentPicture(prac, kPictures[i]);
         picture->setObjectName(QString::fromLatin1(kPictureNames[i]));
         picture->setGeometry(2, 2, 360, 424);
         picture->hide();
@@ -84,9 +84,8 @@ ClientArea buildClientArea(QMainWindow& window, std::map<QString, QWidget*>& con
     auto* logo = new ClickLabel(client);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setGeometry(542, 8, 230, 114);
-    logo->setPixmap(QPixmap::fromImage(
-        loadJpegPicture(QStringLiteral(":/assets/logo.jpg"), logo->devicePixelRatioF()),
-        Qt::NoFormatConversion));
+    logo->setPixmap(QPixmap::fromImage(builtInPicture("logo", logo->devicePixelRatioF()),
+                                       Qt::NoFormatConversion));
     controls[logo->objectName()] = logo;
     area.logo = logo;
 
@@ -120,10 +119,10 @@ ClientArea buildClientArea(QMainWindow& window, std::map<QString, QWidget*>& con
         controls[focused]->setFocusPolicy(Qt::TabFocus);
 
     auto label = [&](const char* name, const char* text, QPoint at, const char* hint) {
-        auto* l = new QLabel(QString::fromUtf8(text), client);
+        auto* l = new FittedLabel(client);
         l->setObjectName(QString::fromLatin1(name));
         l->move(at);
-        l->adjustSize();
+        l->setFittedText(QString::fromUtf8(text));
         if (hint)
             l->setToolTip(QString::fromUtf8(hint));
         controls[l->objectName()] = l;
@@ -136,7 +135,6 @@ ClientArea buildClientArea(QMainWindow& window, std::map<QString, QWidget*>& con
         bold.setBold(true);
         l->setFont(bold);
         setTextColour(l, QColor(128, 0, 0));
-        l->adjustSize();
         l->hide();
     }
     for (QLabel* l : {label("lblZasah", "Zásah", {639, 268}, "Kocka je na správnom mieste"),

@@ -12,6 +12,7 @@
 #include "persistence/folders.h"
 #include "persistence/records_store.h"
 #include "plain_text.h"
+#include "print_system.h"
 #include "saved_games.h"
 #include "settings_command.h"
 #include "synchro_controller.h"
@@ -34,10 +35,11 @@ DialogLauncher::DialogLauncher(const Parts& parts, const StartOptions& options)
     : m_window(parts.window), m_game(parts.game), m_dialogs(parts.dialogs),
       m_messageBoxes(parts.messageBoxes), m_fs(parts.fs), m_folders(parts.folders),
       m_records(parts.records), m_windowSettings(parts.windowSettings),
-      m_outputDialogs(std::make_unique<QtOutputDialogs>(&parts.window)),
+      m_printing(std::make_unique<PrintLibrary>(QString::fromStdString(options.printLibrary))),
+      m_outputDialogs(std::make_unique<QtOutputDialogs>(&parts.window, *m_printing)),
       m_output(std::make_unique<OutputCommands>(
-          parts.window, options.outputDialogs ? *options.outputDialogs : *m_outputDialogs,
-          parts.fs)),
+          parts.window, options.outputDialogs ? *options.outputDialogs : *m_outputDialogs, parts.fs,
+          *m_printing)),
       m_desktopOpener(std::make_unique<DesktopOpener>()),
       m_opener(options.opener ? options.opener : m_desktopOpener.get())
 {
@@ -186,7 +188,7 @@ void DialogLauncher::savePicture()
 
 void DialogLauncher::printBoard()
 {
-    if (m_output->choosePrinter())
+    if (m_output->choosePrinter(m_game.settings().language))
         m_output->printBoard(m_game.settings().language);
 }
 

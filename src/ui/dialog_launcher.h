@@ -22,6 +22,7 @@ class Folders;
 class Game;
 class MessageBoxes;
 class OutputCommands;
+class PrintLibrary;
 class QtOutputDialogs;
 class RecordsStore;
 class SavedGames;
@@ -92,6 +93,7 @@ private:
     Tfrm_Rozbor* m_review = nullptr;
     Tfrm_Setup* m_setup = nullptr;
     Tfrm_Synchro* m_synchro = nullptr;
+    std::unique_ptr<PrintLibrary> m_printing; // loaded on the first print
     std::unique_ptr<QtOutputDialogs> m_outputDialogs;
     std::unique_ptr<OutputCommands> m_output;
     std::unique_ptr<DesktopOpener> m_desktopOpener;

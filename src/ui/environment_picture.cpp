@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "environment_picture.h"
 
-#include "jpeg_image.h"
+#include "built_in_pictures.h"
 
 namespace mirvalon {
 
-EnvironmentPicture::EnvironmentPicture(QWidget* parent, const QString& resource)
-    : ClickLabel(parent), m_resource(resource)
+EnvironmentPicture::EnvironmentPicture(QWidget* parent, const char* picture)
+    : ClickLabel(parent), m_picture(picture)
 {
 }
 
@@ -15,8 +15,8 @@ void EnvironmentPicture::decode()
     if (m_decoded)
         return;
     m_decoded = true;
-    setPixmap(QPixmap::fromImage(loadJpegPicture(m_resource, devicePixelRatioF()),
-                                 Qt::NoFormatConversion));
+    setPixmap(
+        QPixmap::fromImage(builtInPicture(m_picture, devicePixelRatioF()), Qt::NoFormatConversion));
 }
 
 void EnvironmentPicture::showEvent(QShowEvent* e)

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One of the environment pictures over the board. A picture is decoded when it is first shown,
-// never before: most players keep one picture or none, and each decoded picture holds 600 KB
-// of pixels, while decoding one takes a fraction of a millisecond, well within the frame that
-// shows it. The compressed bytes stay in the program's resources.
+// One of the environment pictures over the board. It takes its pixels from the program file
+// when it is first shown, never before: most players keep one picture or none, and the pages
+// of a picture never shown are then never read.
 #pragma once
 
 #include "click_label.h"
@@ -12,9 +11,10 @@ namespace mirvalon {
 class EnvironmentPicture : public ClickLabel
 {
 public:
-    EnvironmentPicture(QWidget* parent, const QString& resource);
+    // `picture` by its name in assets/ ("photo1"), as builtInPicture takes it.
+    EnvironmentPicture(QWidget* parent, const char* picture);
 
-    // Decodes the picture unless it already is.
+    // Takes the picture's pixels unless it already has them.
     void decode();
     bool isDecoded() const { return m_decoded; }
 
@@ -22,7 +22,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    QString m_resource;
+    const char* m_picture;
     bool m_decoded = false;
 };
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/jpeg_image.h"
 
-#include <QFile>
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
@@ -54,8 +53,8 @@ bool decodeInto(const unsigned char* bytes, unsigned long size, QImage* out)
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
-    // Three bytes a pixel, red first, as QImage::Format_RGB888 keeps them: a photo is held
-    // for as long as it is shown, and a fourth byte would only be padding.
+    // Three bytes a pixel, red first, as QImage::Format_RGB888 keeps them: the program file
+    // carries every picture so, and a fourth byte would only be padding.
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
     *out = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
@@ -137,30 +136,6 @@ QImage decodeJpeg(const QByteArray& data)
                     static_cast<unsigned long>(data.size()), &image))
         return QImage();
     return image;
-}
-
-QImage loadJpegResource(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QImage();
-    return decodeJpeg(file.readAll());
-}
-
-QImage loadJpegPicture(const QString& path, qreal devicePixelRatio)
-{
-    if (devicePixelRatio > 1.0) {
-        const qsizetype dot = path.lastIndexOf('.');
-        const bool hasSuffix = dot > path.lastIndexOf('/');
-        const QString sharpPath = hasSuffix ? path.left(dot) + QLatin1String("@2x") + path.mid(dot)
-                                            : path + QLatin1String("@2x");
-        QImage sharp = loadJpegResource(sharpPath);
-        if (!sharp.isNull()) {
-            sharp.setDevicePixelRatio(2.0);
-            return sharp;
-        }
-    }
-    return loadJpegResource(path);
 }
 
 } // namespace mirvalon

@@ -1,44 +1,73 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output_commands.h"
 
-#include <QPrinter>
 #include <QWidget>
 
 #include "board_picture.h"
-#include "board_printing.h"
 #include "output_dialogs.h"
+#include "print_system.h"
 
 namespace mirvalon {
 
-OutputCommands::OutputCommands(QWidget& window, OutputDialogs& dialogs, FileSystem& fs)
-    : m_window(window), m_dialogs(dialogs), m_fs(fs)
+namespace {
+
+// Where a print written to a file went.
+QString printedToFileText(int language, const QString& file)
+{
+    switch (language) {
+    case 1:
+        return QStringLiteral("Tisk byl uložen do souboru '%1'.").arg(file);
+    case 2:
+        return QStringLiteral("The print was saved to the file '%1'.").arg(file);
+    default:
+        return QStringLiteral("Tlač bola uložená do súboru '%1'.").arg(file);
+    }
+}
+
+// Printing failed, or there is nothing to print with.
+QString failedPrintText(int language)
+{
+    switch (language) {
+    case 1:
+        return QStringLiteral("Tiskárna není k dispozici.");
+    case 2:
+        return QStringLiteral("There is no default printer currently selected.");
+    default:
+        return QStringLiteral("Tlačiareň nie je k dispozícii.");
+    }
+}
+
+} // namespace
+
+OutputCommands::OutputCommands(QWidget& window, OutputDialogs& dialogs, FileSystem& fs,
+                               PrintLibrary& printing)
+    : m_window(window), m_dialogs(dialogs), m_fs(fs), m_printing(printing)
 {
 }
 
 OutputCommands::~OutputCommands() = default;
 
-QPrinter& OutputCommands::printer()
+bool OutputCommands::choosePrinter(int language)
 {
-    // Made on first use: a printer loads the print system's libraries and asks it for its
-    // printers, which a game that never prints should not pay for at start.
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *m_printer;
+    PrintSystem* system = m_printing.system();
+    if (!system) {
+        m_dialogs.tell(failedPrintText(language));
+        return false;
+    }
+    return m_dialogs.choosePrinter(system->printer());
 }
 
-bool OutputCommands::choosePrinter()
-{
-    return m_dialogs.choosePrinter(printer());
-}
-
+// Only after choosePrinter said yes: the print system is loaded.
 void OutputCommands::printBoard(int language)
 {
-    reportPrint(printWindowImage(m_window, printer()), language);
+    PrintSystem& system = *m_printing.system();
+    reportPrint(system.printWindow(m_window, system.printer()), language);
 }
 
 void OutputCommands::printText(const QTextDocument& document, const QString& title, int language)
 {
-    reportPrint(printDocument(document, title, printer()), language);
+    PrintSystem& system = *m_printing.system();
+    reportPrint(system.printText(document, title, system.printer()), language);
 }
 
 void OutputCommands::reportPrint(bool printed, int language)
@@ -48,9 +77,9 @@ void OutputCommands::reportPrint(bool printed, int language)
         return;
     }
     // Without a printer the print dialog writes a file the player never named: say where.
-    const QPrinter& p = printer();
-    if (p.outputFormat() == QPrinter::PdfFormat && !p.outputFileName().isEmpty())
-        m_dialogs.tell(printedToFileText(language, p.outputFileName()));
+    PrintSystem& system = *m_printing.system();
+    if (const QString file = system.pdfFile(system.printer()); !file.isEmpty())
+        m_dialogs.tell(printedToFileText(language, file));
 }
 
 void OutputCommands::savePicture(int language, const QString& dataFolder)

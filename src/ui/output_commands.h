@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's print and picture commands: the print dialog and the printer it keeps for the
-// session, printing the board or a text, and saving the board as a picture; failures are told
-// in the player's language.
+// The window's print and picture commands: the print dialog and the printer the print system
+// keeps for the session, printing the board or a text, and saving the board as a picture;
+// failures are told in the player's language.
 #pragma once
 
 #include <QString>
 #include <memory>
 
-class QPrinter;
 class QTextDocument;
 class QWidget;
 
@@ -15,15 +14,18 @@ namespace mirvalon {
 
 class FileSystem;
 class OutputDialogs;
+class PrintLibrary;
+class PrintSystem;
 
 class OutputCommands
 {
 public:
-    OutputCommands(QWidget& window, OutputDialogs& dialogs, FileSystem& fs);
+    OutputCommands(QWidget& window, OutputDialogs& dialogs, FileSystem& fs, PrintLibrary& printing);
     ~OutputCommands();
 
-    // The print dialog; false when the player cancelled it.
-    bool choosePrinter();
+    // The print dialog; false when the player cancelled it, or when the print library is
+    // missing (said in the language `language`).
+    bool choosePrinter(int language);
     // Print on the chosen printer; `language` (0 Slovak, 1 Czech, 2 English) of the failure text.
     void printBoard(int language);
     void printText(const QTextDocument& document, const QString& title, int language);
@@ -32,12 +34,11 @@ public:
 
 private:
     void reportPrint(bool printed, int language);
-    QPrinter& printer();
 
     QWidget& m_window;
     OutputDialogs& m_dialogs;
     FileSystem& m_fs;
-    std::unique_ptr<QPrinter> m_printer; // kept for the session once made
+    PrintLibrary& m_printing;
 };
 
 } // namespace mirvalon

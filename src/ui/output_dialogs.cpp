@@ -4,10 +4,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 
 #include "message_boxes.h"
+#include "print_system.h"
 
 namespace mirvalon {
 
@@ -32,8 +31,8 @@ const QString kCaption = QStringLiteral("Mirvalon");
 
 bool QtOutputDialogs::choosePrinter(QPrinter& printer)
 {
-    QPrintDialog dialog(&printer, m_parent);
-    return dialog.exec() == QDialog::Accepted;
+    PrintSystem* system = m_printing.system();
+    return system && system->showPrintDialog(printer, m_parent);
 }
 
 QString QtOutputDialogs::chooseFile(const QString& proposedPath)

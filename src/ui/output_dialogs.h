@@ -10,6 +10,8 @@ class QWidget;
 
 namespace mirvalon {
 
+class PrintLibrary;
+
 class OutputDialogs
 {
 public:
@@ -28,7 +30,11 @@ public:
 class QtOutputDialogs : public OutputDialogs
 {
 public:
-    explicit QtOutputDialogs(QWidget* parent) : m_parent(parent) {}
+    // The print dialog is the print library's.
+    QtOutputDialogs(QWidget* parent, PrintLibrary& printing)
+        : m_parent(parent), m_printing(printing)
+    {
+    }
     bool choosePrinter(QPrinter& printer) override;
     QString chooseFile(const QString& proposedPath) override;
     bool ask(const QString& text) override;
@@ -36,6 +42,7 @@ public:
 
 private:
     QWidget* m_parent;
+    PrintLibrary& m_printing;
 };
 
 } // namespace mirvalon

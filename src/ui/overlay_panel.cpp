@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overlay_panel.h"
 
-#include <QLabel>
-
 namespace mirvalon {
 
 OverlayPanel::OverlayPanel(QWidget* parent, const QString& name, const QString& captionName,
                            const QString& caption)
-    : QFrame(parent), m_caption(new QLabel(caption, this))
+    : QFrame(parent), m_caption(new FittedLabel(this))
 {
     setObjectName(name);
     setAutoFillBackground(true);
@@ -16,14 +14,13 @@ OverlayPanel::OverlayPanel(QWidget* parent, const QString& name, const QString& 
     QFont bold = m_caption->font();
     bold.setBold(true);
     m_caption->setFont(bold);
+    m_caption->onFitted = [this] { m_caption->move((width() - m_caption->width()) / 2, 10); };
     setCaptionText(caption);
 }
 
 void OverlayPanel::setCaptionText(const QString& text)
 {
-    m_caption->setText(text);
-    m_caption->adjustSize();
-    m_caption->move((width() - m_caption->width()) / 2, 10);
+    m_caption->setFittedText(text);
 }
 
 } // namespace mirvalon

@@ -5,7 +5,7 @@
 
 #include <QFrame>
 
-class QLabel;
+#include "fitted_label.h"
 
 namespace mirvalon {
 
@@ -16,7 +16,7 @@ public:
     OverlayPanel(QWidget* parent, const QString& name, const QString& captionName,
                  const QString& caption);
 
-    QLabel* caption() const { return m_caption; }
+    FittedLabel* caption() const { return m_caption; }
     void setCaptionText(const QString& text);
 
 protected:
@@ -24,7 +24,7 @@ protected:
     static QRect contentArea() { return {1, 35, 357, 387}; }
 
 private:
-    QLabel* m_caption;
+    FittedLabel* m_caption;
 };
 
 } // namespace mirvalon

@@ -22,6 +22,7 @@ struct StartOptions
     std::string userBase;       // the per-user data base ($XDG_DATA_HOME)
     std::string sharedBase;     // the all-users base
     std::string storeWriter;    // the program that writes the shared records (mirvalon-share)
+    std::string printLibrary;   // the library that prints (print_system.h)
     Dialogs* dialogs = nullptr; // the message boxes; the window's own when none is given
     OutputDialogs* outputDialogs = nullptr; // print and save-picture dialogs; likewise
     DocumentOpener* opener = nullptr;       // the shell's "open"; the desktop's when none is given

@@ -11,6 +11,7 @@
 
 #include "bevel_box.h"
 #include "board_accessibility.h"
+#include "fitted_label.h"
 #include "information_panel.h"
 #include "plain_text.h"
 #include "records_panel.h"
@@ -95,9 +96,8 @@ void WindowTexts::setMainLabel(MainLabel label, const std::string& caption,
     const int index = static_cast<int>(label);
     if (index < 1 || index > 4)
         return;
-    auto* l = static_cast<QLabel*>(m_window.control(names[index]));
-    l->setText(q(caption));
-    l->adjustSize();
+    auto* l = static_cast<FittedLabel*>(m_window.control(names[index]));
+    l->setFittedText(q(caption));
     if (hint)
         l->setToolTip(plainToolTip(q(*hint)));
 }

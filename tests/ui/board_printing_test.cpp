@@ -10,8 +10,8 @@
 
 #include "pdf_file.h"
 #include "picture_compare.h"
+#include "print/board_printing.h"
 #include "support/fake_persistence.h"
-#include "ui/board_printing.h"
 #include "ui/information_panel.h"
 #include "window_rig.h"
 

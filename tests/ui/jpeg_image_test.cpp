@@ -1,26 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's pictures decode whole, and damaged pictures give a null image.
+// The window's pictures decode whole and the program carries them as decoded, and damaged
+// pictures give a null image.
 #include "ui/jpeg_image.h"
 
 #include "picture_compare.h"
+#include "ui/built_in_pictures.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QSet>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <functional>
 #include <random>
+#include <string>
 
 namespace mirvalon {
 namespace {
 
-QByteArray resourceBytes(const QString& path)
+QByteArray assetBytes(const char* name)
 {
-    QFile file(path);
+    QFile file(QStringLiteral(MIRVALON_ASSETS "/") + QString::fromLatin1(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -33,24 +33,24 @@ int distinctColours(const QImage& image)
     return static_cast<int>(colours.size());
 }
 
-// Each picture decodes whole, as an independent decoder sees it. On a high-resolution screen
-// each picture is its "@2x" file: the same picture painted at twice the pixels; on an
-// ordinary screen nothing changes. (Their sizes are checked against their places in the
-// window by the high-resolution test.)
+// Each picture decodes whole, as an independent decoder sees it, and the program carries it
+// exactly as the game's decoder gives it. On a high-resolution screen each picture is its "@2x"
+// file: the same picture painted at twice the pixels; on an ordinary screen nothing changes.
+// (Their sizes are checked against their places in the window by the high-resolution test.)
 TEST(JpegImage, highResolutionScreensGetEachPicturePaintedAtTwiceItsSize)
 {
-    for (const char* path : {":/assets/logo.jpg", ":/assets/texture1.jpg", ":/assets/texture2.jpg",
-                             ":/assets/photo1.jpg", ":/assets/photo2.jpg"}) {
-        SCOPED_TRACE(path);
-        const QImage small = loadJpegResource(QString::fromLatin1(path));
+    for (const char* name : {"logo", "texture1", "texture2", "photo1", "photo2"}) {
+        SCOPED_TRACE(name);
+        const QByteArray bytes = assetBytes((std::string(name) + ".jpg").c_str());
+        const QImage small = decodeJpeg(bytes);
         ASSERT_FALSE(small.isNull());
         EXPECT_EQ(small.format(), QImage::Format_RGB888);
         // A picture, not a grey fill of missing data.
         EXPECT_GT(distinctColours(small), 500);
         // Channel order and rows as an independent decoder sees them; both sides round
         // their inverse transforms a little differently.
-        QByteArray bytes = resourceBytes(QString::fromLatin1(path));
-        QBuffer buffer(&bytes);
+        QByteArray copy = bytes;
+        QBuffer buffer(&copy);
         const QImage reference =
             QImageReader(&buffer, "jpeg").read().convertToFormat(QImage::Format_RGB32);
         if (!reference.isNull()) { // else no JPEG plugin in this Qt installation
@@ -58,61 +58,29 @@ TEST(JpegImage, highResolutionScreensGetEachPicturePaintedAtTwiceItsSize)
             EXPECT_LE(test::channelDifference(small, reference).largest, 8);
         }
 
-        const QImage ordinary = loadJpegPicture(QString::fromLatin1(path), 1.0);
+        const QImage ordinary = builtInPicture(name, 1.0);
         EXPECT_EQ(ordinary.devicePixelRatio(), 1.0);
-        ASSERT_EQ(ordinary.size(), small.size());
-        EXPECT_EQ(test::channelDifference(ordinary, small).largest, 0);
+        EXPECT_EQ(ordinary.format(), QImage::Format_RGB888);
+        EXPECT_EQ(ordinary, small);
+        const QImage sharpFile = decodeJpeg(assetBytes((std::string(name) + "@2x.jpg").c_str()));
+        ASSERT_EQ(sharpFile.size(), small.size() * 2);
         for (const qreal ratio : {1.5, 2.0}) {
-            const QImage sharp = loadJpegPicture(QString::fromLatin1(path), ratio);
+            const QImage sharp = builtInPicture(name, ratio);
             EXPECT_EQ(sharp.devicePixelRatio(), 2.0) << ratio;
-            ASSERT_EQ(sharp.size(), small.size() * 2) << ratio;
+            EXPECT_EQ(sharp, sharpFile) << ratio;
         }
-        const QImage sharp = loadJpegPicture(QString::fromLatin1(path), 2.0);
         const QImage reduced =
-            sharp.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            sharpFile.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         // The same picture, in the same place: reduced again it is the small one but for
         // JPEG, grain and the edges of the type.
         EXPECT_LT(test::channelDifference(reduced, small).mean, 6.0);
     }
-}
-
-// A picture without a sound "@2x" file is shown at its own size on any screen.
-TEST(JpegImage, aPictureWithoutASoundDoubleSizeFileKeepsItsOwn)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QByteArray logo = resourceBytes(QStringLiteral(":/assets/logo.jpg"));
-    const QString path = folder.filePath(QStringLiteral("logo.jpg"));
-    struct Case
-    {
-        const char* twin; // the "@2x" file's bytes, none when null
-        const char* what;
-    };
-    const Case cases[] = {{nullptr, "missing"}, {"\xFF\xD8\xFF\xE0 not a picture", "damaged"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        QFile(path).remove();
-        QFile twin(folder.filePath(QStringLiteral("logo@2x.jpg")));
-        twin.remove();
-        {
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(logo);
-        }
-        if (c.twin) {
-            ASSERT_TRUE(twin.open(QIODevice::WriteOnly));
-            twin.write(c.twin);
-            twin.close();
-        }
-        const QImage picture = loadJpegPicture(path, 2.0);
-        EXPECT_EQ(picture.size(), QSize(230, 114));
-        EXPECT_EQ(picture.devicePixelRatio(), 1.0);
-    }
+    EXPECT_TRUE(builtInPicture("no_such_picture", 1.0).isNull());
 }
 
 TEST(JpegImage, refusesDamagedPicturesWithoutCrashing)
 {
-    const QByteArray logo = resourceBytes(QStringLiteral(":/assets/logo.jpg"));
+    const QByteArray logo = assetBytes("logo.jpg");
     ASSERT_GT(logo.size(), 1000);
     std::mt19937 rng(20240501u);
     auto randomBytes = [&rng](int count) {
@@ -144,17 +112,12 @@ TEST(JpegImage, refusesDamagedPicturesWithoutCrashing)
         {"picture data replaced by noise", logo.left(logo.size() / 3) + randomBytes(4000)},
         {"random bytes", randomBytes(3000)},
         {"random bytes after a start marker", QByteArray("\xFF\xD8", 2) + randomBytes(3000)},
-        {"a PNG picture", resourceBytes(QStringLiteral(":/assets/icon.png"))},
+        {"a PNG picture", assetBytes("icon.png")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_TRUE(decodeJpeg(c.data).isNull());
     }
-}
-
-TEST(JpegImage, missingResourceGivesNullImage)
-{
-    EXPECT_TRUE(loadJpegResource(QStringLiteral(":/assets/no_such_picture.jpg")).isNull());
 }
 
 TEST(JpegImage, windowIconIsCompiledIn)

@@ -3,6 +3,7 @@
 // printing to a PDF file and the save dialog answered from a script.
 #include <QAction>
 #include <QClipboard>
+#include <QLibraryInfo>
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -37,6 +38,37 @@ TEST(OutputWindow, ctrlPPrintsTheWindowOnOnePageAndACancelledDialogNothing)
     w.menuItem("mm2Prostredie")->trigger();
     EXPECT_EQ(rig.output.told, QStringList{"Tlačiareň nie je k dispozícii."});
     EXPECT_TRUE(rig.dialogs.messages.empty());
+}
+
+// Without the game's print library the print commands open no dialog and say that there is
+// no printer, in the player's language.
+TEST(OutputWindow, withoutThePrintLibraryPrintingSaysThereIsNoPrinter)
+{
+    TempDir out;
+    writeBytes(out.file("damaged.so"), "not a library");
+    struct Case
+    {
+        std::string library;
+        const char* what;
+    };
+    const Case cases[] = {
+        {out.file("libmirvalon_print.so"), "missing"},
+        {out.file("damaged.so"), "not a library"},
+        {QLibraryInfo::path(QLibraryInfo::LibrariesPath).toStdString() + "/libQt6Test.so.6",
+         "another library"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WindowRig rig([&c](WindowRig& r) { r.options.printLibrary = c.library; });
+        rig.output.pdfFile = q(out.file("board.pdf"));
+        rig.window->menuItem("mm2Ang")->trigger();
+        for (const char* item : {"mm2Prostredie", "mm2Informacie"})
+            rig.window->menuItem(item)->trigger();
+        EXPECT_EQ(rig.output.printDialogs, 0);
+        EXPECT_EQ(rig.output.told,
+                  QStringList(2, "There is no default printer currently selected."));
+        EXPECT_FALSE(exists(out.file("board.pdf")));
+    }
 }
 
 // A print that went to a file says where the file is, in the player's language, for the

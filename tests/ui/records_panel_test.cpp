@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The best-score list against the records table.
+// The best-score list against the records table, and the caption over it.
 #include <QAction>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include "ui/fitted_label.h"
 #include "ui/records_panel.h"
 
 namespace mirvalon {
@@ -54,6 +55,36 @@ TEST(RecordsPanel, rowsAndColumnsFollowTheTable)
     EXPECT_EQ(list->topLevelItem(4)->text(4), "");
     EXPECT_EQ(list->topLevelItem(4)->text(6), "");
     EXPECT_EQ(list->topLevelItem(4)->text(1), "4");
+}
+
+// The caption is measured only on view, yet the panel always opens with it whole and
+// centred, whichever language came while it was hidden.
+TEST(RecordsPanel, theCaptionIsWholeAndCentredWhenShown)
+{
+    QWidget board;
+    board.resize(780, 500);
+    RecordsPanel panel(&board);
+    board.show();
+    struct Case
+    {
+        const char* caption;
+        bool shownBefore; // the text comes while the panel is on view
+    };
+    const Case cases[] = {{"NAJLEPŠIE SKÓRE", false},
+                          {"BEST SCORE", true},
+                          {"I", false},
+                          {"NEJLEPŠÍ SKÓRE AŽ DO KONCE ŘÁDKU", false},
+                          {"NAJLEPŠIE", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        panel.setVisible(c.shownBefore);
+        panel.setCaptionText(QString::fromUtf8(c.caption));
+        panel.show();
+        const FittedLabel* caption = panel.caption();
+        EXPECT_EQ(caption->text(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(caption->size(), caption->sizeHint());
+        EXPECT_EQ(caption->pos(), QPoint((panel.width() - caption->width()) / 2, 10));
+    }
 }
 
 TEST(RecordsPanel, keysOfTheList)

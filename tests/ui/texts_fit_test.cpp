@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include "persistence/settings_store.h"
+#include "ui/information_panel.h"
 #include "ui/records_panel.h"
 #include "ui/tfrm_about.h"
 #include "ui/tfrm_heslo.h"
@@ -234,6 +235,9 @@ const WindowCase kWindows[] = {
              w.control(name)->show();
          for (const char* name : {"lblRekord", "lblNeprekon"})
              w.findChild<QLabel*>(QString::fromLatin1(name))->show();
+         // The panels over the board measure their captions when they open.
+         w.recordsPanel()->show();
+         w.informationPanel()->show();
          return &w;
      },
      unfitMainWindowExtras},

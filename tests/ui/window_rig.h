@@ -43,9 +43,10 @@ struct WindowRig
         for (const auto& f : fs::directory_iterator(MIRVALON_SOURCE_DATA))
             fs::copy(f.path(), fs::path(program.path()) / f.path().filename(),
                      fs::copy_options::recursive); // the sample games are a folder
+        StartOptions& o = options;
+        o.printLibrary = MIRVALON_PROGRAM_DIR "/libmirvalon_print.so"; // `prepare` may move it
         if (prepare)
             prepare(*this);
-        StartOptions& o = options;
         o.programFolder = program.path();
         o.userBase = user.path();
         o.sharedBase = shared.path();

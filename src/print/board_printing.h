@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Printing what the player sees: the whole window scaled to the page, and the information
 // text as a paged document. The print dialog is the window's; these functions print to the
-// printer it set up and say whether the job went through.
+// printer it set up and say whether the job went through. They live in the print library,
+// which the game loads when the player first prints (print_system.h).
 #pragma once
 
 #include <QRectF>
@@ -27,11 +28,5 @@ void paintWindowImage(QWidget& window, QPainter& painter, const QRectF& area);
 // (the information file's name) as the title of the print job. The document itself is left as
 // the panel shows it.
 bool printDocument(const QTextDocument& document, const QString& title, QPrinter& printer);
-
-// The text that says where a print written to a file went, by interface language.
-QString printedToFileText(int language, const QString& file);
-
-// The text shown when printing failed, by interface language (0 Slovak, 1 Czech, 2 English).
-QString failedPrintText(int language);
 
 } // namespace mirvalon

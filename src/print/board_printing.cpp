@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "board_printing.h"
+#include "print/board_printing.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -116,30 +116,6 @@ bool printDocument(const QTextDocument& document, const QString& title, QPrinter
         painter.restore();
     }
     return painter.end() && !jobFailed(printer);
-}
-
-QString printedToFileText(int language, const QString& file)
-{
-    switch (language) {
-    case 1:
-        return QStringLiteral("Tisk byl uložen do souboru '%1'.").arg(file);
-    case 2:
-        return QStringLiteral("The print was saved to the file '%1'.").arg(file);
-    default:
-        return QStringLiteral("Tlač bola uložená do súboru '%1'.").arg(file);
-    }
-}
-
-QString failedPrintText(int language)
-{
-    switch (language) {
-    case 1:
-        return QStringLiteral("Tiskárna není k dispozici.");
-    case 2:
-        return QStringLiteral("There is no default printer currently selected.");
-    default:
-        return QStringLiteral("Tlačiareň nie je k dispozícii.");
-    }
 }
 
 } // namespace mirvalon
