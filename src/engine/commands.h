@@ -3,11 +3,11 @@
 // game writes it; the window applies the whole table in one loop to the button, menu item and
 // context-menu item bound to each command (the window's table of commands).
 //
-// Adding a command: add it here with the controls it stands for, give its state at start-up in
-// Game's constructor (initialCommands in game.cpp) and change it from the rule that governs
-// it; then bind it in the window's command table (tfrm_logic_commands.cpp) to its button,
-// menu item and handler. The game never reads this table back: when a rule depends on whether
-// a command is offered, that is a field of GameState::offered, which showOffers copies here.
+// Adding a command: add it here with the controls it stands for and give its rule in offers()
+// (offers.cpp), which computes every enabled and visible bit from the game's state and the
+// settings; then bind it in the window's command table (tfrm_logic_commands.cpp) to its button,
+// menu item and handler. A rule that depends on whether a command is offered asks offers()
+// too; the history it needs is a field of GameState.
 #pragma once
 
 #include <array>
@@ -116,7 +116,7 @@ struct CommandState
     bool operator==(const CommandState&) const = default;
 };
 
-// The table as the window reads it. The game changes it through enable / show / check.
+// The table as the window reads it. offers() writes enable / show, the game's marks check.
 class CommandTable
 {
 public:

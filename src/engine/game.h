@@ -207,8 +207,7 @@ private:
     // Hands the table over, rewriting the check marks only when an operation may have changed
     // what they follow.
     void publishTable();
-    // Writes the check marks that follow the settings, the language and the panels, and the
-    // favourites' commands.
+    // Writes the check marks that follow the settings, the language and the panels.
     void showMarks();
 
     void resetGame();
@@ -236,10 +235,9 @@ private:
     void takeBackFromSlot(int position, bool chargePenalty);
     void runTrainingDriver();
     void newRecordIfPending();
-    void setGameTypeChoiceEnabled(bool enabled);
-    void offerEnterHits();
-    // Writes the commands whose state is the game's own history (the offers) into the table.
-    void showOffers();
+    // Whether the player can use `command` now, as the window offers it (offers.h): the rules
+    // of an aid or a step ask this before they run.
+    bool offered(Command command) const;
     Row& activeRow();
     const Row& activeRow() const;
     bool pieceInActiveRow(int piece) const;
