@@ -40,16 +40,16 @@ void offers(const GameState& s, const GameSettings& g, CommandTable& t)
     // The second player's row counts as entered until the password is set.
     const bool betweenGames = !s.inProgress || s.settingPassword;
     const bool playing = s.inProgress && !s.settingPassword && !s.ending;
-    const bool hiddenRowFull = s.editCount == g.positions;
+    const bool rowFull = s.editCount == g.positions;
 
     t.enable(Command::NewComputerGame, betweenGames);
     t.enable(Command::GameTypeClassic, betweenGames);
     t.enable(Command::GameTypeTraining, betweenGames);
     t.enable(Command::NewSecondPlayerGame, !s.inProgress && !s.secondPlayer);
     t.show(Command::ConfirmHiddenRow, s.secondPlayer && !s.inProgress);
-    t.enable(Command::ConfirmHiddenRow, s.secondPlayer && betweenGames && hiddenRowFull);
+    t.enable(Command::ConfirmHiddenRow, s.secondPlayer && betweenGames && rowFull);
     t.enable(Command::GiveUp, playing);
-    t.enable(Command::ConfirmRow, playing && !s.trainingAutoPlay && hiddenRowFull);
+    t.enable(Command::ConfirmRow, playing && !s.trainingAutoPlay && rowFull);
     t.enable(Command::CancelRow, o.cancelRow);
     t.enable(Command::QuickStart, o.quickStart);
     // A second player's classic game may be saved while it runs, its messages included.
