@@ -57,7 +57,8 @@ int main(int argc, char** argv)
     NullStatusBar status;
     NullEvents events;
     ReferenceRecords records;
-    Game game{Ports{board, dialogs, commands, clock, status, events, records, settingsPort}};
+    Random dice;
+    Game game{Ports{board, dialogs, commands, clock, status, events, records, settingsPort, dice}};
     game.startUp();
     int rowsPlayed = 0;
     t0 = std::chrono::steady_clock::now();

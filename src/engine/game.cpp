@@ -22,7 +22,7 @@ std::string formatClock(int64_t elapsedMs)
     return text;
 }
 
-Game::Game(Ports ports) : m_ports(ports)
+Game::Game(Ports ports) : m_ports(ports), m_random(ports.random)
 {
     offers(m_state, m_settings, m_commands);
 }

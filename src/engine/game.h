@@ -37,8 +37,6 @@ public:
     GameSettings& settings() { return m_settings; }
     const GameSettings& settings() const { return m_settings; }
     const GameState& state() const { return m_state; }
-    // For loaders that lay a stored game into the state (archive replay, saved games).
-    GameState& mutableState() { return m_state; }
     const CommandTable& commands() const { return m_commands; }
     Random& random() { return m_random; }
 
@@ -252,7 +250,7 @@ private:
     GameSettings m_settings;
     GameState m_state;
     CommandTable m_commands;
-    Random m_random;
+    Random& m_random;
     std::string m_untimedText = "! Čas !";
     std::string m_trainingCaption = "Tréning";
     int m_publishDepth = 0;

@@ -140,6 +140,7 @@ private:
     TextTable m_texts = TextTable::builtIn();
     std::unique_ptr<MessageBoxes> m_messageBoxes;
     Dialogs* m_dialogs = nullptr; // the message boxes unless a test hands its own in
+    Random m_random;
     std::unique_ptr<ArchiveStore> m_archive;
     std::unique_ptr<RecordsStore> m_records;
     std::unique_ptr<StatusStrip> m_statusStrip;

@@ -26,8 +26,7 @@ void fiveOfEleven(Rig& rig, bool correctPosition = true)
 void classicRig(Rig& rig, bool correctPosition = true)
 {
     fiveOfEleven(rig, correctPosition);
-    rig.game.startComputerGame();
-    rig.setHidden({1, 2, 3, 4, 5});
+    rig.startWithHidden({1, 2, 3, 4, 5});
 }
 
 void trainingRig(Rig& rig, int positions, int pieces, bool correctPosition, bool eachOnce)

@@ -38,9 +38,9 @@ TEST(MainWindow, aWholeGamePlayedWithTheMouse)
 {
     WindowRig rig;
     Tfrm_Logic& w = *rig.window;
+    rig.nextHiddenRow({1, 2, 3, 4, 5, 6, 7});
     QTest::keyClick(&w, Qt::Key_F2);
     ASSERT_TRUE(rig.s().inProgress);
-    rig.game().mutableState().hiddenRow = {1, 2, 3, 4, 5, 6, 7, 0};
     EXPECT_TRUE(w.palettePiece(1)->isEnabled());
 
     // A drop whose centre lies on a slot's edge is refused; strictly inside is taken.
