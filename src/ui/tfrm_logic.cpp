@@ -350,9 +350,4 @@ void Tfrm_Logic::setFavouriteHint(int k, const QString& hint)
     m_favourites->setHint(k, hint);
 }
 
-int Tfrm_Logic::favouriteMarkerLeft() const
-{
-    return m_favourites->markerLeft();
-}
-
 } // namespace mirvalon

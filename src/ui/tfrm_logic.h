@@ -58,7 +58,6 @@ public:
     const Game& game() const { return *m_game; }
     RecordsStore& records() { return *m_records; }
     TextTable& texts() { return m_texts; }
-    const Folders& folders() const { return *m_folders; }
 
     // Controls by their designed names ("btnNovaP", "pnlK_7", "mm2NovaP", ...).
     QWidget* control(const QString& name) const;
@@ -74,7 +73,6 @@ public:
     QLabel* statusPanel(int panel) const { return m_statusStrip->panel(panel); }
     RecordsPanel* recordsPanel() const { return m_area.recordsPanel; }
     InformationPanel* informationPanel() const { return m_area.infoPanel; }
-    PaletteFocus* paletteFocus() const { return m_paletteFocus; }
     BoardAccessibility* accessibility() const { return m_accessibility; }
     // Built when first needed.
     Tfrm_Heslo* passwordDialog();
@@ -87,7 +85,6 @@ public:
 
     // The hint of favourite panel k (1..4) in the current language; hidden while it is used.
     void setFavouriteHint(int k, const QString& hint);
-    int favouriteMarkerLeft() const; // -1 while no favourite is marked
 
     // The exit command: asks when the exit warning is on, saves the settings when automatic
     // saving is on, and ends the application.
