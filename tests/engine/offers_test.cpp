@@ -129,6 +129,15 @@ TEST(Offers, everyCommandFollowsThePhaseTheSettingsAndTheHistory)
          },
          {C::GiveUp, C::TimeView, C::EnterHits, C::EnterHitsMenu, C::BlockUnused,
           C::BlockUnusedMenu, C::RestoreAll}, {C::ConfirmHiddenRow, C::UnblockAll, C::BlockUnused}},
+        {"a training game whose blocking aid is left in the menu, nothing to put back",
+         [&](GameState& s, GameSettings& g) {
+             playing(s);
+             s.training = true;
+             g.gameType = Training;
+             s.offered.blockUnusedMenu = true;
+         },
+         {C::GiveUp, C::TimeView, C::BlockUnusedMenu},
+         {C::ConfirmHiddenRow, C::EnterHits, C::ClearRowMarks}},
         {"hits to enter in a game that does not show them",
          [&](GameState& s, GameSettings&) { playing(s); s.offered.enterHits = true; },
          {C::GiveUp, C::TimeView, C::EnterHits}, aidsHidden},
@@ -139,6 +148,10 @@ TEST(Offers, everyCommandFollowsThePhaseTheSettingsAndTheHistory)
          },
          {C::NewComputerGame, C::GameTypeClassic, C::GameTypeTraining, C::NewSecondPlayerGame,
           C::TimeView, C::SyncAtStart, C::Synchronise, C::Archive, C::DeleteRecord}, aidsHidden},
+        {"a chosen record whose game was not kept",
+         [](GameState& s, GameSettings&) { s.offered.deleteRecord = true; },
+         {C::NewComputerGame, C::GameTypeClassic, C::GameTypeTraining, C::NewSecondPlayerGame,
+          C::TimeView, C::DeleteRecord}, aidsHidden},
         {"the first favourite slot in use",
          [](GameState&, GameSettings& g) { g.favourites[0].inUse = true; },
          {C::NewComputerGame, C::GameTypeClassic, C::GameTypeTraining, C::NewSecondPlayerGame,
