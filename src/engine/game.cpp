@@ -41,7 +41,7 @@ void Game::publish()
 
 void Game::publishNow()
 {
-    m_marksStale = true;
+    m_marksStale = m_offersStale = true;
     publishTable();
 }
 
@@ -51,7 +51,13 @@ void Game::publishTable()
         showMarks();
         m_marksStale = false;
     }
-    offers(m_state, m_settings, m_commands);
+    if (m_offersStale) {
+        offers(m_state, m_settings, m_commands);
+        // A publish in the middle of an operation leaves the rest of it to change more.
+        m_offersStale = m_publishDepth > 0;
+    } else {
+        rowOffers(m_state, m_settings, m_commands);
+    }
     m_ports.commands.commandsChanged(m_commands);
 }
 

@@ -255,6 +255,8 @@ private:
     std::string m_trainingCaption = "Tréning";
     int m_publishDepth = 0;
     bool m_marksStale = true; // an operation since the last publish may have moved a mark
+    // An operation since the last publish may have changed more than the row's commands.
+    bool m_offersStale = true;
     int m_languageMark = -1;
     int64_t m_appStart = 0;
     // Counts the games started, so a long loop notices when its game was replaced.
@@ -264,17 +266,21 @@ private:
 // Hands the command table to the window once the outermost operation returns. Piece input and
 // confirming a row work on the active row and the game's own commands; they never change the
 // settings, the language or the panels, so their publish leaves those check marks as they
-// stand. Any other operation in the same call (the window closing a panel, say) rewrites them.
+// stand. Piece input changes no more than the row's commands (rowOffers), so only those are
+// computed again. Any other operation in the same call (the window closing a panel, say)
+// rewrites everything.
 class Game::Publisher
 {
 public:
-    enum Scope { Everything, ActiveRow };
+    enum Scope { Everything, ActiveRow, Pieces };
 
     explicit Publisher(Game& game, Scope scope = Everything) : m_game(game)
     {
         ++m_game.m_publishDepth;
         if (scope == Everything)
             m_game.m_marksStale = true;
+        if (scope != Pieces)
+            m_game.m_offersStale = true;
     }
     ~Publisher()
     {

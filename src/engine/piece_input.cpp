@@ -125,7 +125,7 @@ bool Game::blockGesture(int piece)
 
 bool Game::toggleBlock(int piece)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     GameState& s = m_state;
     if (!m_settings.blocking || !s.inProgress || s.dragging)
         return false;
@@ -152,7 +152,7 @@ bool isBlockClick(MouseButton button, Modifiers m)
 
 bool Game::pressPalettePiece(int piece, MouseButton button, Modifiers modifiers)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     GameState& s = m_state;
     if (s.autoRow || !s.paletteEnabled || piece < 1 || piece > m_settings.pieceCount ||
         !s.paletteShown[piece])
@@ -173,7 +173,7 @@ bool Game::pressPalettePiece(int piece, MouseButton button, Modifiers modifiers)
 
 bool Game::pressSlotPiece(int position, MouseButton button, Modifiers)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     GameState& s = m_state;
     const int piece = activePiece(position);
     const bool enabled = m_settings.eachPieceOnce ? s.paletteEnabled : s.copiesEnabled;
@@ -198,7 +198,7 @@ bool Game::releaseButton()
 
 bool Game::dropPalettePiece(int piece, int toPosition)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     GameState& s = m_state;
     if (!s.dragging)
         return false;
@@ -227,7 +227,7 @@ void Game::takeBackFromSlot(int position, bool chargePenalty)
 
 bool Game::dropSlotPiece(int fromPosition, int toPosition, bool onPalette)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     GameState& s = m_state;
     if (!s.dragging)
         return false;
@@ -251,7 +251,7 @@ bool Game::dropSlotPiece(int fromPosition, int toPosition, bool onPalette)
 
 bool Game::doubleClickPalettePiece(int piece)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     m_state.autoRow = true; // guard until the next button release
     if (!m_state.paletteEnabled || piece < 1 || piece > m_settings.pieceCount ||
         !m_state.paletteShown[piece])
@@ -261,7 +261,7 @@ bool Game::doubleClickPalettePiece(int piece)
 
 bool Game::doubleClickSlotPiece(int position)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     m_state.autoRow = true;
     const bool enabled = m_settings.eachPieceOnce ? m_state.paletteEnabled : m_state.copiesEnabled;
     if (!enabled || activePiece(position) == 0)
