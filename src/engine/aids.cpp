@@ -12,20 +12,19 @@ void Game::unblockAll()
 {
     Publisher publisher(*this);
     closePanels();
-    Offers& o = m_state.offered;
-    if (!o.unblockAllNow())
+    if (!offered(Command::UnblockAll))
         return;
-    o.unblockAll = false;
     returnAllUnblocked();
     if (m_state.blockableRows)
-        o.blockUnused = o.blockUnusedMenu = true;
+        m_state.offered.blockUnused = m_state.offered.blockUnusedMenu = true;
 }
 
 void Game::blockCertainlyUnused()
 {
     Publisher publisher(*this);
     closePanels();
-    if (!m_state.offered.blockUnusedNow() || !m_state.inProgress)
+    if (!(offered(Command::BlockUnused) || offered(Command::BlockUnusedMenu)) ||
+        !m_state.inProgress)
         return;
     GameState& s = m_state;
     s.blockingRun = true;
@@ -62,11 +61,11 @@ void Game::enterAllHits()
 {
     Publisher publisher(*this);
     closePanels();
-    if (!m_state.offered.enterHitsNow() || !m_state.inProgress)
+    if (!(offered(Command::EnterHits) || offered(Command::EnterHitsMenu)) || !m_state.inProgress)
         return;
     GameState& s = m_state;
     s.offered.cancelRow = true;
-    s.offered.enterHits = s.offered.enterHitsMenu = false;
+    s.offered.enterHits = false;
     int placed = 0;
     for (int i = 1; i <= m_settings.positions; ++i) {
         if (!s.revealedHits[i - 1] || s.editRow[i - 1] != 0)
@@ -81,8 +80,6 @@ void Game::enterAllHits()
             --s.blockedCount;
         }
     }
-    if (s.blockedCount == 0)
-        s.offered.unblockAll = false;
     // The count is brought up to date in one step, as piece input would.
     if (placed > 0)
         updatePlacedCount(placed);
@@ -103,7 +100,6 @@ void Game::toggleRowMarkQuietly(int n)
         s.rowMark[n - 1] = 1;
         ++s.markedRows;
     }
-    s.offered.clearRowMarks = s.markedRows >= 1;
     s.offered.restoreAll = true;
 }
 
@@ -119,12 +115,11 @@ void Game::clearRowMarks()
 {
     Publisher publisher(*this);
     closePanels();
-    if (!m_state.offered.clearRowMarksNow())
+    if (!offered(Command::ClearRowMarks))
         return;
     for (int r = 1; r < m_state.currentRow; ++r)
         m_state.rowMark[r - 1] = 0;
     m_state.markedRows = 0;
-    m_state.offered.clearRowMarks = false;
     if (m_settings.gameType == Training)
         m_state.offered.restoreAll = true;
     m_ports.board.refreshRowLabels();
@@ -133,20 +128,20 @@ void Game::clearRowMarks()
 void Game::restoreAll()
 {
     Publisher publisher(*this);
-    const Offers& o = m_state.offered;
-    if (!o.restoreAll)
+    if (!offered(Command::RestoreAll))
         return;
     closePanels();
-    // Each step is what its button would do, so only the buttons on offer take part.
-    if (o.clearRowMarksNow())
+    // Each step is what its button would do, so only the buttons on offer take part, as each
+    // step before it left them.
+    if (offered(Command::ClearRowMarks))
         clearRowMarks();
-    if (o.unblockAllNow())
+    if (offered(Command::UnblockAll))
         unblockAll();
-    if (o.cancelRow)
+    if (offered(Command::CancelRow))
         cancelRow();
-    if (o.enterHitsByButton())
+    if (offered(Command::EnterHits))
         enterAllHits();
-    if (o.blockUnusedByButton())
+    if (offered(Command::BlockUnused))
         blockCertainlyUnused();
     m_state.offered.restoreAll = false;
 }
@@ -167,10 +162,8 @@ void Game::runTrainingDriver()
 
     s.trainingAutoPlay = true;
     s.training = true;
-    if (m_settings.blocking) {
-        s.offered.blockUnusedShown = true;
+    if (m_settings.blocking)
         s.offered.blockUnused = false;
-    }
     // The driver's rows; 1 to 4 rows are left to the player.
     int rowsToPlay = s.level < 11 ? 14 : 13;
     rowsToPlay = m_settings.correctPosition ? 14 : rowsToPlay - 1;

@@ -3,15 +3,16 @@
 // game writes it; the window applies the whole table in one loop to the button, menu item and
 // context-menu item bound to each command (the window's table of commands).
 //
-// Adding a command: add it here with the controls it stands for, give its state at start-up in
-// Game's constructor (initialCommands in game.cpp) and change it from the rule that governs
-// it; then bind it in the window's command table (tfrm_logic_commands.cpp) to its button,
-// menu item and handler. The game never reads this table back: when a rule depends on whether
-// a command is offered, that is a field of GameState::offered, which showOffers copies here.
+// Adding a command: add it here with the controls it stands for and give its rule in offers()
+// (offers.cpp), which computes every enabled and visible bit from the game's state and the
+// settings; then bind it in the window's command table (tfrm_logic_commands.cpp) to its button,
+// menu item and handler. A rule that depends on whether a command is offered asks offers()
+// too; the history it needs is a field of GameState.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 namespace mirvalon {
 
@@ -116,26 +117,52 @@ struct CommandState
     bool operator==(const CommandState&) const = default;
 };
 
-// The table as the window reads it. The game changes it through enable / show / check.
+// The table as the window reads it: one bit per command for each state, so that the game
+// computes and hands over a whole table in a few words. offers() writes enable / show, the
+// game's marks check.
 class CommandTable
 {
 public:
-    const CommandState& operator[](Command c) const { return m_states[index(c)]; }
-    bool enabled(Command c) const { return (*this)[c].enabled; }
-    bool visible(Command c) const { return (*this)[c].visible; }
-    bool checked(Command c) const { return (*this)[c].checked; }
+    constexpr CommandState operator[](Command c) const
+    {
+        return {enabled(c), visible(c), checked(c)};
+    }
+    constexpr bool enabled(Command c) const { return test(m_enabled, c); }
+    constexpr bool visible(Command c) const { return !test(m_hidden, c); }
+    constexpr bool checked(Command c) const { return test(m_checked, c); }
 
-    void enable(Command c, bool on = true) { m_states[index(c)].enabled = on; }
-    void disable(Command c) { m_states[index(c)].enabled = false; }
-    void show(Command c, bool on = true) { m_states[index(c)].visible = on; }
-    void hide(Command c) { m_states[index(c)].visible = false; }
-    void check(Command c, bool on = true) { m_states[index(c)].checked = on; }
+    constexpr void enable(Command c, bool on = true) { put(m_enabled, c, on); }
+    constexpr void disable(Command c) { put(m_enabled, c, false); }
+    constexpr void show(Command c, bool on = true) { put(m_hidden, c, !on); }
+    constexpr void hide(Command c) { put(m_hidden, c, true); }
+    constexpr void check(Command c, bool on = true) { put(m_checked, c, on); }
+    // One bit per command, at the command's index.
+    using Bits = std::array<uint64_t, (kCommandCount + 63) / 64>;
+    static constexpr void put(Bits& bits, Command c, bool on)
+    {
+        const auto i = static_cast<std::size_t>(c);
+        bits[i / 64] = (bits[i / 64] & ~(uint64_t{1} << (i % 64))) | (uint64_t{on} << (i % 64));
+    }
+    constexpr const Bits& enabledBits() const { return m_enabled; }
+    constexpr const Bits& hiddenBits() const { return m_hidden; }
+    // Every enabled and visible state at once; the check marks stay.
+    constexpr void setAvailability(const Bits& enabled, const Bits& hidden)
+    {
+        m_enabled = enabled;
+        m_hidden = hidden;
+    }
 
-    bool operator==(const CommandTable&) const = default;
+    constexpr bool operator==(const CommandTable&) const = default;
 
 private:
-    static std::size_t index(Command c) { return static_cast<std::size_t>(c); }
-    std::array<CommandState, kCommandCount> m_states{};
+    static constexpr bool test(const Bits& bits, Command c)
+    {
+        const auto i = static_cast<std::size_t>(c);
+        return (bits[i / 64] >> (i % 64)) & 1;
+    }
+    Bits m_enabled{};
+    Bits m_hidden{}; // every command is shown until hidden
+    Bits m_checked{};
 };
 
 } // namespace mirvalon

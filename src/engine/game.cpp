@@ -3,7 +3,7 @@
 // the pieces, the hidden row and the random game.
 #include "game.h"
 
-#include "game_review.h"
+#include "offers.h"
 
 #include <algorithm>
 
@@ -22,68 +22,16 @@ std::string formatClock(int64_t elapsedMs)
     return text;
 }
 
-namespace {
-
-// States of the commands in the window's layout, before anything has happened. A command
-// not named here starts disabled; the hidden ones appear when the game needs them. The
-// commands that follow GameState::offered start as its defaults say (showOffers).
-// clang-format off
-constexpr Command kEnabledAtStart[] = {
-    Command::NewComputerGame,  Command::RandomGame,
-    Command::Minimise,         Command::Exit,                Command::GameTypeClassic,
-    Command::GameTypeTraining, Command::Positions5,          Command::Positions6,
-    Command::Positions7,       Command::Positions8,          Command::Pieces11,
-    Command::Pieces19,         Command::Pieces25,            Command::Texture1,
-    Command::Texture2,         Command::Photo1,              Command::Photo2,
-    Command::InfoView,         Command::TimeView,            Command::ScoreView,
-    Command::RecordsPanel,     Command::TotalTime,           Command::SaveSettings,
-    Command::AutoSave,         Command::ExitWarning,         Command::LanguageSlovak,
-    Command::LanguageCzech,    Command::LanguageEnglish,     Command::InformationPanel,
-    Command::ActivateGame,     Command::DeleteAllRecords,    Command::SavePicture,
-    Command::PrintBoard,       Command::PrintInformation,    Command::ReferenceText,
-    Command::Manual,           Command::About,               Command::OpenGame,
-    Command::StoreFavourite1,  Command::StoreFavourite2,     Command::StoreFavourite3,
-    Command::StoreFavourite4,  Command::ClearFavourites,   Command::Settings};
-constexpr Command kHiddenAtStart[] = {Command::ConfirmHiddenRow, Command::Minimise};
-// clang-format on
-
-CommandTable initialCommands()
+Game::Game(Ports ports) : m_ports(ports), m_random(ports.random)
 {
-    CommandTable t;
-    for (Command c : kEnabledAtStart)
-        t.enable(c);
-    for (Command c : kHiddenAtStart)
-        t.hide(c);
-    return t;
+    offers(m_state, m_settings, m_commands);
 }
 
-} // namespace
-
-Game::Game(Ports ports) : m_ports(ports), m_commands(initialCommands())
+bool Game::offered(Command command) const
 {
-    showOffers();
-}
-
-void Game::showOffers()
-{
-    const Offers& o = m_state.offered;
-    auto& t = m_commands;
-    t.enable(Command::NewSecondPlayerGame, o.newSecondPlayerGame);
-    t.enable(Command::QuickStart, o.quickStart);
-    t.enable(Command::CancelRow, o.cancelRow);
-    t.enable(Command::RestoreAll, o.restoreAll);
-    t.show(Command::EnterHits, o.enterHitsShown);
-    t.enable(Command::EnterHits, o.enterHits);
-    t.enable(Command::EnterHitsMenu, o.enterHitsMenu);
-    t.show(Command::UnblockAll, o.unblockAllShown);
-    t.enable(Command::UnblockAll, o.unblockAll);
-    t.show(Command::BlockUnused, o.blockUnusedShown);
-    t.enable(Command::BlockUnused, o.blockUnused);
-    t.enable(Command::BlockUnusedMenu, o.blockUnusedMenu);
-    t.show(Command::ClearRowMarks, o.rowMarksShown);
-    t.enable(Command::ClearRowMarks, o.clearRowMarks);
-    t.enable(Command::Archive, o.archive);
-    t.enable(Command::DeleteRecord, o.deleteRecord);
+    CommandTable table;
+    offers(m_state, m_settings, table);
+    return usable(table, command);
 }
 
 void Game::publish()
@@ -93,7 +41,7 @@ void Game::publish()
 
 void Game::publishNow()
 {
-    m_marksStale = true;
+    m_marksStale = m_offersStale = true;
     publishTable();
 }
 
@@ -103,8 +51,13 @@ void Game::publishTable()
         showMarks();
         m_marksStale = false;
     }
-    m_commands.enable(Command::Review, gameReviewable(m_state));
-    showOffers();
+    if (m_offersStale) {
+        offers(m_state, m_settings, m_commands);
+        // A publish in the middle of an operation leaves the rest of it to change more.
+        m_offersStale = m_publishDepth > 0;
+    } else {
+        rowOffers(m_state, m_settings, m_commands);
+    }
     m_ports.commands.commandsChanged(m_commands);
 }
 
@@ -128,14 +81,8 @@ void Game::showMarks()
     choose({Command::PlayFavourite1, Command::PlayFavourite2, Command::PlayFavourite3,
             Command::PlayFavourite4},
            s.activeFavourite - 1);
-    bool anyUsed = false;
-    for (int k = 0; k < 4; ++k) {
-        const bool used = s.favourites[k].inUse;
-        anyUsed = anyUsed || used;
-        t.enable(kPlayFavourite[k], used);
-        t.check(kStoreFavourite[k], used); // a used slot's panel looks pressed
-    }
-    t.enable(Command::FavouritesMenu, anyUsed);
+    for (int k = 0; k < 4; ++k)
+        t.check(kStoreFavourite[k], s.favourites[k].inUse); // a used slot's panel looks pressed
     choose({Command::LanguageSlovak, Command::LanguageCzech, Command::LanguageEnglish},
            s.loadedLanguage);
     t.check(Command::InfoView, s.showInfo);
@@ -313,11 +260,8 @@ bool Game::pickRandomGame()
     if (m_state.inProgress) {
         if (!mayEndRunningGame())
             return false;
-        setGameTypeChoiceEnabled(true);
         m_state.loadedFromFile = false;
     }
-    m_commands.hide(Command::ConfirmHiddenRow);
-    m_commands.disable(Command::ConfirmHiddenRow);
     const int number = m_random.below(kGameCount) + 1;
     applyVariantKey(m_settings, m_ports.records.entry(number - 1).key);
     int colours = m_random.below(3);

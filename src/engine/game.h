@@ -44,8 +44,6 @@ public:
     // The settings read at start (or the defaults when there were none), shown whole.
     void useSettings(const GameSettings& settings);
     const GameState& state() const { return m_state; }
-    // For loaders that lay a stored game into the state (archive replay, saved games).
-    GameState& mutableState() { return m_state; }
     const CommandTable& commands() const { return m_commands; }
     Random& random() { return m_random; }
 
@@ -221,8 +219,7 @@ private:
     // Hands the table over, rewriting the check marks only when an operation may have changed
     // what they follow.
     void publishTable();
-    // Writes the check marks that follow the settings, the language and the panels, and the
-    // favourites' commands.
+    // Writes the check marks that follow the settings, the language and the panels.
     void showMarks();
 
     void resetGame();
@@ -250,10 +247,9 @@ private:
     void takeBackFromSlot(int position, bool chargePenalty);
     void runTrainingDriver();
     void newRecordIfPending();
-    void setGameTypeChoiceEnabled(bool enabled);
-    void offerEnterHits();
-    // Writes the commands whose state is the game's own history (the offers) into the table.
-    void showOffers();
+    // Whether the player can use `command` now, as the window offers it (offers.h): the rules
+    // of an aid or a step ask this before they run.
+    bool offered(Command command) const;
     Row& activeRow();
     const Row& activeRow() const;
     bool pieceInActiveRow(int piece) const;
@@ -268,11 +264,13 @@ private:
     GameSettings m_settings;
     GameState m_state;
     CommandTable m_commands;
-    Random m_random;
+    Random& m_random;
     std::string m_untimedText = "! Čas !";
     std::string m_trainingCaption = "Tréning";
     int m_publishDepth = 0;
     bool m_marksStale = true; // an operation since the last publish may have moved a mark
+    // An operation since the last publish may have changed more than the row's commands.
+    bool m_offersStale = true;
     int64_t m_appStart = 0;
     // Counts the games started, so a long loop notices when its game was replaced.
     int m_gameSerial = 0;
@@ -281,17 +279,21 @@ private:
 // Hands the command table to the window once the outermost operation returns. Piece input and
 // confirming a row work on the active row and the game's own commands; they never change the
 // settings, the language or the panels, so their publish leaves those check marks as they
-// stand. Any other operation in the same call (the window closing a panel, say) rewrites them.
+// stand. Piece input changes no more than the row's commands (rowOffers), so only those are
+// computed again. Any other operation in the same call (the window closing a panel, say)
+// rewrites everything.
 class Game::Publisher
 {
 public:
-    enum Scope { Everything, ActiveRow };
+    enum Scope { Everything, ActiveRow, Pieces };
 
     explicit Publisher(Game& game, Scope scope = Everything) : m_game(game)
     {
         ++m_game.m_publishDepth;
         if (scope == Everything)
             m_game.m_marksStale = true;
+        if (scope != Pieces)
+            m_game.m_offersStale = true;
     }
     ~Publisher()
     {

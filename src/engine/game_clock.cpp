@@ -9,7 +9,7 @@ void Game::startClock()
 {
     if (!m_settings.showTime) {
         // This game has no clock and no score; the time display stays off until the next.
-        m_commands.disable(Command::TimeView);
+        m_state.untimed = true;
         return;
     }
     m_state.clockStart = m_ports.clock.timeOfDayMs();
@@ -23,7 +23,6 @@ void Game::stopClock()
     m_state.clockRunning = false;
     m_state.clockStarted = false;
     m_ports.clock.setGameTimer(false);
-    m_state.offered.unblockAll = false;
 }
 
 void Game::clockTick()

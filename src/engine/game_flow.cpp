@@ -13,20 +13,6 @@ void Game::closePanels()
         m_state.offered.restoreAll = true;
 }
 
-// Revealed hits may be entered again: by the button, and from the menu once the button shows.
-void Game::offerEnterHits()
-{
-    m_state.offered.enterHits = true;
-    if (m_state.offered.enterHitsShown)
-        m_state.offered.enterHitsMenu = true;
-}
-
-void Game::setGameTypeChoiceEnabled(bool enabled)
-{
-    m_commands.enable(Command::GameTypeClassic, enabled);
-    m_commands.enable(Command::GameTypeTraining, enabled);
-}
-
 // The hidden row takes pieces only while the second player enters it.
 Row& Game::activeRow()
 {
@@ -70,14 +56,10 @@ void Game::resetGame()
     if (!s.loadedFromFile)
         s.captionNamesFile = false;
 
-    Offers& o = s.offered;
-    o.enterHits = o.enterHitsMenu = o.unblockAll = false;
-    o.enterHitsShown = m_settings.correctPosition;
-    o.unblockAllShown = m_settings.blocking;
-    o.rowMarksShown = o.clearRowMarks = false;
+    s.offered.enterHits = s.offered.rowMarksShown = false;
+    s.untimed = false;
 
     m_ports.board.closePanels();
-    m_commands.enable(Command::TimeView);
     m_ports.status.setRecordLabelsVisible(false);
 
     s.score = kStartScore;
@@ -134,14 +116,7 @@ void Game::startComputerGame()
     beginNewGame();
 
     m_state.inProgress = true;
-    m_commands.hide(Command::ConfirmHiddenRow);
-    m_commands.enable(Command::GiveUp);
     m_state.offered.quickStart = true;
-    m_state.offered.unblockAllShown = m_settings.blocking;
-
-    m_commands.disable(Command::NewComputerGame);
-    m_state.offered.newSecondPlayerGame = false;
-    setGameTypeChoiceEnabled(false);
 
     returnAllUnblocked();
     applyPieceLook();
@@ -164,7 +139,6 @@ void Game::startComputerGame()
 // The first and last steps that both new-game commands share.
 void Game::beginNewGame()
 {
-    m_state.offered.blockUnusedShown = false;
     resetGame();
 }
 
@@ -218,9 +192,9 @@ bool Game::confirmRow()
 
     Offers& o = m_state.offered;
     if (!m_state.solved && !m_state.trainingAutoPlay && m_state.hitsKnown)
-        offerEnterHits();
+        o.enterHits = true;
     if (!m_state.inProgress && !m_state.secondPlayer)
-        o.enterHits = o.enterHitsMenu = false;
+        o.enterHits = false;
     if (m_state.inProgress && m_state.blockableRows && m_state.newBlockableRow &&
         m_settings.gameType == Training) {
         o.blockUnused = o.blockUnusedMenu = true;
@@ -242,11 +216,6 @@ void Game::evaluateRow(int r)
                 continue;
             s.hitsKnown = true;
             s.revealedHits[i] = true;
-            if (!s.offered.enterHitsShown) {
-                s.offered.enterHitsShown = true;
-                if (s.offered.enterHits)
-                    s.offered.enterHitsMenu = true;
-            }
         }
     }
 
@@ -283,16 +252,14 @@ void Game::evaluateRow(int r)
 void Game::endGame()
 {
     GameState& s = m_state;
+    s.ending = true;
+    s.untimed = false;
     stopClock();
     for (int i = 0; i < m_settings.positions; ++i)
         s.revealedHits[i] = true;
     m_ports.board.revealHiddenPieces();
-    m_commands.disable(Command::GiveUp);
-    m_commands.disable(Command::ConfirmRow);
     Offers& o = s.offered;
-    o.cancelRow = o.enterHits = o.enterHitsMenu = o.restoreAll = false;
-    o.blockUnused = o.blockUnusedMenu = o.clearRowMarks = false;
-    m_commands.enable(Command::TimeView);
+    o.cancelRow = o.enterHits = o.restoreAll = o.blockUnused = o.blockUnusedMenu = false;
     s.hitsKnown = false;
     disablePalette();
     publishNow();
@@ -319,13 +286,10 @@ void Game::endGame()
         m_ports.dialogs.showMessage(Message::GameLost);
     }
 
-    m_commands.enable(Command::NewComputerGame);
-    s.offered.newSecondPlayerGame = true;
-    m_commands.disable(Command::SaveGame);
-    setGameTypeChoiceEnabled(true);
     s.inProgress = false;
     s.secondPlayer = false;
     s.loadedFromFile = false;
+    s.ending = false;
 }
 
 void Game::newRecordIfPending()
@@ -347,7 +311,7 @@ void Game::newRecordIfPending()
     s.holderName = *name;
     m_ports.status.setPanelText(StatusPanel::Record, std::to_string(s.score));
     s.recordPoints = s.score;
-    if (m_ports.records.writeRecord(s, m_settings, s.offered.unblockAllShown) &&
+    if (m_ports.records.writeRecord(s, m_settings, m_settings.blocking) &&
         m_settings.syncNewRecords)
         m_ports.records.shareRecord(s.gameNumber);
 }
@@ -356,10 +320,10 @@ bool Game::cancelRow()
 {
     Publisher publisher(*this);
     closePanels();
-    if (!m_state.offered.cancelRow || (!m_state.inProgress && !m_state.secondPlayer))
+    if (!offered(Command::CancelRow) || (!m_state.inProgress && !m_state.secondPlayer))
         return false;
     if (m_state.hitsKnown)
-        offerEnterHits();
+        m_state.offered.enterHits = true;
     preparePalette();
     if (!m_state.inProgress) {
         coverResultSlots(false);
@@ -411,14 +375,6 @@ void Game::resetToIdle()
     disablePalette();
     returnAllUnblocked();
 
-    m_commands.disable(Command::GiveUp);
-    m_commands.disable(Command::SaveGame); // a game is saved only while it runs
-    m_state.offered.blockUnusedShown = false;
-    m_commands.hide(Command::ConfirmHiddenRow);
-    m_state.offered.enterHitsMenu = false;
-    m_commands.enable(Command::NewComputerGame);
-    m_state.offered.newSecondPlayerGame = true;
-    setGameTypeChoiceEnabled(true);
     refreshStatusBar();
     showStatusGroups();
     markFavourite();
@@ -429,7 +385,7 @@ void Game::quickStart()
 {
     Publisher publisher(*this);
     // Meant for the first row of a running game; anywhere else it only closes the panels.
-    if (!m_state.offered.quickStart)
+    if (!offered(Command::QuickStart))
         return;
     closePanels();
     if (!m_state.inProgress || m_state.currentRow != 1 || m_state.editCount != 0)

@@ -209,15 +209,11 @@ void Game::toggleStatusGroup(StatusGroup group)
 void Game::activate(bool sharedFolderReady)
 {
     Publisher publisher(*this);
-    if (sharedFolderReady) {
-        m_commands.enable(Command::SyncAtStart);
-        m_commands.enable(Command::Synchronise);
+    m_state.sharedFolderReady = sharedFolderReady;
+    if (sharedFolderReady)
         return;
-    }
     m_settings.syncNewRecords = false;
     set(Setting::SyncAtStart, 0);
-    m_commands.disable(Command::SyncAtStart);
-    m_commands.disable(Command::Synchronise);
 }
 
 void Game::recordsPanelShown(bool shown)

@@ -52,7 +52,7 @@ void Game::openSavedTask(const SavedTask& task)
     s.editCount = m_settings.positions;
     confirmHiddenRow();
     if (!m_settings.showTime)
-        m_commands.disable(Command::TimeView);
+        m_state.untimed = true;
     markFavourite();
 }
 
@@ -69,7 +69,6 @@ bool Game::startFavourite(int k)
     if (m_state.inProgress) {
         if (!mayEndRunningGame())
             return false;
-        setGameTypeChoiceEnabled(true);
         m_state.loadedFromFile = false;
     }
     const int number = m_settings.favourites[k - 1].gameNumber;

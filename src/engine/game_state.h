@@ -26,37 +26,21 @@ enum class PasswordMode {
 
 using Row = std::array<int32_t, kMaxPositions>; // index 0 is position 1; 0 = empty slot
 
-// What the game offers the player now, as the game's history left it: quick start only until
-// the first row is touched, the aids as the rows reveal them. The rules read these; the
-// command table only shows them. "Shown": the aid's button is on the board in this game.
+// What the game's history leaves on offer, where the phase of the game and the settings do
+// not tell it: quick start until the first row is touched, the aids as the rows reveal them,
+// the records list's chosen row. The command table is computed from these (offers.h).
 struct Offers
 {
-    bool newSecondPlayerGame = true;
-    bool quickStart = false;
-    bool cancelRow = false;
-    bool restoreAll = false;
-    bool enterHitsShown = false;
-    bool enterHits = false; // the button
-    bool enterHitsMenu = false;
-    bool unblockAllShown = false;
-    bool unblockAll = false;
-    bool blockUnusedShown = false;
-    bool blockUnused = false; // the button
-    bool blockUnusedMenu = false;
-    bool rowMarksShown = false;
-    bool clearRowMarks = false;
+    bool quickStart = false;      // the last game's first row has not been touched
+    bool cancelRow = false;       // the edited row was touched since it opened
+    bool restoreAll = false;      // a training game has something to put back
+    bool enterHits = false;       // revealed hits may be entered into the edited row
+    bool blockUnused = false;     // the blocking aid's button takes clicks
+    bool blockUnusedMenu = false; // its menu item
+    bool rowMarksShown = false;   // the row-marking aid is on the board in this training game
     // The records list's chosen row: its record game can be shown, its record deleted.
     bool archive = false;
     bool deleteRecord = false;
-
-    // An aid may be used by its button when the button shows and takes clicks; the menu
-    // item of the two aids that have one works on its own.
-    bool enterHitsByButton() const { return enterHitsShown && enterHits; }
-    bool enterHitsNow() const { return enterHitsByButton() || enterHitsMenu; }
-    bool blockUnusedByButton() const { return blockUnusedShown && blockUnused; }
-    bool blockUnusedNow() const { return blockUnusedByButton() || blockUnusedMenu; }
-    bool unblockAllNow() const { return unblockAllShown && unblockAll; }
-    bool clearRowMarksNow() const { return rowMarksShown && clearRowMarks; }
 };
 
 struct GameState
@@ -102,6 +86,15 @@ struct GameState
     bool captionNamesFile = false;
     bool recordOutOfReach = false;
     bool closing = false;
+    // The second player's row is confirmed and the password dialog is open: the game has not
+    // begun for the commands yet.
+    bool settingPassword = false;
+    // The game is over and its messages are being shown; nothing in it may be played.
+    bool ending = false;
+    // This game runs without its clock; the time display stays off until the game ends.
+    bool untimed = false;
+    // The shared folder was usable when the window was last activated.
+    bool sharedFolderReady = false;
 
     // The game clock. Times are milliseconds of the day; elapsed times are milliseconds.
     int64_t clockStart = 0;

@@ -73,7 +73,7 @@ bool Game::pieceAtRestInPalette(int piece) const
 
 bool Game::keyPlacePiece(int piece)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     const GameState& s = m_state;
     if (s.autoRow || s.dragging || !s.paletteEnabled || piece < 1 ||
         piece > m_settings.pieceCount || !s.paletteShown[piece])
@@ -85,7 +85,7 @@ bool Game::keyPlacePiece(int piece)
 
 bool Game::keyTakeBack()
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     const GameState& s = m_state;
     const bool enabled = m_settings.eachPieceOnce ? s.paletteEnabled : s.copiesEnabled;
     if (s.autoRow || s.dragging || !enabled)
@@ -103,7 +103,7 @@ bool Game::keyTakeBack()
 
 bool Game::keyToggleBlock(int piece)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     if (m_state.autoRow || !m_state.paletteEnabled)
         return false;
     if (m_settings.gameType == Training)

@@ -39,11 +39,8 @@ void Game::preparePalette()
     // Places beyond the width are emptied too: pieces left there by a wider game would
     // otherwise be kept with the confirmed row and in the archive.
     m_state.editRow.fill(0);
-    m_commands.disable(Command::ConfirmHiddenRow);
-    if (!m_state.trainingAutoPlay) {
+    if (!m_state.trainingAutoPlay)
         m_state.offered.cancelRow = false;
-        m_commands.disable(Command::ConfirmRow);
-    }
     m_state.editCount = 0;
 }
 
@@ -51,7 +48,6 @@ void Game::returnAllUnblocked()
 {
     m_state.blocked.fill(false);
     m_state.blockedCount = 0;
-    m_state.offered.unblockAll = false;
     m_ports.board.refreshPieces();
 }
 
@@ -67,26 +63,19 @@ void Game::updatePlacedCount(int delta)
     GameState& s = m_state;
     Offers& o = s.offered;
     if (s.editCount == 0)
-        o.enterHits = o.enterHitsMenu = false;
+        o.enterHits = false;
     s.editCount += delta;
-    if (s.inProgress) {
-        if (!s.clockStarted) {
-            s.clockStarted = true;
-            m_commands.enable(Command::GiveUp);
-            startClock();
-        }
-        if (!s.trainingAutoPlay)
-            m_commands.enable(Command::ConfirmRow, s.editCount == m_settings.positions);
-    } else {
-        m_commands.enable(Command::ConfirmHiddenRow, s.editCount == m_settings.positions);
+    if (s.inProgress && !s.clockStarted) {
+        s.clockStarted = true;
+        startClock();
     }
     if (s.editCount < 1) {
         // An emptied first row may be quick-started again.
         o.cancelRow = false;
         if (s.currentRow == 1)
             o.quickStart = true;
-        if (o.enterHitsShown && s.hitsKnown)
-            o.enterHits = o.enterHitsMenu = true;
+        if (m_settings.correctPosition && s.hitsKnown)
+            o.enterHits = true;
     } else {
         o.cancelRow = true;
         if (s.currentRow == 1)
@@ -136,7 +125,7 @@ bool Game::blockGesture(int piece)
 
 bool Game::toggleBlock(int piece)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     GameState& s = m_state;
     if (!m_settings.blocking || !s.inProgress || s.dragging)
         return false;
@@ -149,7 +138,6 @@ bool Game::toggleBlock(int piece)
         s.blocked[piece] = false;
         --s.blockedCount;
     }
-    s.offered.unblockAll = s.blockedCount >= 1;
     m_ports.board.refreshPieces();
     return true;
 }
@@ -164,7 +152,7 @@ bool isBlockClick(MouseButton button, Modifiers m)
 
 bool Game::pressPalettePiece(int piece, MouseButton button, Modifiers modifiers)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     GameState& s = m_state;
     if (s.autoRow || !s.paletteEnabled || piece < 1 || piece > m_settings.pieceCount ||
         !s.paletteShown[piece])
@@ -185,7 +173,7 @@ bool Game::pressPalettePiece(int piece, MouseButton button, Modifiers modifiers)
 
 bool Game::pressSlotPiece(int position, MouseButton button, Modifiers)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     GameState& s = m_state;
     const int piece = activePiece(position);
     const bool enabled = m_settings.eachPieceOnce ? s.paletteEnabled : s.copiesEnabled;
@@ -210,7 +198,7 @@ bool Game::releaseButton()
 
 bool Game::dropPalettePiece(int piece, int toPosition)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     GameState& s = m_state;
     if (!s.dragging)
         return false;
@@ -239,7 +227,7 @@ void Game::takeBackFromSlot(int position, bool chargePenalty)
 
 bool Game::dropSlotPiece(int fromPosition, int toPosition, bool onPalette)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     GameState& s = m_state;
     if (!s.dragging)
         return false;
@@ -263,7 +251,7 @@ bool Game::dropSlotPiece(int fromPosition, int toPosition, bool onPalette)
 
 bool Game::doubleClickPalettePiece(int piece)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     m_state.autoRow = true; // guard until the next button release
     if (!m_state.paletteEnabled || piece < 1 || piece > m_settings.pieceCount ||
         !m_state.paletteShown[piece])
@@ -273,7 +261,7 @@ bool Game::doubleClickPalettePiece(int piece)
 
 bool Game::doubleClickSlotPiece(int position)
 {
-    Publisher publisher(*this, Publisher::ActiveRow);
+    Publisher publisher(*this, Publisher::Pieces);
     m_state.autoRow = true;
     const bool enabled = m_settings.eachPieceOnce ? m_state.paletteEnabled : m_state.copiesEnabled;
     if (!enabled || activePiece(position) == 0)

@@ -13,6 +13,7 @@
 #include "game_settings.h"
 #include "game_state.h"
 #include "messages.h"
+#include "random.h"
 #include "records_table.h"
 
 namespace mirvalon {
@@ -150,6 +151,9 @@ struct Ports
     EventLoop& events;
     RecordKeeper& records;
     SettingsView& settings;
+    // Draws hidden rows, random games, the training driver's rows and random labels; the
+    // clock's calendar seconds seed it for each hidden row and each set of labels.
+    Random& random;
 };
 
 } // namespace mirvalon

@@ -25,7 +25,6 @@ void Game::showArchivedGame(const ArchivedGame& a, int number)
     const int rows = record.rows <= kRows ? record.rows : kRows;
     GameState& s = m_state;
     m_state.offered.archive = false;
-    s.offered.blockUnusedShown = false;
     s.offered.restoreAll = false;
     applyVariantKey(m_settings, record.key);
     m_state.loadedFromFile = false;
@@ -77,12 +76,6 @@ void Game::showArchivedGame(const ArchivedGame& a, int number)
     m_ports.status.setPanelText(StatusPanel::Time, record.time);
     m_ports.status.setPanelText(StatusPanel::Score, std::to_string(record.points));
     m_ports.status.setPanelText(StatusPanel::Record, std::to_string(a.previousRecord));
-    if (m_settings.blocking) {
-        s.offered.unblockAllShown = true;
-        s.offered.unblockAll = false;
-    }
-    if (m_settings.correctPosition)
-        s.offered.enterHitsShown = true;
     if (m_settings.gameType == Training)
         m_settings.gameType = Classic;
     s.replayBuilding = false;

@@ -9,16 +9,11 @@ void Game::startSecondPlayerGame()
 {
     Publisher publisher(*this);
     closePanels();
-    if (!m_state.offered.newSecondPlayerGame || m_state.inProgress)
+    if (!offered(Command::NewSecondPlayerGame))
         return;
     beginNewGame();
 
     m_state.secondPlayer = true;
-    m_commands.show(Command::ConfirmHiddenRow);
-    m_commands.disable(Command::ConfirmHiddenRow);
-    m_commands.disable(Command::GiveUp);
-    m_state.offered.unblockAllShown = m_settings.blocking;
-    m_state.offered.newSecondPlayerGame = false;
 
     preparePalette();
     m_state.clearHiddenRow(m_settings.positions);
@@ -46,12 +41,12 @@ bool Game::confirmHiddenRow()
     if (m_settings.gameType == Training)
         s.offered.restoreAll = true;
     s.inProgress = true;
-    m_commands.hide(Command::ConfirmHiddenRow);
 
     if (!s.loadedFromFile) {
         s.passwordDialogMode = PasswordMode::SetUp;
         std::string password;
         std::string authText;
+        s.settingPassword = true;
         publishNow();
         if (m_ports.dialogs.passwordDialog(PasswordMode::SetUp, password, authText)) {
             s.password = password;
@@ -59,16 +54,10 @@ bool Game::confirmHiddenRow()
         } else {
             s.password.clear();
         }
+        s.settingPassword = false;
     }
 
-    m_commands.enable(Command::GiveUp);
     s.offered.quickStart = true;
-    if (m_settings.gameType == Classic)
-        m_commands.enable(Command::SaveGame);
-
-    m_commands.disable(Command::NewComputerGame);
-    s.offered.newSecondPlayerGame = false;
-    setGameTypeChoiceEnabled(false);
     coverResultSlots(true);
     openRow(s.currentRow);
 

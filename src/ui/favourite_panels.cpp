@@ -69,11 +69,6 @@ void FavouritePanels::setHint(int k, const QString& hint)
     showSlot(k, m_filled[k - 1]);
 }
 
-int FavouritePanels::markerLeft() const
-{
-    return m_marker->isHidden() ? -1 : m_marker->x();
-}
-
 void FavouritePanels::showSlot(int k, bool filled)
 {
     BevelBox* panel = m_panels[k - 1];

@@ -30,8 +30,6 @@ public:
     void show(const CommandTable& table);
     // The hint of panel k (1..4) in the current language; shown while its slot is empty.
     void setHint(int k, const QString& hint);
-    // Where the marker stands, for tests: its left edge, or -1 while hidden.
-    int markerLeft() const;
 
     // A press on panel k (1..4) with its button and keys.
     std::function<void(int k, MouseButton button, Modifiers keys)> onPress;

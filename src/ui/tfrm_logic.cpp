@@ -94,8 +94,9 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     m_records =
         std::make_unique<RecordsStore>(m_fs, *m_dialogs, *m_archive, m_folders->dataFolder());
     m_timer = std::make_unique<GameTimer>(this, [this] { m_game->clockTick(); });
-    m_game = std::make_unique<Game>(
-        Ports{*m_board, *m_dialogs, *this, *m_timer, *m_statusStrip, *this, *m_records, *this});
+    m_game = std::make_unique<Game>(Ports{*m_board, *m_dialogs, *this, *m_timer, *m_statusStrip,
+                                          *this, *m_records, *this,
+                                          options.random ? *options.random : m_random});
     m_board->setGame(m_game.get());
     m_paletteFocus =
         new PaletteFocus(control("pnlKocky"), *m_board, *m_game, [this] { focusNewGame(); });
@@ -335,11 +336,6 @@ void Tfrm_Logic::settingShown(Setting which, const GameSettings& settings)
 void Tfrm_Logic::setFavouriteHint(int k, const QString& hint)
 {
     m_favourites->setHint(k, hint);
-}
-
-int Tfrm_Logic::favouriteMarkerLeft() const
-{
-    return m_favourites->markerLeft();
 }
 
 } // namespace mirvalon

@@ -58,7 +58,6 @@ public:
     const Game& game() const { return *m_game; }
     RecordsStore& records() { return *m_records; }
     TextTable& texts() { return m_texts; }
-    const Folders& folders() const { return *m_folders; }
 
     // Controls by their designed names ("btnNovaP", "pnlK_7", "mm2NovaP", ...).
     QWidget* control(const QString& name) const;
@@ -74,7 +73,6 @@ public:
     QLabel* statusPanel(int panel) const { return m_statusStrip->panel(panel); }
     RecordsPanel* recordsPanel() const { return m_area.recordsPanel; }
     InformationPanel* informationPanel() const { return m_area.infoPanel; }
-    PaletteFocus* paletteFocus() const { return m_paletteFocus; }
     BoardAccessibility* accessibility() const { return m_accessibility; }
     // Built when first needed.
     Tfrm_Heslo* passwordDialog();
@@ -87,7 +85,6 @@ public:
 
     // The hint of favourite panel k (1..4) in the current language; hidden while it is used.
     void setFavouriteHint(int k, const QString& hint);
-    int favouriteMarkerLeft() const; // -1 while no favourite is marked
 
     // The exit command: the game asks when the exit warning is on; then the settings are
     // saved when automatic saving is on, and the application ends. False when the player
@@ -141,6 +138,7 @@ private:
     TextTable m_texts = TextTable::builtIn();
     std::unique_ptr<MessageBoxes> m_messageBoxes;
     Dialogs* m_dialogs = nullptr; // the message boxes unless a test hands its own in
+    Random m_random;
     std::unique_ptr<ArchiveStore> m_archive;
     std::unique_ptr<RecordsStore> m_records;
     std::unique_ptr<StatusStrip> m_statusStrip;

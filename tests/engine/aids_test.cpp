@@ -28,8 +28,7 @@ void fiveOfEleven(Rig& rig, bool correctPosition = true)
 void classicRig(Rig& rig, bool correctPosition = true)
 {
     fiveOfEleven(rig, correctPosition);
-    rig.game.startComputerGame();
-    rig.setHidden({1, 2, 3, 4, 5});
+    rig.startWithHidden({1, 2, 3, 4, 5});
 }
 
 void trainingRig(Rig& rig, int positions, int pieces, bool correctPosition, bool eachOnce)
@@ -78,6 +77,27 @@ TEST(Aids, blockCertainlyUnusedBlocksWhatConfirmedRowsProve)
         EXPECT_EQ(rig.s().blockedCount, static_cast<int>(c.blockedPieces.size()));
         EXPECT_FALSE(rig.enabled(Command::BlockUnusedMenu));
     }
+}
+
+// A row the player confirms in a training game may prove pieces unused: the table the window
+// gets with that row offers the blocking aid at once.
+TEST(Aids, aRowThePlayerConfirmsOffersBlockingAtOnce)
+{
+    Rig rig;
+    trainingRig(rig, 5, 11, false, false);
+    rig.game.startComputerGame();
+    rig.game.blockCertainlyUnused();
+    ASSERT_FALSE(rig.enabled(Command::BlockUnused));
+    const Row& hidden = rig.s().hiddenRow;
+    int unused = 1;
+    while (std::find(hidden.begin(), hidden.end(), unused) != hidden.end())
+        ++unused;
+    if (rig.s().blocked[unused])
+        rig.game.toggleBlock(unused);
+    rig.playRow({unused, unused, unused, unused, unused}); // neither hit nor miss
+    ASSERT_TRUE(rig.s().inProgress);
+    EXPECT_TRUE(rig.enabled(Command::BlockUnused));
+    EXPECT_TRUE(rig.enabled(Command::BlockUnusedMenu));
 }
 
 TEST(Aids, enterAllHitsFillsRevealedPositions)

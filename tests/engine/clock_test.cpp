@@ -123,7 +123,10 @@ TEST(GameClock, recordOutOfReachLabels)
 {
     Rig rig;
     ticking(rig);
-    rig.game.mutableState().score = 7452; // one above the record of game 104
+    // A tick after 2547 s takes them and its own point: one above the record of game 104.
+    rig.clock.advance(2'547'000);
+    rig.game.clockTick();
+    ASSERT_EQ(rig.s().score, 7452);
     rig.clock.advance(1000);
     rig.game.clockTick();
     EXPECT_FALSE(rig.status.recordLabels);

@@ -25,8 +25,7 @@ protected:
     void start()
     {
         rig.game.startUp();
-        rig.game.startComputerGame();
-        rig.setHidden({1, 2, 3, 4, 5, 6, 7});
+        rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
     }
     Rig rig;
 };
@@ -184,8 +183,7 @@ TEST_F(GameFlow, lossAfterRowFifteenAndGivingUp)
     EXPECT_EQ(rig.board.revealed.size(), 7u);
     EXPECT_EQ(rig.s().rowKind[0], 1); // neither hit nor miss, with blocking on
 
-    rig.game.startComputerGame();
-    rig.setHidden({1, 2, 3, 4, 5, 6, 7});
+    rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
     rig.playRow({2, 1, 3, 12, 13, 14, 15});
     EXPECT_EQ(rig.s().pegs[0], (Row{1, -1, -1, 0, 0, 0, 0, 0}));
     EXPECT_TRUE(rig.game.giveUp());
@@ -256,8 +254,7 @@ TEST_F(GameFlow, quickStartTriesEveryPieceInOrder)
         s.pieceCount = 11;
     });
     rig.game.startUp();
-    rig.game.startComputerGame();
-    rig.setHidden({11, 10, 9, 8, 7});
+    rig.startWithHidden({11, 10, 9, 8, 7});
     rig.game.quickStart();
     EXPECT_EQ(rig.events.yields, 3);
     EXPECT_EQ(rig.s().currentRow, 3);
@@ -270,8 +267,8 @@ TEST_F(GameFlow, quickStartTriesEveryPieceInOrder)
 
 TEST_F(GameFlow, quickStartStopsWhenTheWindowCloses)
 {
-    start();
-    rig.setHidden({19, 18, 17, 16, 15, 14, 13});
+    rig.game.startUp();
+    rig.startWithHidden({19, 18, 17, 16, 15, 14, 13});
     int rowsSeen = 0;
     rig.events.onYield = [&] {
         if (++rowsSeen == 2)
@@ -303,8 +300,7 @@ TEST_F(GameFlow, resetToIdleLeavesNothingRunning)
     rig.place({1, 2, 3, 4, 5, 6, 7});
     rig.useSettings([&](GameSettings& s) { s.positions = 5; });
     rig.game.resetToIdle();
-    rig.game.startComputerGame();
-    rig.setHidden({1, 2, 3, 4, 5});
+    rig.startWithHidden({1, 2, 3, 4, 5});
     rig.playRow({8, 9, 10, 11, 12});
     EXPECT_EQ(rig.s().rows[0], (Row{8, 9, 10, 11, 12, 0, 0, 0}));
 }

@@ -13,8 +13,7 @@ TEST(GameReview, aRecordGameOnViewReadsAsTheGamePlayed)
 {
     test::Rig played; // game 104: 7 places, 19 pieces, each piece once
     played.game.startUp();
-    played.game.startComputerGame();
-    played.setHidden({1, 2, 3, 4, 5, 6, 7});
+    played.startWithHidden({1, 2, 3, 4, 5, 6, 7});
     EXPECT_FALSE(gameReviewable(played.s()));
     played.playRow({8, 9, 10, 11, 12, 13, 14}); // none of its pieces is hidden
     EXPECT_FALSE(gameReviewable(played.s()));   // still being played
@@ -54,8 +53,7 @@ TEST(GameReview, aRecordGameOnViewReadsAsTheGamePlayed)
     }
 
     // A new game has nothing to look back on until it ends; given up, it ends unsolved.
-    replayed.game.startComputerGame();
-    replayed.setHidden({1, 2, 3, 4, 5, 6, 7});
+    replayed.startWithHidden({1, 2, 3, 4, 5, 6, 7});
     EXPECT_TRUE(reviewGame(replayed.game.settings(), replayed.s()).rows.empty());
     replayed.playRow({7, 6, 5, 4, 3, 2, 1});
     replayed.game.giveUp();

@@ -19,8 +19,7 @@ using test::Rig;
 void playing(Rig& rig)
 {
     rig.game.startUp();
-    rig.game.startComputerGame();
-    rig.setHidden({1, 2, 3, 4, 5, 6, 7});
+    rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
 }
 
 TEST(Score, neverFallsBelowZeroAfterAPenalty)
@@ -29,16 +28,16 @@ TEST(Score, neverFallsBelowZeroAfterAPenalty)
     for (Step step : {Step::Confirm, Step::Cancel, Step::TakeBack}) {
         Rig rig;
         playing(rig);
-        rig.game.mutableState().score = 1;
-        if (step == Step::Confirm) {
-            rig.playRow({8, 9, 10, 11, 12, 13, 14});
-        } else {
-            rig.place({8});
-            if (step == Step::Cancel)
-                rig.game.cancelRow();
-            else
-                rig.game.doubleClickSlotPiece(1);
-        }
+        rig.place({8}); // the clock starts; one tick after 9998 s leaves a single point
+        rig.clock.advance(9'998'000);
+        rig.game.clockTick();
+        ASSERT_EQ(rig.s().score, 1);
+        if (step == Step::Confirm)
+            rig.playRow({9, 10, 11, 12, 13, 14});
+        else if (step == Step::Cancel)
+            rig.game.cancelRow();
+        else
+            rig.game.doubleClickSlotPiece(1);
         EXPECT_EQ(rig.s().score, 0) << static_cast<int>(step);
     }
 }
@@ -162,8 +161,7 @@ TEST(Synchronisation, asksBeforeEndingARunningGame)
         if (c.state == 1)
             rig.game.startSecondPlayerGame();
         if (c.state >= 2) {
-            rig.game.startComputerGame();
-            rig.setHidden({1, 2, 3, 4, 5, 6, 7});
+            rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
             rig.playRow({1, 2, 3, 4, 5, 6, c.state == 3 ? 7 : 8});
         }
         rig.dialogs.questions.clear(); // the record question after a win
@@ -377,9 +375,8 @@ TEST(CommandTable, everyCommandThroughIdleHiddenEntryPlayingAndFinished)
     rig.game.startSecondPlayerGame();
     seen[1] = rig.commands.table;
     rig.game.resetToIdle();
-    rig.game.startComputerGame();
+    rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
     seen[2] = rig.commands.table;
-    rig.setHidden({1, 2, 3, 4, 5, 6, 7});
     rig.playRow({1, 2, 3, 4, 5, 6, 7});
     seen[3] = rig.commands.table;
     const char* const states[] = {"idle", "hidden entry", "playing", "finished"};

@@ -70,8 +70,7 @@ TEST(PaletteKeys, enterBackspaceAndBFollowTheRulesOfTheMouse)
     });
     rig.game.startUp();
     EXPECT_FALSE(rig.game.keyPlacePiece(1)); // idle: the palette is locked
-    rig.game.startComputerGame();
-    rig.setHidden({1, 2, 3, 4, 5});
+    rig.startWithHidden({1, 2, 3, 4, 5});
     rig.game.pressPalettePiece(7, MouseButton::Left, {});
     EXPECT_FALSE(rig.game.keyPlacePiece(8)); // not while the mouse drags a piece
     rig.game.dropPalettePiece(7, 0);         // dropped beside the row: back home

@@ -17,12 +17,11 @@ void Rig::playRow(const std::vector<int>& pieces)
     game.confirmRow();
 }
 
-void Rig::setHidden(const std::vector<int>& pieces)
+void Rig::startWithHidden(const std::vector<int>& pieces)
 {
-    GameState& st = game.mutableState();
-    st.hiddenRow.fill(0);
-    for (std::size_t i = 0; i < pieces.size(); ++i)
-        st.hiddenRow[i] = pieces[i];
+    for (int piece : pieces)
+        random.script.push_back(piece - 1);
+    game.startComputerGame();
 }
 
 } // namespace mirvalon::test

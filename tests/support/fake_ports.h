@@ -153,6 +153,22 @@ public:
     std::string totalTime;
 };
 
+// The generator with the next numbers chosen: each scripted number is what the next draw
+// below(n) gives (it must be below n); after them it draws as the game's own does.
+class ScriptedRandom : public Random
+{
+public:
+    int32_t next() override
+    {
+        if (script.empty())
+            return Random::next();
+        const int32_t n = script.front();
+        script.pop_front();
+        return n;
+    }
+    std::deque<int32_t> script;
+};
+
 class CountingEvents : public EventLoop
 {
 public:
@@ -226,7 +242,8 @@ struct Rig
     CountingEvents events;
     MemoryRecords records;
     FakeSettings settings;
-    Game game{Ports{board, dialogs, commands, clock, status, events, records, settings}};
+    ScriptedRandom random;
+    Game game{Ports{board, dialogs, commands, clock, status, events, records, settings, random}};
 
     Rig() { board.state = &game.state(); }
 
@@ -237,7 +254,8 @@ struct Rig
     void place(const std::vector<int>& pieces);
     // Fills the edited row that way and confirms it.
     void playRow(const std::vector<int>& pieces);
-    void setHidden(const std::vector<int>& pieces);
+    // Starts a computer game whose hidden row the generator draws as `pieces`.
+    void startWithHidden(const std::vector<int>& pieces);
     // Changes the settings as a configuration read at start would.
     void useSettings(const std::function<void(GameSettings&)>& change)
     {

@@ -205,7 +205,8 @@ TEST(Accessibility, theBoardIsReadAsATableAndEachAnswerIsSpoken)
     QAccessibleInterface* focused = reader(palette)->focusChild();
     ASSERT_NE(focused, nullptr);
     EXPECT_TRUE(focused->state().focused);
-    EXPECT_EQ(reader(palette)->indexOfChild(focused) + 1, w.paletteFocus()->focusedPiece());
+    EXPECT_EQ(reader(palette)->indexOfChild(focused) + 1,
+              w.findChild<PaletteFocus*>()->focusedPiece());
 }
 
 TEST(Accessibility, anOlderLanguageFileLeavesTheReaderInSlovakNotInTheLastLanguage)

@@ -79,9 +79,9 @@ TEST(BevelBoxLook, theWinningRowsNumbersAreBlackLikeEveryOtherRow)
         settings.pieceCount = 11;
         WindowRig rig(settings);
         Tfrm_Logic& w = *rig.window;
+        rig.nextHiddenRow({1, 2, 3, 4, 5});
         QTest::keyClick(&w, Qt::Key_F2);
         ASSERT_TRUE(rig.s().inProgress);
-        rig.game().mutableState().hiddenRow = {1, 2, 3, 4, 5, 0, 0, 0};
         const auto playRow = [&](const std::vector<int>& pieces) {
             for (int piece : pieces)
                 WindowRig::doubleClick(w.palettePiece(piece));

@@ -40,7 +40,7 @@ void expectFocusSeenOnSomethingThatActs(WindowRig& rig)
     EXPECT_TRUE(focus->isVisible() && focus->isEnabled()) << focus->objectName().toStdString();
     if (focus != w.control("pnlKocky"))
         return;
-    const int piece = w.paletteFocus()->focusedPiece();
+    const int piece = w.findChild<PaletteFocus*>()->focusedPiece();
     BevelBox* box = w.palettePiece(piece);
     EXPECT_TRUE(rig.s().paletteEnabled);
     EXPECT_TRUE(box->focusMark()) << piece;
@@ -76,7 +76,7 @@ TEST(KeyboardPlay, theFocusMovesOnFromAPlacedPiece)
     for (const Step& step : steps) {
         press(step.key);
         SCOPED_TRACE(QTest::toString(QKeySequence(step.key)));
-        EXPECT_EQ(w.paletteFocus()->focusedPiece(), step.focused);
+        EXPECT_EQ(w.findChild<PaletteFocus*>()->focusedPiece(), step.focused);
         EXPECT_EQ(rig.s().editCount, step.placed);
         expectFocusSeenOnSomethingThatActs(rig);
     }
@@ -135,7 +135,7 @@ TEST(KeyboardPlay, theFocusIsDrawnOnEveryPieceInEveryColourScheme)
         press(Qt::Key_F2); // the palette takes the focus while it takes pieces
         tabToThePalette(w);
         for (int piece = 1; piece <= 25; ++piece) {
-            ASSERT_EQ(w.paletteFocus()->focusedPiece(), piece);
+            ASSERT_EQ(w.findChild<PaletteFocus*>()->focusedPiece(), piece);
             const QImage image = w.palettePiece(piece)->grab().toImage();
             const int b = w.palettePiece(piece)->bevelWidth();
             EXPECT_EQ(image.pixelColor(b, b), QColor(Qt::black)) << scheme << " " << piece;

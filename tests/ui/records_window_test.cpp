@@ -176,8 +176,8 @@ TEST(RecordsWindow, aNewRecordIsKeptAndReplayableAfterARestart)
     {
         Tfrm_Logic& w = *rig.window;
         ScriptedDialogs& dialogs = rig.dialogs;
+        rig.nextHiddenRow({1, 2, 3, 4, 5, 6, 7});
         w.game().startComputerGame();
-        w.game().mutableState().hiddenRow = {1, 2, 3, 4, 5, 6, 7, 0};
         for (int k = 1; k <= 7; ++k)
             WindowRig::doubleClick(w.palettePiece(k));
         dialogs.answers = {true};

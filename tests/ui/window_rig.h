@@ -29,6 +29,7 @@ struct WindowRig
 {
     TempDir program, user, shared;
     ScriptedDialogs dialogs;
+    ScriptedRandom random;        // the game's generator; a test may choose its next hidden row
     ScriptedOutputDialogs output; // the print and save-picture dialogs
     FakeDocumentOpener opener;
     StartOptions options; // what the window started with, for a second start on the same folders
@@ -52,6 +53,7 @@ struct WindowRig
         o.sharedBase = shared.path();
         o.storeWriter = MIRVALON_PROGRAM_DIR "/mirvalon-share";
         o.dialogs = &dialogs;
+        o.random = &random;
         o.outputDialogs = &output;
         o.opener = &opener;
         o.screenWidth = 1024;
@@ -81,6 +83,12 @@ struct WindowRig
     }
 
     Game& game() { return window->game(); }
+    // The next computer game draws `pieces` as its hidden row.
+    void nextHiddenRow(const std::vector<int>& pieces)
+    {
+        for (int piece : pieces)
+            random.script.push_back(piece - 1);
+    }
     const GameState& s() { return window->game().state(); }
     std::string dataFile(const std::string& name) const
     {

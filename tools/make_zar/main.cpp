@@ -173,7 +173,8 @@ int main(int argc, char* argv[])
     ManualClock clock;
     NullStatusBar status;
     NullEvents events;
-    Game game{Ports{board, dialogs, commands, clock, status, events, store, settingsPort}};
+    Random dice;
+    Game game{Ports{board, dialogs, commands, clock, status, events, store, settingsPort, dice}};
     game.startUp();
     dialogs.answer = true;
 
