@@ -163,8 +163,12 @@ std::optional<double> instructions(const Program& program, const std::string& pr
 
 void printRange(const char* label, const std::vector<double>& v, const char* unit)
 {
-    std::printf("  %-28s median %8.1f %s   min %8.1f   max %8.1f\n", label, median(v), unit,
-                *std::min_element(v.begin(), v.end()), *std::max_element(v.begin(), v.end()));
+    // Ratios are judged against bounds such as 1.10, so they keep two decimals.
+    const char* format = std::string(unit) == "x "
+                             ? "  %-28s median %8.2f %s   min %8.2f   max %8.2f\n"
+                             : "  %-28s median %8.1f %s   min %8.1f   max %8.1f\n";
+    std::printf(format, label, median(v), unit, *std::min_element(v.begin(), v.end()),
+                *std::max_element(v.begin(), v.end()));
 }
 
 double loadAverage()
