@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "board_picture.h"
+#include "engine/game_settings.h"
 #include "output_dialogs.h"
 #include "print_system.h"
 
@@ -15,9 +16,9 @@ namespace {
 QString printedToFileText(int language, const QString& file)
 {
     switch (language) {
-    case 1:
+    case Czech:
         return QStringLiteral("Tisk byl uložen do souboru '%1'.").arg(file);
-    case 2:
+    case English:
         return QStringLiteral("The print was saved to the file '%1'.").arg(file);
     default:
         return QStringLiteral("Tlač bola uložená do súboru '%1'.").arg(file);
@@ -28,9 +29,9 @@ QString printedToFileText(int language, const QString& file)
 QString failedPrintText(int language)
 {
     switch (language) {
-    case 1:
+    case Czech:
         return QStringLiteral("Tiskárna není k dispozici.");
-    case 2:
+    case English:
         return QStringLiteral("There is no default printer currently selected.");
     default:
         return QStringLiteral("Tlačiareň nie je k dispozícii.");

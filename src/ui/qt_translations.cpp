@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt_translations.h"
+#include "engine/game_settings.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -20,9 +21,9 @@ QtTranslations::~QtTranslations()
 QString QtTranslations::fileBaseName(int language)
 {
     switch (language) {
-    case 0:
+    case Slovak:
         return QStringLiteral("qtbase_sk");
-    case 1:
+    case Czech:
         return QStringLiteral("qtbase_cs");
     default:
         return {};
