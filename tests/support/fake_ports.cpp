@@ -28,18 +28,34 @@ void Rig::startWithHidden(const std::vector<int>& pieces)
 
 namespace mirvalon::test {
 
+int32_t settingValue(const GameSettings& s, Setting which)
+{
+    switch (which) {
+    case Setting::Positions:
+        return s.positions;
+    case Setting::PieceCount:
+        return s.pieceCount;
+    case Setting::Environment:
+        return s.environment;
+    case Setting::Language:
+        return s.language;
+    case Setting::AutoSave:
+        return s.autoSave;
+    case Setting::TotalTime:
+        return s.showTotalTime;
+    case Setting::ExitWarning:
+        return s.exitWarning;
+    case Setting::SyncAtStart:
+        return s.syncAtStart;
+    case Setting::Hints:
+        return s.showHints;
+    }
+    return -99;
+}
+
 void FakeSettings::settingShown(Setting which, const GameSettings& s)
 {
-    const int32_t value = which == Setting::Positions     ? s.positions
-                          : which == Setting::PieceCount  ? s.pieceCount
-                          : which == Setting::Environment ? s.environment
-                          : which == Setting::Language    ? s.language
-                          : which == Setting::AutoSave    ? s.autoSave
-                          : which == Setting::TotalTime   ? s.showTotalTime
-                          : which == Setting::ExitWarning ? s.exitWarning
-                          : which == Setting::SyncAtStart ? s.syncAtStart
-                                                          : s.showHints;
-    shown.push_back({which, value});
+    shown.push_back({which, settingValue(s, which)});
 }
 
 } // namespace mirvalon::test

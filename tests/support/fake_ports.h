@@ -223,6 +223,9 @@ public:
     std::vector<int> deleted; // table indexes, -1 for all
 };
 
+// The value a setting holds in `s`, a switch as 0 or 1.
+int32_t settingValue(const GameSettings& s, Setting which);
+
 // Records every setting the game shows, with the value it holds then.
 class FakeSettings : public SettingsView
 {
