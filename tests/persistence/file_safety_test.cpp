@@ -171,9 +171,13 @@ TEST(FolderLock, aFolderAnotherCopyKeepsLockedIsReportedAndNothingChanges)
     {
         FolderLock other(player.fs, player.data());
         ASSERT_TRUE(other.held());
+        player.fs.waitForLocks = false;
+        player.fs.lockWaits.clear();
         EXPECT_FALSE(records.writeRecord(finishedGame(6, 8000, "Eva"), settings, false));
         EXPECT_FALSE(records.deleteRecord(4));
         EXPECT_FALSE(copy.saveSettings());
+        // Each waited as long as another copy needs to finish its write.
+        EXPECT_EQ(player.fs.lockWaits, std::vector<int>(3, kLockWaitMilliseconds));
     }
     EXPECT_EQ(copy.dialogs.messages, (std::vector<int>{2, 9, 12}));
     EXPECT_EQ(readBytes(player.data() + "/Mirvalon.ldt"), before);

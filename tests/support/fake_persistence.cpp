@@ -101,6 +101,12 @@ ReadResult FaultyFileSystem::readFile(const std::string& path, std::size_t limit
     return PosixFileSystem::readFile(path, limit, noFollow);
 }
 
+int FaultyFileSystem::lockFile(const std::string& path, int waitMilliseconds)
+{
+    lockWaits.push_back(waitMilliseconds);
+    return PosixFileSystem::lockFile(path, waitForLocks ? waitMilliseconds : 0);
+}
+
 bool loadLanguageInto(LanguageTargets& targets, const std::string& programFolder, int language)
 {
     PosixFileSystem files;

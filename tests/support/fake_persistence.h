@@ -49,11 +49,16 @@ public:
     bool renameFile(const std::string& from, const std::string& to) override;
     bool mayReplace(const std::string& path) override;
     ReadResult readFile(const std::string& path, std::size_t limit, bool noFollow) override;
+    int lockFile(const std::string& path, int waitMilliseconds) override;
 
     WriteStep failAt = WriteStep::None;
     std::set<std::string> readOnly;
     std::set<std::string> unreadable; // as a file of another account would be
     int writesStarted = 0;
+    // The waits the stores ask for when they lock a folder; a test of a held lock turns
+    // `waitForLocks` off and is refused at once instead of after the whole wait.
+    std::vector<int> lockWaits;
+    bool waitForLocks = true;
 };
 
 // Records every text a language file hands to the window, keyed by a readable name:
