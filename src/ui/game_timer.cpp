@@ -7,7 +7,9 @@
 
 namespace mirvalon {
 
-GameTimer::GameTimer(QObject* parent, std::function<void()> tick) : m_timeCas(new QTimer(parent))
+GameTimer::GameTimer(QObject* parent, std::function<void()> tick,
+                     std::function<int64_t()> timeOfDayMs)
+    : m_timeCas(new QTimer(parent)), m_timeOfDayMs(std::move(timeOfDayMs))
 {
     m_timeCas->setObjectName(QStringLiteral("timeCas"));
     m_timeCas->setInterval(1000);
@@ -18,7 +20,7 @@ GameTimer::GameTimer(QObject* parent, std::function<void()> tick) : m_timeCas(ne
 
 int64_t GameTimer::timeOfDayMs() const
 {
-    return QTime::currentTime().msecsSinceStartOfDay();
+    return m_timeOfDayMs ? m_timeOfDayMs() : QTime::currentTime().msecsSinceStartOfDay();
 }
 
 int64_t GameTimer::calendarSeconds() const

@@ -16,8 +16,10 @@ namespace mirvalon {
 class GameTimer : public Clock
 {
 public:
-    // `tick` runs every second while the game keeps the timer running.
-    GameTimer(QObject* parent, std::function<void()> tick);
+    // `tick` runs every second while the game keeps the timer running; `timeOfDayMs` replaces
+    // the system's time of day when given.
+    GameTimer(QObject* parent, std::function<void()> tick,
+              std::function<int64_t()> timeOfDayMs = {});
 
     int64_t timeOfDayMs() const override;
     int64_t calendarSeconds() const override;
@@ -25,6 +27,7 @@ public:
 
 private:
     QTimer* m_timeCas;
+    std::function<int64_t()> m_timeOfDayMs;
 };
 
 } // namespace mirvalon

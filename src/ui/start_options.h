@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -29,6 +30,7 @@ struct StartOptions
     OutputDialogs* outputDialogs = nullptr; // print and save-picture dialogs; likewise
     DocumentOpener* opener = nullptr;       // the shell's "open"; the desktop's when none is given
     int screenWidth = -1;                   // the primary screen's width when -1
+    std::function<int64_t()> timeOfDayMs;   // the game's clock; the system's when none is given
     // Answers the open and save dialogs of saved games instead of the player (tests).
     std::function<QString(SavedGameDialog)> chooseSavedGame;
 };

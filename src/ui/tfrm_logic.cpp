@@ -93,7 +93,8 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
                                                m_folders->programFolder());
     m_records =
         std::make_unique<RecordsStore>(m_fs, *m_dialogs, *m_archive, m_folders->dataFolder());
-    m_timer = std::make_unique<GameTimer>(this, [this] { m_game->clockTick(); });
+    m_timer = std::make_unique<GameTimer>(
+        this, [this] { m_game->clockTick(); }, options.timeOfDayMs);
     m_game = std::make_unique<Game>(Ports{*m_board, *m_dialogs, *this, *m_timer, *m_statusStrip,
                                           *this, *m_records, *this,
                                           options.random ? *options.random : m_random});

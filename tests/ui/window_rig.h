@@ -33,6 +33,7 @@ struct WindowRig
     ScriptedOutputDialogs output; // the print and save-picture dialogs
     FakeDocumentOpener opener;
     StartOptions options; // what the window started with, for a second start on the same folders
+    int64_t timeOfDayMs = 12 * 3600 * 1000; // the game's clock, moved on by the test
     std::unique_ptr<Tfrm_Logic> window;
     // The file the open and save dialogs choose; none (cancelled) when unset.
     std::function<QString(SavedGameDialog)> chooseFile;
@@ -57,6 +58,7 @@ struct WindowRig
         o.outputDialogs = &output;
         o.opener = &opener;
         o.screenWidth = 1024;
+        o.timeOfDayMs = [this] { return timeOfDayMs; };
         o.chooseSavedGame = [this](SavedGameDialog kind) {
             return chooseFile ? chooseFile(kind) : QString();
         };
