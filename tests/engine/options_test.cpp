@@ -251,9 +251,8 @@ TEST(Menus, statusGroupsToggleTheirSettingAndMark)
     EXPECT_TRUE(rig.commands.table.checked(Command::TimeView));
 }
 
-// The window's settings store writes the settings itself and then publishes: the marks
-// follow at once, and the piece input and the confirmed row that come next (which do not
-// rewrite them) keep them.
+// A setting changed during a game shows its mark at once, and the piece input and the
+// confirmed row that come next (which do not rewrite the marks) keep it.
 TEST(Menus, marksFollowSettingsChangedDuringAGame)
 {
     struct Case
