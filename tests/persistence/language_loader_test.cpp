@@ -140,6 +140,21 @@ TEST(LanguageLoader, appliesEntriesToTheirTargetsAndIgnoresTheRest)
     EXPECT_EQ(rig.targets.texts, expected);
 }
 
+// Texts from a language file fill only the conversions they are meant to; any other is shown
+// as it stands, and a message stops at 255 characters, never inside a letter.
+TEST(Messages, onlyTheConversionsOfEachTextAreFilled)
+{
+    const std::string a254(254, 'a');
+    const std::pair<std::string, std::string> messages[] = {
+        {formatMessage("row %i of %s, 100%%", 7, "Eva"), "row 7 of Eva, 100%"},
+        {formatMessage("%i and %i, %x, %", 7, "Eva"), "7 and %i, %x, %"},
+        {formatMessage(a254 + "éé", 0, ""), a254 + "é"},
+        {formatRecordIntro("Game %i: %i points %s %i", 12, 9000), "Game 12: 9000 points %s %i"},
+    };
+    for (const auto& [formatted, expected] : messages)
+        EXPECT_EQ(formatted, expected);
+}
+
 TEST(LanguageLoader, refusesShortOrMissingFilesInBothLanguages)
 {
     struct Case

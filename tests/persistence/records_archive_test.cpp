@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <functional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "engine/record_check.h"
 #include "persistence/records_store.h"
@@ -290,6 +291,12 @@ TEST(RecordsFile, deletingClearsTheSlotsButKeepsKeysAndLevels)
     EXPECT_EQ(readBytes(rig.ldt()), image);
     clearRecord(expected[2]);
     EXPECT_EQ(rig.store.table(), expected);
+    // Read back at the next start and written out again from the table, it keeps its zeros.
+    Rig next;
+    restartOn(next, rig);
+    ::unlink(next.ldt().c_str());
+    ASSERT_TRUE(next.store.writeRecord(next.wonGame(), GameSettings{}, false));
+    EXPECT_EQ(readBytes(next.ldt()).substr(34 * 2, 34), image.substr(34 * 2, 34));
 
     ASSERT_TRUE(rig.store.deleteAllRecords());
     for (int i = 0; i < 192; ++i)
@@ -316,6 +323,7 @@ TEST(RecordsFile, onlyAHigherScoreIsANewRecord)
     EXPECT_FALSE(rig.store.isNewRecord(1, 8779)); // equal points
     EXPECT_TRUE(rig.store.isNewRecord(1, 8780));
     EXPECT_FALSE(rig.store.isNewRecord(193, 9999));
+    EXPECT_FALSE(rig.store.isNewRecord(0, 9999));
 }
 
 TEST(Archive, marksOnlyTheSlotsThatMatchTheirRecords)
