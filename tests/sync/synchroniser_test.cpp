@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "sync_rig.h"
@@ -169,6 +170,28 @@ TEST_F(SyncTest, aStoreOfTheWrongSizeIsRepairedInPlaceByTheWriter)
         ASSERT_EQ(store.archive.size(), kArchiveFileSize);
         EXPECT_EQ(shared.points(9), 8000);
         EXPECT_EQ(shared.points(1), 8779); // the reference records start a store
+    }
+}
+
+// Another account plants a pipe, or a second link to a file of its own, where a store file
+// belongs: the writer opens neither, and the file linked to stays as it was.
+TEST_F(SyncTest, aPipeOrASecondLinkInPlaceOfAStoreFileIsRefused)
+{
+    a.win(3, 8000, "Anna");
+    const fs::path theirs = root / "theirs";
+    for (const char* name : {kRecordsFileName, kArchiveFileName, kStoreLockName}) {
+        for (bool pipe : {true, false}) {
+            SCOPED_TRACE(std::string(name) + (pipe ? ", a pipe" : ", a second link"));
+            fs::remove_all(shared.folder);
+            fs::create_directories(shared.folder);
+            writeAll(theirs, "theirs");
+            const fs::path planted = shared.folder / name;
+            ASSERT_EQ(pipe ? ::mkfifo(planted.c_str(), 0666)
+                           : ::link(theirs.c_str(), planted.c_str()),
+                      0);
+            EXPECT_NE(a.sync(shared), SyncResult::Done);
+            EXPECT_EQ(readAll(theirs), "theirs");
+        }
     }
 }
 
