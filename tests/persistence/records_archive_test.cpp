@@ -449,6 +449,12 @@ TEST(Archive, theFirstRecordCreatesTheArchiveWithOnlyItsGame)
     Rig next;
     restartOn(next, rig);
     EXPECT_TRUE(next.store.entry(1).archived);
+
+    // Written over an archive of other bytes, the slot comes out the same, its gaps zero.
+    Rig over;
+    writeBytes(over.lar(), std::string(113664, '\x5A'));
+    ASSERT_TRUE(over.store.writeRecord(over.wonGame("Eva"), settings, true));
+    EXPECT_EQ(readBytes(over.lar()).substr(at, 592), expected.substr(at, 592));
 }
 
 TEST(Archive, anArchiveThatCannotBeWrittenKeepsTheRecordAndTheOldFile)
