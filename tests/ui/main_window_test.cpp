@@ -136,24 +136,6 @@ TEST(MainWindow, blockingAndRepeatedPiecesThroughTheMouse)
     EXPECT_EQ(w.palettePiece(12)->geometry(), QRect(593, 395, 40, 22));
 }
 
-// The widths of the groups are the status strip's; the menu items reach it.
-TEST(MainWindow, statusGroupsFollowTheirMenuItems)
-{
-    WindowRig rig;
-    Tfrm_Logic& w = *rig.window;
-    w.menuItem("mm2Cas")->trigger();
-    EXPECT_FALSE(w.statusPanel(8)->isVisible());
-    EXPECT_EQ(w.statusPanel(10)->width(), 157);
-    EXPECT_EQ(w.statusPanel(11)->text(), QString::fromUtf8("! Čas !"));
-    EXPECT_FALSE(w.menuItem("mm2Cas")->isChecked());
-    w.menuItem("mm2Info")->trigger();
-    EXPECT_FALSE(w.statusPanel(0)->isVisible());
-    w.menuItem("mm2Cas")->trigger();
-    w.menuItem("mm2Info")->trigger();
-    EXPECT_EQ(w.statusPanel(10)->width(), 47);
-    EXPECT_TRUE(w.menuItem("mm2Cas")->isChecked());
-}
-
 TEST(MainWindow, corruptedConfigurationShowsMessageSevenAndDefaults)
 {
     WindowRig rig(WindowRig::configuration(std::string(239, '\0')));
@@ -224,6 +206,7 @@ TEST(MainWindow, secondPlayersPasswordThroughTheWindow)
         WindowRig::doubleClick(w.palettePiece(piece));
     EXPECT_EQ(w.palettePiece(3)->pos(), QPoint(150, 13)); // in the hidden row
     EXPECT_TRUE(w.control("btnPotvrd")->isEnabled());
+    EXPECT_EQ(w.focusWidget(), w.control("btnPotvrd")); // the full row is confirmed next
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"heslo", "Bravo"}};
     qobject_cast<QPushButton*>(w.control("btnPotvrd"))->click();
     EXPECT_EQ(rig.s().password, "heslo");
