@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules the window only shows: the screen the game refuses, what the settings dialog and
-// the new-record dialog leave open without a shared folder, and the panels over the board.
+// the new-record dialog leave open without a shared folder, the panels over the board and the
+// password dialog's two texts.
 #include <gtest/gtest.h>
 
+#include "engine/saved_task.h"
 #include "engine/screen_size.h"
 #include "support/fake_ports.h"
 
@@ -120,6 +122,25 @@ TEST(BoardPanels, oneAtATimeAndThePiecesUnderThemTakeNoInput)
     EXPECT_FALSE(rig.s().recordsPanelShown);
     rig.game.recordsPanelShown(true);
     EXPECT_FALSE(rig.s().informationPanelShown);
+}
+
+TEST(PasswordSetUp, bothTextsOrNeither)
+{
+    struct Case
+    {
+        const char* password;
+        const char* authText;
+        MissingText missing;
+    };
+    const Case cases[] = {
+        {"", "", MissingText::None},
+        {"tajne", "Bravo", MissingText::None},
+        {"tajne", "", MissingText::AuthText},
+        {"", "Bravo", MissingText::Password},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(missingPasswordText(c.password, c.authText), c.missing)
+            << c.password << "/" << c.authText;
 }
 
 } // namespace
