@@ -157,6 +157,8 @@ public:
     bool chooseGameType(int type);       // Classic or Training; not while a game runs
     bool changePositions(int positions); // 5..8; asks question 0 while a game runs
     bool changePieceCount(int pieces);   // 11, 19, 25; asks question 0 while a game runs
+    // The settings dialog as it opens now.
+    SetupForm setupForm() const;
     // OK of the settings dialog: question 0 first when a running game would change; then the
     // choice reaches the settings in the dialog's order. New rules or colours leave the board
     // idle for them; otherwise only the status groups follow the settings.
@@ -178,9 +180,13 @@ public:
     // -1 for Slovak, which is built in, and for no language.
     int languageToLoad() const;
 
-    // The panels over the board, as the window shows and hides them.
+    // The panels over the board, as the window shows and hides them; showing one closes the
+    // other.
     void recordsPanelShown(bool shown);
     void informationPanelShown(bool shown);
+    // The menu item of a panel: a shown panel closes (false); otherwise the other one closes to
+    // make room, and the window fills and shows this one (true).
+    bool togglePanel(BoardPanel panel);
     // The records list's selected row (table index, -1 none) offers its archive and deletion.
     void selectRecordRow(int index);
     // Deleting records from the list: question 0 first when the current game is affected,

@@ -197,6 +197,16 @@ SetupResult Game::applySetup(const SetupChoice& c, const SetupOpening& opening, 
     return changed ? SetupResult::GameChanged : SetupResult::Applied;
 }
 
+SetupForm Game::setupForm() const
+{
+    SetupForm form;
+    form.choice = choiceFromSettings(m_settings);
+    form.computerGameRunning = m_state.inProgress && !m_state.secondPlayer;
+    form.syncOffered = offered(Command::SyncAtStart);
+    form.choice.syncAtStart = form.choice.syncAtStart && form.syncOffered;
+    return form;
+}
+
 void Game::toggleStatusGroup(StatusGroup group)
 {
     bool& shown = group == StatusGroup::Info   ? m_settings.showInfo
@@ -220,7 +230,9 @@ void Game::recordsPanelShown(bool shown)
 {
     Publisher publisher(*this);
     m_state.recordsPanelShown = shown;
-    if (!shown)
+    if (shown)
+        m_state.informationPanelShown = false;
+    else
         m_state.offered.archive = false; // no row is chosen while the list is away
 }
 
@@ -228,6 +240,21 @@ void Game::informationPanelShown(bool shown)
 {
     Publisher publisher(*this);
     m_state.informationPanelShown = shown;
+    if (shown && m_state.recordsPanelShown)
+        recordsPanelShown(false);
+}
+
+bool Game::togglePanel(BoardPanel panel)
+{
+    Publisher publisher(*this);
+    const bool records = panel == BoardPanel::Records;
+    const bool shown = records ? m_state.recordsPanelShown : m_state.informationPanelShown;
+    // The shown panel closes, or else the other one to make room for this one.
+    if (records == shown)
+        recordsPanelShown(false);
+    else
+        informationPanelShown(false);
+    return !shown;
 }
 
 void Game::selectRecordRow(int index)

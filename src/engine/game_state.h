@@ -24,6 +24,9 @@ enum class PasswordMode {
     ShowAuthText = 2 // the solved game shows the authorisation text
 };
 
+// The two panels that can lie over the board.
+enum class BoardPanel { Records, Information };
+
 using Row = std::array<int32_t, kMaxPositions>; // index 0 is position 1; 0 = empty slot
 
 // What the game's history leaves on offer, where the phase of the game and the settings do
@@ -126,9 +129,13 @@ struct GameState
     bool resultCovered = false; // result-area slots covered (grey) rather than open
     bool dragging = false;
 
-    // The panels laid over the board; while one is shown the palette takes no input.
+    // The panels laid over the board, one at a time; while one is shown the pieces under it
+    // take no input.
     bool recordsPanelShown = false;
     bool informationPanelShown = false;
+    bool panelOverBoard() const { return recordsPanelShown || informationPanelShown; }
+    bool paletteTakesInput() const { return paletteEnabled && !panelOverBoard(); }
+    bool copiesTakeInput() const { return copiesEnabled && !panelOverBoard(); }
 
     // Operations that the game flow, piece input and the aids share.
     void clearRows();

@@ -61,8 +61,7 @@ int settlePaletteFocus(int piece, int pieceCount, const PieceAtRest& atRest)
 bool Game::paletteTakesKeys() const
 {
     const GameState& s = m_state;
-    return s.paletteEnabled && !s.trainingAutoPlay && !s.recordsPanelShown &&
-           !s.informationPanelShown;
+    return s.paletteTakesInput() && !s.trainingAutoPlay;
 }
 
 bool Game::pieceAtRestInPalette(int piece) const

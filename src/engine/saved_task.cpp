@@ -108,4 +108,11 @@ bool taskIsPlayable(const SavedTask& task)
     return task.password.empty() || !task.authText.empty();
 }
 
+MissingText missingPasswordText(const std::string& password, const std::string& authText)
+{
+    if (password.empty() == authText.empty())
+        return MissingText::None;
+    return password.empty() ? MissingText::Password : MissingText::AuthText;
+}
+
 } // namespace mirvalon

@@ -16,6 +16,11 @@ constexpr int kMaxPasswordLength = 20; // characters, as the password dialog tak
 constexpr int kMaxAuthTextLength = 30;
 constexpr int kMaxFace = 999;
 
+// The second player protects a task with both texts or with neither: the one still to be
+// filled before the password dialog's OK takes them.
+enum class MissingText { None, AuthText, Password };
+MissingText missingPasswordText(const std::string& password, const std::string& authText);
+
 struct SavedTask
 {
     int32_t gameNumber = 1;

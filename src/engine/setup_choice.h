@@ -66,6 +66,17 @@ struct SetupEnables
     bool operator==(const SetupEnables&) const = default;
 };
 
+// The settings dialog as it opens over a game: its controls filled from the settings, and
+// what the game leaves open in it.
+struct SetupForm
+{
+    SetupChoice choice;
+    // A computer game keeps its time display and row marking to the end.
+    bool computerGameRunning = false;
+    // Without a usable shared folder the start-up synchronisation is off and cannot be chosen.
+    bool syncOffered = true;
+};
+
 // What the dialog remembers from its opening to tell whether the game changed.
 struct SetupOpening
 {

@@ -120,7 +120,6 @@ void Board::refreshPieces()
     const GameSettings& set = m_game->settings();
     const int p = set.positions;
     const bool repeat = !set.eachPieceOnce;
-    const bool panelShown = s.recordsPanelShown || s.informationPanelShown;
     // The boxes in the order they stand from the bottom up; set at the end.
     std::vector<QWidget*> stack;
 
@@ -165,7 +164,7 @@ void Board::refreshPieces()
                 QRect(slot ? slotPlace(slot) : homePlace(k), QSize(kPieceWidth, kPieceHeight)));
             box->setCursor(Qt::PointingHandCursor);
         }
-        box->setEnabled(s.paletteEnabled && !panelShown);
+        box->setEnabled(s.paletteTakesInput());
         box->setGreyWhenDisabled(!slot);
         box->show();
         stack.push_back(box);
@@ -182,7 +181,7 @@ void Board::refreshPieces()
         }
         showPieceFace(copy, piece);
         copy->move(slotPlace(i));
-        copy->setEnabled(s.copiesEnabled && !panelShown);
+        copy->setEnabled(s.copiesTakeInput());
         copy->setGreyWhenDisabled(false);
         copy->show();
         stack.push_back(copy);

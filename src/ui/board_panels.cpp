@@ -65,9 +65,12 @@ void BoardPanels::connectRecordsList()
 
 void BoardPanels::closePanels()
 {
-    for (const Panel panel : {Panel::Records, Panel::Information})
-        if (shown(panel))
-            hide(panel);
+    const GameState& s = m_parts.game.state();
+    if (s.recordsPanelShown)
+        m_parts.game.recordsPanelShown(false);
+    if (s.informationPanelShown)
+        m_parts.game.informationPanelShown(false);
+    followGame();
 }
 
 bool BoardPanels::shown(Panel panel) const
@@ -76,28 +79,19 @@ bool BoardPanels::shown(Panel panel) const
     return panel == Panel::Records ? s.recordsPanelShown : s.informationPanelShown;
 }
 
-void BoardPanels::hide(Panel panel)
+void BoardPanels::followGame()
 {
-    if (panel == Panel::Records) {
-        m_parts.records.hide();
-        m_parts.game.recordsPanelShown(false);
-    } else {
-        m_parts.information.hide();
-        m_parts.game.informationPanelShown(false);
+    bool closed = false;
+    for (const Panel panel : {Panel::Records, Panel::Information}) {
+        QWidget& widget =
+            panel == Panel::Records ? static_cast<QWidget&>(m_parts.records) : m_parts.information;
+        if (!shown(panel) && !widget.isHidden()) {
+            widget.hide();
+            closed = true;
+        }
     }
-    m_focusNewGame();
-}
-
-bool BoardPanels::closeOrMakeRoom(Panel panel)
-{
-    if (shown(panel)) {
-        hide(panel);
-        return true;
-    }
-    const Panel other = panel == Panel::Records ? Panel::Information : Panel::Records;
-    if (shown(other))
-        hide(other);
-    return false;
+    if (closed)
+        m_focusNewGame();
 }
 
 void BoardPanels::raiseOverBoard(QWidget* panel, QWidget* focus)
@@ -109,7 +103,9 @@ void BoardPanels::raiseOverBoard(QWidget* panel, QWidget* focus)
 
 void BoardPanels::toggleRecordsPanel()
 {
-    if (closeOrMakeRoom(Panel::Records))
+    const bool open = m_parts.game.togglePanel(BoardPanel::Records);
+    followGame();
+    if (!open)
         return;
     m_parts.records.show();
     m_parts.game.recordsPanelShown(true);
@@ -119,7 +115,9 @@ void BoardPanels::toggleRecordsPanel()
 
 void BoardPanels::toggleInformationPanel()
 {
-    if (closeOrMakeRoom(Panel::Information))
+    const bool open = m_parts.game.togglePanel(BoardPanel::Information);
+    followGame();
+    if (!open)
         return;
     std::string name;
     if (!loadInformationText(name))
@@ -130,6 +128,7 @@ void BoardPanels::toggleInformationPanel()
 void BoardPanels::showInformationPanel()
 {
     m_parts.game.informationPanelShown(true);
+    followGame(); // the list made room
     m_parts.information.show();
     // The arrow and page keys scroll the text at once.
     raiseOverBoard(&m_parts.information, m_parts.information.textBox());
@@ -142,13 +141,14 @@ void BoardPanels::showReferenceText()
     const QString path = QString::fromStdString(m_parts.programFolder + "/" + name);
     if (!QFileInfo(path).isFile() || !m_parts.information.loadPlainTextFile(path)) {
         m_parts.dialogs.showMessage(missingDocumentMessage(Document::ReferenceText), 0, {});
-        if (shown(Panel::Information) && m_referenceShown)
-            hide(Panel::Information); // its text of the other language is gone from the box
+        if (shown(Panel::Information) && m_referenceShown) {
+            // Its text of the other language is gone from the box.
+            m_parts.game.informationPanelShown(false);
+            followGame();
+        }
         return;
     }
     m_referenceShown = true;
-    if (shown(Panel::Records))
-        hide(Panel::Records);
     showInformationPanel();
 }
 
@@ -160,7 +160,8 @@ void BoardPanels::reopenInformationPanel()
         showReferenceText();
         return;
     }
-    hide(Panel::Information);
+    m_parts.game.informationPanelShown(false);
+    followGame();
     toggleInformationPanel();
 }
 
@@ -171,10 +172,8 @@ bool BoardPanels::loadInformationText(std::string& name)
     m_referenceShown = false;
     if (QFileInfo(path).isFile() && m_parts.information.loadFile(path, cp1250Letter))
         return true;
-    if (shown(Panel::Information))
-        hide(Panel::Information);
-    else
-        m_parts.game.informationPanelShown(false);
+    m_parts.game.informationPanelShown(false);
+    followGame();
     m_parts.dialogs.showMessage(Message::InformationMissing, 0, name);
     return false;
 }

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "engine/game_state.h"
+
 namespace mirvalon {
 
 class ArchiveStore;
@@ -64,11 +66,11 @@ private:
     void activateGame(int index);
     // Shows `panel` over the board and the pieces, its `focus` taking the keys at once.
     void raiseOverBoard(QWidget* panel, QWidget* focus);
-    enum class Panel { Records, Information };
+    using Panel = BoardPanel;
     bool shown(Panel panel) const;
-    void hide(Panel panel);
-    // Closes `panel` when it is open (true); otherwise closes the other one to make room.
-    bool closeOrMakeRoom(Panel panel);
+    // The panels follow the game: one it closed is hidden, and the focus goes back to the new
+    // game.
+    void followGame();
     // The information text of the language into the panel's box; when it is missing, the
     // panel closes and the message names the file. `name` is the file's name either way.
     bool loadInformationText(std::string& name);

@@ -56,9 +56,10 @@ ClientArea buildClientArea(QMainWindow& window, std::map<QString, QWidget*>& con
     region("pnlVysledok", {54, 8, 364, 32}, Bevel::Lowered, 2);
     region("pnlCisla", {8, 52, 38, 428}, Bevel::Raised, 2);
     BevelBox* prac = region("pnlPrac", {54, 52, 364, 428}, Bevel::Lowered, 2);
+    area.board = prac;
     area.scorePanel = region("pnlHodnotenie", {426, 52, 108, 428}, Bevel::Raised, 2);
     region("pnlTlacitka", {542, 160, 230, 97}, Bevel::Lowered, 2);
-    region("pnlKocky", {542, 332, 230, 148}, Bevel::Lowered, 2);
+    area.palette = region("pnlKocky", {542, 332, 230, 148}, Bevel::Lowered, 2);
 
     // The environment pictures cover the board.
     for (int i = 0; i < 4; ++i) {
@@ -70,7 +71,8 @@ ClientArea buildClientArea(QMainWindow& window, std::map<QString, QWidget*>& con
         controls[picture->objectName()] = picture;
     }
 
-    button(client, "btnPotvrd", "Potvrdiť", {444, 12, 72, 25}, "Potvrdiť zadanú výsledkovú oblasť");
+    area.confirmHidden = button(client, "btnPotvrd", "Potvrdiť", {444, 12, 72, 25},
+                                "Potvrdiť zadanú výsledkovú oblasť");
     auto* totalTime = new QLabel(QStringLiteral("0:00:00"), client);
     totalTime->setObjectName(QStringLiteral("pnlKCas"));
     totalTime->setGeometry(4, 9, 49, 17);
@@ -95,20 +97,23 @@ ClientArea buildClientArea(QMainWindow& window, std::map<QString, QWidget*>& con
     BevelBox* training = region("pnlHra_2", {600, 132, 58, 18}, Bevel::Raised, 1);
     training->setCaption(QStringLiteral("Tréning"));
     training->setToolTip(QStringLiteral("Nový typ hry  (F4)"));
+    area.gameTypes = {classic, training};
     const int favouriteLefts[4] = {720, 733, 746, 759};
     for (int k = 1; k <= 4; ++k) {
         BevelBox* fav = region(QStringLiteral("pnl%1").arg(k).toLatin1().constData(),
                                {favouriteLefts[k - 1], 132, 13, 18}, Bevel::Raised, 1);
         fav->setCaption(QString::number(k));
         fav->setToolTip(QStringLiteral("Uložiť obľúbenú hru č. %1").arg(k));
+        area.favourites[k - 1] = fav;
     }
 
     QWidget* buttons = controls["pnlTlacitka"];
-    button(buttons, "btnNovaP", "Nová hra - počítač", {7, 7, 109, 25},
-           "Novú hru zadá počítač  ( F2 )");
+    area.newComputerGame = button(buttons, "btnNovaP", "Nová hra - počítač", {7, 7, 109, 25},
+                                  "Novú hru zadá počítač  ( F2 )");
     button(buttons, "btnNovaH", "Nová hra - hráč", {122, 7, 101, 25},
            "Novú hru zadá druhý hráč  ( F3 )");
-    button(buttons, "btnNastavit", "Nastaviť", {7, 36, 61, 25}, "Nastaviť hru  ( F8 )");
+    area.settings =
+        button(buttons, "btnNastavit", "Nastaviť", {7, 36, 61, 25}, "Nastaviť hru  ( F8 )");
     button(buttons, "btnVzdat", "Vzdať hru", {74, 36, 65, 25},
            "Predčasné ukončenie hry s otvorením výsledkovej oblasti  (F10)");
     button(buttons, "btnZrusit", "Zrušiť riadok", {145, 36, 78, 25},

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QMainWindow;
+class QPushButton;
 class QWidget;
 
 namespace mirvalon {
@@ -23,10 +24,17 @@ class RecordsPanel;
 struct ClientArea
 {
     QWidget* client = nullptr;
+    BevelBox* board = nullptr;      // pnlPrac: the rows
+    BevelBox* palette = nullptr;    // pnlKocky: the pieces at home
     BevelBox* scorePanel = nullptr; // pnlHodnotenie: a left press ends the application
     ClickLabel* logo = nullptr;     // imgLogo: a left press minimises the window
     std::array<EnvironmentPicture*, 4> pictures{};
-    QLabel* totalTime = nullptr; // pnlKCas
+    std::array<BevelBox*, 2> gameTypes{};   // pnlHra_1 (classic), pnlHra_2 (training)
+    std::array<BevelBox*, 4> favourites{};  // pnl1..pnl4
+    QPushButton* newComputerGame = nullptr; // btnNovaP
+    QPushButton* settings = nullptr;        // btnNastavit
+    QPushButton* confirmHidden = nullptr;   // btnPotvrd: the second player's hidden row
+    QLabel* totalTime = nullptr;            // pnlKCas
     QLabel* lblRekord = nullptr;
     QLabel* lblNeprekon = nullptr;
     RecordsPanel* recordsPanel = nullptr;

@@ -125,7 +125,7 @@ void DialogLauncher::setLanguage(int language)
 std::optional<SetupResult> DialogLauncher::openSettings()
 {
     settingsDialog();
-    return m_settingsCommand->run(m_folders.sharedFolderReady());
+    return m_settingsCommand->run();
 }
 
 void DialogLauncher::showAboutBox()

@@ -68,10 +68,9 @@ MessageBoxes::MessageBoxes(QWidget* owner, const TextTable& texts,
 {
 }
 
-void MessageBoxes::setSettings(const GameSettings* settings, bool sharedFolderReady)
+void MessageBoxes::setSettings(const GameSettings* settings)
 {
     m_settings = settings;
-    m_sharedFolderReady = sharedFolderReady;
 }
 
 void MessageBoxes::showMessage(int index, int number, const std::string& text)
@@ -138,7 +137,7 @@ std::optional<std::string> MessageBoxes::newRecordDialog(const GameState& state,
     Tfrm_Rekord* rekord = m_rekord();
     rekord->setIntroFormat(q(m_texts.recordIntro));
     rekord->setSyncChanged([&shareNewRecords](bool on) { shareNewRecords = on; });
-    const auto name = rekord->run(state, shareNewRecords, m_sharedFolderReady, m_owner);
+    const auto name = rekord->run(state, shareNewRecords, m_owner);
     rekord->setSyncChanged(nullptr); // the box is not the game's to follow once closed
     if (!name)
         return std::nullopt;

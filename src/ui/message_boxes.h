@@ -33,9 +33,8 @@ public:
     MessageBoxes(QWidget* owner, const TextTable& texts, std::function<Tfrm_Heslo*()> heslo,
                  std::function<Tfrm_Rekord*()> rekord);
 
-    // The settings give the language of the buttons; `sharedFolderReady` says whether the
-    // synchronisation of new records may be offered at all.
-    void setSettings(const GameSettings* settings, bool sharedFolderReady);
+    // The settings give the language of the buttons.
+    void setSettings(const GameSettings* settings);
 
     // Dialogs
     void showMessage(int index, int number, const std::string& text) override;
@@ -55,7 +54,6 @@ private:
     std::function<Tfrm_Heslo*()> m_heslo;
     std::function<Tfrm_Rekord*()> m_rekord;
     const GameSettings* m_settings = nullptr;
-    bool m_sharedFolderReady = false;
 };
 
 } // namespace mirvalon

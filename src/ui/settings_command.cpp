@@ -11,12 +11,9 @@ SettingsCommand::SettingsCommand(Tfrm_Setup& dialog, Game& game, WindowSettings&
 {
 }
 
-std::optional<SetupResult> SettingsCommand::run(bool sharedFolderReady)
+std::optional<SetupResult> SettingsCommand::run()
 {
-    const GameSettings& s = m_game.settings();
-    const GameState& state = m_game.state();
-    m_dialog.setSyncAvailable(sharedFolderReady);
-    m_dialog.fillSettingsDialog(s, state.inProgress && !state.secondPlayer);
+    m_dialog.fillSettingsDialog(m_game.setupForm());
     if (m_dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return m_game.applySetup(m_dialog.choice(), m_dialog.opening(), *this);

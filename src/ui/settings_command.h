@@ -21,7 +21,7 @@ public:
     SettingsCommand(Tfrm_Setup& dialog, Game& game, WindowSettings& windowSettings);
 
     // Nothing when the player cancelled; otherwise what the game made of the choice.
-    std::optional<SetupResult> run(bool sharedFolderReady);
+    std::optional<SetupResult> run();
 
 private:
     bool loadLanguage(int language) override;

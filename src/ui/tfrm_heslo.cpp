@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tfrm_heslo.h"
 
+#include "engine/saved_task.h"
 #include "fixed_dialog.h"
 #include "plain_text.h"
 #include "storable_text_validator.h"
@@ -20,8 +21,6 @@ constexpr int kClientWidth = 193;
 constexpr int kFrameHeight = 27; // caption and border of the designed outer heights
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
-constexpr int kAuthChars = 30;
-constexpr int kPasswordChars = 20;
 } // namespace
 
 Tfrm_Heslo::Tfrm_Heslo(QWidget* parent)
@@ -49,8 +48,8 @@ Tfrm_Heslo::Tfrm_Heslo(QWidget* parent)
     m_lblHSL->setBuddy(m_edtHSL);
     m_lblATX->setText(m_labelATX + ':');
     m_lblHSL->setText(m_labelHSL + ':');
-    m_edtATX->setMaxLength(kAuthChars);
-    m_edtHSL->setMaxLength(kPasswordChars);
+    m_edtATX->setMaxLength(kMaxAuthTextLength);
+    m_edtHSL->setMaxLength(kMaxPasswordLength);
     m_edtHSL->setEchoMode(QLineEdit::Password);
     // The password shows as stars, whatever bullet the style would draw.
     m_edtHSL->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
@@ -167,15 +166,10 @@ void Tfrm_Heslo::showEvent(QShowEvent* event)
 void Tfrm_Heslo::btnOkClick()
 {
     if (m_mode == PasswordMode::SetUp) {
-        // Both fields filled, or both empty: a password without its text is refused.
-        const bool auth = !m_edtATX->text().isEmpty();
-        const bool pass = !m_edtHSL->text().isEmpty();
-        if (!auth && pass) {
-            flashEmpty(m_edtATX);
-            return;
-        }
-        if (auth && !pass) {
-            flashEmpty(m_edtHSL);
+        const MissingText missing =
+            missingPasswordText(m_edtHSL->text().toStdString(), m_edtATX->text().toStdString());
+        if (missing != MissingText::None) {
+            flashEmpty(missing == MissingText::AuthText ? m_edtATX : m_edtHSL);
             return;
         }
     }

@@ -16,6 +16,7 @@
 #include "board_accessibility.h"
 #include "board_panels.h"
 #include "dialog_launcher.h"
+#include "engine/screen_size.h"
 #include "environment_picture.h"
 #include "favourite_panels.h"
 #include "game_timer.h"
@@ -46,11 +47,7 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     createControls();
     createStatusBar();
     createMenus();
-    m_favourites = std::make_unique<FavouritePanels>(
-        std::array<BevelBox*, 4>{
-            static_cast<BevelBox*>(control("pnl1")), static_cast<BevelBox*>(control("pnl2")),
-            static_cast<BevelBox*>(control("pnl3")), static_cast<BevelBox*>(control("pnl4"))},
-        centralWidget());
+    m_favourites = std::make_unique<FavouritePanels>(m_area.favourites, centralWidget());
     m_favourites->onPress = [this](int k, MouseButton button, Modifiers keys) {
         if (m_game->pressFavourite(k, button, keys))
             afterRulesChanged();
@@ -100,9 +97,9 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
                                           options.random ? *options.random : m_random});
     m_board->setGame(m_game.get());
     m_paletteFocus =
-        new PaletteFocus(control("pnlKocky"), *m_board, *m_game, [this] { focusNewGame(); });
+        new PaletteFocus(m_area.palette, *m_board, *m_game, [this] { focusNewGame(); });
     createReaderParts();
-    m_messageBoxes->setSettings(&m_game->settings(), m_folders->sharedFolderReady());
+    m_messageBoxes->setSettings(&m_game->settings());
     createParts();
     // Every setting, the records and the game's start-up each change the command table; the
     // window applies it once, when all of them are in.
@@ -136,17 +133,11 @@ Tfrm_Logic::Tfrm_Logic(const StartOptions& options) : m_options(options)
     m_game->totalTimeTick();
     m_totalTimeClock->setRunning(m_game->settings().showTotalTime);
 
-    if (screenWidth < 800) {
-        static const char* const refusal[3] = {
-            "Ľutujem, ale hra je spustiteľná v minimálnom rozlíšení obrazovky 800x600 bodov.",
-            "Lituji, ale hra je spustitelná v minimálním rozlíšení obrazovky 800x600 bodů.",
-            "I am sorry, minimum resolution of screen is 800x600 pixels."};
-        const int language = m_game->settings().language;
-        QTimer::singleShot(0, this, [this, language] {
-            m_messageBoxes->showPlainMessage(refusal[languageOrSlovak(language)]);
+    if (const auto refusal = narrowScreenRefusal(screenWidth, m_game->settings().language))
+        QTimer::singleShot(0, this, [this, text = *refusal] {
+            m_messageBoxes->showPlainMessage(text);
             exitCommand();
         });
-    }
 }
 
 // The parts that follow the game: the panels over the board, the settings side with the
@@ -192,9 +183,8 @@ Tfrm_Logic::~Tfrm_Logic()
 // and the time and score when the player asks for them (F11).
 void Tfrm_Logic::createReaderParts()
 {
-    m_accessibility =
-        new BoardAccessibility({centralWidget(), control("pnlPrac"), control("pnlKocky"), *m_board,
-                                *m_game, *m_paletteFocus});
+    m_accessibility = new BoardAccessibility(
+        {centralWidget(), m_area.board, m_area.palette, *m_board, *m_game, *m_paletteFocus});
     m_board->onRowDrawn = [this](int row, int hits, int misses) {
         m_accessibility->rowConfirmed(row, hits, misses);
     };

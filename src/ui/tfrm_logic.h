@@ -161,6 +161,8 @@ private:
         QAction* contextItem = nullptr;
     };
     std::map<Command, BoundControls> m_bound;
+    // The table the controls show now: a command that has just become usable can take the focus.
+    CommandTable m_applied;
     ClientArea m_area;
     Board* m_board = nullptr;
     PaletteFocus* m_paletteFocus = nullptr;

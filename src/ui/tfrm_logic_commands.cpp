@@ -11,6 +11,7 @@
 #include "board.h"
 #include "board_panels.h"
 #include "dialog_launcher.h"
+#include "engine/offers.h"
 #include "favourite_panels.h"
 #include "palette_focus.h"
 #include "records_panel.h"
@@ -129,9 +130,9 @@ void Tfrm_Logic::bindCommands()
 void Tfrm_Logic::commandsChanged(const CommandTable& table)
 {
     // The confirm button of the hidden row takes the focus as soon as the row is full.
-    QWidget* potvrd = control("btnPotvrd");
-    const bool focusPotvrd = table.enabled(Command::ConfirmHiddenRow) &&
-                             table.visible(Command::ConfirmHiddenRow) && !potvrd->isEnabled();
+    const bool focusPotvrd =
+        usable(table, Command::ConfirmHiddenRow) && !m_applied.enabled(Command::ConfirmHiddenRow);
+    m_applied = table;
     for (const auto& [command, bound] : m_bound) {
         const CommandState& st = table[command];
         if (bound.button) {
@@ -149,16 +150,14 @@ void Tfrm_Logic::commandsChanged(const CommandTable& table)
     }
     // The game-type panels look pressed for the chosen type; F4 always names the other one.
     const bool classic = table.checked(Command::GameTypeClassic);
-    static_cast<BevelBox*>(control("pnlHra_1"))
-        ->setLook(classic ? Bevel::Lowered : Bevel::Raised, Bevel::None, 1);
-    static_cast<BevelBox*>(control("pnlHra_2"))
-        ->setLook(classic ? Bevel::Raised : Bevel::Lowered, Bevel::None, 1);
+    m_area.gameTypes[0]->setLook(classic ? Bevel::Lowered : Bevel::Raised, Bevel::None, 1);
+    m_area.gameTypes[1]->setLook(classic ? Bevel::Raised : Bevel::Lowered, Bevel::None, 1);
     menuItem("mm2Klasika")->setShortcut(classic ? QKeySequence() : QKeySequence(Qt::Key_F4));
     menuItem("mm2Trening")->setShortcut(classic ? QKeySequence(Qt::Key_F4) : QKeySequence());
     m_favourites->show(table);
     setWindowTitle(m_game->state().captionNamesFile ? m_launcher->fileCaption() : m_windowCaption);
     if (focusPotvrd)
-        potvrd->setFocus();
+        m_area.confirmHidden->setFocus();
     m_board->refreshPieces();
     if (m_paletteFocus)
         m_paletteFocus->refresh();
@@ -171,7 +170,9 @@ void Tfrm_Logic::afterRulesChanged()
 
 void Tfrm_Logic::focusNewGame()
 {
-    QWidget* next = control("btnNovaP")->isEnabled() ? control("btnNovaP") : control("btnNastavit");
+    QPushButton* next = m_game->commands().enabled(Command::NewComputerGame)
+                            ? m_area.newComputerGame
+                            : m_area.settings;
     next->setFocus();
 }
 

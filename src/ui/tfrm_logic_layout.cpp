@@ -54,10 +54,10 @@ void Tfrm_Logic::createMenus()
     const QList<QAction*> fileItems = menuItem("mm0Subor")->menu()->actions();
     fileItems.at(fileItems.indexOf(minimal) - 1)->setVisible(false);
     // A hidden action counts as disabled and its own key is dead, so the key is a shortcut
-    // of the window that follows the File menu instead.
+    // of the window that follows the game's table instead.
     auto* f12 = new QShortcut(QKeySequence(Qt::Key_F12), this);
     connect(f12, &QShortcut::activated, this, [this, minimal] {
-        if (menuItem("mm0Subor")->isEnabled())
+        if (m_game->commands().enabled(Command::Minimise))
             minimal->trigger();
     });
 }

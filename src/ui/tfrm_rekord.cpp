@@ -97,7 +97,7 @@ Tfrm_Rekord::Tfrm_Rekord(QWidget* parent)
     });
 }
 
-void Tfrm_Rekord::fill(const GameState& s, bool shareNewRecords, bool shareAvailable)
+void Tfrm_Rekord::fill(const GameState& s, bool shareNewRecords)
 {
     m_lblUvod->setText(QString::fromStdString(
         formatRecordIntro(m_introFormat.toStdString(), s.gameNumber, s.score)));
@@ -122,8 +122,8 @@ void Tfrm_Rekord::fill(const GameState& s, bool shareNewRecords, bool shareAvail
     m_oldValues[5]->setText(QString::fromStdString(s.oldHolder));
     centreColumns();
 
-    m_cbxSynchro->setChecked(shareNewRecords && shareAvailable);
-    m_cbxSynchro->setEnabled(shareAvailable);
+    m_cbxSynchro->setChecked(shareNewRecords);
+    m_cbxSynchro->setEnabled(s.sharedFolderReady);
 }
 
 void Tfrm_Rekord::centreColumns()
@@ -142,9 +142,9 @@ void Tfrm_Rekord::centreColumns()
 }
 
 std::optional<QString> Tfrm_Rekord::run(const GameState& state, bool shareNewRecords,
-                                        bool shareAvailable, const QWidget* owner)
+                                        const QWidget* owner)
 {
-    fill(state, shareNewRecords, shareAvailable);
+    fill(state, shareNewRecords);
     if (owner) {
         const QRect main = owner->frameGeometry();
         const QRect screen = owner->screen() ? owner->screen()->availableGeometry() : QRect();

@@ -31,11 +31,12 @@ public:
     void setSyncChanged(std::function<void(bool)> changed) { m_syncChanged = std::move(changed); }
     void setIntroFormat(const QString& format) { m_introFormat = format; }
 
-    // Fills the dialog from the finished game and its old-record snapshot.
-    void fill(const GameState& state, bool shareNewRecords, bool shareAvailable);
+    // Fills the dialog from the finished game and its old-record snapshot. The share box
+    // takes clicks while the game has the shared folder; the game keeps the choice off without
+    // it.
+    void fill(const GameState& state, bool shareNewRecords);
     // Shows the dialog over the centre of `owner`; the typed name on OK.
-    std::optional<QString> run(const GameState& state, bool shareNewRecords, bool shareAvailable,
-                               const QWidget* owner);
+    std::optional<QString> run(const GameState& state, bool shareNewRecords, const QWidget* owner);
 
     // Language texts as the language file gives them: 0 the announcement, 1 old group,
     // 2..7 header pairs, 8 new group, 9 share box; the caption with its blanks.

@@ -281,10 +281,11 @@ void Tfrm_Setup::jumpJokes()
     m_cbxSrandicky->move(m_cbxSrandicky->x(), y);
 }
 
-void Tfrm_Setup::fillSettingsDialog(const GameSettings& settings, bool computerGameRunning)
+void Tfrm_Setup::fillSettingsDialog(const SetupForm& form)
 {
-    m_computerGameRunning = computerGameRunning;
-    showChoice(choiceFromSettings(settings));
+    m_computerGameRunning = form.computerGameRunning;
+    m_cbxSynchroStart->setEnabled(form.syncOffered);
+    showChoice(form.choice);
     m_opening = setupOpening(choice());
 }
 
@@ -344,7 +345,7 @@ void Tfrm_Setup::showChoice(const SetupChoice& c)
     m_cbxKCas->setChecked(c.showTotalTime);
     m_cbxAutoUloz->setChecked(c.autoSave);
     m_cbxUpozExit->setChecked(c.exitWarning);
-    m_cbxSynchroStart->setChecked(c.syncAtStart && m_syncAvailable);
+    m_cbxSynchroStart->setChecked(c.syncAtStart);
 
     const SetupEnables e = setupEnables(c, m_computerGameRunning);
     m_rgPozicie->setEnabled(e.ruleControls);
@@ -355,7 +356,6 @@ void Tfrm_Setup::showChoice(const SetupChoice& c)
     m_cbxZnacRiad->setEnabled(e.rowMarkingAndTime);
     m_cbxCas->setEnabled(e.rowMarkingAndTime);
     m_rgProstredie->setEnabled(e.environmentItems);
-    m_cbxSynchroStart->setEnabled(m_syncAvailable);
     updateGameInfo();
 }
 
@@ -383,14 +383,6 @@ void Tfrm_Setup::updateGameInfo()
 void Tfrm_Setup::setManualAvailable(bool available)
 {
     m_btnPDF->setEnabled(available);
-}
-
-void Tfrm_Setup::setSyncAvailable(bool available)
-{
-    m_syncAvailable = available;
-    if (!available)
-        m_cbxSynchroStart->setChecked(false);
-    m_cbxSynchroStart->setEnabled(available);
 }
 
 void Tfrm_Setup::centreOn(const QWidget& window)

@@ -33,9 +33,8 @@ public:
     // Points of the record of numbered game 1..192 (0 when it has none).
     void setRecordPoints(std::function<int(int)> points) { m_recordPoints = std::move(points); }
 
-    // Copies the settings into the controls; the row marking and the time display stay
-    // fixed while a computer game runs.
-    void fillSettingsDialog(const GameSettings& settings, bool computerGameRunning);
+    // Shows the game's form in the controls, with the controls it leaves open.
+    void fillSettingsDialog(const SetupForm& form);
     // What the controls hold now.
     SetupChoice choice() const;
     SetupOpening opening() const { return m_opening; }
@@ -50,9 +49,6 @@ public:
 
     // btnPDF opens the manual once the window offers it.
     void setManualAvailable(bool available);
-    // Without the shared records folder the start-up synchronisation stays off and its box
-    // unchecked and disabled.
-    void setSyncAvailable(bool available);
 
     QTabWidget* pages() const { return m_pgctPlocha; }
     QPushButton* okButton() const { return m_btnOk; }
@@ -78,7 +74,6 @@ private:
     std::function<int(int)> m_recordPoints;
     SetupOpening m_opening;
     bool m_computerGameRunning = false;
-    bool m_syncAvailable = true;
 
     QTabWidget* m_pgctPlocha;
     QPushButton* m_btnOk;

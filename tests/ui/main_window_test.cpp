@@ -57,10 +57,9 @@ TEST(MainWindow, aWholeGamePlayedWithTheMouse)
     for (int piece : {2, 3, 4, 9, 6})
         WindowRig::doubleClick(w.palettePiece(piece));
     EXPECT_EQ(rig.s().editRow, (Row{1, 2, 3, 4, 9, 6, 0, 0}));
-    // Taking piece 9 back costs 4 points in row 1 and frees its slot.
+    // Dragged back to the palette, piece 9 frees its slot (what it costs is the engine's).
     WindowRig::drag(w.palettePiece(9), QPoint(700, 470));
     EXPECT_EQ(rig.s().editRow[4], 0);
-    EXPECT_EQ(rig.s().score, 10000 - 4);
     EXPECT_EQ(w.palettePiece(9)->pos(), QPoint(681, 367));
     // An occupied slot refuses a piece; piece 5 goes back.
     WindowRig::drag(w.palettePiece(5), WindowRig::slotCentre(1, 2));
@@ -88,22 +87,13 @@ TEST(MainWindow, aWholeGamePlayedWithTheMouse)
     EXPECT_EQ(w.editSlot(1)->pos(), QPoint(62, 424));      // row 2 is open now
     EXPECT_EQ(w.palettePiece(1)->pos(), QPoint(549, 339)); // the palette is full again
 
-    // Row 2 wins: message 0 with the row, record question 1 (Cancel: no record).
+    // Row 2 wins (its messages are the engine's): the palette closes, the hidden row shows.
     for (int piece = 1; piece <= 7; ++piece)
         WindowRig::doubleClick(w.palettePiece(piece));
     QTest::keyClick(&w, Qt::Key_Space);
     EXPECT_TRUE(rig.s().solved);
-    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{0});
-    EXPECT_EQ(rig.dialogs.messageNumbers, std::vector<int>{2});
-    EXPECT_EQ(rig.dialogs.questions, std::vector<int>{1});
     EXPECT_FALSE(w.palettePiece(8)->isEnabled());
-    EXPECT_TRUE(w.hiddenPiece(1)->isVisible()); // the hidden row is revealed
-
-    // Loss: give up with F10.
-    QTest::keyClick(&w, Qt::Key_F2);
-    QTest::keyClick(&w, Qt::Key_F10);
-    EXPECT_EQ(rig.dialogs.messages, (std::vector<int>{0, 1}));
-    EXPECT_FALSE(rig.s().inProgress);
+    EXPECT_TRUE(w.hiddenPiece(1)->isVisible());
 }
 
 TEST(MainWindow, blockingAndRepeatedPiecesThroughTheMouse)
@@ -134,24 +124,6 @@ TEST(MainWindow, blockingAndRepeatedPiecesThroughTheMouse)
     button(rig, "btnBloky")->click();
     EXPECT_FALSE(rig.s().blocked[12]);
     EXPECT_EQ(w.palettePiece(12)->geometry(), QRect(593, 395, 40, 22));
-}
-
-// The widths of the groups are the status strip's; the menu items reach it.
-TEST(MainWindow, statusGroupsFollowTheirMenuItems)
-{
-    WindowRig rig;
-    Tfrm_Logic& w = *rig.window;
-    w.menuItem("mm2Cas")->trigger();
-    EXPECT_FALSE(w.statusPanel(8)->isVisible());
-    EXPECT_EQ(w.statusPanel(10)->width(), 157);
-    EXPECT_EQ(w.statusPanel(11)->text(), QString::fromUtf8("! Čas !"));
-    EXPECT_FALSE(w.menuItem("mm2Cas")->isChecked());
-    w.menuItem("mm2Info")->trigger();
-    EXPECT_FALSE(w.statusPanel(0)->isVisible());
-    w.menuItem("mm2Cas")->trigger();
-    w.menuItem("mm2Info")->trigger();
-    EXPECT_EQ(w.statusPanel(10)->width(), 47);
-    EXPECT_TRUE(w.menuItem("mm2Cas")->isChecked());
 }
 
 TEST(MainWindow, corruptedConfigurationShowsMessageSevenAndDefaults)
@@ -224,6 +196,7 @@ TEST(MainWindow, secondPlayersPasswordThroughTheWindow)
         WindowRig::doubleClick(w.palettePiece(piece));
     EXPECT_EQ(w.palettePiece(3)->pos(), QPoint(150, 13)); // in the hidden row
     EXPECT_TRUE(w.control("btnPotvrd")->isEnabled());
+    EXPECT_EQ(w.focusWidget(), w.control("btnPotvrd")); // the full row is confirmed next
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"heslo", "Bravo"}};
     qobject_cast<QPushButton*>(w.control("btnPotvrd"))->click();
     EXPECT_EQ(rig.s().password, "heslo");

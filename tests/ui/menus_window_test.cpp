@@ -69,21 +69,14 @@ TEST(MenusWindow, environmentItemsAndClicksOnThePicture)
     };
     ASSERT_EQ(rig.game().settings().environment, 2);
     ASSERT_TRUE(picture(2)) << "the environment pictures have other names";
-    // The items and the clicks reach the game's rules; the marks and the picture follow.
-    w.menuItem("mm2Foto1")->trigger();
-    EXPECT_EQ(checked(), -1);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_FALSE(picture(i)->isVisible()) << i;
+    // Which picture comes next is the game's rule; the marks and the picture follow it.
     w.menuItem("mm2Foto2")->trigger();
     EXPECT_EQ(checked(), 3);
     EXPECT_TRUE(picture(3)->isVisible());
-    for (Qt::MouseButton button : {Qt::LeftButton, Qt::MiddleButton}) {
-        const int next = (rig.game().settings().environment + 1) % 4;
-        WindowRig::send(picture(rig.game().settings().environment), QEvent::MouseButtonPress,
-                        {10, 10}, button);
-        EXPECT_EQ(checked(), next);
-        EXPECT_TRUE(picture(next)->isVisible());
-    }
+    EXPECT_FALSE(picture(2)->isVisible());
+    WindowRig::send(picture(3), QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+    EXPECT_EQ(checked(), 0);
+    EXPECT_TRUE(picture(0)->isVisible());
     // The right button shows and hides the best scores, as Ctrl+K does.
     QAction* records = w.menuItem("mm1NajSkore");
     const int shown = rig.game().settings().environment;

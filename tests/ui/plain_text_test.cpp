@@ -28,7 +28,7 @@ TEST(PlainText, everyLabelOfTheWindowAndItsDialogsShowsPlainText)
     rig.window->passwordDialog();
     rig.window->reviewDialog();
     ASSERT_NE(dialog, nullptr);
-    dialog->fill(s, false, true);
+    dialog->fill(s, false);
     static_cast<QLabel*>(rig.window->control("lblZasah"))->setText("<h1>Zásah</h1>");
     int labels = 0;
     for (const QLabel* label : rig.window->findChildren<QLabel*>()) {

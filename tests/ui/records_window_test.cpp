@@ -63,6 +63,11 @@ TEST(RecordsWindow, listOpensOnTheCurrentGameAndReplaysAnArchivedRecord)
     EXPECT_FALSE(w.control("btnArchiv")->isEnabled());
     QTest::keyClick(panel->list(), Qt::Key_Delete);
     EXPECT_TRUE(rig.dialogs.questions.empty());
+    // The game shows one panel at a time; the list goes for the text.
+    QTest::keyClick(&w, Qt::Key_F1);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_FALSE(w.menuItem("mm1NajSkore")->isChecked());
+    EXPECT_TRUE(w.informationPanel()->isVisible());
 }
 
 TEST(RecordsWindow, deleteAndCtrlDeleteAskAndClearTheList)
@@ -136,37 +141,6 @@ TEST(RecordsWindow, informationPanelByLanguageAndMissingFile)
         EXPECT_EQ(rig.game().settings().language, 2);
         if (c.shown)
             QTest::keyClick(&w, Qt::Key_F1);
-    }
-}
-
-TEST(RecordsWindow, theTwoPanelsOverTheBoardNeverShowTogether)
-{
-    WindowRig rig;
-    Tfrm_Logic& w = *rig.window;
-    struct Step
-    {
-        Qt::Key key;
-        Qt::KeyboardModifiers keys;
-        bool records, information;
-    };
-    // clang-format off
-    const Step steps[] = {
-        {Qt::Key_K,  Qt::ControlModifier, true,  false},
-        {Qt::Key_F1, Qt::NoModifier,      false, true},  // the list closes for the text
-        {Qt::Key_K,  Qt::ControlModifier, true,  false}, // and the text for the list
-        {Qt::Key_K,  Qt::ControlModifier, false, false},
-        {Qt::Key_F1, Qt::NoModifier,      false, true},
-        {Qt::Key_F1, Qt::NoModifier,      false, false},
-    };
-    // clang-format on
-    int n = 0;
-    for (const Step& step : steps) {
-        QTest::keyClick(&w, step.key, step.keys);
-        EXPECT_EQ(w.recordsPanel()->isVisible(), step.records) << n;
-        EXPECT_EQ(w.informationPanel()->isVisible(), step.information) << n;
-        EXPECT_EQ(w.menuItem("mm1NajSkore")->isChecked(), step.records) << n;
-        EXPECT_EQ(w.menuItem("mm1Inform")->isChecked(), step.information) << n;
-        ++n;
     }
 }
 

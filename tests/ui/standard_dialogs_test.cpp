@@ -86,7 +86,7 @@ TEST(DialogButtons, questionsAndMessagesOfTheGameInEachLanguage)
         GameSettings settings;
         settings.loadedLanguage = c.language;
         MessageBoxes boxes(nullptr, texts, nullptr, nullptr);
-        boxes.setSettings(&settings, false);
+        boxes.setSettings(&settings);
         QStringList seen;
         QString defaultButton;
         whenBoxShown([&](QMessageBox* box) {

@@ -253,14 +253,14 @@ const WindowCase kWindows[] = {
      [](Tfrm_Logic& w, int) -> QWidget* {
          Tfrm_Rekord* rekord = w.newRecordDialog();
          rekord->setIntroFormat(QString::fromStdString(w.texts().recordIntro));
-         rekord->fill(longestRecord(), false, true);
+         rekord->fill(longestRecord(), false);
          return rekord;
      },
      {}},
     {"settings dialog", 2,
      [](Tfrm_Logic& w, int tab) -> QWidget* {
          Tfrm_Setup* setup = w.settingsDialog();
-         setup->fillSettingsDialog(w.game().settings(), false);
+         setup->fillSettingsDialog(w.game().setupForm());
          setup->pages()->setCurrentIndex(tab);
          return setup;
      },

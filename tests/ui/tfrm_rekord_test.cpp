@@ -27,13 +27,14 @@ GameState finishedGame()
     s.oldPoints = 0;
     s.oldTime = "        ";
     s.oldHolder = "          ";
+    s.sharedFolderReady = true;
     return s;
 }
 
 TEST(NewRecordDialog, valuesArePaddedToTheirColumns)
 {
     Tfrm_Rekord dialog;
-    dialog.fill(finishedGame(), false, true);
+    dialog.fill(finishedGame(), false);
     const std::pair<QLabel*, const char*> cases[] = {
         {dialog.newValue(0), "  7"},      {dialog.oldValue(0), "  7"},
         {dialog.newValue(1), " 3"},       {dialog.newValue(2), " 4"},
@@ -60,7 +61,7 @@ TEST(NewRecordDialog, nameIsTakenOnOkAndDroppedOnStorno)
         dialog.shareBox()->click();
         dialog.okButton()->click();
     });
-    const auto name = dialog.run(finishedGame(), false, true, nullptr);
+    const auto name = dialog.run(finishedGame(), false, nullptr);
     ASSERT_TRUE(name.has_value());
     EXPECT_EQ(*name, "Zuzana Nov"); // ten characters at most
     EXPECT_TRUE(shared);
@@ -70,11 +71,12 @@ TEST(NewRecordDialog, nameIsTakenOnOkAndDroppedOnStorno)
         dialog.shareBox()->click();
         dialog.cancelButton()->click();
     });
-    EXPECT_FALSE(dialog.run(finishedGame(), true, true, nullptr).has_value());
+    EXPECT_FALSE(dialog.run(finishedGame(), true, nullptr).has_value());
     EXPECT_FALSE(shared); // the share choice stays even after Storno
 
-    dialog.fill(finishedGame(), true, false);
-    EXPECT_FALSE(dialog.shareBox()->isChecked());
+    GameState unshared = finishedGame();
+    unshared.sharedFolderReady = false;
+    dialog.fill(unshared, false);
     EXPECT_FALSE(dialog.shareBox()->isEnabled());
 }
 

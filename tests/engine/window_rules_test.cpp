@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The rules the window only shows: the screen the game refuses, what the settings dialog and
+// the new-record dialog leave open without a shared folder, the panels over the board and the
+// password dialog's two texts.
+#include <gtest/gtest.h>
+
+#include "engine/saved_task.h"
+#include "engine/screen_size.h"
+#include "support/fake_ports.h"
+
+namespace mirvalon::test {
+namespace {
+
+TEST(Screen, aScreenNarrowerThanTheBoardIsRefusedInThePlayersLanguage)
+{
+    struct Case
+    {
+        int width;
+        int language;
+        const char* refusal; // nullptr: the game runs
+    };
+    const Case cases[] = {
+        {799, Slovak,
+         "Ľutujem, ale hra je spustiteľná v minimálnom rozlíšení obrazovky 800x600 bodov."},
+        {640, Czech,
+         "Lituji, ale hra je spustitelná v minimálním rozlíšení obrazovky 800x600 bodů."},
+        {0, English, "I am sorry, minimum resolution of screen is 800x600 pixels."},
+        {799, 3, "Ľutujem, ale hra je spustiteľná v minimálnom rozlíšení obrazovky 800x600 bodov."},
+        {800, English, nullptr},
+        {1024, Slovak, nullptr},
+    };
+    for (const Case& c : cases) {
+        const auto refusal = narrowScreenRefusal(c.width, c.language);
+        EXPECT_EQ(refusal.has_value(), c.refusal != nullptr) << c.width;
+        if (refusal && c.refusal)
+            EXPECT_EQ(*refusal, c.refusal) << c.width;
+    }
+}
+
+TEST(SettingsDialogForm, opensOnTheSettingsWithWhatTheGameLeavesOpen)
+{
+    struct Case
+    {
+        const char* what;
+        bool sharedFolder;
+        bool syncAtStart; // in the settings
+        void (*step)(Rig&);
+        bool computerGame, syncOffered, syncChecked;
+    };
+    const Case cases[] = {
+        {"idle, shared", true, true, [](Rig&) {}, false, true, true},
+        {"idle, not shared", false, true, [](Rig&) {}, false, false, false},
+        {"shared, left off", true, false, [](Rig&) {}, false, true, false},
+        {"computer game", true, true, [](Rig& r) { r.game.startComputerGame(); }, true, true, true},
+        {"second player's game", true, true,
+         [](Rig& r) {
+             r.game.startSecondPlayerGame();
+             r.place({1, 2, 3, 4, 5, 6, 7});
+             r.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"", ""}};
+             ASSERT_TRUE(r.game.confirmHiddenRow());
+             ASSERT_TRUE(r.s().inProgress);
+         },
+         false, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Rig rig;
+        rig.game.startUp();
+        rig.game.activate(c.sharedFolder);
+        rig.useSettings([&](GameSettings& s) {
+            s.positions = 6;
+            s.syncAtStart = c.syncAtStart;
+        });
+        c.step(rig);
+        const SetupForm form = rig.game.setupForm();
+        EXPECT_EQ(form.choice.positions, 6);
+        EXPECT_EQ(form.computerGameRunning, c.computerGame);
+        EXPECT_EQ(form.syncOffered, c.syncOffered);
+        EXPECT_EQ(form.choice.syncAtStart, c.syncChecked);
+    }
+}
+
+TEST(BoardPanels, oneAtATimeAndThePiecesUnderThemTakeNoInput)
+{
+    Rig rig;
+    rig.game.startUp();
+    rig.game.startComputerGame();
+    ASSERT_TRUE(rig.s().paletteTakesInput());
+    struct Step
+    {
+        BoardPanel toggled;
+        bool opens, records, information;
+    };
+    const Step steps[] = {
+        {BoardPanel::Records, true, true, false},
+        {BoardPanel::Information, true, false, true}, // the list makes room for the text
+        {BoardPanel::Records, true, true, false},     // and the text for the list
+        {BoardPanel::Records, false, false, false},
+        {BoardPanel::Information, true, false, true},
+        {BoardPanel::Information, false, false, false},
+    };
+    int n = 0;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(n++);
+        const bool opens = rig.game.togglePanel(step.toggled);
+        EXPECT_EQ(opens, step.opens);
+        if (opens)
+            (step.toggled == BoardPanel::Records ? rig.game.recordsPanelShown(true)
+                                                 : rig.game.informationPanelShown(true));
+        EXPECT_EQ(rig.s().recordsPanelShown, step.records);
+        EXPECT_EQ(rig.s().informationPanelShown, step.information);
+        EXPECT_EQ(rig.commands.table.checked(Command::RecordsPanel), step.records);
+        EXPECT_EQ(rig.commands.table.checked(Command::InformationPanel), step.information);
+        const bool free = !step.records && !step.information;
+        EXPECT_EQ(rig.s().paletteTakesInput(), free);
+        EXPECT_EQ(rig.s().copiesTakeInput(), free);
+        EXPECT_EQ(rig.game.paletteTakesKeys(), free);
+    }
+    // Shown without its menu item (the reference text), a panel closes the other one too.
+    rig.game.recordsPanelShown(true);
+    rig.game.informationPanelShown(true);
+    EXPECT_FALSE(rig.s().recordsPanelShown);
+    rig.game.recordsPanelShown(true);
+    EXPECT_FALSE(rig.s().informationPanelShown);
+}
+
+TEST(PasswordSetUp, bothTextsOrNeither)
+{
+    struct Case
+    {
+        const char* password;
+        const char* authText;
+        MissingText missing;
+    };
+    const Case cases[] = {
+        {"", "", MissingText::None},
+        {"tajne", "Bravo", MissingText::None},
+        {"tajne", "", MissingText::AuthText},
+        {"", "Bravo", MissingText::Password},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(missingPasswordText(c.password, c.authText), c.missing)
+            << c.password << "/" << c.authText;
+}
+
+} // namespace
+} // namespace mirvalon::test
