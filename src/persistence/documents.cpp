@@ -7,16 +7,17 @@
 
 namespace mirvalon {
 
-namespace {
-constexpr int kEnglish = 2;
-} // namespace
-
 std::string documentFileName(Document document, int language)
 {
-    const bool english = language == kEnglish;
+    const bool english = language == English;
     if (document == Document::Manual)
         return english ? "Mirv_EN.pdf" : "Mirv_SK.pdf";
     return english ? "Quick_EN.txt" : "Quick_SK.txt";
+}
+
+std::string informationTextFileName(int language)
+{
+    return language == English ? "Mirv_EN.rtf" : "Mirv_SK.rtf";
 }
 
 int missingDocumentMessage(Document document)

@@ -33,6 +33,10 @@ enum class OpenOutcome {
 // "Mirv_EN.pdf" / "Quick_EN.txt" for English (2), the Slovak file for any other language.
 std::string documentFileName(Document document, int language);
 
+// The information text the game shows in its own panel: "Mirv_EN.rtf" for English, else the
+// Slovak one (a Czech player reads the Slovak text).
+std::string informationTextFileName(int language);
+
 // The message of the text table that says the document is missing: 13 or 18.
 int missingDocumentMessage(Document document);
 

@@ -167,7 +167,7 @@ void BoardPanels::reopenInformationPanel()
 
 bool BoardPanels::loadInformationText(std::string& name)
 {
-    name = m_parts.game.settings().language == English ? "Mirv_EN.rtf" : "Mirv_SK.rtf";
+    name = informationTextFileName(m_parts.game.settings().language);
     const QString path = QString::fromStdString(m_parts.programFolder + "/" + name);
     m_referenceShown = false;
     if (QFileInfo(path).isFile() && m_parts.information.loadFile(path, cp1250Letter))
