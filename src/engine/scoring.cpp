@@ -9,17 +9,19 @@ RowScore scoreRow(const Row& hidden, const Row& guess, int positions)
     // How many copies of each piece the hidden row still has for the guess's misses: its
     // pieces that were not hit. Counting them once makes a row cost a few steps per position
     // instead of one comparison per pair of positions.
-    std::array<int, kMaxPieces + 1> unanswered{};
+    std::array<uint8_t, kMaxPieces + 1> unanswered{}; // a row holds at most 8 copies
     for (int i = 0; i < positions; ++i) {
         const bool hit = guess[i] == hidden[i];
         score.hitAt[i] = hit;
         score.hits += hit;
         unanswered[hidden[i]] += !hit;
     }
-    // Every hidden piece answers at most one guess piece; an empty slot answers nothing.
+    // Every hidden piece answers at most one guess piece; an empty slot answers nothing. The
+    // three conditions are joined with & so that no branch depends on the rows: guesses are
+    // too varied for the processor to predict one.
     for (int i = 0; i < positions; ++i) {
         const int piece = guess[i];
-        const bool miss = !score.hitAt[i] && piece != 0 && unanswered[piece] > 0;
+        const bool miss = !score.hitAt[i] & (piece != 0) & (unanswered[piece] > 0);
         score.misses += miss;
         unanswered[piece] -= miss;
     }
