@@ -111,10 +111,9 @@ void Game::startComputerGame()
     applyPieceLook();
     drawHiddenRow();
 
-    clearBoard();
+    clearBoard(); // the rows too
     coverResultSlots(true);
     openRow(1);
-    m_state.clearRows();
 
     finishNewGameSetUp();
     if (m_settings.gameType == Classic) {
