@@ -256,8 +256,13 @@ private:
     // Whether the player can use `command` now, as the window offers it (offers.h): the rules
     // of an aid or a step ask this before they run.
     bool offered(Command command) const;
-    Row& activeRow();
-    const Row& activeRow() const;
+    // The hidden row takes pieces only while the second player enters it. Every piece asks
+    // for it, so it stays here where the compiler can fold it in.
+    Row& activeRow() { return activeRowIsHidden() ? m_state.hiddenRow : m_state.editRow; }
+    const Row& activeRow() const
+    {
+        return activeRowIsHidden() ? m_state.hiddenRow : m_state.editRow;
+    }
     bool pieceInActiveRow(int piece) const;
     void setPaletteShownForCount(bool shown);
     bool changeRule(Setting which, int32_t current, int value);

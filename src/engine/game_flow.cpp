@@ -13,17 +13,6 @@ void Game::closePanels()
         m_state.offered.restoreAll = true;
 }
 
-// The hidden row takes pieces only while the second player enters it.
-Row& Game::activeRow()
-{
-    return activeRowIsHidden() ? m_state.hiddenRow : m_state.editRow;
-}
-
-const Row& Game::activeRow() const
-{
-    return activeRowIsHidden() ? m_state.hiddenRow : m_state.editRow;
-}
-
 int Game::activePiece(int position) const
 {
     if (position < 1 || position > m_settings.positions)
@@ -122,10 +111,9 @@ void Game::startComputerGame()
     applyPieceLook();
     drawHiddenRow();
 
-    clearBoard();
+    clearBoard(); // the rows too
     coverResultSlots(true);
     openRow(1);
-    m_state.clearRows();
 
     finishNewGameSetUp();
     if (m_settings.gameType == Classic) {

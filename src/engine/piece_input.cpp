@@ -5,6 +5,8 @@
 #include "game.h"
 #include "scoring.h"
 
+#include <algorithm>
+
 namespace mirvalon {
 
 bool Game::pieceInActiveRow(int piece) const
@@ -24,9 +26,11 @@ void Game::layoutPalette()
 
 void Game::setPaletteShownForCount(bool shown)
 {
+    // Pieces 1..n show, the rest of the 25 do not (index 0 is no piece).
+    auto& palette = m_state.paletteShown;
     const int n = shown ? m_settings.pieceCount : 0;
-    for (int k = 1; k <= kMaxPieces; ++k)
-        m_state.paletteShown[k] = k <= n;
+    std::fill(palette.begin() + 1, palette.begin() + 1 + n, true);
+    std::fill(palette.begin() + 1 + n, palette.end(), false);
 }
 
 void Game::preparePalette()

@@ -13,7 +13,8 @@ struct RowScore
     std::array<bool, kMaxPositions> hitAt{}; // position i (0-based) was a hit
 };
 
-// Hits first; then every hidden piece answers at most one further guess piece.
+// Hits first; then every hidden piece answers at most one further guess piece. Both rows hold
+// pieces 0..kMaxPieces (0 an empty slot), as every row does that the game holds or has checked.
 RowScore scoreRow(const Row& hidden, const Row& guess, int positions);
 
 enum class Penalty { Confirm, Cancel, TakeBack };
