@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <set>
+#include <tuple>
 
 #include "engine/offers.h"
 #include "support/fake_ports.h"
@@ -48,12 +49,7 @@ void trainingRig(Rig& rig, int positions, int pieces, bool correctPosition, bool
 
 TEST(Aids, blockCertainlyUnusedBlocksWhatConfirmedRowsProve)
 {
-    struct Case
-    {
-        bool correctPosition;
-        std::vector<int> guess;
-        std::vector<int> blockedPieces;
-    };
+    using Case = std::tuple<bool, std::vector<int>, std::vector<int>>;
     // Hidden row 1..5 of 11 pieces; rows played in a classic game by hand.
     const Case cases[] = {
         {false, {6, 7, 8, 9, 10}, {6, 7, 8, 9, 10}}, // neither hit nor miss
@@ -61,21 +57,21 @@ TEST(Aids, blockCertainlyUnusedBlocksWhatConfirmedRowsProve)
         {true, {1, 7, 8, 9, 10}, {7, 8, 9, 10}},     // hits only: the hit piece stays free
         {true, {2, 7, 8, 9, 10}, {}},                // a miss proves nothing
     };
-    for (const Case& c : cases) {
+    for (const auto& [correctPosition, guess, blockedPieces] : cases) {
         Rig rig;
-        classicRig(rig, c.correctPosition);
-        rig.playRow(c.guess);
+        classicRig(rig, correctPosition);
+        rig.playRow(guess);
         // Classic games never show the button, but unblocking offers F7 there too.
         rig.game.pressPalettePiece(11, MouseButton::Right, {});
         rig.game.unblockAll();
-        EXPECT_EQ(rig.enabled(Command::BlockUnusedMenu), !c.blockedPieces.empty());
+        EXPECT_EQ(rig.enabled(Command::BlockUnusedMenu), !blockedPieces.empty());
         rig.game.blockCertainlyUnused();
         std::vector<int> blocked;
         for (int p = 1; p <= 11; ++p)
             if (rig.s().blocked[p])
                 blocked.push_back(p);
-        EXPECT_EQ(blocked, c.blockedPieces);
-        EXPECT_EQ(rig.s().blockedCount, static_cast<int>(c.blockedPieces.size()));
+        EXPECT_EQ(blocked, blockedPieces);
+        EXPECT_EQ(rig.s().blockedCount, static_cast<int>(blockedPieces.size()));
         EXPECT_FALSE(rig.enabled(Command::BlockUnusedMenu));
     }
 }
@@ -233,12 +229,7 @@ TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
 
 TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)
 {
-    struct Case
-    {
-        int positions, pieces;
-        bool correctPosition, eachOnce;
-        int rowsLeft;
-    };
+    using Case = std::tuple<int, int, bool, bool, int>;
     const Case cases[] = {
         {5, 11, true, true, 1},   // level 1
         {5, 11, false, true, 2},  // level 5
@@ -248,18 +239,18 @@ TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)
         {8, 25, true, false, 2},  // 14, then one less for 8 positions with repetition
         {7, 25, false, false, 3}, // level 11
     };
-    for (const Case& c : cases) {
+    for (const auto& [positions, pieces, correctPosition, eachOnce, rowsLeft] : cases) {
         Rig rig;
-        trainingRig(rig, c.positions, c.pieces, c.correctPosition, c.eachOnce);
+        trainingRig(rig, positions, pieces, correctPosition, eachOnce);
         rig.game.startComputerGame();
         SCOPED_TRACE(rig.s().level);
         const GameState& s = rig.s();
         EXPECT_TRUE(s.inProgress && !s.trainingAutoPlay && s.editCount == 0);
-        EXPECT_EQ(16 - s.currentRow, c.rowsLeft);
-        EXPECT_EQ(rig.events.yields, 15 - c.rowsLeft);
+        EXPECT_EQ(16 - s.currentRow, rowsLeft);
+        EXPECT_EQ(rig.events.yields, 15 - rowsLeft);
         EXPECT_EQ(rig.status.texts[11], "Tréning");
         EXPECT_TRUE(rig.visible(Command::BlockUnused));
-        EXPECT_EQ(std::count(&s.paletteShown[1], &s.paletteShown[c.pieces + 1], true), c.pieces);
+        EXPECT_EQ(std::count(&s.paletteShown[1], &s.paletteShown[pieces + 1], true), pieces);
     }
 }
 

@@ -2,6 +2,8 @@
 // The four favourite slots, and the random game's draws.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/favourites.h"
 #include "support/fake_ports.h"
 
@@ -83,13 +85,7 @@ TEST(Favourites, startingASlotSetsItsGame)
 
 TEST(Favourites, pressesOnThePanels)
 {
-    struct Case
-    {
-        bool inUse;
-        MouseButton button;
-        Modifiers keys;
-        bool start, toggle;
-    };
+    using Case = std::tuple<bool, MouseButton, Modifiers, bool, bool>;
     const Modifiers none, ctrl{false, true, false}, alt{false, false, true},
         shift{true, false, false};
     const Case cases[] = {
@@ -103,10 +99,10 @@ TEST(Favourites, pressesOnThePanels)
         {true, MouseButton::Left, alt, true, true},
         {true, MouseButton::Middle, ctrl, false, false},
     };
-    for (const Case& c : cases) {
-        const FavouritePress p = favouritePress(c.inUse, c.button, c.keys);
-        EXPECT_EQ(p.start, c.start) << c.inUse << static_cast<int>(c.button) << c.keys.ctrl;
-        EXPECT_EQ(p.toggle, c.toggle) << c.inUse << static_cast<int>(c.button) << c.keys.ctrl;
+    for (const auto& [inUse, button, keys, start, toggle] : cases) {
+        const FavouritePress p = favouritePress(inUse, button, keys);
+        EXPECT_EQ(p.start, start) << inUse << static_cast<int>(button) << keys.ctrl;
+        EXPECT_EQ(p.toggle, toggle) << inUse << static_cast<int>(button) << keys.ctrl;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "support/fake_ports.h"
 
@@ -278,28 +279,24 @@ TEST_F(GameFlow, resetToIdleLeavesNothingRunning)
 
 TEST(StatusBar, groupsFollowTheSettingsAndTheScoreNeedsTheClock)
 {
-    struct Case
-    {
-        bool info, time, score;
-        const char* panel11;
-    };
+    using Case = std::tuple<bool, bool, bool, const char*>;
     const Case cases[] = {
         {true, true, true, "10000"},      {true, false, true, "! Čas !"},
         {false, true, true, "10000"},     {true, true, false, "10000"},
         {false, false, false, "! Čas !"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [info, time, score, panel11] : cases) {
         Rig rig;
         rig.useSettings([&](GameSettings& s) {
-            s.showInfo = c.info;
-            s.showTime = c.time;
-            s.showScore = c.score;
+            s.showInfo = info;
+            s.showTime = time;
+            s.showScore = score;
         });
         rig.game.startUp();
-        EXPECT_EQ(rig.status.groupsShown, (std::array<bool, 3>{c.info, c.time, c.score}));
-        EXPECT_EQ(rig.status.texts[11], c.panel11);
-        EXPECT_EQ(rig.commands.table.checked(Command::TimeView), c.time);
-        EXPECT_EQ(rig.commands.table.checked(Command::InfoView), c.info);
+        EXPECT_EQ(rig.status.groupsShown, (std::array<bool, 3>{info, time, score}));
+        EXPECT_EQ(rig.status.texts[11], panel11);
+        EXPECT_EQ(rig.commands.table.checked(Command::TimeView), time);
+        EXPECT_EQ(rig.commands.table.checked(Command::InfoView), info);
         // Showing a group again shows its panels.
         rig.game.showStatusGroup(StatusGroup::Info, true);
         rig.game.showStatusGroup(StatusGroup::Time, true);

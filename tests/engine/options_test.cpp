@@ -68,15 +68,9 @@ TEST(RecordsList, archiveIsOfferedForAnArchivedRowOnlyWhileTheListIsShown)
 
 TEST(RecordsList, deletionAsksAndResetsTheGameItTouches)
 {
-    struct Case
-    {
-        const char* name;
-        bool all;
-        int index; // the game on the board is 104, index 103
-        std::vector<bool> answers;
-        std::vector<int> questions, deleted;
-        bool stillPlaying;
-    };
+    // index: the game on the board is 104, index 103
+    using Case = std::tuple<const char*, bool, int, std::vector<bool>, std::vector<int>,
+                            std::vector<int>, bool>;
     const Case cases[] = {
         {"own row, yes twice", false, 103, {true, true}, {0, 3}, {103}, false},
         {"own row, no to ending", false, 103, {false}, {0}, {}, true},
@@ -85,18 +79,18 @@ TEST(RecordsList, deletionAsksAndResetsTheGameItTouches)
         {"all, yes twice", true, 0, {true, true}, {0, 4}, {-1}, false},
         {"all, no to ending", true, 0, {false}, {0}, {}, true},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, all, index, answers, questions, deleted, stillPlaying] : cases) {
+        SCOPED_TRACE(name);
         Rig rig;
         playing(rig);
         const int closes = rig.board.panelCloses;
-        rig.dialogs.answers.assign(c.answers.begin(), c.answers.end());
-        const bool deleted = c.all ? rig.game.deleteAllRecords() : rig.game.deleteRecord(c.index);
-        EXPECT_EQ(deleted, !c.deleted.empty());
-        EXPECT_EQ(rig.dialogs.questions, c.questions);
-        EXPECT_EQ(rig.records.deleted, c.deleted);
-        EXPECT_EQ(rig.s().inProgress, c.stillPlaying);
-        EXPECT_EQ(rig.board.panelCloses > closes, !c.stillPlaying);
+        rig.dialogs.answers.assign(answers.begin(), answers.end());
+        const bool done = all ? rig.game.deleteAllRecords() : rig.game.deleteRecord(index);
+        EXPECT_EQ(done, !deleted.empty());
+        EXPECT_EQ(rig.dialogs.questions, questions);
+        EXPECT_EQ(rig.records.deleted, deleted);
+        EXPECT_EQ(rig.s().inProgress, stillPlaying);
+        EXPECT_EQ(rig.board.panelCloses > closes, !stillPlaying);
     }
 }
 
@@ -135,13 +129,8 @@ TEST(Activation, withoutASharedFolderSynchronisationIsSwitchedOff)
 
 TEST(Synchronisation, asksBeforeEndingARunningGame)
 {
-    struct Case
-    {
-        const char* what;
-        int state; // 0 idle, 1 the second player's hidden entry, 2 a computer game, 3 won
-        std::deque<bool> answers;
-        bool asked, mayOpen, stillRunning;
-    };
+    // state: 0 idle, 1 the second player's hidden entry, 2 a computer game, 3 won
+    using Case = std::tuple<const char*, int, std::deque<bool>, bool, bool, bool>;
     // clang-format off
     const Case cases[] = {
         {"idle: no question", 0, {}, false, true, false},  {"hidden entry, Yes", 1, {true}, true, true, false},
@@ -149,22 +138,22 @@ TEST(Synchronisation, asksBeforeEndingARunningGame)
         {"game running, No", 2, {false}, true, false, true}, {"game won: nothing runs", 3, {}, false, true, false},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, state, answers, asked, mayOpen, stillRunning] : cases) {
+        SCOPED_TRACE(what);
         Rig rig;
         rig.game.startUp();
-        if (c.state == 1)
+        if (state == 1)
             rig.game.startSecondPlayerGame();
-        if (c.state >= 2) {
+        if (state >= 2) {
             rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
-            rig.playRow({1, 2, 3, 4, 5, 6, c.state == 3 ? 7 : 8});
+            rig.playRow({1, 2, 3, 4, 5, 6, state == 3 ? 7 : 8});
         }
         rig.dialogs.questions.clear(); // the record question after a win
-        rig.dialogs.answers = c.answers;
-        EXPECT_EQ(rig.game.maySynchronise(), c.mayOpen);
+        rig.dialogs.answers = answers;
+        EXPECT_EQ(rig.game.maySynchronise(), mayOpen);
         EXPECT_EQ(rig.dialogs.questions,
-                  c.asked ? std::vector<int>{Question::EndRunningGame} : std::vector<int>{});
-        EXPECT_EQ(rig.s().inProgress || rig.s().secondPlayer, c.stillRunning);
+                  asked ? std::vector<int>{Question::EndRunningGame} : std::vector<int>{});
+        EXPECT_EQ(rig.s().inProgress || rig.s().secondPlayer, stillRunning);
     }
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <functional>
+#include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -191,11 +192,7 @@ TEST(RecordCheck, eachDamageGivesItsFault)
 
 TEST(RecordCheck, clockTextAndMostPoints)
 {
-    struct Clock
-    {
-        const char* text;
-        std::optional<int> seconds;
-    };
+    using Clock = std::tuple<const char*, std::optional<int>>;
     const Clock clocks[] = {
         {" 0:03:01", 181},          {"10:00:00", 36000},         {" 0:00:00", 0},
         {"23:59:59", 86399},        {" 1:59:59", 7199},          {" 0:60:00", std::nullopt},
@@ -203,20 +200,17 @@ TEST(RecordCheck, clockTextAndMostPoints)
         {"0:03:01", std::nullopt},  {" 0:03:01 ", std::nullopt}, {" 0-03:01", std::nullopt},
         {"x0:03:01", std::nullopt}, {" 0:3:01 ", std::nullopt},  {"  :03:01", std::nullopt},
     };
-    for (const Clock& c : clocks)
-        EXPECT_EQ(clockSeconds(c.text), c.seconds) << '"' << c.text << '"';
+    for (const auto& [text, seconds] : clocks)
+        EXPECT_EQ(clockSeconds(text), seconds) << '"' << text << '"';
 
-    struct Most
-    {
-        int rows, seconds, points;
-    };
+    using Most = std::tuple<int, int, int>;
     const Most most[] = {
         {4, 21, 10000 - 1200 - 10},      {1, 0, 9700}, {1, 1, 9700},
         {5, 3, 10000 - 1400 - 1},        {9, 0, 7800}, {10, 0, 7700},
         {15, 7200, 10000 - 2800 - 3600},
     };
-    for (const Most& m : most)
-        EXPECT_EQ(mostPointsFor(m.rows, m.seconds), m.points) << m.rows << " rows";
+    for (const auto& [rows, seconds, points] : most)
+        EXPECT_EQ(mostPointsFor(rows, seconds), points) << rows << " rows";
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // A second player's task taken from the board, and an opened task laid back on it.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/saved_task.h"
 #include "support/fake_ports.h"
 
@@ -132,36 +134,32 @@ TEST(SavedTask, opensAsIfTheSecondPlayerHadJustConfirmedIt)
 // file, the mix keeps those of its numbered pieces 1, 3, 5 ... and shows the others as colours.
 TEST(SavedTask, opensWithTheLabelsItBrought)
 {
-    struct Case
-    {
-        const char* name;
-        int colours;
-        int game; // with random arrangement
-    };
+    // game: with random arrangement
+    using Case = std::tuple<const char*, int, int>;
     // Games 25, 26 and 27: "511_AkNB", "519_AkNB", "525_AkNB".
     const Case cases[] = {
         {"grey, 11 pieces", GreyPieces, 25}, {"mix, 11 pieces", MixedPieces, 25},
         {"mix, 19 pieces", MixedPieces, 26}, {"mix, 25 pieces", MixedPieces, 27},
         {"grey, 25 pieces", GreyPieces, 27},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, colours, game] : cases) {
+        SCOPED_TRACE(name);
         Rig rig;
         rig.game.startUp();
         rig.clock.seconds += 1234; // another second than the file was saved in
-        SavedTask t = taskForGame(c.game);
+        SavedTask t = taskForGame(game);
         ASSERT_TRUE(t.randomArrangement);
-        t.pieceColours = c.colours;
+        t.pieceColours = colours;
         t.hiddenRow = {1, 2, 3, 4, 5, 0, 0, 0};
         for (int k = 1; k <= t.pieceCount; ++k)
-            t.faces[k] = c.colours == MixedPieces && k % 2 == 0 ? 0 : 990 - k;
+            t.faces[k] = colours == MixedPieces && k % 2 == 0 ? 0 : 990 - k;
         ASSERT_TRUE(taskIsPlayable(t));
         rig.game.openSavedTask(t);
         EXPECT_TRUE(rig.game.settings().randomArrangement);
         EXPECT_EQ(rig.game.settings().pieceCount, t.pieceCount);
-        EXPECT_EQ(rig.game.settings().pieceColours, c.colours);
+        EXPECT_EQ(rig.game.settings().pieceColours, colours);
         for (int k = 1; k <= t.pieceCount; ++k) {
-            const bool colour = c.colours == MixedPieces && k % 2 == 0;
+            const bool colour = colours == MixedPieces && k % 2 == 0;
             EXPECT_EQ(rig.s().faces[k], colour ? kColourFace : 990 - k) << k;
         }
     }

@@ -51,14 +51,8 @@ struct Confirm
 
 TEST(SetupChoice, informationBoxFollowsTheRuleControls)
 {
-    struct Case
-    {
-        const char* key; // the rules the controls show, or "" for a form clicked
-        int form;
-        int number, level;
-        const char* letters;
-        GameMark mark;
-    };
+    // key: the rules the controls show, or "" for a form clicked
+    using Case = std::tuple<const char*, int, int, int, const char*, GameMark>;
     const Case cases[] = {
         {"", HardestForm, 192, 13, "KN", GameMark::Gold},
         {"", EasiestForm, 1, 1, "AB", GameMark::Easy},
@@ -67,22 +61,21 @@ TEST(SetupChoice, informationBoxFollowsTheRuleControls)
         {"511_Aknb", -1, 13, 2, "A", GameMark::None},
         {"825_aKNB", -1, 180, 12, "KNB", GameMark::None},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.key);
+    for (const auto& [key, form, number, level, letters, mark] : cases) {
+        SCOPED_TRACE(key);
         SetupChoice choice;
-        if (c.form >= 0) {
-            chooseGameForm(choice, c.form);
+        if (form >= 0) {
+            chooseGameForm(choice, form);
         } else {
             GameSettings rules;
-            applyVariantKey(rules, c.key);
+            applyVariantKey(rules, key);
             choice = choiceFromSettings(rules);
         }
         const SetupInfo info = setupInfo(choice);
-        const std::string letters = std::string(info.letterA ? "A" : "") +
-                                    (info.letterK ? "K" : "") + (info.letterN ? "N" : "") +
-                                    (info.letterB ? "B" : "");
-        EXPECT_EQ(std::tuple(info.number, info.level, letters, info.mark),
-                  std::tuple(c.number, c.level, std::string(c.letters), c.mark));
+        const std::string shown = std::string(info.letterA ? "A" : "") + (info.letterK ? "K" : "") +
+                                  (info.letterN ? "N" : "") + (info.letterB ? "B" : "");
+        EXPECT_EQ(std::tuple(info.number, info.level, shown, info.mark),
+                  std::tuple(number, level, std::string(letters), mark));
     }
 }
 
@@ -90,15 +83,8 @@ TEST(SetupChoice, formsAndColoursOpenOrCloseTheirControls)
 {
     // Clicks in order: 'F' a form, 'C' colours.
     using Clicks = std::vector<std::pair<char, int>>;
-    struct Case
-    {
-        const char* name;
-        Clicks clicks;
-        bool computerGame;
-        SetupEnables enables;
-        bool random; // cbxNahodFlek afterwards
-        int colours;
-    };
+    // random: cbxNahodFlek afterwards
+    using Case = std::tuple<const char*, Clicks, bool, SetupEnables, bool, int>;
     // enables: ruleControls, colours, randomArrangement, rowMarkingAndTime, environmentItems
     // clang-format off
     const Case cases[] = {
@@ -111,16 +97,16 @@ TEST(SetupChoice, formsAndColoursOpenOrCloseTheirControls)
         {"computer game running",  {},                   true,  {true, true, true, false, true}, true, 0},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, clicks, computerGame, enables, random, colours] : cases) {
+        SCOPED_TRACE(name);
         SetupChoice choice;
         choice.randomArrangement = true;
         choice.pieceColours = 0;
-        for (const auto& [kind, value] : c.clicks)
+        for (const auto& [kind, value] : clicks)
             kind == 'F' ? chooseGameForm(choice, value) : chooseColours(choice, value);
-        EXPECT_EQ(setupEnables(choice, c.computerGame), c.enables);
-        EXPECT_EQ(choice.randomArrangement, c.random);
-        EXPECT_EQ(choice.pieceColours, c.colours);
+        EXPECT_EQ(setupEnables(choice, computerGame), enables);
+        EXPECT_EQ(choice.randomArrangement, random);
+        EXPECT_EQ(choice.pieceColours, colours);
     }
 
     SetupChoice none;
@@ -130,45 +116,34 @@ TEST(SetupChoice, formsAndColoursOpenOrCloseTheirControls)
 
 TEST(SetupChoice, fillingShowsTheCurrentGameWithoutTouchingTheSettings)
 {
-    struct Case
-    {
-        const char* key;
-        int colours;
-        int form, shownColours;
-    };
+    using Case = std::tuple<const char*, int, int, int>;
     const Case cases[] = {
         {"511_AknB", ColouredPieces, EasiestForm, ColouredPieces},
         {"825_aKNb", GreyPieces, HardestForm, GreyPieces},
         {"719_akNB", ColouredPieces, StandardForm, GreyPieces}, // random arrangement
         {"719_akNB", MixedPieces, StandardForm, MixedPieces},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.key);
+    for (const auto& [key, colours, form, shownColours] : cases) {
+        SCOPED_TRACE(key);
         GameSettings s;
-        applyVariantKey(s, c.key);
-        s.pieceColours = c.colours;
+        applyVariantKey(s, key);
+        s.pieceColours = colours;
         s.gameForm = StandardForm;
         const GameSettings before = s;
         const SetupChoice choice = choiceFromSettings(s);
         EXPECT_EQ(s, before);
-        EXPECT_EQ(choice.gameForm, c.form);
-        EXPECT_EQ(choice.pieceColours, c.shownColours);
+        EXPECT_EQ(choice.gameForm, form);
+        EXPECT_EQ(choice.pieceColours, shownColours);
     }
 }
 
 TEST(SetupChoice, okAsksOnlyWhenARunningGameWouldChange)
 {
-    struct Case
-    {
-        const char* name;
-        bool running;
-        int positions;  // the new positions
-        int colours;    // the new colours
-        bool showScore; // the new score display
-        bool answer;    // to question 0
-        bool asked;
-        SetupResult result;
-    };
+    // positions: the new positions
+    // colours: the new colours
+    // showScore: the new score display
+    // answer: to question 0
+    using Case = std::tuple<const char*, bool, int, int, bool, bool, bool, SetupResult>;
     // clang-format off
     const Case cases[] = {
         {"only the score, game running", true,  7, 1, false, false, false, SetupResult::Applied},
@@ -179,25 +154,26 @@ TEST(SetupChoice, okAsksOnlyWhenARunningGameWouldChange)
         {"nothing",                      true,  7, 1, true,  false, false, SetupResult::Applied},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Confirm ok{GameSettings{}, c.running};
+    for (const auto& [name, running, positions, colours, showScore, answer, asked, result] :
+         cases) {
+        SCOPED_TRACE(name);
+        Confirm ok{GameSettings{}, running};
         const GameSettings& s = ok.settings();
         const GameSettings before = s;
         SetupChoice choice = choiceFromSettings(s);
         const SetupOpening opening = setupOpening(choice);
-        choice.positions = c.positions;
-        choice.pieceColours = c.colours;
-        choice.showScore = c.showScore;
-        ok.rig.dialogs.answers.push_back(c.answer);
-        EXPECT_EQ(ok(choice, opening), c.result);
-        EXPECT_EQ(ok.rig.dialogs.questions, c.asked ? std::vector<int>{0} : std::vector<int>{});
-        if (c.result == SetupResult::NothingApplied) {
+        choice.positions = positions;
+        choice.pieceColours = colours;
+        choice.showScore = showScore;
+        ok.rig.dialogs.answers.push_back(answer);
+        EXPECT_EQ(ok(choice, opening), result);
+        EXPECT_EQ(ok.rig.dialogs.questions, asked ? std::vector<int>{0} : std::vector<int>{});
+        if (result == SetupResult::NothingApplied) {
             EXPECT_EQ(s, before);
             EXPECT_TRUE(ok.rig.settings.shown.empty());
         } else {
             EXPECT_EQ(std::tuple(s.positions, s.pieceColours, s.showScore),
-                      std::tuple(c.positions, c.colours, c.showScore));
+                      std::tuple(positions, colours, showScore));
         }
     }
 }
@@ -269,34 +245,28 @@ TEST(SetupChoice, aLanguageThatFailsLeavesTheOneInUseAndTheRestApplies)
 // the board of the game before.
 TEST(SetupChoice, goldRulesWithMixAreStoredGreyAndAnsweredOverTheNewBoard)
 {
-    struct Case
-    {
-        const char* name;
-        int form, colours;
-        bool message;
-        int stored;
-    };
+    using Case = std::tuple<const char*, int, int, bool, int>;
     const Case cases[] = {
         {"gold with mix", 2, 2, true, 0},
         {"gold with grey", 2, 0, false, 0},
         {"standard with mix", 1, 2, false, 2},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, form, colours, message, stored] : cases) {
+        SCOPED_TRACE(name);
         Confirm ok(GameSettings{});
         test::Rig& rig = ok.rig;
         SetupChoice choice = choiceFromSettings(rig.game.settings());
         const SetupOpening opening = setupOpening(choice);
-        chooseGameForm(choice, c.form);
-        choice.pieceColours = c.colours; // the colours control as it was left
+        chooseGameForm(choice, form);
+        choice.pieceColours = colours; // the colours control as it was left
         const int clearsBefore = rig.board.clears;
         int clearsAtMessage = -1;
         rig.dialogs.whileMessageShown = [&](int) { clearsAtMessage = rig.board.clears; };
         EXPECT_EQ(ok(choice, opening), SetupResult::GameChanged);
-        EXPECT_EQ(rig.dialogs.messages, c.message ? std::vector<int>{8} : std::vector<int>{});
-        EXPECT_EQ(rig.game.settings().pieceColours, c.stored);
-        EXPECT_EQ(goldWithMix(choice), c.message);
-        if (c.message) {
+        EXPECT_EQ(rig.dialogs.messages, message ? std::vector<int>{8} : std::vector<int>{});
+        EXPECT_EQ(rig.game.settings().pieceColours, stored);
+        EXPECT_EQ(goldWithMix(choice), message);
+        if (message) {
             EXPECT_GT(clearsAtMessage, clearsBefore);
         }
     }
