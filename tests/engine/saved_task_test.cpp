@@ -38,12 +38,9 @@ TEST(SavedTask, takesTheSecondPlayersTaskFromTheBoard)
     rig.game.startUp();
     setTask(rig, {4, 5, 6, 7, 8, 9, 10}, std::pair<std::string, std::string>{"Heslo", "Bravo"});
     const SavedTask task = taskOfGame(rig.s(), rig.game.settings());
-    EXPECT_EQ(task.gameNumber, 104);
-    EXPECT_EQ(task.positions, 7);
-    EXPECT_EQ(task.pieceCount, 19);
-    EXPECT_EQ(task.hiddenRow, (Row{4, 5, 6, 7, 8, 9, 10, 0}));
-    EXPECT_EQ(task.password, "Heslo");
-    EXPECT_EQ(task.authText, "Bravo");
+    EXPECT_EQ(std::tuple(task.gameNumber, task.positions, task.pieceCount, task.hiddenRow),
+              std::tuple(104, 7, 19, Row{4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(task.password + "/" + task.authText, "Heslo/Bravo");
     EXPECT_TRUE(taskIsPlayable(task));
 
     // Set up without a password, the earlier game's text stays behind.
