@@ -178,45 +178,36 @@ TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
     const Step hits = [](Rig& r) { r.game.enterAllHits(); };
     const Step unblock = [](Rig& r) { r.game.unblockAll(); };
     const Step restore = [](Rig& r) { r.game.restoreAll(); };
-    const Case cases[] = {
-        {"cancel on an empty row", classic, nothing, cancel, score, false},
-        {"cancel after a piece", classic, piece6, cancel, score, true},
-        {"quick start on a fresh first row", classic, nothing, quick, panelCloses, true},
-        {"quick start on a first row emptied again", classic,
-         [](Rig& r) {
-             r.place({6});
-             r.game.doubleClickSlotPiece(1);
-             r.game.releaseButton();
-         },
-         quick, panelCloses, true},
-        {"quick start on the second row", classic,
-         [](Rig& r) {
-             r.playRow({6, 7, 8, 9, 10});
-         },
-         quick, panelCloses, false},
-        {"quick start while idle", [](Rig& r) { r.game.startUp(); }, nothing, quick, panelCloses,
-         false},
-        {"hits before any is revealed", classic, nothing, hits, placed, false},
-        {"hits once revealed", classic, revealed, hits, placed, true},
-        {"hits once the row is begun", classic,
-         [&](Rig& r) {
-             revealed(r);
-             r.place({9});
-         },
-         hits, placed, false},
-        {"unblock after a block", classic, block11, unblock, blocked, true},
-        {"unblock after giving up", classic,
-         [&](Rig& r) {
-             block11(r);
-             r.game.giveUp();
-         },
-         unblock, blocked, false},
-        {"restore all in a classic game", classic, piece6, restore, placed, false},
-        {"restore all in a training game", training, piece6, restore, placed, true},
-        {"second player's game while its hidden row is entered", secondPlayer,
-         [](Rig& r) { r.place({3}); }, [](Rig& r) { r.game.startSecondPlayerGame(); },
-         [](const Rig& r) { return r.s().hiddenRow[0]; }, false},
+    const Step emptied = [](Rig& r) {
+        r.place({6});
+        r.game.doubleClickSlotPiece(1);
+        r.game.releaseButton();
     };
+    const Step secondRow = [](Rig& r) { r.playRow({6, 7, 8, 9, 10}); };
+    const Step idle = [](Rig& r) { r.game.startUp(); };
+    const Step begun = [&](Rig& r) { revealed(r), r.place({9}); };
+    const Step gaveUp = [&](Rig& r) { block11(r), r.game.giveUp(); };
+    const Step again = [](Rig& r) { r.game.startSecondPlayerGame(); };
+    const auto hidden1 = [](const Rig& r) { return r.s().hiddenRow[0]; };
+    // clang-format off
+    const Case cases[] = {
+        {"cancel on an empty row",                   classic, nothing, cancel, score, false},
+        {"cancel after a piece",                     classic, piece6, cancel, score, true},
+        {"quick start on a fresh first row",         classic, nothing, quick, panelCloses, true},
+        {"quick start on a first row emptied again", classic, emptied, quick, panelCloses, true},
+        {"quick start on the second row",            classic, secondRow, quick, panelCloses, false},
+        {"quick start while idle",                   idle, nothing, quick, panelCloses, false},
+        {"hits before any is revealed",              classic, nothing, hits, placed, false},
+        {"hits once revealed",                       classic, revealed, hits, placed, true},
+        {"hits once the row is begun",               classic, begun, hits, placed, false},
+        {"unblock after a block",                    classic, block11, unblock, blocked, true},
+        {"unblock after giving up",                  classic, gaveUp, unblock, blocked, false},
+        {"restore all in a classic game",            classic, piece6, restore, placed, false},
+        {"restore all in a training game",           training, piece6, restore, placed, true},
+        {"second player's game while its hidden row is entered", secondPlayer,
+         [](Rig& r) { r.place({3}); }, again, hidden1, false},
+    };
+    // clang-format on
     for (const Case& c : cases) {
         Rig rig;
         c.start(rig);
