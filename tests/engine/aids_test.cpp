@@ -115,6 +115,8 @@ TEST(Aids, enterAllHitsFillsRevealedPositions)
               (std::vector<bool>{false, true, false}));
     rig.game.cancelRow();
     EXPECT_TRUE(rig.enabled(Command::EnterHits)); // offered again on the empty row
+    rig.game.resetToIdle();                       // but not to the next game
+    EXPECT_FALSE(rig.enabled(Command::EnterHits));
 }
 
 TEST(Aids, rowMarksOnlyOnReachedRowsOfATrainingGame)
@@ -131,14 +133,15 @@ TEST(Aids, rowMarksOnlyOnReachedRowsOfATrainingGame)
     rig.game.toggleRowMark(5);
     rig.game.toggleRowMark(5);
     rig.game.toggleRowMark(7);
-    EXPECT_EQ(rig.s().markedRows, 2);
+    rig.game.toggleRowMark(current - 1);
+    EXPECT_EQ(rig.s().markedRows, 3);
     EXPECT_EQ(rig.s().rowMark,
-              (std::array<int32_t, kRows>{0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0}));
+              (std::array<int32_t, kRows>{0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0}));
     EXPECT_EQ(rig.enabledOf({Command::ClearRowMarks, Command::RestoreAll}),
               (std::vector<bool>{true, true}));
     rig.game.clearRowMarks();
     EXPECT_EQ(rig.s().markedRows, 0);
-    EXPECT_EQ(rig.s().rowMark[2], 0);
+    EXPECT_EQ(rig.s().rowMark, (std::array<int32_t, kRows>{}));
     EXPECT_FALSE(rig.enabled(Command::ClearRowMarks));
 }
 
@@ -321,7 +324,7 @@ TEST(SecondPlayer, passwordGuardsGivingUp)
     rig.game.doubleClickSlotPiece(7);
     rig.game.releaseButton();
     EXPECT_EQ(rig.s().score, 10000);
-    EXPECT_FALSE(rig.enabled(Command::ConfirmHiddenRow));
+    EXPECT_FALSE(rig.game.confirmHiddenRow()); // a place is still empty
     rig.place({9});
     EXPECT_TRUE(rig.enabled(Command::ConfirmHiddenRow));
     EXPECT_EQ(rig.s().hiddenRow, (Row{1, 2, 3, 4, 5, 6, 9, 0}));

@@ -66,7 +66,7 @@ TEST(Favourites, startingASlotSetsItsGame)
     EXPECT_EQ(std::tuple(s.environment, s.showTime, s.activeFavourite), std::tuple(0, false, 2));
 
     // The configuration does not check these words; nothing undrawable comes of them.
-    s.favourites[0] = FavouriteSlot{true, Classic, 104, 9, 7, true, true};
+    s.favourites[0] = FavouriteSlot{true, Classic, 104, 3, 4, true, true};
     applyFavourite(s, 1, referenceKey(104));
     EXPECT_EQ(s.pieceColours, 0);
     EXPECT_EQ(s.environment, -1);

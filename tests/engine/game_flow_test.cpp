@@ -73,6 +73,12 @@ TEST_F(GameFlow, commandsFollowThePlacedPieces)
     EXPECT_EQ(rig.s().score, 10000 - 4 - 60);
     EXPECT_EQ(rig.enabledOf(row), (Commands{false, false, true}));
     EXPECT_TRUE(rig.clock.timerOn); // removing every piece does not stop the clock
+
+    // A row cancelled later than the first does not bring the quick start back.
+    rig.playRow({1, 2, 3, 4, 5, 6, 8});
+    rig.place({9});
+    EXPECT_TRUE(rig.game.cancelRow());
+    EXPECT_EQ(rig.enabledOf(row), (Commands{false, false, false}));
 }
 
 TEST_F(GameFlow, dragsFillAndEmptySlots)
@@ -275,6 +281,31 @@ TEST_F(GameFlow, resetToIdleLeavesNothingRunning)
     rig.startWithHidden({1, 2, 3, 4, 5});
     rig.playRow({8, 9, 10, 11, 12});
     EXPECT_EQ(rig.s().rows[0], (Row{8, 9, 10, 11, 12, 0, 0, 0}));
+}
+
+// A row proves its pieces unused (kind 1: neither hit nor miss; kind 2: hits only, with hit
+// activation) only in a game with blocking.
+TEST(RowKind, followsBlockingAndHitActivation)
+{
+    using Case = std::tuple<bool, bool, std::vector<int>, int>;
+    const Case cases[] = {
+        {true, false, wrongRow(7), 1},
+        {false, false, wrongRow(7), 0},
+        {true, true, {1, 13, 14, 15, 16, 17, 18}, 2},
+        {true, false, {1, 13, 14, 15, 16, 17, 18}, 0},
+        {true, true, {2, 13, 14, 15, 16, 17, 18}, 0}, // a miss
+    };
+    for (const auto& [blocking, correctPosition, guess, kind] : cases) {
+        Rig rig;
+        rig.useSettings([&](GameSettings& s) {
+            s.blocking = blocking;
+            s.correctPosition = correctPosition;
+        });
+        rig.game.startUp();
+        rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
+        rig.playRow(guess);
+        EXPECT_EQ(rig.s().rowKind[0], kind) << blocking << correctPosition << guess[0];
+    }
 }
 
 TEST(StatusBar, groupsFollowTheSettingsAndTheScoreNeedsTheClock)

@@ -62,8 +62,10 @@ TEST(SavedTask, keepsLabelsOnlyWhereThePiecesShowThem)
     for (int k = 1; k <= kMaxPieces; ++k)
         state.faces[k] = k % 2 ? 500 + k : kColourFace;
     settings.pieceColours = 2;
+    settings.showTime = false;
     SavedTask task = taskOfGame(state, settings);
     EXPECT_EQ(task.gameNumber, 25);
+    EXPECT_FALSE(task.showTime);
     EXPECT_EQ(task.faces[1], 501);
     EXPECT_EQ(task.faces[2], 0);
     EXPECT_EQ(task.faces[11], 511);

@@ -94,6 +94,7 @@ TEST(SetupChoice, formsAndColoursOpenOrCloseTheirControls)
         {"coloured pieces",        {{'C', 1}},           false, {true, true, false, true, true}, false, 1},
         {"mix after coloured",     {{'C', 1}, {'C', 2}}, false, {true, true, true, true, true}, false, 2},
         {"easiest after coloured", {{'C', 1}, {'F', 0}}, false, {false, true, false, true, true}, false, 1},
+        {"hardest after coloured", {{'C', 1}, {'F', 2}}, false, {false, false, false, true, true}, true, 0},
         {"computer game running",  {},                   true,  {true, true, true, false, true}, true, 0},
     };
     // clang-format on
