@@ -17,7 +17,8 @@ ArchivedGame recordGame192()
     a.environment = 3;
     for (int k = 1; k <= 25; ++k)
         a.faces[k] = 100 + k;
-    a.faces[6] = -106; // piece 6 was blocked when the game was stored
+    a.faces[6] = -106; // pieces 6 and 25 were blocked when the game was stored
+    a.faces[25] = -125;
     a.hiddenRow = {1, 2, 3, 4, 5, 6, 7, 8};
     for (int r = 0; r < 14; ++r) {
         a.rows[r] = {9, 9, 9, 9, 9, 9, 9, 9};
@@ -39,8 +40,9 @@ TEST(Replay, layOutTheWholeRecordGameAtOnce)
     const GameState& s = rig.s();
     const GameSettings& set = rig.game.settings();
     // The rules of game 192, numbered faces, a classic game.
-    EXPECT_EQ(std::tuple(computeVariant(set).number, set.pieceColours, set.gameType),
-              std::tuple(192, int(GreyPieces), int(Classic)));
+    EXPECT_EQ(
+        std::tuple(computeVariant(set).number, set.pieceColours, set.gameType, set.environment),
+        std::tuple(192, int(GreyPieces), int(Classic), 3));
     EXPECT_EQ(rig.board.environment, 3);
     ASSERT_EQ(rig.board.drawnRows.size(), 14u);
     EXPECT_EQ(rig.board.drawnRows[2], (test::FakeBoard::DrawnRow{3, 1, 2}));
@@ -48,8 +50,8 @@ TEST(Replay, layOutTheWholeRecordGameAtOnce)
     EXPECT_EQ(rig.board.revealed.size(), 8u);
     EXPECT_EQ(s.rows[13], s.hiddenRow);
     EXPECT_EQ(s.faces[6], 106);
-    EXPECT_TRUE(s.blocked[6]);
-    EXPECT_EQ(s.blockedCount, 1);
+    EXPECT_TRUE(s.blocked[6] && s.blocked[25]);
+    EXPECT_EQ(s.blockedCount, 2);
     EXPECT_FALSE(s.paletteShown[1]); // the palette is hidden during a replay
     EXPECT_FALSE(s.inProgress);
     EXPECT_TRUE(s.showingArchived);
