@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <functional>
 #include <set>
+#include <tuple>
 
+#include "engine/offers.h"
 #include "support/fake_ports.h"
 
 namespace mirvalon {
@@ -47,12 +49,7 @@ void trainingRig(Rig& rig, int positions, int pieces, bool correctPosition, bool
 
 TEST(Aids, blockCertainlyUnusedBlocksWhatConfirmedRowsProve)
 {
-    struct Case
-    {
-        bool correctPosition;
-        std::vector<int> guess;
-        std::vector<int> blockedPieces;
-    };
+    using Case = std::tuple<bool, std::vector<int>, std::vector<int>>;
     // Hidden row 1..5 of 11 pieces; rows played in a classic game by hand.
     const Case cases[] = {
         {false, {6, 7, 8, 9, 10}, {6, 7, 8, 9, 10}}, // neither hit nor miss
@@ -60,21 +57,21 @@ TEST(Aids, blockCertainlyUnusedBlocksWhatConfirmedRowsProve)
         {true, {1, 7, 8, 9, 10}, {7, 8, 9, 10}},     // hits only: the hit piece stays free
         {true, {2, 7, 8, 9, 10}, {}},                // a miss proves nothing
     };
-    for (const Case& c : cases) {
+    for (const auto& [correctPosition, guess, blockedPieces] : cases) {
         Rig rig;
-        classicRig(rig, c.correctPosition);
-        rig.playRow(c.guess);
+        classicRig(rig, correctPosition);
+        rig.playRow(guess);
         // Classic games never show the button, but unblocking offers F7 there too.
         rig.game.pressPalettePiece(11, MouseButton::Right, {});
         rig.game.unblockAll();
-        EXPECT_EQ(rig.enabled(Command::BlockUnusedMenu), !c.blockedPieces.empty());
+        EXPECT_EQ(rig.enabled(Command::BlockUnusedMenu), !blockedPieces.empty());
         rig.game.blockCertainlyUnused();
         std::vector<int> blocked;
         for (int p = 1; p <= 11; ++p)
             if (rig.s().blocked[p])
                 blocked.push_back(p);
-        EXPECT_EQ(blocked, c.blockedPieces);
-        EXPECT_EQ(rig.s().blockedCount, static_cast<int>(c.blockedPieces.size()));
+        EXPECT_EQ(blocked, blockedPieces);
+        EXPECT_EQ(rig.s().blockedCount, static_cast<int>(blockedPieces.size()));
         EXPECT_FALSE(rig.enabled(Command::BlockUnusedMenu));
     }
 }
@@ -104,10 +101,9 @@ TEST(Aids, enterAllHitsFillsRevealedPositions)
 {
     Rig rig;
     classicRig(rig);
-    EXPECT_FALSE(rig.visible(Command::EnterHits) && rig.enabled(Command::EnterHits));
+    EXPECT_FALSE(usable(rig.commands.table, Command::EnterHits));
     rig.playRow({6, 2, 7, 4, 8});
-    EXPECT_TRUE(rig.visible(Command::EnterHits));
-    EXPECT_TRUE(rig.enabled(Command::EnterHits));
+    EXPECT_TRUE(usable(rig.commands.table, Command::EnterHits));
     EXPECT_TRUE(rig.enabled(Command::EnterHitsMenu));
     EXPECT_EQ(rig.board.revealed, (std::vector<int>{2, 4}));
     rig.game.pressPalettePiece(4, MouseButton::Right, {}); // a blocked hit piece is freed
@@ -115,11 +111,12 @@ TEST(Aids, enterAllHitsFillsRevealedPositions)
     EXPECT_EQ(rig.s().editRow, (Row{0, 2, 0, 4, 0, 0, 0, 0}));
     EXPECT_EQ(rig.s().editCount, 2);
     EXPECT_FALSE(rig.s().blocked[4]);
-    EXPECT_FALSE(rig.enabled(Command::ConfirmRow));
-    EXPECT_TRUE(rig.enabled(Command::CancelRow));
-    EXPECT_FALSE(rig.enabled(Command::EnterHits));
+    EXPECT_EQ(rig.enabledOf({Command::ConfirmRow, Command::CancelRow, Command::EnterHits}),
+              (std::vector<bool>{false, true, false}));
     rig.game.cancelRow();
     EXPECT_TRUE(rig.enabled(Command::EnterHits)); // offered again on the empty row
+    rig.game.resetToIdle();                       // but not to the next game
+    EXPECT_FALSE(rig.enabled(Command::EnterHits));
 }
 
 TEST(Aids, rowMarksOnlyOnReachedRowsOfATrainingGame)
@@ -136,15 +133,15 @@ TEST(Aids, rowMarksOnlyOnReachedRowsOfATrainingGame)
     rig.game.toggleRowMark(5);
     rig.game.toggleRowMark(5);
     rig.game.toggleRowMark(7);
-    EXPECT_EQ(rig.s().markedRows, 2);
-    EXPECT_EQ(rig.s().rowMark[2], 1);
-    EXPECT_EQ(rig.s().rowMark[4], 0);
-    EXPECT_EQ(rig.s().rowMark[current - 1], 0);
-    EXPECT_TRUE(rig.enabled(Command::ClearRowMarks));
-    EXPECT_TRUE(rig.enabled(Command::RestoreAll));
+    rig.game.toggleRowMark(current - 1);
+    EXPECT_EQ(rig.s().markedRows, 3);
+    EXPECT_EQ(rig.s().rowMark,
+              (std::array<int32_t, kRows>{0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(rig.enabledOf({Command::ClearRowMarks, Command::RestoreAll}),
+              (std::vector<bool>{true, true}));
     rig.game.clearRowMarks();
     EXPECT_EQ(rig.s().markedRows, 0);
-    EXPECT_EQ(rig.s().rowMark[2], 0);
+    EXPECT_EQ(rig.s().rowMark, (std::array<int32_t, kRows>{}));
     EXPECT_FALSE(rig.enabled(Command::ClearRowMarks));
 }
 
@@ -184,45 +181,36 @@ TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
     const Step hits = [](Rig& r) { r.game.enterAllHits(); };
     const Step unblock = [](Rig& r) { r.game.unblockAll(); };
     const Step restore = [](Rig& r) { r.game.restoreAll(); };
-    const Case cases[] = {
-        {"cancel on an empty row", classic, nothing, cancel, score, false},
-        {"cancel after a piece", classic, piece6, cancel, score, true},
-        {"quick start on a fresh first row", classic, nothing, quick, panelCloses, true},
-        {"quick start on a first row emptied again", classic,
-         [](Rig& r) {
-             r.place({6});
-             r.game.doubleClickSlotPiece(1);
-             r.game.releaseButton();
-         },
-         quick, panelCloses, true},
-        {"quick start on the second row", classic,
-         [](Rig& r) {
-             r.playRow({6, 7, 8, 9, 10});
-         },
-         quick, panelCloses, false},
-        {"quick start while idle", [](Rig& r) { r.game.startUp(); }, nothing, quick, panelCloses,
-         false},
-        {"hits before any is revealed", classic, nothing, hits, placed, false},
-        {"hits once revealed", classic, revealed, hits, placed, true},
-        {"hits once the row is begun", classic,
-         [&](Rig& r) {
-             revealed(r);
-             r.place({9});
-         },
-         hits, placed, false},
-        {"unblock after a block", classic, block11, unblock, blocked, true},
-        {"unblock after giving up", classic,
-         [&](Rig& r) {
-             block11(r);
-             r.game.giveUp();
-         },
-         unblock, blocked, false},
-        {"restore all in a classic game", classic, piece6, restore, placed, false},
-        {"restore all in a training game", training, piece6, restore, placed, true},
-        {"second player's game while its hidden row is entered", secondPlayer,
-         [](Rig& r) { r.place({3}); }, [](Rig& r) { r.game.startSecondPlayerGame(); },
-         [](const Rig& r) { return r.s().hiddenRow[0]; }, false},
+    const Step emptied = [](Rig& r) {
+        r.place({6});
+        r.game.doubleClickSlotPiece(1);
+        r.game.releaseButton();
     };
+    const Step secondRow = [](Rig& r) { r.playRow({6, 7, 8, 9, 10}); };
+    const Step idle = [](Rig& r) { r.game.startUp(); };
+    const Step begun = [&](Rig& r) { revealed(r), r.place({9}); };
+    const Step gaveUp = [&](Rig& r) { block11(r), r.game.giveUp(); };
+    const Step again = [](Rig& r) { r.game.startSecondPlayerGame(); };
+    const auto hidden1 = [](const Rig& r) { return r.s().hiddenRow[0]; };
+    // clang-format off
+    const Case cases[] = {
+        {"cancel on an empty row",                   classic, nothing, cancel, score, false},
+        {"cancel after a piece",                     classic, piece6, cancel, score, true},
+        {"quick start on a fresh first row",         classic, nothing, quick, panelCloses, true},
+        {"quick start on a first row emptied again", classic, emptied, quick, panelCloses, true},
+        {"quick start on the second row",            classic, secondRow, quick, panelCloses, false},
+        {"quick start while idle",                   idle, nothing, quick, panelCloses, false},
+        {"hits before any is revealed",              classic, nothing, hits, placed, false},
+        {"hits once revealed",                       classic, revealed, hits, placed, true},
+        {"hits once the row is begun",               classic, begun, hits, placed, false},
+        {"unblock after a block",                    classic, block11, unblock, blocked, true},
+        {"unblock after giving up",                  classic, gaveUp, unblock, blocked, false},
+        {"restore all in a classic game",            classic, piece6, restore, placed, false},
+        {"restore all in a training game",           training, piece6, restore, placed, true},
+        {"second player's game while its hidden row is entered", secondPlayer,
+         [](Rig& r) { r.place({3}); }, again, hidden1, false},
+    };
+    // clang-format on
     for (const Case& c : cases) {
         Rig rig;
         c.start(rig);
@@ -235,12 +223,7 @@ TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
 
 TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)
 {
-    struct Case
-    {
-        int positions, pieces;
-        bool correctPosition, eachOnce;
-        int rowsLeft;
-    };
+    using Case = std::tuple<int, int, bool, bool, int>;
     const Case cases[] = {
         {5, 11, true, true, 1},   // level 1
         {5, 11, false, true, 2},  // level 5
@@ -250,20 +233,18 @@ TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)
         {8, 25, true, false, 2},  // 14, then one less for 8 positions with repetition
         {7, 25, false, false, 3}, // level 11
     };
-    for (const Case& c : cases) {
+    for (const auto& [positions, pieces, correctPosition, eachOnce, rowsLeft] : cases) {
         Rig rig;
-        trainingRig(rig, c.positions, c.pieces, c.correctPosition, c.eachOnce);
+        trainingRig(rig, positions, pieces, correctPosition, eachOnce);
         rig.game.startComputerGame();
         SCOPED_TRACE(rig.s().level);
-        EXPECT_TRUE(rig.s().inProgress);
-        EXPECT_EQ(16 - rig.s().currentRow, c.rowsLeft);
-        EXPECT_EQ(rig.events.yields, 15 - c.rowsLeft);
-        EXPECT_FALSE(rig.s().trainingAutoPlay);
+        const GameState& s = rig.s();
+        EXPECT_TRUE(s.inProgress && !s.trainingAutoPlay && s.editCount == 0);
+        EXPECT_EQ(16 - s.currentRow, rowsLeft);
+        EXPECT_EQ(rig.events.yields, 15 - rowsLeft);
         EXPECT_EQ(rig.status.texts[11], "Tréning");
         EXPECT_TRUE(rig.visible(Command::BlockUnused));
-        for (int k = 1; k <= c.pieces; ++k)
-            EXPECT_TRUE(rig.s().paletteShown[k]) << k;
-        EXPECT_EQ(rig.s().editCount, 0);
+        EXPECT_EQ(std::count(&s.paletteShown[1], &s.paletteShown[pieces + 1], true), pieces);
     }
 }
 
@@ -337,17 +318,13 @@ TEST(SecondPlayer, passwordGuardsGivingUp)
     Rig rig;
     rig.game.startUp();
     rig.game.startSecondPlayerGame();
-    EXPECT_TRUE(rig.visible(Command::ConfirmHiddenRow));
-    EXPECT_FALSE(rig.enabled(Command::ConfirmHiddenRow));
-    EXPECT_FALSE(rig.enabled(Command::NewSecondPlayerGame));
-    EXPECT_TRUE(rig.enabled(Command::NewComputerGame));
     EXPECT_FALSE(rig.s().resultCovered);
     rig.place({1, 2, 3, 4, 5, 6, 7});
     // Taking a piece back while the hidden row is entered costs nothing.
     rig.game.doubleClickSlotPiece(7);
     rig.game.releaseButton();
     EXPECT_EQ(rig.s().score, 10000);
-    EXPECT_FALSE(rig.enabled(Command::ConfirmHiddenRow));
+    EXPECT_FALSE(rig.game.confirmHiddenRow()); // a place is still empty
     rig.place({9});
     EXPECT_TRUE(rig.enabled(Command::ConfirmHiddenRow));
     EXPECT_EQ(rig.s().hiddenRow, (Row{1, 2, 3, 4, 5, 6, 9, 0}));
@@ -358,7 +335,6 @@ TEST(SecondPlayer, passwordGuardsGivingUp)
     EXPECT_TRUE(rig.s().inProgress);
     EXPECT_TRUE(rig.s().resultCovered);
     EXPECT_TRUE(rig.enabled(Command::SaveGame));
-    EXPECT_TRUE(rig.enabled(Command::GiveUp));
 
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"tajne", ""}};
     EXPECT_FALSE(rig.game.giveUp()); // another letter case is refused

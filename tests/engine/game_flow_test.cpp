@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "support/fake_ports.h"
 
@@ -33,41 +34,26 @@ protected:
 TEST_F(GameFlow, idleAfterStartUp)
 {
     rig.game.startUp();
-    const auto& s = rig.s();
-    EXPECT_FALSE(s.inProgress);
-    EXPECT_FALSE(s.paletteEnabled);
-    EXPECT_EQ(s.gameNumber, 104);
+    EXPECT_FALSE(rig.s().inProgress || rig.s().paletteEnabled);
+    EXPECT_EQ(rig.s().gameNumber, 104);
     for (const auto& [panel, text] : std::vector<std::pair<int, std::string>>{
              {1, "104"}, {2, "8"}, {7, "B"}, {13, "7451"}, {9, "0:00:00"}, {11, "10000"}})
         EXPECT_EQ(rig.status.texts[panel], text) << "panel " << panel;
-    const std::pair<Command, bool> enables[] = {
-        {Command::NewComputerGame, true}, {Command::NewSecondPlayerGame, true},
-        {Command::GiveUp, false},         {Command::ConfirmRow, false},
-        {Command::CancelRow, false},      {Command::QuickStart, false},
-        {Command::GameTypeClassic, true}};
-    for (const auto& [command, on] : enables)
-        EXPECT_EQ(rig.enabled(command), on) << static_cast<int>(command);
-    EXPECT_FALSE(rig.visible(Command::ConfirmHiddenRow));
 }
 
 TEST_F(GameFlow, commandsFollowThePlacedPieces)
 {
     start();
-    EXPECT_TRUE(rig.s().inProgress);
-    EXPECT_FALSE(rig.enabled(Command::NewComputerGame));
-    EXPECT_FALSE(rig.enabled(Command::NewSecondPlayerGame));
-    EXPECT_FALSE(rig.enabled(Command::GameTypeTraining));
-    EXPECT_TRUE(rig.enabled(Command::QuickStart));
-    EXPECT_TRUE(rig.s().resultCovered);
+    EXPECT_TRUE(rig.s().inProgress && rig.s().resultCovered);
     EXPECT_EQ(rig.board.openRow, 1);
 
+    using Commands = std::vector<bool>; // confirm, cancel, quick start
+    const std::initializer_list<Command> row = {Command::ConfirmRow, Command::CancelRow,
+                                                Command::QuickStart};
     for (int piece = 1; piece <= 7; ++piece) {
         EXPECT_TRUE(rig.game.doubleClickPalettePiece(piece));
         rig.game.releaseButton();
-        EXPECT_EQ(rig.enabled(Command::ConfirmRow), piece == 7) << piece;
-        EXPECT_TRUE(rig.enabled(Command::CancelRow));
-        EXPECT_FALSE(rig.enabled(Command::QuickStart));
-        EXPECT_TRUE(rig.enabled(Command::GiveUp));
+        EXPECT_EQ(rig.enabledOf(row), (Commands{piece == 7, true, false})) << piece;
     }
     EXPECT_TRUE(rig.clock.timerOn);                    // the first piece started the clock
     EXPECT_FALSE(rig.game.doubleClickPalettePiece(8)); // the row is full
@@ -78,7 +64,6 @@ TEST_F(GameFlow, commandsFollowThePlacedPieces)
     rig.game.releaseButton();
     EXPECT_EQ(rig.s().score, 10000 - 4);
     EXPECT_EQ(rig.s().editCount, 6);
-    EXPECT_FALSE(rig.enabled(Command::ConfirmRow));
     EXPECT_FALSE(rig.game.confirmRow());
     EXPECT_EQ(rig.s().score, 10000 - 4);
 
@@ -86,9 +71,14 @@ TEST_F(GameFlow, commandsFollowThePlacedPieces)
     EXPECT_TRUE(rig.game.cancelRow());
     EXPECT_EQ(rig.s().editCount, 0);
     EXPECT_EQ(rig.s().score, 10000 - 4 - 60);
-    EXPECT_FALSE(rig.enabled(Command::CancelRow));
-    EXPECT_TRUE(rig.enabled(Command::QuickStart));
+    EXPECT_EQ(rig.enabledOf(row), (Commands{false, false, true}));
     EXPECT_TRUE(rig.clock.timerOn); // removing every piece does not stop the clock
+
+    // A row cancelled later than the first does not bring the quick start back.
+    rig.playRow({1, 2, 3, 4, 5, 6, 8});
+    rig.place({9});
+    EXPECT_TRUE(rig.game.cancelRow());
+    EXPECT_EQ(rig.enabledOf(row), (Commands{false, false, false}));
 }
 
 TEST_F(GameFlow, dragsFillAndEmptySlots)
@@ -139,8 +129,7 @@ TEST_F(GameFlow, winOnRowOneAsksForTheRecord)
     rig.dialogs.recordName = "Anna";
     rig.playRow({1, 2, 3, 4, 5, 6, 7});
     const auto& s = rig.s();
-    EXPECT_TRUE(s.solved);
-    EXPECT_FALSE(s.inProgress);
+    EXPECT_TRUE(s.solved && !s.inProgress);
     EXPECT_EQ(s.score, 9700);
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{0});
     EXPECT_EQ(rig.dialogs.messageNumbers, std::vector<int>{1});
@@ -151,11 +140,7 @@ TEST_F(GameFlow, winOnRowOneAsksForTheRecord)
     EXPECT_EQ(rig.status.texts[13], "9700");
     EXPECT_EQ(rig.board.drawnRows.back(), (test::FakeBoard::DrawnRow{1, 7, 0}));
     EXPECT_EQ(s.pegs[0], (Row{1, 1, 1, 1, 1, 1, 1, 0}));
-    EXPECT_TRUE(rig.enabled(Command::NewComputerGame));
-    EXPECT_FALSE(rig.enabled(Command::GiveUp));
-    EXPECT_FALSE(rig.enabled(Command::ConfirmRow));
-    EXPECT_FALSE(s.paletteEnabled);
-    EXPECT_FALSE(rig.clock.timerOn);
+    EXPECT_FALSE(s.paletteEnabled || rig.clock.timerOn);
 }
 
 TEST_F(GameFlow, winOnRowFifteenBelowTheRecordAsksNothing)
@@ -176,8 +161,7 @@ TEST_F(GameFlow, lossAfterRowFifteenAndGivingUp)
     start();
     for (int r = 1; r <= 15; ++r)
         rig.playRow(wrongRow(7));
-    EXPECT_FALSE(rig.s().inProgress);
-    EXPECT_FALSE(rig.s().solved);
+    EXPECT_FALSE(rig.s().inProgress || rig.s().solved);
     EXPECT_EQ(rig.s().currentRow, 15); // no sixteenth row
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{1});
     EXPECT_EQ(rig.board.revealed.size(), 7u);
@@ -202,7 +186,6 @@ TEST_F(GameFlow, equalScoreIsNoRecordAndSecondPlayerGetsQuestionTwo)
     rig.records.table[103].points = 100;
     rig.game.startSecondPlayerGame();
     rig.place({1, 2, 3, 4, 5, 6, 7});
-    EXPECT_TRUE(rig.enabled(Command::ConfirmHiddenRow));
     EXPECT_TRUE(rig.game.confirmHiddenRow());
     rig.playRow({1, 2, 3, 4, 5, 6, 7});
     EXPECT_EQ(rig.dialogs.questions, std::vector<int>{2});
@@ -223,7 +206,7 @@ TEST_F(GameFlow, showTimeOffMeansNoClockNoScoreNoRecord)
     rig.game.confirmRow();
     EXPECT_TRUE(rig.s().solved);
     EXPECT_TRUE(rig.dialogs.questions.empty());
-    EXPECT_TRUE(rig.enabled(Command::TimeView));
+    EXPECT_TRUE(rig.enabled(Command::TimeView)); // the next game may have its clock again
 }
 
 TEST_F(GameFlow, operationsOutsideAGameChangeNothing)
@@ -243,8 +226,7 @@ TEST_F(GameFlow, operationsOutsideAGameChangeNothing)
     rig.game.quickStart();
     EXPECT_EQ(rig.s().editRow, before.editRow);
     EXPECT_EQ(rig.s().score, before.score);
-    EXPECT_EQ(rig.s().blockedCount, 0);
-    EXPECT_FALSE(rig.s().inProgress);
+    EXPECT_FALSE(rig.s().inProgress || rig.s().blockedCount);
 }
 
 TEST_F(GameFlow, quickStartTriesEveryPieceInOrder)
@@ -258,9 +240,8 @@ TEST_F(GameFlow, quickStartTriesEveryPieceInOrder)
     rig.game.quickStart();
     EXPECT_EQ(rig.events.yields, 3);
     EXPECT_EQ(rig.s().currentRow, 3);
-    EXPECT_EQ(rig.s().rows[0], (Row{1, 2, 3, 4, 5, 0, 0, 0}));
-    EXPECT_EQ(rig.s().rows[1], (Row{6, 7, 8, 9, 10, 0, 0, 0}));
-    EXPECT_EQ(rig.s().editRow, (Row{11, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ((std::array{rig.s().rows[0], rig.s().rows[1], rig.s().editRow}),
+              (std::array<Row, 3>{Row{1, 2, 3, 4, 5}, Row{6, 7, 8, 9, 10}, Row{11}}));
     EXPECT_EQ(rig.s().editCount, 1);
     EXPECT_EQ(rig.s().score, 10000 - 600);
 }
@@ -284,14 +265,11 @@ TEST_F(GameFlow, resetToIdleLeavesNothingRunning)
     start();
     rig.playRow(wrongRow(7));
     rig.game.resetToIdle();
-    EXPECT_FALSE(rig.s().inProgress);
+    EXPECT_FALSE(rig.s().inProgress || rig.s().paletteEnabled);
     EXPECT_TRUE(rig.board.drawnRows.empty());
     EXPECT_EQ(rig.board.openRow, 0);
     EXPECT_EQ(rig.s().rowKind[0], -1);
     EXPECT_EQ(rig.s().rows[0], Row{});
-    EXPECT_TRUE(rig.enabled(Command::NewComputerGame));
-    EXPECT_FALSE(rig.enabled(Command::GiveUp));
-    EXPECT_FALSE(rig.s().paletteEnabled);
     EXPECT_EQ(rig.s().score, 10000);
     EXPECT_TRUE(rig.dialogs.messages.empty());
 
@@ -305,30 +283,51 @@ TEST_F(GameFlow, resetToIdleLeavesNothingRunning)
     EXPECT_EQ(rig.s().rows[0], (Row{8, 9, 10, 11, 12, 0, 0, 0}));
 }
 
+// A row proves its pieces unused (kind 1: neither hit nor miss; kind 2: hits only, with hit
+// activation) only in a game with blocking.
+TEST(RowKind, followsBlockingAndHitActivation)
+{
+    using Case = std::tuple<bool, bool, std::vector<int>, int>;
+    const Case cases[] = {
+        {true, false, wrongRow(7), 1},
+        {false, false, wrongRow(7), 0},
+        {true, true, {1, 13, 14, 15, 16, 17, 18}, 2},
+        {true, false, {1, 13, 14, 15, 16, 17, 18}, 0},
+        {true, true, {2, 13, 14, 15, 16, 17, 18}, 0}, // a miss
+    };
+    for (const auto& [blocking, correctPosition, guess, kind] : cases) {
+        Rig rig;
+        rig.useSettings([&](GameSettings& s) {
+            s.blocking = blocking;
+            s.correctPosition = correctPosition;
+        });
+        rig.game.startUp();
+        rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
+        rig.playRow(guess);
+        EXPECT_EQ(rig.s().rowKind[0], kind) << blocking << correctPosition << guess[0];
+    }
+}
+
 TEST(StatusBar, groupsFollowTheSettingsAndTheScoreNeedsTheClock)
 {
-    struct Case
-    {
-        bool info, time, score;
-        const char* panel11;
-    };
+    using Case = std::tuple<bool, bool, bool, const char*>;
     const Case cases[] = {
         {true, true, true, "10000"},      {true, false, true, "! Čas !"},
         {false, true, true, "10000"},     {true, true, false, "10000"},
         {false, false, false, "! Čas !"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [info, time, score, panel11] : cases) {
         Rig rig;
         rig.useSettings([&](GameSettings& s) {
-            s.showInfo = c.info;
-            s.showTime = c.time;
-            s.showScore = c.score;
+            s.showInfo = info;
+            s.showTime = time;
+            s.showScore = score;
         });
         rig.game.startUp();
-        EXPECT_EQ(rig.status.groupsShown, (std::array<bool, 3>{c.info, c.time, c.score}));
-        EXPECT_EQ(rig.status.texts[11], c.panel11);
-        EXPECT_EQ(rig.commands.table.checked(Command::TimeView), c.time);
-        EXPECT_EQ(rig.commands.table.checked(Command::InfoView), c.info);
+        EXPECT_EQ(rig.status.groupsShown, (std::array<bool, 3>{info, time, score}));
+        EXPECT_EQ(rig.status.texts[11], panel11);
+        EXPECT_EQ(rig.commands.table.checked(Command::TimeView), time);
+        EXPECT_EQ(rig.commands.table.checked(Command::InfoView), info);
         // Showing a group again shows its panels.
         rig.game.showStatusGroup(StatusGroup::Info, true);
         rig.game.showStatusGroup(StatusGroup::Time, true);

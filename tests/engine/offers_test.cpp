@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+
+#include <tuple>
 #include <vector>
 
 #include "engine/offers.h"
@@ -28,13 +30,7 @@ constexpr C kFollowing[] = {
 TEST(Offers, everyCommandFollowsThePhaseTheSettingsAndTheHistory)
 {
     using Set = std::function<void(GameState&, GameSettings&)>;
-    struct Case
-    {
-        const char* what;
-        Set set;
-        std::vector<C> enabled;
-        std::vector<C> hidden;
-    };
+    using Case = std::tuple<const char*, Set, std::vector<C>, std::vector<C>>;
     const std::vector<C> aidsHidden = {C::ConfirmHiddenRow, C::EnterHits, C::BlockUnused,
                                        C::ClearRowMarks};
     const auto playing = [](GameState& s) { s.inProgress = true; };
@@ -165,10 +161,10 @@ TEST(Offers, everyCommandFollowsThePhaseTheSettingsAndTheHistory)
     const auto in = [](const std::vector<C>& list, C c) {
         return std::find(list.begin(), list.end(), c) != list.end();
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, set, on, off] : cases) {
         GameState state;
         GameSettings settings;
-        c.set(state, settings);
+        set(state, settings);
         // The table the window holds from the last state, everything on: each bit is written.
         CommandTable table;
         for (std::size_t i = 0; i < kCommandCount; ++i) {
@@ -180,12 +176,12 @@ TEST(Offers, everyCommandFollowsThePhaseTheSettingsAndTheHistory)
             const auto command = static_cast<C>(i);
             const bool following = in({std::begin(kFollowing), std::end(kFollowing)}, command);
             const bool enabled =
-                following ? in(c.enabled, command) : command != C::Undo && command != C::TestRow;
-            const bool visible = following ? !in(c.hidden, command) : command != C::Minimise;
-            EXPECT_EQ(table.enabled(command), enabled) << c.what << ", command " << i;
-            EXPECT_EQ(table.visible(command), visible) << c.what << ", command " << i;
-            EXPECT_EQ(usable(table, command), enabled && visible) << c.what << ", command " << i;
-            EXPECT_TRUE(table.checked(command)) << c.what << ", command " << i;
+                following ? in(on, command) : command != C::Undo && command != C::TestRow;
+            const bool visible = following ? !in(off, command) : command != C::Minimise;
+            EXPECT_EQ(table.enabled(command), enabled) << what << ", command " << i;
+            EXPECT_EQ(table.visible(command), visible) << what << ", command " << i;
+            EXPECT_EQ(usable(table, command), enabled && visible) << what << ", command " << i;
+            EXPECT_TRUE(table.checked(command)) << what << ", command " << i;
         }
     }
 }

@@ -3,6 +3,8 @@
 // rules of the mouse (free place, take-back penalty, blocking only where it is offered).
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/palette_keys.h"
 #include "support/fake_ports.h"
 
@@ -13,13 +15,7 @@ using test::Rig;
 
 TEST(PaletteKeys, focusMovesOverThePiecesOfTheGameOnly)
 {
-    struct Case
-    {
-        int from;
-        FocusMove move;
-        int pieces;
-        int to;
-    };
+    using Case = std::tuple<int, FocusMove, int, int>;
     const Case cases[] = {
         {1, FocusMove::Right, 11, 2},   {1, FocusMove::Left, 11, 1},
         {5, FocusMove::Right, 11, 5},   {6, FocusMove::Left, 11, 6},
@@ -30,9 +26,9 @@ TEST(PaletteKeys, focusMovesOverThePiecesOfTheGameOnly)
         {25, FocusMove::Up, 25, 20},    {19, FocusMove::Right, 19, 19},
         {30, FocusMove::Left, 19, 1},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(movePaletteFocus(c.from, c.move, c.pieces), c.to)
-            << c.from << " move " << int(c.move) << " of " << c.pieces;
+    for (const auto& [from, move, pieces, to] : cases)
+        EXPECT_EQ(movePaletteFocus(from, move, pieces), to)
+            << from << " move " << int(move) << " of " << pieces;
 }
 
 // Pieces 2, 3 and 7 are in the row (each piece once): the focus passes over them and never
@@ -40,19 +36,13 @@ TEST(PaletteKeys, focusMovesOverThePiecesOfTheGameOnly)
 TEST(PaletteKeys, focusPassesOverPiecesThatLeftThePalette)
 {
     const PieceAtRest atRest = [](int piece) { return piece != 2 && piece != 3 && piece != 7; };
-    struct Case
-    {
-        int from;
-        FocusMove move;
-        int to;
-    };
+    using Case = std::tuple<int, FocusMove, int>;
     const Case moves[] = {
         {1, FocusMove::Right, 4}, {4, FocusMove::Left, 1},  {11, FocusMove::Up, 6},
         {8, FocusMove::Up, 8},    {6, FocusMove::Right, 8}, {1, FocusMove::Down, 6},
     };
-    for (const Case& c : moves)
-        EXPECT_EQ(movePaletteFocus(c.from, c.move, 11, atRest), c.to)
-            << c.from << " move " << int(c.move);
+    for (const auto& [from, move, to] : moves)
+        EXPECT_EQ(movePaletteFocus(from, move, 11, atRest), to) << from << " move " << int(move);
     const int settled[][2] = {{1, 1}, {2, 1}, {3, 4}, {7, 8}, {11, 11}, {30, 1}};
     for (const auto& [from, to] : settled)
         EXPECT_EQ(settlePaletteFocus(from, 11, atRest), to) << from;

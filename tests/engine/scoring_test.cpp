@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/scoring.h"
 #include "support/rows.h"
 
@@ -11,11 +13,7 @@ using test::row;
 
 TEST(Scoring, hitsAndMissesWithAndWithoutRepetition)
 {
-    struct Case
-    {
-        Row hidden, guess;
-        int positions, hits, misses;
-    };
+    using Case = std::tuple<Row, Row, int, int, int>;
     const Case cases[] = {
         {row({1, 1, 2, 3, 4}), row({1, 2, 1, 1, 5}), 5, 1, 2},
         {row({1, 2, 3, 4, 5}), row({5, 4, 3, 2, 1}), 5, 1, 4},
@@ -27,29 +25,26 @@ TEST(Scoring, hitsAndMissesWithAndWithoutRepetition)
         {row({1, 2, 3, 4, 5, 6}), row({2, 1, 4, 3, 6, 5}), 6, 0, 6},
         {row({3, 3, 3, 4, 4, 4, 5}), row({4, 4, 4, 3, 3, 3, 3}), 7, 0, 6},
     };
-    for (const Case& c : cases) {
-        const RowScore s = scoreRow(c.hidden, c.guess, c.positions);
-        EXPECT_EQ(s.hits, c.hits);
-        EXPECT_EQ(s.misses, c.misses);
+    for (const auto& [hidden, guess, positions, hits, misses] : cases) {
+        const RowScore s = scoreRow(hidden, guess, positions);
+        EXPECT_EQ(s.hits, hits);
+        EXPECT_EQ(s.misses, misses);
         int flagged = 0;
         for (bool b : s.hitAt)
             flagged += b;
-        EXPECT_EQ(flagged, c.hits);
+        EXPECT_EQ(flagged, hits);
     }
 }
 
 TEST(Scoring, penaltiesByRowBand)
 {
-    struct Case
-    {
-        int row, confirm, cancel, takeBack;
-    };
+    using Case = std::tuple<int, int, int, int>;
     const Case cases[] = {{1, 300, 60, 4}, {4, 300, 60, 4},  {5, 200, 40, 3},
                           {9, 200, 40, 3}, {10, 100, 20, 2}, {15, 100, 20, 2}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(penaltyFor(Penalty::Confirm, c.row), c.confirm) << "row " << c.row;
-        EXPECT_EQ(penaltyFor(Penalty::Cancel, c.row), c.cancel) << "row " << c.row;
-        EXPECT_EQ(penaltyFor(Penalty::TakeBack, c.row), c.takeBack) << "row " << c.row;
+    for (const auto& [row, confirm, cancel, takeBack] : cases) {
+        EXPECT_EQ(penaltyFor(Penalty::Confirm, row), confirm) << "row " << row;
+        EXPECT_EQ(penaltyFor(Penalty::Cancel, row), cancel) << "row " << row;
+        EXPECT_EQ(penaltyFor(Penalty::TakeBack, row), takeBack) << "row " << row;
     }
 }
 

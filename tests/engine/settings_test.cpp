@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <optional>
+#include <tuple>
 
 #include "support/fake_ports.h"
 
@@ -16,13 +17,8 @@ using test::settingValue;
 
 TEST(Settings, aValueInItsRangeIsStoredMarkedAndShownAndAnyOtherChangesNothing)
 {
-    struct Case
-    {
-        Setting which;
-        int32_t value;
-        bool taken;
-        std::optional<Command> mark; // checked after a taken value
-    };
+    // mark: checked after a taken value
+    using Case = std::tuple<Setting, int32_t, bool, std::optional<Command>>;
     const Case cases[] = {
         {Setting::Positions, 4, false, std::nullopt},
         {Setting::Positions, 5, true, Command::Positions5},
@@ -50,42 +46,38 @@ TEST(Settings, aValueInItsRangeIsStoredMarkedAndShownAndAnyOtherChangesNothing)
         {Setting::Hints, 0, true, std::nullopt},
         {Setting::Hints, 2, false, std::nullopt},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << int(c.which) << " = " << c.value);
+    for (const auto& [which, value, taken, mark] : cases) {
+        SCOPED_TRACE(testing::Message() << int(which) << " = " << value);
         Rig rig;
         rig.game.startUp();
         rig.settings.shown.clear();
         const GameSettings before = rig.game.settings();
         const int tables = rig.commands.updates;
-        rig.game.set(c.which, c.value);
+        rig.game.set(which, value);
         const GameSettings& s = rig.game.settings();
-        if (!c.taken) {
+        if (!taken) {
             EXPECT_EQ(s, before);
             EXPECT_TRUE(rig.settings.shown.empty());
             continue;
         }
-        EXPECT_EQ(settingValue(s, c.which), c.value);
-        if (c.which == Setting::Language)
-            EXPECT_EQ(s.loadedLanguage, c.value); // the texts in use follow
-        EXPECT_EQ(rig.settings.shown,
-                  (std::vector<std::pair<Setting, int32_t>>{{c.which, c.value}}));
+        // The texts in use follow the language.
+        EXPECT_EQ(s.loadedLanguage, which == Setting::Language ? value : before.loadedLanguage);
+        EXPECT_EQ(rig.settings.shown, (std::vector<std::pair<Setting, int32_t>>{{which, value}}));
         EXPECT_EQ(rig.commands.updates - tables, 1);
-        if (c.mark)
-            EXPECT_TRUE(rig.commands.table.checked(*c.mark));
-        if (c.which == Setting::Environment) {
-            EXPECT_EQ(rig.board.environment, c.value);
+        EXPECT_TRUE(!mark || rig.commands.table.checked(*mark));
+        if (which == Setting::Environment) {
+            EXPECT_EQ(rig.board.environment, value);
             for (Command picture :
                  {Command::Texture1, Command::Texture2, Command::Photo1, Command::Photo2})
-                EXPECT_EQ(rig.commands.table.checked(picture), c.mark == picture);
+                EXPECT_EQ(rig.commands.table.checked(picture), mark == picture);
         }
-        if (c.which == Setting::AutoSave)
-            EXPECT_FALSE(rig.commands.table.checked(Command::AutoSave));
-        // Everything else stays as it was.
-        for (Setting other :
-             {Setting::Positions, Setting::PieceCount, Setting::Environment, Setting::AutoSave,
-              Setting::TotalTime, Setting::ExitWarning, Setting::SyncAtStart, Setting::Hints})
-            if (other != c.which)
-                EXPECT_EQ(settingValue(s, other), settingValue(before, other)) << int(other);
+        EXPECT_EQ(rig.commands.table.checked(Command::AutoSave), which != Setting::AutoSave);
+        // The setting holds the value; everything else stays as it was.
+        for (Setting other : {Setting::Positions, Setting::PieceCount, Setting::Environment,
+                              Setting::Language, Setting::AutoSave, Setting::TotalTime,
+                              Setting::ExitWarning, Setting::SyncAtStart, Setting::Hints})
+            EXPECT_EQ(settingValue(s, other), other == which ? value : settingValue(before, other))
+                << int(other);
     }
 }
 

@@ -4,6 +4,8 @@
 // password dialog's two texts.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/saved_task.h"
 #include "engine/screen_size.h"
 #include "support/fake_ports.h"
@@ -13,12 +15,8 @@ namespace {
 
 TEST(Screen, aScreenNarrowerThanTheBoardIsRefusedInThePlayersLanguage)
 {
-    struct Case
-    {
-        int width;
-        int language;
-        const char* refusal; // nullptr: the game runs
-    };
+    // refusal: nullptr: the game runs
+    using Case = std::tuple<int, int, const char*>;
     const Case cases[] = {
         {799, Slovak,
          "Ľutujem, ale hra je spustiteľná v minimálnom rozlíšení obrazovky 800x600 bodov."},
@@ -29,11 +27,10 @@ TEST(Screen, aScreenNarrowerThanTheBoardIsRefusedInThePlayersLanguage)
         {800, English, nullptr},
         {1024, Slovak, nullptr},
     };
-    for (const Case& c : cases) {
-        const auto refusal = narrowScreenRefusal(c.width, c.language);
-        EXPECT_EQ(refusal.has_value(), c.refusal != nullptr) << c.width;
-        if (refusal && c.refusal)
-            EXPECT_EQ(*refusal, c.refusal) << c.width;
+    for (const auto& [width, language, refusal] : cases) {
+        EXPECT_EQ(narrowScreenRefusal(width, language),
+                  refusal ? std::optional<std::string>(refusal) : std::nullopt)
+            << width;
     }
 }
 
@@ -86,11 +83,7 @@ TEST(BoardPanels, oneAtATimeAndThePiecesUnderThemTakeNoInput)
     rig.game.startUp();
     rig.game.startComputerGame();
     ASSERT_TRUE(rig.s().paletteTakesInput());
-    struct Step
-    {
-        BoardPanel toggled;
-        bool opens, records, information;
-    };
+    using Step = std::tuple<BoardPanel, bool, bool, bool>;
     const Step steps[] = {
         {BoardPanel::Records, true, true, false},
         {BoardPanel::Information, true, false, true}, // the list makes room for the text
@@ -100,18 +93,18 @@ TEST(BoardPanels, oneAtATimeAndThePiecesUnderThemTakeNoInput)
         {BoardPanel::Information, false, false, false},
     };
     int n = 0;
-    for (const Step& step : steps) {
+    for (const auto& [toggled, opens, records, information] : steps) {
         SCOPED_TRACE(n++);
-        const bool opens = rig.game.togglePanel(step.toggled);
-        EXPECT_EQ(opens, step.opens);
-        if (opens)
-            (step.toggled == BoardPanel::Records ? rig.game.recordsPanelShown(true)
-                                                 : rig.game.informationPanelShown(true));
-        EXPECT_EQ(rig.s().recordsPanelShown, step.records);
-        EXPECT_EQ(rig.s().informationPanelShown, step.information);
-        EXPECT_EQ(rig.commands.table.checked(Command::RecordsPanel), step.records);
-        EXPECT_EQ(rig.commands.table.checked(Command::InformationPanel), step.information);
-        const bool free = !step.records && !step.information;
+        const bool opened = rig.game.togglePanel(toggled);
+        EXPECT_EQ(opened, opens);
+        if (opened)
+            (toggled == BoardPanel::Records ? rig.game.recordsPanelShown(true)
+                                            : rig.game.informationPanelShown(true));
+        EXPECT_EQ(rig.s().recordsPanelShown, records);
+        EXPECT_EQ(rig.s().informationPanelShown, information);
+        EXPECT_EQ(rig.commands.table.checked(Command::RecordsPanel), records);
+        EXPECT_EQ(rig.commands.table.checked(Command::InformationPanel), information);
+        const bool free = !records && !information;
         EXPECT_EQ(rig.s().paletteTakesInput(), free);
         EXPECT_EQ(rig.s().copiesTakeInput(), free);
         EXPECT_EQ(rig.game.paletteTakesKeys(), free);
@@ -126,21 +119,15 @@ TEST(BoardPanels, oneAtATimeAndThePiecesUnderThemTakeNoInput)
 
 TEST(PasswordSetUp, bothTextsOrNeither)
 {
-    struct Case
-    {
-        const char* password;
-        const char* authText;
-        MissingText missing;
-    };
+    using Case = std::tuple<const char*, const char*, MissingText>;
     const Case cases[] = {
         {"", "", MissingText::None},
         {"tajne", "Bravo", MissingText::None},
         {"tajne", "", MissingText::AuthText},
         {"", "Bravo", MissingText::Password},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(missingPasswordText(c.password, c.authText), c.missing)
-            << c.password << "/" << c.authText;
+    for (const auto& [password, authText, missing] : cases)
+        EXPECT_EQ(missingPasswordText(password, authText), missing) << password << "/" << authText;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -253,6 +254,14 @@ struct Rig
     const GameState& s() const { return game.state(); }
     bool enabled(Command c) const { return commands.table.enabled(c); }
     bool visible(Command c) const { return commands.table.visible(c); }
+    // Whether each of `list` is enabled, to compare with one expected list.
+    std::vector<bool> enabledOf(std::initializer_list<Command> list) const
+    {
+        std::vector<bool> on;
+        for (Command c : list)
+            on.push_back(enabled(c));
+        return on;
+    }
     // Double-clicks `pieces` into the edited (or hidden) row, as a player would.
     void place(const std::vector<int>& pieces);
     // Fills the edited row that way and confirms it.
