@@ -134,9 +134,10 @@ TEST(Aids, rowMarksOnlyOnReachedRowsOfATrainingGame)
     rig.game.toggleRowMark(5);
     rig.game.toggleRowMark(7);
     rig.game.toggleRowMark(current - 1);
-    EXPECT_EQ(rig.s().markedRows, 3);
+    rig.game.toggleRowMark(1);
+    EXPECT_EQ(rig.s().markedRows, 4);
     EXPECT_EQ(rig.s().rowMark,
-              (std::array<int32_t, kRows>{0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0}));
+              (std::array<int32_t, kRows>{1, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0}));
     EXPECT_EQ(rig.enabledOf({Command::ClearRowMarks, Command::RestoreAll}),
               (std::vector<bool>{true, true}));
     rig.game.clearRowMarks();
@@ -232,6 +233,7 @@ TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)
         {8, 25, false, true, 2},  // level 10
         {8, 25, true, false, 2},  // 14, then one less for 8 positions with repetition
         {7, 25, false, false, 3}, // level 11
+        {8, 11, true, false, 1},  // 14: only 8 positions of more than 11 pieces lose one
     };
     for (const auto& [positions, pieces, correctPosition, eachOnce, rowsLeft] : cases) {
         Rig rig;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The four favourite slots, and the random game's draws.
 #include <gtest/gtest.h>
+#include <set>
 
 #include <tuple>
 
@@ -164,6 +165,19 @@ TEST(RandomGame, neverColouredPiecesWithRandomArrangement)
         if (s.randomArrangement) {
             ++arranged;
             EXPECT_NE(s.pieceColours, 1) << "game " << number;
+            // Each labelled piece (in the mix, the odd ones) gets a label of its own, 1..999,
+            // drawn afresh.
+            rig.game.startComputerGame();
+            const auto& faces = rig.s().faces;
+            std::set<int32_t> labels(&faces[1], &faces[s.pieceCount + 1]);
+            const bool mix = s.pieceColours == MixedPieces;
+            if (mix)
+                EXPECT_EQ(labels.erase(kColourFace), 1u) << "game " << number;
+            EXPECT_EQ(static_cast<int>(labels.size()), mix ? (s.pieceCount + 1) / 2 : s.pieceCount)
+                << "game " << number;
+            EXPECT_GE(*labels.begin(), 1);
+            EXPECT_LE(*labels.rbegin(), 999);
+            rig.game.resetToIdle();
         }
         EXPECT_FALSE(rig.s().inProgress);
     }

@@ -47,20 +47,21 @@ TEST(RecordsList, archiveIsOfferedForAnArchivedRowOnlyWhileTheListIsShown)
 {
     Rig rig;
     rig.game.startUp();
-    rig.records.table[4].archived = true;
-    rig.records.table[4].points = 500;
-    rig.records.table[5].archived = false;
-    rig.records.table[5].points = 0;
+    rig.records.table[0].archived = true;
+    rig.records.table[0].points = 500;
+    rig.records.table[191].archived = false;
+    rig.records.table[191].points = 0;
     rig.game.recordsPanelShown(true);
     EXPECT_TRUE(rig.commands.table.checked(Command::RecordsPanel));
     const std::initializer_list<Command> both = {Command::Archive, Command::DeleteRecord};
-    rig.game.selectRecordRow(4);
+    rig.game.selectRecordRow(0);
     EXPECT_EQ(rig.enabledOf(both), (std::vector<bool>{true, true}));
-    rig.game.selectRecordRow(5);
+    rig.game.selectRecordRow(191);
     EXPECT_EQ(rig.enabledOf(both), (std::vector<bool>{false, false}));
     rig.game.selectRecordRow(-1); // no row: nothing changes
+    rig.game.selectRecordRow(192);
     EXPECT_FALSE(rig.enabled(Command::Archive));
-    rig.game.selectRecordRow(4);
+    rig.game.selectRecordRow(0);
     rig.game.recordsPanelShown(false);
     EXPECT_FALSE(rig.enabled(Command::Archive));
     EXPECT_FALSE(rig.commands.table.checked(Command::RecordsPanel));
@@ -76,6 +77,8 @@ TEST(RecordsList, deletionAsksAndResetsTheGameItTouches)
         {"own row, no to ending", false, 103, {false}, {0}, {}, true},
         {"own row, no to deleting", false, 103, {true, false}, {0, 3}, {}, true},
         {"other row", false, 5, {true}, {3}, {5}, true},
+        {"the first game's row", false, 0, {true}, {3}, {0}, true},
+        {"a row past the last", false, 192, {true}, {}, {}, true},
         {"all, yes twice", true, 0, {true, true}, {0, 4}, {-1}, false},
         {"all, no to ending", true, 0, {false}, {0}, {}, true},
     };
