@@ -17,8 +17,6 @@ namespace mirvalon::test {
 class FakeBoard : public NullBoard
 {
 public:
-    void applyPieceLook() override { ++pieceLooks; }
-    void refreshPieces() override { ++refreshes; }
     void showResultSlots() override { resultCovered = state->resultCovered; }
     void openEditRow() override { openRow = state->openRow; }
     void drawConfirmedRow(int row, int hits, int misses) override
@@ -58,7 +56,7 @@ public:
     bool resultCovered = false;
     int openRow = -1;
     int environment = -2;
-    int pieceLooks = 0, refreshes = 0, clears = 0, panelCloses = 0, dragsEnded = 0;
+    int clears = 0, panelCloses = 0, dragsEnded = 0;
     std::function<void()> onEndDrag;
     const GameState* state = nullptr; // the game the board shows
 };

@@ -61,7 +61,8 @@ TEST(SyncConcurrency, eightPlayersEndWithTheBestRecordOfEachGame)
 {
     const unsigned seed = testSeed("concurrency", 8u);
     SCOPED_TRACE("seed " + std::to_string(seed));
-    const fs::path root = makeScratch("concurrency");
+    TempDir scratch;
+    const fs::path root = scratch.path();
     SharedRig store(root / "var");
     const fs::path shared = store.folder;
 
@@ -132,7 +133,6 @@ TEST(SyncConcurrency, eightPlayersEndWithTheBestRecordOfEachGame)
         }
     }
     EXPECT_GT(won, kGames / 2);
-    fs::remove_all(root);
 }
 
 // One copy of the player's game writes a record in every odd game while another copy of the
@@ -140,7 +140,8 @@ TEST(SyncConcurrency, eightPlayersEndWithTheBestRecordOfEachGame)
 // game.
 TEST(SyncConcurrency, aMergeRacingARecordOfTheSameAccountKeepsBoth)
 {
-    const fs::path root = makeScratch("race");
+    TempDir scratch;
+    const fs::path root = scratch.path();
     SharedRig shared(root / "var");
     PlayerRig player(root / "player");
     player.start();
@@ -185,7 +186,6 @@ TEST(SyncConcurrency, aMergeRacingARecordOfTheSameAccountKeepsBoth)
         lost += record && record->points == expected ? 0 : 1;
     }
     EXPECT_EQ(lost, 0) << "records lost among " << kGameCount << " games, " << merges << " merges";
-    fs::remove_all(root);
 }
 
 } // namespace
