@@ -111,6 +111,8 @@ TEST(SavedGame, scramblingIsReversibleAndNeverWritesAZeroOrTheText)
         EXPECT_NE(once[i], text[i]) << i;
 }
 
+// Every field comes back; two saves of one task differ in their noise and open alike, and a
+// password never stands in the file as it was typed.
 TEST(SavedGame, everyFieldComesBackFromTheFile)
 {
     SavedTask mix = arrangedTask();
@@ -125,38 +127,20 @@ TEST(SavedGame, everyFieldComesBackFromTheFile)
     SavedTask noPassword = plainTask();
     noPassword.password.clear();
     SavedTask longest = plainTask();
-    longest.password = std::string(20, 'p');
+    longest.password = "tajneheslotajneheslo";
     longest.authText = "Skvelé! Túto úlohu ste zvládli"; // 30 characters
     for (const SavedTask& task : {arrangedTask(), plainTask(), mix, game192, noPassword, longest}) {
-        const auto back = decodeSavedGame(encode(task));
-        ASSERT_TRUE(back.has_value()) << task.gameNumber;
-        EXPECT_EQ(*back, task) << task.gameNumber;
+        const std::string a = encode(task, 1), b = encode(task, 2);
+        EXPECT_NE(a, b);
+        EXPECT_EQ(decodeSavedGame(a), task) << task.gameNumber;
+        EXPECT_EQ(decodeSavedGame(b), task) << task.gameNumber;
+        EXPECT_EQ(a.find("tajne"), std::string::npos);
     }
-}
-
-TEST(SavedGame, twoSavesOfOneTaskDifferAndOpenAlike)
-{
-    SavedTask task = arrangedTask();
-    task.password = "tajneheslo";
-    const std::string a = encode(task, 1);
-    const std::string b = encode(task, 2);
-    EXPECT_NE(a, b);
-    EXPECT_EQ(decodeSavedGame(a), task);
-    EXPECT_EQ(decodeSavedGame(b), task);
-    // The password never stands in the file as it was typed.
-    EXPECT_EQ(a.find("tajne"), std::string::npos);
-}
-
-TEST(SavedGame, withoutRandomArrangementNoFacesAreStored)
-{
-    // 11 values before the row, 7 pieces with 2 noise values, 2 texts, then 11..35 noise.
+    // Without random arrangement no faces are stored: 11 values before the row, 7 pieces with
+    // 2 noise values, 2 texts, then 11..35 noise.
     const std::size_t count = valuesOf(encode(plainTask())).first.size();
     EXPECT_GE(count, 11u + 9 + 2 + 11);
     EXPECT_LE(count, 11u + 9 + 2 + 35);
-    const auto back = decodeSavedGame(encode(plainTask()));
-    ASSERT_TRUE(back.has_value());
-    for (int k = 0; k <= kMaxPieces; ++k)
-        EXPECT_EQ(back->faces[k], 0) << k;
 }
 
 TEST(SavedGame, refusesAFileWhoseCheckedValueIsOutOfRange)
@@ -261,14 +245,12 @@ TEST(SavedGame, aFailedSaveKeepsTheEarlierFile)
     PosixFileSystem real;
     ASSERT_TRUE(writeSavedGame(real, path, plainTask(), noise));
     const std::string earlier = readBytes(path);
-    for (WriteStep step : {WriteStep::CreateTemp, WriteStep::Write, WriteStep::Sync,
-                           WriteStep::Close, WriteStep::Rename}) {
-        FaultyFileSystem fs;
-        fs.failAt = step;
-        EXPECT_FALSE(writeSavedGame(fs, path, arrangedTask(), noise));
-        EXPECT_EQ(readBytes(path), earlier);
-        EXPECT_EQ(listFolder(dir.path()), std::vector<std::string>{"uloha.mvg"});
-    }
+    // A write failing half way (the other steps are the safe write's table), a read-only file.
+    FaultyFileSystem full;
+    full.failAt = WriteStep::Write;
+    EXPECT_FALSE(writeSavedGame(full, path, arrangedTask(), noise));
+    EXPECT_EQ(readBytes(path), earlier);
+    EXPECT_EQ(listFolder(dir.path()), std::vector<std::string>{"uloha.mvg"});
     FaultyFileSystem readOnly;
     readOnly.readOnly.insert(path);
     EXPECT_FALSE(writeSavedGame(readOnly, path, arrangedTask(), noise));
