@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "engine/record_check.h"
+#include "persistence/byte_order.h"
 #include "persistence/records_store.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
@@ -17,12 +18,6 @@ namespace {
 
 // The shift amounts every build uses, written out so that a change to them shows here.
 constexpr int kTime = 0x11, kHolder = 0x68, kKey = 0x3A;
-
-void put16(std::string& b, std::size_t at, int v)
-{
-    b[at] = static_cast<char>(v & 0xFF);
-    b[at + 1] = static_cast<char>((v >> 8) & 0xFF);
-}
 
 void putText(std::string& b, std::size_t at, const std::string& cp1250, int width, int shift)
 {
@@ -35,11 +30,11 @@ void putText(std::string& b, std::size_t at, const std::string& cp1250, int widt
 // The 34 bytes of a record as the records file lays them out.
 void putRecord(std::string& b, std::size_t at, const RecordEntry& e, const std::string& holder)
 {
-    put16(b, at, e.number);
-    put16(b, at + 2, e.level);
-    put16(b, at + 4, e.rows);
+    putLE16(b, at, e.number);
+    putLE16(b, at + 2, e.level);
+    putLE16(b, at + 4, e.rows);
     putText(b, at + 6, e.time, 8, kTime);
-    put16(b, at + 14, e.points);
+    putLE16(b, at + 14, e.points);
     putText(b, at + 16, holder, 10, kHolder);
     putText(b, at + 26, e.key, 8, kKey);
 }
@@ -147,7 +142,7 @@ TEST(RecordsFile, aDamagedFileKeepsEveryValidSlot)
     const std::string good = recordsImage(own);
     auto patched = [&good](std::size_t at, int v) {
         std::string b = good;
-        put16(b, at, v);
+        putLE16(b, at, v);
         return b;
     };
     struct Case
@@ -223,9 +218,9 @@ TEST(RecordsFile, writingARecordPatchesOnlyItsSlot)
             writeBytes(rig.ldt(), expected);
         rig.store.loadRecords();
         ASSERT_TRUE(rig.store.writeRecord(rig.wonGame("Ján"), GameSettings{}, false));
-        put16(expected, 34 + 4, 3);
+        putLE16(expected, 34 + 4, 3);
         putText(expected, 34 + 6, " 0:01:02", 8, kTime);
-        put16(expected, 34 + 14, 9000);
+        putLE16(expected, 34 + 14, 9000);
         putText(expected, 34 + 16, "J\xE1n       ", 10, kHolder); // á is one CP1250 byte
         EXPECT_EQ(readBytes(rig.ldt()), expected);
         table = withRecord(table, 1, 9000, "Ján       ", 3, " 0:01:02");
@@ -315,36 +310,33 @@ TEST(RecordsFile, onlyAHigherScoreIsANewRecord)
     EXPECT_FALSE(rig.store.isNewRecord(0, 9999));
 }
 
-TEST(Archive, marksOnlyTheSlotsThatMatchTheirRecords)
+// A slot is marked, and read back for replay, only when it matches its record and its game
+// produces it; every other slot loses only its own mark.
+TEST(Archive, marksAndReplaysOnlyTheSlotsThatMatchTheirRecords)
 {
     Rig rig;
-    RecordsTable table = referenceRecords();
+    const RecordsTable table = referenceRecords();
     writeBytes(rig.ldt(), recordsImage(table));
-    std::string lar = archiveImage(table, {0, 2, 5, 11, 17, 24});
+    std::string lar = archiveImage(table, {0, 2, 5, 11, 17, 24, 48, 56, 191});
     putText(lar, 592 * 2 + 1 + 6, " 9:99:99", 8, kTime);        // time differs: only slot 2 skipped
-    put16(lar, 592 * 5 + 1 + 14, 1);                            // points differ
+    putLE16(lar, 592 * 5 + 1 + 14, 1);                          // points differ
     putText(lar, 592 * 11 + 1 + 16, " Quillbeqq", 10, kHolder); // differs after the 8th only
-    put16(lar, 592 * 17 + 1 + 4, table[17].rows + 1);           // rows differ
-    put16(lar, 592 * 24 + 1 + 2, table[24].level % 13 + 1);     // level differs, in bounds
+    putLE16(lar, 592 * 17 + 1 + 4, table[17].rows + 1);         // rows differ
+    putLE16(lar, 592 * 24 + 1 + 2, table[24].level % 13 + 1);   // level differs, in bounds
+    putLE16(lar, 592 * 48 + 1 + 2, 14);                         // level out of bounds
+    putLE16(lar, 592 * 56 + 350 + 16 * (table[56].rows - 1), 0); // a hit of the winning row gone
     writeBytes(rig.lar(), lar);
     rig.store.loadRecords();
-    EXPECT_EQ(rig.marked(), (std::vector<int>{0, 11}));
-
-    Rig bounds; // a level out of bounds costs only its own slot the mark
-    lar = archiveImage(table, {0, 2, 5});
-    put16(lar, 592 * 2 + 1 + 2, 14);
-    writeBytes(bounds.lar(), lar);
-    bounds.store.loadRecords();
-    EXPECT_EQ(bounds.marked(), (std::vector<int>{0, 5}));
-
-    Rig unproven; // a slot that matches its record but whose game does not produce it
-    lar = archiveImage(table, {0, 2});
-    put16(lar, 592 * 2 + 350 + 16 * (table[2].rows - 1), 0); // a hit of the winning row gone
-    writeBytes(unproven.lar(), lar);
-    unproven.store.loadRecords();
-    EXPECT_EQ(unproven.marked(), std::vector<int>{0});
-    EXPECT_FALSE(unproven.archive.loadArchiveSlot(2, unproven.store.table()));
-    EXPECT_EQ(unproven.dialogs.messages, std::vector<int>{4});
+    EXPECT_EQ(rig.marked(), (std::vector<int>{0, 11, 191}));
+    const auto game = rig.archive.loadArchiveSlot(0, rig.store.table());
+    ASSERT_TRUE(game);
+    EXPECT_EQ(*game, referenceGame(table[0]));
+    EXPECT_EQ(game->faces[5], -1000); // blocked when it was archived
+    EXPECT_EQ(game->pieceColours(), 1);
+    EXPECT_TRUE(rig.archive.loadArchiveSlot(191, rig.store.table()));
+    EXPECT_FALSE(rig.archive.loadArchiveSlot(56, rig.store.table()));  // unproven
+    EXPECT_FALSE(rig.archive.loadArchiveSlot(190, rig.store.table())); // an empty slot
+    EXPECT_EQ(rig.dialogs.messages, (std::vector<int>{4, 4}));
 }
 
 // An archive of the wrong size keeps every slot that is there whole, for the marks, for
@@ -353,7 +345,7 @@ TEST(Archive, aDamagedArchiveKeepsEveryWholeSlot)
 {
     const std::string good = archiveImage(referenceRecords(), {0, 2, 191});
     std::string badGame = good;
-    put16(badGame, 592 * 2 + 94, 26); // a hidden piece beyond the palette
+    putLE16(badGame, 592 * 2 + 94, 26); // a hidden piece beyond the palette
     struct Case
     {
         const char* what;
@@ -393,23 +385,6 @@ TEST(Archive, aDamagedArchiveKeepsEveryWholeSlot)
     EXPECT_EQ(missing.dialogs.messages, std::vector<int>{5});
 }
 
-TEST(Archive, readsASlotBackForReplay)
-{
-    Rig rig;
-    const RecordsTable reference = referenceRecords();
-    writeBytes(rig.lar(), archiveImage(reference, {0, 191}));
-    rig.store.loadRecords();
-    ASSERT_TRUE(rig.store.entry(0).archived);
-    const auto game = rig.archive.loadArchiveSlot(0, rig.store.table());
-    ASSERT_TRUE(game);
-    EXPECT_EQ(*game, referenceGame(reference[0]));
-    EXPECT_EQ(game->faces[5], -1000); // blocked when it was archived
-    EXPECT_EQ(game->pieceColours(), 1);
-    EXPECT_TRUE(rig.archive.loadArchiveSlot(191, rig.store.table()));
-    EXPECT_FALSE(rig.archive.loadArchiveSlot(190, rig.store.table())); // an empty slot
-    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{4});
-}
-
 TEST(Archive, theFirstRecordCreatesTheArchiveWithOnlyItsGame)
 {
     Rig rig;
@@ -419,16 +394,16 @@ TEST(Archive, theFirstRecordCreatesTheArchiveWithOnlyItsGame)
     std::string expected = archiveImage(withWonGame("Eva       "), {});
     const std::size_t at = 592;
     expected[at] = 1;
-    put16(expected, at + 35, 1);
+    putLE16(expected, at + 35, 1);
     for (int p = 1; p <= 25; ++p)
-        put16(expected, at + 44 + 2 * (p - 1), p == 7 ? -1000 : 1000); // piece 7 was blocked
+        putLE16(expected, at + 44 + 2 * (p - 1), p == 7 ? -1000 : 1000); // piece 7 was blocked
     const GameState won = rig.wonGame("Eva");
     for (int p = 0; p < 8; ++p)
-        put16(expected, at + 94 + 2 * p, won.hiddenRow[p]);
+        putLE16(expected, at + 94 + 2 * p, won.hiddenRow[p]);
     for (int r = 0; r < 3; ++r) {
         for (int p = 0; p < 8; ++p) {
-            put16(expected, at + 110 + 16 * r + 2 * p, won.rows[r][p]);
-            put16(expected, at + 350 + 16 * r + 2 * p, won.pegs[r][p]);
+            putLE16(expected, at + 110 + 16 * r + 2 * p, won.rows[r][p]);
+            putLE16(expected, at + 350 + 16 * r + 2 * p, won.pegs[r][p]);
         }
     }
     EXPECT_EQ(readBytes(rig.lar()), expected);

@@ -10,7 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "support/fake_ports.h"
+#include "persistence/player_rig.h"
 #include "support/test_seed.h"
 #include "sync_rig.h"
 
@@ -154,14 +154,11 @@ TEST(SyncConcurrency, aMergeRacingARecordOfTheSameAccountKeepsBoth)
     ASSERT_GE(writer, 0);
     if (writer == 0) {
         PosixFileSystem posix;
-        ScriptedDialogs dialogs;
-        ArchiveStore archive(posix, dialogs, player.folder(), player.folder());
-        RecordsStore records(posix, dialogs, archive, player.folder());
-        records.loadRecords();
+        GameCopy copy(posix, player.folder(), player.folder());
         bool all = true;
         for (int g = 1; g <= kGameCount; g += 2)
-            all = records.writeRecord(wonState(wonGame(g, 3, 40, 0, "Own", g), "Own"),
-                                      GameSettings{}, false) &&
+            all = copy.records.writeRecord(wonState(wonGame(g, 3, 40, 0, "Own", g), "Own"),
+                                           GameSettings{}, false) &&
                   all;
         ::_exit(all ? 0 : 1);
     }
