@@ -19,14 +19,6 @@
 namespace mirvalon::test {
 namespace {
 
-unsigned modeOf(const std::string& path)
-{
-    struct stat st
-    {
-    };
-    return ::lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
-
 // A copy of the game that dies after `stepsLeft` more changes on disk: every later change
 // (a temporary file made or written, a rename, a removal) does not happen, just as if the
 // process had been killed at that moment.
@@ -250,12 +242,7 @@ TEST(SharedFolder, readsAndWritesOnlyItsOwnEntries)
     ASSERT_EQ(::symlink(elsewhere.file("private").c_str(), (folder + "/link").c_str()), 0);
     ASSERT_EQ(::link(elsewhere.file("private").c_str(), (folder + "/second").c_str()), 0);
     ::mkfifo((folder + "/fifo").c_str(), 0666);
-    struct Case
-    {
-        std::string path;
-        ReadStatus expected;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, ReadStatus> cases[] = {
         {folder + "/Mirvalon.ldt", ReadStatus::Ok},
         {"Mirvalon.ldt", ReadStatus::Ok},
         {folder + "/link", ReadStatus::Missing},
@@ -264,8 +251,8 @@ TEST(SharedFolder, readsAndWritesOnlyItsOwnEntries)
         {folder + "/../Orvex/Mirvalon.ldt", ReadStatus::Missing},
         {elsewhere.file("private"), ReadStatus::Missing},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(shared->readFile(c.path, 100, true).status, c.expected) << c.path;
+    for (const auto& [path, status] : cases)
+        EXPECT_EQ(shared->readFile(path, 100, true).status, status) << path;
 
     EXPECT_FALSE(writeFileSafely(*shared, elsewhere.file("private"), "x"));
     EXPECT_TRUE(writeFileSafely(*shared, folder + "/link", "shared"));
@@ -305,38 +292,33 @@ int fullDiskRun(const std::string& mountPoint)
     const std::string data = mountPoint + "/data";
     ::mkdir(data.c_str(), 0700);
     GameCopy copy(fs, data, mountPoint);
-    const GameSettings settings;
-    if (!copy.records.writeRecord(finishedGame(2, 8000, "Eva"), settings, false) ||
-        !copy.records.entry(1).archived)
-        return 10;
-    const std::string archive = readBytes(data + "/Mirvalon.lar");
     std::vector<std::string> full;
     copy.records.setDiskFullNote([&full](const std::string& file) { full.push_back(file); });
+    const auto file = [&data](const char* name) { return readBytes(data + "/" + name); };
+    const auto win = [&copy](int game) {
+        return copy.records.writeRecord(finishedGame(game, 8000, "Eva"), GameSettings{}, false);
+    };
+    if (!win(2) || !copy.records.entry(1).archived)
+        return 10;
+    const std::string archive = file("Mirvalon.lar");
 
     // Room for a records file, none for an archive: the record is kept without its game.
-    if (!fillUntil(data, 40 * 1024, 1))
+    if (!fillUntil(data, 40 * 1024, 1) || !win(3))
         return 11;
-    if (!copy.records.writeRecord(finishedGame(3, 8000, "Ivan"), settings, false))
-        return 12;
     if (copy.dialogs.messages != std::vector<int>{3} || copy.records.entry(2).archived ||
-        readBytes(data + "/Mirvalon.lar") != archive)
+        file("Mirvalon.lar") != archive)
+        return 12;
+    const std::string records = file("Mirvalon.ldt");
+    if (!decodeRecordsFile(records) || (*decodeRecordsFile(records))[2].points != 8000)
         return 13;
-    if (!decodeRecordsFile(readBytes(data + "/Mirvalon.ldt")) ||
-        (*decodeRecordsFile(readBytes(data + "/Mirvalon.ldt")))[2].points != 8000)
-        return 14;
 
     // No room at all: the player hears that the disk is full, and both files stay whole.
-    const std::string records = readBytes(data + "/Mirvalon.ldt");
-    if (!fillUntil(data, 0, 2))
-        return 15;
-    if (copy.records.writeRecord(finishedGame(4, 8000, "Ivan"), settings, false))
-        return 16;
+    if (!fillUntil(data, 0, 2) || win(4))
+        return 14;
     if (full != std::vector<std::string>{"Mirvalon.ldt"} ||
-        copy.dialogs.messages != std::vector<int>{3})
-        return 17;
-    if (readBytes(data + "/Mirvalon.ldt") != records ||
-        readBytes(data + "/Mirvalon.lar") != archive)
-        return 18;
+        copy.dialogs.messages != std::vector<int>{3} || file("Mirvalon.ldt") != records ||
+        file("Mirvalon.lar") != archive)
+        return 15;
     return 0;
 }
 

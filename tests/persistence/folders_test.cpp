@@ -47,11 +47,7 @@ TEST(Folders, firstStartSeedsTheDataFolderOnlyAndASecondStartKeepsTheUsersFiles)
     // The shared folder holds the store alone, which only its writer makes; a folder the
     // game made is written by nobody else.
     EXPECT_TRUE(listFolder(rig.common()).empty());
-    struct stat st
-    {
-    };
-    ASSERT_EQ(::stat(rig.common().c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0755u);
+    EXPECT_EQ(modeOf(rig.common()), 0755u);
 
     writeBytes(rig.data() + "/Mirvalon.ldt", "my records");
     writeBytes(rig.program.file("Mirvalon.lcf"), "delivered settings");

@@ -267,15 +267,10 @@ TEST(SavedGame, aFailedSaveKeepsTheEarlierFile)
 
 TEST(SavedGame, extensionIsTestedInUpperCaseAndNamesTheCaption)
 {
-    struct Case
-    {
-        const char* path;
-        bool saved;
-    };
-    for (const Case& c : {Case{"/d/prva_hra.mvg", true}, Case{"/d/HRA.MVG", true},
-                          Case{"/d/hra.MvG", true}, Case{"/d/hra.mvgx", false},
-                          Case{"/d/hra.txt", false}, Case{"mvg", false}, Case{"/d/hra_mvg", false}})
-        EXPECT_EQ(hasSavedGameExtension(c.path), c.saved) << c.path;
+    for (const char* saved : {"/d/prva_hra.mvg", "/d/HRA.MVG", "/d/hra.MvG"})
+        EXPECT_TRUE(hasSavedGameExtension(saved)) << saved;
+    for (const char* other : {"/d/hra.mvgx", "/d/hra.txt", "mvg", "/d/hra_mvg"})
+        EXPECT_FALSE(hasSavedGameExtension(other)) << other;
 
     EXPECT_EQ(savedGameCaption("Mirvalon", "/home/hráč/Data/prvá_hra.mvg"),
               "Mirvalon         -  prvá_hra");

@@ -46,6 +46,13 @@ bool exists(const std::string& path)
     return fs::symlink_status(path, ec).type() != fs::file_type::not_found && !ec;
 }
 
+unsigned modeOf(const std::string& path)
+{
+    std::error_code ec;
+    const fs::file_status st = fs::symlink_status(path, ec);
+    return ec || !fs::exists(st) ? 0 : static_cast<unsigned>(st.permissions());
+}
+
 std::vector<std::string> listFolder(const std::string& path)
 {
     std::vector<std::string> names;

@@ -32,6 +32,8 @@ private:
 void writeBytes(const std::string& path, const std::string& bytes);
 std::string readBytes(const std::string& path); // empty when missing or not a file
 bool exists(const std::string& path);
+// The permission bits of `path` itself (a link's own), 0 when it is missing.
+unsigned modeOf(const std::string& path);
 // Names in a folder, hidden ones included.
 std::vector<std::string> listFolder(const std::string& path);
 
