@@ -46,17 +46,24 @@ struct Rig
 TEST(SettingsFile, readsEveryWordInItsPlace)
 {
     Words w = defaultWords();
-    w[0] = 5;
-    w[1] = 25;
-    w[4] = -1;
-    w[5] = 2;
-    w[6] = 2;
-    w[17] = 1;      // reservedFlag
-    w[24] = 123456; // reserved words are not looked at
-    w[31] = 3;
-    const int32_t slot[7] = {1, 2, 104, 1, 3, 1, 0};
-    for (int k = 0; k < 7; ++k)
-        w[32 + 2 * 7 + k] = slot[k];
+    // Word 18 is the reserved flag; word 25, a reserved word, is not looked at; words 47..53
+    // are the third favourite.
+    for (const auto& [k, v] : std::initializer_list<std::pair<int, int32_t>>{{0, 5},
+                                                                             {1, 25},
+                                                                             {4, -1},
+                                                                             {5, 2},
+                                                                             {6, 2},
+                                                                             {17, 1},
+                                                                             {24, 123456},
+                                                                             {31, 3},
+                                                                             {46, 1},
+                                                                             {47, 2},
+                                                                             {48, 104},
+                                                                             {49, 1},
+                                                                             {50, 3},
+                                                                             {51, 1},
+                                                                             {52, 0}})
+        w[k] = v;
     const SettingsImage read = decodeSettings(image(w), GameSettings{});
     ASSERT_TRUE(read.badWords.empty());
     GameSettings expected;

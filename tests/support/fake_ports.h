@@ -76,10 +76,8 @@ public:
     bool askQuestion(int index) override
     {
         questions.push_back(index);
-        if (index == 2)
+        if (index == 2 || answers.empty())
             return false; // an OK-only box never says Yes
-        if (answers.empty())
-            return false;
         const bool yes = answers.front();
         answers.pop_front();
         return yes;
@@ -92,7 +90,7 @@ public:
             whilePasswordAsked();
         if (passwordAnswers.empty())
             return false;
-        auto answer = passwordAnswers.front();
+        const auto answer = passwordAnswers.front();
         passwordAnswers.pop_front();
         if (!answer)
             return false;
