@@ -122,18 +122,13 @@ TEST(SettingsFile, seesEveryBadWordInOnePass)
 
 TEST(SettingsStore, damagedFilesGiveMessage7AndNothing)
 {
-    std::string zero(240, '\0');
-    std::string random(240, '\0');
-    uint32_t seed = 20240601;
-    for (char& c : random)
-        c = static_cast<char>((seed = seed * 1664525u + 1013904223u) >> 24);
+    // Which words are bad is the table above; one of them is enough here.
     const std::string valid = image(defaultWords());
     const std::pair<const char*, std::string> files[] = {
         {"239 bytes", valid.substr(0, 239)},
         {"241 bytes", valid + "x"},
         {"empty", ""},
-        {"zeros", zero},
-        {"random bytes", random},
+        {"zeros", std::string(240, '\0')},
     };
     for (const auto& [what, bytes] : files) {
         Rig rig;
