@@ -88,12 +88,14 @@ struct Rig
     std::string ldt() const { return data.file("Mirvalon.ldt"); }
     std::string lar() const { return data.file("Mirvalon.lar"); }
 
-    // Game 2, won in row 3 after 62 s with 9000 points, coloured pieces, piece 7 blocked.
+    // Game 2, won in row 3 after 62 s with 9000 points over a record of 4321, coloured
+    // pieces, piece 7 blocked.
     GameState wonGame(const std::string& holder = "Ján")
     {
         GameState s = wonState(test::wonGame(2, 3, 62, 9000, holder), holder);
         s.faces.fill(kColourFace);
         s.blocked[7] = true;
+        s.oldPoints = 4321;
         return s;
     }
     // The slots marked as holding their record's game.
@@ -217,13 +219,16 @@ TEST(RecordsFile, writingARecordPatchesOnlyItsSlot)
         if (existing)
             writeBytes(rig.ldt(), expected);
         rig.store.loadRecords();
-        ASSERT_TRUE(rig.store.writeRecord(rig.wonGame("Ján"), GameSettings{}, false));
+        GameState won = rig.wonGame("Ján");
+        const char* time = existing ? "10:20:30" : " 0:01:02"; // a blank only before a short one
+        won.clockText = existing ? "10:20:30" : "0:01:02";
+        ASSERT_TRUE(rig.store.writeRecord(won, GameSettings{}, false));
         putLE16(expected, 34 + 4, 3);
-        putText(expected, 34 + 6, " 0:01:02", 8, kTime);
+        putText(expected, 34 + 6, time, 8, kTime);
         putLE16(expected, 34 + 14, 9000);
         putText(expected, 34 + 16, "J\xE1n       ", 10, kHolder); // á is one CP1250 byte
         EXPECT_EQ(readBytes(rig.ldt()), expected);
-        table = withRecord(table, 1, 9000, "Ján       ", 3, " 0:01:02");
+        table = withRecord(table, 1, 9000, "Ján       ", 3, time);
         table[1].archived = true;
         EXPECT_EQ(rig.store.table(), table);
         EXPECT_TRUE(rig.dialogs.messages.empty());
@@ -379,6 +384,8 @@ TEST(Archive, aDamagedArchiveKeepsEveryWholeSlot)
         for (int i : c.marked)
             EXPECT_TRUE(next.store.entry(i).archived) << c.what << " slot " << i;
         EXPECT_TRUE(next.store.entry(1).archived) << c.what;
+        // Piece 7 was blocked, but without the blocking aid shown it is archived as it was.
+        EXPECT_EQ(next.archive.loadArchiveSlot(1, next.store.table())->faces[7], kColourFace);
     }
     Rig missing;
     EXPECT_FALSE(missing.archive.loadArchiveSlot(0, missing.store.table()));
@@ -395,6 +402,7 @@ TEST(Archive, theFirstRecordCreatesTheArchiveWithOnlyItsGame)
     const std::size_t at = 592;
     expected[at] = 1;
     putLE16(expected, at + 35, 1);
+    putLE16(expected, at + 590, 4321); // the record it beat
     for (int p = 1; p <= 25; ++p)
         putLE16(expected, at + 44 + 2 * (p - 1), p == 7 ? -1000 : 1000); // piece 7 was blocked
     const GameState won = rig.wonGame("Eva");
