@@ -49,24 +49,20 @@ TEST(InformationText, damagedTextsNeverCrashTheReader)
 // text), and deep nesting is read without a stack of its own depth.
 TEST(InformationText, aLongTextOfShortRunsIsLaidOutOnce)
 {
-    struct Case
-    {
-        const char* unit;
-        int letters; // per unit
-    };
-    for (const Case c :
-         {Case{"\\b x\\b0 y", 2}, Case{"{\\i x}", 1}, Case{"x\\par ", 1}, Case{"{{{{x", 1}}) {
+    const std::pair<const char*, int> cases[] = {
+        {"\\b x\\b0 y", 2}, {"{\\i x}", 1}, {"x\\par ", 1}, {"{{{{x", 1}}; // letters per unit
+    for (const auto& [unit, letters] : cases) {
         QByteArray rtf = "{\\rtf1 ";
         int units = 0;
         for (; rtf.size() < 256 * 1024; ++units)
-            rtf += c.unit;
+            rtf += unit;
         QTextDocument document;
         ASSERT_TRUE(readRtf(rtf, document, latin1));
         // Each edit of a document costs work in proportion to the document: the whole text
         // must be one edit.
-        EXPECT_LE(document.revision(), 2) << c.unit;
+        EXPECT_LE(document.revision(), 2) << unit;
         const QString plain = document.toPlainText().remove(QChar('\n'));
-        EXPECT_EQ(plain.size(), units * c.letters) << c.unit;
+        EXPECT_EQ(plain.size(), units * letters) << unit;
     }
 }
 

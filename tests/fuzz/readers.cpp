@@ -5,6 +5,7 @@
 
 #include "engine/records_table.h"
 #include "persistence/archive_store.h"
+#include "persistence/byte_order.h"
 #include "persistence/cp1250.h"
 #include "persistence/language_loader.h"
 #include "persistence/records_store.h"
@@ -16,12 +17,6 @@
 namespace mirvalon::fuzz {
 
 namespace {
-
-uint16_t word16(std::string_view b, std::size_t at)
-{
-    return static_cast<uint16_t>(static_cast<unsigned char>(b[at]) |
-                                 static_cast<unsigned char>(b[at + 1]) << 8);
-}
 
 int32_t word32(std::string_view b, int number)
 {
@@ -43,8 +38,8 @@ bool in(int32_t v, std::initializer_list<int32_t> allowed)
 // The 34-byte record at `at` is within the bounds the records file allows.
 bool slotInBounds(std::string_view b, std::size_t at)
 {
-    const uint16_t number = word16(b, at), level = word16(b, at + 2), rows = word16(b, at + 4),
-                   points = word16(b, at + 14);
+    const uint16_t number = getLE16(b, at), level = getLE16(b, at + 2), rows = getLE16(b, at + 4),
+                   points = getLE16(b, at + 14);
     return number >= 1 && number <= 192 && level >= 1 && level <= 13 && rows <= 15 &&
            points <= 9999;
 }
@@ -131,8 +126,8 @@ std::string checkArchiveFile(std::string_view b)
         const SlotMatch m = matchArchiveSlot(b, i, reference[i]);
         const std::size_t at = kArchiveSlotSize * static_cast<std::size_t>(i);
         if (m == SlotMatch::Match &&
-            (b[at] == 0 || !slotInBounds(b, at + 1) || word16(b, at + 1) != reference[i].number ||
-             word16(b, at + 15) != reference[i].points))
+            (b[at] == 0 || !slotInBounds(b, at + 1) || getLE16(b, at + 1) != reference[i].number ||
+             getLE16(b, at + 15) != reference[i].points))
             return "an archive slot that differs from its record was marked";
         if (m == SlotMatch::OutOfBounds && slotInBounds(b, at + 1))
             return "an archive slot within its bounds was called out of bounds";
@@ -227,15 +222,15 @@ std::string checkShareOffer(std::string_view b)
         const std::size_t record = 34 * static_cast<std::size_t>(i);
         const std::size_t slot = 592 * static_cast<std::size_t>(i);
         const std::string_view r(offer->records), a(offer->archive);
-        if (!slotInBounds(r, record) || word16(r, record) != i + 1 || a[slot] != 1 ||
+        if (!slotInBounds(r, record) || getLE16(r, record) != i + 1 || a[slot] != 1 ||
             r.substr(record, 16) != a.substr(slot + 1, 16)) // number .. points; names may differ
             return "a record was taken without its own archived game";
         const int positions = (static_cast<unsigned char>(r[record + 26]) - 0x3A) - '0';
-        const int rows = word16(r, record + 4);
+        const int rows = getLE16(r, record + 4);
         if (positions < 5 || positions > 8 || rows < 1 || rows > 15)
             return "a record of an impossible game was taken";
         for (int p = 0; p < 8; ++p) {
-            const int peg = static_cast<int16_t>(word16(a, slot + 350 + 16 * (rows - 1) + 2 * p));
+            const int peg = static_cast<int16_t>(getLE16(a, slot + 350 + 16 * (rows - 1) + 2 * p));
             if (peg != (p < positions ? 1 : 0))
                 return "a record was taken whose game was not won on its last row";
         }
@@ -247,7 +242,7 @@ std::string checkShareOffer(std::string_view b)
                              (r[record + 10] - 0x11 - '0')) *
                                 60 +
                             (r[record + 12] - 0x11 - '0') * 10 + (r[record + 13] - 0x11 - '0');
-        if (word16(r, record + 14) > most - seconds / 2)
+        if (getLE16(r, record + 14) > most - seconds / 2)
             return "a record with more points than its rows and time allow was taken";
     }
     return {};

@@ -14,13 +14,15 @@
 using namespace mirvalon;
 using namespace mirvalon::test;
 
+// A missing file is the player's "missing" message, a missing viewer names the file in the
+// player's language; a folder in place of the file counts as missing.
 TEST(Documents, eachLanguageOpensItsFileOrTellsWhatIsWrong)
 {
     struct Case
     {
         Document document;
         int language;
-        bool present;
+        bool present; // otherwise the manuals have a folder in their place
         bool viewer;
         const char* file;
         OpenOutcome outcome;
@@ -30,12 +32,14 @@ TEST(Documents, eachLanguageOpensItsFileOrTellsWhatIsWrong)
         {Document::Manual, 1, true, true, "Mirv_SK.pdf", OpenOutcome::Opened}, // Czech: Slovak
         {Document::Manual, 2, true, true, "Mirv_EN.pdf", OpenOutcome::Opened},
         {Document::Manual, 2, false, true, "Mirv_EN.pdf", OpenOutcome::Missing},
-        {Document::Manual, 0, true, false, "Mirv_SK.pdf", OpenOutcome::NoViewer},
+        {Document::Manual, 1, true, false, "Mirv_SK.pdf", OpenOutcome::NoViewer},
         {Document::ReferenceText, 0, true, true, "Quick_SK.txt", OpenOutcome::Opened},
         {Document::ReferenceText, 1, false, true, "Quick_SK.txt", OpenOutcome::Missing},
         {Document::ReferenceText, 2, true, true, "Quick_EN.txt", OpenOutcome::Opened},
+        {Document::ReferenceText, 0, true, false, "Quick_SK.txt", OpenOutcome::NoViewer},
         {Document::ReferenceText, 2, true, false, "Quick_EN.txt", OpenOutcome::NoViewer},
     };
+    const char* const warnings[] = {"Upozornenie!", "Upozornění!", "Warning!"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         TempDir program;
@@ -46,52 +50,51 @@ TEST(Documents, eachLanguageOpensItsFileOrTellsWhatIsWrong)
                 writeBytes(program.file(other), "x");
         if (c.present)
             writeBytes(program.file(c.file), std::string(20000, 'p'));
+        else if (c.document == Document::Manual)
+            ASSERT_TRUE(fs.createDirectory(program.file(c.file), 0755));
         FakeDocumentOpener opener;
         opener.viewerInstalled = c.viewer;
         EXPECT_EQ(documentFileName(c.document, c.language), c.file);
         EXPECT_EQ(openDocument(fs, program.path(), c.document, c.language, opener), c.outcome);
-        if (c.present)
-            EXPECT_EQ(opener.opened, std::vector<std::string>{program.file(c.file)});
-        else
-            EXPECT_TRUE(opener.opened.empty());
+        EXPECT_EQ(opener.opened, c.present ? std::vector<std::string>{program.file(c.file)}
+                                           : std::vector<std::string>{});
+        const std::string text = noViewerMessage(c.file, c.language);
+        EXPECT_EQ(text.rfind(warnings[c.language], 0), 0u) << text;
+        EXPECT_NE(text.find(std::string("'") + c.file + "'"), std::string::npos) << text;
     }
+    EXPECT_EQ(noViewerMessage("a", 7), noViewerMessage("a", 0));
     EXPECT_EQ(missingDocumentMessage(Document::Manual), 13);
     EXPECT_EQ(missingDocumentMessage(Document::ReferenceText), 18);
 }
 
-TEST(Documents, aFolderInPlaceOfTheManualCountsAsMissing)
-{
-    TempDir program;
-    PosixFileSystem fs;
-    ASSERT_TRUE(fs.createDirectory(program.file("Mirv_SK.pdf"), 0755));
-    FakeDocumentOpener opener;
-    EXPECT_EQ(openDocument(fs, program.path(), Document::Manual, 0, opener), OpenOutcome::Missing);
-    EXPECT_TRUE(opener.opened.empty());
-}
-
-TEST(Documents, theNoViewerMessageNamesTheFileInEachLanguage)
-{
-    const std::string expected[] = {"Upozornenie!", "Upozornění!", "Warning!"};
-    for (int language = 0; language < 3; ++language) {
-        const std::string text = noViewerMessage("Mirv_SK.pdf", language);
-        EXPECT_EQ(text.rfind(expected[language], 0), 0u) << text;
-        EXPECT_NE(text.find("'Mirv_SK.pdf'"), std::string::npos) << text;
-    }
-    EXPECT_EQ(noViewerMessage("a", 7), noViewerMessage("a", 0));
-}
-
-// The reference text lists every key of the menus; a key added to a menu without a line in
-// the reference text is caught here.
-TEST(Documents, theReferenceTextsNameEveryShortcutOfTheirMenus)
+// The reference text lists every key of the menus (a key added to a menu without a line in
+// the reference text is caught here), and, since keyboard play has no menu items, its own
+// section names each key of it.
+TEST(Documents, theReferenceTextsNameEveryKeyOfTheGame)
 {
     PosixFileSystem fs;
     const std::string data = MIRVALON_SOURCE_DATA;
-    const std::pair<const char*, const char*> pairs[] = {{"Mirv_SK.lng", "Quick_SK.txt"},
-                                                         {"Mirv_EN.lng", "Quick_EN.txt"}};
-    for (const auto& [language, reference] : pairs) {
-        SCOPED_TRACE(reference);
-        const ReadResult lng = fs.readFile(data + "/" + language, 1 << 20, false);
-        const ReadResult text = fs.readFile(data + "/" + reference, 1 << 20, false);
+    struct Case
+    {
+        const char* language;
+        const char* reference;
+        const char* heading;
+        std::vector<const char*> keys;
+    };
+    const Case cases[] = {
+        {"Mirv_SK.lng",
+         "Quick_SK.txt",
+         "KLÁVESNICA\n",
+         {"Tab ", "Šípky ", "Enter ", "Backspace ", "B ", "Medzerník "}},
+        {"Mirv_EN.lng",
+         "Quick_EN.txt",
+         "KEYBOARD\n",
+         {"Tab ", "Arrow keys ", "Enter ", "Backspace ", "B ", "Space "}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reference);
+        const ReadResult lng = fs.readFile(data + "/" + c.language, 1 << 20, false);
+        const ReadResult text = fs.readFile(data + "/" + c.reference, 1 << 20, false);
         ASSERT_EQ(lng.status, ReadStatus::Ok);
         ASSERT_EQ(text.status, ReadStatus::Ok);
         int shortcuts = 0;
@@ -109,33 +112,6 @@ TEST(Documents, theReferenceTextsNameEveryShortcutOfTheirMenus)
                 << entry->text << " " << key;
         }
         EXPECT_GT(shortcuts, 25);
-    }
-}
-
-// Keyboard play has no menu items, so nothing above sees its keys: its own section of the
-// reference text names each of them.
-TEST(Documents, theReferenceTextsDescribeKeyboardPlay)
-{
-    PosixFileSystem fs;
-    const std::string data = MIRVALON_SOURCE_DATA;
-    struct Case
-    {
-        const char* reference;
-        const char* heading;
-        std::vector<const char*> keys;
-    };
-    const Case cases[] = {
-        {"Quick_SK.txt",
-         "KLÁVESNICA\n",
-         {"Tab ", "Šípky ", "Enter ", "Backspace ", "B ", "Medzerník "}},
-        {"Quick_EN.txt",
-         "KEYBOARD\n",
-         {"Tab ", "Arrow keys ", "Enter ", "Backspace ", "B ", "Space "}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.reference);
-        const ReadResult text = fs.readFile(data + "/" + c.reference, 1 << 20, false);
-        ASSERT_EQ(text.status, ReadStatus::Ok);
         const std::size_t from = text.bytes.find(c.heading);
         ASSERT_NE(from, std::string::npos);
         // The section ends at the next heading, two blank lines further on.

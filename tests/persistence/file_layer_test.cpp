@@ -11,14 +11,11 @@
 namespace mirvalon::test {
 namespace {
 
-TEST(Cp1250, convertsTheLettersOfTheThreeLanguagesBothWays)
+// The letters of the three languages both ways, every byte back unchanged; what the code page
+// cannot hold is refused, and a text is fitted to its field by characters.
+TEST(Cp1250, convertsTheThreeLanguagesAndRefusesWhatItCannotHold)
 {
-    struct Case
-    {
-        const char* utf8;
-        std::string bytes;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, std::string> cases[] = {
         {"Mirvalon", "Mirvalon"},
         {"Zásah", "Z\xE1sah"},
         {"Ľutujem", "\xBCutujem"},
@@ -27,63 +24,40 @@ TEST(Cp1250, convertsTheLettersOfTheThreeLanguagesBothWays)
         {"€ „“ –", "\x80 \x84\x93 \x96"},
         {"ô ä ň ĺ ŕ", "\xF4 \xE4 \xF2 \xE5 \xE0"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(utf8ToCp1250(c.utf8), c.bytes) << c.utf8;
-        EXPECT_EQ(cp1250ToUtf8(c.bytes), c.utf8) << c.utf8;
+    for (const auto& [utf8, bytes] : cases) {
+        EXPECT_EQ(utf8ToCp1250(utf8), bytes) << utf8;
+        EXPECT_EQ(cp1250ToUtf8(bytes), utf8) << utf8;
     }
-}
-
-TEST(Cp1250, everyByteReadsBackUnchanged)
-{
     std::string all;
     for (int b = 1; b < 256; ++b)
         all += static_cast<char>(b);
     EXPECT_EQ(utf8ToCp1250(cp1250ToUtf8(all)), all);
-}
-
-TEST(Cp1250, refusesWhatItCannotHold)
-{
     // Greek, Japanese, torn, invalid; then the overlong forms of "y", "/" and "á" and a
     // surrogate half, which a lax decoder would turn into letters the file can hold.
     for (const char* text : {"Ω", "日本", "ł\xC3", "\xFF", "\xC1\xB9", "\xC0\xAF", "\xE0\x80\xAF",
                              "\xE0\x83\xA1", "\xF0\x80\x81\xB9", "\xED\xA0\x80"})
         EXPECT_FALSE(utf8ToCp1250(text).has_value()) << text;
     EXPECT_TRUE(fitsCp1250("Łódź? Nie: Żilina"));
-}
-
-TEST(Cp1250, fitsTextsToTheirFieldByCharacters)
-{
     EXPECT_EQ(fitToWidth("Ján", 10), "Ján       ");
     EXPECT_EQ(fitToWidth("Ľudovít Štúr", 10), "Ľudovít Št");
-    EXPECT_EQ(utf8Length(fitToWidth("Ľudovít Štúr", 10)), 10);
 }
 
-// A write that fails at any step leaves the old file whole, no stray temporary file, and says
-// so.
-TEST(SafeWrite, interruptedAtEachStepKeepsThePreviousFile)
+// A write replaces the whole file; one that fails at any step leaves the old file whole and
+// no stray temporary file.
+TEST(SafeWrite, replacesTheWholeFileOrKeepsThePreviousOne)
 {
-    for (WriteStep step : {WriteStep::CreateTemp, WriteStep::Write, WriteStep::Sync,
-                           WriteStep::Close, WriteStep::Rename}) {
+    for (WriteStep step : {WriteStep::None, WriteStep::CreateTemp, WriteStep::Write,
+                           WriteStep::Sync, WriteStep::Close, WriteStep::Rename}) {
         TempDir dir;
         const std::string target = dir.file("Mirvalon.ldt");
-        writeBytes(target, "old contents");
+        writeBytes(target, std::string(9000, 'o'));
         FaultyFileSystem fs;
         fs.failAt = step;
-        EXPECT_FALSE(writeFileSafely(fs, target, std::string(5000, 'n')));
-        EXPECT_EQ(readBytes(target), "old contents");
+        const bool written = step == WriteStep::None;
+        EXPECT_EQ(writeFileSafely(fs, target, "new"), written);
+        EXPECT_EQ(readBytes(target), written ? "new" : std::string(9000, 'o'));
         EXPECT_EQ(listFolder(dir.path()), std::vector<std::string>{"Mirvalon.ldt"});
     }
-}
-
-TEST(SafeWrite, replacesTheWholeFile)
-{
-    TempDir dir;
-    const std::string target = dir.file("a.bin");
-    writeBytes(target, std::string(9000, 'o'));
-    PosixFileSystem fs;
-    ASSERT_TRUE(writeFileSafely(fs, target, "new"));
-    EXPECT_EQ(readBytes(target), "new");
-    EXPECT_EQ(listFolder(dir.path()).size(), 1u);
 }
 
 TEST(FileRead, tellsMissingFromUnreadable)

@@ -19,14 +19,6 @@
 namespace mirvalon::test {
 namespace {
 
-unsigned modeOf(const std::string& path)
-{
-    struct stat st
-    {
-    };
-    return ::lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
-
 // A copy of the game that dies after `stepsLeft` more changes on disk: every later change
 // (a temporary file made or written, a rename, a removal) does not happen, just as if the
 // process had been killed at that moment.
@@ -208,35 +200,28 @@ TEST(RecordsFile, aBetterRecordOfAnotherCopyIsKept)
     }
 }
 
+// Whatever the player's umask, the game's folders are 0700 and its files 0600.
 TEST(Modes, thePlayersFilesAreTheirsAloneAndARewrittenFileKeepsItsMode)
 {
-    struct Case
-    {
-        mode_t umask;
-        unsigned folder, file;
-    };
-    for (const Case c : {Case{077, 0700, 0600}, Case{022, 0700, 0600}, Case{002, 0700, 0600},
-                         Case{0, 0700, 0600}}) {
-        const mode_t before = ::umask(c.umask);
+    for (const mode_t umask : {077, 022, 002, 0}) {
+        const mode_t before = ::umask(umask);
         Player player;
         player.start();
         GameCopy copy(player.fs, player.data(), player.program.path());
-        RecordsStore& records = copy.records;
-        const GameSettings settings;
-        ASSERT_TRUE(records.writeRecord(finishedGame(3, 9000, "Eva"), settings, false));
+        ASSERT_TRUE(copy.records.writeRecord(finishedGame(3, 9000, "Eva"), GameSettings{}, false));
         ASSERT_TRUE(copy.saveSettings(true));
-        EXPECT_EQ(modeOf(player.home.path() + "/Orvex"), c.folder);
-        EXPECT_EQ(modeOf(player.data()), c.folder);
-        EXPECT_EQ(modeOf(player.data() + "/Data"), c.folder);
+        for (const std::string folder :
+             {player.home.path() + "/Orvex", player.data(), player.data() + "/Data"})
+            EXPECT_EQ(modeOf(folder), 0700u) << folder << " " << umask;
         for (const char* name : {"Mirvalon.ldt", "Mirvalon.lar", "Mirvalon.lcf", ".mirvalon-lock"})
-            EXPECT_EQ(modeOf(player.data() + "/" + name), c.file) << name << " " << c.umask;
+            EXPECT_EQ(modeOf(player.data() + "/" + name), 0600u) << name << " " << umask;
 
         // The player chose a mode for a file: a rewrite keeps it, whatever the umask says.
         ::chmod((player.data() + "/Mirvalon.ldt").c_str(), 0640);
         ::umask(0);
-        ASSERT_TRUE(records.writeRecord(finishedGame(3, 9100, "Eva"), settings, false));
+        ASSERT_TRUE(copy.records.writeRecord(finishedGame(3, 9100, "Eva"), GameSettings{}, false));
         EXPECT_EQ(modeOf(player.data() + "/Mirvalon.ldt"), 0640u);
-        EXPECT_EQ(modeOf(player.data() + "/Mirvalon.lar"), c.file);
+        EXPECT_EQ(modeOf(player.data() + "/Mirvalon.lar"), 0600u);
         ::umask(before);
     }
 }
@@ -257,12 +242,7 @@ TEST(SharedFolder, readsAndWritesOnlyItsOwnEntries)
     ASSERT_EQ(::symlink(elsewhere.file("private").c_str(), (folder + "/link").c_str()), 0);
     ASSERT_EQ(::link(elsewhere.file("private").c_str(), (folder + "/second").c_str()), 0);
     ::mkfifo((folder + "/fifo").c_str(), 0666);
-    struct Case
-    {
-        std::string path;
-        ReadStatus expected;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, ReadStatus> cases[] = {
         {folder + "/Mirvalon.ldt", ReadStatus::Ok},
         {"Mirvalon.ldt", ReadStatus::Ok},
         {folder + "/link", ReadStatus::Missing},
@@ -271,8 +251,8 @@ TEST(SharedFolder, readsAndWritesOnlyItsOwnEntries)
         {folder + "/../Orvex/Mirvalon.ldt", ReadStatus::Missing},
         {elsewhere.file("private"), ReadStatus::Missing},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(shared->readFile(c.path, 100, true).status, c.expected) << c.path;
+    for (const auto& [path, status] : cases)
+        EXPECT_EQ(shared->readFile(path, 100, true).status, status) << path;
 
     EXPECT_FALSE(writeFileSafely(*shared, elsewhere.file("private"), "x"));
     EXPECT_TRUE(writeFileSafely(*shared, folder + "/link", "shared"));
@@ -312,38 +292,33 @@ int fullDiskRun(const std::string& mountPoint)
     const std::string data = mountPoint + "/data";
     ::mkdir(data.c_str(), 0700);
     GameCopy copy(fs, data, mountPoint);
-    const GameSettings settings;
-    if (!copy.records.writeRecord(finishedGame(2, 8000, "Eva"), settings, false) ||
-        !copy.records.entry(1).archived)
-        return 10;
-    const std::string archive = readBytes(data + "/Mirvalon.lar");
     std::vector<std::string> full;
     copy.records.setDiskFullNote([&full](const std::string& file) { full.push_back(file); });
+    const auto file = [&data](const char* name) { return readBytes(data + "/" + name); };
+    const auto win = [&copy](int game) {
+        return copy.records.writeRecord(finishedGame(game, 8000, "Eva"), GameSettings{}, false);
+    };
+    if (!win(2) || !copy.records.entry(1).archived)
+        return 10;
+    const std::string archive = file("Mirvalon.lar");
 
     // Room for a records file, none for an archive: the record is kept without its game.
-    if (!fillUntil(data, 40 * 1024, 1))
+    if (!fillUntil(data, 40 * 1024, 1) || !win(3))
         return 11;
-    if (!copy.records.writeRecord(finishedGame(3, 8000, "Ivan"), settings, false))
-        return 12;
     if (copy.dialogs.messages != std::vector<int>{3} || copy.records.entry(2).archived ||
-        readBytes(data + "/Mirvalon.lar") != archive)
+        file("Mirvalon.lar") != archive)
+        return 12;
+    const std::string records = file("Mirvalon.ldt");
+    if (!decodeRecordsFile(records) || (*decodeRecordsFile(records))[2].points != 8000)
         return 13;
-    if (!decodeRecordsFile(readBytes(data + "/Mirvalon.ldt")) ||
-        (*decodeRecordsFile(readBytes(data + "/Mirvalon.ldt")))[2].points != 8000)
-        return 14;
 
     // No room at all: the player hears that the disk is full, and both files stay whole.
-    const std::string records = readBytes(data + "/Mirvalon.ldt");
-    if (!fillUntil(data, 0, 2))
-        return 15;
-    if (copy.records.writeRecord(finishedGame(4, 8000, "Ivan"), settings, false))
-        return 16;
+    if (!fillUntil(data, 0, 2) || win(4))
+        return 14;
     if (full != std::vector<std::string>{"Mirvalon.ldt"} ||
-        copy.dialogs.messages != std::vector<int>{3})
-        return 17;
-    if (readBytes(data + "/Mirvalon.ldt") != records ||
-        readBytes(data + "/Mirvalon.lar") != archive)
-        return 18;
+        copy.dialogs.messages != std::vector<int>{3} || file("Mirvalon.ldt") != records ||
+        file("Mirvalon.lar") != archive)
+        return 15;
     return 0;
 }
 
@@ -367,29 +342,17 @@ TEST(FullDisk, aRecordIsKeptWithoutItsGameAndAFullDiskIsNamed)
 }
 
 // A records file the player linked into another folder (a backed-up one, say) is written
-// where the link leads, and stays a link; a link that leads nowhere is not replaced.
-TEST(Links, aFileThePlayerLinkedElsewhereIsWrittenThroughTheLink)
+// where the link leads (the damaged-files table in the synchronisation tests and the killed
+// writer above see that), but a link that leads nowhere is not replaced.
+TEST(Links, aLinkThatLeadsNowhereIsNotReplaced)
 {
     Player player;
     player.start();
     TempDir backup;
     const std::string ldt = player.data() + "/Mirvalon.ldt";
     const std::string kept = backup.file("Mirvalon.ldt");
-    writeBytes(kept, *encodeRecordsFile(referenceRecords()));
     ::unlink(ldt.c_str());
     ASSERT_EQ(::symlink(kept.c_str(), ldt.c_str()), 0);
-    {
-        GameCopy copy(player.fs, player.data(), player.program.path());
-        ASSERT_TRUE(copy.records.writeRecord(finishedGame(3, 9000, "Eva"), GameSettings{}, false));
-        EXPECT_TRUE(copy.dialogs.messages.empty());
-    }
-    EXPECT_EQ(player.fs.kind(ldt), PathKind::Other); // still the player's link
-    const auto written = decodeRecordsFile(readBytes(kept));
-    ASSERT_TRUE(written);
-    EXPECT_EQ((*written)[2].points, 9000);
-    EXPECT_TRUE(player.start()[2].archived);
-
-    ::unlink(kept.c_str()); // the link now leads nowhere
     GameCopy copy(player.fs, player.data(), player.program.path());
     EXPECT_FALSE(copy.records.writeRecord(finishedGame(4, 9000, "Eva"), GameSettings{}, false));
     EXPECT_EQ(player.fs.kind(ldt), PathKind::Other);

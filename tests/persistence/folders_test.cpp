@@ -47,11 +47,7 @@ TEST(Folders, firstStartSeedsTheDataFolderOnlyAndASecondStartKeepsTheUsersFiles)
     // The shared folder holds the store alone, which only its writer makes; a folder the
     // game made is written by nobody else.
     EXPECT_TRUE(listFolder(rig.common()).empty());
-    struct stat st
-    {
-    };
-    ASSERT_EQ(::stat(rig.common().c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0755u);
+    EXPECT_EQ(modeOf(rig.common()), 0755u);
 
     writeBytes(rig.data() + "/Mirvalon.ldt", "my records");
     writeBytes(rig.program.file("Mirvalon.lcf"), "delivered settings");
@@ -61,64 +57,48 @@ TEST(Folders, firstStartSeedsTheDataFolderOnlyAndASecondStartKeepsTheUsersFiles)
     EXPECT_EQ(readBytes(rig.data() + "/Mirvalon.lcf"), "delivered settings");
 }
 
-TEST(Folders, fallsBackToTheProgramFolderWhenTheUserFolderCannotBeMade)
+// Where the data folder goes, and whether the shared folder is ready, when a folder is
+// missing, cannot be made, or is a link.
+TEST(Folders, fallsBackToWhatCanBeMadeAndNeverFollowsALinkedSharedFolder)
 {
+    Rig rig;
+    TempDir blocked, linked, elsewhere;
+    writeBytes(blocked.file("Orvex"), "a file where the folder should be");
+    ASSERT_EQ(::symlink(elsewhere.path().c_str(), linked.file("Orvex").c_str()), 0);
+    const std::string program = rig.program.path(), user = rig.user.path();
+    const std::string shared = rig.shared.path(), newBase = user + "/.local/share";
     struct Case
     {
         const char* what;
-        std::string userBase;
+        std::string program, userBase, sharedBase, data;
+        bool sharedReady;
     };
-    Rig rig;
-    writeBytes(rig.user.file("Orvex"), "a file where the folder should be");
     const Case cases[] = {
-        {"no base", ""},
-        {"file in place of Orvex", rig.user.path()},
-        {"base under a file", rig.user.path() + "/Orvex/share"},
+        // The sample games folder and the lock file are made even so (below).
+        {"no program folder", "/nonexistent/mirvalon", user, shared, rig.data(), true},
+        {"no user base", program, "", shared, program, false},
+        {"a file in place of Orvex", program, blocked.path(), shared, program, false},
+        {"a base under a file", program, blocked.path() + "/Orvex/share", shared, program, false},
+        // The shared base belongs to the system: it is never made.
+        {"a new account's base", program, newBase, shared + "/absent",
+         newBase + "/Orvex/Mirvalon.dat", false},
+        {"a linked shared folder", program, user, linked.path(), rig.data(), false},
     };
     for (const Case& c : cases) {
-        Folders folders(rig.fs, rig.program.path(), c.userBase, rig.shared.path());
+        SCOPED_TRACE(c.what);
+        Folders folders(rig.fs, c.program, c.userBase, c.sharedBase);
         folders.setUp();
-        EXPECT_EQ(folders.dataFolder(), rig.program.path()) << c.what;
-        EXPECT_FALSE(folders.sharedFolderReady()) << c.what;
+        EXPECT_EQ(folders.dataFolder(), c.data);
+        EXPECT_TRUE(rig.fs.isDirectory(c.data));
+        EXPECT_EQ(folders.sharedFolderReady(), c.sharedReady);
+        if (c.program != program) {
+            std::vector<std::string> names = listFolder(rig.data());
+            std::sort(names.begin(), names.end());
+            EXPECT_EQ(names, (std::vector<std::string>{".mirvalon-lock", "Data"}));
+        }
     }
-}
-
-TEST(Folders, aNewAccountsMissingBaseIsMade)
-{
-    Rig rig;
-    const std::string base = rig.user.path() + "/.local/share";
-    Folders folders(rig.fs, rig.program.path(), base, rig.shared.path() + "/absent");
-    folders.setUp();
-    EXPECT_EQ(folders.dataFolder(), base + "/Orvex/Mirvalon.dat");
-    EXPECT_TRUE(rig.fs.isDirectory(folders.dataFolder()));
-    // The shared base belongs to the system: it is never made.
-    EXPECT_FALSE(folders.sharedFolderReady());
-    EXPECT_FALSE(exists(rig.shared.path() + "/absent"));
-}
-
-TEST(Folders, sharedFolderMustBeARealFolder)
-{
-    Rig rig;
-    TempDir elsewhere;
-    ASSERT_EQ(::symlink(elsewhere.path().c_str(), rig.shared.file("Orvex").c_str()), 0);
-    Folders folders(rig.fs, rig.program.path(), rig.user.path(), rig.shared.path());
-    folders.setUp();
-    EXPECT_EQ(folders.dataFolder(), rig.data());
-    EXPECT_FALSE(folders.sharedFolderReady());
+    EXPECT_FALSE(exists(shared + "/absent"));
     EXPECT_TRUE(listFolder(elsewhere.path()).empty());
-}
-
-TEST(Folders, aMissingProgramFolderStillGivesADataFolder)
-{
-    Rig rig;
-    Folders folders(rig.fs, "/nonexistent/mirvalon", rig.user.path(), rig.shared.path());
-    folders.setUp();
-    EXPECT_EQ(folders.dataFolder(), rig.data());
-    EXPECT_TRUE(folders.sharedFolderReady());
-    // The sample games folder, and the lock file every copy of the game writes under.
-    std::vector<std::string> names = listFolder(rig.data());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{".mirvalon-lock", "Data"}));
 }
 
 TEST(Folders, findsTheProgramFolderAndTheUserBase)

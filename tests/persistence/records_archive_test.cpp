@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "engine/record_check.h"
+#include "persistence/byte_order.h"
 #include "persistence/records_store.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
@@ -17,12 +18,6 @@ namespace {
 
 // The shift amounts every build uses, written out so that a change to them shows here.
 constexpr int kTime = 0x11, kHolder = 0x68, kKey = 0x3A;
-
-void put16(std::string& b, std::size_t at, int v)
-{
-    b[at] = static_cast<char>(v & 0xFF);
-    b[at + 1] = static_cast<char>((v >> 8) & 0xFF);
-}
 
 void putText(std::string& b, std::size_t at, const std::string& cp1250, int width, int shift)
 {
@@ -35,11 +30,11 @@ void putText(std::string& b, std::size_t at, const std::string& cp1250, int widt
 // The 34 bytes of a record as the records file lays them out.
 void putRecord(std::string& b, std::size_t at, const RecordEntry& e, const std::string& holder)
 {
-    put16(b, at, e.number);
-    put16(b, at + 2, e.level);
-    put16(b, at + 4, e.rows);
+    putLE16(b, at, e.number);
+    putLE16(b, at + 2, e.level);
+    putLE16(b, at + 4, e.rows);
     putText(b, at + 6, e.time, 8, kTime);
-    put16(b, at + 14, e.points);
+    putLE16(b, at + 14, e.points);
     putText(b, at + 16, holder, 10, kHolder);
     putText(b, at + 26, e.key, 8, kKey);
 }
@@ -93,12 +88,14 @@ struct Rig
     std::string ldt() const { return data.file("Mirvalon.ldt"); }
     std::string lar() const { return data.file("Mirvalon.lar"); }
 
-    // Game 2, won in row 3 after 62 s with 9000 points, coloured pieces, piece 7 blocked.
+    // Game 2, won in row 3 after 62 s with 9000 points over a record of 4321, coloured
+    // pieces, piece 7 blocked.
     GameState wonGame(const std::string& holder = "Ján")
     {
         GameState s = wonState(test::wonGame(2, 3, 62, 9000, holder), holder);
         s.faces.fill(kColourFace);
         s.blocked[7] = true;
+        s.oldPoints = 4321;
         return s;
     }
     // The slots marked as holding their record's game.
@@ -136,19 +133,9 @@ RecordsTable withWonGame(const std::string& holder)
     return withRecord(referenceRecords(), 1, 9000, holder, 3, " 0:01:02");
 }
 
-TEST(RecordsFile, loadsAWellFormedFileWhole)
-{
-    Rig rig;
-    const RecordsTable table = withRecord(referenceRecords(), 41, 9100, "Peter     ");
-    writeBytes(rig.ldt(), recordsImage(table));
-    rig.store.loadRecords();
-    EXPECT_EQ(rig.store.table(), table);
-    EXPECT_TRUE(rig.dialogs.messages.empty());
-}
-
 // A damaged records file costs only its damaged slots: the player's other records stay in
 // the table and in the file the next write makes, and the damaged file is kept once beside
-// it, which the player is told once.
+// it, which the player is told once. A whole file loads whole, silently.
 TEST(RecordsFile, aDamagedFileKeepsEveryValidSlot)
 {
     RecordsTable own = withRecord(referenceRecords(), 0, 9999, "X");
@@ -157,7 +144,7 @@ TEST(RecordsFile, aDamagedFileKeepsEveryValidSlot)
     const std::string good = recordsImage(own);
     auto patched = [&good](std::size_t at, int v) {
         std::string b = good;
-        put16(b, at, v);
+        putLE16(b, at, v);
         return b;
     };
     struct Case
@@ -169,6 +156,7 @@ TEST(RecordsFile, aDamagedFileKeepsEveryValidSlot)
     std::string otherKey = good;
     putText(otherKey, 34 * 3 + 26, "511_AknB", 8, kKey);
     const Case files[] = {
+        {"whole", good, {}},
         {"6527 bytes", good.substr(0, 6527), {191}},
         {"6529 bytes", good + '\0', {}},
         {"zeros", std::string(6528, '\0'), {-1}},
@@ -182,6 +170,7 @@ TEST(RecordsFile, aDamagedFileKeepsEveryValidSlot)
         {"the key of another game", otherKey, {3}},
     };
     for (const Case& c : files) {
+        SCOPED_TRACE(c.what);
         Rig rig;
         std::vector<std::pair<std::string, std::string>> notes;
         rig.store.setDamageNote([&notes](const std::string& f, const std::string& copy) {
@@ -193,56 +182,57 @@ TEST(RecordsFile, aDamagedFileKeepsEveryValidSlot)
         for (int i : c.lost)
             if (i >= 0)
                 expected[i] = referenceRecords()[i];
-        EXPECT_EQ(rig.store.table(), expected) << c.what;
-        EXPECT_TRUE(rig.dialogs.messages.empty()) << c.what;
-        EXPECT_EQ(readBytes(rig.ldt()), c.bytes) << c.what;
-        ASSERT_EQ(notes.size(), 1u) << c.what;
-        EXPECT_EQ(notes[0].first, "Mirvalon.ldt") << c.what;
-        EXPECT_EQ(notes[0].second.rfind("Mirvalon.ldt.damaged-", 0), 0u) << c.what;
-        EXPECT_EQ(readBytes(rig.data.file(notes[0].second)), c.bytes) << c.what;
+        EXPECT_EQ(rig.store.table(), expected);
+        EXPECT_TRUE(rig.dialogs.messages.empty());
+        EXPECT_EQ(readBytes(rig.ldt()), c.bytes);
+        ASSERT_EQ(notes.size(), c.bytes == good ? 0u : 1u);
+        const std::string copy = notes.empty() ? "" : rig.data.file(notes[0].second);
+        if (!notes.empty()) {
+            EXPECT_EQ(notes[0].first, "Mirvalon.ldt");
+            EXPECT_EQ(notes[0].second.rfind("Mirvalon.ldt.damaged-", 0), 0u);
+            EXPECT_EQ(readBytes(copy), c.bytes);
+        }
 
         // The next record rebuilds the file from what was kept; the copy stays as it was.
-        ASSERT_TRUE(rig.store.writeRecord(rig.wonGame(), GameSettings{}, false)) << c.what;
-        const auto written = decodeRecordsFile(readBytes(rig.ldt()));
-        ASSERT_TRUE(written) << c.what;
-        for (int i = 0; i < 192; ++i) {
-            if (i != 1) {
-                EXPECT_EQ((*written)[i].points, expected[i].points) << c.what << " slot " << i;
-            }
-        }
-        EXPECT_EQ(readBytes(rig.data.file(notes[0].second)), c.bytes) << c.what;
+        ASSERT_TRUE(rig.store.writeRecord(rig.wonGame(), GameSettings{}, false));
+        auto written = decodeRecordsFile(readBytes(rig.ldt()));
+        ASSERT_TRUE(written);
+        (*written)[1] = expected[1];
+        EXPECT_EQ(*written, expected);
+        if (!notes.empty())
+            EXPECT_EQ(readBytes(copy), c.bytes);
         rig.store.loadRecords();
-        EXPECT_EQ(notes.size(), 1u) << c.what; // told once
+        EXPECT_EQ(notes.size(), c.bytes == good ? 0u : 1u); // told once
     }
 }
 
-TEST(RecordsFile, writingARecordWithoutAFileBuildsItFromTheTable)
-{
-    Rig rig;
-    const GameState won = rig.wonGame("Ján");
-    ASSERT_TRUE(rig.store.writeRecord(won, GameSettings{}, false));
-    RecordsTable expected = withWonGame("Ján       ");
-    std::string image = recordsImage(expected);
-    putText(image, 34 + 16, "J\xE1n       ", 10, kHolder); // á is one CP1250 byte
-    EXPECT_EQ(readBytes(rig.ldt()), image);
-    expected[1].archived = true;
-    EXPECT_EQ(rig.store.table(), expected);
-    EXPECT_TRUE(rig.dialogs.messages.empty());
-}
-
+// A record goes into its own slot of the file, or of a file built from the table when there
+// is none; every other byte stays.
 TEST(RecordsFile, writingARecordPatchesOnlyItsSlot)
 {
-    Rig rig;
-    std::string before = recordsImage(withRecord(referenceRecords(), 100, 5000, "Other"));
-    writeBytes(rig.ldt(), before);
-    rig.store.loadRecords();
-    ASSERT_TRUE(rig.store.writeRecord(rig.wonGame("Eva"), GameSettings{}, false));
-    std::string expected = before;
-    put16(expected, 34 + 4, 3);
-    putText(expected, 34 + 6, " 0:01:02", 8, kTime);
-    put16(expected, 34 + 14, 9000);
-    putText(expected, 34 + 16, "Eva       ", 10, kHolder);
-    EXPECT_EQ(readBytes(rig.ldt()), expected);
+    for (bool existing : {false, true}) {
+        SCOPED_TRACE(existing);
+        Rig rig;
+        RecordsTable table =
+            existing ? withRecord(referenceRecords(), 100, 5000, "Other") : referenceRecords();
+        std::string expected = recordsImage(table);
+        if (existing)
+            writeBytes(rig.ldt(), expected);
+        rig.store.loadRecords();
+        GameState won = rig.wonGame("Ján");
+        const char* time = existing ? "10:20:30" : " 0:01:02"; // a blank only before a short one
+        won.clockText = existing ? "10:20:30" : "0:01:02";
+        ASSERT_TRUE(rig.store.writeRecord(won, GameSettings{}, false));
+        putLE16(expected, 34 + 4, 3);
+        putText(expected, 34 + 6, time, 8, kTime);
+        putLE16(expected, 34 + 14, 9000);
+        putText(expected, 34 + 16, "J\xE1n       ", 10, kHolder); // á is one CP1250 byte
+        EXPECT_EQ(readBytes(rig.ldt()), expected);
+        table = withRecord(table, 1, 9000, "Ján       ", 3, time);
+        table[1].archived = true;
+        EXPECT_EQ(rig.store.table(), table);
+        EXPECT_TRUE(rig.dialogs.messages.empty());
+    }
 }
 
 TEST(RecordsFile, aRecordThatCannotBeWrittenChangesNothing)
@@ -251,33 +241,32 @@ TEST(RecordsFile, aRecordThatCannotBeWrittenChangesNothing)
     {
         const char* what;
         std::function<void(Rig&)> spoil;
+        const char* holder = "Ján";
     };
     const Case cases[] = {
         {"read-only file", [](Rig& r) { r.fs.readOnly.insert(r.ldt()); }},
         {"rename fails", [](Rig& r) { r.fs.failAt = WriteStep::Rename; }},
         {"disk full", [](Rig& r) { r.fs.failAt = WriteStep::Write; }},
         {"no temporary file", [](Rig& r) { r.fs.failAt = WriteStep::CreateTemp; }},
+        {"a folder in its place",
+         [](Rig& r) {
+             ::unlink(r.ldt().c_str());
+             ::mkdir(r.ldt().c_str(), 0755);
+         }},
+        {"a name the file cannot hold, never written in part", [](Rig&) {}, "Ωmega"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         Rig rig;
-        const std::string before = recordsImage(referenceRecords());
-        writeBytes(rig.ldt(), before);
+        writeBytes(rig.ldt(), recordsImage(referenceRecords()));
         c.spoil(rig);
-        EXPECT_FALSE(rig.store.writeRecord(rig.wonGame(), GameSettings{}, false)) << c.what;
-        EXPECT_EQ(rig.dialogs.messages, std::vector<int>{2}) << c.what;
-        EXPECT_EQ(readBytes(rig.ldt()), before) << c.what;
-        EXPECT_EQ(rig.store.table(), referenceRecords()) << c.what;
-        EXPECT_FALSE(exists(rig.lar())) << c.what; // the archive is not written either
+        const std::string before = readBytes(rig.ldt());
+        EXPECT_FALSE(rig.store.writeRecord(rig.wonGame(c.holder), GameSettings{}, false));
+        EXPECT_EQ(rig.dialogs.messages, std::vector<int>{2});
+        EXPECT_EQ(readBytes(rig.ldt()), before);
+        EXPECT_EQ(rig.store.table(), referenceRecords());
+        EXPECT_FALSE(exists(rig.lar())); // the archive is not written either
     }
-    Rig folder; // a folder where the records file should be: the table stays as it was
-    ::mkdir(folder.ldt().c_str(), 0755);
-    EXPECT_FALSE(folder.store.writeRecord(folder.wonGame(), GameSettings{}, false));
-    EXPECT_EQ(folder.dialogs.messages, std::vector<int>{2});
-    EXPECT_EQ(folder.store.table(), referenceRecords());
-
-    Rig greek; // a name the file cannot hold is never written in part
-    EXPECT_FALSE(greek.store.writeRecord(greek.wonGame("Ωmega"), GameSettings{}, false));
-    EXPECT_FALSE(exists(greek.ldt()));
 }
 
 TEST(RecordsFile, deletingClearsTheSlotsButKeepsKeysAndLevels)
@@ -326,36 +315,33 @@ TEST(RecordsFile, onlyAHigherScoreIsANewRecord)
     EXPECT_FALSE(rig.store.isNewRecord(0, 9999));
 }
 
-TEST(Archive, marksOnlyTheSlotsThatMatchTheirRecords)
+// A slot is marked, and read back for replay, only when it matches its record and its game
+// produces it; every other slot loses only its own mark.
+TEST(Archive, marksAndReplaysOnlyTheSlotsThatMatchTheirRecords)
 {
     Rig rig;
-    RecordsTable table = referenceRecords();
+    const RecordsTable table = referenceRecords();
     writeBytes(rig.ldt(), recordsImage(table));
-    std::string lar = archiveImage(table, {0, 2, 5, 11, 17, 24});
+    std::string lar = archiveImage(table, {0, 2, 5, 11, 17, 24, 48, 56, 191});
     putText(lar, 592 * 2 + 1 + 6, " 9:99:99", 8, kTime);        // time differs: only slot 2 skipped
-    put16(lar, 592 * 5 + 1 + 14, 1);                            // points differ
+    putLE16(lar, 592 * 5 + 1 + 14, 1);                          // points differ
     putText(lar, 592 * 11 + 1 + 16, " Quillbeqq", 10, kHolder); // differs after the 8th only
-    put16(lar, 592 * 17 + 1 + 4, table[17].rows + 1);           // rows differ
-    put16(lar, 592 * 24 + 1 + 2, table[24].level % 13 + 1);     // level differs, in bounds
+    putLE16(lar, 592 * 17 + 1 + 4, table[17].rows + 1);         // rows differ
+    putLE16(lar, 592 * 24 + 1 + 2, table[24].level % 13 + 1);   // level differs, in bounds
+    putLE16(lar, 592 * 48 + 1 + 2, 14);                         // level out of bounds
+    putLE16(lar, 592 * 56 + 350 + 16 * (table[56].rows - 1), 0); // a hit of the winning row gone
     writeBytes(rig.lar(), lar);
     rig.store.loadRecords();
-    EXPECT_EQ(rig.marked(), (std::vector<int>{0, 11}));
-
-    Rig bounds; // a level out of bounds costs only its own slot the mark
-    lar = archiveImage(table, {0, 2, 5});
-    put16(lar, 592 * 2 + 1 + 2, 14);
-    writeBytes(bounds.lar(), lar);
-    bounds.store.loadRecords();
-    EXPECT_EQ(bounds.marked(), (std::vector<int>{0, 5}));
-
-    Rig unproven; // a slot that matches its record but whose game does not produce it
-    lar = archiveImage(table, {0, 2});
-    put16(lar, 592 * 2 + 350 + 16 * (table[2].rows - 1), 0); // a hit of the winning row gone
-    writeBytes(unproven.lar(), lar);
-    unproven.store.loadRecords();
-    EXPECT_EQ(unproven.marked(), std::vector<int>{0});
-    EXPECT_FALSE(unproven.archive.loadArchiveSlot(2, unproven.store.table()));
-    EXPECT_EQ(unproven.dialogs.messages, std::vector<int>{4});
+    EXPECT_EQ(rig.marked(), (std::vector<int>{0, 11, 191}));
+    const auto game = rig.archive.loadArchiveSlot(0, rig.store.table());
+    ASSERT_TRUE(game);
+    EXPECT_EQ(*game, referenceGame(table[0]));
+    EXPECT_EQ(game->faces[5], -1000); // blocked when it was archived
+    EXPECT_EQ(game->pieceColours(), 1);
+    EXPECT_TRUE(rig.archive.loadArchiveSlot(191, rig.store.table()));
+    EXPECT_FALSE(rig.archive.loadArchiveSlot(56, rig.store.table()));  // unproven
+    EXPECT_FALSE(rig.archive.loadArchiveSlot(190, rig.store.table())); // an empty slot
+    EXPECT_EQ(rig.dialogs.messages, (std::vector<int>{4, 4}));
 }
 
 // An archive of the wrong size keeps every slot that is there whole, for the marks, for
@@ -364,7 +350,7 @@ TEST(Archive, aDamagedArchiveKeepsEveryWholeSlot)
 {
     const std::string good = archiveImage(referenceRecords(), {0, 2, 191});
     std::string badGame = good;
-    put16(badGame, 592 * 2 + 94, 26); // a hidden piece beyond the palette
+    putLE16(badGame, 592 * 2 + 94, 26); // a hidden piece beyond the palette
     struct Case
     {
         const char* what;
@@ -398,27 +384,12 @@ TEST(Archive, aDamagedArchiveKeepsEveryWholeSlot)
         for (int i : c.marked)
             EXPECT_TRUE(next.store.entry(i).archived) << c.what << " slot " << i;
         EXPECT_TRUE(next.store.entry(1).archived) << c.what;
+        // Piece 7 was blocked, but without the blocking aid shown it is archived as it was.
+        EXPECT_EQ(next.archive.loadArchiveSlot(1, next.store.table())->faces[7], kColourFace);
     }
     Rig missing;
     EXPECT_FALSE(missing.archive.loadArchiveSlot(0, missing.store.table()));
     EXPECT_EQ(missing.dialogs.messages, std::vector<int>{5});
-}
-
-TEST(Archive, readsASlotBackForReplay)
-{
-    Rig rig;
-    const RecordsTable reference = referenceRecords();
-    writeBytes(rig.lar(), archiveImage(reference, {0, 191}));
-    rig.store.loadRecords();
-    ASSERT_TRUE(rig.store.entry(0).archived);
-    const auto game = rig.archive.loadArchiveSlot(0, rig.store.table());
-    ASSERT_TRUE(game);
-    EXPECT_EQ(*game, referenceGame(reference[0]));
-    EXPECT_EQ(game->faces[5], -1000); // blocked when it was archived
-    EXPECT_EQ(game->pieceColours(), 1);
-    EXPECT_TRUE(rig.archive.loadArchiveSlot(191, rig.store.table()));
-    EXPECT_FALSE(rig.archive.loadArchiveSlot(190, rig.store.table())); // an empty slot
-    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{4});
 }
 
 TEST(Archive, theFirstRecordCreatesTheArchiveWithOnlyItsGame)
@@ -430,16 +401,17 @@ TEST(Archive, theFirstRecordCreatesTheArchiveWithOnlyItsGame)
     std::string expected = archiveImage(withWonGame("Eva       "), {});
     const std::size_t at = 592;
     expected[at] = 1;
-    put16(expected, at + 35, 1);
+    putLE16(expected, at + 35, 1);
+    putLE16(expected, at + 590, 4321); // the record it beat
     for (int p = 1; p <= 25; ++p)
-        put16(expected, at + 44 + 2 * (p - 1), p == 7 ? -1000 : 1000); // piece 7 was blocked
+        putLE16(expected, at + 44 + 2 * (p - 1), p == 7 ? -1000 : 1000); // piece 7 was blocked
     const GameState won = rig.wonGame("Eva");
     for (int p = 0; p < 8; ++p)
-        put16(expected, at + 94 + 2 * p, won.hiddenRow[p]);
+        putLE16(expected, at + 94 + 2 * p, won.hiddenRow[p]);
     for (int r = 0; r < 3; ++r) {
         for (int p = 0; p < 8; ++p) {
-            put16(expected, at + 110 + 16 * r + 2 * p, won.rows[r][p]);
-            put16(expected, at + 350 + 16 * r + 2 * p, won.pegs[r][p]);
+            putLE16(expected, at + 110 + 16 * r + 2 * p, won.rows[r][p]);
+            putLE16(expected, at + 350 + 16 * r + 2 * p, won.pegs[r][p]);
         }
     }
     EXPECT_EQ(readBytes(rig.lar()), expected);

@@ -7,10 +7,6 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "engine/game_settings.h"
-#include "persistence/language_loader.h"
-#include "persistence/text_table.h"
-
 namespace mirvalon::test {
 
 namespace fs = std::filesystem;
@@ -37,6 +33,9 @@ void writeBytes(const std::string& path, const std::string& bytes)
 
 std::string readBytes(const std::string& path)
 {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec))
+        return {};
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
@@ -45,6 +44,13 @@ bool exists(const std::string& path)
 {
     std::error_code ec;
     return fs::symlink_status(path, ec).type() != fs::file_type::not_found && !ec;
+}
+
+unsigned modeOf(const std::string& path)
+{
+    std::error_code ec;
+    const fs::file_status st = fs::symlink_status(path, ec);
+    return ec || !fs::exists(st) ? 0 : static_cast<unsigned>(st.permissions());
 }
 
 std::vector<std::string> listFolder(const std::string& path)
@@ -57,7 +63,6 @@ std::vector<std::string> listFolder(const std::string& path)
 
 int FaultyFileSystem::createTemp(const std::string& directory, std::string& tempPath, unsigned mode)
 {
-    ++writesStarted;
     if (failAt == WriteStep::CreateTemp)
         return -1;
     return PosixFileSystem::createTemp(directory, tempPath, mode);
@@ -105,15 +110,6 @@ int FaultyFileSystem::lockFile(const std::string& path, int waitMilliseconds)
 {
     lockWaits.push_back(waitMilliseconds);
     return PosixFileSystem::lockFile(path, waitForLocks ? waitMilliseconds : 0);
-}
-
-bool loadLanguageInto(LanguageTargets& targets, const std::string& programFolder, int language)
-{
-    PosixFileSystem files;
-    TextTable table = TextTable::builtIn();
-    FakePlainMessages messages;
-    LanguageLoader loader(files, programFolder, table, targets, messages);
-    return loader.loadLanguage(language);
 }
 
 } // namespace mirvalon::test

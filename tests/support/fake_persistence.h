@@ -30,8 +30,10 @@ private:
 };
 
 void writeBytes(const std::string& path, const std::string& bytes);
-std::string readBytes(const std::string& path); // empty when missing
+std::string readBytes(const std::string& path); // empty when missing or not a file
 bool exists(const std::string& path);
+// The permission bits of `path` itself (a link's own), 0 when it is missing.
+unsigned modeOf(const std::string& path);
 // Names in a folder, hidden ones included.
 std::vector<std::string> listFolder(const std::string& path);
 
@@ -54,7 +56,6 @@ public:
     WriteStep failAt = WriteStep::None;
     std::set<std::string> readOnly;
     std::set<std::string> unreadable; // as a file of another account would be
-    int writesStarted = 0;
     // The waits the stores ask for when they lock a folder; a test of a held lock turns
     // `waitForLocks` off and is refused at once instead of after the whole wait.
     std::vector<int> lockWaits;
@@ -126,9 +127,5 @@ public:
     void showPlainMessage(const std::string& text) override { shown.push_back(text); }
     std::vector<std::string> shown;
 };
-
-// Loads the language file of `language` from `programFolder` into `targets`, as the game does at
-// a language change; false when it did not load.
-bool loadLanguageInto(LanguageTargets& targets, const std::string& programFolder, int language);
 
 } // namespace mirvalon::test

@@ -18,8 +18,6 @@ namespace mirvalon::test {
 class FakeBoard : public NullBoard
 {
 public:
-    void applyPieceLook() override { ++pieceLooks; }
-    void refreshPieces() override { ++refreshes; }
     void showResultSlots() override { resultCovered = state->resultCovered; }
     void openEditRow() override { openRow = state->openRow; }
     void drawConfirmedRow(int row, int hits, int misses) override
@@ -59,7 +57,7 @@ public:
     bool resultCovered = false;
     int openRow = -1;
     int environment = -2;
-    int pieceLooks = 0, refreshes = 0, clears = 0, panelCloses = 0, dragsEnded = 0;
+    int clears = 0, panelCloses = 0, dragsEnded = 0;
     std::function<void()> onEndDrag;
     const GameState* state = nullptr; // the game the board shows
 };
@@ -79,10 +77,8 @@ public:
     bool askQuestion(int index) override
     {
         questions.push_back(index);
-        if (index == 2)
+        if (index == 2 || answers.empty())
             return false; // an OK-only box never says Yes
-        if (answers.empty())
-            return false;
         const bool yes = answers.front();
         answers.pop_front();
         return yes;
@@ -95,7 +91,7 @@ public:
             whilePasswordAsked();
         if (passwordAnswers.empty())
             return false;
-        auto answer = passwordAnswers.front();
+        const auto answer = passwordAnswers.front();
         passwordAnswers.pop_front();
         if (!answer)
             return false;

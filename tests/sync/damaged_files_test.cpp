@@ -127,7 +127,8 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
             const std::string row =
                 std::string(d.what) + ", then " + std::to_string(static_cast<int>(next));
             Player player;
-            const fs::path root = makeScratch("damaged");
+            TempDir scratch;
+            const fs::path root = scratch.path();
             SharedRig shared(root / "var");
             player.start();
             PlayerRig own(player.data());
@@ -178,9 +179,7 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
                 copy.records.writeRecord(finishedGame(40, 9000, "Won"), copy.settings, false);
                 break;
             case Next::Merge: {
-                StoreImages store = emptyStore();
-                putWonGame(store, 50, 9000, "Store");
-                shared.put(store);
+                shared.putWon(50, 9000);
                 Synchroniser sync(player.fs, player.data(), shared.folder.string(), shared.writer);
                 sync.synchronise(0, copy.records.table());
                 copy.records.loadRecords();
@@ -233,7 +232,6 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
             EXPECT_LE(later.settings.environment, 3) << row;
             for (const std::string& name : listFolder(player.data()))
                 EXPECT_NE(name.rfind(kTempPrefix, 0), 0u) << row << ": " << name;
-            fs::remove_all(root);
         }
     }
 }

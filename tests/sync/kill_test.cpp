@@ -56,7 +56,8 @@ TEST(SyncKill, aKillAtAnyMomentLeavesEveryRecordWithItsOwnGame)
     const unsigned seed = testSeed("kill", 53u);
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
-    const fs::path root = makeScratch("kill");
+    TempDir scratch;
+    const fs::path root = scratch.path();
     SharedRig shared(root / "var");
     PlayerRig a(root / "a");
     PlayerRig b(root / "b");
@@ -94,7 +95,6 @@ TEST(SyncKill, aKillAtAnyMomentLeavesEveryRecordWithItsOwnGame)
         ASSERT_NE((kill % 2 ? a : b).sync(shared), SyncResult::Interrupted) << "kill " << kill;
     }
     EXPECT_GT(written, kKills / 2);
-    fs::remove_all(root);
 }
 
 } // namespace

@@ -29,9 +29,12 @@ TEST(StoreWriter, writesOnlyRecordsTheirGamesProveAndThatBeatTheStore)
         std::function<void(StoreImages&)> forge; // on an offered 8000-point record of game 11
         StoreOutcome outcome;
         int storePoints;
+        int game = 0; // the game it is handed, 0: all
     };
     const Case cases[] = {
         {"a genuine better record", [](StoreImages&) {}, StoreOutcome::Done, 8000},
+        {"handed game 11 alone, game 4's beside it stays out", // (checked for every row)
+         [](StoreImages& o) { putWonGame(o, 4, 8000, "Anna"); }, StoreOutcome::Done, 8000, kGame},
         {"a genuine record below the stored one",
          [](StoreImages& o) { putWonGame(o, kGame, 5000, "Low"); }, StoreOutcome::Done, 6000},
         {"a peg that does not follow from the rows",
@@ -57,7 +60,8 @@ TEST(StoreWriter, writesOnlyRecordsTheirGamesProveAndThatBeatTheStore)
         {"one byte too many", [](StoreImages& o) { o.archive.push_back('x'); },
          StoreOutcome::Failed, 6000},
     };
-    const fs::path root = makeScratch("writer");
+    TempDir scratch;
+    const fs::path root = scratch.path();
     SharedRig shared(root / "var");
     for (const Case& c : cases) {
         StoreImages store = emptyStore();
@@ -66,8 +70,9 @@ TEST(StoreWriter, writesOnlyRecordsTheirGamesProveAndThatBeatTheStore)
         StoreImages offered = emptyStore();
         putWonGame(offered, kGame, 8000, "Forger");
         c.forge(offered);
-        EXPECT_EQ(shared.writer.submit(offered, 0), c.outcome) << c.what;
+        EXPECT_EQ(shared.writer.submit(offered, c.game), c.outcome) << c.what;
         EXPECT_EQ(shared.points(kGame), c.storePoints) << c.what;
+        EXPECT_EQ(shared.points(4), 0) << c.what;
         if (c.storePoints == 6000) {
             EXPECT_EQ(shared.images(), store) << c.what;
         } else {
@@ -75,20 +80,6 @@ TEST(StoreWriter, writesOnlyRecordsTheirGamesProveAndThatBeatTheStore)
             EXPECT_TRUE(provenRecord(now.records, now.archive, kGame - 1)) << c.what;
         }
     }
-    fs::remove_all(root);
-}
-
-TEST(StoreWriter, writesOnlyTheGameItIsGiven)
-{
-    const fs::path root = makeScratch("writer");
-    SharedRig shared(root / "var");
-    StoreImages offered = emptyStore();
-    putWonGame(offered, 4, 8000, "Anna");
-    putWonGame(offered, 5, 8000, "Anna");
-    EXPECT_EQ(shared.writer.submit(offered, 5), StoreOutcome::Done);
-    EXPECT_EQ(shared.points(4), 0);
-    EXPECT_EQ(shared.points(5), 8000);
-    fs::remove_all(root);
 }
 
 } // namespace

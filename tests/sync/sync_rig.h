@@ -16,21 +16,13 @@
 #include "persistence/record_slot.h"
 #include "persistence/records_store.h"
 #include "persistence/safe_file.h"
+#include "support/fake_persistence.h"
 #include "support/won_images.h"
 #include "sync/synchroniser.h"
 
 namespace mirvalon::test {
 
 namespace fs = std::filesystem;
-
-inline fs::path makeScratch(const char* tag)
-{
-    std::string pattern =
-        (fs::temp_directory_path() / (std::string("mirvalon-") + tag + "-XXXXXX"));
-    if (!::mkdtemp(pattern.data()))
-        std::abort();
-    return pattern;
-}
 
 inline std::string readAll(const fs::path& p)
 {
@@ -62,6 +54,13 @@ struct SharedRig
     {
         writeAll(folder / kRecordsFileName, images.records);
         writeAll(folder / kArchiveFileName, images.archive);
+    }
+    // A store holding only the given game's record of `points` by "Store", with its game.
+    void putWon(int number, int points) const
+    {
+        StoreImages images = emptyStore();
+        putWonGame(images, number, points, "Store");
+        put(images);
     }
     int points(int number) const
     {
