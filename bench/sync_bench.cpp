@@ -4,6 +4,7 @@
 // eight players running at once complete per second.
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +15,16 @@ using namespace mirvalon::test;
 using Steady = std::chrono::steady_clock;
 
 namespace {
+
+// A scratch folder of the bench's own under the system's temporary folder.
+fs::path makeScratch(const char* tag)
+{
+    std::string pattern =
+        (fs::temp_directory_path() / (std::string("mirvalon-") + tag + "-XXXXXX"));
+    if (!::mkdtemp(pattern.data()))
+        std::abort();
+    return pattern;
+}
 
 double millisecondsSince(Steady::time_point start)
 {
