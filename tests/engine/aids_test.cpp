@@ -246,7 +246,8 @@ TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)
         EXPECT_EQ(rig.events.yields, 15 - rowsLeft);
         EXPECT_EQ(rig.status.texts[11], "Tréning");
         EXPECT_TRUE(rig.visible(Command::BlockUnused));
-        EXPECT_EQ(std::count(&s.paletteShown[1], &s.paletteShown[pieces + 1], true), pieces);
+        EXPECT_EQ(std::count(s.paletteShown.begin() + 1, s.paletteShown.begin() + pieces + 1, true),
+                  pieces);
     }
 }
 

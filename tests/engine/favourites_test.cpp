@@ -169,7 +169,7 @@ TEST(RandomGame, neverColouredPiecesWithRandomArrangement)
             // drawn afresh.
             rig.game.startComputerGame();
             const auto& faces = rig.s().faces;
-            std::set<int32_t> labels(&faces[1], &faces[s.pieceCount + 1]);
+            std::set<int32_t> labels(faces.begin() + 1, faces.begin() + s.pieceCount + 1);
             const bool mix = s.pieceColours == MixedPieces;
             if (mix)
                 EXPECT_EQ(labels.erase(kColourFace), 1u) << "game " << number;
