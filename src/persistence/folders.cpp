@@ -96,13 +96,20 @@ bool Folders::prepareDataFolder()
                            kCopyLimit);
     }
     m_data = folder;
-    const std::string games = joinPath(folder, kGamesFolder);
+    return true;
+}
+
+void Folders::copySampleGames()
+{
+    // The program folder already holds them; the player's games are never replaced.
+    if (m_data == m_program)
+        return;
+    const std::string games = joinPath(m_data, kGamesFolder);
     if (!ensureDirectory(games))
-        return false;
+        return;
     const std::string sourceGames = joinPath(m_program, kGamesFolder);
     for (const char* name : kSampleGames)
         copyWhenAbsent(m_fs, joinPath(sourceGames, name), m_fs, joinPath(games, name), kCopyLimit);
-    return true;
 }
 
 bool Folders::prepareSharedFolder()

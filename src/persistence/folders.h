@@ -42,13 +42,17 @@ public:
             std::string sharedBase);
 
     // Mode 0 finds the shared folder (made only where this account may, for a store of its
-    // own), 1 prepares the data folder: creates what is missing and copies the delivered files
-    // that it lacks; a copy never replaces a file. The data folder is also recovered: a commit
-    // a killed copy left is finished, its temporary files removed.
+    // own), 1 prepares the data folder: creates what is missing and copies the delivered records
+    // files that it lacks; a copy never replaces a file. The data folder is also recovered: a
+    // commit a killed copy left is finished, its temporary files removed.
     bool prepareFolder(int mode);
     // Start-up: the data folder (the program folder when it cannot be prepared), then the
     // shared folder, which is ready only when both were prepared.
     void setUp();
+    // Copies the delivered sample games that the data folder's games folder lacks, making the
+    // folder when it is missing; a copy never replaces a file. The window calls it once its
+    // first frame is out: a new player sees the board before four files are written safely.
+    void copySampleGames();
 
     const std::string& programFolder() const { return m_program; }
     const std::string& dataFolder() const { return m_data; }

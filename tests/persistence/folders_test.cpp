@@ -35,6 +35,7 @@ TEST(Folders, firstStartSeedsTheDataFolderOnlyAndASecondStartKeepsTheUsersFiles)
     {
         Folders folders(rig.fs, rig.program.path(), rig.user.path(), rig.shared.path());
         folders.setUp();
+        folders.copySampleGames();
         EXPECT_EQ(folders.dataFolder(), rig.data());
         EXPECT_EQ(folders.sharedFolder(), rig.common());
         EXPECT_TRUE(folders.sharedFolderReady());
@@ -50,10 +51,13 @@ TEST(Folders, firstStartSeedsTheDataFolderOnlyAndASecondStartKeepsTheUsersFiles)
     EXPECT_EQ(modeOf(rig.common()), 0755u);
 
     writeBytes(rig.data() + "/Mirvalon.ldt", "my records");
+    writeBytes(rig.data() + "/Data/prva_hra.mvg", "my game");
     writeBytes(rig.program.file("Mirvalon.lcf"), "delivered settings");
     Folders again(rig.fs, rig.program.path(), rig.user.path(), rig.shared.path());
     again.setUp();
+    again.copySampleGames();
     EXPECT_EQ(readBytes(rig.data() + "/Mirvalon.ldt"), "my records");
+    EXPECT_EQ(readBytes(rig.data() + "/Data/prva_hra.mvg"), "my game");
     EXPECT_EQ(readBytes(rig.data() + "/Mirvalon.lcf"), "delivered settings");
 }
 
@@ -88,6 +92,7 @@ TEST(Folders, fallsBackToWhatCanBeMadeAndNeverFollowsALinkedSharedFolder)
         SCOPED_TRACE(c.what);
         Folders folders(rig.fs, c.program, c.userBase, c.sharedBase);
         folders.setUp();
+        folders.copySampleGames();
         EXPECT_EQ(folders.dataFolder(), c.data);
         EXPECT_TRUE(rig.fs.isDirectory(c.data));
         EXPECT_EQ(folders.sharedFolderReady(), c.sharedReady);

@@ -54,12 +54,14 @@ struct Player
     std::string data() const { return home.path() + "/Orvex/Mirvalon.dat"; }
 
     // A start of the game: the folders set up (which recovers the data folder), then the
-    // records loaded and marked.
+    // records loaded and marked, and the sample games copied as the window shows.
     RecordsTable start()
     {
         Folders folders(fs, program.path(), home.path(), "");
         folders.setUp();
-        return GameCopy(fs, data(), program.path()).records.table();
+        RecordsTable table = GameCopy(fs, data(), program.path()).records.table();
+        folders.copySampleGames();
+        return table;
     }
 };
 

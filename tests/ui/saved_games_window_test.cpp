@@ -29,8 +29,11 @@ void choose(WindowRig& rig, const std::string& path)
 TEST(SavedGamesWindow, aNewUserOpensTheSampleGamesAndIsToldOfBadFiles)
 {
     WindowRig rig;
+    // They are copied once the window's first frame is out.
     for (const char* name : kSampleGames)
-        EXPECT_TRUE(exists(rig.dataFile(std::string("Data/") + name))) << name;
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return exists(rig.dataFile(std::string("Data/") + name));
+        })) << name;
 
     choose(rig, rig.dataFile("Data/majstrovstva_sveta.mvg"));
     rig.window->menuItem("mm1Otvorit")->trigger();
