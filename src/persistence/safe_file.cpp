@@ -186,13 +186,21 @@ void recoverFolder(FileSystem& fs, const std::string& folder)
         if (lines && !finishNote(fs, folder, *lines))
             return; // its temporary files stay for the next try
     }
-    if (fs.kind(notePath) != PathKind::None)
+    // Only a removal has to reach the disk: a clean folder, as every start but one after a
+    // kill finds it, costs the start no wait for the disk.
+    bool removed = false;
+    if (fs.kind(notePath) != PathKind::None) {
         fs.removeFile(notePath); // a note that is not ours, or could not be finished
-    for (const std::string& name : fs.listNames(folder)) {
-        if (temporaryName(name))
-            fs.removeFile(joinPath(folder, name));
+        removed = true;
     }
-    fs.syncDirectory(folder);
+    for (const std::string& name : fs.listNames(folder)) {
+        if (temporaryName(name)) {
+            fs.removeFile(joinPath(folder, name));
+            removed = true;
+        }
+    }
+    if (removed)
+        fs.syncDirectory(folder);
 }
 
 FolderLock::FolderLock(FileSystem& fs, const std::string& folder, int waitMilliseconds)
