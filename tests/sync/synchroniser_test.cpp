@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "persistence/player_rig.h"
 #include "sync_rig.h"
 
 namespace mirvalon::test {
@@ -207,6 +208,32 @@ TEST_F(SyncTest, withoutTheWriterOrTheStoreNothingIsWritten)
     EXPECT_FALSE(fs::exists(shared.folder / kRecordsFileName));
     Synchroniser nowhere(posix, a.folder(), "", shared.writer);
     EXPECT_EQ(nowhere.synchronise(0, referenceRecords()), SyncResult::Unavailable);
+}
+
+// A merge killed after any number of its steps on disk: once the next start has recovered the
+// folder, each of the player's records is proven by its own game, the one brought in or the
+// one before. (The writer's side is the store writer's table.)
+TEST_F(SyncTest, aMergeKilledAtAnyStepLeavesEveryRecordWithItsOwnGame)
+{
+    shared.putWon(7, 9000);
+    PosixFileSystem posix;
+    int steps = 0;
+    for (bool finished = false; !finished; ++steps) {
+        SCOPED_TRACE("killed after " + std::to_string(steps));
+        a.start();
+        a.winEach({3, 7}, 8000, "Anna");
+        DyingFileSystem dying(steps);
+        Synchroniser synchroniser(dying, a.folder(), shared.folder.string(), shared.writer);
+        synchroniser.synchronise(0, referenceRecords());
+        finished = !dying.died();
+        recoverFolder(posix, a.folder());
+        const StoreImages mine = a.images();
+        for (int game : {3, 7})
+            EXPECT_TRUE(provenRecord(mine.records, mine.archive, game - 1)) << "game " << game;
+        EXPECT_TRUE(a.points(7) == 8000 || a.points(7) == 9000) << a.points(7);
+    }
+    EXPECT_EQ(a.points(7), 9000);
+    EXPECT_GT(steps, 3);
 }
 
 // A player's archive one byte short still holds its whole slots: a merge that brings a
