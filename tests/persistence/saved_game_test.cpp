@@ -136,7 +136,7 @@ TEST(SavedGame, refusesAFileWhoseCheckedValueIsOutOfRange)
         {FifthPiece, "x"},       {FirstFace, "1000"},
         {FirstFace, "0"},        {FourthFace, "137"}, // face of piece 1
         {AuthText, ""},          {Password, "123456789012345678901"},
-        {Password, "tab\there"},
+        {Password, "tab\there"}, {ShowTime, ""}, // an empty value is no 0
     };
     for (const Case& c : cases) {
         std::vector<std::string> values = valid;
