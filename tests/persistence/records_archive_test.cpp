@@ -247,7 +247,6 @@ TEST(RecordsFile, aRecordThatCannotBeWrittenChangesNothing)
         {"read-only file", [](Rig& r) { r.fs.readOnly.insert(r.ldt()); }},
         {"rename fails", [](Rig& r) { r.fs.failAt = WriteStep::Rename; }},
         {"disk full", [](Rig& r) { r.fs.failAt = WriteStep::Write; }},
-        {"no temporary file", [](Rig& r) { r.fs.failAt = WriteStep::CreateTemp; }},
         {"a folder in its place",
          [](Rig& r) {
              ::unlink(r.ldt().c_str());
