@@ -1,141 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Real processes against one data folder: a writer killed with SIGKILL at random moments, two
-// copies of the game of one account winning records at once, and another account swapping
-// links in the shared folder while the folder set-up runs.
+// Real processes against one data folder: another account swapping links in the shared folder
+// while the folder set-up runs.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
 #include <grp.h>
 #include <iostream>
-#include <random>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
-#include "persistence/safe_file.h"
 #include "player_rig.h"
-#include "support/test_seed.h"
 
 namespace mirvalon::test {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// A copy of the game, as a child process, writing records, their games and the settings in
-// a loop until it is killed or has written `records` of them.
-[[noreturn]] void writeInChild(const std::string& data, const std::string& program,
-                               const std::string& holder, int firstGame, int step, int records)
-{
-    PosixFileSystem fs;
-    GameCopy copy(fs, data, program);
-    RecordsStore& store = copy.records;
-    int game = firstGame;
-    for (int n = 0; n < records; ++n) {
-        const int points = store.entry(game - 1).points + 1;
-        if (!store.writeRecord(finishedGame(game, points, holder), copy.settings, n % 2 == 0))
-            ::_exit(2);
-        if (n % 4 == 0) {
-            copy.settings.positions = 5 + n % 4;
-            if (!copy.saveSettings(true))
-                ::_exit(3);
-        }
-        game = 1 + (game - 1 + step) % kGameCount;
-        // Even the quickest player needs a moment between two won games.
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    ::_exit(0);
-}
-
-// What a start finds: every file loads, every record the writers set has its game.
-void expectWholeFiles(const Player& account, const std::string& where)
-{
-    const std::string ldt = readBytes(account.data() + "/Mirvalon.ldt");
-    const std::string lar = readBytes(account.data() + "/Mirvalon.lar");
-    const std::string lcf = readBytes(account.data() + "/Mirvalon.lcf");
-    EXPECT_TRUE(ldt.empty() || decodeRecordsFile(ldt).has_value()) << where;
-    EXPECT_TRUE(lar.empty() || lar.size() == kArchiveFileSize) << where;
-    EXPECT_TRUE(lcf.empty() || decodeSettings(lcf, GameSettings{}).badWords.empty()) << where;
-    for (const std::string& name : listFolder(account.data()))
-        ASSERT_TRUE(name.rfind(kTempPrefix, 0) != 0 && name != kCommitNoteName)
-            << where << ": " << name << " left over";
-}
-
-TEST(KillTest, aWriterKilledAtRandomMomentsNeverLeavesARecordWithoutItsGame)
-{
-    const uint32_t seed = testSeed("kill test", 9u);
-    std::mt19937 random(seed);
-    Player account;
-    account.start();
-    const auto until = Clock::now() + std::chrono::seconds(6);
-    int kills = 0, interrupted = 0, finished = 0;
-    for (; kills < 400 && Clock::now() < until; ++kills) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0)
-            writeInChild(account.data(), account.program.path(), "Killer", 1 + kills % 192, 7,
-                         1000000);
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 12000));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself: " << status;
-        for (const std::string& name : listFolder(account.data()))
-            interrupted += name.rfind(kTempPrefix, 0) == 0 ? 1 : 0;
-        finished += exists(account.data() + "/" + kCommitNoteName) ? 1 : 0;
-
-        const RecordsTable table = account.start(); // the next start
-        const std::string where =
-            "seed " + std::to_string(seed) + ", kill " + std::to_string(kills);
-        expectWholeFiles(account, where);
-        for (const RecordEntry& e : table)
-            ASSERT_EQ(e.archived, e.holder == "Killer    ")
-                << where << ", game " << e.number << " (" << e.points << " points)";
-    }
-    std::cout << kills << " kills, " << interrupted << " temporary files and " << finished
-              << " commit notes left for the next start\n";
-    EXPECT_GE(kills, 100);
-    EXPECT_GT(interrupted, 0); // the kills did land inside writes
-}
-
-TEST(TwoCopies, twoCopiesOfOneAccountWinningAtOnceLoseNoRecord)
-{
-    Player account;
-    account.start();
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    pid_t children[2];
-    for (int k = 0; k < 2; ++k) {
-        children[k] = ::fork();
-        ASSERT_GE(children[k], 0);
-        if (children[k] == 0) {
-            char go = 0;
-            ::close(ready[1]);
-            if (::read(ready[0], &go, 1) != 1)
-                ::_exit(4);
-            // Even games for one copy, odd ones for the other, each game once.
-            writeInChild(account.data(), account.program.path(), k == 0 ? "Even" : "Odd", 1 + k, 2,
-                         kGameCount / 2);
-        }
-    }
-    ::close(ready[0]);
-    ASSERT_EQ(::write(ready[1], "go", 2), 2); // both start now
-    ::close(ready[1]);
-    for (pid_t child : children) {
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    }
-    const RecordsTable table = account.start();
-    expectWholeFiles(account, "two copies");
-    int lost = 0;
-    for (const RecordEntry& e : table) {
-        const std::string holder = e.number % 2 == 0 ? "Odd       " : "Even      ";
-        lost += e.holder == holder && e.archived ? 0 : 1;
-    }
-    EXPECT_EQ(lost, 0) << "records of " << kGameCount << " games lost";
-}
 
 // Another account (nobody) swaps the shared folder and its Data subfolder for links to a
 // private folder of the player while the player's game sets the shared folder up again and

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A player's account for the files-layer tests: a home with its data folder, a program folder,
-// and one copy of the game's stores over them.
+// one copy of the game's stores over them, and a file system that dies after any step.
 #pragma once
 
 #include <string>
@@ -13,6 +13,38 @@
 #include "support/won_game.h"
 
 namespace mirvalon::test {
+
+// A copy of the game that dies after `stepsLeft` more changes on disk: every later change
+// (a temporary file made or written, a rename, a removal) does not happen, just as if the
+// process had been killed at that moment.
+class DyingFileSystem : public PosixFileSystem
+{
+public:
+    explicit DyingFileSystem(int stepsLeft) : m_stepsLeft(stepsLeft) {}
+    bool died() const { return m_stepsLeft < 0; }
+
+    int createTemp(const std::string& directory, std::string& tempPath, unsigned mode) override
+    {
+        return step() ? PosixFileSystem::createTemp(directory, tempPath, mode) : -1;
+    }
+    bool writeAll(int handle, std::string_view bytes) override
+    {
+        return step() && PosixFileSystem::writeAll(handle, bytes);
+    }
+    bool renameFile(const std::string& from, const std::string& to) override
+    {
+        return step() && PosixFileSystem::renameFile(from, to);
+    }
+    void removeFile(const std::string& path) override
+    {
+        if (step())
+            PosixFileSystem::removeFile(path);
+    }
+
+private:
+    bool step() { return --m_stepsLeft >= 0; }
+    int m_stepsLeft;
+};
 
 // Game `number` won on its first row with `points` (at most 9695) by `holder`.
 inline GameState finishedGame(int number, int points, const std::string& holder)

@@ -48,21 +48,10 @@ TEST(SettingsFile, readsEveryWordInItsPlace)
     Words w = defaultWords();
     // Word 18 is the reserved flag; word 25, a reserved word, is not looked at; words 47..53
     // are the third favourite.
-    for (const auto& [k, v] : std::initializer_list<std::pair<int, int32_t>>{{0, 5},
-                                                                             {1, 25},
-                                                                             {4, -1},
-                                                                             {5, 2},
-                                                                             {6, 2},
-                                                                             {17, 1},
-                                                                             {24, 123456},
-                                                                             {31, 3},
-                                                                             {46, 1},
-                                                                             {47, 2},
-                                                                             {48, 104},
-                                                                             {49, 1},
-                                                                             {50, 3},
-                                                                             {51, 1},
-                                                                             {52, 0}})
+    const std::pair<int, int32_t> changes[] = {{0, 5},    {1, 25},      {4, -1}, {5, 2},  {6, 2},
+                                               {17, 1},   {24, 123456}, {31, 3}, {46, 1}, {47, 2},
+                                               {48, 104}, {49, 1},      {50, 3}, {51, 1}, {52, 0}};
+    for (const auto& [k, v] : changes)
         w[k] = v;
     const SettingsImage read = decodeSettings(image(w), GameSettings{});
     ASSERT_TRUE(read.badWords.empty());

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Players' data folders and a shared store in a temporary place, written by the real writer
-// program, and the means to win records in them, for the synchronisation tests. Header only:
-// the concurrency and kill tests run it in child processes too.
+// program, and the means to win records in them, for the synchronisation tests.
 #pragma once
 
 #include <cstdlib>
