@@ -30,17 +30,6 @@ TEST(AboutBox, ourLinesInEachLanguage)
     EXPECT_TRUE(box.rect().contains(box.okButton()->geometry()));
 }
 
-TEST(AboutBox, languageFileTextsStayWhenOurLinesChangeLanguage)
-{
-    Tfrm_About box;
-    box.setCaptionText(QStringLiteral("  About Mirvalon"));
-    box.setVersionText(QStringLiteral("Version  1.7"));
-    box.setLanguage(2);
-    EXPECT_EQ(box.windowTitle(), QStringLiteral("  About Mirvalon"));
-    EXPECT_EQ(box.versionLabel()->text(), QStringLiteral("Version  1.7"));
-    EXPECT_EQ(box.copyLine(1)->text(), QStringLiteral("the Mirvalon authors"));
-}
-
 TEST(AboutBox, theLinkOpensTheManualOnALeftClick)
 {
     Tfrm_About box;
