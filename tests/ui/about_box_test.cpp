@@ -27,6 +27,7 @@ TEST(AboutBox, ourLinesInEachLanguage)
             EXPECT_FALSE(box.markLine(i)->text().isEmpty()) << i;
         EXPECT_FALSE(box.linkLabel()->text().contains("http"));
     }
+    EXPECT_EQ(box.copyLine(1)->text(), QStringLiteral("the Mirvalon authors")); // English, last
     EXPECT_TRUE(box.rect().contains(box.okButton()->geometry()));
 }
 

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -31,6 +32,9 @@ TEST(MainWindow, aWholeGamePlayedWithTheMouse)
     QTest::keyClick(&w, Qt::Key_F2);
     ASSERT_TRUE(rig.s().inProgress);
     EXPECT_TRUE(w.palettePiece(1)->isEnabled());
+    // The game type cannot change during a game, and keeps its mark.
+    EXPECT_FALSE(w.menuItem("mm2Klasika")->isEnabled());
+    EXPECT_TRUE(w.menuItem("mm2Klasika")->isChecked());
 
     // A drop whose centre lies on a slot's edge is refused; strictly inside is taken.
     QPoint edge = WindowRig::slotCentre(1, 1);
@@ -142,6 +146,7 @@ TEST(MainWindow, exitAsksOnlyWithTheWarningAndSavesWhenAutomatic)
 {
     WindowRig rig;
     Tfrm_Logic& w = *rig.window;
+    EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 1000);
     w.menuItem("mm1UpozExit")->trigger();
     EXPECT_TRUE(rig.game().settings().exitWarning);
     w.close(); // answered No: the game goes on

@@ -126,9 +126,10 @@ TEST(OutputWindow, savingAPictureLeavesTheBoardOnTheClipboardAndWritesAJpeg)
     WindowRig rig;
     Tfrm_Logic& w = *rig.window;
     std::filesystem::create_directories(rig.dataFile("Data"));
-    // What a cancelled dialog leaves is the picture's own test.
+    // What a cancelled dialog leaves is the picture's own test; the name is the language's.
+    w.menuItem("mm2Ang")->trigger();
     w.menuItem("mm1UlozAkoObr")->trigger();
-    EXPECT_EQ(rig.output.proposed, QStringList{q(rig.dataFile("Data/_Obrazok"))});
+    EXPECT_EQ(rig.output.proposed, QStringList{q(rig.dataFile("Data/_Picture"))});
     rig.output.chosen = q(rig.dataFile("Data/_Obrazok.jpg"));
     w.menuItem("mm1UlozAkoObr")->trigger();
     const QImage saved =
