@@ -2,7 +2,6 @@
 // The print and picture commands of the main window's "File" menu, with the print dialog
 // printing to a PDF file and the save dialog answered from a script.
 #include <QAction>
-#include <QClipboard>
 #include <QLibraryInfo>
 #include <QTest>
 #include <QTextBrowser>
@@ -127,14 +126,10 @@ TEST(OutputWindow, savingAPictureLeavesTheBoardOnTheClipboardAndWritesAJpeg)
     WindowRig rig;
     Tfrm_Logic& w = *rig.window;
     std::filesystem::create_directories(rig.dataFile("Data"));
-    // The folder already holds the delivered sample games; a cancelled dialog adds nothing.
-    const auto before = listFolder(rig.dataFile("Data"));
-    QApplication::clipboard()->clear();
-    w.menuItem("mm1UlozAkoObr")->trigger(); // the dialog is cancelled
-    EXPECT_EQ(rig.output.proposed, QStringList{q(rig.dataFile("Data/_Obrazok"))});
-    EXPECT_EQ(QApplication::clipboard()->image().size(), w.size());
-    EXPECT_EQ(listFolder(rig.dataFile("Data")), before);
-
+    // What a cancelled dialog leaves is the picture's own test; the name is the language's.
+    w.menuItem("mm2Ang")->trigger();
+    w.menuItem("mm1UlozAkoObr")->trigger();
+    EXPECT_EQ(rig.output.proposed, QStringList{q(rig.dataFile("Data/_Picture"))});
     rig.output.chosen = q(rig.dataFile("Data/_Obrazok.jpg"));
     w.menuItem("mm1UlozAkoObr")->trigger();
     const QImage saved =

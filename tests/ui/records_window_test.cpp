@@ -32,35 +32,25 @@ TEST(RecordsWindow, listOpensOnTheCurrentGameAndReplaysAnArchivedRecord)
     QTest::keyClick(&w, Qt::Key_K, Qt::ControlModifier);
     RecordsPanel* panel = w.recordsPanel();
     ASSERT_TRUE(panel->isVisible());
-    EXPECT_TRUE(w.menuItem("mm1NajSkore")->isChecked());
     EXPECT_EQ(panel->selectedIndex(), 103);
-    // The button and the item offer the record game exactly when the chosen row keeps one.
-    const bool kept = panel->list()->topLevelItem(103)->text(6) == "A";
-    EXPECT_EQ(w.control("btnArchiv")->isEnabled(), kept);
-    EXPECT_EQ(panel->action("pm1Archiv")->isEnabled(), kept);
-    EXPECT_FALSE(w.palettePiece(1)->isEnabled());
     // The delivered archive holds the record game of game 1, "EASY".
     EXPECT_EQ(panel->list()->topLevelItem(0)->text(6), "A");
     panel->selectRow(0);
     EXPECT_TRUE(w.control("btnArchiv")->isEnabled());
-    EXPECT_TRUE(panel->action("pm1Vymazat")->isEnabled());
     QTest::keyClick(panel->list(), Qt::Key_A);
     EXPECT_FALSE(panel->isVisible());
     EXPECT_EQ(rig.s().gameNumber, 1);
+    // The board of a replay is the restart test's; here the other game and its hidden row.
     EXPECT_EQ(w.statusPanel(11)->text(), "8779");
-    for (int r = 1; r <= 4; ++r)
-        EXPECT_TRUE(w.rowPiece(r, 1)->isVisible()) << r;
-    EXPECT_EQ(w.rowPeg(4, 5)->colour(), QColor(Qt::black));
     EXPECT_TRUE(w.hiddenPiece(5)->isVisible());
     EXPECT_FALSE(w.palettePiece(1)->isVisible()); // no palette during a replay
     EXPECT_TRUE(rig.dialogs.messages.empty());
-    EXPECT_TRUE(w.menuItem("mm2Pozic5")->isChecked());
-    EXPECT_TRUE(w.control("imgText2")->isVisible());
 
-    // A row without an archived game: A and Delete do nothing.
+    // A row without an archived game: A and Delete do nothing; the button and the item say so.
     QTest::keyClick(&w, Qt::Key_K, Qt::ControlModifier);
     panel->selectRow(1);
     EXPECT_FALSE(w.control("btnArchiv")->isEnabled());
+    EXPECT_FALSE(panel->action("pm1Archiv")->isEnabled());
     QTest::keyClick(panel->list(), Qt::Key_Delete);
     EXPECT_TRUE(rig.dialogs.questions.empty());
     // The game shows one panel at a time; the list goes for the text.

