@@ -209,26 +209,6 @@ TEST_F(GameFlow, showTimeOffMeansNoClockNoScoreNoRecord)
     EXPECT_TRUE(rig.enabled(Command::TimeView)); // the next game may have its clock again
 }
 
-TEST_F(GameFlow, operationsOutsideAGameChangeNothing)
-{
-    rig.game.startUp();
-    const GameState before = rig.s();
-    EXPECT_FALSE(rig.game.confirmRow());
-    EXPECT_FALSE(rig.game.cancelRow());
-    EXPECT_FALSE(rig.game.giveUp());
-    EXPECT_FALSE(rig.game.doubleClickPalettePiece(3));
-    rig.game.releaseButton();
-    EXPECT_FALSE(rig.game.pressPalettePiece(3, MouseButton::Left, {}));
-    EXPECT_FALSE(rig.game.pressPalettePiece(3, MouseButton::Right, {}));
-    EXPECT_FALSE(rig.game.doubleClickPalettePiece(40));
-    rig.game.releaseButton();
-    EXPECT_FALSE(rig.game.confirmHiddenRow());
-    rig.game.quickStart();
-    EXPECT_EQ(rig.s().editRow, before.editRow);
-    EXPECT_EQ(rig.s().score, before.score);
-    EXPECT_FALSE(rig.s().inProgress || rig.s().blockedCount);
-}
-
 TEST_F(GameFlow, quickStartTriesEveryPieceInOrder)
 {
     rig.useSettings([&](GameSettings& s) {
