@@ -99,6 +99,7 @@ TEST(RecordsList, deletingWhileIdleAsksOnlyTheDeletionAndShowsTheNewRecord)
 {
     Rig rig;
     rig.game.startUp();
+    rig.game.selectRecordRow(103);
     rig.dialogs.answers = {true};
     EXPECT_TRUE(rig.game.deleteRecord(103));
     EXPECT_EQ(rig.dialogs.questions, (std::vector<int>{Question::DeleteRecord}));
