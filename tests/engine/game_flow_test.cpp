@@ -288,39 +288,42 @@ TEST(RowKind, followsBlockingAndHitActivation)
     }
 }
 
-TEST(StatusBar, groupsFollowTheSettingsAndTheScoreNeedsTheClock)
+// The groups, their marks and the score panel follow the settings at start and after each
+// group's toggle; without the clock there is no score.
+TEST(StatusBar, groupsFollowTheSettingsAndTheirToggles)
 {
-    using Case = std::tuple<bool, bool, bool, const char*>;
-    const Case cases[] = {
-        {true, true, true, "10000"},      {true, false, true, "! Čas !"},
-        {false, true, true, "10000"},     {true, true, false, "10000"},
-        {false, false, false, "! Čas !"},
-    };
-    for (const auto& [info, time, score, panel11] : cases) {
+    using Case = std::array<bool, 3>; // info, time, score
+    for (const Case& settings : {Case{true, true, true}, Case{true, false, true},
+                                 Case{false, true, true}, Case{true, true, false}}) {
         Rig rig;
         rig.useSettings([&](GameSettings& s) {
-            s.showInfo = info;
-            s.showTime = time;
-            s.showScore = score;
+            s.showInfo = settings[0];
+            s.showTime = settings[1];
+            s.showScore = settings[2];
         });
         rig.game.startUp();
-        EXPECT_EQ(rig.status.groupsShown, (std::array<bool, 3>{info, time, score}));
-        EXPECT_EQ(rig.status.texts[11], panel11);
-        EXPECT_EQ(rig.commands.table.checked(Command::TimeView), time);
-        EXPECT_EQ(rig.commands.table.checked(Command::InfoView), info);
-        // Showing a group again shows its panels.
-        rig.game.showStatusGroup(StatusGroup::Info, true);
-        rig.game.showStatusGroup(StatusGroup::Time, true);
-        rig.game.showStatusGroup(StatusGroup::Score, true);
-        EXPECT_EQ(rig.status.groupsShown, (std::array<bool, 3>{true, true, true}));
+        const CommandTable& t = rig.commands.table;
+        for (bool toggled : {false, true}) {
+            const Case on{settings[0] != toggled, settings[1] != toggled, settings[2] != toggled};
+            EXPECT_EQ(rig.status.groupsShown, on);
+            EXPECT_EQ((Case{t.checked(Command::InfoView), t.checked(Command::TimeView),
+                            t.checked(Command::ScoreView)}),
+                      on);
+            EXPECT_EQ(rig.status.texts[11], on[1] ? "10000" : "! Čas !");
+            for (StatusGroup group : {StatusGroup::Info, StatusGroup::Time, StatusGroup::Score})
+                rig.game.toggleStatusGroup(group);
+        }
     }
 }
 
-TEST(HiddenRow, distinctWhenEachPieceOnceAndEmptyBeyondTheWidth)
+// The hidden row holds the palette's pieces, distinct where each piece is once, and nothing
+// beyond its width, also after a wider row.
+TEST(HiddenRow, palettePiecesDistinctWhenEachOnceAndNothingBeyondTheWidth)
 {
-    bool repeatSeen = false;
-    for (int seed = 1; seed <= 300; ++seed) {
-        for (bool eachOnce : {true, false}) {
+    for (bool eachOnce : {true, false}) {
+        std::set<int> drawn;
+        bool repeatSeen = false;
+        for (int seed = 1; seed <= 300; ++seed) {
             Rig rig;
             rig.clock.seconds = seed;
             rig.useSettings([&](GameSettings& s) {
@@ -332,21 +335,14 @@ TEST(HiddenRow, distinctWhenEachPieceOnceAndEmptyBeyondTheWidth)
             rig.useSettings([&](GameSettings& s) { s.positions = 5; });
             rig.game.drawHiddenRow();
             const Row& h = rig.s().hiddenRow;
-            std::set<int> seen;
-            for (int i = 0; i < 5; ++i) {
-                EXPECT_GE(h[i], 1);
-                EXPECT_LE(h[i], 11);
-                seen.insert(h[i]);
-            }
-            for (int i = 5; i < 8; ++i)
-                EXPECT_EQ(h[i], 0) << "seed " << seed;
-            if (eachOnce)
-                EXPECT_EQ(seen.size(), 5u) << "seed " << seed;
-            else
-                repeatSeen = repeatSeen || seen.size() < 5;
+            const std::set<int> seen(h.begin(), h.begin() + 5);
+            drawn.insert(seen.begin(), seen.end());
+            repeatSeen = repeatSeen || seen.size() < 5;
+            EXPECT_EQ(std::tuple(h[5], h[6], h[7]), std::tuple(0, 0, 0)) << "seed " << seed;
         }
+        EXPECT_EQ(drawn, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11})) << eachOnce;
+        EXPECT_EQ(repeatSeen, !eachOnce);
     }
-    EXPECT_TRUE(repeatSeen); // with repetition allowed, pieces do repeat
 }
 
 } // namespace

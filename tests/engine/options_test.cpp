@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Rules behind the menus and the records list: game type, positions and pieces, status
-// groups, the records list's archive and deletion, the activation without a shared folder,
-// the score's floor, and one table for the window per operation.
+// Rules behind the menus and the records list: game type, positions and pieces, the records
+// list's archive and deletion, the activation without a shared folder, the score's floor, and
+// one table for the window per operation.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -214,23 +214,6 @@ TEST(Menus, positionsAndPiecesAskBeforeEndingAGame)
             EXPECT_EQ(rig.s().gameNumber != 104, c.changed) << "the variant on the status bar";
         }
     }
-}
-
-TEST(Menus, statusGroupsToggleTheirSettingAndMark)
-{
-    Rig rig;
-    rig.game.startUp();
-    rig.game.toggleStatusGroup(StatusGroup::Time);
-    EXPECT_FALSE(rig.game.settings().showTime || rig.commands.table.checked(Command::TimeView));
-    EXPECT_EQ(rig.status.groupsShown, (std::array<bool, 3>{true, false, true}));
-    EXPECT_EQ(rig.status.texts[11], "! Čas !");
-    rig.game.toggleStatusGroup(StatusGroup::Info);
-    rig.game.toggleStatusGroup(StatusGroup::Score);
-    EXPECT_EQ(rig.status.groupsShown, (std::array<bool, 3>{false, false, false}));
-    EXPECT_FALSE(rig.game.settings().showInfo || rig.game.settings().showScore);
-    rig.game.toggleStatusGroup(StatusGroup::Time);
-    EXPECT_EQ(rig.status.texts[11], "10000");
-    EXPECT_TRUE(rig.commands.table.checked(Command::TimeView));
 }
 
 // The table reaches the window once per operation, also when the operation changes settings
