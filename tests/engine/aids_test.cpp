@@ -144,6 +144,9 @@ TEST(Aids, rowMarksOnlyOnReachedRowsOfATrainingGame)
     EXPECT_EQ(rig.s().markedRows, 0);
     EXPECT_EQ(rig.s().rowMark, (std::array<int32_t, kRows>{}));
     EXPECT_FALSE(rig.enabled(Command::ClearRowMarks));
+    rig.useSettings([](GameSettings& s) { s.rowMarking = false; });
+    rig.game.toggleRowMark(3); // row marking switched off
+    EXPECT_EQ(rig.s().markedRows, 0);
 }
 
 // Each guarded command acts only while the game's history offers it: quick start until the
@@ -258,7 +261,9 @@ TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
         const int stopAt = closing ? 4 : 3;
         Rig rig;
         trainingRig(rig, 5, 11, true, true);
+        bool keysTaken = false; // the driver's rows are not the player's to type into
         rig.events.onYield = [&] {
+            keysTaken = keysTaken || rig.game.paletteTakesKeys();
             if (rig.events.yields == stopAt && closing)
                 rig.game.close();
             else if (rig.events.yields == stopAt)
@@ -268,6 +273,7 @@ TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
         EXPECT_EQ(rig.s().currentRow, stopAt);
         EXPECT_EQ(rig.s().editCount, 0); // no half-made row left behind
         EXPECT_EQ(rig.s().inProgress, closing);
+        EXPECT_FALSE(keysTaken);
     }
 }
 
