@@ -131,10 +131,9 @@ TEST_F(GameFlow, winOnRowOneAsksForTheRecord)
     const auto& s = rig.s();
     EXPECT_TRUE(s.solved && !s.inProgress);
     EXPECT_EQ(s.score, 9700);
-    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{0});
-    EXPECT_EQ(rig.dialogs.messageNumbers, std::vector<int>{1});
-    EXPECT_EQ(rig.dialogs.questions, std::vector<int>{1});
-    EXPECT_EQ(rig.dialogs.recordDialogs, 1);
+    const test::ScriptedDialogs& d = rig.dialogs;
+    EXPECT_EQ(std::tuple(d.messages, d.messageNumbers, d.questions, d.recordDialogs),
+              std::tuple(std::vector<int>{0}, std::vector<int>{1}, std::vector<int>{1}, 1));
     EXPECT_EQ(s.oldPoints, 7451); // the old record shown beside the new one
     EXPECT_EQ(rig.records.table[103].points, 9700);
     EXPECT_EQ(rig.status.texts[13], "9700");

@@ -101,13 +101,12 @@ TEST(Settings, theConfigurationIsTakenWholeAndShownOnce)
                                       {Setting::Hints, 0}, {Setting::TotalTime, 1}}));
     EXPECT_EQ(rig.commands.updates, 1);
     const CommandTable& t = rig.commands.table;
-    EXPECT_TRUE(t.checked(Command::Positions8));
-    EXPECT_FALSE(t.checked(Command::Photo1));
-    EXPECT_FALSE(t.checked(Command::AutoSave));
-    EXPECT_TRUE(t.checked(Command::TotalTime));
-    EXPECT_TRUE(t.checked(Command::PlayFavourite1));
-    EXPECT_TRUE(t.enabled(Command::PlayFavourite1));
-    EXPECT_FALSE(t.enabled(Command::PlayFavourite2));
+    EXPECT_EQ((std::array{t.checked(Command::Positions8), t.checked(Command::Photo1),
+                          t.checked(Command::AutoSave), t.checked(Command::TotalTime),
+                          t.checked(Command::PlayFavourite1)}),
+              (std::array{true, false, false, true, true}));
+    EXPECT_EQ(rig.enabledOf({Command::PlayFavourite1, Command::PlayFavourite2}),
+              (std::vector<bool>{true, false}));
 }
 
 TEST(Settings, theGameFormFollowsTheRulesAfterASetting)
