@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <set>
 #include <tuple>
 
 #include "engine/offers.h"
@@ -65,13 +64,14 @@ TEST(Aids, blockCertainlyUnusedBlocksWhatConfirmedRowsProve)
         rig.game.pressPalettePiece(11, MouseButton::Right, {});
         rig.game.unblockAll();
         EXPECT_EQ(rig.enabled(Command::BlockUnusedMenu), !blockedPieces.empty());
+        rig.game.pressPalettePiece(10, MouseButton::Right, {}); // blocked by hand: the aid keeps it
         rig.game.blockCertainlyUnused();
         std::vector<int> blocked;
         for (int p = 1; p <= 11; ++p)
             if (rig.s().blocked[p])
                 blocked.push_back(p);
-        EXPECT_EQ(blocked, blockedPieces);
-        EXPECT_EQ(rig.s().blockedCount, static_cast<int>(blockedPieces.size()));
+        EXPECT_EQ(blocked, blockedPieces.empty() ? std::vector<int>{10} : blockedPieces);
+        EXPECT_EQ(rig.s().blockedCount, static_cast<int>(blocked.size()));
         EXPECT_FALSE(rig.enabled(Command::BlockUnusedMenu));
     }
 }
@@ -144,6 +144,9 @@ TEST(Aids, rowMarksOnlyOnReachedRowsOfATrainingGame)
     EXPECT_EQ(rig.s().markedRows, 0);
     EXPECT_EQ(rig.s().rowMark, (std::array<int32_t, kRows>{}));
     EXPECT_FALSE(rig.enabled(Command::ClearRowMarks));
+    rig.useSettings([](GameSettings& s) { s.rowMarking = false; });
+    rig.game.toggleRowMark(3); // row marking switched off
+    EXPECT_EQ(rig.s().markedRows, 0);
 }
 
 // Each guarded command acts only while the game's history offers it: quick start until the
@@ -251,39 +254,6 @@ TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)
     }
 }
 
-TEST(TrainingDriver, neverMoreThanPMinusTwoHitsOverManySeeds)
-{
-    // Seeded from the game count, printed on failure.
-    for (int seed = 1; seed <= 10000; ++seed) {
-        Rig rig;
-        rig.clock.seconds = seed;
-        const int positions = 5 + seed % 4;
-        const int pieces = seed % 3 == 0 ? 11 : seed % 3 == 1 ? 19 : 25;
-        const bool correct = seed % 5 < 2;
-        trainingRig(rig, positions, pieces, correct, seed % 7 < 4);
-        rig.game.startComputerGame();
-        const GameState& s = rig.s();
-        ASSERT_TRUE(s.inProgress) << "seed " << seed;
-        ASSERT_FALSE(s.solved) << "seed " << seed;
-        std::set<int> revealed;
-        for (int r = 0; r + 1 < s.currentRow; ++r) {
-            int hits = 0;
-            for (int i = 0; i < positions; ++i) {
-                if (s.pegs[r][i] == 1)
-                    ++hits;
-                if (s.rows[r][i] == s.hiddenRow[i])
-                    revealed.insert(i);
-            }
-            ASSERT_LE(hits, positions - 2) << "seed " << seed << " row " << r + 1;
-        }
-        if (correct) {
-            ASSERT_LE(static_cast<int>(revealed.size()), positions - 2) << "seed " << seed;
-        }
-        ASSERT_GE(16 - s.currentRow, 1);
-        ASSERT_LE(16 - s.currentRow, 4);
-    }
-}
-
 TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
 {
     for (bool closing : {true, false}) {
@@ -291,7 +261,9 @@ TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
         const int stopAt = closing ? 4 : 3;
         Rig rig;
         trainingRig(rig, 5, 11, true, true);
+        bool keysTaken = false; // the driver's rows are not the player's to type into
         rig.events.onYield = [&] {
+            keysTaken = keysTaken || rig.game.paletteTakesKeys();
             if (rig.events.yields == stopAt && closing)
                 rig.game.close();
             else if (rig.events.yields == stopAt)
@@ -301,6 +273,7 @@ TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
         EXPECT_EQ(rig.s().currentRow, stopAt);
         EXPECT_EQ(rig.s().editCount, 0); // no half-made row left behind
         EXPECT_EQ(rig.s().inProgress, closing);
+        EXPECT_FALSE(keysTaken);
     }
 }
 
@@ -350,6 +323,7 @@ TEST(SecondPlayer, passwordGuardsGivingUp)
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"x", ""}};
     rig.playRow({1, 2, 3, 4, 5, 6, 9});
     EXPECT_TRUE(rig.s().solved);
+    EXPECT_TRUE(rig.enabled(Command::NewSecondPlayerGame)); // the next one may start
     EXPECT_EQ(rig.dialogs.passwordModes, (std::vector<int>{0, 1, 1, 2}));
     EXPECT_EQ(rig.dialogs.shownAuthTexts.back(), "Dobre!");
 }

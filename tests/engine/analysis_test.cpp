@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
-#include <numeric>
 #include <unordered_map>
 
 #include "engine/computer_choice.h"
@@ -103,106 +101,6 @@ TEST(Analysis, countsMatchEveryHiddenRowTriedInTurn)
     for (const GameRules& rules : cases)
         compareWithEveryRow(rules, random, positions);
     EXPECT_GE(positions, 10000);
-}
-
-// The largest classes, 8 places of 25 pieces, against every hidden row: four rows are drawn from
-// a pool of a few pieces, so that each place of a hidden row holds one of the pool or one of the
-// others, which no row holds and which only count (k places of them: 25 - pool to the power k,
-// or the falling power with each piece once). One pass over all of them, keeping hits and
-// hits + misses of each row as pieces are added, sorts every hidden row by its four answers;
-// every answer sequence of the first one to four rows is a position, of which 500 drawn per
-// class are counted, each also with one more miss in its last answer.
-TEST(AnalysisSlow, countsMatchEveryHiddenRowInTheLargestClasses)
-{
-    constexpr int kPlaces = 8, kAsked = 4;
-    std::mt19937_64 random(3032);
-    int positions = 0;
-    for (const auto& [once, poolSize] : {std::pair{true, 12}, std::pair{false, 9}}) {
-        const GameRules rules{kPlaces, 25, once};
-        std::vector<int> pool(25);
-        std::iota(pool.begin(), pool.end(), 1);
-        std::shuffle(pool.begin(), pool.end(), random);
-        pool.resize(poolSize);
-        std::vector<PlayedRow> rows(kAsked);
-        for (PlayedRow& r : rows) {
-            std::shuffle(pool.begin(), pool.end(), random);
-            for (int i = 0; i < kPlaces; ++i)
-                r.pieces[i] = once ? pool[i] : pool[random() % poolSize];
-        }
-        const uint64_t others = 25 - poolSize;
-        // A hidden row's key: its four answers in base 45, each hits + misses = c and hits = h
-        // as c (c + 1) / 2 + h.
-        std::vector<uint64_t> byAnswers(45 * 45 * 45 * 45);
-        std::array<std::array<int, 26>, kAsked> inRow{};
-        for (int t = 0; t < kAsked; ++t)
-            for (int i = 0; i < kPlaces; ++i)
-                ++inRow[t][rows[t].pieces[i]];
-        std::array<int, 26> held{};
-        std::array<int, kAsked> hits{}, common{};
-        auto place = [&](auto& self, int i, uint64_t ways, uint64_t othersUsed) -> void {
-            if (i == kPlaces) {
-                size_t key = 0;
-                for (int t = 0; t < kAsked; ++t)
-                    key = key * 45 + common[t] * (common[t] + 1) / 2 + hits[t];
-                byAnswers[key] += ways;
-                return;
-            }
-            if (once ? othersUsed < others : others > 0)
-                self(self, i + 1, ways * (once ? others - othersUsed : others), othersUsed + 1);
-            for (int p : pool) {
-                if (once && held[p] > 0)
-                    continue;
-                for (int t = 0; t < kAsked; ++t) {
-                    hits[t] += rows[t].pieces[i] == p;
-                    common[t] += held[p] < inRow[t][p];
-                }
-                ++held[p];
-                self(self, i + 1, ways, othersUsed);
-                --held[p];
-                for (int t = 0; t < kAsked; ++t) {
-                    hits[t] -= rows[t].pieces[i] == p;
-                    common[t] -= held[p] < inRow[t][p];
-                }
-            }
-        };
-        place(place, 0, 1, 0);
-        // Each position by its answers so far: a leading 1, then per row (hits + misses) * 9 +
-        // hits as a base-81 digit.
-        std::array<int, 45> digit{};
-        for (int c = 0; c <= kPlaces; ++c)
-            for (int h = 0; h <= c; ++h)
-                digit[c * (c + 1) / 2 + h] = c * 9 + h;
-        std::map<uint64_t, uint64_t> byPrefix;
-        for (size_t key = 0; key < byAnswers.size(); ++key) {
-            if (byAnswers[key] == 0)
-                continue;
-            std::array<int, kAsked> answers{};
-            for (size_t t = kAsked, k = key; t-- > 0; k /= 45)
-                answers[t] = digit[k % 45];
-            uint64_t prefix = 1;
-            for (int answer : answers)
-                byPrefix[prefix = prefix * 81 + answer] += byAnswers[key];
-        }
-        std::vector<std::pair<uint64_t, uint64_t>> all(byPrefix.begin(), byPrefix.end());
-        std::shuffle(all.begin(), all.end(), random);
-        all.resize(std::min<size_t>(all.size(), 500));
-        for (const auto& [prefix, expected] : all) {
-            std::vector<PlayedRow> asked;
-            for (uint64_t k = prefix; k > 1; k /= 81)
-                asked.insert(asked.begin(), PlayedRow{{}, int(k % 9), int(k % 81 / 9 - k % 9)});
-            for (size_t t = 0; t < asked.size(); ++t)
-                asked[t].pieces = rows[t].pieces;
-            ASSERT_EQ(countPossible(rules, asked), expected)
-                << "once " << once << " rows " << asked.size();
-            // One more miss: the position with one more in the digit's hits + misses, if any.
-            asked.back().misses += 1;
-            const auto more =
-                prefix % 81 / 9 == kPlaces ? byPrefix.end() : byPrefix.find(prefix + 9);
-            ASSERT_EQ(countPossible(rules, asked), more == byPrefix.end() ? 0 : more->second);
-            positions += 2;
-        }
-    }
-    EXPECT_GE(positions, 1000);
 }
 
 TEST(Analysis, rowsThatCouldHaveBeenHidden)

@@ -118,13 +118,14 @@ TEST(Favourites, panelsStoreStartAndReleaseTheirGames)
 
     // Another game: the marker goes; starting the slot brings its game back and marks it.
     ASSERT_TRUE(rig.game.changePositions(5));
+    rig.game.chooseEnvironment(0);
     EXPECT_EQ(rig.game.settings().activeFavourite, 0);
     rig.game.startComputerGame();
     rig.dialogs.answers = {true}; // yes, end the running game
     EXPECT_TRUE(rig.game.pressFavourite(2, MouseButton::Left, none));
     EXPECT_EQ(rig.dialogs.questions, std::vector<int>{Question::EndRunningGame});
     EXPECT_FALSE(rig.s().inProgress);
-    EXPECT_EQ(rig.s().gameNumber, 104);
+    EXPECT_EQ(std::tuple(rig.s().gameNumber, rig.board.environment), std::tuple(104, 2));
     EXPECT_EQ(rig.game.settings().activeFavourite, 2);
 
     // Ctrl with a left press starts the slot's game, then releases the slot.
@@ -136,8 +137,11 @@ TEST(Favourites, panelsStoreStartAndReleaseTheirGames)
     EXPECT_FALSE(rig.enabled(Command::FavouritesMenu));
     EXPECT_FALSE(rig.enabled(Command::PlayFavourite2));
 
+    // Two slots with one game: the slot started is the one marked.
     rig.game.pressFavourite(1, MouseButton::Right, none);
     rig.game.pressFavourite(4, MouseButton::Left, ctrl);
+    EXPECT_TRUE(rig.game.pressFavourite(4, MouseButton::Left, none));
+    EXPECT_EQ(rig.game.settings().activeFavourite, 4);
     rig.game.clearAllFavourites();
     EXPECT_FALSE(anyFavourite(rig.game.settings()));
     EXPECT_FALSE(rig.enabled(Command::FavouritesMenu));

@@ -131,10 +131,9 @@ TEST_F(GameFlow, winOnRowOneAsksForTheRecord)
     const auto& s = rig.s();
     EXPECT_TRUE(s.solved && !s.inProgress);
     EXPECT_EQ(s.score, 9700);
-    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{0});
-    EXPECT_EQ(rig.dialogs.messageNumbers, std::vector<int>{1});
-    EXPECT_EQ(rig.dialogs.questions, std::vector<int>{1});
-    EXPECT_EQ(rig.dialogs.recordDialogs, 1);
+    const test::ScriptedDialogs& d = rig.dialogs;
+    EXPECT_EQ(std::tuple(d.messages, d.messageNumbers, d.questions, d.recordDialogs),
+              std::tuple(std::vector<int>{0}, std::vector<int>{1}, std::vector<int>{1}, 1));
     EXPECT_EQ(s.oldPoints, 7451); // the old record shown beside the new one
     EXPECT_EQ(rig.records.table[103].points, 9700);
     EXPECT_EQ(rig.status.texts[13], "9700");
@@ -207,26 +206,6 @@ TEST_F(GameFlow, showTimeOffMeansNoClockNoScoreNoRecord)
     EXPECT_TRUE(rig.s().solved);
     EXPECT_TRUE(rig.dialogs.questions.empty());
     EXPECT_TRUE(rig.enabled(Command::TimeView)); // the next game may have its clock again
-}
-
-TEST_F(GameFlow, operationsOutsideAGameChangeNothing)
-{
-    rig.game.startUp();
-    const GameState before = rig.s();
-    EXPECT_FALSE(rig.game.confirmRow());
-    EXPECT_FALSE(rig.game.cancelRow());
-    EXPECT_FALSE(rig.game.giveUp());
-    EXPECT_FALSE(rig.game.doubleClickPalettePiece(3));
-    rig.game.releaseButton();
-    EXPECT_FALSE(rig.game.pressPalettePiece(3, MouseButton::Left, {}));
-    EXPECT_FALSE(rig.game.pressPalettePiece(3, MouseButton::Right, {}));
-    EXPECT_FALSE(rig.game.doubleClickPalettePiece(40));
-    rig.game.releaseButton();
-    EXPECT_FALSE(rig.game.confirmHiddenRow());
-    rig.game.quickStart();
-    EXPECT_EQ(rig.s().editRow, before.editRow);
-    EXPECT_EQ(rig.s().score, before.score);
-    EXPECT_FALSE(rig.s().inProgress || rig.s().blockedCount);
 }
 
 TEST_F(GameFlow, quickStartTriesEveryPieceInOrder)
@@ -308,39 +287,42 @@ TEST(RowKind, followsBlockingAndHitActivation)
     }
 }
 
-TEST(StatusBar, groupsFollowTheSettingsAndTheScoreNeedsTheClock)
+// The groups, their marks and the score panel follow the settings at start and after each
+// group's toggle; without the clock there is no score.
+TEST(StatusBar, groupsFollowTheSettingsAndTheirToggles)
 {
-    using Case = std::tuple<bool, bool, bool, const char*>;
-    const Case cases[] = {
-        {true, true, true, "10000"},      {true, false, true, "! Čas !"},
-        {false, true, true, "10000"},     {true, true, false, "10000"},
-        {false, false, false, "! Čas !"},
-    };
-    for (const auto& [info, time, score, panel11] : cases) {
+    using Case = std::array<bool, 3>; // info, time, score
+    for (const Case& settings : {Case{true, true, true}, Case{true, false, true},
+                                 Case{false, true, true}, Case{true, true, false}}) {
         Rig rig;
         rig.useSettings([&](GameSettings& s) {
-            s.showInfo = info;
-            s.showTime = time;
-            s.showScore = score;
+            s.showInfo = settings[0];
+            s.showTime = settings[1];
+            s.showScore = settings[2];
         });
         rig.game.startUp();
-        EXPECT_EQ(rig.status.groupsShown, (std::array<bool, 3>{info, time, score}));
-        EXPECT_EQ(rig.status.texts[11], panel11);
-        EXPECT_EQ(rig.commands.table.checked(Command::TimeView), time);
-        EXPECT_EQ(rig.commands.table.checked(Command::InfoView), info);
-        // Showing a group again shows its panels.
-        rig.game.showStatusGroup(StatusGroup::Info, true);
-        rig.game.showStatusGroup(StatusGroup::Time, true);
-        rig.game.showStatusGroup(StatusGroup::Score, true);
-        EXPECT_EQ(rig.status.groupsShown, (std::array<bool, 3>{true, true, true}));
+        const CommandTable& t = rig.commands.table;
+        for (bool toggled : {false, true}) {
+            const Case on{settings[0] != toggled, settings[1] != toggled, settings[2] != toggled};
+            EXPECT_EQ(rig.status.groupsShown, on);
+            EXPECT_EQ((Case{t.checked(Command::InfoView), t.checked(Command::TimeView),
+                            t.checked(Command::ScoreView)}),
+                      on);
+            EXPECT_EQ(rig.status.texts[11], on[1] ? "10000" : "! Čas !");
+            for (StatusGroup group : {StatusGroup::Info, StatusGroup::Time, StatusGroup::Score})
+                rig.game.toggleStatusGroup(group);
+        }
     }
 }
 
-TEST(HiddenRow, distinctWhenEachPieceOnceAndEmptyBeyondTheWidth)
+// The hidden row holds the palette's pieces, distinct where each piece is once, and nothing
+// beyond its width, also after a wider row.
+TEST(HiddenRow, palettePiecesDistinctWhenEachOnceAndNothingBeyondTheWidth)
 {
-    bool repeatSeen = false;
-    for (int seed = 1; seed <= 300; ++seed) {
-        for (bool eachOnce : {true, false}) {
+    for (bool eachOnce : {true, false}) {
+        std::set<int> drawn;
+        bool repeatSeen = false;
+        for (int seed = 1; seed <= 300; ++seed) {
             Rig rig;
             rig.clock.seconds = seed;
             rig.useSettings([&](GameSettings& s) {
@@ -352,21 +334,14 @@ TEST(HiddenRow, distinctWhenEachPieceOnceAndEmptyBeyondTheWidth)
             rig.useSettings([&](GameSettings& s) { s.positions = 5; });
             rig.game.drawHiddenRow();
             const Row& h = rig.s().hiddenRow;
-            std::set<int> seen;
-            for (int i = 0; i < 5; ++i) {
-                EXPECT_GE(h[i], 1);
-                EXPECT_LE(h[i], 11);
-                seen.insert(h[i]);
-            }
-            for (int i = 5; i < 8; ++i)
-                EXPECT_EQ(h[i], 0) << "seed " << seed;
-            if (eachOnce)
-                EXPECT_EQ(seen.size(), 5u) << "seed " << seed;
-            else
-                repeatSeen = repeatSeen || seen.size() < 5;
+            const std::set<int> seen(h.begin(), h.begin() + 5);
+            drawn.insert(seen.begin(), seen.end());
+            repeatSeen = repeatSeen || seen.size() < 5;
+            EXPECT_EQ(std::tuple(h[5], h[6], h[7]), std::tuple(0, 0, 0)) << "seed " << seed;
         }
+        EXPECT_EQ(drawn, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11})) << eachOnce;
+        EXPECT_EQ(repeatSeen, !eachOnce);
     }
-    EXPECT_TRUE(repeatSeen); // with repetition allowed, pieces do repeat
 }
 
 } // namespace

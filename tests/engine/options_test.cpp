@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Rules behind the menus and the records list: game type, positions and pieces, status
-// groups, the records list's archive and deletion, the activation without a shared folder,
-// the score's floor, and the whole command table through the states of a game.
+// Rules behind the menus and the records list: game type, positions and pieces, the records
+// list's archive and deletion, the activation without a shared folder, the score's floor, and
+// one table for the window per operation.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <deque>
 #include <functional>
-#include <map>
 #include <tuple>
 
 #include "support/fake_ports.h"
@@ -101,6 +99,7 @@ TEST(RecordsList, deletingWhileIdleAsksOnlyTheDeletionAndShowsTheNewRecord)
 {
     Rig rig;
     rig.game.startUp();
+    rig.game.selectRecordRow(103);
     rig.dialogs.answers = {true};
     EXPECT_TRUE(rig.game.deleteRecord(103));
     EXPECT_EQ(rig.dialogs.questions, (std::vector<int>{Question::DeleteRecord}));
@@ -217,57 +216,6 @@ TEST(Menus, positionsAndPiecesAskBeforeEndingAGame)
     }
 }
 
-TEST(Menus, statusGroupsToggleTheirSettingAndMark)
-{
-    Rig rig;
-    rig.game.startUp();
-    rig.game.toggleStatusGroup(StatusGroup::Time);
-    EXPECT_FALSE(rig.game.settings().showTime || rig.commands.table.checked(Command::TimeView));
-    EXPECT_EQ(rig.status.groupsShown, (std::array<bool, 3>{true, false, true}));
-    EXPECT_EQ(rig.status.texts[11], "! Čas !");
-    rig.game.toggleStatusGroup(StatusGroup::Info);
-    rig.game.toggleStatusGroup(StatusGroup::Score);
-    EXPECT_EQ(rig.status.groupsShown, (std::array<bool, 3>{false, false, false}));
-    EXPECT_FALSE(rig.game.settings().showInfo || rig.game.settings().showScore);
-    rig.game.toggleStatusGroup(StatusGroup::Time);
-    EXPECT_EQ(rig.status.texts[11], "10000");
-    EXPECT_TRUE(rig.commands.table.checked(Command::TimeView));
-}
-
-// A setting changed during a game shows its mark at once, and the piece input and the
-// confirmed row that come next (which do not rewrite the marks) keep it.
-TEST(Menus, marksFollowSettingsChangedDuringAGame)
-{
-    struct Case
-    {
-        const char* what;
-        std::function<void(Rig&)> change;
-        Command mark;
-        bool checked;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"positions", [](Rig& rig) { rig.game.set(Setting::Positions, 5); }, Command::Positions5, true},
-        {"pieces", [](Rig& rig) { rig.game.set(Setting::PieceCount, 25); }, Command::Pieces19, false},
-        {"picture", [](Rig& rig) { rig.game.chooseEnvironment(0); }, Command::Texture1, true},
-        {"auto-save", [](Rig& rig) { rig.game.toggle(Setting::AutoSave); }, Command::AutoSave, false},
-        {"favourite", [](Rig& rig) { rig.useSettings([](GameSettings& s) { s.favourites[2].inUse = true; }); },
-         Command::StoreFavourite3, true},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        Rig rig;
-        playing(rig);
-        rig.place({8});
-        c.change(rig);
-        EXPECT_EQ(rig.commands.table.checked(c.mark), c.checked) << c.what;
-        rig.place({9, 10, 11, 12, 13, 14});
-        EXPECT_EQ(rig.commands.table.checked(c.mark), c.checked) << c.what << ", after a piece";
-        EXPECT_TRUE(rig.game.confirmRow()) << c.what;
-        EXPECT_EQ(rig.commands.table.checked(c.mark), c.checked) << c.what << ", after a row";
-    }
-}
-
 // The table reaches the window once per operation, also when the operation changes settings
 // on its way, and once for the window's own steps held together by a Publisher.
 TEST(Menus, theWindowGetsOneTablePerOperation)
@@ -297,70 +245,6 @@ TEST(Menus, theWindowGetsOneTablePerOperation)
     }
     EXPECT_TRUE(rig.commands.table.checked(Command::Positions6));
     EXPECT_FALSE(rig.commands.table.checked(Command::TimeView));
-}
-
-// The whole command table (enabled, visible) in the four states of a game, in one place:
-// idle after start-up, the second player's hidden entry, a computer game in its first row
-// before any piece is placed, and a game just won. A command not listed is enabled and
-// shown in all four.
-TEST(CommandTable, everyCommandThroughIdleHiddenEntryPlayingAndFinished)
-{
-    struct State
-    {
-        bool enabled, visible;
-    };
-    struct Row
-    {
-        Command command;
-        std::array<State, 4> states; // idle, hidden entry, playing, finished
-    };
-    // clang-format off
-    std::vector<Row> table = {
-        {Command::NewComputerGame,     {{{true, true}, {true, true}, {false, true}, {true, true}}}},
-        {Command::NewSecondPlayerGame, {{{true, true}, {false, true}, {false, true}, {true, true}}}},
-        {Command::GiveUp,              {{{false, true}, {false, true}, {true, true}, {false, true}}}},
-        {Command::QuickStart,          {{{false, true}, {false, true}, {true, true}, {false, true}}}},
-        {Command::ConfirmHiddenRow,    {{{false, false}, {false, true}, {false, false}, {false, false}}}},
-        {Command::Minimise,            {{{true, false}, {true, false}, {true, false}, {true, false}}}},
-        {Command::GameTypeClassic,     {{{true, true}, {true, true}, {false, true}, {true, true}}}},
-        {Command::GameTypeTraining,    {{{true, true}, {true, true}, {false, true}, {true, true}}}},
-        {Command::Review,              {{{false, true}, {false, true}, {false, true}, {true, true}}}},
-    };
-    // clang-format on
-    // Shown and disabled in all four, and hidden and disabled in all four.
-    for (Command c :
-         {Command::ConfirmRow, Command::CancelRow, Command::Undo, Command::TestRow,
-          Command::EnterHitsMenu, Command::UnblockAll, Command::BlockUnusedMenu,
-          Command::RestoreAll, Command::SaveGame, Command::FavouritesMenu, Command::PlayFavourite1,
-          Command::PlayFavourite2, Command::PlayFavourite3, Command::PlayFavourite4,
-          Command::Synchronise, Command::SyncAtStart, Command::Archive, Command::DeleteRecord})
-        table.push_back({c, {{{false, true}, {false, true}, {false, true}, {false, true}}}});
-    for (Command c : {Command::EnterHits, Command::BlockUnused, Command::ClearRowMarks})
-        table.push_back({c, {}});
-    Rig rig;
-    std::array<CommandTable, 4> seen;
-    rig.game.startUp();
-    seen[0] = rig.commands.table;
-    rig.game.startSecondPlayerGame();
-    seen[1] = rig.commands.table;
-    rig.game.resetToIdle();
-    rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
-    seen[2] = rig.commands.table;
-    rig.playRow({1, 2, 3, 4, 5, 6, 7});
-    seen[3] = rig.commands.table;
-    const char* const states[] = {"idle", "hidden entry", "playing", "finished"};
-    for (std::size_t i = 0; i < kCommandCount; ++i) {
-        const auto command = static_cast<Command>(i);
-        const auto listed = std::find_if(table.begin(), table.end(),
-                                         [&](const Row& r) { return r.command == command; });
-        for (int s = 0; s < 4; ++s) {
-            const State want = listed != table.end() ? listed->states[s] : State{true, true};
-            EXPECT_EQ(seen[s].enabled(command), want.enabled)
-                << "command " << i << " enabled, " << states[s];
-            EXPECT_EQ(seen[s].visible(command), want.visible)
-                << "command " << i << " visible, " << states[s];
-        }
-    }
 }
 
 } // namespace

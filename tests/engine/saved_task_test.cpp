@@ -66,10 +66,9 @@ TEST(SavedTask, keepsLabelsOnlyWhereThePiecesShowThem)
     SavedTask task = taskOfGame(state, settings);
     EXPECT_EQ(task.gameNumber, 25);
     EXPECT_FALSE(task.showTime);
-    EXPECT_EQ(task.faces[1], 501);
-    EXPECT_EQ(task.faces[2], 0);
-    EXPECT_EQ(task.faces[11], 511);
-    EXPECT_EQ(task.faces[13], 0);       // beyond the eleven pieces
+    // Piece 13 is beyond the eleven pieces.
+    EXPECT_EQ(std::tuple(task.faces[1], task.faces[2], task.faces[11], task.faces[13]),
+              std::tuple(501, 0, 511, 0));
     EXPECT_FALSE(taskIsPlayable(task)); // a password without its text
     // Coloured pieces carry no label: their numbers stand in, so the file opens again.
     settings.pieceColours = 1;

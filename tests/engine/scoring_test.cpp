@@ -36,17 +36,5 @@ TEST(Scoring, hitsAndMissesWithAndWithoutRepetition)
     }
 }
 
-TEST(Scoring, penaltiesByRowBand)
-{
-    using Case = std::tuple<int, int, int, int>;
-    const Case cases[] = {{1, 300, 60, 4}, {4, 300, 60, 4},  {5, 200, 40, 3},
-                          {9, 200, 40, 3}, {10, 100, 20, 2}, {15, 100, 20, 2}};
-    for (const auto& [row, confirm, cancel, takeBack] : cases) {
-        EXPECT_EQ(penaltyFor(Penalty::Confirm, row), confirm) << "row " << row;
-        EXPECT_EQ(penaltyFor(Penalty::Cancel, row), cancel) << "row " << row;
-        EXPECT_EQ(penaltyFor(Penalty::TakeBack, row), takeBack) << "row " << row;
-    }
-}
-
 } // namespace
 } // namespace mirvalon

@@ -262,13 +262,18 @@ TEST(SetupChoice, goldRulesWithMixAreStoredGreyAndAnsweredOverTheNewBoard)
         choice.pieceColours = colours; // the colours control as it was left
         const int clearsBefore = rig.board.clears;
         int clearsAtMessage = -1;
-        rig.dialogs.whileMessageShown = [&](int) { clearsAtMessage = rig.board.clears; };
+        bool eightPlacesMarked = false; // the window's table shows the new rules too
+        rig.dialogs.whileMessageShown = [&](int) {
+            clearsAtMessage = rig.board.clears;
+            eightPlacesMarked = rig.commands.table.checked(Command::Positions8);
+        };
         EXPECT_EQ(ok(choice, opening), SetupResult::GameChanged);
         EXPECT_EQ(rig.dialogs.messages, message ? std::vector<int>{8} : std::vector<int>{});
         EXPECT_EQ(rig.game.settings().pieceColours, stored);
         EXPECT_EQ(goldWithMix(choice), message);
         if (message) {
             EXPECT_GT(clearsAtMessage, clearsBefore);
+            EXPECT_TRUE(eightPlacesMarked);
         }
     }
 }
