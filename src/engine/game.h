@@ -22,6 +22,10 @@ struct SavedTask;
 
 enum class MouseButton { Left, Right, Middle };
 
+// What the player's wish to leave comes to: staying, or ending the application, with the
+// settings saved first when the player keeps them automatically.
+enum class Leaving { Stay, Quit, SaveSettingsAndQuit };
+
 struct Modifiers
 {
     bool shift = false;
@@ -195,9 +199,9 @@ public:
     bool deleteAllRecords();
 
     // The player asks to leave, by the menu or the window's close box: with the exit warning
-    // on, question 5 first. True when the application ends; the long loops then stop before
-    // their next row.
-    bool close();
+    // on, question 5 first. Once leaving is agreed the long loops stop before their next row,
+    // and a second request (the close box after the menu's exit) asks and saves nothing.
+    Leaving close();
 
     // Bring the board in line with new rules (after settings, menus, a numbered game).
     void rulesChanged();

@@ -315,14 +315,14 @@ bool Game::deleteAllRecords()
 
 // Synchronisation may replace the records under a running game, or under the second player's
 // hidden row being entered: either is ended first, when the player agrees.
-bool Game::close()
+Leaving Game::close()
 {
     if (m_state.closing)
-        return true;
+        return Leaving::Quit;
     if (m_settings.exitWarning && !m_ports.dialogs.askQuestion(Question::ExitApplication))
-        return false;
+        return Leaving::Stay;
     m_state.closing = true;
-    return true;
+    return m_settings.autoSave ? Leaving::SaveSettingsAndQuit : Leaving::Quit;
 }
 
 bool Game::maySynchronise()

@@ -303,10 +303,11 @@ bool Tfrm_Logic::exitCommand()
 {
     if (m_game->state().closing)
         return true;
-    if (!m_game->close())
+    const Leaving leaving = m_game->close();
+    if (leaving == Leaving::Stay)
         return false;
     hide();
-    if (m_game->settings().autoSave)
+    if (leaving == Leaving::SaveSettingsAndQuit)
         m_settings->saveSettings(true);
     m_timer->setGameTimer(false);
     m_totalTimeClock->setRunning(false);

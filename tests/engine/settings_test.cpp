@@ -164,32 +164,38 @@ TEST(Settings, picturesSwitchesAndTheSavedLanguage)
     }
 }
 
-// Leaving by the menu or the close box asks only with the exit warning on, and only once.
+// Leaving by the menu or the close box asks only with the exit warning on, and only once; the
+// settings are saved on leaving only when the player keeps them automatically.
 TEST(Settings, leavingAsksOnlyWithTheExitWarning)
 {
     struct Case
     {
         const char* what;
         bool warning;
+        bool autoSave;
         std::deque<bool> answers;
-        bool closes;
+        Leaving leaving;
     };
     const Case cases[] = {
-        {"no warning", false, {}, true},
-        {"warning, Yes", true, {true}, true},
-        {"warning, No", true, {false}, false},
+        {"no warning", false, true, {}, Leaving::SaveSettingsAndQuit},
+        {"no warning, not kept", false, false, {}, Leaving::Quit},
+        {"warning, Yes", true, true, {true}, Leaving::SaveSettingsAndQuit},
+        {"warning, No", true, true, {false}, Leaving::Stay},
     };
     for (const Case& c : cases) {
         Rig rig;
-        rig.useSettings([&c](GameSettings& s) { s.exitWarning = c.warning; });
+        rig.useSettings([&c](GameSettings& s) {
+            s.exitWarning = c.warning;
+            s.autoSave = c.autoSave;
+        });
         rig.dialogs.answers = c.answers;
-        EXPECT_EQ(rig.game.close(), c.closes) << c.what;
-        EXPECT_EQ(rig.s().closing, c.closes) << c.what;
+        EXPECT_EQ(rig.game.close(), c.leaving) << c.what;
+        EXPECT_EQ(rig.s().closing, c.leaving != Leaving::Stay) << c.what;
         const std::vector<int> asked =
             c.warning ? std::vector<int>{Question::ExitApplication} : std::vector<int>{};
         EXPECT_EQ(rig.dialogs.questions, asked) << c.what;
-        if (c.closes) { // the close box after the menu's exit: no second question
-            EXPECT_TRUE(rig.game.close()) << c.what;
+        if (c.leaving != Leaving::Stay) { // the close box after the menu's exit: nothing again
+            EXPECT_EQ(rig.game.close(), Leaving::Quit) << c.what;
             EXPECT_EQ(rig.dialogs.questions, asked) << c.what;
         }
     }
