@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive_store.h"
 
+#include <algorithm>
+
 #include "byte_order.h"
 #include "cp1250.h"
 #include "engine/messages.h"
@@ -163,18 +165,40 @@ std::string ArchiveStore::path() const
     return joinPath(m_dataFolder, kArchiveFileName);
 }
 
+std::string ArchiveStore::deliveredPath() const
+{
+    return joinPath(m_programFolder, kDeliveredArchiveName);
+}
+
+ReadResult ArchiveStore::readArchive(std::size_t limit)
+{
+    ReadResult file = m_fs.readFile(path(), limit, false);
+    if (m_seedPending && file.status == ReadStatus::Missing)
+        return m_fs.readFile(deliveredPath(), std::min(limit, kArchiveFileSize), false);
+    return file;
+}
+
+void ArchiveStore::seedArchive()
+{
+    if (!m_seedPending)
+        return;
+    FolderLock lock(m_fs, m_dataFolder);
+    if (lock.held())
+        copyWhenAbsent(m_fs, deliveredPath(), m_fs, path(), kArchiveFileSize);
+    // Another copy of the game holding the folder, or a folder that refuses the file, leaves
+    // the copy to the next call; the delivered file serves meanwhile.
+    m_seedPending = m_fs.kind(path()) == PathKind::None;
+}
+
 void ArchiveStore::markArchived(RecordsTable& table)
 {
-    // A fresh installation starts with the record games delivered beside the program. The copy
-    // goes to the data folder, where replay and new records find it; the program folder may
-    // well be read-only.
-    if (m_fs.kind(path()) == PathKind::None) {
-        FolderLock lock(m_fs, m_dataFolder);
-        if (lock.held())
-            copyWhenAbsent(m_fs, joinPath(m_programFolder, kDeliveredArchiveName), m_fs, path(),
-                           kArchiveFileSize);
-    }
-    const ReadResult file = m_fs.readFile(path(), 2 * kArchiveFileSize, false);
+    // A fresh installation starts with the record games delivered beside the program. They go
+    // to the data folder, where new records join them (the program folder may well be
+    // read-only), but the window does not wait for that: until seedArchive() the delivered
+    // file is read in place.
+    m_seedPending =
+        m_fs.kind(path()) == PathKind::None && m_fs.kind(deliveredPath()) == PathKind::File;
+    const ReadResult file = readArchive(2 * kArchiveFileSize);
     if (file.status != ReadStatus::Ok || file.bytes.empty())
         return;
     std::string salvaged;
@@ -203,7 +227,7 @@ std::optional<std::string> ArchiveStore::archiveWithGame(const RecordsTable& tab
     const int index = state.gameNumber - 1;
     if (index < 0 || index >= kGameCount)
         return std::nullopt;
-    const ReadResult file = m_fs.readFile(path(), 2 * kArchiveFileSize, false);
+    const ReadResult file = readArchive(2 * kArchiveFileSize);
     const bool present = file.status != ReadStatus::Missing;
     if ((present && file.status != ReadStatus::Ok && file.status != ReadStatus::TooLarge) ||
         !m_fs.mayReplace(path()))
@@ -231,7 +255,7 @@ std::optional<std::string> ArchiveStore::archiveWithGame(const RecordsTable& tab
 
 bool ArchiveStore::holdsGameOf(int index, const RecordEntry& entry)
 {
-    const ReadResult file = m_fs.readFile(path(), kArchiveFileSize, false);
+    const ReadResult file = readArchive(kArchiveFileSize);
     return file.status == ReadStatus::Ok && slotProves(file.bytes, index, entry);
 }
 
@@ -239,7 +263,7 @@ std::optional<ArchivedGame> ArchiveStore::loadArchiveSlot(int index, const Recor
 {
     if (index < 0 || index >= kGameCount)
         return std::nullopt;
-    const ReadResult file = m_fs.readFile(path(), 2 * kArchiveFileSize, false);
+    const ReadResult file = readArchive(2 * kArchiveFileSize);
     if (file.status == ReadStatus::Missing) {
         m_dialogs.showMessage(Message::ArchiveMissing);
         return std::nullopt;

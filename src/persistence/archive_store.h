@@ -61,11 +61,15 @@ public:
     ArchiveStore(FileSystem& fs, Dialogs& dialogs, std::string dataFolder,
                  std::string programFolder);
 
-    // After the records are loaded: seeds the archive from the delivered one when the data
-    // folder has none (under the folder's lock), then marks every entry whose slot proves
-    // it. An archive of the wrong size keeps its whole slots; it is kept once beside itself
-    // as it was, and the damage note tells the player so.
+    // After the records are loaded: marks every entry whose slot proves it. An archive of
+    // the wrong size keeps its whole slots; it is kept once beside itself as it was, and the
+    // damage note tells the player so. When the data folder has no archive, the delivered one
+    // stands for it until seedArchive() copies it in.
     void markArchived(RecordsTable& table);
+    // Copies the delivered archive into the data folder (under the folder's lock) when the
+    // start found none there; nothing otherwise. The window calls it once its first frame is
+    // out, and before a synchronisation reads the folder.
+    void seedArchive();
     void setDamageNote(DamageNote note) { m_damageNote = std::move(note); }
     // The archive as it will be with the finished game of state.gameNumber in its slot, the
     // record part taken from `table` (which already holds the new record): the file as it
@@ -83,11 +87,16 @@ public:
     std::string path() const;
 
 private:
+    // The player's archive, or the delivered one while it has not been copied in yet.
+    ReadResult readArchive(std::size_t limit);
+    std::string deliveredPath() const;
+
     FileSystem& m_fs;
     Dialogs& m_dialogs;
     std::string m_dataFolder;
     std::string m_programFolder;
     DamageNote m_damageNote;
+    bool m_seedPending = false;
 };
 
 } // namespace mirvalon

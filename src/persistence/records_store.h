@@ -49,6 +49,8 @@ public:
     // file costs only its damaged slots: the others are kept, the file is kept once beside
     // itself as it was, and the damage note tells the player so. A missing file is silent.
     void loadRecords();
+    // Copies the delivered record games into the data folder when the start found none there.
+    void seedArchive() { m_archive.seedArchive(); }
     void setDamageNote(DamageNote note) { m_damageNote = std::move(note); }
     // Tells the player that the file named could not be written because the disk is full.
     void setDiskFullNote(std::function<void(const std::string& file)> note)

@@ -48,6 +48,8 @@ void SynchroController::start(int gameNumber)
     if (m_worker.joinable())
         m_worker.join();
     m_running = true;
+    // The merge reads the player's archive from the folder: the delivered games go in first.
+    m_records.seedArchive();
     // The merge works on a copy: the table in memory stays the window's.
     m_worker = std::thread([this, gameNumber, table = m_records.table()] {
         const SyncResult result = m_synchroniser.synchronise(gameNumber, table);

@@ -264,10 +264,14 @@ QAction* Tfrm_Logic::menuItem(const QString& name) const
 
 bool Tfrm_Logic::event(QEvent* e)
 {
-    // The first paint is under way: the sample games are copied once its frame is out.
-    if (e->type() == QEvent::Paint && !m_samplesCopied) {
-        m_samplesCopied = true;
-        QTimer::singleShot(0, this, [this] { m_folders->copySampleGames(); });
+    // The first paint is under way: the delivered record games and the sample games are
+    // copied once its frame is out.
+    if (e->type() == QEvent::Paint && !m_deliveredCopied) {
+        m_deliveredCopied = true;
+        QTimer::singleShot(0, this, [this] {
+            m_records->seedArchive();
+            m_folders->copySampleGames();
+        });
     }
     if (e->type() == QEvent::WindowActivate && m_settings) {
         Game::Publisher once(*m_game);

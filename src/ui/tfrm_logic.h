@@ -175,7 +175,7 @@ private:
     // Damaged files found before the window was first active wait for it (file, kept copy).
     std::vector<std::pair<std::string, std::string>> m_damageNotes;
     bool m_activated = false;
-    bool m_samplesCopied = false;
+    bool m_deliveredCopied = false; // the delivered files wait for the first frame
 };
 
 } // namespace mirvalon

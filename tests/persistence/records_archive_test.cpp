@@ -9,6 +9,7 @@
 #include "engine/record_check.h"
 #include "persistence/byte_order.h"
 #include "persistence/records_store.h"
+#include "persistence/safe_file.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
 #include "support/won_game.h"
@@ -441,7 +442,26 @@ TEST(Archive, aFreshInstallationIsSeededFromTheDeliveredArchive)
     writeBytes(rig.program.file("Mirvalon.zar"), delivered);
     rig.store.loadRecords();
     EXPECT_EQ(rig.marked(), (std::vector<int>{0, 191}));
+    // The window shows before the copy is made; the delivered file serves replay meanwhile.
+    EXPECT_FALSE(exists(rig.lar()));
+    EXPECT_TRUE(rig.archive.loadArchiveSlot(191, rig.store.table()));
+    {
+        FolderLock other(rig.fs, rig.data.path()); // another copy of the game writing
+        rig.fs.waitForLocks = false;
+        rig.store.seedArchive();
+        EXPECT_FALSE(exists(rig.lar()));
+    }
+    rig.store.seedArchive();
     EXPECT_EQ(readBytes(rig.lar()), delivered);
+
+    // A record won before the copy joins the delivered games.
+    Rig early;
+    writeBytes(early.program.file("Mirvalon.zar"), delivered);
+    early.store.loadRecords();
+    ASSERT_TRUE(early.store.writeRecord(early.wonGame(), GameSettings{}, false));
+    early.store.seedArchive();
+    early.store.loadRecords();
+    EXPECT_EQ(early.marked(), (std::vector<int>{0, 1, 191}));
 
     // The user's own archive is never replaced by the delivered one.
     Rig own;

@@ -28,9 +28,11 @@ void choose(WindowRig& rig, const std::string& path)
 TEST(SavedGamesWindow, aNewUserOpensTheSampleGamesAndIsToldOfBadFiles)
 {
     WindowRig rig;
-    // The window copies the sample games once its first frame is out.
+    // The window copies the delivered record games and the sample games once its first frame
+    // is out.
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return exists(rig.dataFile("Data/majstrovstva_sveta.mvg")); }));
+    EXPECT_TRUE(exists(rig.dataFile("Mirvalon.lar")));
     choose(rig, rig.dataFile("Data/majstrovstva_sveta.mvg"));
     rig.window->menuItem("mm1Otvorit")->trigger();
     EXPECT_TRUE(rig.dialogs.messages.empty());

@@ -85,6 +85,25 @@ TEST_F(ControllerTest, runsOnlyWithTheSharedFolderAndTellsThePanel)
     }
 }
 
+// Synchronising at start comes before the first frame: the delivered record games go into
+// the player's new archive before the merge reads it.
+TEST_F(ControllerTest, aFreshInstallationsDeliveredGamesGoInBeforeTheMerge)
+{
+    const stdfs::path program = root / "program";
+    const StoreImages delivered = withWonGame(3, 7000);
+    stdfs::create_directories(program);
+    ASSERT_TRUE(writeFileSafely(fs, (program / kDeliveredArchiveName).string(), delivered.archive));
+    ASSERT_TRUE(writeFileSafely(fs, (data / kRecordsFileName).string(), delivered.records));
+    ArchiveStore archive(fs, dialogs, data.string(), program.string());
+    RecordsStore records(fs, dialogs, archive, data.string());
+    records.loadRecords();
+    const auto sync = controller(records);
+    sync->synchronise(0);
+    sync->waitUntilIdle();
+    EXPECT_TRUE(records.entry(2).archived);
+    EXPECT_EQ(test::readBytes((data / kArchiveFileName).string()), delivered.archive);
+}
+
 TEST_F(ControllerTest, aMergeCutShortIsToldWithMessage14)
 {
     ArchiveStore archive(fs, dialogs, data.string(), (root / "program").string());
