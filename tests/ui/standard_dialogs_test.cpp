@@ -124,13 +124,5 @@ TEST(QtTranslations, followTheGameLanguageAndSwitchAtRunTime)
     EXPECT_EQ(open(), english);
 }
 
-TEST(QtTranslations, aMissingTranslationLeavesQtInEnglish)
-{
-    QtTranslations translations(QDir::tempPath() + QStringLiteral("/no-such-folder"));
-    EXPECT_FALSE(translations.apply(0));
-    EXPECT_FALSE(translations.installed());
-    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Open"));
-}
-
 } // namespace
 } // namespace mirvalon
