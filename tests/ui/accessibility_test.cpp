@@ -109,14 +109,8 @@ TEST(Accessibility, everythingThePlayerCanActOnHasANameInEachLanguage)
 
 TEST(Accessibility, theBoardIsReadAsATableAndEachAnswerIsSpoken)
 {
-    GameSettings settings;
-    settings.positions = 5;
-    settings.pieceCount = 11;
-    settings.eachPieceOnce = true;
-    settings.correctPosition = false;
-    settings.pieceColours = 1; // coloured pieces, read by their colours
-    settings.blocking = true;
-    WindowRig rig(settings);
+    // The usual rules: coloured pieces, read by their colours, each once, blocking allowed.
+    WindowRig rig(GameSettings{.positions = 5, .pieceCount = 11});
     Tfrm_Logic& w = *rig.window;
     QWidget* palette = w.control("pnlKocky");
     auto pressPieces = [&](std::initializer_list<int> pieces) {

@@ -111,10 +111,7 @@ TEST(SettingsWindow, aRunningComputerGameEndsWhenThePlayerAgrees)
 // no row of the earlier five-place game beside them, the palette of 25 pieces.
 TEST(SettingsWindow, goldWithMixIsAnsweredOverABoardRebuiltForTheNewRules)
 {
-    GameSettings five;
-    five.positions = 5;
-    five.pieceCount = 11;
-    WindowRig rig(five);
+    WindowRig rig(GameSettings{.positions = 5, .pieceCount = 11});
     Tfrm_Logic& w = *rig.window;
     QTest::keyClick(&w, Qt::Key_F2);
     for (int piece = 1; piece <= 5; ++piece)
