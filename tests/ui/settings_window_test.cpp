@@ -188,7 +188,6 @@ TEST(SettingsWindow, opensCentredOnTheWindowAfterEveryKindOfStep)
         EXPECT_EQ(client, QSize(503, 351));
         EXPECT_EQ(dialog.left(), main.left() + main.width() / 2 - dialog.width() / 2);
         EXPECT_EQ(dialog.top(), main.top() + main.height() / 2 - dialog.height() / 2 + 8);
-        EXPECT_TRUE(main.contains(dialog));
     }
 }
 

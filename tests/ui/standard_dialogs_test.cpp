@@ -77,7 +77,6 @@ TEST(DialogButtons, questionsAndMessagesOfTheGameInEachLanguage)
                 seen << b->text();
                 // Alt and the underlined letter press the button.
                 EXPECT_EQ(b->shortcut(), QKeySequence::mnemonic(b->text()));
-                EXPECT_FALSE(b->shortcut().isEmpty());
             }
             defaultButton = box->defaultButton()->text();
             QAbstractButton* pressed = buttonByText(box, QString::fromUtf8(c.buttons[c.pressed]));

@@ -150,7 +150,6 @@ TEST(SetupDialog, jokesNeverStayChecked)
     EXPECT_TRUE(jokes->isChecked());
     click(jokes);
     EXPECT_FALSE(jokes->isChecked());
-    f.dialog.hide();
 }
 
 TEST(SetupDialog, staysOnTheScreenBesideAWindowOffIt)
