@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -26,23 +27,13 @@ namespace {
 
 bool interactive(QAccessibleInterface* iface)
 {
-    switch (iface->role()) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::MenuItem:
-    case QAccessible::PageTab:
-    case QAccessible::ListItem:
-    case QAccessible::Cell:
-    case QAccessible::RowHeader:
-    case QAccessible::Link:
+    static const QSet<QAccessible::Role> kActing = {
+        QAccessible::PushButton, QAccessible::CheckBox,     QAccessible::RadioButton,
+        QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::SpinBox,
+        QAccessible::MenuItem,   QAccessible::PageTab,      QAccessible::ListItem,
+        QAccessible::Cell,       QAccessible::RowHeader,    QAccessible::Link};
+    if (kActing.contains(iface->role()))
         return true;
-    default:
-        break;
-    }
     QAccessibleActionInterface* actions = iface->actionInterface();
     if (!actions)
         return false;
