@@ -146,10 +146,8 @@ TEST(MainWindow, exitAsksOnlyWithTheWarningAndSavesWhenAutomatic)
     Tfrm_Logic& w = *rig.window;
     EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 1000);
     w.menuItem("mm1UpozExit")->trigger();
-    EXPECT_TRUE(rig.game().settings().exitWarning);
     w.close(); // answered No: the game goes on
     EXPECT_EQ(rig.dialogs.questions, std::vector<int>{5});
-    EXPECT_FALSE(rig.s().closing);
     EXPECT_TRUE(w.isVisible());
     // A click on the bare surface of the evaluation column is the same exit.
     const QPoint onColumn(426 + 54, 52 + 100);
