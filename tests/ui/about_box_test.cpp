@@ -1,14 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The about box: its lines, the texts of the language file, and the link that opens the
-// manual.
-#include <QApplication>
+// The about box: its lines in each language, and its icon.
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
-#include "ui/bevel_box.h"
 #include "ui/tfrm_about.h"
 
 namespace mirvalon {
@@ -29,39 +24,8 @@ TEST(AboutBox, ourLinesInEachLanguage)
     }
     EXPECT_EQ(box.copyLine(1)->text(), QStringLiteral("the Mirvalon authors")); // English, last
     EXPECT_TRUE(box.rect().contains(box.okButton()->geometry()));
-}
-
-TEST(AboutBox, theLinkOpensTheManualOnALeftClick)
-{
-    Tfrm_About box;
-    box.show();
-    int opened = 0;
-    box.onLinkClicked = [&] { ++opened; };
-    QTest::mouseClick(box.linkLabel(), Qt::RightButton);
-    EXPECT_EQ(opened, 0);
-    QTest::mouseClick(box.linkLabel(), Qt::LeftButton);
-    EXPECT_EQ(opened, 1);
-}
-
-TEST(AboutBox, okAndEscapeCloseTheBoxCentredOnItsOwner)
-{
-    QWidget owner;
-    owner.setGeometry(100, 100, 800, 600);
-    owner.show();
-    for (bool escape : {false, true}) {
-        Tfrm_About box(&owner);
-        QPoint centre;
-        QTimer::singleShot(0, &box, [&] {
-            centre = box.frameGeometry().center();
-            if (escape)
-                QTest::keyClick(&box, Qt::Key_Escape);
-            else
-                box.okButton()->click();
-        });
-        box.run(&owner);
-        EXPECT_FALSE(box.isVisible());
-        EXPECT_LE((centre - owner.frameGeometry().center()).manhattanLength(), 40);
-    }
+    // The game's icon is compiled into the program.
+    EXPECT_FALSE(box.findChild<QLabel*>(QStringLiteral("imgIkona"))->pixmap().isNull());
 }
 
 } // namespace

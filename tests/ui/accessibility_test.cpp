@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -26,23 +27,13 @@ namespace {
 
 bool interactive(QAccessibleInterface* iface)
 {
-    switch (iface->role()) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::MenuItem:
-    case QAccessible::PageTab:
-    case QAccessible::ListItem:
-    case QAccessible::Cell:
-    case QAccessible::RowHeader:
-    case QAccessible::Link:
+    static const QSet<QAccessible::Role> kActing = {
+        QAccessible::PushButton, QAccessible::CheckBox,     QAccessible::RadioButton,
+        QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::SpinBox,
+        QAccessible::MenuItem,   QAccessible::PageTab,      QAccessible::ListItem,
+        QAccessible::Cell,       QAccessible::RowHeader,    QAccessible::Link};
+    if (kActing.contains(iface->role()))
         return true;
-    default:
-        break;
-    }
     QAccessibleActionInterface* actions = iface->actionInterface();
     if (!actions)
         return false;
@@ -109,14 +100,8 @@ TEST(Accessibility, everythingThePlayerCanActOnHasANameInEachLanguage)
 
 TEST(Accessibility, theBoardIsReadAsATableAndEachAnswerIsSpoken)
 {
-    GameSettings settings;
-    settings.positions = 5;
-    settings.pieceCount = 11;
-    settings.eachPieceOnce = true;
-    settings.correctPosition = false;
-    settings.pieceColours = 1; // coloured pieces, read by their colours
-    settings.blocking = true;
-    WindowRig rig(settings);
+    // The usual rules: coloured pieces, read by their colours, each once, blocking allowed.
+    WindowRig rig(GameSettings{.positions = 5, .pieceCount = 11});
     Tfrm_Logic& w = *rig.window;
     QWidget* palette = w.control("pnlKocky");
     auto pressPieces = [&](std::initializer_list<int> pieces) {

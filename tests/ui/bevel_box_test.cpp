@@ -72,12 +72,8 @@ TEST(BevelBoxLook, theWinningRowsNumbersAreBlackLikeEveryOtherRow)
 {
     for (bool once : {true, false}) {
         SCOPED_TRACE(once ? "each piece once" : "pieces may repeat");
-        GameSettings settings;
-        settings.pieceColours = GreyPieces;
-        settings.eachPieceOnce = once;
-        settings.positions = 5;
-        settings.pieceCount = 11;
-        WindowRig rig(settings);
+        WindowRig rig(GameSettings{
+            .positions = 5, .pieceCount = 11, .pieceColours = GreyPieces, .eachPieceOnce = once});
         Tfrm_Logic& w = *rig.window;
         rig.nextHiddenRow({1, 2, 3, 4, 5});
         QTest::keyClick(&w, Qt::Key_F2);

@@ -82,7 +82,6 @@ TEST(BoardPicture, proposesTheNameOfTheLanguageInTheDataFoldersDataFolder)
     const Case cases[] = {
         {0, true, "/Data/_Obrazok"},
         {1, true, "/Data/_Obrazek"},
-        {2, true, "/Data/_Picture"},
         {2, false, "/_Picture"},
     };
     for (const Case& c : cases) {

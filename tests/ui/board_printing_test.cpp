@@ -43,7 +43,8 @@ qsizetype blankPdfSize(const TempDir& folder)
     return blank.bytes().size();
 }
 
-TEST(BoardPrinting, printsTheWindowAndTheInformationTextOnOnePageEach)
+// Their pages and titles are the print commands' test; here what is printed on them.
+TEST(BoardPrinting, printsTheWindowAsTypeAndTheInformationTextWhole)
 {
     WindowRig rig;
     TempDir folder;
@@ -52,7 +53,6 @@ TEST(BoardPrinting, printsTheWindowAndTheInformationTextOnOnePageEach)
 
     PdfJob board(folder.file("board.pdf"));
     ASSERT_TRUE(printWindowImage(*rig.window, board.printer));
-    EXPECT_EQ(board.pages(), 1);
     EXPECT_GT(board.bytes().size(), blank + 10000);
     // The widgets drew themselves onto the page: their texts are type, not pixels of a grab.
     EXPECT_TRUE(board.bytes().contains("/FontFile")) << "no embedded font";
@@ -62,9 +62,7 @@ TEST(BoardPrinting, printsTheWindowAndTheInformationTextOnOnePageEach)
     const QString shown = panel.textBox()->toPlainText();
     PdfJob text(folder.file("text.pdf"));
     ASSERT_TRUE(printDocument(*panel.textBox()->document(), "Mirv_EN.rtf", text.printer));
-    EXPECT_EQ(text.pages(), 1);
     EXPECT_GT(text.bytes().size(), blank + 2000);
-    EXPECT_TRUE(text.hasTitle("Mirv_EN.rtf"));
     EXPECT_EQ(panel.textBox()->toPlainText(), shown); // the panel keeps its text
 }
 

@@ -120,13 +120,5 @@ TEST(JpegImage, refusesDamagedPicturesWithoutCrashing)
     }
 }
 
-TEST(JpegImage, windowIconIsCompiledIn)
-{
-    const QImage icon(QStringLiteral(":/assets/icon.png"));
-    ASSERT_FALSE(icon.isNull());
-    EXPECT_EQ(icon.width(), icon.height());
-    EXPECT_GE(icon.width(), 32);
-}
-
 } // namespace
 } // namespace mirvalon

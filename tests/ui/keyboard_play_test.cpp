@@ -52,11 +52,7 @@ void expectFocusSeenOnSomethingThatActs(WindowRig& rig)
 // nearest piece still in the palette; the arrows pass over the pieces in the row.
 TEST(KeyboardPlay, theFocusMovesOnFromAPlacedPiece)
 {
-    GameSettings settings;
-    settings.eachPieceOnce = true;
-    settings.positions = 5;
-    settings.pieceCount = 11;
-    WindowRig rig(settings);
+    WindowRig rig(GameSettings{.positions = 5, .pieceCount = 11, .eachPieceOnce = true});
     Tfrm_Logic& w = *rig.window;
     press(Qt::Key_F2);
     ASSERT_TRUE(rig.s().inProgress);
@@ -127,10 +123,7 @@ TEST(KeyboardPlay, theFocusIsAlwaysSeenAndAlwaysActs)
 TEST(KeyboardPlay, theFocusIsDrawnOnEveryPieceInEveryColourScheme)
 {
     for (int scheme : {0, 1, 2}) {
-        GameSettings settings;
-        settings.pieceColours = scheme;
-        settings.pieceCount = 25;
-        WindowRig rig(settings);
+        WindowRig rig(GameSettings{.pieceCount = 25, .pieceColours = scheme});
         Tfrm_Logic& w = *rig.window;
         press(Qt::Key_F2); // the palette takes the focus while it takes pieces
         tabToThePalette(w);

@@ -15,25 +15,22 @@ QChar latin1(unsigned char b)
     return QChar(b);
 }
 
-struct TextRun
+// Each run of text with its letters' look: "text [biu] 10pt #rrggbb", "-" for no colour.
+QStringList runs(const QTextDocument& doc)
 {
-    QString text;
-    bool bold, italic, underline;
-    double points;
-    QColor colour;
-};
-
-std::vector<TextRun> runs(const QTextDocument& doc)
-{
-    std::vector<TextRun> out;
+    QStringList out;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment f = it.fragment();
-            const QTextCharFormat c = f.charFormat();
-            out.push_back(
-                {f.text(), c.fontWeight() == QFont::Bold, c.fontItalic(), c.fontUnderline(),
-                 c.fontPointSize(),
-                 c.hasProperty(QTextFormat::ForegroundBrush) ? c.foreground().color() : QColor()});
+            const QTextCharFormat c = it.fragment().charFormat();
+            const QString look = QString(c.fontWeight() == QFont::Bold ? "b" : "") +
+                                 (c.fontItalic() ? "i" : "") + (c.fontUnderline() ? "u" : "");
+            const QString colour = c.hasProperty(QTextFormat::ForegroundBrush)
+                                       ? c.foreground().color().name()
+                                       : QStringLiteral("-");
+            out << QStringLiteral("%1 [%2] %3pt %4")
+                       .arg(it.fragment().text(), look)
+                       .arg(c.fontPointSize())
+                       .arg(colour);
         }
     }
     return out;
@@ -79,22 +76,9 @@ TEST(RtfReader, characterFormatsAndColours)
     readRtf("{\\rtf1{\\colortbl;\\red128\\green0\\blue0;\\red0\\green0\\blue255;}"
             "\\fs20 plain {\\b bold}{\\i\\cf2 blue italic}\\ul under\\ulnone  {\\cf1\\fs32 big}}",
             doc, latin1);
-    const std::vector<TextRun> r = runs(doc);
-    ASSERT_EQ(r.size(), 6u);
-    EXPECT_EQ(r[0].text, "plain ");
-    EXPECT_FALSE(r[0].bold);
-    EXPECT_DOUBLE_EQ(r[0].points, 10.0);
-    EXPECT_EQ(r[1].text, "bold");
-    EXPECT_TRUE(r[1].bold);
-    EXPECT_EQ(r[2].text, "blue italic");
-    EXPECT_TRUE(r[2].italic);
-    EXPECT_EQ(r[2].colour, QColor(0, 0, 255));
-    EXPECT_EQ(r[3].text, "under");
-    EXPECT_TRUE(r[3].underline);
-    EXPECT_FALSE(r[4].underline);
-    EXPECT_EQ(r[5].text, "big");
-    EXPECT_DOUBLE_EQ(r[5].points, 16.0);
-    EXPECT_EQ(r[5].colour, QColor(128, 0, 0));
+    EXPECT_EQ(runs(doc),
+              (QStringList{"plain  [] 10pt -", "bold [b] 10pt -", "blue italic [i] 10pt #0000ff",
+                           "under [u] 10pt -", "  [] 10pt -", "big [] 16pt #800000"}));
 }
 
 TEST(RtfReader, deliveredInformationTextsRead)

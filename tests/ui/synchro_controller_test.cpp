@@ -42,14 +42,9 @@ class ControllerTest : public ::testing::Test
 protected:
     ControllerTest()
     {
-        char pattern[] = "/tmp/mirvalon-controller-XXXXXX";
-        root = ::mkdtemp(pattern);
-        data = root / "data";
-        store = root / "var" / kVendorFolder / kDataFolderName;
         stdfs::create_directories(data);
         stdfs::create_directories(store);
     }
-    ~ControllerTest() override { stdfs::remove_all(root); }
 
     void put(const stdfs::path& folder, const StoreImages& images)
     {
@@ -62,7 +57,10 @@ protected:
                                                    store.string(), kWriter, available);
     }
 
-    stdfs::path root, data, store;
+    test::TempDir folder;
+    stdfs::path root = folder.path();
+    stdfs::path data = root / "data";
+    stdfs::path store = root / "var" / kVendorFolder / kDataFolderName;
     PosixFileSystem fs;
     test::ScriptedDialogs dialogs;
 };

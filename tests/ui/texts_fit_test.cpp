@@ -173,9 +173,8 @@ struct Language
 // language of the game; Slovak by switching to it from English, so its file is read too).
 std::unique_ptr<WindowRig> windowIn(Language language)
 {
-    GameSettings settings;
-    settings.language = language.index == 0 ? 2 : language.index;
-    auto rig = std::make_unique<WindowRig>(settings);
+    auto rig = std::make_unique<WindowRig>(
+        GameSettings{.language = language.index == 0 ? 2 : language.index});
     if (language.index == 0)
         rig->window->menuItem("mm2Slo")->trigger();
     EXPECT_EQ(rig->game().settings().loadedLanguage, language.index) << language.name;

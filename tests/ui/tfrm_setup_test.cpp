@@ -97,14 +97,13 @@ TEST(SetupDialog, showsTheEnginesAnswerAfterEveryClick)
 
 TEST(SetupDialog, fillingShowsTheSettingsAndForgetsACancelledOpening)
 {
-    GameSettings s;
-    s.positions = 6;
-    s.pieceCount = 25;
-    s.eachPieceOnce = false;
-    s.environment = -1;
-    s.language = 2;
-    s.rowMarking = false;
-    s.exitWarning = true;
+    const GameSettings s{.positions = 6,
+                         .pieceCount = 25,
+                         .environment = -1,
+                         .language = 2,
+                         .eachPieceOnce = false,
+                         .rowMarking = false,
+                         .exitWarning = true};
     Fixture f;
     f.dialog.fillSettingsDialog({choiceFromSettings(s), true});
     EXPECT_EQ(f.dialog.choice(), choiceFromSettings(s));
@@ -147,13 +146,10 @@ TEST(SetupDialog, jokesNeverStayChecked)
     EXPECT_FALSE(f.dialog.choice().jokes);
 
     // Switched on in the file, it shows checked and can be switched off.
-    GameSettings s;
-    s.jokes = true;
-    f.dialog.fillSettingsDialog({choiceFromSettings(s)});
+    f.dialog.fillSettingsDialog({choiceFromSettings(GameSettings{.jokes = true})});
     EXPECT_TRUE(jokes->isChecked());
     click(jokes);
     EXPECT_FALSE(jokes->isChecked());
-    f.dialog.hide();
 }
 
 TEST(SetupDialog, staysOnTheScreenBesideAWindowOffIt)
@@ -172,9 +168,7 @@ TEST(SetupDialog, staysOnTheScreenBesideAWindowOffIt)
 // Whether the environment box's caption fits is the texts' test.
 TEST(SetupDialog, languageFileSetsCaptionsAndHints)
 {
-    GameSettings english;
-    english.language = 2;
-    test::WindowRig rig(english);
+    test::WindowRig rig(GameSettings{.language = 2});
     const Tfrm_Setup& dialog = *rig.window->settingsDialog();
     EXPECT_EQ(item(dialog, "rgForma", 2)->text(), "Hardest");
     EXPECT_EQ(find<QCheckBox>(dialog, "cbxZnacRiad")->toolTip(), "Training only");

@@ -33,9 +33,7 @@ TEST(WindowIcon, givesThePicturePaintedForEachSize)
 TEST(WindowIcon, theWindowsAreTiedToTheDesktopEntry)
 {
     setApplicationIdentity();
-    EXPECT_EQ(QGuiApplication::applicationName(), QStringLiteral("Mirvalon"));
     const QString id = QGuiApplication::desktopFileName();
-    EXPECT_EQ(id, QStringLiteral("sk.orvex.mirvalon"));
     QFile entry(QStringLiteral(MIRVALON_SOURCE_DATA "/../packaging/") + id +
                 QStringLiteral(".desktop"));
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text))
