@@ -118,11 +118,10 @@ public:
         return synchroniser.synchronise(gameNumber, referenceRecords());
     }
 
-    // The records as the player's game would load them: nothing when the file is not whole.
-    std::optional<RecordsTable> load() const { return decodeRecordsFile(readAll(recordsPath())); }
+    // The points as the player's game would load them: -1 when the file is not whole.
     int points(int number) const
     {
-        const auto t = load();
+        const auto t = decodeRecordsFile(readAll(recordsPath()));
         return t ? (*t)[number - 1].points : -1;
     }
 

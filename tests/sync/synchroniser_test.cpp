@@ -82,41 +82,28 @@ TEST_F(SyncTest, oneGameMergesOnlyThatGame)
 }
 
 // A records file the player's account cannot read is not the merge's to replace, even with
-// a better record waiting in the store; one it cannot write is left as it was too.
-TEST_F(SyncTest, aRecordsFileThatCannotBeReadOrWrittenIsLeftAlone)
+// a better record waiting in the store; one it cannot write is left as it was too, and so is a
+// data folder another copy of the player's game holds, which makes the merge busy.
+TEST_F(SyncTest, aRecordsFileThatCannotBeReadOrWrittenOrIsHeldIsLeftAlone)
 {
     shared.putWon(2, 9000);
-    struct : PosixFileSystem
-    {
-        ReadResult readFile(const std::string& path, std::size_t limit, bool noFollow) override
-        {
-            if (baseName(path) == kRecordsFileName)
-                return {ReadStatus::Unreadable, {}};
-            return PosixFileSystem::readFile(path, limit, noFollow);
-        }
-    } unreadable;
     const StoreImages before = a.images();
-    Synchroniser synchroniser(unreadable, a.folder(), shared.folder.string(), shared.writer);
-    EXPECT_EQ(synchroniser.synchronise(0, referenceRecords()), SyncResult::Interrupted);
-    EXPECT_EQ(a.images(), before);
-    fs::permissions(a.recordsPath(), fs::perms::owner_read);
-    EXPECT_EQ(a.sync(shared), SyncResult::Interrupted);
-    EXPECT_EQ(a.images(), before);
-}
-
-// Another copy of the player's game holds the data folder: the merge leaves it alone and says
-// it is busy.
-TEST_F(SyncTest, aDataFolderAnotherCopyHoldsIsLeftAlone)
-{
-    shared.putWon(2, 9000);
-    FaultyFileSystem files;
-    files.waitForLocks = false;
-    FolderLock other(files, a.folder());
-    ASSERT_TRUE(other.held());
-    const StoreImages before = a.images();
-    Synchroniser synchroniser(files, a.folder(), shared.folder.string(), shared.writer);
-    EXPECT_EQ(synchroniser.synchronise(0, referenceRecords()), SyncResult::Busy);
-    EXPECT_EQ(a.images(), before);
+    for (const char* what : {"unreadable", "read-only", "held"}) {
+        SCOPED_TRACE(what);
+        FaultyFileSystem files;
+        files.waitForLocks = false;
+        std::optional<FolderLock> other;
+        if (what == std::string("unreadable"))
+            files.unreadable.insert(a.recordsPath().string());
+        else if (what == std::string("read-only"))
+            fs::permissions(a.recordsPath(), fs::perms::owner_read);
+        else
+            ASSERT_TRUE(other.emplace(files, a.folder()).held());
+        Synchroniser synchroniser(files, a.folder(), shared.folder.string(), shared.writer);
+        EXPECT_EQ(synchroniser.synchronise(0, referenceRecords()),
+                  other ? SyncResult::Busy : SyncResult::Interrupted);
+        EXPECT_EQ(a.images(), before);
+    }
 }
 
 TEST_F(SyncTest, aStoreOfTheWrongSizeIsRepairedInPlaceByTheWriter)
