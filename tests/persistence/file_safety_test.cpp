@@ -89,16 +89,18 @@ TEST(StartUp, removesWhatAKilledCopyLeftAndOnlyThat)
     writeBytes(data + "/.mirvalon-write-zz", "");
     writeBytes(data + "/notes.txt", "the player's own");
     writeBytes(player.home.file("victim"), "untouched");
-    const char* const notes[] = {
-        "../../victim .mirvalon-write-zz\n",               // a file outside the folder
-        "Mirvalon.ldt\nMirvalon.ldt .mirvalon-write-zz\n", // a line without its blank
-        ".Mirvalon.ldt .mirvalon-write-zz\n",              // a hidden name
-        "Mirvalon.ldt notes.txt\n",                        // not a temporary file
+    const std::string head = "mirvalon-commit 1\n";
+    const std::string notes[] = {
+        head + "../../victim .mirvalon-write-zz\n",               // a file outside the folder
+        head + "Mirvalon.ldt\nMirvalon.ldt .mirvalon-write-zz\n", // a line without its blank
+        head + ".Mirvalon.ldt .mirvalon-write-zz\n",              // a hidden name
+        head + "Mirvalon.ldt notes.txt\n",                        // not a temporary file
+        "mirvalon-commit 2\nMirvalon.ldt .mirvalon-write-zz\n",   // another version's note
     };
-    for (const char* lines : notes) {
-        SCOPED_TRACE(lines);
+    for (const std::string& note : notes) {
+        SCOPED_TRACE(note);
         writeBytes(data + "/.mirvalon-write-zz", "temporary");
-        writeBytes(data + "/.mirvalon-commit", std::string("mirvalon-commit 1\n") + lines);
+        writeBytes(data + "/.mirvalon-commit", note);
         player.start();
         EXPECT_FALSE(leftovers(data));
         EXPECT_EQ(readBytes(data + "/Mirvalon.ldt"), "records");
@@ -148,7 +150,7 @@ TEST(RecordsFile, aBetterRecordOfAnotherCopyIsKept)
         GameCopy copyB(player.fs, player.data(), player.program.path());
         ASSERT_TRUE(copyA.records.writeRecord(finishedGame(7, 9500, "Eva"), GameSettings{}, false));
         if (points == 9500) // its game has gone since: the record stays, without its mark
-            ::unlink((player.data() + "/Mirvalon.lar").c_str());
+            writeBytes(player.data() + "/Mirvalon.lar", std::string(113664, '\0'));
         ASSERT_TRUE(
             copyB.records.writeRecord(finishedGame(7, points, "Ivan"), GameSettings{}, false));
         const RecordsTable next = player.start();

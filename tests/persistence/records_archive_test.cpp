@@ -322,7 +322,7 @@ TEST(Archive, marksAndReplaysOnlyTheSlotsThatMatchTheirRecords)
     putLE16(lar, 592 * 17 + 1 + 4, table[17].rows + 1);         // rows differ
     putLE16(lar, 592 * 24 + 1 + 2, table[24].level % 13 + 1);   // level differs, in bounds
     putText(lar, 592 * 86 + 1 + 26, "511_AknB", 8, kKey);       // another game's key
-    lar[592 * 96 + 40] = 1;                                     // a reserved byte set
+    lar[592 * 96 + 43] = 1;                                     // the last reserved byte set
     putLE16(lar, 592 * 48 + 1 + 2, 14);                         // level out of bounds
     putLE16(lar, 592 * 56 + 350 + 16 * (table[56].rows - 1), 0); // a hit of the winning row gone
     writeBytes(rig.lar(), lar);
