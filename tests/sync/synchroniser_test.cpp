@@ -81,24 +81,27 @@ TEST_F(SyncTest, oneGameMergesOnlyThatGame)
     EXPECT_EQ(a.points(4), 0);
 }
 
-// A records file the player's account cannot read is not the merge's to replace, even with
-// a better record waiting in the store; one it cannot write is left as it was too, and so is a
-// data folder another copy of the player's game holds, which makes the merge busy.
-TEST_F(SyncTest, aRecordsFileThatCannotBeReadOrWrittenOrIsHeldIsLeftAlone)
+// A records file or archive the player's account cannot read is not the merge's to replace,
+// even with a better record waiting in the store; a records file it cannot write is left as it
+// was too, and so is a data folder another copy of the player's game holds (the merge is busy).
+TEST_F(SyncTest, aDataFolderThatCannotBeReadOrWrittenOrIsHeldIsLeftAlone)
 {
     shared.putWon(2, 9000);
     const StoreImages before = a.images();
-    for (const char* what : {"unreadable", "read-only", "held"}) {
+    for (const std::string what :
+         {"held", "records unreadable", "archive unreadable", "read-only"}) {
         SCOPED_TRACE(what);
         FaultyFileSystem files;
         files.waitForLocks = false;
         std::optional<FolderLock> other;
-        if (what == std::string("unreadable"))
-            files.unreadable.insert(a.recordsPath().string());
-        else if (what == std::string("read-only"))
-            fs::permissions(a.recordsPath(), fs::perms::owner_read);
-        else
+        if (what == "held")
             ASSERT_TRUE(other.emplace(files, a.folder()).held());
+        else if (what == "records unreadable")
+            files.unreadable.insert(a.recordsPath().string());
+        else if (what == "archive unreadable")
+            files.unreadable.insert(a.archivePath().string());
+        else
+            fs::permissions(a.recordsPath(), fs::perms::owner_read); // the last: it stays
         Synchroniser synchroniser(files, a.folder(), shared.folder.string(), shared.writer);
         EXPECT_EQ(synchroniser.synchronise(0, referenceRecords()),
                   other ? SyncResult::Busy : SyncResult::Interrupted);
@@ -108,7 +111,7 @@ TEST_F(SyncTest, aRecordsFileThatCannotBeReadOrWrittenOrIsHeldIsLeftAlone)
 
 TEST_F(SyncTest, aStoreOfTheWrongSizeIsRepairedInPlaceByTheWriter)
 {
-    a.win(9, 8000, "Anna");
+    a.winEach({9}, 8000, "Anna");
     for (const std::string& broken : {std::string(), std::string(100, 'x')}) {
         writeAll(shared.folder / kRecordsFileName, broken);
         writeAll(shared.folder / kArchiveFileName, broken + "y");
@@ -125,7 +128,7 @@ TEST_F(SyncTest, aStoreOfTheWrongSizeIsRepairedInPlaceByTheWriter)
 // belongs: the writer opens neither, and the file linked to stays as it was.
 TEST_F(SyncTest, aPipeOrASecondLinkInPlaceOfAStoreFileIsRefused)
 {
-    a.win(3, 8000, "Anna");
+    a.winEach({3}, 8000, "Anna");
     const fs::path theirs = root / "theirs";
     for (const char* name : {kRecordsFileName, kArchiveFileName, kStoreLockName}) {
         for (bool pipe : {true, false}) {
@@ -149,7 +152,7 @@ TEST_F(SyncTest, aLockHeldElsewhereMakesTheWriterGiveUp)
 {
     shared.putWon(2, 9000);
     writeAll(shared.folder / kStoreLockName, "");
-    a.win(3, 8000, "Anna");
+    a.winEach({3}, 8000, "Anna");
     const int held = ::open((shared.folder / kStoreLockName).c_str(), O_RDONLY);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
     EXPECT_EQ(a.sync(shared), SyncResult::Busy);
@@ -162,7 +165,7 @@ TEST_F(SyncTest, aLockHeldElsewhereMakesTheWriterGiveUp)
 
 TEST_F(SyncTest, withoutTheWriterOrTheStoreNothingIsWritten)
 {
-    a.win(3, 8000, "Anna");
+    a.winEach({3}, 8000, "Anna");
     ProcessStoreWriter missing((root / "no-such-writer").string(), shared.folder.string());
     PosixFileSystem posix;
     Synchroniser sync(posix, a.folder(), shared.folder.string(), missing);
