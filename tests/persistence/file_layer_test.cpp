@@ -85,16 +85,5 @@ TEST(FileRead, tellsMissingFromUnreadable)
             << c.name << " noFollow " << c.noFollow;
 }
 
-TEST(FileRead, aFileWithoutWritePermissionIsReadOnlyEvenForRoot)
-{
-    TempDir dir;
-    PosixFileSystem fs;
-    writeBytes(dir.file("f"), "x");
-    EXPECT_TRUE(fs.mayReplace(dir.file("f")));
-    ::chmod(dir.file("f").c_str(), 0444);
-    EXPECT_FALSE(fs.mayReplace(dir.file("f")));
-    EXPECT_TRUE(fs.mayReplace(dir.file("absent")));
-}
-
 } // namespace
 } // namespace mirvalon::test

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <sys/stat.h>
 
@@ -103,6 +104,7 @@ TEST(LanguageLoader, appliesEntriesToTheirTargetsAndIgnoresTheRest)
     ASSERT_TRUE(rig.loader.loadLanguage(2));
     EXPECT_TRUE(rig.messages.shown.empty());
     EXPECT_EQ(rig.loader.language(), 2);
+    EXPECT_TRUE(rig.loader.loadLanguage(3)); // names no language: the one in use again
     TextTable expected = TextTable::builtIn();
     expected.messages[0] = "One\ntwo three";
     expected.questionCaptions[3] = "  Care";
@@ -143,7 +145,7 @@ TEST(LanguageLoader, refusesShortOrMissingFilesInBothLanguages)
     struct Case
     {
         const char* what;
-        int lines; // -1: no file
+        int lines; // -1: no file, -2: a folder in its place
         int language;
         int loaded;
         const char* message;
@@ -158,12 +160,17 @@ TEST(LanguageLoader, refusesShortOrMissingFilesInBothLanguages)
         {"no Slovak file", -1, 0, 2,
          "Could not open the file - Mirv_SK.lng!\n\n--------\n\n"
          "Nepodarilo sa otvoriť súbor - Mirv_SK.lng!"},
+        {"a folder", -2, 2, 0,
+         "Nepodarilo sa otvoriť súbor - Mirv_EN.lng!\n\n--------\n\n"
+         "Could not open the file - Mirv_EN.lng!"},
     };
     for (const Case& c : cases) {
         Rig rig;
         if (c.lines >= 0)
             writeBytes(rig.dir.file(languageFileName(c.language)),
                        languageFile({"<A20xxx \"changed\""}, c.lines));
+        if (c.lines == -2)
+            ::mkdir(rig.dir.file(languageFileName(c.language)).c_str(), 0755);
         if (c.loaded != 0) {
             writeBytes(rig.dir.file(languageFileName(c.loaded)), languageFile({}, 191));
             ASSERT_TRUE(rig.loader.loadLanguage(c.loaded)) << c.what;
@@ -177,13 +184,12 @@ TEST(LanguageLoader, refusesShortOrMissingFilesInBothLanguages)
         EXPECT_FALSE(rig.loader.refusedBefore(c.loaded)) << c.what;
         EXPECT_EQ(rig.texts.messages[0], TextTable::builtIn().messages[0]) << c.what;
         EXPECT_EQ(rig.targets.calls, 0) << c.what;
+        // Once the file is whole, it loads and stands refused no more.
+        std::filesystem::remove_all(rig.dir.file(languageFileName(c.language)));
+        writeBytes(rig.dir.file(languageFileName(c.language)), languageFile({}, 191));
+        ASSERT_TRUE(rig.loader.loadLanguage(c.language)) << c.what;
+        EXPECT_FALSE(rig.loader.refusedBefore(c.language)) << c.what;
     }
-    Rig folder; // a folder in place of the file, and a missing program folder
-    ::mkdir(folder.dir.file("Mirv_EN.lng").c_str(), 0755);
-    EXPECT_FALSE(folder.loader.loadLanguage(2));
-    Rig nowhere("/nonexistent/mirvalon");
-    EXPECT_FALSE(nowhere.loader.loadLanguage(1));
-    EXPECT_EQ(nowhere.messages.shown.size(), 1u);
 }
 
 // Every text a loaded language hands to the window and to the game, one "key<TAB>text" line

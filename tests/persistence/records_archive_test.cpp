@@ -128,12 +128,6 @@ RecordsTable withRecord(RecordsTable t, int index, int points, const std::string
     return t;
 }
 
-// The reference records with Rig::wonGame's record for game 2.
-RecordsTable withWonGame(const std::string& holder)
-{
-    return withRecord(referenceRecords(), 1, 9000, holder, 3, " 0:01:02");
-}
-
 // A damaged records file costs only its damaged slots: the player's other records stay in
 // the table and in the file the next write makes, and the damaged file is kept once beside
 // it, which the player is told once. A whole file loads whole, silently.
@@ -291,10 +285,9 @@ TEST(RecordsFile, deletingClearsTheSlotsButKeepsKeysAndLevels)
     for (int i = 0; i < 192; ++i)
         image.replace(34 * i + 4, 22, 22, '\0');
     EXPECT_EQ(readBytes(rig.ldt()), image);
-    rig.store.loadRecords();
-    EXPECT_EQ(rig.store.entry(191).key, "825_aKNb");
-    EXPECT_EQ(rig.store.entry(191).points, 0);
-    EXPECT_EQ(rig.store.entry(191).holder, "");
+    for (RecordEntry& e : expected)
+        clearRecord(e);
+    EXPECT_EQ(rig.store.table(), expected);
 
     rig.fs.readOnly.insert(rig.ldt());
     for (bool all : {false, true}) {
@@ -311,6 +304,7 @@ TEST(RecordsFile, onlyAHigherScoreIsANewRecord)
     EXPECT_TRUE(rig.store.isNewRecord(2, 1));     // no record yet
     EXPECT_FALSE(rig.store.isNewRecord(1, 8779)); // equal points
     EXPECT_TRUE(rig.store.isNewRecord(1, 8780));
+    EXPECT_TRUE(rig.store.isNewRecord(192, 9999));
     EXPECT_FALSE(rig.store.isNewRecord(193, 9999));
     EXPECT_FALSE(rig.store.isNewRecord(0, 9999));
 }
@@ -322,12 +316,14 @@ TEST(Archive, marksAndReplaysOnlyTheSlotsThatMatchTheirRecords)
     Rig rig;
     const RecordsTable table = referenceRecords();
     writeBytes(rig.ldt(), recordsImage(table));
-    std::string lar = archiveImage(table, {0, 2, 5, 11, 17, 24, 48, 56, 191});
+    std::string lar = archiveImage(table, {0, 2, 5, 11, 17, 24, 48, 56, 86, 96, 191});
     putText(lar, 592 * 2 + 1 + 6, " 9:99:99", 8, kTime);        // time differs: only slot 2 skipped
     putLE16(lar, 592 * 5 + 1 + 14, 1);                          // points differ
     putText(lar, 592 * 11 + 1 + 16, " Quillbeqq", 10, kHolder); // differs after the 8th only
     putLE16(lar, 592 * 17 + 1 + 4, table[17].rows + 1);         // rows differ
     putLE16(lar, 592 * 24 + 1 + 2, table[24].level % 13 + 1);   // level differs, in bounds
+    putText(lar, 592 * 86 + 1 + 26, "511_AknB", 8, kKey);       // another game's key
+    lar[592 * 96 + 43] = 1;                                     // the last reserved byte set
     putLE16(lar, 592 * 48 + 1 + 2, 14);                         // level out of bounds
     putLE16(lar, 592 * 56 + 350 + 16 * (table[56].rows - 1), 0); // a hit of the winning row gone
     writeBytes(rig.lar(), lar);
@@ -395,11 +391,14 @@ TEST(Archive, theFirstRecordCreatesTheArchiveWithOnlyItsGame)
     Rig rig;
     GameSettings settings;
     settings.environment = 1;
+    settings.jokes = true;
     ASSERT_TRUE(rig.store.writeRecord(rig.wonGame("Eva"), settings, true));
-    std::string expected = archiveImage(withWonGame("Eva       "), {});
+    std::string expected =
+        archiveImage(withRecord(referenceRecords(), 1, 9000, "Eva       ", 3, " 0:01:02"), {});
     const std::size_t at = 592;
     expected[at] = 1;
     putLE16(expected, at + 35, 1);
+    expected[at + 37] = 1;             // jokes
     putLE16(expected, at + 590, 4321); // the record it beat
     for (int p = 1; p <= 25; ++p)
         putLE16(expected, at + 44 + 2 * (p - 1), p == 7 ? -1000 : 1000); // piece 7 was blocked
@@ -435,16 +434,16 @@ TEST(Archive, anArchiveThatCannotBeWrittenKeepsTheRecordAndTheOldFile)
     EXPECT_FALSE(rig.store.entry(1).archived);
 }
 
+// A fresh installation reads the delivered archive in place (its own test below) until the
+// window copies it in; a record won before that joins the delivered games, and the player's
+// own archive is never replaced.
 TEST(Archive, aFreshInstallationIsSeededFromTheDeliveredArchive)
 {
     Rig rig;
     const std::string delivered = archiveImage(referenceRecords(), {0, 191});
     writeBytes(rig.program.file("Mirvalon.zar"), delivered);
     rig.store.loadRecords();
-    EXPECT_EQ(rig.marked(), (std::vector<int>{0, 191}));
-    // The window shows before the copy is made; the delivered file serves replay meanwhile.
     EXPECT_FALSE(exists(rig.lar()));
-    EXPECT_TRUE(rig.archive.loadArchiveSlot(191, rig.store.table()));
     {
         FolderLock other(rig.fs, rig.data.path()); // another copy of the game writing
         rig.fs.waitForLocks = false;
@@ -454,7 +453,6 @@ TEST(Archive, aFreshInstallationIsSeededFromTheDeliveredArchive)
     rig.store.seedArchive();
     EXPECT_EQ(readBytes(rig.lar()), delivered);
 
-    // A record won before the copy joins the delivered games.
     Rig early;
     writeBytes(early.program.file("Mirvalon.zar"), delivered);
     early.store.loadRecords();
@@ -463,12 +461,12 @@ TEST(Archive, aFreshInstallationIsSeededFromTheDeliveredArchive)
     early.store.loadRecords();
     EXPECT_EQ(early.marked(), (std::vector<int>{0, 1, 191}));
 
-    // The user's own archive is never replaced by the delivered one.
     Rig own;
     const std::string mine = archiveImage(referenceRecords(), {2});
     writeBytes(own.lar(), mine);
     writeBytes(own.program.file("Mirvalon.zar"), delivered);
     own.store.loadRecords();
+    own.store.seedArchive();
     EXPECT_EQ(own.marked(), std::vector<int>{2});
     EXPECT_EQ(readBytes(own.lar()), mine);
 }

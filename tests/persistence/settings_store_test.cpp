@@ -154,21 +154,23 @@ TEST(SettingsStore, savingRoundTripsAndReportsOnlyWhenAsked)
 }
 
 // A write that fails (each of its steps fails alike: the safe write's own table), a file
-// marked read-only and a folder in the file's place: the old file stays and the player is told,
-// also when the game ends.
+// marked read-only, and a folder or a pipe in the file's place: the old file stays and the
+// player is told, also when the game ends.
 TEST(SettingsStore, failedSaveKeepsTheOldFileAndSaysSo)
 {
-    for (const char* spoil : {"write", "read-only", "folder"}) {
+    for (const std::string spoil : {"write", "read-only", "folder", "pipe"}) {
         for (bool ending : {false, true}) {
             Rig rig;
-            const bool folder = spoil == std::string("folder");
-            const std::string old = folder ? "" : image(defaultWords());
-            if (folder)
+            const bool file = spoil == "write" || spoil == "read-only";
+            const std::string old = file ? image(defaultWords()) : "";
+            if (file)
+                writeBytes(rig.file(), old);
+            else if (spoil == "folder")
                 ::mkdir(rig.file().c_str(), 0755);
             else
-                writeBytes(rig.file(), old);
-            rig.fs.failAt = spoil == std::string("write") ? WriteStep::Write : WriteStep::None;
-            if (spoil == std::string("read-only"))
+                ::mkfifo(rig.file().c_str(), 0600);
+            rig.fs.failAt = spoil == "write" ? WriteStep::Write : WriteStep::None;
+            if (spoil == "read-only")
                 rig.fs.readOnly.insert(rig.file());
             GameSettings five;
             five.positions = 5;

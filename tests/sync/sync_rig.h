@@ -98,18 +98,13 @@ public:
             std::abort();
     }
 
-    // A won record of `points` in each of `numbers`, with its game unless `archived` is false.
-    void winEach(const std::vector<int>& numbers, int points, const std::string& holder,
-                 bool archived = true)
+    // A won record of `points` in each of `numbers`, with its game.
+    void winEach(const std::vector<int>& numbers, int points, const std::string& holder)
     {
         StoreImages files = images();
         for (int number : numbers)
-            putWonGame(files, number, points, holder, archived);
+            putWonGame(files, number, points, holder);
         put(files);
-    }
-    void win(int number, int points, const std::string& holder, bool archived = true)
-    {
-        winEach({number}, points, holder, archived);
     }
 
     SyncResult sync(SharedRig& shared, int gameNumber = 0)
@@ -118,11 +113,10 @@ public:
         return synchroniser.synchronise(gameNumber, referenceRecords());
     }
 
-    // The records as the player's game would load them: nothing when the file is not whole.
-    std::optional<RecordsTable> load() const { return decodeRecordsFile(readAll(recordsPath())); }
+    // The points as the player's game would load them: -1 when the file is not whole.
     int points(int number) const
     {
-        const auto t = load();
+        const auto t = decodeRecordsFile(readAll(recordsPath()));
         return t ? (*t)[number - 1].points : -1;
     }
 

@@ -81,47 +81,37 @@ TEST_F(SyncTest, oneGameMergesOnlyThatGame)
     EXPECT_EQ(a.points(4), 0);
 }
 
-// A records file the player's account cannot read is not the merge's to replace, even with
-// a better record waiting in the store; one it cannot write is left as it was too.
-TEST_F(SyncTest, aRecordsFileThatCannotBeReadOrWrittenIsLeftAlone)
+// A records file or archive the player's account cannot read is not the merge's to replace,
+// even with a better record waiting in the store; a records file it cannot write is left as it
+// was too, and so is a data folder another copy of the player's game holds (the merge is busy).
+TEST_F(SyncTest, aDataFolderThatCannotBeReadOrWrittenOrIsHeldIsLeftAlone)
 {
     shared.putWon(2, 9000);
-    struct : PosixFileSystem
-    {
-        ReadResult readFile(const std::string& path, std::size_t limit, bool noFollow) override
-        {
-            if (baseName(path) == kRecordsFileName)
-                return {ReadStatus::Unreadable, {}};
-            return PosixFileSystem::readFile(path, limit, noFollow);
-        }
-    } unreadable;
     const StoreImages before = a.images();
-    Synchroniser synchroniser(unreadable, a.folder(), shared.folder.string(), shared.writer);
-    EXPECT_EQ(synchroniser.synchronise(0, referenceRecords()), SyncResult::Interrupted);
-    EXPECT_EQ(a.images(), before);
-    fs::permissions(a.recordsPath(), fs::perms::owner_read);
-    EXPECT_EQ(a.sync(shared), SyncResult::Interrupted);
-    EXPECT_EQ(a.images(), before);
-}
-
-// Another copy of the player's game holds the data folder: the merge leaves it alone and says
-// it is busy.
-TEST_F(SyncTest, aDataFolderAnotherCopyHoldsIsLeftAlone)
-{
-    shared.putWon(2, 9000);
-    FaultyFileSystem files;
-    files.waitForLocks = false;
-    FolderLock other(files, a.folder());
-    ASSERT_TRUE(other.held());
-    const StoreImages before = a.images();
-    Synchroniser synchroniser(files, a.folder(), shared.folder.string(), shared.writer);
-    EXPECT_EQ(synchroniser.synchronise(0, referenceRecords()), SyncResult::Busy);
-    EXPECT_EQ(a.images(), before);
+    for (const std::string what :
+         {"held", "records unreadable", "archive unreadable", "read-only"}) {
+        SCOPED_TRACE(what);
+        FaultyFileSystem files;
+        files.waitForLocks = false;
+        std::optional<FolderLock> other;
+        if (what == "held")
+            ASSERT_TRUE(other.emplace(files, a.folder()).held());
+        else if (what == "records unreadable")
+            files.unreadable.insert(a.recordsPath().string());
+        else if (what == "archive unreadable")
+            files.unreadable.insert(a.archivePath().string());
+        else
+            fs::permissions(a.recordsPath(), fs::perms::owner_read); // the last: it stays
+        Synchroniser synchroniser(files, a.folder(), shared.folder.string(), shared.writer);
+        EXPECT_EQ(synchroniser.synchronise(0, referenceRecords()),
+                  other ? SyncResult::Busy : SyncResult::Interrupted);
+        EXPECT_EQ(a.images(), before);
+    }
 }
 
 TEST_F(SyncTest, aStoreOfTheWrongSizeIsRepairedInPlaceByTheWriter)
 {
-    a.win(9, 8000, "Anna");
+    a.winEach({9}, 8000, "Anna");
     for (const std::string& broken : {std::string(), std::string(100, 'x')}) {
         writeAll(shared.folder / kRecordsFileName, broken);
         writeAll(shared.folder / kArchiveFileName, broken + "y");
@@ -138,7 +128,7 @@ TEST_F(SyncTest, aStoreOfTheWrongSizeIsRepairedInPlaceByTheWriter)
 // belongs: the writer opens neither, and the file linked to stays as it was.
 TEST_F(SyncTest, aPipeOrASecondLinkInPlaceOfAStoreFileIsRefused)
 {
-    a.win(3, 8000, "Anna");
+    a.winEach({3}, 8000, "Anna");
     const fs::path theirs = root / "theirs";
     for (const char* name : {kRecordsFileName, kArchiveFileName, kStoreLockName}) {
         for (bool pipe : {true, false}) {
@@ -162,7 +152,7 @@ TEST_F(SyncTest, aLockHeldElsewhereMakesTheWriterGiveUp)
 {
     shared.putWon(2, 9000);
     writeAll(shared.folder / kStoreLockName, "");
-    a.win(3, 8000, "Anna");
+    a.winEach({3}, 8000, "Anna");
     const int held = ::open((shared.folder / kStoreLockName).c_str(), O_RDONLY);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
     EXPECT_EQ(a.sync(shared), SyncResult::Busy);
@@ -175,7 +165,7 @@ TEST_F(SyncTest, aLockHeldElsewhereMakesTheWriterGiveUp)
 
 TEST_F(SyncTest, withoutTheWriterOrTheStoreNothingIsWritten)
 {
-    a.win(3, 8000, "Anna");
+    a.winEach({3}, 8000, "Anna");
     ProcessStoreWriter missing((root / "no-such-writer").string(), shared.folder.string());
     PosixFileSystem posix;
     Synchroniser sync(posix, a.folder(), shared.folder.string(), missing);
