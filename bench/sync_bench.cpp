@@ -91,7 +91,8 @@ void throughput()
             int busy = 0;
             const auto end = Steady::now() + std::chrono::duration<double>(seconds);
             for (int round = 0; Steady::now() < end; ++round) {
-                rig.win(1 + (round * 7 + p) % kGameCount, 1000 + (round * 37 + p * 11) % 8000, "P");
+                rig.winEach({1 + (round * 7 + p) % kGameCount}, 1000 + (round * 37 + p * 11) % 8000,
+                            "P");
                 const SyncResult r = rig.sync(shared, round % 2 ? 0 : 1 + round % kGameCount);
                 done += r == SyncResult::Done;
                 busy += r == SyncResult::Busy;
