@@ -138,28 +138,6 @@ TEST(Analysis, rowsThatCouldHaveBeenHidden)
     }
 }
 
-TEST(Analysis, gameLookedBackOnRowByRow)
-{
-    const GameRules rules{5, 11, true};
-    const Row hidden = row({1, 2, 3, 4, 5});
-    std::vector<PlayedRow> rows;
-    for (const Row& r : {row({6, 7, 8, 9, 10}), row({1, 2, 6, 3, 11}), row({1, 2, 3, 4, 5})})
-        rows.push_back(playRow(hidden, r, rules.positions));
-    const std::vector<RowAnalysis> analysis = analyseGame(rules, rows, hidden);
-    ASSERT_EQ(analysis.size(), 3u);
-    EXPECT_EQ(analysis[0].before, 11u * 10 * 9 * 8 * 7);
-    // Only 1 and 11 remain for the fifth piece: 5! ways for 1..5, 5 * 4! with 11 in place of one.
-    EXPECT_EQ(analysis[0].after, 120u + 5 * 120);
-    EXPECT_EQ(analysis[1].before, analysis[0].after);
-    EXPECT_EQ(analysis[2].before, analysis[1].after);
-    EXPECT_EQ(analysis[2].after, 1u);
-    EXPECT_TRUE(analysis[0].couldBeHidden);
-    EXPECT_FALSE(analysis[1].couldBeHidden); // 6 was already out
-    EXPECT_TRUE(analysis[2].couldBeHidden);
-    for (const RowAnalysis& a : analysis)
-        EXPECT_LE(a.computerLeft, a.before);
-}
-
 // Over every rule class: rows listed, drawn and chosen by the computer fit all answers so far.
 TEST(Analysis, listedDrawnAndComputerRowsArePossible)
 {
