@@ -6,12 +6,9 @@
 
 #include "engine/computer_choice.h"
 #include "engine/scoring.h"
-#include "support/rows.h"
 
 namespace mirvalon {
 namespace {
-
-using test::row;
 
 Row randomRow(const GameRules& rules, std::mt19937_64& random)
 {
@@ -105,9 +102,9 @@ TEST(Analysis, countsMatchEveryHiddenRowTriedInTurn)
 
 TEST(Analysis, rowsThatCouldHaveBeenHidden)
 {
-    const Row hidden = row({1, 2, 3, 4, 5});
-    const Row none = row({6, 7, 8, 9, 10});
-    const Row twoHits = row({1, 2, 6, 7, 8});
+    const Row hidden = Row{1, 2, 3, 4, 5};
+    const Row none = Row{6, 7, 8, 9, 10};
+    const Row twoHits = Row{1, 2, 6, 7, 8};
     struct Case
     {
         GameRules rules;
@@ -116,17 +113,17 @@ TEST(Analysis, rowsThatCouldHaveBeenHidden)
         bool possible;
     };
     const Case cases[] = {
-        {{5, 11, true}, {}, row({1, 2, 3, 4, 5}), true},
-        {{5, 11, true}, {}, row({1, 1, 2, 3, 4}), false}, // a piece twice where each is once
-        {{5, 11, false}, {}, row({1, 1, 1, 1, 1}), true},
-        {{5, 11, false}, {}, row({1, 1, 1, 1, 12}), false}, // not in the palette
-        {{5, 11, true}, {none}, row({1, 2, 3, 4, 6}), false},
-        {{5, 11, true}, {none}, row({1, 2, 3, 4, 11}), true},
-        {{5, 11, true}, {twoHits}, row({1, 2, 9, 10, 11}), true},
-        {{5, 11, true}, {twoHits}, row({2, 1, 9, 10, 11}), false}, // two misses, not two hits
-        {{5, 11, true}, {twoHits}, row({1, 6, 9, 10, 11}), false},
-        {{5, 11, false}, {twoHits}, row({1, 2, 1, 1, 1}), true},
-        {{5, 11, false}, {twoHits, none}, row({1, 2, 2, 1, 7}), false},
+        {{5, 11, true}, {}, Row{1, 2, 3, 4, 5}, true},
+        {{5, 11, true}, {}, Row{1, 1, 2, 3, 4}, false}, // a piece twice where each is once
+        {{5, 11, false}, {}, Row{1, 1, 1, 1, 1}, true},
+        {{5, 11, false}, {}, Row{1, 1, 1, 1, 12}, false}, // not in the palette
+        {{5, 11, true}, {none}, Row{1, 2, 3, 4, 6}, false},
+        {{5, 11, true}, {none}, Row{1, 2, 3, 4, 11}, true},
+        {{5, 11, true}, {twoHits}, Row{1, 2, 9, 10, 11}, true},
+        {{5, 11, true}, {twoHits}, Row{2, 1, 9, 10, 11}, false}, // two misses, not two hits
+        {{5, 11, true}, {twoHits}, Row{1, 6, 9, 10, 11}, false},
+        {{5, 11, false}, {twoHits}, Row{1, 2, 1, 1, 1}, true},
+        {{5, 11, false}, {twoHits, none}, Row{1, 2, 2, 1, 7}, false},
     };
     for (const Case& c : cases) {
         std::vector<PlayedRow> rows;
