@@ -95,6 +95,8 @@ TEST(Aids, aRowThePlayerConfirmsOffersBlockingAtOnce)
     ASSERT_TRUE(rig.s().inProgress);
     EXPECT_TRUE(rig.enabled(Command::BlockUnused));
     EXPECT_TRUE(rig.enabled(Command::BlockUnusedMenu));
+    rig.game.giveUp(); // and takes it away at the end
+    EXPECT_FALSE(rig.enabled(Command::BlockUnusedMenu));
 }
 
 TEST(Aids, enterAllHitsFillsRevealedPositions)
@@ -126,7 +128,7 @@ TEST(Aids, rowMarksOnlyOnReachedRowsOfATrainingGame)
     rig.game.startComputerGame();
     const int current = rig.s().currentRow;
     ASSERT_EQ(current, 15);
-    EXPECT_TRUE(rig.visible(Command::ClearRowMarks));
+    EXPECT_TRUE(rig.commands.table.visible(Command::ClearRowMarks));
     EXPECT_FALSE(rig.enabled(Command::ClearRowMarks));
     rig.game.toggleRowMark(current); // the row being edited
     rig.game.toggleRowMark(3);
@@ -184,6 +186,7 @@ TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
     const Step quick = [](Rig& r) { r.game.quickStart(); };
     const Step hits = [](Rig& r) { r.game.enterAllHits(); };
     const Step unblock = [](Rig& r) { r.game.unblockAll(); };
+    const Step blockUnused = [](Rig& r) { r.game.blockCertainlyUnused(); };
     const Step restore = [](Rig& r) { r.game.restoreAll(); };
     const Step emptied = [](Rig& r) {
         r.place({6});
@@ -207,6 +210,7 @@ TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
         {"hits before any is revealed",              classic, nothing, hits, placed, false},
         {"hits once revealed",                       classic, revealed, hits, placed, true},
         {"hits once the row is begun",               classic, begun, hits, placed, false},
+        {"block unused, never offered in a classic game", classic, secondRow, blockUnused, blocked, false},
         {"unblock after a block",                    classic, block11, unblock, blocked, true},
         {"unblock after giving up",                  classic, gaveUp, unblock, blocked, false},
         {"restore all in a classic game",            classic, piece6, restore, placed, false},
@@ -248,7 +252,7 @@ TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)
         EXPECT_EQ(16 - s.currentRow, rowsLeft);
         EXPECT_EQ(rig.events.yields, 15 - rowsLeft);
         EXPECT_EQ(rig.status.texts[11], "Tréning");
-        EXPECT_TRUE(rig.visible(Command::BlockUnused));
+        EXPECT_TRUE(rig.commands.table.visible(Command::BlockUnused));
         EXPECT_EQ(std::count(s.paletteShown.begin() + 1, s.paletteShown.begin() + pieces + 1, true),
                   pieces);
     }
@@ -277,18 +281,6 @@ TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
     }
 }
 
-TEST(TrainingDriver, solvedTrainingGameShowsMessageTenAndNoRecord)
-{
-    Rig rig;
-    trainingRig(rig, 5, 11, true, true);
-    rig.game.startComputerGame();
-    std::vector<int> hidden(rig.s().hiddenRow.begin(), rig.s().hiddenRow.begin() + 5);
-    rig.playRow(hidden);
-    EXPECT_TRUE(rig.s().solved);
-    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{10});
-    EXPECT_TRUE(rig.dialogs.questions.empty());
-}
-
 TEST(SecondPlayer, passwordGuardsGivingUp)
 {
     Rig rig;
@@ -307,10 +299,12 @@ TEST(SecondPlayer, passwordGuardsGivingUp)
 
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Tajne", "Dobre!"}};
     EXPECT_TRUE(rig.game.confirmHiddenRow());
+    EXPECT_FALSE(rig.game.confirmHiddenRow()); // once only
     EXPECT_EQ(rig.s().password, "Tajne");
     EXPECT_TRUE(rig.s().inProgress);
     EXPECT_TRUE(rig.s().resultCovered);
-    EXPECT_TRUE(rig.enabled(Command::SaveGame));
+    EXPECT_EQ(rig.enabledOf({Command::SaveGame, Command::QuickStart}),
+              (std::vector<bool>{true, true}));
 
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"tajne", ""}};
     EXPECT_FALSE(rig.game.giveUp()); // another letter case is refused
@@ -387,6 +381,10 @@ TEST(SecondPlayer, aTrainingGameRunsTheDriverAgainstTheSetRow)
     EXPECT_TRUE(rig.s().training);
     EXPECT_FALSE(rig.s().solved);
     EXPECT_FALSE(rig.enabled(Command::SaveGame)); // saving is for classic games only
+    rig.playRow({3, 1, 4, 9, 5});
+    EXPECT_TRUE(rig.s().solved);
+    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{10}); // a training game sets no record
+    EXPECT_TRUE(rig.dialogs.questions.empty());
 }
 
 } // namespace

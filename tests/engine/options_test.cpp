@@ -27,10 +27,11 @@ TEST(Score, neverFallsBelowZeroAfterAPenalty)
     for (Step step : {Step::Confirm, Step::Cancel, Step::TakeBack}) {
         Rig rig;
         playing(rig);
-        rig.place({8}); // the clock starts; one tick after 9998 s leaves a single point
-        rig.clock.advance(9'998'000);
+        // The clock starts; one tick after 9996 s leaves 3 points, one short of a take-back.
+        rig.place({8});
+        rig.clock.advance(9'996'000);
         rig.game.clockTick();
-        ASSERT_EQ(rig.s().score, 1);
+        ASSERT_EQ(rig.s().score, 3);
         if (step == Step::Confirm)
             rig.playRow({9, 10, 11, 12, 13, 14});
         else if (step == Step::Cancel)
@@ -105,6 +106,11 @@ TEST(RecordsList, deletingWhileIdleAsksOnlyTheDeletionAndShowsTheNewRecord)
     EXPECT_EQ(rig.dialogs.questions, (std::vector<int>{Question::DeleteRecord}));
     EXPECT_EQ(rig.status.texts[13], "0");
     EXPECT_FALSE(rig.enabled(Command::DeleteRecord)); // the row has no points now
+    rig.game.activateNumberedGame(1);                 // a record on the status bar again
+    ASSERT_NE(rig.status.texts[13], "0");
+    rig.dialogs.answers = {true};
+    EXPECT_TRUE(rig.game.deleteAllRecords());
+    EXPECT_EQ(rig.status.texts[13], "0");
     rig.records.writable = false;
     rig.dialogs.answers = {true};
     EXPECT_FALSE(rig.game.deleteAllRecords());

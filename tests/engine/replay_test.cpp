@@ -40,9 +40,9 @@ TEST(Replay, layOutTheWholeRecordGameAtOnce)
     const GameState& s = rig.s();
     const GameSettings& set = rig.game.settings();
     // The rules of game 192, numbered faces, a classic game.
-    EXPECT_EQ(
-        std::tuple(computeVariant(set).number, set.pieceColours, set.gameType, set.environment),
-        std::tuple(192, int(GreyPieces), int(Classic), 3));
+    EXPECT_EQ(std::tuple(computeVariant(set).number, set.gameForm, set.pieceColours, set.gameType,
+                         set.environment),
+              std::tuple(192, int(HardestForm), int(GreyPieces), int(Classic), 3));
     EXPECT_EQ(rig.board.environment, 3);
     ASSERT_EQ(rig.board.drawnRows.size(), 14u);
     EXPECT_EQ(rig.board.drawnRows[2], (test::FakeBoard::DrawnRow{3, 1, 2}));

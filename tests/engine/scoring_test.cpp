@@ -4,26 +4,23 @@
 #include <tuple>
 
 #include "engine/scoring.h"
-#include "support/rows.h"
 
 namespace mirvalon {
 namespace {
-
-using test::row;
 
 TEST(Scoring, hitsAndMissesWithAndWithoutRepetition)
 {
     using Case = std::tuple<Row, Row, int, int, int>;
     const Case cases[] = {
-        {row({1, 1, 2, 3, 4}), row({1, 2, 1, 1, 5}), 5, 1, 2},
-        {row({1, 2, 3, 4, 5}), row({5, 4, 3, 2, 1}), 5, 1, 4},
-        {row({1, 2, 3, 4, 5}), row({1, 2, 3, 4, 5}), 5, 5, 0},
-        {row({1, 2, 3, 4, 5}), row({6, 7, 8, 9, 10}), 5, 0, 0},
-        {row({7, 7, 7, 7, 7, 7, 7, 7}), row({7, 1, 7, 1, 7, 1, 7, 1}), 8, 4, 0},
-        {row({1, 2, 2, 3, 3}), row({2, 2, 3, 3, 1}), 5, 2, 3},
-        {row({2, 2, 1, 1, 1}), row({1, 1, 2, 2, 2}), 5, 0, 4},
-        {row({1, 2, 3, 4, 5, 6}), row({2, 1, 4, 3, 6, 5}), 6, 0, 6},
-        {row({3, 3, 3, 4, 4, 4, 5}), row({4, 4, 4, 3, 3, 3, 3}), 7, 0, 6},
+        {Row{1, 1, 2, 3, 4}, Row{1, 2, 1, 1, 5}, 5, 1, 2},
+        {Row{1, 2, 3, 4, 5}, Row{5, 4, 3, 2, 1}, 5, 1, 4},
+        {Row{1, 2, 3, 4, 5}, Row{1, 2, 3, 4, 5}, 5, 5, 0},
+        {Row{1, 2, 3, 4, 5}, Row{6, 7, 8, 9, 10}, 5, 0, 0},
+        {Row{7, 7, 7, 7, 7, 7, 7, 7}, Row{7, 1, 7, 1, 7, 1, 7, 1}, 8, 4, 0},
+        {Row{1, 2, 2, 3, 3}, Row{2, 2, 3, 3, 1}, 5, 2, 3},
+        {Row{2, 2, 1, 1, 1}, Row{1, 1, 2, 2, 2}, 5, 0, 4},
+        {Row{1, 2, 3, 4, 5, 6}, Row{2, 1, 4, 3, 6, 5}, 6, 0, 6},
+        {Row{3, 3, 3, 4, 4, 4, 5}, Row{4, 4, 4, 3, 3, 3, 3}, 7, 0, 6},
     };
     for (const auto& [hidden, guess, positions, hits, misses] : cases) {
         const RowScore s = scoreRow(hidden, guess, positions);

@@ -169,6 +169,7 @@ TEST(SetupChoice, okAsksOnlyWhenARunningGameWouldChange)
         ok.rig.dialogs.answers.push_back(answer);
         EXPECT_EQ(ok(choice, opening), result);
         EXPECT_EQ(ok.rig.dialogs.questions, asked ? std::vector<int>{0} : std::vector<int>{});
+        EXPECT_EQ(ok.rig.status.groupsShown[2], s.showScore);
         if (result == SetupResult::NothingApplied) {
             EXPECT_EQ(s, before);
             EXPECT_TRUE(ok.rig.settings.shown.empty());

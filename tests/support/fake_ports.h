@@ -18,7 +18,6 @@ namespace mirvalon::test {
 class FakeBoard : public NullBoard
 {
 public:
-    void showResultSlots() override { resultCovered = state->resultCovered; }
     void openEditRow() override { openRow = state->openRow; }
     void drawConfirmedRow(int row, int hits, int misses) override
     {
@@ -54,7 +53,6 @@ public:
     };
     std::vector<DrawnRow> drawnRows;
     std::vector<int> revealed;
-    bool resultCovered = false;
     int openRow = -1;
     int environment = -2;
     int clears = 0, panelCloses = 0, dragsEnded = 0;
@@ -249,7 +247,6 @@ struct Rig
 
     const GameState& s() const { return game.state(); }
     bool enabled(Command c) const { return commands.table.enabled(c); }
-    bool visible(Command c) const { return commands.table.visible(c); }
     // Whether each of `list` is enabled, to compare with one expected list.
     std::vector<bool> enabledOf(std::initializer_list<Command> list) const
     {
