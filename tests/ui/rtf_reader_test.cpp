@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of the information texts on a table of snippets.
-#include <QFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <gtest/gtest.h>
@@ -79,19 +78,6 @@ TEST(RtfReader, characterFormatsAndColours)
     EXPECT_EQ(runs(doc),
               (QStringList{"plain  [] 10pt -", "bold [b] 10pt -", "blue italic [i] 10pt #0000ff",
                            "under [u] 10pt -", "  [] 10pt -", "big [] 16pt #800000"}));
-}
-
-TEST(RtfReader, deliveredInformationTextsRead)
-{
-    for (const char* name : {"/Mirv_SK.rtf", "/Mirv_EN.rtf"}) {
-        QFile f(QString(MIRVALON_SOURCE_DATA) + name);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
-        QTextDocument doc;
-        ASSERT_TRUE(readRtf(f.readAll(), doc, latin1));
-        EXPECT_TRUE(doc.toPlainText().startsWith("Mirvalon")) << name;
-        EXPECT_FALSE(doc.toPlainText().contains('\\')) << name;
-        EXPECT_GT(doc.blockCount(), 20) << name;
-    }
 }
 
 } // namespace
