@@ -52,6 +52,8 @@ TEST(RtfReader, snippets)
         {"{\\rtf1 \\{brace\\} and \\\\}", "{brace} and \\"},
         {"{\\rtf1 line\\line next\\tab x}", "line\xe2\x80\xa8next\tx"},
         {"{\\rtf1{\\info{\\title Hidden}}Shown}", "Shown"},
+        {"{\\rtf1{\\stylesheet S;}{\\pict 89}{\\header H}{\\footer F}{\\object O}{\\filetbl T}x}",
+         "x"},
     };
     for (const Case& c : cases) {
         QTextDocument doc;
