@@ -91,12 +91,8 @@ TEST(MainWindow, aWholeGamePlayedWithTheMouse)
 
 TEST(MainWindow, blockingAndRepeatedPiecesThroughTheMouse)
 {
-    WindowRig rig;
+    WindowRig rig(GameSettings{.eachPieceOnce = false});
     Tfrm_Logic& w = *rig.window;
-    GameSettings repeated = rig.game().settings();
-    repeated.eachPieceOnce = false;
-    rig.game().useSettings(repeated);
-    rig.game().rulesChanged();
     QTest::keyClick(&w, Qt::Key_F2);
     // With repetition a copy stands in the slot and the palette piece stays home.
     WindowRig::drag(w.palettePiece(7), WindowRig::slotCentre(1, 3));

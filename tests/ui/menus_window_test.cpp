@@ -98,11 +98,13 @@ TEST(MenusWindow, languagesSwitchEveryWindowAtRunTimeAndBack)
         const char* about;   // caption of the about box
         const char* version; // lblVerzia
         const char* storno;  // the password, new-record and settings dialogs
+        const char* qtOpen;  // Qt's own dialogs
     };
+    // English between the others: Qt's translation of the language before goes.
     const Case cases[] = {
-        {"mm2Ang", 2, "File", "  About Mirvalon", "Version  1.7", "Cancel"},
-        {"mm2Ces", 1, "Soubor", "  O programu Mirvalon", "Verze  1.7", "Storno"},
-        {"mm2Slo", 0, "Súbor", "  O programe Mirvalon", "Verzia  1.7", "Storno"},
+        {"mm2Ces", 1, "Soubor", "  O programu Mirvalon", "Verze  1.7", "Storno", "&Otevřít"},
+        {"mm2Ang", 2, "File", "  About Mirvalon", "Version  1.7", "Cancel", "&Open"},
+        {"mm2Slo", 0, "Súbor", "  O programe Mirvalon", "Verzia  1.7", "Storno", "&Otvoriť"},
     };
     WindowRig rig;
     Tfrm_Logic& w = *rig.window;
@@ -120,9 +122,7 @@ TEST(MenusWindow, languagesSwitchEveryWindowAtRunTimeAndBack)
         // Our own lines of the about box follow too.
         EXPECT_TRUE(
             w.aboutBox()->linkLabel()->text().contains(c.language == 2 ? "Mirv_EN" : "Mirv_SK"));
-        // Qt's own dialogs speak the same language.
-        const QString open = QCoreApplication::translate("QFileDialog", "&Open");
-        EXPECT_EQ(open == QStringLiteral("&Open"), c.language == 2) << open.toStdString();
+        EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open").toStdString(), c.qtOpen);
     }
 }
 

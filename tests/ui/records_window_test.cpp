@@ -12,10 +12,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "persistence/archive_store.h"
-#include "persistence/record_slot.h"
 #include "persistence/records_store.h"
-#include "persistence/shared_store.h"
 #include "support/won_images.h"
 #include "ui/information_panel.h"
 #include "ui/records_panel.h"
@@ -84,14 +81,13 @@ TEST(RecordsWindow, informationPanelByLanguageAndMissingFile)
     QTest::keyClick(&w, Qt::Key_F1);
     ASSERT_TRUE(w.informationPanel()->isVisible());
     EXPECT_EQ(w.focusWidget(), w.informationPanel()->textBox());
+    EXPECT_EQ(w.informationPanel()->textBox()->textCursor().position(), 0); // at its top
     EXPECT_TRUE(w.informationPanel()->textBox()->toPlainText().contains(
         QString::fromUtf8("Hodnotenie riadku")));
     QTest::keyClick(&w, Qt::Key_F1);
     EXPECT_FALSE(w.informationPanel()->isVisible());
 
     w.menuItem("mm2Ang")->trigger();
-    EXPECT_EQ(rig.game().settings().language, 2);
-    EXPECT_EQ(w.control("btnNovaP")->property("text").toString(), "New computer game");
 
     // A damaged information file shows what can be read of it; one that is not a file is
     // told once. Neither touches the settings.
@@ -158,8 +154,8 @@ TEST(RecordsWindow, aNewRecordIsKeptAndReplayableAfterARestart)
     EXPECT_EQ(again.statusPanel(13)->text(), "7451"); // the record it beat
 }
 
-// A merge that brings in a better record of the game on the board shows it in the list and
-// in the status bar's record panel at once.
+// A merge that brings in a better record of the game on the board shows it in the open list
+// and in the status bar's record panel at once.
 TEST(RecordsWindow, aRecordBroughtInByAMergeShowsEverywhere)
 {
     WindowRig rig([](WindowRig& r) {
@@ -174,10 +170,10 @@ TEST(RecordsWindow, aRecordBroughtInByAMergeShowsEverywhere)
     Tfrm_Logic& w = *rig.window;
     ASSERT_EQ(rig.s().gameNumber, 104);
     EXPECT_EQ(w.statusPanel(13)->text(), "7451");
+    QTest::keyClick(&w, Qt::Key_K, Qt::ControlModifier); // the list on view
     w.synchronisation().synchronise(0);
     w.synchronisation().waitUntilIdle();
     EXPECT_EQ(w.statusPanel(13)->text(), "9300");
-    QTest::keyClick(&w, Qt::Key_K, Qt::ControlModifier);
     EXPECT_EQ(w.recordsPanel()->list()->topLevelItem(103)->text(6), "A");
 }
 

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -91,14 +90,16 @@ TEST(SettingsWindow, everyOpenerOpensTheDialogAndCancelChangesNothing)
     }
 }
 
-// Whether to ask is the engine's rule; Yes ends the game and the board waits for the new rules.
+// Whether to ask is the engine's rule; Yes ends the game and the board waits for the new rules,
+// in the language chosen with them.
 TEST(SettingsWindow, aRunningComputerGameEndsWhenThePlayerAgrees)
 {
     WindowRig rig;
     rig.game().startComputerGame();
     ASSERT_TRUE(rig.s().inProgress);
     rig.dialogs.answers = {true};
-    EXPECT_TRUE(withSettings(rig, clicks({"rgPozicie0"}), true, Opener::Button));
+    EXPECT_TRUE(withSettings(rig, clicks({"rgPozicie0", "rgJazyk2"}), true, Opener::Button));
+    EXPECT_EQ(rig.window->menuItem("mm1Nastav")->text(), "Settings...");
     EXPECT_EQ(rig.dialogs.questions, std::vector<int>{0});
     EXPECT_FALSE(rig.s().inProgress);
     EXPECT_EQ(rig.window->statusPanel(1)->text(), "98"); // the game of five places
@@ -138,16 +139,6 @@ TEST(SettingsWindow, goldWithMixIsAnsweredOverABoardRebuiltForTheNewRules)
     EXPECT_EQ(rig.dialogs.messages.back(), Message::GoldNeedsGrey);
     EXPECT_EQ(rig.game().settings().pieceColours, GreyPieces);
     EXPECT_EQ(w.statusPanel(1)->text(), "GOLD");
-}
-
-// Qt's dialogs and the about box follow it as they follow the menu's languages.
-TEST(SettingsWindow, languageChosenInTheDialogIsAppliedAtOnce)
-{
-    WindowRig rig;
-    withSettings(rig, clicks({"rgJazyk2"}), true);
-    EXPECT_EQ(rig.game().settings().language, 2);
-    EXPECT_TRUE(rig.window->menuItem("mm2Ang")->isChecked());
-    EXPECT_EQ(rig.window->menuItem("mm1Nastav")->text(), "Settings...");
 }
 
 // Wherever the session has been, F8 opens the dialog centred on the window: its frame's

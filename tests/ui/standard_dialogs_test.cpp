@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Message boxes and Qt's own dialogs in the game's language: button captions with their
-// accelerators, and Qt's translations following a language switch.
+// Message boxes in the game's language: button captions with their accelerators.
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QKeySequence>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -16,7 +12,6 @@
 #include "engine/messages.h"
 #include "ui/dialog_buttons.h"
 #include "ui/message_boxes.h"
-#include "ui/qt_translations.h"
 
 namespace mirvalon {
 namespace {
@@ -100,27 +95,6 @@ TEST(DialogButtons, questionsAndMessagesOfTheGameInEachLanguage)
     }
     // An unknown language speaks Slovak.
     EXPECT_EQ(dialogButtonText(DialogButton::Cancel, 5), QString::fromUtf8("&Zrušiť"));
-}
-
-// Czech and Slovak ship with Qt; English needs no file.
-TEST(QtTranslations, followTheGameLanguageAndSwitchAtRunTime)
-{
-    QtTranslations translations;
-    const auto open = [] { return QCoreApplication::translate("QFileDialog", "&Open"); };
-    const QString english = QStringLiteral("&Open");
-    if (!QFile::exists(QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-                           .filePath(QStringLiteral("qtbase_cs.qm"))))
-        GTEST_SKIP() << "qt6-translations-l10n is not installed";
-    ASSERT_TRUE(translations.apply(1));
-    EXPECT_TRUE(translations.installed());
-    const QString czech = open();
-    EXPECT_NE(czech, english);
-    ASSERT_TRUE(translations.apply(0));
-    EXPECT_NE(open(), english);
-    EXPECT_NE(open(), czech);
-    EXPECT_TRUE(translations.apply(2));
-    EXPECT_FALSE(translations.installed());
-    EXPECT_EQ(open(), english);
 }
 
 } // namespace

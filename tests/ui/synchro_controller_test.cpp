@@ -51,7 +51,7 @@ protected:
         ASSERT_TRUE(writeFileSafely(fs, (folder / kRecordsFileName).string(), images.records));
         ASSERT_TRUE(writeFileSafely(fs, (folder / kArchiveFileName).string(), images.archive));
     }
-    std::unique_ptr<SynchroController> controller(RecordsStore& records, bool available = true)
+    std::unique_ptr<SynchroController> controller(bool available = true)
     {
         return std::make_unique<SynchroController>(fs, records, dialogs, data.string(),
                                                    store.string(), kWriter, available);
@@ -63,15 +63,16 @@ protected:
     stdfs::path store = root / "var" / kVendorFolder / kDataFolderName;
     PosixFileSystem fs;
     test::ScriptedDialogs dialogs;
+    // The player's records, with the delivered record games in the program folder.
+    ArchiveStore archive{fs, dialogs, data.string(), (root / "program").string()};
+    RecordsStore records{fs, dialogs, archive, data.string()};
 };
 
 TEST_F(ControllerTest, runsOnlyWithTheSharedFolderAndTellsThePanel)
 {
     put(data, withWonGame(4, 8000));
     for (bool available : {false, true}) {
-        ArchiveStore archive(fs, dialogs, data.string(), (root / "program").string());
-        RecordsStore records(fs, dialogs, archive, data.string());
-        const auto sync = controller(records, available);
+        const auto sync = controller(available);
         int changed = 0;
         sync->setRecordsChanged([&] { ++changed; });
         sync->synchronise(0);
@@ -92,10 +93,8 @@ TEST_F(ControllerTest, aFreshInstallationsDeliveredGamesGoInBeforeTheMerge)
     stdfs::create_directories(program);
     ASSERT_TRUE(writeFileSafely(fs, (program / kDeliveredArchiveName).string(), delivered.archive));
     ASSERT_TRUE(writeFileSafely(fs, (data / kRecordsFileName).string(), delivered.records));
-    ArchiveStore archive(fs, dialogs, data.string(), program.string());
-    RecordsStore records(fs, dialogs, archive, data.string());
     records.loadRecords();
-    const auto sync = controller(records);
+    const auto sync = controller();
     sync->synchronise(0);
     sync->waitUntilIdle();
     EXPECT_TRUE(records.entry(2).archived);
@@ -104,15 +103,13 @@ TEST_F(ControllerTest, aFreshInstallationsDeliveredGamesGoInBeforeTheMerge)
 
 TEST_F(ControllerTest, aMergeCutShortIsToldWithMessage14)
 {
-    ArchiveStore archive(fs, dialogs, data.string(), (root / "program").string());
-    RecordsStore records(fs, dialogs, archive, data.string());
     // Another player's better record of game 1 with its game waits in the store; the
     // player's own records file is marked read-only.
     put(store, withWonGame(1, 9000));
     put(data, emptyStore());
     stdfs::permissions(data / kRecordsFileName, stdfs::perms::owner_read);
 
-    const auto sync = controller(records);
+    const auto sync = controller();
     sync->synchronise(0);
     sync->waitUntilIdle();
     EXPECT_EQ(dialogs.messages, std::vector<int>{kSyncInterruptedMessage});
@@ -121,9 +118,7 @@ TEST_F(ControllerTest, aMergeCutShortIsToldWithMessage14)
 
 TEST_F(ControllerTest, theDialogsBarFollowsTheMergeWhileItIsOpen)
 {
-    ArchiveStore archive(fs, dialogs, data.string(), (root / "program").string());
-    RecordsStore records(fs, dialogs, archive, data.string());
-    const auto sync = controller(records);
+    const auto sync = controller();
     Tfrm_Synchro dialog(*sync);
     bool openWhileRunning = false;
     QTimer::singleShot(0, &dialog, [&] {
@@ -150,10 +145,8 @@ TEST_F(ControllerTest, aMergeWaitingForTheStoreLeavesTheWindowFree)
     const int held = ::open((store / kStoreLockName).c_str(), O_RDONLY);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
 
-    ArchiveStore archive(fs, dialogs, data.string(), (root / "program").string());
-    RecordsStore records(fs, dialogs, archive, data.string());
     records.loadRecords();
-    const auto sync = controller(records);
+    const auto sync = controller();
     sync->synchronise(0);
     sync->synchronise(2);
     // The window's own events go on while the writer waits for the lock.

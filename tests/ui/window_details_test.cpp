@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a careful player notices: the information text opens at its top, the board and the
-// window share one face colour, a struck-out row number is struck through its digits only,
-// message boxes show their caption whole with no icons on their buttons, and the dialogs carry
-// a close button only.
+// What a careful player notices: the board and the window share one face colour, a struck-out
+// row number is struck through its digits only, message boxes show their caption whole with no
+// icons on their buttons, and the dialogs carry a close button only.
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QMessageBox>
-#include <QScrollBar>
 #include <QStyle>
 #include <QTest>
-#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 #include "persistence/settings_store.h"
@@ -22,21 +19,6 @@
 
 namespace mirvalon::test {
 namespace {
-
-TEST(WindowDetails, informationTextOpensAtItsTopTheFirstTime)
-{
-    WindowRig rig;
-    Tfrm_Logic& w = *rig.window;
-    QTest::keyClick(&w, Qt::Key_F1);
-    ASSERT_TRUE(rig.s().informationPanelShown);
-    // The text box is built when the panel first shows.
-    auto* text = w.findChild<QTextBrowser*>(QStringLiteral("reInform"));
-    ASSERT_NE(text, nullptr);
-    QApplication::processEvents();
-    EXPECT_GT(text->verticalScrollBar()->maximum(), 0); // the text is longer than the box
-    EXPECT_EQ(text->verticalScrollBar()->value(), 0);
-    EXPECT_EQ(text->textCursor().position(), 0);
-}
 
 TEST(WindowDetails, openSlotsAndGreyPiecesHaveTheWindowsFace)
 {
