@@ -61,7 +61,7 @@ int main(int argc, char** argv)
         for (int pieces : {11, 19, 25})
             for (bool once : {true, false}) {
                 const GameRules rules{positions, pieces, once};
-                char name[8];
+                char name[32];
                 std::snprintf(name, sizeof name, "%d%02d_%c", positions, pieces, once ? 'k' : 'K');
                 if (only != "0" && only != name && only != std::to_string(positions))
                     continue;

@@ -175,8 +175,9 @@ TEST(RandomGame, neverColouredPiecesWithRandomArrangement)
             const auto& faces = rig.s().faces;
             std::set<int32_t> labels(faces.begin() + 1, faces.begin() + s.pieceCount + 1);
             const bool mix = s.pieceColours == MixedPieces;
-            if (mix)
+            if (mix) {
                 EXPECT_EQ(labels.erase(kColourFace), 1u) << "game " << number;
+            }
             EXPECT_EQ(static_cast<int>(labels.size()), mix ? (s.pieceCount + 1) / 2 : s.pieceCount)
                 << "game " << number;
             EXPECT_GE(*labels.begin(), 1);

@@ -171,7 +171,7 @@ TEST(Modes, thePlayersFilesAreTheirsAloneAndARewrittenFileKeepsItsMode)
         GameCopy copy(player.fs, player.data(), player.program.path());
         ASSERT_TRUE(copy.records.writeRecord(finishedGame(3, 9000, "Eva"), GameSettings{}, false));
         ASSERT_TRUE(copy.saveSettings(true));
-        for (const std::string folder :
+        for (const std::string& folder :
              {player.home.path() + "/Orvex", player.data(), player.data() + "/Data"})
             EXPECT_EQ(modeOf(folder), 0700u) << folder << " " << umask;
         for (const char* name : {"Mirvalon.ldt", "Mirvalon.lar", "Mirvalon.lcf", ".mirvalon-lock"})

@@ -194,8 +194,9 @@ TEST(RecordsFile, aDamagedFileKeepsEveryValidSlot)
         ASSERT_TRUE(written);
         (*written)[1] = expected[1];
         EXPECT_EQ(*written, expected);
-        if (!notes.empty())
+        if (!notes.empty()) {
             EXPECT_EQ(readBytes(copy), c.bytes);
+        }
         rig.store.loadRecords();
         EXPECT_EQ(notes.size(), c.bytes == good ? 0u : 1u); // told once
     }

@@ -128,8 +128,9 @@ TEST(Manual, theSameSourcesAndDateGiveTheSameBytes)
         for (int i = 0; i < 2; ++i) {
             ASSERT_FALSE(runs[0][i].isEmpty());
             EXPECT_EQ(runs[0][i] == runs[1][i], c.identical);
-            if (c.creationDate)
+            if (c.creationDate) {
                 EXPECT_TRUE(runs[0][i].contains(c.creationDate));
+            }
             // Without a date, the runs still agree once their creation dates are set aside.
             static const QRegularExpression date(QStringLiteral("/CreationDate \\(D:\\d{14}Z\\)"));
             EXPECT_EQ(QString::fromLatin1(runs[0][i]).remove(date),
