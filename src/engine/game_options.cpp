@@ -313,8 +313,6 @@ bool Game::deleteAllRecords()
     return deleted;
 }
 
-// Synchronisation may replace the records under a running game, or under the second player's
-// hidden row being entered: either is ended first, when the player agrees.
 Leaving Game::close()
 {
     if (m_state.closing)
@@ -325,6 +323,8 @@ Leaving Game::close()
     return m_settings.autoSave ? Leaving::SaveSettingsAndQuit : Leaving::Quit;
 }
 
+// Synchronisation may replace the records under a running game, or under the second player's
+// hidden row being entered: either is ended first, when the player agrees.
 bool Game::maySynchronise()
 {
     if (!m_state.inProgress && !m_state.secondPlayer)
