@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "readers.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "engine/records_table.h"
@@ -20,19 +21,12 @@ namespace {
 
 int32_t word32(std::string_view b, int number)
 {
-    const std::size_t at = 4 * static_cast<std::size_t>(number - 1);
-    uint32_t v = 0;
-    for (int k = 3; k >= 0; --k)
-        v = v << 8 | static_cast<unsigned char>(b[at + k]);
-    return static_cast<int32_t>(v);
+    return getLE32(b, 4 * static_cast<std::size_t>(number - 1));
 }
 
 bool in(int32_t v, std::initializer_list<int32_t> allowed)
 {
-    for (int32_t a : allowed)
-        if (a == v)
-            return true;
-    return false;
+    return std::find(allowed.begin(), allowed.end(), v) != allowed.end();
 }
 
 // The 34-byte record at `at` is within the bounds the records file allows.

@@ -115,6 +115,7 @@ TEST(Folders, findsTheProgramFolderAndTheUserBase)
     EXPECT_EQ(findProgramFolder(rig.fs, rig.shared.file("mirvalon")),
               parentFolder(rig.shared.path()) + "/share/games/mirvalon");
     EXPECT_EQ(findProgramFolder(rig.fs, "/usr/games/mirvalon"), "/usr/share/games/mirvalon");
+    EXPECT_EQ(findProgramFolder(rig.fs, "/mirvalon"), "/share/games/mirvalon");
     EXPECT_EQ(userDataBase("/x/data", "/home/a"), "/x/data");
     EXPECT_EQ(userDataBase("relative", "/home/a"), "/home/a/.local/share");
     EXPECT_EQ(userDataBase(nullptr, "/home/a"), "/home/a/.local/share");

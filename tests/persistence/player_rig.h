@@ -7,6 +7,7 @@
 
 #include "persistence/folders.h"
 #include "persistence/records_store.h"
+#include "persistence/safe_file.h"
 #include "persistence/settings_store.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
@@ -14,37 +15,14 @@
 
 namespace mirvalon::test {
 
-// A copy of the game that dies after `stepsLeft` more changes on disk: every later change
-// (a temporary file made or written, a rename, a removal) does not happen, just as if the
-// process had been killed at that moment.
-class DyingFileSystem : public PosixFileSystem
+// What a write killed half way leaves in `folder`: a temporary file or a commit note.
+inline bool leftovers(const std::string& folder)
 {
-public:
-    explicit DyingFileSystem(int stepsLeft) : m_stepsLeft(stepsLeft) {}
-    bool died() const { return m_stepsLeft < 0; }
-
-    int createTemp(const std::string& directory, std::string& tempPath, unsigned mode) override
-    {
-        return step() ? PosixFileSystem::createTemp(directory, tempPath, mode) : -1;
-    }
-    bool writeAll(int handle, std::string_view bytes) override
-    {
-        return step() && PosixFileSystem::writeAll(handle, bytes);
-    }
-    bool renameFile(const std::string& from, const std::string& to) override
-    {
-        return step() && PosixFileSystem::renameFile(from, to);
-    }
-    void removeFile(const std::string& path) override
-    {
-        if (step())
-            PosixFileSystem::removeFile(path);
-    }
-
-private:
-    bool step() { return --m_stepsLeft >= 0; }
-    int m_stepsLeft;
-};
+    for (const std::string& name : listFolder(folder))
+        if (name.rfind(kTempPrefix, 0) == 0 || name == kCommitNoteName)
+            return true;
+    return false;
+}
 
 // Game `number` won on its first row with `points` (at most 9695) by `holder`.
 inline GameState finishedGame(int number, int points, const std::string& holder)

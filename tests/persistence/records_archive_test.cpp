@@ -173,6 +173,7 @@ TEST(RecordsFile, aDamagedFileKeepsEveryValidSlot)
         });
         writeBytes(rig.ldt(), c.bytes);
         rig.store.loadRecords();
+        rig.store.loadRecords(); // the same damage at the next start is kept and told once
         RecordsTable expected = c.lost == std::vector<int>{-1} ? referenceRecords() : own;
         for (int i : c.lost)
             if (i >= 0)
@@ -181,24 +182,18 @@ TEST(RecordsFile, aDamagedFileKeepsEveryValidSlot)
         EXPECT_TRUE(rig.dialogs.messages.empty());
         EXPECT_EQ(readBytes(rig.ldt()), c.bytes);
         ASSERT_EQ(notes.size(), c.bytes == good ? 0u : 1u);
-        const std::string copy = notes.empty() ? "" : rig.data.file(notes[0].second);
         if (!notes.empty()) {
             EXPECT_EQ(notes[0].first, "Mirvalon.ldt");
             EXPECT_EQ(notes[0].second.rfind("Mirvalon.ldt.damaged-", 0), 0u);
-            EXPECT_EQ(readBytes(copy), c.bytes);
+            EXPECT_EQ(readBytes(rig.data.file(notes[0].second)), c.bytes);
         }
 
-        // The next record rebuilds the file from what was kept; the copy stays as it was.
+        // The next record rebuilds the file from what was kept.
         ASSERT_TRUE(rig.store.writeRecord(rig.wonGame(), GameSettings{}, false));
         auto written = decodeRecordsFile(readBytes(rig.ldt()));
         ASSERT_TRUE(written);
         (*written)[1] = expected[1];
         EXPECT_EQ(*written, expected);
-        if (!notes.empty()) {
-            EXPECT_EQ(readBytes(copy), c.bytes);
-        }
-        rig.store.loadRecords();
-        EXPECT_EQ(notes.size(), c.bytes == good ? 0u : 1u); // told once
     }
 }
 
@@ -275,12 +270,6 @@ TEST(RecordsFile, deletingClearsTheSlotsButKeepsKeysAndLevels)
     EXPECT_EQ(readBytes(rig.ldt()), image);
     clearRecord(expected[2]);
     EXPECT_EQ(rig.store.table(), expected);
-    // Read back at the next start and written out again from the table, it keeps its zeros.
-    Rig next;
-    restartOn(next, rig);
-    ::unlink(next.ldt().c_str());
-    ASSERT_TRUE(next.store.writeRecord(next.wonGame(), GameSettings{}, false));
-    EXPECT_EQ(readBytes(next.ldt()).substr(34 * 2, 34), image.substr(34 * 2, 34));
 
     ASSERT_TRUE(rig.store.deleteAllRecords());
     for (int i = 0; i < 192; ++i)
@@ -355,30 +344,32 @@ TEST(Archive, aDamagedArchiveKeepsEveryWholeSlot)
     };
     const Case files[] = {
         {"113663 bytes", good.substr(0, 113663), {0, 2}, true},
+        {"cut after slot 3", good.substr(0, 592 * 3), {0, 2}, true},
         {"113665 bytes", good + '\0', {0, 2, 191}, true},
         {"slot 3's game damaged", badGame, {0, 191}, false},
         {"zeros", std::string(113664, '\0'), {}, false},
     };
     for (const Case& c : files) {
+        SCOPED_TRACE(c.what);
         Rig rig;
         int notes = 0;
         rig.archive.setDamageNote([&notes](const std::string&, const std::string&) { ++notes; });
         writeBytes(rig.lar(), c.bytes);
         rig.store.loadRecords();
-        EXPECT_EQ(rig.marked(), c.marked) << c.what;
-        EXPECT_EQ(notes, c.copied ? 1 : 0) << c.what;
+        EXPECT_EQ(rig.marked(), c.marked);
+        EXPECT_EQ(notes, c.copied ? 1 : 0);
         for (int i : {0, 2, 191})
             EXPECT_EQ(rig.archive.loadArchiveSlot(i, rig.store.table()).has_value(),
                       std::find(c.marked.begin(), c.marked.end(), i) != c.marked.end())
-                << c.what << " slot " << i;
+                << "slot " << i;
 
-        ASSERT_TRUE(rig.store.writeRecord(rig.wonGame(), GameSettings{}, false)) << c.what;
-        EXPECT_EQ(readBytes(rig.lar()).size(), 113664u) << c.what;
+        ASSERT_TRUE(rig.store.writeRecord(rig.wonGame(), GameSettings{}, false));
+        EXPECT_EQ(readBytes(rig.lar()).size(), 113664u);
         Rig next;
         restartOn(next, rig);
         for (int i : c.marked)
-            EXPECT_TRUE(next.store.entry(i).archived) << c.what << " slot " << i;
-        EXPECT_TRUE(next.store.entry(1).archived) << c.what;
+            EXPECT_TRUE(next.store.entry(i).archived) << "slot " << i;
+        EXPECT_TRUE(next.store.entry(1).archived);
         // Piece 7 was blocked, but without the blocking aid shown it is archived as it was.
         EXPECT_EQ(next.archive.loadArchiveSlot(1, next.store.table())->faces[7], kColourFace);
     }

@@ -115,9 +115,6 @@ TEST(SavedGame, refusesAFileWhoseCheckedValueIsOutOfRange)
 {
     const std::vector<std::string> valid = valuesOf(encode(arrangedTask()));
     ASSERT_EQ(fileOf(valid), encode(arrangedTask())); // both copies of every value agree
-    ASSERT_EQ(valid[FirstPiece], "3");
-    ASSERT_EQ(valid[FourthFace], "248");
-    ASSERT_TRUE(decodeSavedGame(fileOf(valid)).has_value());
     struct Case
     {
         int index;
@@ -136,7 +133,8 @@ TEST(SavedGame, refusesAFileWhoseCheckedValueIsOutOfRange)
         {FifthPiece, "x"},       {FirstFace, "1000"},
         {FirstFace, "0"},        {FourthFace, "137"}, // face of piece 1
         {AuthText, ""},          {Password, "123456789012345678901"},
-        {Password, "tab\there"}, {ShowTime, ""}, // an empty value is no 0
+        {Password, "tab\there"}, {AuthText, "tab\there"},
+        {ShowTime, ""}, // an empty value is no 0
     };
     for (const Case& c : cases) {
         std::vector<std::string> values = valid;

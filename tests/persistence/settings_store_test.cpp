@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include "persistence/byte_order.h"
 #include "persistence/settings_store.h"
 #include "support/fake_persistence.h"
 #include "support/fake_ports.h"
@@ -12,25 +13,18 @@ namespace {
 
 using Words = std::array<int32_t, 60>;
 
-// The defaults as the configuration file holds them, word by word.
+// The defaults as the configuration file holds them, word by word: words 1..7, then the
+// flags from word 8; the rest are zeros.
 Words defaultWords()
 {
-    Words w{};
-    const int32_t head[24] = {7, 19, 1, 1, 2, 0, 1,                                // words 1..7
-                              0, 1,  0, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0}; // 8..24
-    for (int k = 0; k < 24; ++k)
-        w[k] = head[k];
-    return w;
+    return {7, 19, 1, 1, 2, 0, 1, 0, 1, 0, 1, 1, 1, 1, 1, 1, 1};
 }
 
 std::string image(const Words& w)
 {
-    std::string bytes;
-    for (int32_t v : w) {
-        const auto u = static_cast<uint32_t>(v);
-        for (int k = 0; k < 4; ++k)
-            bytes += static_cast<char>((u >> (8 * k)) & 0xFF);
-    }
+    std::string bytes(4 * w.size(), '\0');
+    for (std::size_t k = 0; k < w.size(); ++k)
+        putLE32(bytes, 4 * k, w[k]);
     return bytes;
 }
 

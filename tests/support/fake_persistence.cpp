@@ -63,13 +63,15 @@ std::vector<std::string> listFolder(const std::string& path)
 
 int FaultyFileSystem::createTemp(const std::string& directory, std::string& tempPath, unsigned mode)
 {
-    if (failAt == WriteStep::CreateTemp)
+    if (failAt == WriteStep::CreateTemp || !step())
         return -1;
     return PosixFileSystem::createTemp(directory, tempPath, mode);
 }
 
 bool FaultyFileSystem::writeAll(int handle, std::string_view bytes)
 {
+    if (!step())
+        return false;
     if (failAt == WriteStep::Write) {
         // A disk that fills up half way: part of the data reaches the temporary file.
         PosixFileSystem::writeAll(handle, bytes.substr(0, bytes.size() / 2));
@@ -91,7 +93,13 @@ bool FaultyFileSystem::closeFile(int handle)
 
 bool FaultyFileSystem::renameFile(const std::string& from, const std::string& to)
 {
-    return failAt != WriteStep::Rename && PosixFileSystem::renameFile(from, to);
+    return step() && failAt != WriteStep::Rename && PosixFileSystem::renameFile(from, to);
+}
+
+void FaultyFileSystem::removeFile(const std::string& path)
+{
+    if (step())
+        PosixFileSystem::removeFile(path);
 }
 
 bool FaultyFileSystem::mayReplace(const std::string& path)

@@ -3,6 +3,7 @@
 // fail, and recording views of the settings and language targets.
 #pragma once
 
+#include <climits>
 #include <map>
 #include <optional>
 #include <set>
@@ -49,6 +50,7 @@ public:
     bool syncFile(int handle) override;
     bool closeFile(int handle) override;
     bool renameFile(const std::string& from, const std::string& to) override;
+    void removeFile(const std::string& path) override;
     bool mayReplace(const std::string& path) override;
     ReadResult readFile(const std::string& path, std::size_t limit, bool noFollow) override;
     int lockFile(const std::string& path, int waitMilliseconds) override;
@@ -60,6 +62,13 @@ public:
     // `waitForLocks` off and is refused at once instead of after the whole wait.
     std::vector<int> lockWaits;
     bool waitForLocks = true;
+    // A copy of the game killed after `stepsLeft` more changes on disk: every later change (a
+    // temporary file made or written, a rename, a removal) does not happen.
+    int stepsLeft = INT_MAX;
+    bool died() const { return stepsLeft < 0; }
+
+private:
+    bool step() { return --stepsLeft >= 0; }
 };
 
 // Records every text a language file hands to the window, keyed by a readable name:
@@ -109,12 +118,10 @@ public:
     }
 
     std::map<std::string, std::string> texts;
-    int calls = 0;
 
 private:
     void note(const std::string& key, const std::string& text, const Extra& extra = {})
     {
-        ++calls;
         texts[key] = text;
         if (extra)
             texts[key + " //"] = *extra;

@@ -187,7 +187,8 @@ TEST_F(SyncTest, aMergeKilledAtAnyStepLeavesEveryRecordWithItsOwnGame)
         SCOPED_TRACE("killed after " + std::to_string(steps));
         a.start();
         a.winEach({3, 7}, 8000, "Anna");
-        DyingFileSystem dying(steps);
+        FaultyFileSystem dying;
+        dying.stepsLeft = steps;
         Synchroniser synchroniser(dying, a.folder(), shared.folder.string(), shared.writer);
         synchroniser.synchronise(0, referenceRecords());
         finished = !dying.died();
