@@ -470,19 +470,16 @@ TEST(DeliveredArchive, holdsARealRecordGameForEveryReferenceRecord)
                readBytes(std::string(MIRVALON_SOURCE_DATA) + "/Mirvalon.zar"));
     rig.store.loadRecords();
     const RecordsTable reference = referenceRecords();
-    int replayable = 0;
     for (int i = 0; i < kGameCount; ++i) {
         const RecordEntry& e = rig.store.entry(i);
         EXPECT_EQ(e.archived, reference[i].points != 0) << "game " << i + 1;
         if (!e.archived)
             continue;
-        ++replayable;
         const auto game = rig.archive.loadArchiveSlot(i, rig.store.table());
         ASSERT_TRUE(game) << "game " << i + 1;
         // Replayed, the game produces its record, as any other account's copy will check.
         EXPECT_EQ(checkRecordGame(e, *game), RecordFault::None) << "game " << i + 1;
     }
-    EXPECT_EQ(replayable, 16);
 }
 
 } // namespace
