@@ -3,6 +3,8 @@
 // files. (Seeded mutants of these files run with the other readers' in the mutation test.)
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include "persistence/folders.h"
 #include "persistence/saved_game.h"
 #include "support/fake_persistence.h"
@@ -193,6 +195,9 @@ TEST(SavedGame, readsAtMostABoundedFile)
     EXPECT_FALSE(readSavedGame(fs, path).has_value());
     EXPECT_FALSE(readSavedGame(fs, dir.file("ziadna.mvg")).has_value());
     EXPECT_FALSE(readSavedGame(fs, dir.path()).has_value());
+    writeBytes(dir.file("hra.mvg"), encode(plainTask())); // opened through a link as well
+    ASSERT_EQ(::symlink(dir.file("hra.mvg").c_str(), dir.file("odkaz.mvg").c_str()), 0);
+    EXPECT_EQ(readSavedGame(fs, dir.file("odkaz.mvg")), plainTask());
 }
 
 TEST(SavedGame, aFailedSaveKeepsTheEarlierFile)

@@ -11,11 +11,6 @@ namespace {
 
 constexpr int kGame = 11;
 
-std::size_t recordAt(std::size_t offset)
-{
-    return kRecordSlotSize * (kGame - 1) + offset;
-}
-
 std::size_t slotAt(std::size_t offset)
 {
     return kArchiveSlotSize * (kGame - 1) + offset;
@@ -49,8 +44,8 @@ TEST(StoreWriter, writesOnlyRecordsTheirGamesProveAndThatBeatTheStore)
          [](StoreImages& o) {
              StoreImages other = emptyStore();
              putWonGame(other, 2, 8000, "Forger");
-             o.records.replace(recordAt(0), kRecordSlotSize, other.records, kRecordSlotSize,
-                               kRecordSlotSize);
+             o.records.replace(kRecordSlotSize * (kGame - 1), kRecordSlotSize, other.records,
+                               kRecordSlotSize, kRecordSlotSize);
              o.archive.replace(slotAt(0), kArchiveSlotSize, other.archive, kArchiveSlotSize,
                                kArchiveSlotSize);
          },
