@@ -270,6 +270,12 @@ TEST(RecordsFile, deletingClearsTheSlotsButKeepsKeysAndLevels)
     EXPECT_EQ(readBytes(rig.ldt()), image);
     clearRecord(expected[2]);
     EXPECT_EQ(rig.store.table(), expected);
+    // Read back at the next start and written out again from the table, it keeps its zeros.
+    Rig next;
+    restartOn(next, rig);
+    ::unlink(next.ldt().c_str());
+    ASSERT_TRUE(next.store.writeRecord(next.wonGame(), GameSettings{}, false));
+    EXPECT_EQ(readBytes(next.ldt()).substr(34 * 2, 34), image.substr(34 * 2, 34));
 
     ASSERT_TRUE(rig.store.deleteAllRecords());
     for (int i = 0; i < 192; ++i)
