@@ -133,7 +133,8 @@ TEST(SavedGame, refusesAFileWhoseCheckedValueIsOutOfRange)
         {ShowTime, "2"},         {FirstPiece, "0"},
         {FirstPiece, "12"},      {SecondPiece, "3"},
         {FifthPiece, "x"},       {FirstFace, "1000"},
-        {FirstFace, "0"},        {FourthFace, "137"}, // face of piece 1
+        {FirstFace, "0"},        {FirstFace, "13:"},
+        {FourthFace, "137"}, // face of piece 1
         {AuthText, ""},          {Password, "123456789012345678901"},
         {Password, "tab\there"}, {AuthText, "tab\there"},
         {ShowTime, ""}, // an empty value is no 0
