@@ -165,27 +165,6 @@ TEST(SavedGame, refusesAnAlteredSecondCopy)
     }
 }
 
-TEST(SavedGame, refusesAFileCutBeforeItsLastText)
-{
-    const std::string good = encode(arrangedTask());
-    // Cut anywhere before the authorisation text ends, the file is refused; the noise tail may
-    // be lost without harm.
-    const std::size_t authEnd = [&] {
-        std::size_t pos = 0;
-        for (int copy = 0; copy < 2 * (AuthText + 1); ++copy)
-            pos = good.find('\0', pos) + 1;
-        return pos;
-    }();
-    for (std::size_t cut = 0; cut < good.size(); ++cut) {
-        const auto back = decodeSavedGame(good.substr(0, cut));
-        if (cut < authEnd) {
-            EXPECT_FALSE(back.has_value()) << cut;
-        } else if (back) {
-            EXPECT_EQ(*back, arrangedTask()) << cut;
-        }
-    }
-}
-
 TEST(SavedGame, readsAtMostABoundedFile)
 {
     TempDir dir;
