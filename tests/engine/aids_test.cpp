@@ -178,6 +178,7 @@ TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
     const Step piece6 = [](Rig& r) { r.place({6}); };
     const Step block11 = [](Rig& r) { r.game.pressPalettePiece(11, MouseButton::Right, {}); };
     const Step revealed = [](Rig& r) { r.playRow({6, 2, 7, 4, 8}); };
+    const Step secondRow = [](Rig& r) { r.playRow({6, 7, 8, 9, 10}); };
     const auto score = [](const Rig& r) { return r.s().score; };
     const auto placed = [](const Rig& r) { return r.s().editCount; };
     const auto blocked = [](const Rig& r) { return r.s().blockedCount; };
@@ -186,37 +187,29 @@ TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
     const Step quick = [](Rig& r) { r.game.quickStart(); };
     const Step hits = [](Rig& r) { r.game.enterAllHits(); };
     const Step unblock = [](Rig& r) { r.game.unblockAll(); };
-    const Step blockUnused = [](Rig& r) { r.game.blockCertainlyUnused(); };
     const Step restore = [](Rig& r) { r.game.restoreAll(); };
-    const Step emptied = [](Rig& r) {
-        r.place({6});
-        r.game.doubleClickSlotPiece(1);
-        r.game.releaseButton();
-    };
-    const Step secondRow = [](Rig& r) { r.playRow({6, 7, 8, 9, 10}); };
-    const Step idle = [](Rig& r) { r.game.startUp(); };
-    const Step begun = [&](Rig& r) { revealed(r), r.place({9}); };
-    const Step gaveUp = [&](Rig& r) { block11(r), r.game.giveUp(); };
-    const Step again = [](Rig& r) { r.game.startSecondPlayerGame(); };
-    const auto hidden1 = [](const Rig& r) { return r.s().hiddenRow[0]; };
     // clang-format off
     const Case cases[] = {
         {"cancel on an empty row",                   classic, nothing, cancel, score, false},
         {"cancel after a piece",                     classic, piece6, cancel, score, true},
         {"quick start on a fresh first row",         classic, nothing, quick, panelCloses, true},
-        {"quick start on a first row emptied again", classic, emptied, quick, panelCloses, true},
+        {"quick start on a first row emptied again", classic,
+         [](Rig& r) { r.place({6}), r.game.doubleClickSlotPiece(1), r.game.releaseButton(); },
+         quick, panelCloses, true},
         {"quick start on the second row",            classic, secondRow, quick, panelCloses, false},
-        {"quick start while idle",                   idle, nothing, quick, panelCloses, false},
+        {"quick start while idle", [](Rig& r) { r.game.startUp(); }, nothing, quick, panelCloses, false},
         {"hits before any is revealed",              classic, nothing, hits, placed, false},
         {"hits once revealed",                       classic, revealed, hits, placed, true},
-        {"hits once the row is begun",               classic, begun, hits, placed, false},
-        {"block unused, never offered in a classic game", classic, secondRow, blockUnused, blocked, false},
+        {"hits once the row is begun", classic, [&](Rig& r) { revealed(r), r.place({9}); }, hits, placed, false},
+        {"block unused, never offered in a classic game", classic, secondRow,
+         [](Rig& r) { r.game.blockCertainlyUnused(); }, blocked, false},
         {"unblock after a block",                    classic, block11, unblock, blocked, true},
-        {"unblock after giving up",                  classic, gaveUp, unblock, blocked, false},
+        {"unblock after giving up", classic, [&](Rig& r) { block11(r), r.game.giveUp(); }, unblock, blocked, false},
         {"restore all in a classic game",            classic, piece6, restore, placed, false},
         {"restore all in a training game",           training, piece6, restore, placed, true},
         {"second player's game while its hidden row is entered", secondPlayer,
-         [](Rig& r) { r.place({3}); }, again, hidden1, false},
+         [](Rig& r) { r.place({3}); }, [](Rig& r) { r.game.startSecondPlayerGame(); },
+         [](const Rig& r) { return r.s().hiddenRow[0]; }, false},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -326,10 +319,7 @@ TEST(SecondPlayer, pointsRunningOutWhileThePasswordIsAskedEndTheGameOnce)
 {
     Rig rig;
     rig.game.startUp();
-    rig.game.startSecondPlayerGame();
-    rig.place({1, 2, 3, 4, 5, 6, 7});
-    rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Tajne", ""}};
-    ASSERT_TRUE(rig.game.confirmHiddenRow());
+    ASSERT_TRUE(rig.setHiddenRow({1, 2, 3, 4, 5, 6, 7}, std::pair{"Tajne", ""}));
     rig.place({1});
     ASSERT_TRUE(rig.clock.timerOn);
 
@@ -359,10 +349,7 @@ TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)
     EXPECT_TRUE(rig.enabled(Command::SaveGame));
     rig.game.resetToIdle(); // the game ended without an end: nothing left to save
     EXPECT_FALSE(rig.enabled(Command::SaveGame));
-    rig.game.startSecondPlayerGame();
-    rig.place({1, 2, 3, 4, 5, 6, 7});
-    rig.dialogs.passwordAnswers = {std::nullopt};
-    rig.game.confirmHiddenRow();
+    rig.setHiddenRow({1, 2, 3, 4, 5, 6, 7});
     EXPECT_TRUE(rig.game.giveUp());
     EXPECT_EQ(rig.dialogs.passwordModes, (std::vector<int>{0, 0}));
 }
@@ -372,10 +359,7 @@ TEST(SecondPlayer, aTrainingGameRunsTheDriverAgainstTheSetRow)
     Rig rig;
     rig.useSettings([&](GameSettings& s) { s.gameType = Training; });
     fiveOfEleven(rig);
-    rig.game.startSecondPlayerGame();
-    rig.place({3, 1, 4, 9, 5});
-    rig.dialogs.passwordAnswers = {std::nullopt};
-    ASSERT_TRUE(rig.game.confirmHiddenRow());
+    ASSERT_TRUE(rig.setHiddenRow({3, 1, 4, 9, 5}));
     EXPECT_EQ(rig.s().hiddenRow, (Row{3, 1, 4, 9, 5, 0, 0, 0}));
     EXPECT_EQ(rig.s().currentRow, 15); // the driver played 14 rows against it
     EXPECT_TRUE(rig.s().training);

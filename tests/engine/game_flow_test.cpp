@@ -122,37 +122,35 @@ TEST_F(GameFlow, dragsFillAndEmptySlots)
     EXPECT_TRUE(rig.s().blocked[10]);
 }
 
-TEST_F(GameFlow, winOnRowOneAsksForTheRecord)
+// A win on row 1 beats the record of 7451 and asks for it; one on row 15 (7200) asks nothing.
+TEST(GameFlowWin, theRecordIsAskedForOnlyAboveTheOldOne)
 {
-    start();
-    rig.dialogs.answers = {true};
-    rig.dialogs.recordName = "Anna";
-    rig.playRow({1, 2, 3, 4, 5, 6, 7});
-    const auto& s = rig.s();
-    EXPECT_TRUE(s.solved && !s.inProgress);
-    EXPECT_EQ(s.score, 9700);
-    const test::ScriptedDialogs& d = rig.dialogs;
-    EXPECT_EQ(std::tuple(d.messages, d.messageNumbers, d.questions, d.recordDialogs),
-              std::tuple(std::vector<int>{0}, std::vector<int>{1}, std::vector<int>{1}, 1));
-    EXPECT_EQ(s.oldPoints, 7451); // the old record shown beside the new one
-    EXPECT_EQ(rig.records.table[103].points, 9700);
-    EXPECT_EQ(rig.status.texts[13], "9700");
-    EXPECT_EQ(rig.board.drawnRows.back(), (test::FakeBoard::DrawnRow{1, 7, 0}));
-    EXPECT_EQ(s.pegs[0], (Row{1, 1, 1, 1, 1, 1, 1, 0}));
-    EXPECT_FALSE(s.paletteEnabled || rig.clock.timerOn);
-}
-
-TEST_F(GameFlow, winOnRowFifteenBelowTheRecordAsksNothing)
-{
-    start();
-    for (int r = 1; r <= 14; ++r)
-        rig.playRow(wrongRow(7));
-    EXPECT_EQ(rig.s().currentRow, 15);
-    rig.playRow({1, 2, 3, 4, 5, 6, 7});
-    EXPECT_EQ(rig.s().score, 10000 - 4 * 300 - 5 * 200 - 6 * 100);
-    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{0});
-    EXPECT_EQ(rig.dialogs.messageNumbers, std::vector<int>{15});
-    EXPECT_TRUE(rig.dialogs.questions.empty()); // 7200 does not beat 7451
+    for (int row : {1, 15}) {
+        SCOPED_TRACE(row);
+        Rig rig;
+        rig.game.startUp();
+        rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
+        rig.dialogs.answers = {true};
+        rig.dialogs.recordName = "Anna";
+        for (int r = 1; r < row; ++r)
+            rig.playRow(wrongRow(7));
+        rig.playRow({1, 2, 3, 4, 5, 6, 7});
+        const auto& s = rig.s();
+        const int points = row == 1 ? 9700 : 10000 - 4 * 300 - 5 * 200 - 6 * 100;
+        const bool record = row == 1;
+        EXPECT_TRUE(s.solved && !s.inProgress);
+        EXPECT_EQ(s.score, points);
+        const test::ScriptedDialogs& d = rig.dialogs;
+        EXPECT_EQ(std::tuple(d.messages, d.messageNumbers, d.questions, d.recordDialogs),
+                  std::tuple(std::vector<int>{0}, std::vector<int>{row},
+                             record ? std::vector<int>{1} : std::vector<int>{}, int(record)));
+        EXPECT_EQ(s.oldPoints, record ? 7451 : 0); // the old record shown beside the new one
+        EXPECT_EQ(rig.records.table[103].points, record ? points : 7451);
+        EXPECT_EQ(rig.status.texts[13], record ? "9700" : "7451");
+        EXPECT_EQ(rig.board.drawnRows.back(), (test::FakeBoard::DrawnRow{row, 7, 0}));
+        EXPECT_EQ(s.pegs[row - 1], (Row{1, 1, 1, 1, 1, 1, 1, 0}));
+        EXPECT_FALSE(s.paletteEnabled || rig.clock.timerOn);
+    }
 }
 
 TEST_F(GameFlow, lossAfterRowFifteenAndGivingUp)
@@ -183,9 +181,7 @@ TEST_F(GameFlow, equalScoreIsNoRecordAndSecondPlayerGetsQuestionTwo)
     EXPECT_TRUE(rig.dialogs.questions.empty());
 
     rig.records.table[103].points = 100;
-    rig.game.startSecondPlayerGame();
-    rig.place({1, 2, 3, 4, 5, 6, 7});
-    EXPECT_TRUE(rig.game.confirmHiddenRow());
+    EXPECT_TRUE(rig.setHiddenRow({1, 2, 3, 4, 5, 6, 7}));
     rig.playRow({1, 2, 3, 4, 5, 6, 7});
     EXPECT_EQ(rig.dialogs.questions, std::vector<int>{2});
     EXPECT_EQ(rig.records.writes, 0);

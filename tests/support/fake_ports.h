@@ -261,6 +261,10 @@ struct Rig
     void playRow(const std::vector<int>& pieces);
     // Starts a computer game whose hidden row the generator draws as `pieces`.
     void startWithHidden(const std::vector<int>& pieces);
+    // Starts the second player's game with `pieces` as its hidden row, confirmed with
+    // (password, authorisation text) or Cancel; whether the game began.
+    bool setHiddenRow(const std::vector<int>& pieces,
+                      const std::optional<std::pair<std::string, std::string>>& texts = {});
     // Changes the settings as a configuration read at start would.
     void useSettings(const std::function<void(GameSettings&)>& change)
     {
