@@ -23,12 +23,8 @@ GameSettings rulesOf(const WonGame& w)
 // Puts `guess` in row `row` with the pegs the rules give it, so only the damage meant shows.
 void setRow(WonGame& w, int row, const Row& guess)
 {
-    Row& pegs = w.game.pegs[row - 1];
     w.game.rows[row - 1] = guess;
-    const RowScore s = scoreRow(w.game.hiddenRow, guess, rulesOf(w).positions);
-    pegs = Row{};
-    for (int i = 0; i < s.hits + s.misses; ++i)
-        pegs[i] = i < s.hits ? 1 : -1;
+    w.game.pegs[row - 1] = test::pegsOf(w.game.hiddenRow, guess, rulesOf(w).positions);
 }
 
 // A new hidden row, still solved on the record's last row.

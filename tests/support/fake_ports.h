@@ -193,7 +193,6 @@ public:
         e.holder = s.holderName;
         return true;
     }
-    void shareRecord(int gameNumber) override { shared.push_back(gameNumber); }
     bool deleteRecord(int index) override
     {
         deleted.push_back(index);
@@ -214,7 +213,6 @@ public:
     }
     bool writable = true;
     int writes = 0;
-    std::vector<int> shared;
     std::vector<int> deleted; // table indexes, -1 for all
 };
 

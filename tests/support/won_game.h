@@ -37,6 +37,16 @@ inline Row drawnRow(Random& random, const GameSettings& rules)
     return row;
 }
 
+// The pegs the rules give `guess` against `hidden`: hits first, then misses.
+inline Row pegsOf(const Row& hidden, const Row& guess, int positions)
+{
+    const RowScore score = scoreRow(hidden, guess, positions);
+    Row pegs{};
+    for (int i = 0; i < score.hits + score.misses; ++i)
+        pegs[i] = i < score.hits ? 1 : -1;
+    return pegs;
+}
+
 // A record of game `number` won on row `rows` after `seconds`, with `points` (0: the most that
 // rows and time allow), and the game that produced it: guesses that miss the hidden row in at
 // least one place, then the hidden row itself; grey faces numbered as the pieces are.
@@ -73,9 +83,7 @@ inline WonGame wonGame(int number, int rows = 5, int seconds = 83, int points = 
         while (r + 1 < rows && guess == g.hiddenRow)
             guess = drawnRow(random, rules);
         g.rows[r] = guess;
-        const RowScore score = scoreRow(g.hiddenRow, guess, rules.positions);
-        for (int i = 0; i < score.hits + score.misses; ++i)
-            g.pegs[r][i] = i < score.hits ? 1 : -1;
+        g.pegs[r] = pegsOf(g.hiddenRow, guess, rules.positions);
     }
     return won;
 }
