@@ -248,28 +248,39 @@ TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)
         EXPECT_TRUE(rig.commands.table.visible(Command::BlockUnused));
         EXPECT_EQ(std::count(s.paletteShown.begin() + 1, s.paletteShown.begin() + pieces + 1, true),
                   pieces);
+        if (correctPosition) { // the driver's rows show all places but two at most
+            EXPECT_LE(std::count(s.revealedHits.begin(), s.revealedHits.end(), true),
+                      positions - 2);
+        }
     }
 }
 
 TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
 {
-    for (bool closing : {true, false}) {
-        SCOPED_TRACE(closing ? "window closing at row 4" : "given up at row 3");
-        const int stopAt = closing ? 4 : 3;
+    enum class Stop { Closing, GivenUp, NewGame };
+    for (Stop stop : {Stop::Closing, Stop::GivenUp, Stop::NewGame}) {
+        SCOPED_TRACE(static_cast<int>(stop));
+        const int stopAt = stop == Stop::Closing ? 4 : 3;
         Rig rig;
         trainingRig(rig, 5, 11, true, true);
         bool keysTaken = false; // the driver's rows are not the player's to type into
         rig.events.onYield = [&] {
             keysTaken = keysTaken || rig.game.paletteTakesKeys();
-            if (rig.events.yields == stopAt && closing)
+            if (rig.events.yields != stopAt)
+                return;
+            if (stop == Stop::Closing)
                 rig.game.close();
-            else if (rig.events.yields == stopAt)
+            else if (stop == Stop::GivenUp)
                 rig.game.giveUp();
+            else { // the next game, whose own driver leaves the player row 15
+                rig.game.resetToIdle();
+                rig.game.startComputerGame();
+            }
         };
         rig.game.startComputerGame();
-        EXPECT_EQ(rig.s().currentRow, stopAt);
+        EXPECT_EQ(rig.s().currentRow, stop == Stop::NewGame ? 15 : stopAt);
         EXPECT_EQ(rig.s().editCount, 0); // no half-made row left behind
-        EXPECT_EQ(rig.s().inProgress, closing);
+        EXPECT_EQ(rig.s().inProgress, stop != Stop::GivenUp);
         EXPECT_FALSE(keysTaken);
     }
 }

@@ -94,6 +94,13 @@ TEST(RecordsList, deletionAsksAndResetsTheGameItTouches)
         EXPECT_EQ(rig.s().inProgress, stillPlaying);
         EXPECT_EQ(rig.board.panelCloses > closes, !stillPlaying);
     }
+    // The game whose hidden row the second player enters counts as running too.
+    Rig rig;
+    rig.game.startUp();
+    rig.game.startSecondPlayerGame();
+    rig.dialogs.answers = {false};
+    EXPECT_FALSE(rig.game.deleteRecord(103));
+    EXPECT_EQ(rig.dialogs.questions, std::vector<int>{Question::EndRunningGame});
 }
 
 TEST(RecordsList, deletingWhileIdleAsksOnlyTheDeletionAndShowsTheNewRecord)
