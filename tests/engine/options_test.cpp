@@ -190,41 +190,35 @@ TEST(Menus, gameTypeChangesOnlyBetweenGames)
 
 TEST(Menus, positionsAndPiecesAskBeforeEndingAGame)
 {
-    struct Case
-    {
-        const char* name;
-        bool running;
-        std::vector<bool> answers;
-        bool changed;
-        bool same = false; // the item already checked
-    };
+    // running, the answer, changed, the item already checked
+    using Case = std::tuple<bool, std::deque<bool>, bool, bool>;
     const Case cases[] = {
-        {"idle", false, {}, true},
-        {"running, yes", true, {true}, true},
-        {"running, no", true, {false}, false},
-        {"running, the same again", true, {}, false, true},
+        {false, {}, true, false},
+        {true, {true}, true, false},
+        {true, {false}, false, false},
+        {true, {}, false, true},
     };
-    for (const Case& c : cases) {
+    for (const auto& [running, answers, changed, same] : cases) {
         for (bool pieces : {false, true}) {
-            SCOPED_TRACE(std::string(c.name) + (pieces ? " pieces" : " positions"));
+            SCOPED_TRACE(testing::Message() << running << answers.size() << same << pieces);
             Rig rig;
             rig.game.startUp();
-            if (c.running)
+            if (running)
                 rig.game.startComputerGame();
-            rig.dialogs.answers.assign(c.answers.begin(), c.answers.end());
-            const bool changed = pieces ? rig.game.changePieceCount(c.same ? 19 : 11)
-                                        : rig.game.changePositions(c.same ? 7 : 5);
-            EXPECT_EQ(changed, c.changed);
-            EXPECT_EQ(rig.dialogs.questions.size(), c.running && !c.same ? 1u : 0u);
-            EXPECT_EQ(rig.s().inProgress, c.running && !c.changed);
+            rig.dialogs.answers = answers;
+            EXPECT_EQ(pieces ? rig.game.changePieceCount(same ? 19 : 11)
+                             : rig.game.changePositions(same ? 7 : 5),
+                      changed);
+            EXPECT_EQ(rig.dialogs.questions.size(), running && !same ? 1u : 0u);
+            EXPECT_EQ(rig.s().inProgress, running && !changed);
             const GameSettings& s = rig.game.settings();
             EXPECT_EQ(pieces ? s.pieceCount : s.positions,
-                      c.changed ? (pieces ? 11 : 5) : (pieces ? 19 : 7));
-            const Command mark = pieces ? (c.changed ? Command::Pieces11 : Command::Pieces19)
-                                        : (c.changed ? Command::Positions5 : Command::Positions7);
+                      changed ? (pieces ? 11 : 5) : (pieces ? 19 : 7));
+            const Command mark = pieces ? (changed ? Command::Pieces11 : Command::Pieces19)
+                                        : (changed ? Command::Positions5 : Command::Positions7);
             EXPECT_TRUE(rig.commands.table.checked(mark));
-            EXPECT_EQ(rig.settings.shown.size(), c.changed ? 1u : 0u); // shown once, by set()
-            EXPECT_EQ(rig.s().gameNumber != 104, c.changed) << "the variant on the status bar";
+            EXPECT_EQ(rig.settings.shown.size(), changed ? 1u : 0u); // shown once, by set()
+            EXPECT_EQ(rig.s().gameNumber != 104, changed) << "the variant on the status bar";
         }
     }
 }
@@ -235,12 +229,7 @@ TEST(Menus, theWindowGetsOneTablePerOperation)
 {
     Rig rig;
     rig.game.startUp();
-    struct Case
-    {
-        const char* what;
-        std::function<void()> run;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, std::function<void()>> cases[] = {
         {"positions", [&rig] { rig.game.changePositions(5); }},
         {"pieces", [&rig] { rig.game.changePieceCount(25); }},
         {"the window's own publish", [&rig] { rig.game.publish(); }},
@@ -251,10 +240,10 @@ TEST(Menus, theWindowGetsOneTablePerOperation)
              rig.game.toggleStatusGroup(StatusGroup::Time);
          }},
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, run] : cases) {
         const int before = rig.commands.updates;
-        c.run();
-        EXPECT_EQ(rig.commands.updates - before, 1) << c.what;
+        run();
+        EXPECT_EQ(rig.commands.updates - before, 1) << what;
     }
     EXPECT_TRUE(rig.commands.table.checked(Command::Positions6));
     EXPECT_FALSE(rig.commands.table.checked(Command::TimeView));
