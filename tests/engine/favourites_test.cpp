@@ -22,12 +22,7 @@ TEST(Favourites, aStoredGameIsFoundUntilItsSlotIsReleased)
     storeFavourite(s, 4);
     EXPECT_EQ(findFavourite(s), 3); // the first matching slot
 
-    struct Change
-    {
-        const char* what;
-        void (*apply)(GameSettings&);
-        int found;
-    };
+    using Change = std::tuple<const char*, void (*)(GameSettings&), int>;
     const Change changes[] = {
         {"another number", [](GameSettings& g) { g.positions = 5; }, 0},
         {"training", [](GameSettings& g) { g.gameType = Training; }, 0},
@@ -36,10 +31,10 @@ TEST(Favourites, aStoredGameIsFoundUntilItsSlotIsReleased)
         {"another picture", [](GameSettings& g) { g.environment = 0; }, 3},
         {"time hidden", [](GameSettings& g) { g.showTime = false; }, 3},
     };
-    for (const Change& c : changes) {
+    for (const auto& [what, apply, found] : changes) {
         GameSettings changed = s;
-        c.apply(changed);
-        EXPECT_EQ(findFavourite(changed), c.found) << c.what;
+        apply(changed);
+        EXPECT_EQ(findFavourite(changed), found) << what;
     }
 
     EXPECT_EQ(s.activeFavourite, 4);

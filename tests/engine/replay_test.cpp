@@ -68,19 +68,15 @@ TEST(Replay, layOutTheWholeRecordGameAtOnce)
 
 TEST(Replay, colourSchemeFollowsTheFaces)
 {
-    struct Case
-    {
-        int face1, face2, scheme;
-    };
-    for (const Case& c : {Case{1000, 1000, 1}, Case{-1000, 7, 1}, Case{1, 1000, 2},
-                          Case{1, -1000, 2}, Case{5, 9, 0}}) {
+    const int cases[][3] = {{1000, 1000, 1}, {-1000, 7, 1}, {1, 1000, 2}, {1, -1000, 2}, {5, 9, 0}};
+    for (const auto& [face1, face2, scheme] : cases) {
         test::Rig rig;
         rig.game.startUp();
         ArchivedGame a = recordGame192();
-        a.faces[1] = c.face1;
-        a.faces[2] = c.face2;
+        a.faces[1] = face1;
+        a.faces[2] = face2;
         rig.game.showArchivedGame(a, 192);
-        EXPECT_EQ(rig.game.settings().pieceColours, c.scheme) << c.face1 << " " << c.face2;
+        EXPECT_EQ(rig.game.settings().pieceColours, scheme) << face1 << " " << face2;
     }
 }
 
