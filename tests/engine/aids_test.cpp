@@ -287,8 +287,7 @@ TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
 
 TEST(SecondPlayer, passwordGuardsGivingUp)
 {
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     rig.game.startSecondPlayerGame();
     EXPECT_FALSE(rig.s().resultCovered);
     rig.place({1, 2, 3, 4, 5, 6, 7});
@@ -328,8 +327,7 @@ TEST(SecondPlayer, passwordGuardsGivingUp)
 
 TEST(SecondPlayer, pointsRunningOutWhileThePasswordIsAskedEndTheGameOnce)
 {
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     ASSERT_TRUE(rig.setHiddenRow({1, 2, 3, 4, 5, 6, 7}, std::pair{"Tajne", ""}));
     rig.place({1});
     ASSERT_TRUE(rig.clock.timerOn);
@@ -346,8 +344,7 @@ TEST(SecondPlayer, pointsRunningOutWhileThePasswordIsAskedEndTheGameOnce)
 
 TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)
 {
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     rig.game.startSecondPlayerGame();
     rig.place({1, 2, 3, 4, 5, 6, 7});
     rig.game.cancelRow(); // empties the hidden row again for the row-1 price

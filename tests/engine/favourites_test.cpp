@@ -99,8 +99,7 @@ TEST(Favourites, pressesOnThePanels)
 
 TEST(Favourites, panelsStoreStartAndReleaseTheirGames)
 {
-    test::Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     const Modifiers none, ctrl{false, true, false};
     // A right press on an unused panel stores the game on the board.
     EXPECT_FALSE(rig.game.pressFavourite(2, MouseButton::Right, none));
@@ -144,8 +143,7 @@ TEST(Favourites, panelsStoreStartAndReleaseTheirGames)
 
 TEST(RandomGame, neverColouredPiecesWithRandomArrangement)
 {
-    test::Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     int arranged = 0;
     for (int draw = 0; draw < 2000; ++draw) {
         if (draw % 50 == 0) {

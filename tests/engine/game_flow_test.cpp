@@ -127,8 +127,7 @@ TEST(GameFlowWin, theRecordIsAskedForOnlyAboveTheOldOne)
 {
     for (int row : {1, 15}) {
         SCOPED_TRACE(row);
-        Rig rig;
-        rig.game.startUp();
+        test::IdleRig rig;
         rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
         rig.dialogs.answers = {true};
         rig.dialogs.recordName = "Anna";

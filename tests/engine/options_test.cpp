@@ -44,8 +44,7 @@ TEST(Score, neverFallsBelowZeroAfterAPenalty)
 
 TEST(RecordsList, archiveIsOfferedForAnArchivedRowOnlyWhileTheListIsShown)
 {
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     rig.records.table[0].archived = true;
     rig.records.table[0].points = 500;
     rig.records.table[191].archived = false;
@@ -95,8 +94,7 @@ TEST(RecordsList, deletionAsksAndResetsTheGameItTouches)
         EXPECT_EQ(rig.board.panelCloses > closes, !stillPlaying);
     }
     // The game whose hidden row the second player enters counts as running too.
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     rig.game.startSecondPlayerGame();
     rig.dialogs.answers = {false};
     EXPECT_FALSE(rig.game.deleteRecord(103));
@@ -105,8 +103,7 @@ TEST(RecordsList, deletionAsksAndResetsTheGameItTouches)
 
 TEST(RecordsList, deletingWhileIdleAsksOnlyTheDeletionAndShowsTheNewRecord)
 {
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     rig.game.selectRecordRow(103);
     rig.dialogs.answers = {true};
     EXPECT_TRUE(rig.game.deleteRecord(103));
@@ -126,8 +123,7 @@ TEST(RecordsList, deletingWhileIdleAsksOnlyTheDeletionAndShowsTheNewRecord)
 TEST(Activation, withoutASharedFolderSynchronisationIsSwitchedOff)
 {
     for (bool ready : {false, true}) {
-        Rig rig;
-        rig.game.startUp();
+        test::IdleRig rig;
         rig.useSettings([&](GameSettings& s) { s.syncAtStart = s.syncNewRecords = true; });
         rig.game.activate(ready);
         const GameSettings& s = rig.game.settings();
@@ -155,8 +151,7 @@ TEST(Synchronisation, asksBeforeEndingARunningGame)
     // clang-format on
     for (const auto& [what, state, answers, asked, mayOpen, stillRunning] : cases) {
         SCOPED_TRACE(what);
-        Rig rig;
-        rig.game.startUp();
+        test::IdleRig rig;
         if (state == 1)
             rig.game.startSecondPlayerGame();
         if (state >= 2) {
@@ -174,8 +169,7 @@ TEST(Synchronisation, asksBeforeEndingARunningGame)
 
 TEST(Menus, gameTypeChangesOnlyBetweenGames)
 {
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     EXPECT_FALSE(rig.game.chooseGameType(Classic)); // already chosen
     EXPECT_TRUE(rig.game.chooseGameType(Training));
     EXPECT_TRUE(rig.commands.table.checked(Command::GameTypeTraining));
@@ -201,8 +195,7 @@ TEST(Menus, positionsAndPiecesAskBeforeEndingAGame)
     for (const auto& [running, answers, changed, same] : cases) {
         for (bool pieces : {false, true}) {
             SCOPED_TRACE(testing::Message() << running << answers.size() << same << pieces);
-            Rig rig;
-            rig.game.startUp();
+            test::IdleRig rig;
             if (running)
                 rig.game.startComputerGame();
             rig.dialogs.answers = answers;
@@ -227,8 +220,7 @@ TEST(Menus, positionsAndPiecesAskBeforeEndingAGame)
 // on its way, and once for the window's own steps held together by a Publisher.
 TEST(Menus, theWindowGetsOneTablePerOperation)
 {
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     const std::pair<const char*, std::function<void()>> cases[] = {
         {"positions", [&rig] { rig.game.changePositions(5); }},
         {"pieces", [&rig] { rig.game.changePieceCount(25); }},

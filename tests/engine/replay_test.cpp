@@ -70,8 +70,7 @@ TEST(Replay, colourSchemeFollowsTheFaces)
 {
     const int cases[][3] = {{1000, 1000, 1}, {-1000, 7, 1}, {1, 1000, 2}, {1, -1000, 2}, {5, 9, 0}};
     for (const auto& [face1, face2, scheme] : cases) {
-        test::Rig rig;
-        rig.game.startUp();
+        test::IdleRig rig;
         ArchivedGame a = recordGame192();
         a.faces[1] = face1;
         a.faces[2] = face2;
@@ -82,8 +81,7 @@ TEST(Replay, colourSchemeFollowsTheFaces)
 
 TEST(Replay, activatingANumberedGameSetsItsVariant)
 {
-    test::Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     rig.game.activateNumberedGame(2);
     EXPECT_EQ(rig.s().gameNumber, 2); // 5 places of 19 pieces
     EXPECT_EQ(rig.status.texts[1], "2");

@@ -34,8 +34,7 @@ SavedTask task104()
 
 TEST(SavedTask, takesTheSecondPlayersTaskFromTheBoard)
 {
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     setTask(rig, {4, 5, 6, 7, 8, 9, 10}, std::pair<std::string, std::string>{"Heslo", "Bravo"});
     const SavedTask task = taskOfGame(rig.s(), rig.game.settings());
     EXPECT_EQ(std::tuple(task.gameNumber, task.positions, task.pieceCount, task.hiddenRow),
@@ -80,8 +79,7 @@ TEST(SavedTask, keepsLabelsOnlyWhereThePiecesShowThem)
 
 TEST(SavedTask, opensAsIfTheSecondPlayerHadJustConfirmedIt)
 {
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     rig.useSettings([&](GameSettings& s) {
         s.gameType = Training;
         s.pieceColours = 2;
@@ -113,8 +111,7 @@ TEST(SavedTask, opensAsIfTheSecondPlayerHadJustConfirmedIt)
     EXPECT_FALSE(s.loadedFromFile);
 
     // With the time shown too, a task from a file solved at once asks for no record.
-    Rig timed;
-    timed.game.startUp();
+    test::IdleRig timed;
     SavedTask t = task104();
     t.showTime = true;
     timed.game.openSavedTask(t);
@@ -138,8 +135,7 @@ TEST(SavedTask, opensWithTheLabelsItBrought)
     };
     for (const auto& [name, colours, game] : cases) {
         SCOPED_TRACE(name);
-        Rig rig;
-        rig.game.startUp();
+        test::IdleRig rig;
         rig.clock.seconds += 1234; // another second than the file was saved in
         SavedTask t = taskForGame(game);
         ASSERT_TRUE(t.randomArrangement);

@@ -48,8 +48,7 @@ TEST(Settings, aValueInItsRangeIsStoredMarkedAndShownAndAnyOtherChangesNothing)
     };
     for (const auto& [which, value, taken, mark] : cases) {
         SCOPED_TRACE(testing::Message() << int(which) << " = " << value);
-        Rig rig;
-        rig.game.startUp();
+        test::IdleRig rig;
         rig.settings.shown.clear();
         const GameSettings before = rig.game.settings();
         const int tables = rig.commands.updates;

@@ -35,8 +35,7 @@ TEST(SettingsDialogForm, opensOnTheSettingsWithWhatTheGameLeavesOpen)
     };
     for (const auto& [shared, syncAtStart, game, computerGame, offered, checked] : cases) {
         SCOPED_TRACE(testing::Message() << shared << syncAtStart << game);
-        Rig rig;
-        rig.game.startUp();
+        IdleRig rig;
         rig.game.activate(shared);
         rig.useSettings([syncAtStart = syncAtStart](GameSettings& s) {
             s.positions = 6;
@@ -55,8 +54,7 @@ TEST(SettingsDialogForm, opensOnTheSettingsWithWhatTheGameLeavesOpen)
 
 TEST(BoardPanels, oneAtATimeAndThePiecesUnderThemTakeNoInput)
 {
-    Rig rig;
-    rig.game.startUp();
+    IdleRig rig;
     rig.game.startComputerGame();
     ASSERT_TRUE(rig.s().paletteTakesInput());
     using Step = std::tuple<BoardPanel, bool, bool, bool>;

@@ -272,4 +272,10 @@ struct Rig
     }
 };
 
+// A rig whose game has started up: idle, with the settings a new player has.
+struct IdleRig : Rig
+{
+    IdleRig() { game.startUp(); }
+};
+
 } // namespace mirvalon::test
