@@ -20,20 +20,9 @@ std::vector<int> wrongRow(int p) // pieces 12.. are never in the hidden rows use
     return r;
 }
 
-class GameFlow : public ::testing::Test
+TEST(GameFlow, idleAfterStartUp)
 {
-protected:
-    void start()
-    {
-        rig.game.startUp();
-        rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
-    }
-    Rig rig;
-};
-
-TEST_F(GameFlow, idleAfterStartUp)
-{
-    rig.game.startUp();
+    test::IdleRig rig;
     EXPECT_FALSE(rig.s().inProgress || rig.s().paletteEnabled);
     EXPECT_EQ(rig.s().gameNumber, 104);
     for (const auto& [panel, text] : std::vector<std::pair<int, std::string>>{
@@ -41,9 +30,9 @@ TEST_F(GameFlow, idleAfterStartUp)
         EXPECT_EQ(rig.status.texts[panel], text) << "panel " << panel;
 }
 
-TEST_F(GameFlow, commandsFollowThePlacedPieces)
+TEST(GameFlow, commandsFollowThePlacedPieces)
 {
-    start();
+    test::PlayingRig rig;
     EXPECT_TRUE(rig.s().inProgress && rig.s().resultCovered);
     EXPECT_EQ(rig.board.openRow, 1);
 
@@ -81,9 +70,9 @@ TEST_F(GameFlow, commandsFollowThePlacedPieces)
     EXPECT_EQ(rig.enabledOf(row), (Commands{false, false, false}));
 }
 
-TEST_F(GameFlow, dragsFillAndEmptySlots)
+TEST(GameFlow, dragsFillAndEmptySlots)
 {
-    start();
+    test::PlayingRig rig;
     EXPECT_TRUE(rig.game.pressPalettePiece(7, MouseButton::Left, {}));
     EXPECT_TRUE(rig.game.dropPalettePiece(7, 3));
     EXPECT_EQ(rig.s().editRow[2], 7);
@@ -123,7 +112,7 @@ TEST_F(GameFlow, dragsFillAndEmptySlots)
 }
 
 // A win on row 1 beats the record of 7451 and asks for it; one on row 15 (7200) asks nothing.
-TEST(GameFlowWin, theRecordIsAskedForOnlyAboveTheOldOne)
+TEST(GameFlow, theRecordIsAskedForOnlyAboveTheOldOne)
 {
     for (int row : {1, 15}) {
         SCOPED_TRACE(row);
@@ -152,9 +141,9 @@ TEST(GameFlowWin, theRecordIsAskedForOnlyAboveTheOldOne)
     }
 }
 
-TEST_F(GameFlow, lossAfterRowFifteenAndGivingUp)
+TEST(GameFlow, lossAfterRowFifteenAndGivingUp)
 {
-    start();
+    test::PlayingRig rig;
     for (int r = 1; r <= 15; ++r) // the last a piece short of the hidden row
         rig.playRow(r < 15 ? wrongRow(7) : std::vector<int>{1, 2, 3, 4, 5, 6, 12});
     EXPECT_FALSE(rig.s().inProgress || rig.s().solved);
@@ -172,9 +161,9 @@ TEST_F(GameFlow, lossAfterRowFifteenAndGivingUp)
     EXPECT_FALSE(rig.game.giveUp()); // nothing left to give up
 }
 
-TEST_F(GameFlow, equalScoreIsNoRecordAndSecondPlayerGetsQuestionTwo)
+TEST(GameFlow, equalScoreIsNoRecordAndSecondPlayerGetsQuestionTwo)
 {
-    start();
+    test::PlayingRig rig;
     rig.records.table[103].points = 9700;
     rig.playRow({1, 2, 3, 4, 5, 6, 7});
     EXPECT_TRUE(rig.dialogs.questions.empty());
@@ -186,10 +175,12 @@ TEST_F(GameFlow, equalScoreIsNoRecordAndSecondPlayerGetsQuestionTwo)
     EXPECT_EQ(rig.records.writes, 0);
 }
 
-TEST_F(GameFlow, showTimeOffMeansNoClockNoScoreNoRecord)
+TEST(GameFlow, showTimeOffMeansNoClockNoScoreNoRecord)
 {
+    Rig rig;
     rig.useSettings([&](GameSettings& s) { s.showTime = false; });
-    start();
+    rig.game.startUp();
+    rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
     EXPECT_EQ(rig.status.texts[11], "! Čas !");
     rig.place({1});
     EXPECT_FALSE(rig.clock.timerOn);
@@ -203,8 +194,9 @@ TEST_F(GameFlow, showTimeOffMeansNoClockNoScoreNoRecord)
     EXPECT_TRUE(rig.enabled(Command::TimeView)); // the next game may have its clock again
 }
 
-TEST_F(GameFlow, quickStartTriesEveryPieceInOrder)
+TEST(GameFlow, quickStartTriesEveryPieceInOrder)
 {
+    Rig rig;
     rig.useSettings([&](GameSettings& s) {
         s.positions = 5;
         s.pieceCount = 11;
@@ -220,9 +212,9 @@ TEST_F(GameFlow, quickStartTriesEveryPieceInOrder)
     EXPECT_EQ(rig.s().score, 10000 - 600);
 }
 
-TEST_F(GameFlow, quickStartStopsWhenTheWindowCloses)
+TEST(GameFlow, quickStartStopsWhenTheWindowCloses)
 {
-    rig.game.startUp();
+    test::IdleRig rig;
     rig.startWithHidden({19, 18, 17, 16, 15, 14, 13});
     int rowsSeen = 0;
     rig.events.onYield = [&] {
@@ -234,9 +226,9 @@ TEST_F(GameFlow, quickStartStopsWhenTheWindowCloses)
     EXPECT_EQ(rig.s().editCount, 0);
 }
 
-TEST_F(GameFlow, resetToIdleLeavesNothingRunning)
+TEST(GameFlow, resetToIdleLeavesNothingRunning)
 {
-    start();
+    test::PlayingRig rig;
     rig.playRow(wrongRow(7));
     rig.game.resetToIdle();
     EXPECT_FALSE(rig.s().inProgress || rig.s().paletteEnabled);

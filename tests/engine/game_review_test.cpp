@@ -11,9 +11,7 @@ namespace {
 
 TEST(GameReview, aRecordGameOnViewReadsAsTheGamePlayed)
 {
-    test::Rig played; // game 104: 7 places, 19 pieces, each piece once
-    played.game.startUp();
-    played.startWithHidden({1, 2, 3, 4, 5, 6, 7});
+    test::PlayingRig played; // game 104: 7 places, 19 pieces, each piece once
     EXPECT_FALSE(gameReviewable(played.s()));
     played.playRow({8, 9, 10, 11, 12, 13, 14}); // none of its pieces is hidden
     EXPECT_FALSE(gameReviewable(played.s()));   // still being played

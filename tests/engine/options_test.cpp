@@ -15,18 +15,11 @@ namespace {
 
 using test::Rig;
 
-void playing(Rig& rig)
-{
-    rig.game.startUp();
-    rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
-}
-
 TEST(Score, neverFallsBelowZeroAfterAPenalty)
 {
     enum class Step { Confirm, Cancel, TakeBack };
     for (Step step : {Step::Confirm, Step::Cancel, Step::TakeBack}) {
-        Rig rig;
-        playing(rig);
+        test::PlayingRig rig;
         // The clock starts; one tick after 9996 s leaves 3 points, one short of a take-back.
         rig.place({8});
         rig.clock.advance(9'996'000);
@@ -82,8 +75,7 @@ TEST(RecordsList, deletionAsksAndResetsTheGameItTouches)
     };
     for (const auto& [name, all, index, answers, questions, deleted, stillPlaying] : cases) {
         SCOPED_TRACE(name);
-        Rig rig;
-        playing(rig);
+        test::PlayingRig rig;
         const int closes = rig.board.panelCloses;
         rig.dialogs.answers.assign(answers.begin(), answers.end());
         const bool done = all ? rig.game.deleteAllRecords() : rig.game.deleteRecord(index);

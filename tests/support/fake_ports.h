@@ -278,4 +278,10 @@ struct IdleRig : Rig
     IdleRig() { game.startUp(); }
 };
 
+// A computer game of the new player's rules (game 104) whose hidden row is 1..7.
+struct PlayingRig : IdleRig
+{
+    PlayingRig() { startWithHidden({1, 2, 3, 4, 5, 6, 7}); }
+};
+
 } // namespace mirvalon::test
