@@ -7,23 +7,15 @@
 
 #include "engine/computer_choice.h"
 #include "engine/scoring.h"
+#include "support/won_game.h"
 
 namespace mirvalon {
 namespace {
 
 Row randomRow(const GameRules& rules, std::mt19937_64& random)
 {
-    Row r{};
-    for (int i = 0; i < rules.positions; ++i) {
-        bool again = true;
-        while (again) {
-            r[i] = int(random() % rules.pieceCount) + 1;
-            again = false;
-            for (int k = 0; k < i && rules.eachPieceOnce; ++k)
-                again = again || r[k] == r[i];
-        }
-    }
-    return r;
+    return test::drawnRow(rules.positions, rules.pieceCount, rules.eachPieceOnce,
+                          [&random](int n) { return int(random() % n); });
 }
 
 // Calls `visit` with every hidden row the rules allow.
