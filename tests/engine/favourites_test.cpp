@@ -153,12 +153,10 @@ TEST(RandomGame, neverColouredPiecesWithRandomArrangement)
         ASSERT_TRUE(rig.game.pickRandomGame());
         const GameSettings& s = rig.game.settings();
         const int number = computeVariant(s).number;
-        ASSERT_GE(number, 1);
-        ASSERT_LE(number, kGameCount);
-        EXPECT_GE(s.environment, 0);
-        EXPECT_LE(s.environment, 3);
-        EXPECT_GE(s.pieceColours, 0);
-        EXPECT_LE(s.pieceColours, 2);
+        ASSERT_TRUE(number >= 1 && number <= kGameCount);
+        EXPECT_TRUE(s.environment >= 0 && s.environment <= 3 && s.pieceColours >= 0 &&
+                    s.pieceColours <= 2)
+            << s.environment << " " << s.pieceColours;
         if (s.randomArrangement) {
             ++arranged;
             EXPECT_NE(s.pieceColours, 1) << "game " << number;
@@ -173,8 +171,7 @@ TEST(RandomGame, neverColouredPiecesWithRandomArrangement)
             }
             EXPECT_EQ(static_cast<int>(labels.size()), mix ? (s.pieceCount + 1) / 2 : s.pieceCount)
                 << "game " << number;
-            EXPECT_GE(*labels.begin(), 1);
-            EXPECT_LE(*labels.rbegin(), 999);
+            EXPECT_TRUE(*labels.begin() >= 1 && *labels.rbegin() <= 999);
             rig.game.resetToIdle();
         }
         EXPECT_FALSE(rig.s().inProgress);
