@@ -13,8 +13,6 @@
 namespace mirvalon {
 namespace {
 
-using test::Rig;
-
 TEST(Score, neverFallsBelowZeroAfterAPenalty)
 {
     enum class Step { Confirm, Cancel, TakeBack };
