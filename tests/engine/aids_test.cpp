@@ -110,9 +110,8 @@ TEST(Aids, enterAllHitsFillsRevealedPositions)
     EXPECT_EQ(rig.board.revealed, (std::vector<int>{2, 4}));
     rig.game.pressPalettePiece(4, MouseButton::Right, {}); // a blocked hit piece is freed
     rig.game.enterAllHits();
-    EXPECT_EQ(rig.s().editRow, (Row{0, 2, 0, 4, 0, 0, 0, 0}));
-    EXPECT_EQ(rig.s().editCount, 2);
-    EXPECT_FALSE(rig.s().blocked[4]);
+    EXPECT_EQ(std::tuple(rig.s().editRow, rig.s().editCount, rig.s().blocked[4]),
+              std::tuple(Row{0, 2, 0, 4, 0, 0, 0, 0}, 2, false));
     EXPECT_EQ(rig.enabledOf({Command::ConfirmRow, Command::CancelRow, Command::EnterHits}),
               (std::vector<bool>{false, true, false}));
     rig.game.cancelRow();
@@ -143,9 +142,8 @@ TEST(Aids, rowMarksOnlyOnReachedRowsOfATrainingGame)
     EXPECT_EQ(rig.enabledOf({Command::ClearRowMarks, Command::RestoreAll}),
               (std::vector<bool>{true, true}));
     rig.game.clearRowMarks();
-    EXPECT_EQ(rig.s().markedRows, 0);
-    EXPECT_EQ(rig.s().rowMark, (std::array<int32_t, kRows>{}));
-    EXPECT_FALSE(rig.enabled(Command::ClearRowMarks));
+    EXPECT_EQ(std::tuple(rig.s().markedRows, rig.s().rowMark, rig.enabled(Command::ClearRowMarks)),
+              std::tuple(0, std::array<int32_t, kRows>{}, false));
     rig.useSettings([](GameSettings& s) { s.rowMarking = false; });
     rig.game.toggleRowMark(3); // row marking switched off
     EXPECT_EQ(rig.s().markedRows, 0);
@@ -242,8 +240,8 @@ TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)
         SCOPED_TRACE(rig.s().level);
         const GameState& s = rig.s();
         EXPECT_TRUE(s.inProgress && !s.trainingAutoPlay && s.editCount == 0);
-        EXPECT_EQ(16 - s.currentRow, rowsLeft);
-        EXPECT_EQ(rig.events.yields, 15 - rowsLeft);
+        EXPECT_EQ(std::tuple(16 - s.currentRow, rig.events.yields),
+                  std::tuple(rowsLeft, 15 - rowsLeft));
         EXPECT_EQ(rig.status.texts[11], "Tréning");
         EXPECT_TRUE(rig.commands.table.visible(Command::BlockUnused));
         EXPECT_EQ(std::count(s.paletteShown.begin() + 1, s.paletteShown.begin() + pieces + 1, true),
@@ -303,24 +301,21 @@ TEST(SecondPlayer, passwordGuardsGivingUp)
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Tajne", "Dobre!"}};
     EXPECT_TRUE(rig.game.confirmHiddenRow());
     EXPECT_FALSE(rig.game.confirmHiddenRow()); // once only
-    EXPECT_EQ(rig.s().password, "Tajne");
-    EXPECT_TRUE(rig.s().inProgress);
-    EXPECT_TRUE(rig.s().resultCovered);
+    EXPECT_EQ(std::tuple(rig.s().password, rig.s().inProgress, rig.s().resultCovered),
+              std::tuple("Tajne", true, true));
     EXPECT_EQ(rig.enabledOf({Command::SaveGame, Command::QuickStart}),
               (std::vector<bool>{true, true}));
 
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"tajne", ""}};
     EXPECT_FALSE(rig.game.giveUp()); // another letter case is refused
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{19});
-    EXPECT_TRUE(rig.s().inProgress);
     rig.dialogs.passwordAnswers = {std::nullopt};
     EXPECT_FALSE(rig.game.giveUp()); // Cancel does nothing
-    EXPECT_TRUE(rig.s().inProgress);
+    EXPECT_TRUE(rig.s().inProgress); // and neither did the refusal
 
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"x", ""}};
     rig.playRow({1, 2, 3, 4, 5, 6, 9});
-    EXPECT_TRUE(rig.s().solved);
-    EXPECT_TRUE(rig.enabled(Command::NewSecondPlayerGame)); // the next one may start
+    EXPECT_TRUE(rig.s().solved && rig.enabled(Command::NewSecondPlayerGame)); // the next may start
     EXPECT_EQ(rig.dialogs.passwordModes, (std::vector<int>{0, 1, 1, 2}));
     EXPECT_EQ(rig.dialogs.shownAuthTexts.back(), "Dobre!");
 }
@@ -348,8 +343,7 @@ TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)
     rig.game.startSecondPlayerGame();
     rig.place({1, 2, 3, 4, 5, 6, 7});
     rig.game.cancelRow(); // empties the hidden row again for the row-1 price
-    EXPECT_EQ(rig.s().hiddenRow, Row{});
-    EXPECT_EQ(rig.s().score, 10000 - 60);
+    EXPECT_EQ(std::tuple(rig.s().hiddenRow, rig.s().score), std::tuple(Row{}, 10000 - 60));
     rig.place({1, 2, 3, 4, 5, 6, 7});
     rig.dialogs.passwordAnswers = {std::nullopt};
     rig.game.confirmHiddenRow();
@@ -368,15 +362,13 @@ TEST(SecondPlayer, aTrainingGameRunsTheDriverAgainstTheSetRow)
     rig.useSettings([&](GameSettings& s) { s.gameType = Training; });
     fiveOfEleven(rig);
     ASSERT_TRUE(rig.setHiddenRow({3, 1, 4, 9, 5}));
-    EXPECT_EQ(rig.s().hiddenRow, (Row{3, 1, 4, 9, 5, 0, 0, 0}));
-    EXPECT_EQ(rig.s().currentRow, 15); // the driver played 14 rows against it
-    EXPECT_TRUE(rig.s().training);
-    EXPECT_FALSE(rig.s().solved);
+    // The driver played 14 rows against it.
+    EXPECT_EQ(std::tuple(rig.s().hiddenRow, rig.s().currentRow, rig.s().training, rig.s().solved),
+              std::tuple(Row{3, 1, 4, 9, 5, 0, 0, 0}, 15, true, false));
     EXPECT_FALSE(rig.enabled(Command::SaveGame)); // saving is for classic games only
     rig.playRow({3, 1, 4, 9, 5});
-    EXPECT_TRUE(rig.s().solved);
+    EXPECT_TRUE(rig.s().solved && rig.dialogs.questions.empty());
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{10}); // a training game sets no record
-    EXPECT_TRUE(rig.dialogs.questions.empty());
 }
 
 } // namespace
