@@ -213,34 +213,30 @@ TEST(SetupChoice, fillingAndOkCarryEverySettingThereAndBackInTheDialogsOrder)
 
 TEST(SetupChoice, aLanguageThatFailsLeavesTheOneInUseAndTheRestApplies)
 {
-    GameSettings s;
-    s.language = s.loadedLanguage = 1;
-    SetupChoice c = choiceFromSettings(s);
-    c.language = 2;
-    c.positions = 5;
-    c.exitWarning = true;
-    Confirm ok(s);
-    ok.target.languageLoads = false;
-    ok(c, setupOpening(c));
-    EXPECT_EQ(ok.target.loaded, std::vector<int>{2});
-    EXPECT_EQ(ok.settings().language, 1);
-    EXPECT_EQ(ok.settings().positions, 5);
-    for (const auto& [which, value] : ok.rig.settings.shown)
-        EXPECT_NE(which, Setting::Language);
-
-    // The language already loaded is not loaded again.
-    Confirm again(ok.settings());
-    SetupChoice same = choiceFromSettings(again.settings());
-    again(same, setupOpening(same));
-    EXPECT_TRUE(again.target.loaded.empty());
-
-    // Language 3 of a configuration file names no language file: it is kept, nothing loads.
-    s.language = 3;
-    Confirm none(s);
-    SetupChoice three = choiceFromSettings(s);
-    none(three, setupOpening(three));
-    EXPECT_TRUE(none.target.loaded.empty());
-    EXPECT_EQ(none.settings().language, 3);
+    // configured (Czech loaded), chosen, whether its file loads, the files asked for
+    using Case = std::tuple<int, int, bool, std::vector<int>>;
+    const Case cases[] = {
+        {1, 2, false, {2}}, // fails: Czech stays, the rest applies
+        {1, 1, true, {}},   // already loaded: not loaded again
+        {3, 3, true, {}},   // a configuration's 3 names no language file: kept, nothing loads
+    };
+    for (const auto& [configured, chosen, loads, loaded] : cases) {
+        SCOPED_TRACE(chosen);
+        GameSettings s;
+        s.language = configured;
+        s.loadedLanguage = 1;
+        SetupChoice c = choiceFromSettings(s);
+        c.language = chosen;
+        c.positions = 5;
+        Confirm ok(s);
+        ok.target.languageLoads = loads;
+        ok(c, setupOpening(c));
+        EXPECT_EQ(ok.target.loaded, loaded);
+        EXPECT_EQ(std::tuple(ok.settings().language, ok.settings().positions),
+                  std::tuple(configured, 5));
+        for (const auto& [which, value] : ok.rig.settings.shown)
+            EXPECT_NE(which, Setting::Language);
+    }
 }
 
 // Message 8 answers "Mix" with the GOLD rules once the board is rebuilt for them, never over
