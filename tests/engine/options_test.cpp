@@ -38,7 +38,6 @@ TEST(RecordsList, archiveIsOfferedForAnArchivedRowOnlyWhileTheListIsShown)
     test::IdleRig rig;
     rig.records.table[0].archived = true;
     rig.records.table[0].points = 500;
-    rig.records.table[191].archived = false;
     rig.records.table[191].points = 0;
     rig.game.recordsPanelShown(true);
     EXPECT_TRUE(rig.commands.table.checked(Command::RecordsPanel));
