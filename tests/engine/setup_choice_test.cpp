@@ -213,14 +213,15 @@ TEST(SetupChoice, fillingAndOkCarryEverySettingThereAndBackInTheDialogsOrder)
 
 TEST(SetupChoice, aLanguageThatFailsLeavesTheOneInUseAndTheRestApplies)
 {
-    // configured (Czech loaded), chosen, whether its file loads, the files asked for
-    using Case = std::tuple<int, int, bool, std::vector<int>>;
+    // configured (Czech loaded), chosen, whether its file loads, the files asked for, after
+    using Case = std::tuple<int, int, bool, std::vector<int>, int>;
     const Case cases[] = {
-        {1, 2, false, {2}}, // fails: Czech stays, the rest applies
-        {1, 1, true, {}},   // already loaded: not loaded again
-        {3, 3, true, {}},   // a configuration's 3 names no language file: kept, nothing loads
+        {1, 2, false, {2}, 1}, // fails: Czech stays, the rest applies
+        {1, 1, true, {}, 1},   // already loaded: not loaded again
+        {3, 3, true, {}, 3},   // a configuration's 3 names no language file: kept, nothing loads
+        {3, 1, true, {}, 1},   // Czech chosen over it: already loaded, taken
     };
-    for (const auto& [configured, chosen, loads, loaded] : cases) {
+    for (const auto& [configured, chosen, loads, loaded, after] : cases) {
         SCOPED_TRACE(chosen);
         GameSettings s;
         s.language = configured;
@@ -233,7 +234,7 @@ TEST(SetupChoice, aLanguageThatFailsLeavesTheOneInUseAndTheRestApplies)
         ok(c, setupOpening(c));
         EXPECT_EQ(ok.target.loaded, loaded);
         EXPECT_EQ(std::tuple(ok.settings().language, ok.settings().positions),
-                  std::tuple(configured, 5));
+                  std::tuple(after, 5));
         for (const auto& [which, value] : ok.rig.settings.shown)
             EXPECT_NE(which, Setting::Language);
     }
