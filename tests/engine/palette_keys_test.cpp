@@ -90,6 +90,9 @@ TEST(PaletteKeys, enterBackspaceAndBFollowTheRulesOfTheMouse)
     EXPECT_TRUE(rig.game.keyToggleBlock(6));
     EXPECT_TRUE(rig.game.keyPlacePiece(6));
     EXPECT_EQ(rig.s().editRow[4], 6);
+    ASSERT_TRUE(rig.game.pressPalettePiece(1, MouseButton::Left, {}));
+    EXPECT_FALSE(rig.game.keyTakeBack()); // not while the mouse drags a piece
+    rig.game.dropPalettePiece(1, 0);
     for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(rig.game.keyTakeBack());
     EXPECT_FALSE(rig.game.keyTakeBack()); // nothing left to take back

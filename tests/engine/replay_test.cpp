@@ -48,7 +48,7 @@ TEST(Replay, layOutTheWholeRecordGameAtOnce)
     EXPECT_EQ(rig.board.drawnRows[2], (test::FakeBoard::DrawnRow{3, 1, 2}));
     EXPECT_EQ(rig.board.drawnRows[13], (test::FakeBoard::DrawnRow{14, 8, 0}));
     EXPECT_EQ(rig.board.revealed.size(), 8u);
-    EXPECT_EQ(s.rows[13], s.hiddenRow);
+    EXPECT_EQ(std::tuple(s.rows[13], s.currentRow), std::tuple(s.hiddenRow, 14));
     EXPECT_EQ(std::tuple(s.faces[6], s.blocked[6], s.blocked[25], s.blockedCount),
               std::tuple(106, true, true, 2));
     // The palette is hidden during a replay.

@@ -60,6 +60,9 @@ TEST(Variant, all192GamesHaveTheirNumberLevelAndKey)
         }
     }
     EXPECT_EQ(seen.size(), 192u);
+    GameSettings nine;
+    applyVariantKey(nine, "919_aknB"); // no such size: the positions stay
+    EXPECT_EQ(nine.positions, GameSettings{}.positions);
 }
 
 // The delivered table keeps its own level for game 177, where the rules give 12.
