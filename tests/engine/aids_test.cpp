@@ -110,9 +110,8 @@ TEST(Aids, enterAllHitsFillsRevealedPositions)
     EXPECT_EQ(rig.board.revealed, (std::vector<int>{2, 4}));
     rig.game.pressPalettePiece(4, MouseButton::Right, {}); // a blocked hit piece is freed
     rig.game.enterAllHits();
-    EXPECT_EQ(rig.s().editRow, (Row{0, 2, 0, 4, 0, 0, 0, 0}));
-    EXPECT_EQ(rig.s().editCount, 2);
-    EXPECT_FALSE(rig.s().blocked[4]);
+    EXPECT_EQ(std::tuple(rig.s().editRow, rig.s().editCount, rig.s().blocked[4]),
+              std::tuple(Row{0, 2, 0, 4, 0, 0, 0, 0}, 2, false));
     EXPECT_EQ(rig.enabledOf({Command::ConfirmRow, Command::CancelRow, Command::EnterHits}),
               (std::vector<bool>{false, true, false}));
     rig.game.cancelRow();
@@ -143,9 +142,8 @@ TEST(Aids, rowMarksOnlyOnReachedRowsOfATrainingGame)
     EXPECT_EQ(rig.enabledOf({Command::ClearRowMarks, Command::RestoreAll}),
               (std::vector<bool>{true, true}));
     rig.game.clearRowMarks();
-    EXPECT_EQ(rig.s().markedRows, 0);
-    EXPECT_EQ(rig.s().rowMark, (std::array<int32_t, kRows>{}));
-    EXPECT_FALSE(rig.enabled(Command::ClearRowMarks));
+    EXPECT_EQ(std::tuple(rig.s().markedRows, rig.s().rowMark, rig.enabled(Command::ClearRowMarks)),
+              std::tuple(0, std::array<int32_t, kRows>{}, false));
     rig.useSettings([](GameSettings& s) { s.rowMarking = false; });
     rig.game.toggleRowMark(3); // row marking switched off
     EXPECT_EQ(rig.s().markedRows, 0);
@@ -178,6 +176,7 @@ TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
     const Step piece6 = [](Rig& r) { r.place({6}); };
     const Step block11 = [](Rig& r) { r.game.pressPalettePiece(11, MouseButton::Right, {}); };
     const Step revealed = [](Rig& r) { r.playRow({6, 2, 7, 4, 8}); };
+    const Step secondRow = [](Rig& r) { r.playRow({6, 7, 8, 9, 10}); };
     const auto score = [](const Rig& r) { return r.s().score; };
     const auto placed = [](const Rig& r) { return r.s().editCount; };
     const auto blocked = [](const Rig& r) { return r.s().blockedCount; };
@@ -186,37 +185,29 @@ TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
     const Step quick = [](Rig& r) { r.game.quickStart(); };
     const Step hits = [](Rig& r) { r.game.enterAllHits(); };
     const Step unblock = [](Rig& r) { r.game.unblockAll(); };
-    const Step blockUnused = [](Rig& r) { r.game.blockCertainlyUnused(); };
     const Step restore = [](Rig& r) { r.game.restoreAll(); };
-    const Step emptied = [](Rig& r) {
-        r.place({6});
-        r.game.doubleClickSlotPiece(1);
-        r.game.releaseButton();
-    };
-    const Step secondRow = [](Rig& r) { r.playRow({6, 7, 8, 9, 10}); };
-    const Step idle = [](Rig& r) { r.game.startUp(); };
-    const Step begun = [&](Rig& r) { revealed(r), r.place({9}); };
-    const Step gaveUp = [&](Rig& r) { block11(r), r.game.giveUp(); };
-    const Step again = [](Rig& r) { r.game.startSecondPlayerGame(); };
-    const auto hidden1 = [](const Rig& r) { return r.s().hiddenRow[0]; };
     // clang-format off
     const Case cases[] = {
         {"cancel on an empty row",                   classic, nothing, cancel, score, false},
         {"cancel after a piece",                     classic, piece6, cancel, score, true},
         {"quick start on a fresh first row",         classic, nothing, quick, panelCloses, true},
-        {"quick start on a first row emptied again", classic, emptied, quick, panelCloses, true},
+        {"quick start on a first row emptied again", classic,
+         [](Rig& r) { r.place({6}), r.game.doubleClickSlotPiece(1), r.game.releaseButton(); },
+         quick, panelCloses, true},
         {"quick start on the second row",            classic, secondRow, quick, panelCloses, false},
-        {"quick start while idle",                   idle, nothing, quick, panelCloses, false},
+        {"quick start while idle", [](Rig& r) { r.game.startUp(); }, nothing, quick, panelCloses, false},
         {"hits before any is revealed",              classic, nothing, hits, placed, false},
         {"hits once revealed",                       classic, revealed, hits, placed, true},
-        {"hits once the row is begun",               classic, begun, hits, placed, false},
-        {"block unused, never offered in a classic game", classic, secondRow, blockUnused, blocked, false},
+        {"hits once the row is begun", classic, [&](Rig& r) { revealed(r), r.place({9}); }, hits, placed, false},
+        {"block unused, never offered in a classic game", classic, secondRow,
+         [](Rig& r) { r.game.blockCertainlyUnused(); }, blocked, false},
         {"unblock after a block",                    classic, block11, unblock, blocked, true},
-        {"unblock after giving up",                  classic, gaveUp, unblock, blocked, false},
+        {"unblock after giving up", classic, [&](Rig& r) { block11(r), r.game.giveUp(); }, unblock, blocked, false},
         {"restore all in a classic game",            classic, piece6, restore, placed, false},
         {"restore all in a training game",           training, piece6, restore, placed, true},
         {"second player's game while its hidden row is entered", secondPlayer,
-         [](Rig& r) { r.place({3}); }, again, hidden1, false},
+         [](Rig& r) { r.place({3}); }, [](Rig& r) { r.game.startSecondPlayerGame(); },
+         [](const Rig& r) { return r.s().hiddenRow[0]; }, false},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -249,42 +240,52 @@ TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)
         SCOPED_TRACE(rig.s().level);
         const GameState& s = rig.s();
         EXPECT_TRUE(s.inProgress && !s.trainingAutoPlay && s.editCount == 0);
-        EXPECT_EQ(16 - s.currentRow, rowsLeft);
-        EXPECT_EQ(rig.events.yields, 15 - rowsLeft);
+        EXPECT_EQ(std::tuple(16 - s.currentRow, rig.events.yields),
+                  std::tuple(rowsLeft, 15 - rowsLeft));
         EXPECT_EQ(rig.status.texts[11], "Tréning");
         EXPECT_TRUE(rig.commands.table.visible(Command::BlockUnused));
         EXPECT_EQ(std::count(s.paletteShown.begin() + 1, s.paletteShown.begin() + pieces + 1, true),
                   pieces);
+        if (correctPosition) { // the driver's rows show all places but two at most
+            EXPECT_LE(std::count(s.revealedHits.begin(), s.revealedHits.end(), true),
+                      positions - 2);
+        }
     }
 }
 
 TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
 {
-    for (bool closing : {true, false}) {
-        SCOPED_TRACE(closing ? "window closing at row 4" : "given up at row 3");
-        const int stopAt = closing ? 4 : 3;
+    enum class Stop { Closing, GivenUp, NewGame };
+    for (Stop stop : {Stop::Closing, Stop::GivenUp, Stop::NewGame}) {
+        SCOPED_TRACE(static_cast<int>(stop));
+        const int stopAt = stop == Stop::Closing ? 4 : 3;
         Rig rig;
         trainingRig(rig, 5, 11, true, true);
         bool keysTaken = false; // the driver's rows are not the player's to type into
         rig.events.onYield = [&] {
             keysTaken = keysTaken || rig.game.paletteTakesKeys();
-            if (rig.events.yields == stopAt && closing)
+            if (rig.events.yields != stopAt)
+                return;
+            if (stop == Stop::Closing)
                 rig.game.close();
-            else if (rig.events.yields == stopAt)
+            else if (stop == Stop::GivenUp)
                 rig.game.giveUp();
+            else { // the next game, whose own driver leaves the player row 15
+                rig.game.resetToIdle();
+                rig.game.startComputerGame();
+            }
         };
         rig.game.startComputerGame();
-        EXPECT_EQ(rig.s().currentRow, stopAt);
+        EXPECT_EQ(rig.s().currentRow, stop == Stop::NewGame ? 15 : stopAt);
         EXPECT_EQ(rig.s().editCount, 0); // no half-made row left behind
-        EXPECT_EQ(rig.s().inProgress, closing);
+        EXPECT_EQ(rig.s().inProgress, stop != Stop::GivenUp);
         EXPECT_FALSE(keysTaken);
     }
 }
 
 TEST(SecondPlayer, passwordGuardsGivingUp)
 {
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     rig.game.startSecondPlayerGame();
     EXPECT_FALSE(rig.s().resultCovered);
     rig.place({1, 2, 3, 4, 5, 6, 7});
@@ -300,36 +301,29 @@ TEST(SecondPlayer, passwordGuardsGivingUp)
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Tajne", "Dobre!"}};
     EXPECT_TRUE(rig.game.confirmHiddenRow());
     EXPECT_FALSE(rig.game.confirmHiddenRow()); // once only
-    EXPECT_EQ(rig.s().password, "Tajne");
-    EXPECT_TRUE(rig.s().inProgress);
-    EXPECT_TRUE(rig.s().resultCovered);
+    EXPECT_EQ(std::tuple(rig.s().password, rig.s().inProgress, rig.s().resultCovered),
+              std::tuple("Tajne", true, true));
     EXPECT_EQ(rig.enabledOf({Command::SaveGame, Command::QuickStart}),
               (std::vector<bool>{true, true}));
 
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"tajne", ""}};
     EXPECT_FALSE(rig.game.giveUp()); // another letter case is refused
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{19});
-    EXPECT_TRUE(rig.s().inProgress);
     rig.dialogs.passwordAnswers = {std::nullopt};
     EXPECT_FALSE(rig.game.giveUp()); // Cancel does nothing
-    EXPECT_TRUE(rig.s().inProgress);
+    EXPECT_TRUE(rig.s().inProgress); // and neither did the refusal
 
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"x", ""}};
     rig.playRow({1, 2, 3, 4, 5, 6, 9});
-    EXPECT_TRUE(rig.s().solved);
-    EXPECT_TRUE(rig.enabled(Command::NewSecondPlayerGame)); // the next one may start
+    EXPECT_TRUE(rig.s().solved && rig.enabled(Command::NewSecondPlayerGame)); // the next may start
     EXPECT_EQ(rig.dialogs.passwordModes, (std::vector<int>{0, 1, 1, 2}));
     EXPECT_EQ(rig.dialogs.shownAuthTexts.back(), "Dobre!");
 }
 
 TEST(SecondPlayer, pointsRunningOutWhileThePasswordIsAskedEndTheGameOnce)
 {
-    Rig rig;
-    rig.game.startUp();
-    rig.game.startSecondPlayerGame();
-    rig.place({1, 2, 3, 4, 5, 6, 7});
-    rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Tajne", ""}};
-    ASSERT_TRUE(rig.game.confirmHiddenRow());
+    test::IdleRig rig;
+    ASSERT_TRUE(rig.setHiddenRow({1, 2, 3, 4, 5, 6, 7}, std::pair{"Tajne", ""}));
     rig.place({1});
     ASSERT_TRUE(rig.clock.timerOn);
 
@@ -345,13 +339,11 @@ TEST(SecondPlayer, pointsRunningOutWhileThePasswordIsAskedEndTheGameOnce)
 
 TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)
 {
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     rig.game.startSecondPlayerGame();
     rig.place({1, 2, 3, 4, 5, 6, 7});
     rig.game.cancelRow(); // empties the hidden row again for the row-1 price
-    EXPECT_EQ(rig.s().hiddenRow, Row{});
-    EXPECT_EQ(rig.s().score, 10000 - 60);
+    EXPECT_EQ(std::tuple(rig.s().hiddenRow, rig.s().score), std::tuple(Row{}, 10000 - 60));
     rig.place({1, 2, 3, 4, 5, 6, 7});
     rig.dialogs.passwordAnswers = {std::nullopt};
     rig.game.confirmHiddenRow();
@@ -359,10 +351,7 @@ TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)
     EXPECT_TRUE(rig.enabled(Command::SaveGame));
     rig.game.resetToIdle(); // the game ended without an end: nothing left to save
     EXPECT_FALSE(rig.enabled(Command::SaveGame));
-    rig.game.startSecondPlayerGame();
-    rig.place({1, 2, 3, 4, 5, 6, 7});
-    rig.dialogs.passwordAnswers = {std::nullopt};
-    rig.game.confirmHiddenRow();
+    rig.setHiddenRow({1, 2, 3, 4, 5, 6, 7});
     EXPECT_TRUE(rig.game.giveUp());
     EXPECT_EQ(rig.dialogs.passwordModes, (std::vector<int>{0, 0}));
 }
@@ -372,19 +361,14 @@ TEST(SecondPlayer, aTrainingGameRunsTheDriverAgainstTheSetRow)
     Rig rig;
     rig.useSettings([&](GameSettings& s) { s.gameType = Training; });
     fiveOfEleven(rig);
-    rig.game.startSecondPlayerGame();
-    rig.place({3, 1, 4, 9, 5});
-    rig.dialogs.passwordAnswers = {std::nullopt};
-    ASSERT_TRUE(rig.game.confirmHiddenRow());
-    EXPECT_EQ(rig.s().hiddenRow, (Row{3, 1, 4, 9, 5, 0, 0, 0}));
-    EXPECT_EQ(rig.s().currentRow, 15); // the driver played 14 rows against it
-    EXPECT_TRUE(rig.s().training);
-    EXPECT_FALSE(rig.s().solved);
+    ASSERT_TRUE(rig.setHiddenRow({3, 1, 4, 9, 5}));
+    // The driver played 14 rows against it.
+    EXPECT_EQ(std::tuple(rig.s().hiddenRow, rig.s().currentRow, rig.s().training, rig.s().solved),
+              std::tuple(Row{3, 1, 4, 9, 5, 0, 0, 0}, 15, true, false));
     EXPECT_FALSE(rig.enabled(Command::SaveGame)); // saving is for classic games only
     rig.playRow({3, 1, 4, 9, 5});
-    EXPECT_TRUE(rig.s().solved);
+    EXPECT_TRUE(rig.s().solved && rig.dialogs.questions.empty());
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{10}); // a training game sets no record
-    EXPECT_TRUE(rig.dialogs.questions.empty());
 }
 
 } // namespace

@@ -2,27 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <unordered_map>
 
 #include "engine/computer_choice.h"
 #include "engine/scoring.h"
+#include "support/won_game.h"
 
 namespace mirvalon {
 namespace {
 
 Row randomRow(const GameRules& rules, std::mt19937_64& random)
 {
-    Row r{};
-    for (int i = 0; i < rules.positions; ++i) {
-        bool again = true;
-        while (again) {
-            r[i] = int(random() % rules.pieceCount) + 1;
-            again = false;
-            for (int k = 0; k < i && rules.eachPieceOnce; ++k)
-                again = again || r[k] == r[i];
-        }
-    }
-    return r;
+    return test::drawnRow(rules.positions, rules.pieceCount, rules.eachPieceOnce,
+                          [&random](int n) { return int(random() % n); });
 }
 
 // Calls `visit` with every hidden row the rules allow.
@@ -105,13 +98,7 @@ TEST(Analysis, rowsThatCouldHaveBeenHidden)
     const Row hidden = Row{1, 2, 3, 4, 5};
     const Row none = Row{6, 7, 8, 9, 10};
     const Row twoHits = Row{1, 2, 6, 7, 8};
-    struct Case
-    {
-        GameRules rules;
-        std::vector<Row> played;
-        Row candidate;
-        bool possible;
-    };
+    using Case = std::tuple<GameRules, std::vector<Row>, Row, bool>;
     const Case cases[] = {
         {{5, 11, true}, {}, Row{1, 2, 3, 4, 5}, true},
         {{5, 11, true}, {}, Row{1, 1, 2, 3, 4}, false}, // a piece twice where each is once
@@ -125,13 +112,13 @@ TEST(Analysis, rowsThatCouldHaveBeenHidden)
         {{5, 11, false}, {twoHits}, Row{1, 2, 1, 1, 1}, true},
         {{5, 11, false}, {twoHits, none}, Row{1, 2, 2, 1, 7}, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& [rules, played, candidate, possible] : cases) {
         std::vector<PlayedRow> rows;
-        for (const Row& r : c.played)
+        for (const Row& r : played)
             rows.push_back(playRow(hidden, r, 5));
-        EXPECT_EQ(couldBeHidden(c.rules, rows, c.candidate), c.possible)
-            << "candidate " << c.candidate[0] << c.candidate[1] << c.candidate[2] << c.candidate[3]
-            << c.candidate[4] << " after " << rows.size() << " rows";
+        EXPECT_EQ(couldBeHidden(rules, rows, candidate), possible)
+            << "candidate " << candidate[0] << candidate[1] << candidate[2] << candidate[3]
+            << candidate[4] << " after " << rows.size() << " rows";
     }
 }
 

@@ -38,6 +38,7 @@ TEST(GameClock, pointsByGapAndCommandsOnlyAtTheEnd)
         {Training, twoHours, 1, true},
     };
     for (const auto& [gameType, gapMs, pointsTaken, ends] : cases) {
+        SCOPED_TRACE(testing::Message() << "gap " << gapMs);
         Rig rig;
         rig.useSettings([&](GameSettings& s) { s.gameType = gameType; });
         ticking(rig);
@@ -46,11 +47,10 @@ TEST(GameClock, pointsByGapAndCommandsOnlyAtTheEnd)
         const int updates = rig.commands.updates;
         rig.clock.advance(gapMs);
         rig.game.clockTick();
-        EXPECT_EQ(before - rig.s().score, pointsTaken == kAllPoints ? before : pointsTaken)
-            << "gap " << gapMs;
-        EXPECT_EQ(rig.s().inProgress, !ends) << "gap " << gapMs;
-        EXPECT_EQ(rig.commands.updates > updates, ends) << "gap " << gapMs;
-        EXPECT_EQ(rig.enabled(Command::GiveUp), !ends) << "gap " << gapMs;
+        EXPECT_EQ(before - rig.s().score, pointsTaken == kAllPoints ? before : pointsTaken);
+        EXPECT_EQ(std::tuple(rig.s().inProgress, rig.commands.updates > updates,
+                             rig.enabled(Command::GiveUp)),
+                  std::tuple(!ends, ends, !ends));
     }
 }
 
@@ -64,8 +64,7 @@ TEST(GameClock, clockTextAcrossMidnightAndTotalTime)
         rig.game.clockTick();
     }
     EXPECT_EQ(rig.clock.now, 30 * 1000LL);
-    EXPECT_EQ(rig.status.texts[9], "0:01:00");
-    EXPECT_EQ(rig.s().score, 10000 - 60);
+    EXPECT_EQ(std::tuple(rig.status.texts[9], rig.s().score), std::tuple("0:01:00", 10000 - 60));
     rig.game.totalTimeTick();
     EXPECT_EQ(rig.status.totalTime, "0:01:00");
     EXPECT_EQ(formatClock((3600 + 2 * 60 + 3) * 1000LL), "1:02:03");
@@ -88,8 +87,9 @@ TEST(GameClock, totalTimeCountsFromStartUpAcrossMidnight)
         rig.clock.now = startMs;
         rig.game.startUp();
         rig.clock.now = nowMs;
-        EXPECT_EQ(rig.game.totalTimeMs(), totalMs) << "start " << startMs;
-        EXPECT_EQ(rig.game.totalTimeText(), text) << "start " << startMs;
+        EXPECT_EQ(std::tuple(rig.game.totalTimeMs(), rig.game.totalTimeText()),
+                  std::tuple(totalMs, text))
+            << "start " << startMs;
     }
 }
 
@@ -119,8 +119,7 @@ TEST(GameClock, recordOutOfReachLabels)
     EXPECT_FALSE(rig.status.recordLabels);
     rig.clock.advance(1000);
     rig.game.clockTick();
-    EXPECT_TRUE(rig.status.recordLabels);
-    EXPECT_TRUE(rig.s().recordOutOfReach);
+    EXPECT_TRUE(rig.status.recordLabels && rig.s().recordOutOfReach);
 }
 
 } // namespace

@@ -16,18 +16,12 @@ TEST(Favourites, aStoredGameIsFoundUntilItsSlotIsReleased)
     GameSettings s; // game 104, classic, coloured, row marking on
     EXPECT_EQ(findFavourite(s), 0);
     storeFavourite(s, 3);
-    EXPECT_EQ(s.activeFavourite, 3);
     EXPECT_EQ(s.favourites[2], (FavouriteSlot{true, Classic, 104, 1, s.environment, true, true}));
-    EXPECT_EQ(findFavourite(s), 3);
+    EXPECT_EQ(std::tuple(s.activeFavourite, findFavourite(s)), std::tuple(3, 3));
     storeFavourite(s, 4);
     EXPECT_EQ(findFavourite(s), 3); // the first matching slot
 
-    struct Change
-    {
-        const char* what;
-        void (*apply)(GameSettings&);
-        int found;
-    };
+    using Change = std::tuple<const char*, void (*)(GameSettings&), int>;
     const Change changes[] = {
         {"another number", [](GameSettings& g) { g.positions = 5; }, 0},
         {"training", [](GameSettings& g) { g.gameType = Training; }, 0},
@@ -36,17 +30,17 @@ TEST(Favourites, aStoredGameIsFoundUntilItsSlotIsReleased)
         {"another picture", [](GameSettings& g) { g.environment = 0; }, 3},
         {"time hidden", [](GameSettings& g) { g.showTime = false; }, 3},
     };
-    for (const Change& c : changes) {
+    for (const auto& [what, apply, found] : changes) {
         GameSettings changed = s;
-        c.apply(changed);
-        EXPECT_EQ(findFavourite(changed), c.found) << c.what;
+        apply(changed);
+        EXPECT_EQ(findFavourite(changed), found) << what;
     }
 
     EXPECT_EQ(s.activeFavourite, 4);
     releaseFavourite(s, 3);
     EXPECT_EQ(s.favourites[2], FavouriteSlot{});
-    EXPECT_EQ(s.activeFavourite, 4); // the marker stays under the other slot
-    EXPECT_EQ(findFavourite(s), 4);
+    // The marker stays under the other slot.
+    EXPECT_EQ(std::tuple(s.activeFavourite, findFavourite(s)), std::tuple(4, 4));
     releaseFavourite(s, 4);
     EXPECT_EQ(s.activeFavourite, 0);
     storeFavourite(s, 2);
@@ -69,14 +63,12 @@ TEST(Favourites, startingASlotSetsItsGame)
     // The configuration does not check these words; nothing undrawable comes of them.
     s.favourites[0] = FavouriteSlot{true, Classic, 104, 3, 4, true, true};
     applyFavourite(s, 1, referenceKey(104));
-    EXPECT_EQ(s.pieceColours, 0);
-    EXPECT_EQ(s.environment, -1);
+    EXPECT_EQ(std::tuple(s.pieceColours, s.environment), std::tuple(0, -1));
     s.favourites[0].gameNumber = 300;
     EXPECT_FALSE(favouritePlayable(s, 1));
     s.favourites[0].gameNumber = 0;
     EXPECT_FALSE(favouritePlayable(s, 1));
-    EXPECT_FALSE(favouritePlayable(s, 3)); // unused
-    EXPECT_FALSE(favouritePlayable(s, 5));
+    EXPECT_FALSE(favouritePlayable(s, 3) || favouritePlayable(s, 5)); // unused, and no slot 5
 }
 
 TEST(Favourites, pressesOnThePanels)
@@ -104,13 +96,12 @@ TEST(Favourites, pressesOnThePanels)
 
 TEST(Favourites, panelsStoreStartAndReleaseTheirGames)
 {
-    test::Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     const Modifiers none, ctrl{false, true, false};
     // A right press on an unused panel stores the game on the board.
     EXPECT_FALSE(rig.game.pressFavourite(2, MouseButton::Right, none));
-    EXPECT_TRUE(rig.game.settings().favourites[1].inUse);
-    EXPECT_EQ(rig.game.settings().favourites[1].gameNumber, 104);
+    const FavouriteSlot& slot2 = rig.game.settings().favourites[1];
+    EXPECT_EQ(std::tuple(slot2.inUse, slot2.gameNumber), std::tuple(true, 104));
     EXPECT_TRUE(rig.enabled(Command::FavouritesMenu));
     EXPECT_TRUE(rig.enabled(Command::PlayFavourite2));
     EXPECT_TRUE(rig.commands.table.checked(Command::PlayFavourite2));
@@ -125,15 +116,15 @@ TEST(Favourites, panelsStoreStartAndReleaseTheirGames)
     EXPECT_TRUE(rig.game.pressFavourite(2, MouseButton::Left, none));
     EXPECT_EQ(rig.dialogs.questions, std::vector<int>{Question::EndRunningGame});
     EXPECT_FALSE(rig.s().inProgress);
-    EXPECT_EQ(std::tuple(rig.s().gameNumber, rig.board.environment), std::tuple(104, 2));
-    EXPECT_EQ(rig.game.settings().activeFavourite, 2);
+    EXPECT_EQ(
+        std::tuple(rig.s().gameNumber, rig.board.environment, rig.game.settings().activeFavourite),
+        std::tuple(104, 2, 2));
 
     // Ctrl with a left press starts the slot's game, then releases the slot.
     ASSERT_TRUE(rig.game.changePositions(6));
     EXPECT_TRUE(rig.game.pressFavourite(2, MouseButton::Left, ctrl));
-    EXPECT_EQ(rig.s().gameNumber, 104);
-    EXPECT_FALSE(rig.game.settings().favourites[1].inUse);
-    EXPECT_EQ(rig.game.settings().activeFavourite, 0);
+    EXPECT_EQ(std::tuple(rig.s().gameNumber, slot2.inUse, rig.game.settings().activeFavourite),
+              std::tuple(104, false, 0));
     EXPECT_FALSE(rig.enabled(Command::FavouritesMenu));
     EXPECT_FALSE(rig.enabled(Command::PlayFavourite2));
 
@@ -143,14 +134,12 @@ TEST(Favourites, panelsStoreStartAndReleaseTheirGames)
     EXPECT_TRUE(rig.game.pressFavourite(4, MouseButton::Left, none));
     EXPECT_EQ(rig.game.settings().activeFavourite, 4);
     rig.game.clearAllFavourites();
-    EXPECT_FALSE(anyFavourite(rig.game.settings()));
-    EXPECT_FALSE(rig.enabled(Command::FavouritesMenu));
+    EXPECT_FALSE(anyFavourite(rig.game.settings()) || rig.enabled(Command::FavouritesMenu));
 }
 
 TEST(RandomGame, neverColouredPiecesWithRandomArrangement)
 {
-    test::Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     int arranged = 0;
     for (int draw = 0; draw < 2000; ++draw) {
         if (draw % 50 == 0) {
@@ -160,12 +149,10 @@ TEST(RandomGame, neverColouredPiecesWithRandomArrangement)
         ASSERT_TRUE(rig.game.pickRandomGame());
         const GameSettings& s = rig.game.settings();
         const int number = computeVariant(s).number;
-        ASSERT_GE(number, 1);
-        ASSERT_LE(number, kGameCount);
-        EXPECT_GE(s.environment, 0);
-        EXPECT_LE(s.environment, 3);
-        EXPECT_GE(s.pieceColours, 0);
-        EXPECT_LE(s.pieceColours, 2);
+        ASSERT_TRUE(number >= 1 && number <= kGameCount);
+        EXPECT_TRUE(s.environment >= 0 && s.environment <= 3 && s.pieceColours >= 0 &&
+                    s.pieceColours <= 2)
+            << s.environment << " " << s.pieceColours;
         if (s.randomArrangement) {
             ++arranged;
             EXPECT_NE(s.pieceColours, 1) << "game " << number;
@@ -180,8 +167,7 @@ TEST(RandomGame, neverColouredPiecesWithRandomArrangement)
             }
             EXPECT_EQ(static_cast<int>(labels.size()), mix ? (s.pieceCount + 1) / 2 : s.pieceCount)
                 << "game " << number;
-            EXPECT_GE(*labels.begin(), 1);
-            EXPECT_LE(*labels.rbegin(), 999);
+            EXPECT_TRUE(*labels.begin() >= 1 && *labels.rbegin() <= 999);
             rig.game.resetToIdle();
         }
         EXPECT_FALSE(rig.s().inProgress);

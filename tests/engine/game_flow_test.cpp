@@ -20,20 +20,9 @@ std::vector<int> wrongRow(int p) // pieces 12.. are never in the hidden rows use
     return r;
 }
 
-class GameFlow : public ::testing::Test
+TEST(GameFlow, idleAfterStartUp)
 {
-protected:
-    void start()
-    {
-        rig.game.startUp();
-        rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
-    }
-    Rig rig;
-};
-
-TEST_F(GameFlow, idleAfterStartUp)
-{
-    rig.game.startUp();
+    test::IdleRig rig;
     EXPECT_FALSE(rig.s().inProgress || rig.s().paletteEnabled);
     EXPECT_EQ(rig.s().gameNumber, 104);
     for (const auto& [panel, text] : std::vector<std::pair<int, std::string>>{
@@ -41,11 +30,10 @@ TEST_F(GameFlow, idleAfterStartUp)
         EXPECT_EQ(rig.status.texts[panel], text) << "panel " << panel;
 }
 
-TEST_F(GameFlow, commandsFollowThePlacedPieces)
+TEST(GameFlow, commandsFollowThePlacedPieces)
 {
-    start();
-    EXPECT_TRUE(rig.s().inProgress && rig.s().resultCovered);
-    EXPECT_EQ(rig.board.openRow, 1);
+    test::PlayingRig rig;
+    EXPECT_TRUE(rig.s().inProgress && rig.s().resultCovered && rig.board.openRow == 1);
 
     using Commands = std::vector<bool>; // confirm, cancel, quick start
     const std::initializer_list<Command> row = {Command::ConfirmRow, Command::CancelRow,
@@ -62,15 +50,13 @@ TEST_F(GameFlow, commandsFollowThePlacedPieces)
     // Taking one back costs 4 points in row 1 and disables confirming again.
     EXPECT_TRUE(rig.game.doubleClickSlotPiece(3));
     rig.game.releaseButton();
-    EXPECT_EQ(rig.s().score, 10000 - 4);
-    EXPECT_EQ(rig.s().editCount, 6);
+    EXPECT_EQ(std::tuple(rig.s().score, rig.s().editCount), std::tuple(10000 - 4, 6));
     EXPECT_FALSE(rig.game.confirmRow());
     EXPECT_EQ(rig.s().score, 10000 - 4);
 
     // Cancelling empties the row for 60 points and offers the quick start again.
     EXPECT_TRUE(rig.game.cancelRow());
-    EXPECT_EQ(rig.s().editCount, 0);
-    EXPECT_EQ(rig.s().score, 10000 - 4 - 60);
+    EXPECT_EQ(std::tuple(rig.s().score, rig.s().editCount), std::tuple(10000 - 4 - 60, 0));
     EXPECT_EQ(rig.enabledOf(row), (Commands{false, false, true}));
     EXPECT_TRUE(rig.clock.timerOn); // removing every piece does not stop the clock
 
@@ -81,9 +67,9 @@ TEST_F(GameFlow, commandsFollowThePlacedPieces)
     EXPECT_EQ(rig.enabledOf(row), (Commands{false, false, false}));
 }
 
-TEST_F(GameFlow, dragsFillAndEmptySlots)
+TEST(GameFlow, dragsFillAndEmptySlots)
 {
-    start();
+    test::PlayingRig rig;
     EXPECT_TRUE(rig.game.pressPalettePiece(7, MouseButton::Left, {}));
     EXPECT_TRUE(rig.game.dropPalettePiece(7, 3));
     EXPECT_EQ(rig.s().editRow[2], 7);
@@ -96,13 +82,11 @@ TEST_F(GameFlow, dragsFillAndEmptySlots)
     // Moving between slots is free; taking back onto the palette costs 4 points.
     EXPECT_TRUE(rig.game.pressSlotPiece(3, MouseButton::Left, {}));
     EXPECT_TRUE(rig.game.dropSlotPiece(3, 5, false));
-    EXPECT_EQ(rig.s().editRow[2], 0);
-    EXPECT_EQ(rig.s().editRow[4], 7);
-    EXPECT_EQ(rig.s().score, 10000);
+    EXPECT_EQ(std::tuple(rig.s().editRow[2], rig.s().editRow[4], rig.s().score),
+              std::tuple(0, 7, 10000));
     EXPECT_TRUE(rig.game.pressSlotPiece(5, MouseButton::Left, {}));
     EXPECT_TRUE(rig.game.dropSlotPiece(5, 0, true));
-    EXPECT_EQ(rig.s().editCount, 0);
-    EXPECT_EQ(rig.s().score, 9996);
+    EXPECT_EQ(std::tuple(rig.s().editCount, rig.s().score), std::tuple(0, 9996));
     // A palette piece dropped on no slot goes back; nothing is counted.
     EXPECT_TRUE(rig.game.pressPalettePiece(2, MouseButton::Left, {}));
     EXPECT_FALSE(rig.game.dropPalettePiece(2, 0));
@@ -122,94 +106,88 @@ TEST_F(GameFlow, dragsFillAndEmptySlots)
     EXPECT_TRUE(rig.s().blocked[10]);
 }
 
-TEST_F(GameFlow, winOnRowOneAsksForTheRecord)
+// A win on row 1 beats the record of 7451 and asks for it; one on row 15 (7200) asks nothing.
+TEST(GameFlow, theRecordIsAskedForOnlyAboveTheOldOne)
 {
-    start();
-    rig.dialogs.answers = {true};
-    rig.dialogs.recordName = "Anna";
-    rig.playRow({1, 2, 3, 4, 5, 6, 7});
-    const auto& s = rig.s();
-    EXPECT_TRUE(s.solved && !s.inProgress);
-    EXPECT_EQ(s.score, 9700);
-    const test::ScriptedDialogs& d = rig.dialogs;
-    EXPECT_EQ(std::tuple(d.messages, d.messageNumbers, d.questions, d.recordDialogs),
-              std::tuple(std::vector<int>{0}, std::vector<int>{1}, std::vector<int>{1}, 1));
-    EXPECT_EQ(s.oldPoints, 7451); // the old record shown beside the new one
-    EXPECT_EQ(rig.records.table[103].points, 9700);
-    EXPECT_EQ(rig.status.texts[13], "9700");
-    EXPECT_EQ(rig.board.drawnRows.back(), (test::FakeBoard::DrawnRow{1, 7, 0}));
-    EXPECT_EQ(s.pegs[0], (Row{1, 1, 1, 1, 1, 1, 1, 0}));
-    EXPECT_FALSE(s.paletteEnabled || rig.clock.timerOn);
+    for (int row : {1, 15}) {
+        SCOPED_TRACE(row);
+        test::IdleRig rig;
+        rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
+        rig.dialogs.answers = {true};
+        rig.dialogs.recordName = "Anna";
+        for (int r = 1; r < row; ++r)
+            rig.playRow(wrongRow(7));
+        rig.playRow({1, 2, 3, 4, 5, 6, 7});
+        const auto& s = rig.s();
+        const int points = row == 1 ? 9700 : 10000 - 4 * 300 - 5 * 200 - 6 * 100;
+        const bool record = row == 1;
+        EXPECT_TRUE(s.solved && !s.inProgress);
+        EXPECT_EQ(s.score, points);
+        const test::ScriptedDialogs& d = rig.dialogs;
+        EXPECT_EQ(std::tuple(d.messages, d.messageNumbers, d.questions, d.recordDialogs),
+                  std::tuple(std::vector<int>{0}, std::vector<int>{row},
+                             record ? std::vector<int>{1} : std::vector<int>{}, int(record)));
+        EXPECT_EQ(s.oldPoints, record ? 7451 : 0); // the old record shown beside the new one
+        EXPECT_EQ(rig.records.table[103].points, record ? points : 7451);
+        EXPECT_EQ(rig.status.texts[13], record ? "9700" : "7451");
+        EXPECT_EQ(rig.board.drawnRows.back(), (test::FakeBoard::DrawnRow{row, 7, 0}));
+        EXPECT_EQ(s.pegs[row - 1], (Row{1, 1, 1, 1, 1, 1, 1, 0}));
+        EXPECT_FALSE(s.paletteEnabled || rig.clock.timerOn);
+    }
 }
 
-TEST_F(GameFlow, winOnRowFifteenBelowTheRecordAsksNothing)
+TEST(GameFlow, lossAfterRowFifteenAndGivingUp)
 {
-    start();
-    for (int r = 1; r <= 14; ++r)
-        rig.playRow(wrongRow(7));
-    EXPECT_EQ(rig.s().currentRow, 15);
-    rig.playRow({1, 2, 3, 4, 5, 6, 7});
-    EXPECT_EQ(rig.s().score, 10000 - 4 * 300 - 5 * 200 - 6 * 100);
-    EXPECT_EQ(rig.dialogs.messages, std::vector<int>{0});
-    EXPECT_EQ(rig.dialogs.messageNumbers, std::vector<int>{15});
-    EXPECT_TRUE(rig.dialogs.questions.empty()); // 7200 does not beat 7451
-}
-
-TEST_F(GameFlow, lossAfterRowFifteenAndGivingUp)
-{
-    start();
+    test::PlayingRig rig;
     for (int r = 1; r <= 15; ++r) // the last a piece short of the hidden row
         rig.playRow(r < 15 ? wrongRow(7) : std::vector<int>{1, 2, 3, 4, 5, 6, 12});
     EXPECT_FALSE(rig.s().inProgress || rig.s().solved);
-    EXPECT_EQ(rig.s().currentRow, 15); // no sixteenth row
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{1});
-    EXPECT_EQ(rig.board.revealed.size(), 7u);
-    EXPECT_EQ(rig.s().rowKind[0], 1); // neither hit nor miss, with blocking on
+    // No sixteenth row; a row of neither hit nor miss is of kind 1 with blocking on.
+    EXPECT_EQ(std::tuple(rig.s().currentRow, rig.board.revealed.size(), rig.s().rowKind[0]),
+              std::tuple(15, 7u, 1));
 
     rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
     rig.playRow({2, 1, 3, 12, 13, 14, 15});
     EXPECT_EQ(rig.s().pegs[0], (Row{1, -1, -1, 0, 0, 0, 0, 0}));
     EXPECT_TRUE(rig.game.giveUp());
-    EXPECT_FALSE(rig.s().inProgress);
-    EXPECT_EQ(rig.dialogs.messages, (std::vector<int>{1, 1}));
+    EXPECT_TRUE(!rig.s().inProgress && rig.dialogs.messages == (std::vector<int>{1, 1}));
     EXPECT_FALSE(rig.game.giveUp()); // nothing left to give up
 }
 
-TEST_F(GameFlow, equalScoreIsNoRecordAndSecondPlayerGetsQuestionTwo)
+TEST(GameFlow, equalScoreIsNoRecordAndSecondPlayerGetsQuestionTwo)
 {
-    start();
+    test::PlayingRig rig;
     rig.records.table[103].points = 9700;
     rig.playRow({1, 2, 3, 4, 5, 6, 7});
     EXPECT_TRUE(rig.dialogs.questions.empty());
 
     rig.records.table[103].points = 100;
-    rig.game.startSecondPlayerGame();
-    rig.place({1, 2, 3, 4, 5, 6, 7});
-    EXPECT_TRUE(rig.game.confirmHiddenRow());
+    EXPECT_TRUE(rig.setHiddenRow({1, 2, 3, 4, 5, 6, 7}));
     rig.playRow({1, 2, 3, 4, 5, 6, 7});
     EXPECT_EQ(rig.dialogs.questions, std::vector<int>{2});
     EXPECT_EQ(rig.records.writes, 0);
 }
 
-TEST_F(GameFlow, showTimeOffMeansNoClockNoScoreNoRecord)
+TEST(GameFlow, showTimeOffMeansNoClockNoScoreNoRecord)
 {
+    Rig rig;
     rig.useSettings([&](GameSettings& s) { s.showTime = false; });
-    start();
+    rig.game.startUp();
+    rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
     EXPECT_EQ(rig.status.texts[11], "! Čas !");
     rig.place({1});
-    EXPECT_FALSE(rig.clock.timerOn);
-    EXPECT_FALSE(rig.enabled(Command::TimeView));
+    EXPECT_FALSE(rig.clock.timerOn || rig.enabled(Command::TimeView));
     rig.game.clockTick();
     EXPECT_EQ(rig.status.texts[9], "0:00:00");
-    rig.place({2, 3, 4, 5, 6, 7});
-    rig.game.confirmRow();
-    EXPECT_TRUE(rig.s().solved);
-    EXPECT_TRUE(rig.dialogs.questions.empty());
+    rig.playRow({2, 3, 4, 5, 6, 7});
+    EXPECT_TRUE(rig.s().solved && rig.dialogs.questions.empty());
     EXPECT_TRUE(rig.enabled(Command::TimeView)); // the next game may have its clock again
 }
 
-TEST_F(GameFlow, quickStartTriesEveryPieceInOrder)
+TEST(GameFlow, quickStartTriesEveryPieceInOrder)
 {
+    Rig rig;
     rig.useSettings([&](GameSettings& s) {
         s.positions = 5;
         s.pieceCount = 11;
@@ -217,17 +195,15 @@ TEST_F(GameFlow, quickStartTriesEveryPieceInOrder)
     rig.game.startUp();
     rig.startWithHidden({11, 10, 9, 8, 7});
     rig.game.quickStart();
-    EXPECT_EQ(rig.events.yields, 3);
-    EXPECT_EQ(rig.s().currentRow, 3);
+    EXPECT_EQ(std::tuple(rig.events.yields, rig.s().currentRow), std::tuple(3, 3));
     EXPECT_EQ((std::array{rig.s().rows[0], rig.s().rows[1], rig.s().editRow}),
               (std::array<Row, 3>{Row{1, 2, 3, 4, 5}, Row{6, 7, 8, 9, 10}, Row{11}}));
-    EXPECT_EQ(rig.s().editCount, 1);
-    EXPECT_EQ(rig.s().score, 10000 - 600);
+    EXPECT_EQ(std::tuple(rig.s().editCount, rig.s().score), std::tuple(1, 10000 - 600));
 }
 
-TEST_F(GameFlow, quickStartStopsWhenTheWindowCloses)
+TEST(GameFlow, quickStartStopsWhenTheWindowCloses)
 {
-    rig.game.startUp();
+    test::IdleRig rig;
     rig.startWithHidden({19, 18, 17, 16, 15, 14, 13});
     int rowsSeen = 0;
     rig.events.onYield = [&] {
@@ -239,18 +215,15 @@ TEST_F(GameFlow, quickStartStopsWhenTheWindowCloses)
     EXPECT_EQ(rig.s().editCount, 0);
 }
 
-TEST_F(GameFlow, resetToIdleLeavesNothingRunning)
+TEST(GameFlow, resetToIdleLeavesNothingRunning)
 {
-    start();
+    test::PlayingRig rig;
     rig.playRow(wrongRow(7));
     rig.game.resetToIdle();
     EXPECT_FALSE(rig.s().inProgress || rig.s().paletteEnabled);
-    EXPECT_TRUE(rig.board.drawnRows.empty());
-    EXPECT_EQ(rig.board.openRow, 0);
-    EXPECT_EQ(rig.s().rowKind[0], -1);
-    EXPECT_EQ(rig.s().rows[0], Row{});
-    EXPECT_EQ(rig.s().score, 10000);
-    EXPECT_TRUE(rig.dialogs.messages.empty());
+    EXPECT_TRUE(rig.board.drawnRows.empty() && rig.dialogs.messages.empty());
+    EXPECT_EQ(std::tuple(rig.board.openRow, rig.s().rowKind[0], rig.s().rows[0], rig.s().score),
+              std::tuple(0, -1, Row{}, 10000));
 
     // Pieces left in a wider row do not come back with a narrower game's row.
     rig.game.startComputerGame();
@@ -264,16 +237,14 @@ TEST_F(GameFlow, resetToIdleLeavesNothingRunning)
 
 // A row proves its pieces unused (kind 1: neither hit nor miss) only in a game with blocking;
 // the blocking aid's table pins the kinds of rows with hits and misses.
-TEST(RowKind, followsBlocking)
+TEST(GameFlow, withoutBlockingNoRowProvesItsPiecesUnused)
 {
-    for (bool blocking : {true, false}) {
-        Rig rig;
-        rig.useSettings([&](GameSettings& s) { s.blocking = blocking; });
-        rig.game.startUp();
-        rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
-        rig.playRow(wrongRow(7));
-        EXPECT_EQ(rig.s().rowKind[0], blocking ? 1 : 0) << blocking;
-    }
+    Rig rig;
+    rig.useSettings([](GameSettings& s) { s.blocking = false; });
+    rig.game.startUp();
+    rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
+    rig.playRow(wrongRow(7));
+    EXPECT_EQ(rig.s().rowKind[0], 0);
 }
 
 // The groups, their marks and the score panel follow the settings at start and after each

@@ -33,6 +33,14 @@ TEST(Offers, everyCommandFollowsThePhaseTheSettingsAndTheHistory)
     using Case = std::tuple<const char*, Set, std::vector<C>, std::vector<C>>;
     const std::vector<C> aidsHidden = {C::ConfirmHiddenRow, C::EnterHits, C::BlockUnused,
                                        C::ClearRowMarks};
+    // What a new game may start from; an idle board offers the second player's game too.
+    const std::vector<C> between = {C::NewComputerGame, C::GameTypeClassic, C::GameTypeTraining,
+                                    C::TimeView};
+    const auto plus = [](std::vector<C> list, std::initializer_list<C> more) {
+        list.insert(list.end(), more);
+        return list;
+    };
+    const std::vector<C> idle = plus(between, {C::NewSecondPlayerGame});
     const auto playing = [](GameState& s) { s.inProgress = true; };
     const auto secondPlayersGame = [](GameState& s, GameSettings& g, int gameType) {
         s.secondPlayer = s.inProgress = true;
@@ -48,26 +56,20 @@ TEST(Offers, everyCommandFollowsThePhaseTheSettingsAndTheHistory)
     };
     // clang-format off
     const Case cases[] = {
-        {"idle", [](GameState&, GameSettings&) {},
-         {C::NewComputerGame, C::GameTypeClassic, C::GameTypeTraining, C::NewSecondPlayerGame,
-          C::TimeView}, aidsHidden},
+        {"idle", [](GameState&, GameSettings&) {}, idle, aidsHidden},
         {"second player enters the hidden row, one piece short",
          [](GameState& s, GameSettings&) { s.secondPlayer = true; s.editCount = 6; },
-         {C::NewComputerGame, C::GameTypeClassic, C::GameTypeTraining, C::TimeView},
-         {C::EnterHits, C::BlockUnused, C::ClearRowMarks}},
+         between, {C::EnterHits, C::BlockUnused, C::ClearRowMarks}},
         {"the hidden row is full",
          [](GameState& s, GameSettings&) { s.secondPlayer = true; s.editCount = 7; },
-         {C::NewComputerGame, C::GameTypeClassic, C::GameTypeTraining, C::TimeView,
-          C::ConfirmHiddenRow},
-         {C::EnterHits, C::BlockUnused, C::ClearRowMarks}},
+         plus(between, {C::ConfirmHiddenRow}), {C::EnterHits, C::BlockUnused, C::ClearRowMarks}},
         {"the second player sets the password",
          [&](GameState& s, GameSettings& g) {
              secondPlayersGame(s, g, Classic);
              s.settingPassword = true;
              s.editCount = 7;
          },
-         {C::NewComputerGame, C::GameTypeClassic, C::GameTypeTraining, C::TimeView,
-          C::ConfirmHiddenRow}, aidsHidden},
+         plus(between, {C::ConfirmHiddenRow}), aidsHidden},
         {"a computer game's untouched first row",
          [&](GameState& s, GameSettings&) { playing(s); s.offered.quickStart = true; },
          {C::GiveUp, C::TimeView, C::QuickStart}, aidsHidden},
@@ -112,8 +114,7 @@ TEST(Offers, everyCommandFollowsThePhaseTheSettingsAndTheHistory)
              s.editCount = 7;
              s.blockedCount = 1;
          },
-         {C::NewComputerGame, C::GameTypeClassic, C::GameTypeTraining, C::NewSecondPlayerGame,
-          C::TimeView, C::Review}, aidsHidden},
+         plus(idle, {C::Review}), aidsHidden},
         {"a training game with every aid on offer", trainingWithAids,
          {C::GiveUp, C::TimeView, C::EnterHits, C::EnterHitsMenu, C::BlockUnused,
           C::BlockUnusedMenu, C::ClearRowMarks, C::RestoreAll}, {C::ConfirmHiddenRow}},
@@ -142,20 +143,16 @@ TEST(Offers, everyCommandFollowsThePhaseTheSettingsAndTheHistory)
              s.sharedFolderReady = true;
              s.offered.archive = s.offered.deleteRecord = true;
          },
-         {C::NewComputerGame, C::GameTypeClassic, C::GameTypeTraining, C::NewSecondPlayerGame,
-          C::TimeView, C::SyncAtStart, C::Synchronise, C::Archive, C::DeleteRecord}, aidsHidden},
+         plus(idle, {C::SyncAtStart, C::Synchronise, C::Archive, C::DeleteRecord}), aidsHidden},
         {"a chosen record whose game was not kept",
          [](GameState& s, GameSettings&) { s.offered.deleteRecord = true; },
-         {C::NewComputerGame, C::GameTypeClassic, C::GameTypeTraining, C::NewSecondPlayerGame,
-          C::TimeView, C::DeleteRecord}, aidsHidden},
+         plus(idle, {C::DeleteRecord}), aidsHidden},
         {"the first favourite slot in use",
          [](GameState&, GameSettings& g) { g.favourites[0].inUse = true; },
-         {C::NewComputerGame, C::GameTypeClassic, C::GameTypeTraining, C::NewSecondPlayerGame,
-          C::TimeView, C::FavouritesMenu, C::PlayFavourite1}, aidsHidden},
+         plus(idle, {C::FavouritesMenu, C::PlayFavourite1}), aidsHidden},
         {"the last favourite slot in use",
          [](GameState&, GameSettings& g) { g.favourites[3].inUse = true; },
-         {C::NewComputerGame, C::GameTypeClassic, C::GameTypeTraining, C::NewSecondPlayerGame,
-          C::TimeView, C::FavouritesMenu, C::PlayFavourite4}, aidsHidden},
+         plus(idle, {C::FavouritesMenu, C::PlayFavourite4}), aidsHidden},
     };
     // clang-format on
     const auto in = [](const std::vector<C>& list, C c) {

@@ -13,20 +13,11 @@
 namespace mirvalon {
 namespace {
 
-using test::Rig;
-
-void playing(Rig& rig)
-{
-    rig.game.startUp();
-    rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
-}
-
 TEST(Score, neverFallsBelowZeroAfterAPenalty)
 {
     enum class Step { Confirm, Cancel, TakeBack };
     for (Step step : {Step::Confirm, Step::Cancel, Step::TakeBack}) {
-        Rig rig;
-        playing(rig);
+        test::PlayingRig rig;
         // The clock starts; one tick after 9996 s leaves 3 points, one short of a take-back.
         rig.place({8});
         rig.clock.advance(9'996'000);
@@ -44,11 +35,9 @@ TEST(Score, neverFallsBelowZeroAfterAPenalty)
 
 TEST(RecordsList, archiveIsOfferedForAnArchivedRowOnlyWhileTheListIsShown)
 {
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     rig.records.table[0].archived = true;
     rig.records.table[0].points = 500;
-    rig.records.table[191].archived = false;
     rig.records.table[191].points = 0;
     rig.game.recordsPanelShown(true);
     EXPECT_TRUE(rig.commands.table.checked(Command::RecordsPanel));
@@ -83,8 +72,7 @@ TEST(RecordsList, deletionAsksAndResetsTheGameItTouches)
     };
     for (const auto& [name, all, index, answers, questions, deleted, stillPlaying] : cases) {
         SCOPED_TRACE(name);
-        Rig rig;
-        playing(rig);
+        test::PlayingRig rig;
         const int closes = rig.board.panelCloses;
         rig.dialogs.answers.assign(answers.begin(), answers.end());
         const bool done = all ? rig.game.deleteAllRecords() : rig.game.deleteRecord(index);
@@ -94,12 +82,17 @@ TEST(RecordsList, deletionAsksAndResetsTheGameItTouches)
         EXPECT_EQ(rig.s().inProgress, stillPlaying);
         EXPECT_EQ(rig.board.panelCloses > closes, !stillPlaying);
     }
+    // The game whose hidden row the second player enters counts as running too.
+    test::IdleRig rig;
+    rig.game.startSecondPlayerGame();
+    rig.dialogs.answers = {false};
+    EXPECT_FALSE(rig.game.deleteRecord(103));
+    EXPECT_EQ(rig.dialogs.questions, std::vector<int>{Question::EndRunningGame});
 }
 
 TEST(RecordsList, deletingWhileIdleAsksOnlyTheDeletionAndShowsTheNewRecord)
 {
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     rig.game.selectRecordRow(103);
     rig.dialogs.answers = {true};
     EXPECT_TRUE(rig.game.deleteRecord(103));
@@ -119,8 +112,7 @@ TEST(RecordsList, deletingWhileIdleAsksOnlyTheDeletionAndShowsTheNewRecord)
 TEST(Activation, withoutASharedFolderSynchronisationIsSwitchedOff)
 {
     for (bool ready : {false, true}) {
-        Rig rig;
-        rig.game.startUp();
+        test::IdleRig rig;
         rig.useSettings([&](GameSettings& s) { s.syncAtStart = s.syncNewRecords = true; });
         rig.game.activate(ready);
         const GameSettings& s = rig.game.settings();
@@ -148,8 +140,7 @@ TEST(Synchronisation, asksBeforeEndingARunningGame)
     // clang-format on
     for (const auto& [what, state, answers, asked, mayOpen, stillRunning] : cases) {
         SCOPED_TRACE(what);
-        Rig rig;
-        rig.game.startUp();
+        test::IdleRig rig;
         if (state == 1)
             rig.game.startSecondPlayerGame();
         if (state >= 2) {
@@ -167,8 +158,7 @@ TEST(Synchronisation, asksBeforeEndingARunningGame)
 
 TEST(Menus, gameTypeChangesOnlyBetweenGames)
 {
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     EXPECT_FALSE(rig.game.chooseGameType(Classic)); // already chosen
     EXPECT_TRUE(rig.game.chooseGameType(Training));
     EXPECT_TRUE(rig.commands.table.checked(Command::GameTypeTraining));
@@ -183,41 +173,34 @@ TEST(Menus, gameTypeChangesOnlyBetweenGames)
 
 TEST(Menus, positionsAndPiecesAskBeforeEndingAGame)
 {
-    struct Case
-    {
-        const char* name;
-        bool running;
-        std::vector<bool> answers;
-        bool changed;
-        bool same = false; // the item already checked
-    };
+    // running, the answer, changed, the item already checked
+    using Case = std::tuple<bool, std::deque<bool>, bool, bool>;
     const Case cases[] = {
-        {"idle", false, {}, true},
-        {"running, yes", true, {true}, true},
-        {"running, no", true, {false}, false},
-        {"running, the same again", true, {}, false, true},
+        {false, {}, true, false},
+        {true, {true}, true, false},
+        {true, {false}, false, false},
+        {true, {}, false, true},
     };
-    for (const Case& c : cases) {
+    for (const auto& [running, answers, changed, same] : cases) {
         for (bool pieces : {false, true}) {
-            SCOPED_TRACE(std::string(c.name) + (pieces ? " pieces" : " positions"));
-            Rig rig;
-            rig.game.startUp();
-            if (c.running)
+            SCOPED_TRACE(testing::Message() << running << answers.size() << same << pieces);
+            test::IdleRig rig;
+            if (running)
                 rig.game.startComputerGame();
-            rig.dialogs.answers.assign(c.answers.begin(), c.answers.end());
-            const bool changed = pieces ? rig.game.changePieceCount(c.same ? 19 : 11)
-                                        : rig.game.changePositions(c.same ? 7 : 5);
-            EXPECT_EQ(changed, c.changed);
-            EXPECT_EQ(rig.dialogs.questions.size(), c.running && !c.same ? 1u : 0u);
-            EXPECT_EQ(rig.s().inProgress, c.running && !c.changed);
+            rig.dialogs.answers = answers;
+            EXPECT_EQ(pieces ? rig.game.changePieceCount(same ? 19 : 11)
+                             : rig.game.changePositions(same ? 7 : 5),
+                      changed);
+            EXPECT_EQ(rig.dialogs.questions.size(), running && !same ? 1u : 0u);
+            EXPECT_EQ(rig.s().inProgress, running && !changed);
             const GameSettings& s = rig.game.settings();
             EXPECT_EQ(pieces ? s.pieceCount : s.positions,
-                      c.changed ? (pieces ? 11 : 5) : (pieces ? 19 : 7));
-            const Command mark = pieces ? (c.changed ? Command::Pieces11 : Command::Pieces19)
-                                        : (c.changed ? Command::Positions5 : Command::Positions7);
+                      changed ? (pieces ? 11 : 5) : (pieces ? 19 : 7));
+            const Command mark = pieces ? (changed ? Command::Pieces11 : Command::Pieces19)
+                                        : (changed ? Command::Positions5 : Command::Positions7);
             EXPECT_TRUE(rig.commands.table.checked(mark));
-            EXPECT_EQ(rig.settings.shown.size(), c.changed ? 1u : 0u); // shown once, by set()
-            EXPECT_EQ(rig.s().gameNumber != 104, c.changed) << "the variant on the status bar";
+            EXPECT_EQ(rig.settings.shown.size(), changed ? 1u : 0u); // shown once, by set()
+            EXPECT_EQ(rig.s().gameNumber != 104, changed) << "the variant on the status bar";
         }
     }
 }
@@ -226,14 +209,8 @@ TEST(Menus, positionsAndPiecesAskBeforeEndingAGame)
 // on its way, and once for the window's own steps held together by a Publisher.
 TEST(Menus, theWindowGetsOneTablePerOperation)
 {
-    Rig rig;
-    rig.game.startUp();
-    struct Case
-    {
-        const char* what;
-        std::function<void()> run;
-    };
-    const Case cases[] = {
+    test::IdleRig rig;
+    const std::pair<const char*, std::function<void()>> cases[] = {
         {"positions", [&rig] { rig.game.changePositions(5); }},
         {"pieces", [&rig] { rig.game.changePieceCount(25); }},
         {"the window's own publish", [&rig] { rig.game.publish(); }},
@@ -244,10 +221,10 @@ TEST(Menus, theWindowGetsOneTablePerOperation)
              rig.game.toggleStatusGroup(StatusGroup::Time);
          }},
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, run] : cases) {
         const int before = rig.commands.updates;
-        c.run();
-        EXPECT_EQ(rig.commands.updates - before, 1) << c.what;
+        run();
+        EXPECT_EQ(rig.commands.updates - before, 1) << what;
     }
     EXPECT_TRUE(rig.commands.table.checked(Command::Positions6));
     EXPECT_FALSE(rig.commands.table.checked(Command::TimeView));

@@ -70,28 +70,29 @@ TEST(PaletteKeys, enterBackspaceAndBFollowTheRulesOfTheMouse)
     for (int piece : {8, 9, 10, 11})
         EXPECT_TRUE(rig.game.keyPlacePiece(piece));
     EXPECT_FALSE(rig.game.keyPlacePiece(1)); // the row is full
-    EXPECT_EQ(rig.s().editRow[4], 11);
-    EXPECT_TRUE(rig.game.commands().enabled(Command::ConfirmRow));
+    EXPECT_EQ(std::tuple(rig.s().editRow[4], rig.enabled(Command::ConfirmRow)),
+              std::tuple(11, true));
 
     const int before = rig.s().score;
-    EXPECT_TRUE(rig.game.keyTakeBack());
-    EXPECT_EQ(rig.s().editRow[4], 0); // the last piece placed
-    EXPECT_EQ(rig.s().editRow[3], 10);
-    EXPECT_EQ(rig.s().score, before - 4); // the take-back penalty of row 1
-    EXPECT_EQ(rig.s().editCount, 4);
-    EXPECT_FALSE(rig.game.commands().enabled(Command::ConfirmRow));
+    EXPECT_TRUE(rig.game.keyTakeBack()); // the last piece placed, for the penalty of row 1
+    const GameState& s = rig.s();
+    EXPECT_EQ(std::tuple(s.editRow[4], s.editRow[3], s.score, s.editCount,
+                         rig.enabled(Command::ConfirmRow)),
+              std::tuple(0, 10, before - 4, 4, false));
     EXPECT_TRUE(rig.game.keyPlacePiece(11));
 
     EXPECT_FALSE(rig.game.keyToggleBlock(6)); // blocking is not offered in this game
     rig.useSettings([](GameSettings& s) { s.blocking = true; });
     EXPECT_FALSE(rig.game.keyToggleBlock(8)); // in the row, not at rest in the palette
-    EXPECT_TRUE(rig.game.keyToggleBlock(6));
-    EXPECT_TRUE(rig.s().blocked[6]);
+    EXPECT_TRUE(rig.game.keyToggleBlock(6) && rig.s().blocked[6]);
     EXPECT_TRUE(rig.game.keyTakeBack());
     EXPECT_FALSE(rig.game.keyPlacePiece(6)); // a blocked piece stays where it is
     EXPECT_TRUE(rig.game.keyToggleBlock(6));
     EXPECT_TRUE(rig.game.keyPlacePiece(6));
     EXPECT_EQ(rig.s().editRow[4], 6);
+    ASSERT_TRUE(rig.game.pressPalettePiece(1, MouseButton::Left, {}));
+    EXPECT_FALSE(rig.game.keyTakeBack()); // not while the mouse drags a piece
+    rig.game.dropPalettePiece(1, 0);
     for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(rig.game.keyTakeBack());
     EXPECT_FALSE(rig.game.keyTakeBack()); // nothing left to take back

@@ -23,12 +23,8 @@ GameSettings rulesOf(const WonGame& w)
 // Puts `guess` in row `row` with the pegs the rules give it, so only the damage meant shows.
 void setRow(WonGame& w, int row, const Row& guess)
 {
-    Row& pegs = w.game.pegs[row - 1];
     w.game.rows[row - 1] = guess;
-    const RowScore s = scoreRow(w.game.hiddenRow, guess, rulesOf(w).positions);
-    pegs = Row{};
-    for (int i = 0; i < s.hits + s.misses; ++i)
-        pegs[i] = i < s.hits ? 1 : -1;
+    w.game.pegs[row - 1] = test::pegsOf(w.game.hiddenRow, guess, rulesOf(w).positions);
 }
 
 // A new hidden row, still solved on the record's last row.
@@ -55,13 +51,7 @@ int pieceNotHidden(const WonGame& w)
 
 TEST(RecordCheck, eachDamageGivesItsFault)
 {
-    struct Case
-    {
-        const char* what;
-        WonGame won;
-        std::function<void(WonGame&)> damage;
-        RecordFault fault;
-    };
+    using Case = std::tuple<const char*, WonGame, std::function<void(WonGame&)>, RecordFault>;
     // clang-format off
     const Case cases[] = {
         {"rows 0", wonGame(12), [](WonGame& w) { w.entry.rows = 0; }, RecordFault::Bounds},
@@ -158,12 +148,12 @@ TEST(RecordCheck, eachDamageGivesItsFault)
     };
     // clang-format on
     // Every game starts out as the rules produced it.
-    for (const Case& c : cases) {
-        WonGame w = c.won;
-        ASSERT_EQ(checkRecordGame(w.entry, w.game), RecordFault::None) << c.what;
-        c.damage(w);
-        EXPECT_EQ(checkRecordGame(w.entry, w.game), c.fault) << c.what;
-        EXPECT_EQ(recordHoldsUp(w.entry, w.game), c.fault == RecordFault::None) << c.what;
+    for (const auto& [what, won, damage, fault] : cases) {
+        WonGame w = won;
+        ASSERT_EQ(checkRecordGame(w.entry, w.game), RecordFault::None) << what;
+        damage(w);
+        EXPECT_EQ(checkRecordGame(w.entry, w.game), fault) << what;
+        EXPECT_EQ(recordHoldsUp(w.entry, w.game), fault == RecordFault::None) << what;
     }
 }
 

@@ -48,10 +48,9 @@ TEST(Replay, layOutTheWholeRecordGameAtOnce)
     EXPECT_EQ(rig.board.drawnRows[2], (test::FakeBoard::DrawnRow{3, 1, 2}));
     EXPECT_EQ(rig.board.drawnRows[13], (test::FakeBoard::DrawnRow{14, 8, 0}));
     EXPECT_EQ(rig.board.revealed.size(), 8u);
-    EXPECT_EQ(s.rows[13], s.hiddenRow);
-    EXPECT_EQ(s.faces[6], 106);
-    EXPECT_TRUE(s.blocked[6] && s.blocked[25]);
-    EXPECT_EQ(s.blockedCount, 2);
+    EXPECT_EQ(std::tuple(s.rows[13], s.currentRow), std::tuple(s.hiddenRow, 14));
+    EXPECT_EQ(std::tuple(s.faces[6], s.blocked[6], s.blocked[25], s.blockedCount),
+              std::tuple(106, true, true, 2));
     // The palette is hidden during a replay.
     EXPECT_EQ(std::tuple(s.paletteShown[1], s.inProgress, s.showingArchived),
               std::tuple(false, false, true));
@@ -61,40 +60,30 @@ TEST(Replay, layOutTheWholeRecordGameAtOnce)
 
     // The next game clears the replay away.
     rig.game.startComputerGame();
-    EXPECT_FALSE(rig.s().showingArchived);
-    EXPECT_TRUE(rig.board.drawnRows.empty());
-    EXPECT_TRUE(rig.s().paletteShown[1]);
+    EXPECT_TRUE(!rig.s().showingArchived && rig.board.drawnRows.empty() && rig.s().paletteShown[1]);
 }
 
 TEST(Replay, colourSchemeFollowsTheFaces)
 {
-    struct Case
-    {
-        int face1, face2, scheme;
-    };
-    for (const Case& c : {Case{1000, 1000, 1}, Case{-1000, 7, 1}, Case{1, 1000, 2},
-                          Case{1, -1000, 2}, Case{5, 9, 0}}) {
-        test::Rig rig;
-        rig.game.startUp();
+    const int cases[][3] = {{1000, 1000, 1}, {-1000, 7, 1}, {1, 1000, 2}, {1, -1000, 2}, {5, 9, 0}};
+    for (const auto& [face1, face2, scheme] : cases) {
+        test::IdleRig rig;
         ArchivedGame a = recordGame192();
-        a.faces[1] = c.face1;
-        a.faces[2] = c.face2;
+        a.faces[1] = face1;
+        a.faces[2] = face2;
         rig.game.showArchivedGame(a, 192);
-        EXPECT_EQ(rig.game.settings().pieceColours, c.scheme) << c.face1 << " " << c.face2;
+        EXPECT_EQ(rig.game.settings().pieceColours, scheme) << face1 << " " << face2;
     }
 }
 
 TEST(Replay, activatingANumberedGameSetsItsVariant)
 {
-    test::Rig rig;
-    rig.game.startUp();
-    rig.game.activateNumberedGame(2);
-    EXPECT_EQ(rig.s().gameNumber, 2); // 5 places of 19 pieces
-    EXPECT_EQ(rig.status.texts[1], "2");
-    EXPECT_EQ(rig.game.settings().gameForm, 1);
+    test::IdleRig rig;
+    rig.game.activateNumberedGame(2); // 5 places of 19 pieces
+    EXPECT_EQ(std::tuple(rig.s().gameNumber, rig.status.texts[1], rig.game.settings().gameForm),
+              std::tuple(2, "2", 1));
     rig.game.activateNumberedGame(1);
-    EXPECT_EQ(rig.status.texts[1], "EASY");
-    EXPECT_EQ(rig.game.settings().gameForm, 0);
+    EXPECT_EQ(std::tuple(rig.status.texts[1], rig.game.settings().gameForm), std::tuple("EASY", 0));
     rig.game.activateNumberedGame(193); // no such game: nothing changes
     EXPECT_EQ(rig.s().gameNumber, 1);
 }

@@ -10,18 +10,6 @@
 namespace mirvalon {
 namespace {
 
-using test::Rig;
-
-// The second player sets `pieces` by double clicks and confirms with the given texts.
-void setTask(Rig& rig, const std::vector<int>& pieces,
-             std::optional<std::pair<std::string, std::string>> texts)
-{
-    rig.game.startSecondPlayerGame();
-    rig.place(pieces);
-    rig.dialogs.passwordAnswers = {texts};
-    ASSERT_TRUE(rig.game.confirmHiddenRow());
-}
-
 SavedTask task104()
 {
     SavedTask t = taskForGame(104); // "719_aknB"
@@ -34,9 +22,8 @@ SavedTask task104()
 
 TEST(SavedTask, takesTheSecondPlayersTaskFromTheBoard)
 {
-    Rig rig;
-    rig.game.startUp();
-    setTask(rig, {4, 5, 6, 7, 8, 9, 10}, std::pair<std::string, std::string>{"Heslo", "Bravo"});
+    test::IdleRig rig;
+    ASSERT_TRUE(rig.setHiddenRow({4, 5, 6, 7, 8, 9, 10}, std::pair{"Heslo", "Bravo"}));
     const SavedTask task = taskOfGame(rig.s(), rig.game.settings());
     EXPECT_EQ(std::tuple(task.gameNumber, task.positions, task.pieceCount, task.hiddenRow),
               std::tuple(104, 7, 19, Row{4, 5, 6, 7, 8, 9, 10}));
@@ -47,7 +34,7 @@ TEST(SavedTask, takesTheSecondPlayersTaskFromTheBoard)
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Heslo", ""}};
     rig.game.giveUp();
     ASSERT_FALSE(rig.s().inProgress);
-    setTask(rig, {4, 5, 6, 7, 8, 9, 10}, std::nullopt);
+    ASSERT_TRUE(rig.setHiddenRow({4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(rig.s().authText, "Bravo");
     EXPECT_EQ(taskOfGame(rig.s(), rig.game.settings()).authText, "");
 }
@@ -80,8 +67,7 @@ TEST(SavedTask, keepsLabelsOnlyWhereThePiecesShowThem)
 
 TEST(SavedTask, opensAsIfTheSecondPlayerHadJustConfirmedIt)
 {
-    Rig rig;
-    rig.game.startUp();
+    test::IdleRig rig;
     rig.useSettings([&](GameSettings& s) {
         s.gameType = Training;
         s.pieceColours = 2;
@@ -89,16 +75,14 @@ TEST(SavedTask, opensAsIfTheSecondPlayerHadJustConfirmedIt)
     rig.game.openSavedTask(task104());
     const GameState& s = rig.s();
     EXPECT_TRUE(s.loadedFromFile && s.inProgress && s.secondPlayer);
-    EXPECT_EQ(s.hiddenRow, task104().hiddenRow);
-    EXPECT_EQ(s.password, "Tajne");
+    EXPECT_EQ(std::tuple(s.hiddenRow, s.password), std::tuple(task104().hiddenRow, "Tajne"));
     EXPECT_TRUE(rig.dialogs.passwordModes.empty()); // the password is not asked again
     EXPECT_EQ(std::tuple(rig.game.settings().gameType, rig.game.settings().pieceColours),
               std::tuple(int(Classic), int(GreyPieces)));
     for (int k = 1; k <= 19; ++k)
         EXPECT_EQ(s.faces[k], k) << k;
-    EXPECT_EQ(rig.status.texts[13], "----");
-    EXPECT_FALSE(rig.enabled(Command::TimeView));
-    EXPECT_EQ(s.openRow, 1);
+    EXPECT_EQ(std::tuple(rig.status.texts[13], rig.enabled(Command::TimeView), s.openRow),
+              std::tuple("----", false, 1));
 
     // Giving up needs the password; a solved game shows the text and asks for no record.
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"tajne", ""}};
@@ -106,22 +90,18 @@ TEST(SavedTask, opensAsIfTheSecondPlayerHadJustConfirmedIt)
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{19});
     EXPECT_TRUE(s.inProgress);
     rig.playRow({19, 1, 2, 18, 7, 8, 9});
-    EXPECT_TRUE(s.solved);
+    EXPECT_TRUE(s.solved && !s.loadedFromFile && rig.dialogs.questions.empty());
     EXPECT_EQ(rig.dialogs.passwordModes, (std::vector<int>{1, 2}));
     EXPECT_EQ(rig.dialogs.shownAuthTexts.back(), "Výborne!");
-    EXPECT_TRUE(rig.dialogs.questions.empty());
-    EXPECT_FALSE(s.loadedFromFile);
 
     // With the time shown too, a task from a file solved at once asks for no record.
-    Rig timed;
-    timed.game.startUp();
+    test::IdleRig timed;
     SavedTask t = task104();
     t.showTime = true;
     timed.game.openSavedTask(t);
     ASSERT_TRUE(timed.game.settings().showTime);
     timed.playRow({19, 1, 2, 18, 7, 8, 9});
-    EXPECT_TRUE(timed.s().solved);
-    EXPECT_TRUE(timed.dialogs.questions.empty());
+    EXPECT_TRUE(timed.s().solved && timed.dialogs.questions.empty());
 }
 
 // The receiver sees the labels the second player saw: grey pieces keep every label of the
@@ -138,8 +118,7 @@ TEST(SavedTask, opensWithTheLabelsItBrought)
     };
     for (const auto& [name, colours, game] : cases) {
         SCOPED_TRACE(name);
-        Rig rig;
-        rig.game.startUp();
+        test::IdleRig rig;
         rig.clock.seconds += 1234; // another second than the file was saved in
         SavedTask t = taskForGame(game);
         ASSERT_TRUE(t.randomArrangement);

@@ -48,8 +48,7 @@ TEST(Settings, aValueInItsRangeIsStoredMarkedAndShownAndAnyOtherChangesNothing)
     };
     for (const auto& [which, value, taken, mark] : cases) {
         SCOPED_TRACE(testing::Message() << int(which) << " = " << value);
-        Rig rig;
-        rig.game.startUp();
+        test::IdleRig rig;
         rig.settings.shown.clear();
         const GameSettings before = rig.game.settings();
         const int tables = rig.commands.updates;
@@ -122,26 +121,17 @@ TEST(Settings, theGameFormFollowsTheRulesAfterASetting)
 
 TEST(Settings, picturesSwitchesAndTheSavedLanguage)
 {
-    struct Case
-    {
-        const char* what;
-        void (*act)(Game&);
-        int environmentBefore, environmentAfter;
-    };
-    const Case pictures[] = {
-        {"menu: another picture", [](Game& g) { g.chooseEnvironment(1); }, 2, 1},
-        {"menu: the checked picture again", [](Game& g) { g.chooseEnvironment(2); }, 2, -1},
-        {"menu: a picture when none", [](Game& g) { g.chooseEnvironment(0); }, -1, 0},
-        {"click: the next", [](Game& g) { g.nextEnvironment(); }, 2, 3},
-        {"click: after the last", [](Game& g) { g.nextEnvironment(); }, 3, 0},
-        {"click: after none", [](Game& g) { g.nextEnvironment(); }, -1, 0},
-    };
-    for (const Case& c : pictures) {
+    // chosen: the picture chosen in the menu, or -2 for a click on the board
+    using Case = std::tuple<int, int, int>;
+    const Case pictures[] = {{1, 2, 1},  {2, 2, -1}, {0, -1, 0},
+                             {-2, 2, 3}, {-2, 3, 0}, {-2, -1, 0}};
+    for (const auto& [chosen, before, after] : pictures) {
         Rig rig;
-        rig.useSettings([&c](GameSettings& s) { s.environment = c.environmentBefore; });
-        c.act(rig.game);
-        EXPECT_EQ(rig.game.settings().environment, c.environmentAfter) << c.what;
-        EXPECT_EQ(rig.board.environment, c.environmentAfter) << c.what;
+        rig.useSettings([before = before](GameSettings& s) { s.environment = before; });
+        chosen == -2 ? rig.game.nextEnvironment() : rig.game.chooseEnvironment(chosen);
+        EXPECT_EQ(std::tuple(rig.game.settings().environment, rig.board.environment),
+                  std::tuple(after, after))
+            << chosen << " over " << before;
     }
 
     Rig rig;
@@ -168,35 +158,30 @@ TEST(Settings, picturesSwitchesAndTheSavedLanguage)
 // settings are saved on leaving only when the player keeps them automatically.
 TEST(Settings, leavingAsksOnlyWithTheExitWarning)
 {
-    struct Case
-    {
-        const char* what;
-        bool warning;
-        bool autoSave;
-        std::deque<bool> answers;
-        Leaving leaving;
-    };
+    // warning, autoSave, the answer to the question
+    using Case = std::tuple<bool, bool, std::deque<bool>, Leaving>;
     const Case cases[] = {
-        {"no warning", false, true, {}, Leaving::SaveSettingsAndQuit},
-        {"no warning, not kept", false, false, {}, Leaving::Quit},
-        {"warning, Yes", true, true, {true}, Leaving::SaveSettingsAndQuit},
-        {"warning, No", true, true, {false}, Leaving::Stay},
+        {false, true, {}, Leaving::SaveSettingsAndQuit},
+        {false, false, {}, Leaving::Quit},
+        {true, true, {true}, Leaving::SaveSettingsAndQuit},
+        {true, true, {false}, Leaving::Stay},
     };
-    for (const Case& c : cases) {
+    for (const auto& [warning, autoSave, answers, leaving] : cases) {
+        SCOPED_TRACE(testing::Message() << warning << autoSave << answers.size());
         Rig rig;
-        rig.useSettings([&c](GameSettings& s) {
-            s.exitWarning = c.warning;
-            s.autoSave = c.autoSave;
+        rig.useSettings([warning = warning, autoSave = autoSave](GameSettings& s) {
+            s.exitWarning = warning;
+            s.autoSave = autoSave;
         });
-        rig.dialogs.answers = c.answers;
-        EXPECT_EQ(rig.game.close(), c.leaving) << c.what;
-        EXPECT_EQ(rig.s().closing, c.leaving != Leaving::Stay) << c.what;
+        rig.dialogs.answers = answers;
+        EXPECT_EQ(rig.game.close(), leaving);
+        EXPECT_EQ(rig.s().closing, leaving != Leaving::Stay);
         const std::vector<int> asked =
-            c.warning ? std::vector<int>{Question::ExitApplication} : std::vector<int>{};
-        EXPECT_EQ(rig.dialogs.questions, asked) << c.what;
-        if (c.leaving != Leaving::Stay) { // the close box after the menu's exit: nothing again
-            EXPECT_EQ(rig.game.close(), Leaving::Quit) << c.what;
-            EXPECT_EQ(rig.dialogs.questions, asked) << c.what;
+            warning ? std::vector<int>{Question::ExitApplication} : std::vector<int>{};
+        EXPECT_EQ(rig.dialogs.questions, asked);
+        if (leaving != Leaving::Stay) { // the close box after the menu's exit: nothing again
+            EXPECT_EQ(rig.game.close(), Leaving::Quit);
+            EXPECT_EQ(rig.dialogs.questions, asked);
         }
     }
 }

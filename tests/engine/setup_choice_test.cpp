@@ -115,7 +115,7 @@ TEST(SetupChoice, formsAndColoursOpenOrCloseTheirControls)
     EXPECT_FALSE(setupEnables(none, false).environmentItems);
 }
 
-TEST(SetupChoice, fillingShowsTheCurrentGameWithoutTouchingTheSettings)
+TEST(SetupChoice, fillingShowsTheCurrentGamesFormAndColours)
 {
     using Case = std::tuple<const char*, int, int, int>;
     const Case cases[] = {
@@ -129,12 +129,9 @@ TEST(SetupChoice, fillingShowsTheCurrentGameWithoutTouchingTheSettings)
         GameSettings s;
         applyVariantKey(s, key);
         s.pieceColours = colours;
-        s.gameForm = StandardForm;
-        const GameSettings before = s;
+        s.gameForm = StandardForm; // a stale form: the choice shows the rules' own
         const SetupChoice choice = choiceFromSettings(s);
-        EXPECT_EQ(s, before);
-        EXPECT_EQ(choice.gameForm, form);
-        EXPECT_EQ(choice.pieceColours, shownColours);
+        EXPECT_EQ(std::tuple(choice.gameForm, choice.pieceColours), std::tuple(form, shownColours));
     }
 }
 
@@ -213,34 +210,31 @@ TEST(SetupChoice, fillingAndOkCarryEverySettingThereAndBackInTheDialogsOrder)
 
 TEST(SetupChoice, aLanguageThatFailsLeavesTheOneInUseAndTheRestApplies)
 {
-    GameSettings s;
-    s.language = s.loadedLanguage = 1;
-    SetupChoice c = choiceFromSettings(s);
-    c.language = 2;
-    c.positions = 5;
-    c.exitWarning = true;
-    Confirm ok(s);
-    ok.target.languageLoads = false;
-    ok(c, setupOpening(c));
-    EXPECT_EQ(ok.target.loaded, std::vector<int>{2});
-    EXPECT_EQ(ok.settings().language, 1);
-    EXPECT_EQ(ok.settings().positions, 5);
-    for (const auto& [which, value] : ok.rig.settings.shown)
-        EXPECT_NE(which, Setting::Language);
-
-    // The language already loaded is not loaded again.
-    Confirm again(ok.settings());
-    SetupChoice same = choiceFromSettings(again.settings());
-    again(same, setupOpening(same));
-    EXPECT_TRUE(again.target.loaded.empty());
-
-    // Language 3 of a configuration file names no language file: it is kept, nothing loads.
-    s.language = 3;
-    Confirm none(s);
-    SetupChoice three = choiceFromSettings(s);
-    none(three, setupOpening(three));
-    EXPECT_TRUE(none.target.loaded.empty());
-    EXPECT_EQ(none.settings().language, 3);
+    // configured (Czech loaded), chosen, whether its file loads, the files asked for, after
+    using Case = std::tuple<int, int, bool, std::vector<int>, int>;
+    const Case cases[] = {
+        {1, 2, false, {2}, 1}, // fails: Czech stays, the rest applies
+        {1, 1, true, {}, 1},   // already loaded: not loaded again
+        {3, 3, true, {}, 3},   // a configuration's 3 names no language file: kept, nothing loads
+        {3, 1, true, {}, 1},   // Czech chosen over it: already loaded, taken
+    };
+    for (const auto& [configured, chosen, loads, loaded, after] : cases) {
+        SCOPED_TRACE(chosen);
+        GameSettings s;
+        s.language = configured;
+        s.loadedLanguage = 1;
+        SetupChoice c = choiceFromSettings(s);
+        c.language = chosen;
+        c.positions = 5;
+        Confirm ok(s);
+        ok.target.languageLoads = loads;
+        ok(c, setupOpening(c));
+        EXPECT_EQ(ok.target.loaded, loaded);
+        EXPECT_EQ(std::tuple(ok.settings().language, ok.settings().positions),
+                  std::tuple(after, 5));
+        for (const auto& [which, value] : ok.rig.settings.shown)
+            EXPECT_NE(which, Setting::Language);
+    }
 }
 
 // Message 8 answers "Mix" with the GOLD rules once the board is rebuilt for them, never over

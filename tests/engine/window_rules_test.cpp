@@ -26,51 +26,35 @@ TEST(Screen, aScreenNarrowerThanTheBoardIsRefusedInThePlayersLanguage)
 
 TEST(SettingsDialogForm, opensOnTheSettingsWithWhatTheGameLeavesOpen)
 {
-    struct Case
-    {
-        const char* what;
-        bool sharedFolder;
-        bool syncAtStart; // in the settings
-        void (*step)(Rig&);
-        bool computerGame, syncOffered, syncChecked;
-    };
+    // game: 0 none, 1 a computer game, 2 the second player's game
+    using Case = std::tuple<bool, bool, int, bool, bool, bool>;
     const Case cases[] = {
-        {"idle, shared", true, true, [](Rig&) {}, false, true, true},
-        {"idle, not shared", false, true, [](Rig&) {}, false, false, false},
-        {"shared, left off", true, false, [](Rig&) {}, false, true, false},
-        {"computer game", true, true, [](Rig& r) { r.game.startComputerGame(); }, true, true, true},
-        {"second player's game", true, true,
-         [](Rig& r) {
-             r.game.startSecondPlayerGame();
-             r.place({1, 2, 3, 4, 5, 6, 7});
-             r.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"", ""}};
-             ASSERT_TRUE(r.game.confirmHiddenRow());
-             ASSERT_TRUE(r.s().inProgress);
-         },
-         false, true, true},
+        {true, true, 0, false, true, true},   {false, true, 0, false, false, false},
+        {true, false, 0, false, true, false}, {true, true, 1, true, true, true},
+        {true, true, 2, false, true, true},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        Rig rig;
-        rig.game.startUp();
-        rig.game.activate(c.sharedFolder);
-        rig.useSettings([&](GameSettings& s) {
+    for (const auto& [shared, syncAtStart, game, computerGame, offered, checked] : cases) {
+        SCOPED_TRACE(testing::Message() << shared << syncAtStart << game);
+        IdleRig rig;
+        rig.game.activate(shared);
+        rig.useSettings([syncAtStart = syncAtStart](GameSettings& s) {
             s.positions = 6;
-            s.syncAtStart = c.syncAtStart;
+            s.syncAtStart = syncAtStart;
         });
-        c.step(rig);
+        if (game == 1)
+            rig.game.startComputerGame();
+        if (game == 2)
+            ASSERT_TRUE(rig.setHiddenRow({1, 2, 3, 4, 5, 6}));
         const SetupForm form = rig.game.setupForm();
-        EXPECT_EQ(form.choice.positions, 6);
-        EXPECT_EQ(form.computerGameRunning, c.computerGame);
-        EXPECT_EQ(form.syncOffered, c.syncOffered);
-        EXPECT_EQ(form.choice.syncAtStart, c.syncChecked);
+        EXPECT_EQ(std::tuple(form.choice.positions, form.computerGameRunning, form.syncOffered,
+                             form.choice.syncAtStart),
+                  std::tuple(6, computerGame, offered, checked));
     }
 }
 
 TEST(BoardPanels, oneAtATimeAndThePiecesUnderThemTakeNoInput)
 {
-    Rig rig;
-    rig.game.startUp();
+    IdleRig rig;
     rig.game.startComputerGame();
     ASSERT_TRUE(rig.s().paletteTakesInput());
     using Step = std::tuple<BoardPanel, bool, bool, bool>;
@@ -90,14 +74,15 @@ TEST(BoardPanels, oneAtATimeAndThePiecesUnderThemTakeNoInput)
         if (opened)
             (toggled == BoardPanel::Records ? rig.game.recordsPanelShown(true)
                                             : rig.game.informationPanelShown(true));
-        EXPECT_EQ(rig.s().recordsPanelShown, records);
-        EXPECT_EQ(rig.s().informationPanelShown, information);
-        EXPECT_EQ(rig.commands.table.checked(Command::RecordsPanel), records);
-        EXPECT_EQ(rig.commands.table.checked(Command::InformationPanel), information);
+        const CommandTable& t = rig.commands.table;
+        EXPECT_EQ(std::tuple(rig.s().recordsPanelShown, rig.s().informationPanelShown,
+                             t.checked(Command::RecordsPanel),
+                             t.checked(Command::InformationPanel)),
+                  std::tuple(records, information, records, information));
         const bool free = !records && !information;
-        EXPECT_EQ(rig.s().paletteTakesInput(), free);
-        EXPECT_EQ(rig.s().copiesTakeInput(), free);
-        EXPECT_EQ(rig.game.paletteTakesKeys(), free);
+        EXPECT_EQ(std::tuple(rig.s().paletteTakesInput(), rig.s().copiesTakeInput(),
+                             rig.game.paletteTakesKeys()),
+                  std::tuple(free, free, free));
     }
     // Shown without its menu item (the reference text), a panel closes the other one too.
     rig.game.recordsPanelShown(true);

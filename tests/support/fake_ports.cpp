@@ -24,6 +24,15 @@ void Rig::startWithHidden(const std::vector<int>& pieces)
     game.startComputerGame();
 }
 
+bool Rig::setHiddenRow(const std::vector<int>& pieces,
+                       const std::optional<std::pair<std::string, std::string>>& texts)
+{
+    game.startSecondPlayerGame();
+    place(pieces);
+    dialogs.passwordAnswers = {texts};
+    return game.confirmHiddenRow();
+}
+
 } // namespace mirvalon::test
 
 namespace mirvalon::test {

@@ -193,7 +193,6 @@ public:
         e.holder = s.holderName;
         return true;
     }
-    void shareRecord(int gameNumber) override { shared.push_back(gameNumber); }
     bool deleteRecord(int index) override
     {
         deleted.push_back(index);
@@ -214,7 +213,6 @@ public:
     }
     bool writable = true;
     int writes = 0;
-    std::vector<int> shared;
     std::vector<int> deleted; // table indexes, -1 for all
 };
 
@@ -261,6 +259,10 @@ struct Rig
     void playRow(const std::vector<int>& pieces);
     // Starts a computer game whose hidden row the generator draws as `pieces`.
     void startWithHidden(const std::vector<int>& pieces);
+    // Starts the second player's game with `pieces` as its hidden row, confirmed with
+    // (password, authorisation text) or Cancel; whether the game began.
+    bool setHiddenRow(const std::vector<int>& pieces,
+                      const std::optional<std::pair<std::string, std::string>>& texts = {});
     // Changes the settings as a configuration read at start would.
     void useSettings(const std::function<void(GameSettings&)>& change)
     {
@@ -268,6 +270,18 @@ struct Rig
         change(s);
         game.useSettings(s);
     }
+};
+
+// A rig whose game has started up: idle, with the settings a new player has.
+struct IdleRig : Rig
+{
+    IdleRig() { game.startUp(); }
+};
+
+// A computer game of the new player's rules (game 104) whose hidden row is 1..7.
+struct PlayingRig : IdleRig
+{
+    PlayingRig() { startWithHidden({1, 2, 3, 4, 5, 6, 7}); }
 };
 
 } // namespace mirvalon::test

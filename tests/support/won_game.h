@@ -21,20 +21,31 @@ struct WonGame
     ArchivedGame game;
 };
 
-// A row of `positions` pieces drawn from `random`, without repeats where the rules forbid them.
-inline Row drawnRow(Random& random, const GameSettings& rules)
+// A row of `positions` of `pieces`, each drawn by `below(n)` (0 to n - 1), drawn again where
+// each piece is once and it repeats one.
+template <class Below> Row drawnRow(int positions, int pieces, bool eachOnce, Below below)
 {
     Row row{};
-    for (int i = 0; i < rules.positions; ++i) {
+    for (int i = 0; i < positions; ++i) {
         bool repeated = true;
         while (repeated) {
-            row[i] = random.below(rules.pieceCount) + 1;
+            row[i] = below(pieces) + 1;
             repeated = false;
-            for (int j = 0; j < i && rules.eachPieceOnce; ++j)
+            for (int j = 0; j < i && eachOnce; ++j)
                 repeated = repeated || row[j] == row[i];
         }
     }
     return row;
+}
+
+// The pegs the rules give `guess` against `hidden`: hits first, then misses.
+inline Row pegsOf(const Row& hidden, const Row& guess, int positions)
+{
+    const RowScore score = scoreRow(hidden, guess, positions);
+    Row pegs{};
+    for (int i = 0; i < score.hits + score.misses; ++i)
+        pegs[i] = i < score.hits ? 1 : -1;
+    return pegs;
 }
 
 // A record of game `number` won on row `rows` after `seconds`, with `points` (0: the most that
@@ -67,15 +78,17 @@ inline WonGame wonGame(int number, int rows = 5, int seconds = 83, int points = 
     g.previousRecord = 0;
     for (int k = 1; k <= kMaxPieces; ++k)
         g.faces[k] = k;
-    g.hiddenRow = drawnRow(random, rules);
+    const auto draw = [&] {
+        return drawnRow(rules.positions, rules.pieceCount, rules.eachPieceOnce,
+                        [&random](int n) { return random.below(n); });
+    };
+    g.hiddenRow = draw();
     for (int r = 0; r < rows; ++r) {
         Row guess = g.hiddenRow;
         while (r + 1 < rows && guess == g.hiddenRow)
-            guess = drawnRow(random, rules);
+            guess = draw();
         g.rows[r] = guess;
-        const RowScore score = scoreRow(g.hiddenRow, guess, rules.positions);
-        for (int i = 0; i < score.hits + score.misses; ++i)
-            g.pegs[r][i] = i < score.hits ? 1 : -1;
+        g.pegs[r] = pegsOf(g.hiddenRow, guess, rules.positions);
     }
     return won;
 }
