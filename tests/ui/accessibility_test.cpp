@@ -151,7 +151,6 @@ TEST(Accessibility, theBoardIsReadAsATableAndEachAnswerIsSpoken)
         // Red and black in place, blue out of place, purple and salmon not hidden.
         pressPieces({8, 1, 3, 4, 5});
         EXPECT_EQ(cell(1, 1), c.red);
-        EXPECT_EQ(rig.s().editCount, 5);
         // A place of the open row can be pressed to take its piece back, and placed again.
         table->cellAt(1, 5)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         EXPECT_EQ(rig.s().editCount, 4);

@@ -59,11 +59,9 @@ TEST(BoardPrinting, printsTheWindowAsTypeAndTheInformationTextWhole)
 
     InformationPanel panel(nullptr);
     ASSERT_TRUE(panel.loadFile(QString::fromStdString(rig.program.file("Mirv_EN.rtf")), latin1));
-    const QString shown = panel.textBox()->toPlainText();
     PdfJob text(folder.file("text.pdf"));
     ASSERT_TRUE(printDocument(*panel.textBox()->document(), "Mirv_EN.rtf", text.printer));
     EXPECT_GT(text.bytes().size(), blank + 2000);
-    EXPECT_EQ(panel.textBox()->toPlainText(), shown); // the panel keeps its text
 }
 
 TEST(BoardPrinting, theWindowFillsThePageCentredWithItsAspectKept)

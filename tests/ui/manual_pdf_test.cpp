@@ -73,8 +73,6 @@ TEST(Manual, eachSectionOnItsOwnPageAndEveryGameInTheTable)
             }
         }
         ASSERT_EQ(rows.size(), static_cast<std::size_t>(kGameCount));
-        EXPECT_EQ(rows.begin()->first, 1);
-        EXPECT_EQ(rows.rbegin()->first, kGameCount);
         for (const auto& [n, key] : rows)
             EXPECT_EQ(key.toStdString(), referenceKey(n)) << n;
     }

@@ -47,10 +47,6 @@ TEST(MenusWindow, eachToggleFlipsItsSettingAndItsCheckMark)
             EXPECT_EQ(item->isChecked(), expected);
         }
     }
-    // The total-time panel comes and goes with its item.
-    rig.window->menuItem("mm1KCas")->trigger();
-    EXPECT_EQ(rig.window->findChild<QLabel*>("pnlKCas")->isVisible(),
-              rig.game().settings().showTotalTime);
 }
 
 TEST(MenusWindow, environmentItemsAndClicksOnThePicture)

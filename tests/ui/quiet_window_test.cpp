@@ -51,6 +51,7 @@ TEST(QuietWindow, timersRunOnlyWhileAClockIsOnView)
     ASSERT_TRUE(rig.window->control("pnlKCas")->isVisible());
     EXPECT_EQ(activeTimers(rig.window.get()), std::set<QString>{"timeKCas"});
     QTest::keyClick(rig.window.get(), Qt::Key_Q, Qt::ControlModifier); // hidden again
+    EXPECT_FALSE(rig.window->control("pnlKCas")->isVisible());
     EXPECT_EQ(activeTimers(rig.window.get()), std::set<QString>{});
 
     QTest::keyClick(rig.window.get(), Qt::Key_F2);
@@ -120,7 +121,6 @@ TEST(QuietWindow, picturesAreDecodedWhenFirstShown)
         seen[shown] = true;
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(pictures[i]->isDecoded(), seen[i]) << names[i] << " after " << names[shown];
-        EXPECT_EQ(pictures[shown]->pixmap().size(), QSize(360, 424)) << names[shown];
         EXPECT_EQ(pictures[shown]->pixmap().depth(), 24) << names[shown];
     }
 }

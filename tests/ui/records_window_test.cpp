@@ -59,18 +59,19 @@ TEST(RecordsWindow, deleteAndCtrlDeleteAskAndClearTheList)
     Tfrm_Logic& w = *rig.window;
     QTest::keyClick(&w, Qt::Key_K, Qt::ControlModifier);
     RecordsPanel* panel = w.recordsPanel();
-    panel->selectRow(0);
+    panel->selectRow(191);
     rig.dialogs.answers = {true};
     QTest::keyClick(panel->list(), Qt::Key_Delete);
     EXPECT_EQ(rig.dialogs.questions, std::vector<int>{3});
-    EXPECT_EQ(rig.window->records().entry(0).points, 0);
-    EXPECT_EQ(panel->list()->topLevelItem(0)->text(4), "");
+    EXPECT_EQ(rig.window->records().entry(191).points, 0);
+    EXPECT_EQ(panel->list()->topLevelItem(191)->text(4), "");
 
     rig.dialogs.answers = {true};
     QTest::keyClick(panel->list(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(rig.dialogs.questions, (std::vector<int>{3, 4}));
     for (int i = 0; i < kGameCount; ++i)
         EXPECT_EQ(rig.window->records().entry(i).points, 0);
+    EXPECT_EQ(panel->list()->topLevelItem(0)->text(4), ""); // every row of the list, the first too
     EXPECT_EQ(w.statusPanel(13)->text(), "0");
 }
 
@@ -127,13 +128,12 @@ TEST(RecordsWindow, aNewRecordIsKeptAndReplayableAfterARestart)
     RecordEntry won;
     {
         Tfrm_Logic& w = *rig.window;
-        ScriptedDialogs& dialogs = rig.dialogs;
         rig.nextHiddenRow({1, 2, 3, 4, 5, 6, 7});
         w.game().startComputerGame();
         for (int k = 1; k <= 7; ++k)
             WindowRig::doubleClick(w.palettePiece(k));
-        dialogs.answers = {true};
-        dialogs.recordName = "Zuzana";
+        rig.dialogs.answers = {true};
+        rig.dialogs.recordName = "Zuzana";
         w.game().confirmRow();
         won = w.records().entry(103);
         EXPECT_EQ(won.points, 9700);

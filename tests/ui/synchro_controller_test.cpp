@@ -101,37 +101,44 @@ TEST_F(ControllerTest, aFreshInstallationsDeliveredGamesGoInBeforeTheMerge)
     EXPECT_EQ(test::readBytes((data / kArchiveFileName).string()), delivered.archive);
 }
 
-TEST_F(ControllerTest, aMergeCutShortIsToldWithMessage14)
+// The dialog's bar follows the merge while it is open; a merge cut short is told with message
+// 14, leaves the player's records as they were and the focus on Start for another try.
+TEST_F(ControllerTest, theDialogFollowsTheMergeAndAMergeCutShortIsToldWithMessage14)
 {
-    // Another player's better record of game 1 with its game waits in the store; the
-    // player's own records file is marked read-only.
-    put(store, withWonGame(1, 9000));
-    put(data, emptyStore());
-    stdfs::permissions(data / kRecordsFileName, stdfs::perms::owner_read);
-
-    const auto sync = controller();
-    sync->synchronise(0);
-    sync->waitUntilIdle();
-    EXPECT_EQ(dialogs.messages, std::vector<int>{kSyncInterruptedMessage});
+    for (bool cutShort : {false, true}) {
+        SCOPED_TRACE(cutShort);
+        if (cutShort) {
+            // Another player's better record of game 1 with its game waits in the store; the
+            // player's own records file is marked read-only.
+            put(store, withWonGame(1, 9000));
+            put(data, emptyStore());
+            stdfs::permissions(data / kRecordsFileName, stdfs::perms::owner_read);
+        }
+        const auto sync = controller();
+        Tfrm_Synchro dialog(*sync);
+        bool openWhileRunning = false;
+        QWidget* focus = nullptr;
+        QTimer::singleShot(0, &dialog, [&] {
+            openWhileRunning = sync->dialogOpen();
+            dialog.startButton()->click();
+            EXPECT_FALSE(dialog.okLabel()->isVisible()); // "OK" waits for the merge's end
+            sync->waitUntilIdle();
+            focus = dialog.focusWidget();
+            dialog.closeButton()->click();
+        });
+        sync->runDialog(dialog, nullptr);
+        EXPECT_TRUE(openWhileRunning);
+        EXPECT_FALSE(sync->dialogOpen());
+        EXPECT_EQ(dialog.result(), 1);
+        EXPECT_TRUE(dialog.okLabel()->isVisibleTo(&dialog));
+        EXPECT_EQ(focus, cutShort ? dialog.startButton() : dialog.closeButton());
+        EXPECT_EQ(dialogs.messages,
+                  cutShort ? std::vector<int>{kSyncInterruptedMessage} : std::vector<int>{});
+        if (!cutShort) {
+            EXPECT_EQ(dialog.progressBar()->value(), 100);
+        }
+    }
     EXPECT_EQ(records.entry(0).points, 8779);
-}
-
-TEST_F(ControllerTest, theDialogsBarFollowsTheMergeWhileItIsOpen)
-{
-    const auto sync = controller();
-    Tfrm_Synchro dialog(*sync);
-    bool openWhileRunning = false;
-    QTimer::singleShot(0, &dialog, [&] {
-        openWhileRunning = sync->dialogOpen();
-        dialog.startButton()->click();
-        sync->waitUntilIdle();
-        dialog.closeButton()->click();
-    });
-    sync->runDialog(dialog, nullptr);
-    EXPECT_TRUE(openWhileRunning);
-    EXPECT_FALSE(sync->dialogOpen());
-    EXPECT_EQ(dialog.progressBar()->value(), 100);
-    EXPECT_TRUE(dialog.okLabel()->isVisibleTo(&dialog));
 }
 
 // Another copy holds the store's lock: the request returns at once and the merge goes on

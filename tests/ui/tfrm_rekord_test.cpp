@@ -46,6 +46,15 @@ TEST(NewRecordDialog, valuesArePaddedToTheirColumns)
         EXPECT_EQ(label->text(), QString::fromUtf8(text));
     EXPECT_EQ(dialog.intro()->text(),
               QString::fromUtf8("V hre číslo 7 bol dosiahnutý nový rekord 845 bodov!"));
+    // A value that reaches a column's limit takes no blank.
+    GameState s = finishedGame();
+    s.gameNumber = 100;
+    s.currentRow = 10;
+    s.score = 1000;
+    dialog.fill(s, false);
+    EXPECT_EQ(dialog.newValue(0)->text(), "100");
+    EXPECT_EQ(dialog.newValue(2)->text(), "10");
+    EXPECT_EQ(dialog.newValue(4)->text(), "1000");
 }
 
 TEST(NewRecordDialog, nameIsTakenOnOkAndDroppedOnStorno)

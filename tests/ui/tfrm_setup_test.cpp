@@ -163,6 +163,10 @@ TEST(SetupDialog, staysOnTheScreenBesideAWindowOffIt)
     auto* help = find<QPushButton>(f.dialog, "btnPomoc");
     EXPECT_FALSE(help->isVisibleTo(&f.dialog));
     EXPECT_FALSE(help->isEnabled());
+    for (bool manual : {false, true}) {
+        f.dialog.setManualAvailable(manual);
+        EXPECT_EQ(find(f.dialog, "btnPDF")->isEnabled(), manual);
+    }
 }
 
 // Whether the environment box's caption fits is the texts' test.

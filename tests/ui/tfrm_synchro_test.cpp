@@ -45,29 +45,5 @@ TEST(SynchroDialog, opensBesideTheMainWindowWithTheBarAtZero)
     }
 }
 
-TEST(SynchroDialog, startRunsTheSynchronisationAndShowsOk)
-{
-    for (bool success : {true, false}) {
-        SCOPED_TRACE(success);
-        ScriptedDriver driver;
-        Tfrm_Synchro dialog(driver);
-        dialog.prepare(nullptr);
-        dialog.show();
-        EXPECT_TRUE(dialog.closeButton()->isDefault());
-        dialog.startButton()->click();
-        EXPECT_EQ(driver.runs, 1);
-        // The merge runs on; the bar follows it and "OK" waits for its end.
-        dialog.setProgress(68);
-        EXPECT_EQ(dialog.progressBar()->value(), 68);
-        EXPECT_FALSE(dialog.okLabel()->isVisible());
-        dialog.finished(success);
-        EXPECT_TRUE(dialog.okLabel()->isVisible());
-        EXPECT_EQ(dialog.focusWidget(), success ? dialog.closeButton() : dialog.startButton());
-        dialog.closeButton()->click();
-        EXPECT_EQ(dialog.result(), 1);
-        EXPECT_FALSE(dialog.isVisible());
-    }
-}
-
 } // namespace
 } // namespace mirvalon

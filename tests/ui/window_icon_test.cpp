@@ -16,8 +16,6 @@ namespace {
 TEST(WindowIcon, givesThePicturePaintedForEachSize)
 {
     const QIcon icon = windowIcon();
-    EXPECT_EQ(icon.availableSizes(),
-              (QList<QSize>{{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}}));
     for (const int size : {16, 22, 24, 32, 48}) {
         SCOPED_TRACE(size);
         const QImage painted(QStringLiteral(":/assets/icon_%1.png").arg(size));
