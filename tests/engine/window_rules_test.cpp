@@ -43,8 +43,9 @@ TEST(SettingsDialogForm, opensOnTheSettingsWithWhatTheGameLeavesOpen)
         });
         if (game == 1)
             rig.game.startComputerGame();
-        if (game == 2)
+        if (game == 2) {
             ASSERT_TRUE(rig.setHiddenRow({1, 2, 3, 4, 5, 6}));
+        }
         const SetupForm form = rig.game.setupForm();
         EXPECT_EQ(std::tuple(form.choice.positions, form.computerGameRunning, form.syncOffered,
                              form.choice.syncAtStart),
