@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: its lines in each language, and its icon.
 #include <QLabel>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
 #include "ui/tfrm_about.h"
@@ -23,7 +22,6 @@ TEST(AboutBox, ourLinesInEachLanguage)
         EXPECT_FALSE(box.linkLabel()->text().contains("http"));
     }
     EXPECT_EQ(box.copyLine(1)->text(), QStringLiteral("the Mirvalon authors")); // English, last
-    EXPECT_TRUE(box.rect().contains(box.okButton()->geometry()));
     // The game's icon is compiled into the program.
     EXPECT_FALSE(box.findChild<QLabel*>(QStringLiteral("imgIkona"))->pixmap().isNull());
 }

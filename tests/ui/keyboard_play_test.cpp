@@ -38,8 +38,11 @@ void expectFocusSeenOnSomethingThatActs(WindowRig& rig)
     QWidget* focus = QApplication::focusWidget();
     ASSERT_NE(focus, nullptr);
     EXPECT_TRUE(focus->isVisible() && focus->isEnabled()) << focus->objectName().toStdString();
-    if (focus != w.control("pnlKocky"))
+    if (focus != w.control("pnlKocky")) {
+        for (int piece = 1; piece <= kMaxPieces; ++piece)
+            EXPECT_FALSE(w.palettePiece(piece)->focusMark()) << piece; // no mark without focus
         return;
+    }
     const int piece = w.findChild<PaletteFocus*>()->focusedPiece();
     BevelBox* box = w.palettePiece(piece);
     EXPECT_TRUE(rig.s().paletteEnabled);
@@ -89,6 +92,9 @@ TEST(KeyboardPlay, theFocusMovesOnFromAPlacedPiece)
     press(Qt::Key_Space);
     EXPECT_EQ(rig.s().currentRow, 2);
     EXPECT_EQ(QApplication::focusWidget(), w.control("pnlKocky"));
+    // Given up, the palette takes no keys and hands the focus on.
+    press(Qt::Key_F10);
+    expectFocusSeenOnSomethingThatActs(rig);
 }
 
 // At start-up, after a new game, a quick start, a won or abandoned game and during the second

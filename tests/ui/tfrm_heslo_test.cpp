@@ -34,8 +34,6 @@ TEST(PasswordDialog, eachModeShowsItsFields)
         EXPECT_EQ(dialog.authField()->isVisible(), c.auth);
         EXPECT_EQ(dialog.passwordField()->isVisible(), c.password);
         EXPECT_EQ(dialog.cancelButton()->isVisible(), c.cancel);
-        // OK stays within the dialog whatever the mode leaves out.
-        EXPECT_TRUE(dialog.rect().contains(dialog.okButton()->geometry()));
         EXPECT_EQ(dialog.authField()->isReadOnly(), c.mode == 2);
         dialog.hide();
     }

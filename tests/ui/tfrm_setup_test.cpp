@@ -84,6 +84,7 @@ TEST(SetupDialog, showsTheEnginesAnswerAfterEveryClick)
     click(find<QCheckBox>(f.dialog, "cbxNahodFlek"));
     click(item(f.dialog, "rgFarbyK", 1));
     EXPECT_FALSE(find<QCheckBox>(f.dialog, "cbxNahodFlek")->isChecked());
+    EXPECT_FALSE(find(f.dialog, "cbxNahodFlek")->isEnabled());
 
     click(item(f.dialog, "rgForma", 2));
     auto* mark = find<QLabel>(f.dialog, "lblGoldEasy");
@@ -120,6 +121,7 @@ TEST(SetupDialog, fillingShowsTheSettingsAndForgetsACancelledOpening)
 
     f.dialog.fillSettingsDialog({choiceFromSettings(s)});
     EXPECT_EQ(f.dialog.choice(), choiceFromSettings(s));
+    EXPECT_FALSE(setupChanged(f.dialog.choice(), f.dialog.opening()));
     EXPECT_TRUE(find(f.dialog, "cbxCas")->isEnabled());
     EXPECT_TRUE(find(f.dialog, "cbxZnacRiad")->isEnabled());
 
@@ -148,6 +150,7 @@ TEST(SetupDialog, jokesNeverStayChecked)
     // Switched on in the file, it shows checked and can be switched off.
     f.dialog.fillSettingsDialog({choiceFromSettings(GameSettings{.jokes = true})});
     EXPECT_TRUE(jokes->isChecked());
+    EXPECT_TRUE(f.dialog.choice().jokes);
     click(jokes);
     EXPECT_FALSE(jokes->isChecked());
 }
