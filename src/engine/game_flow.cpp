@@ -219,12 +219,7 @@ void Game::evaluateRow(int r)
         }
     }
 
-    Row& pegs = s.pegs[r - 1];
-    pegs.fill(0);
-    for (int k = 0; k < score.hits; ++k)
-        pegs[k] = 1;
-    for (int k = score.hits; k < score.hits + score.misses; ++k)
-        pegs[k] = -1;
+    s.pegs[r - 1] = pegsFor(score);
     m_ports.board.drawConfirmedRow(r, score.hits, score.misses);
 
     if (score.hits == p)

@@ -74,15 +74,6 @@ bool piecesHold(const ArchivedGame& game, int rows, const GameSettings& rules)
     return true;
 }
 
-// Hits first, then misses, then nothing: the pegs the rules put beside the row.
-Row pegsFor(const RowScore& score)
-{
-    Row pegs{};
-    for (int i = 0; i < score.hits + score.misses; ++i)
-        pegs[i] = i < score.hits ? 1 : -1;
-    return pegs;
-}
-
 } // namespace
 
 std::optional<int> clockSeconds(std::string_view text)

@@ -28,6 +28,14 @@ RowScore scoreRow(const Row& hidden, const Row& guess, int positions)
     return score;
 }
 
+Row pegsFor(const RowScore& score)
+{
+    Row pegs{};
+    for (int i = 0; i < score.hits + score.misses; ++i)
+        pegs[i] = i < score.hits ? 1 : -1;
+    return pegs;
+}
+
 int penaltyFor(Penalty kind, int row)
 {
     // Each band below row 10 and below row 5 adds the step once more.

@@ -17,6 +17,9 @@ struct RowScore
 // pieces 0..kMaxPieces (0 an empty slot), as every row does that the game holds or has checked.
 RowScore scoreRow(const Row& hidden, const Row& guess, int positions);
 
+// The pegs beside a scored row: hits first, then misses, then nothing.
+Row pegsFor(const RowScore& score);
+
 enum class Penalty { Confirm, Cancel, TakeBack };
 
 // Points taken on `row`: confirming costs 300 / 200 / 100 in rows 1-4 / 5-9 / 10-15,

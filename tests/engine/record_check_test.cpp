@@ -24,7 +24,7 @@ GameSettings rulesOf(const WonGame& w)
 void setRow(WonGame& w, int row, const Row& guess)
 {
     w.game.rows[row - 1] = guess;
-    w.game.pegs[row - 1] = test::pegsOf(w.game.hiddenRow, guess, rulesOf(w).positions);
+    w.game.pegs[row - 1] = pegsFor(scoreRow(w.game.hiddenRow, guess, rulesOf(w).positions));
 }
 
 // A new hidden row, still solved on the record's last row.

@@ -38,16 +38,6 @@ template <class Below> Row drawnRow(int positions, int pieces, bool eachOnce, Be
     return row;
 }
 
-// The pegs the rules give `guess` against `hidden`: hits first, then misses.
-inline Row pegsOf(const Row& hidden, const Row& guess, int positions)
-{
-    const RowScore score = scoreRow(hidden, guess, positions);
-    Row pegs{};
-    for (int i = 0; i < score.hits + score.misses; ++i)
-        pegs[i] = i < score.hits ? 1 : -1;
-    return pegs;
-}
-
 // A record of game `number` won on row `rows` after `seconds`, with `points` (0: the most that
 // rows and time allow), and the game that produced it: guesses that miss the hidden row in at
 // least one place, then the hidden row itself; grey faces numbered as the pieces are.
@@ -88,7 +78,7 @@ inline WonGame wonGame(int number, int rows = 5, int seconds = 83, int points = 
         while (r + 1 < rows && guess == g.hiddenRow)
             guess = draw();
         g.rows[r] = guess;
-        g.pegs[r] = pegsOf(g.hiddenRow, guess, rules.positions);
+        g.pegs[r] = pegsFor(scoreRow(g.hiddenRow, guess, rules.positions));
     }
     return won;
 }
