@@ -111,8 +111,7 @@ TEST(GameFlow, theRecordIsAskedForOnlyAboveTheOldOne)
 {
     for (int row : {1, 15}) {
         SCOPED_TRACE(row);
-        test::IdleRig rig;
-        rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
+        test::PlayingRig rig;
         rig.dialogs.answers = {true};
         rig.dialogs.recordName = "Anna";
         for (int r = 1; r < row; ++r)
