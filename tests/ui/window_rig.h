@@ -32,11 +32,26 @@ struct WindowRig
     ScriptedRandom random;        // the game's generator; a test may choose its next hidden row
     ScriptedOutputDialogs output; // the print and save-picture dialogs
     FakeDocumentOpener opener;
-    StartOptions options; // what the window started with, for a second start on the same folders
     int64_t timeOfDayMs = 12 * 3600 * 1000; // the game's clock, moved on by the test
-    std::unique_ptr<Tfrm_Logic> window;
     // The file the open and save dialogs choose; none (cancelled) when unset.
     std::function<QString(SavedGameDialog)> chooseFile;
+    // What the window starts with, for a second start on the same folders; `prepare` may move
+    // the print library.
+    StartOptions options{
+        .programFolder = program.path(),
+        .userBase = user.path(),
+        .sharedBase = shared.path(),
+        .storeWriter = MIRVALON_PROGRAM_DIR "/mirvalon-share",
+        .printLibrary = MIRVALON_PROGRAM_DIR "/libmirvalon_print.so",
+        .dialogs = &dialogs,
+        .random = &random,
+        .outputDialogs = &output,
+        .opener = &opener,
+        .screenWidth = 1024,
+        .timeOfDayMs = [this] { return timeOfDayMs; },
+        .chooseSavedGame =
+            [this](SavedGameDialog kind) { return chooseFile ? chooseFile(kind) : QString(); }};
+    std::unique_ptr<Tfrm_Logic> window;
 
     // `prepare` may lay files into the folders before the window starts.
     explicit WindowRig(const std::function<void(WindowRig&)>& prepare = {})
@@ -45,24 +60,9 @@ struct WindowRig
         for (const auto& f : fs::directory_iterator(MIRVALON_SOURCE_DATA))
             fs::copy(f.path(), fs::path(program.path()) / f.path().filename(),
                      fs::copy_options::recursive); // the sample games are a folder
-        StartOptions& o = options;
-        o.printLibrary = MIRVALON_PROGRAM_DIR "/libmirvalon_print.so"; // `prepare` may move it
         if (prepare)
             prepare(*this);
-        o.programFolder = program.path();
-        o.userBase = user.path();
-        o.sharedBase = shared.path();
-        o.storeWriter = MIRVALON_PROGRAM_DIR "/mirvalon-share";
-        o.dialogs = &dialogs;
-        o.random = &random;
-        o.outputDialogs = &output;
-        o.opener = &opener;
-        o.screenWidth = 1024;
-        o.timeOfDayMs = [this] { return timeOfDayMs; };
-        o.chooseSavedGame = [this](SavedGameDialog kind) {
-            return chooseFile ? chooseFile(kind) : QString();
-        };
-        window = std::make_unique<Tfrm_Logic>(o);
+        window = std::make_unique<Tfrm_Logic>(options);
         window->show();
         // Shortcuts reach only the active window.
         window->activateWindow();
