@@ -97,12 +97,7 @@ TEST(JpegImage, refusesDamagedPicturesWithoutCrashing)
             bytes[frame + 5] = bytes[frame + 6] = '\0';
         return bytes;
     };
-    struct Case
-    {
-        const char* name;
-        QByteArray data;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, QByteArray> cases[] = {
         {"empty", QByteArray()},
         {"start marker only", QByteArray("\xFF\xD8", 2)},
         {"cut inside the headers", logo.left(100)},
@@ -114,10 +109,8 @@ TEST(JpegImage, refusesDamagedPicturesWithoutCrashing)
         {"random bytes after a start marker", QByteArray("\xFF\xD8", 2) + randomBytes(3000)},
         {"a PNG picture", assetBytes("icon.png")},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_TRUE(decodeJpeg(c.data).isNull());
-    }
+    for (const auto& [name, data] : cases)
+        EXPECT_TRUE(decodeJpeg(data).isNull()) << name;
 }
 
 } // namespace

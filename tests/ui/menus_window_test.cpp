@@ -25,25 +25,20 @@ namespace {
 
 TEST(MenusWindow, eachToggleFlipsItsSettingAndItsCheckMark)
 {
-    struct Case
-    {
-        const char* item;
-        bool GameSettings::*setting;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, bool GameSettings::*> cases[] = {
         {"mm1KCas", &GameSettings::showTotalTime},   {"mm1AutoUloz", &GameSettings::autoSave},
         {"mm1UpozExit", &GameSettings::exitWarning}, {"mm2Info", &GameSettings::showInfo},
         {"mm2Cas", &GameSettings::showTime},         {"mm2Skore", &GameSettings::showScore},
     };
     WindowRig rig;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.item);
-        QAction* item = rig.window->menuItem(c.item);
-        const bool before = rig.game().settings().*c.setting;
+    for (const auto& [name, setting] : cases) {
+        SCOPED_TRACE(name);
+        QAction* item = rig.window->menuItem(name);
+        const bool before = rig.game().settings().*setting;
         EXPECT_EQ(item->isChecked(), before);
         for (bool expected : {!before, before}) {
             item->trigger();
-            EXPECT_EQ(rig.game().settings().*c.setting, expected);
+            EXPECT_EQ(rig.game().settings().*setting, expected);
             EXPECT_EQ(item->isChecked(), expected);
         }
     }

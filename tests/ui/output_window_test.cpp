@@ -20,19 +20,14 @@ namespace {
 TEST(OutputWindow, withoutThePrintLibraryPrintingSaysThereIsNoPrinter)
 {
     TempDir out;
-    struct Case
-    {
-        std::string library;
-        const char* what;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, const char*> cases[] = {
         {out.file("libmirvalon_print.so"), "missing"},
         {QLibraryInfo::path(QLibraryInfo::LibrariesPath).toStdString() + "/libQt6Test.so.6",
          "another library"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        WindowRig rig([&c](WindowRig& r) { r.options.printLibrary = c.library; });
+    for (const auto& [library, what] : cases) {
+        SCOPED_TRACE(what);
+        WindowRig rig([path = library](WindowRig& r) { r.options.printLibrary = path; });
         rig.output.pdfFile = q(out.file("board.pdf"));
         rig.window->menuItem("mm2Ang")->trigger();
         for (const char* item : {"mm2Prostredie", "mm2Informacie"})

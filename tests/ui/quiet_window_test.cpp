@@ -65,16 +65,13 @@ TEST(QuietWindow, totalTimeTicksJustAfterEachWholeSecond)
     int64_t running = 0;
     TotalTimeClock clock(
         nullptr, [&] { return running; }, [] {});
-    struct Case
-    {
-        int64_t runningMs;
-        int waitMs;
-    };
-    const Case cases[] = {{0, 1010}, {300, 710}, {999, 11}, {1005, 1005}, {86399010, 1000}};
-    for (const Case& c : cases) {
-        running = c.runningMs;
+    // How long the clock has run, and how long it then waits for its next tick.
+    const std::pair<int64_t, int> cases[] = {
+        {0, 1010}, {300, 710}, {999, 11}, {1005, 1005}, {86399010, 1000}};
+    for (const auto& [runningMs, waitMs] : cases) {
+        running = runningMs;
         clock.setRunning(true);
-        EXPECT_EQ(clock.msToNextTick(), c.waitMs) << "running " << c.runningMs;
+        EXPECT_EQ(clock.msToNextTick(), waitMs) << "running " << runningMs;
     }
 }
 

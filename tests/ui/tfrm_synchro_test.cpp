@@ -19,12 +19,8 @@ public:
 
 TEST(SynchroDialog, opensBesideTheMainWindowWithTheBarAtZero)
 {
-    struct Case
-    {
-        QPoint main;
-        QPoint expected;
-    };
-    const Case cases[] = {
+    // Where the main window stands, and where the dialog then opens.
+    const std::pair<QPoint, QPoint> cases[] = {
         {{300, 200}, {414, 346}},
         {{-200, -150}, {10, 10}},
         {{-104, 40}, {10, 186}},
@@ -33,12 +29,13 @@ TEST(SynchroDialog, opensBesideTheMainWindowWithTheBarAtZero)
     Tfrm_Synchro dialog(driver);
     QWidget main;
     main.resize(780, 500);
-    for (const Case& c : cases) {
-        main.move(c.main);
+    for (const auto& [at, expected] : cases) {
+        SCOPED_TRACE(::testing::Message() << "main window at " << at.x() << "," << at.y());
+        main.move(at);
         dialog.setProgress(55);
         dialog.okLabel()->show();
         dialog.prepare(&main);
-        EXPECT_EQ(dialog.pos(), c.expected);
+        EXPECT_EQ(dialog.pos(), expected);
         EXPECT_EQ(dialog.progressBar()->value(), 0);
         EXPECT_TRUE(dialog.okLabel()->isHidden());
         EXPECT_EQ(dialog.focusWidget(), dialog.startButton());
