@@ -29,22 +29,21 @@ TEST(RecordsPanel, rowsAndColumnsFollowTheTable)
     QTreeWidget* list = panel.list();
     ASSERT_EQ(list->topLevelItemCount(), 192);
     ASSERT_EQ(list->columnCount(), 7);
-    struct Case
-    {
-        int row;
-        QStringList texts;
+    const auto texts = [&](int row) {
+        QStringList shown;
+        for (int col = 0; col < 7; ++col)
+            shown << list->topLevelItem(row)->text(col);
+        return shown;
     };
-    const Case cases[] = {
+    const std::pair<int, QStringList> cases[] = {
         {0, {"EASY", "1", "4", " 0:00:21", "8779", "Quillbeck ", ""}},
         {1, {"2", "2", "", "        ", "", "          ", ""}},
         {4, {"5", "4", "6", " 0:01:02", "8123", "Anna      ", "A"}},
         {176, {"177", "11", "", "        ", "", "          ", ""}},
         {191, {"GOLD", "13", "14", " 0:38:54", "4950", "Quillbeck ", ""}},
     };
-    for (const Case& c : cases)
-        for (int col = 0; col < 7; ++col)
-            EXPECT_EQ(list->topLevelItem(c.row)->text(col), c.texts[col])
-                << "row " << c.row << " column " << col;
+    for (const auto& [row, columns] : cases)
+        EXPECT_EQ(texts(row), columns) << "row " << row;
     EXPECT_EQ(panel.selectedIndex(), 4);
     EXPECT_EQ(list->topLevelItem(0)->textAlignment(5) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
     EXPECT_EQ(list->topLevelItem(0)->textAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -52,9 +51,7 @@ TEST(RecordsPanel, rowsAndColumnsFollowTheTable)
     RecordEntry cleared = table[4];
     clearRecord(cleared);
     panel.refreshRow(4, cleared);
-    EXPECT_EQ(list->topLevelItem(4)->text(4), "");
-    EXPECT_EQ(list->topLevelItem(4)->text(6), "");
-    EXPECT_EQ(list->topLevelItem(4)->text(1), "4");
+    EXPECT_EQ(texts(4), (QStringList{"5", "4", "", "        ", "", "          ", ""}));
 }
 
 // The caption is measured only on view, yet the panel always opens with it whole and
@@ -65,23 +62,19 @@ TEST(RecordsPanel, theCaptionIsWholeAndCentredWhenShown)
     board.resize(780, 500);
     RecordsPanel panel(&board);
     board.show();
-    struct Case
-    {
-        const char* caption;
-        bool shownBefore; // the text comes while the panel is on view
-    };
-    const Case cases[] = {{"NAJLEPŠIE SKÓRE", false},
-                          {"BEST SCORE", true},
-                          {"I", false},
-                          {"NEJLEPŠÍ SKÓRE AŽ DO KONCE ŘÁDKU", false},
-                          {"NAJLEPŠIE", true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.caption);
-        panel.setVisible(c.shownBefore);
-        panel.setCaptionText(QString::fromUtf8(c.caption));
+    // A caption, and whether it comes while the panel is on view.
+    const std::pair<const char*, bool> cases[] = {{"NAJLEPŠIE SKÓRE", false},
+                                                  {"BEST SCORE", true},
+                                                  {"I", false},
+                                                  {"NEJLEPŠÍ SKÓRE AŽ DO KONCE ŘÁDKU", false},
+                                                  {"NAJLEPŠIE", true}};
+    for (const auto& [text, shownBefore] : cases) {
+        SCOPED_TRACE(text);
+        panel.setVisible(shownBefore);
+        panel.setCaptionText(QString::fromUtf8(text));
         panel.show();
         const FittedLabel* caption = panel.caption();
-        EXPECT_EQ(caption->text(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(caption->text(), QString::fromUtf8(text));
         EXPECT_EQ(caption->size(), caption->sizeHint());
         EXPECT_EQ(caption->pos(), QPoint((panel.width() - caption->width()) / 2, 10));
     }
