@@ -54,6 +54,7 @@ struct Ink
 {
     QRect rect;
     int need = 0;
+    QString text;
 };
 
 Ink inkOf(QWidget* w)
@@ -61,26 +62,28 @@ Ink inkOf(QWidget* w)
     if (auto* b = qobject_cast<QPushButton*>(w)) {
         const QSize t = textSize(b->font(), withoutMnemonics(b->text()));
         const int need = t.width() + 2 * kButtonPadding;
-        return {QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, t, b->geometry()), need};
+        return {QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, t, b->geometry()), need,
+                b->text()};
     }
     if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
         const auto* b = static_cast<QAbstractButton*>(w);
         if (b->text().isEmpty())
             return {};
         const int need = b->sizeHint().width();
-        return {QRect(b->pos(), QSize(need, b->height())), need};
+        return {QRect(b->pos(), QSize(need, b->height())), need, b->text()};
     }
     if (auto* l = qobject_cast<QLabel*>(w)) {
         if (l->text().isEmpty() || !l->pixmap().isNull())
             return {};
         const QRect inside = l->contentsRect().translated(l->pos());
         if (l->wordWrap())
-            return {inside, l->heightForWidth(inside.width()) <= inside.height()
-                                ? inside.width()
-                                : inside.width() + 1};
+            return {inside,
+                    l->heightForWidth(inside.width()) <= inside.height() ? inside.width()
+                                                                         : inside.width() + 1,
+                    l->text()};
         const QSize t = textSize(l->font(), l->text());
         return {QStyle::alignedRect(Qt::LeftToRight, l->alignment(), t, inside),
-                t.width() + l->width() - inside.width()};
+                t.width() + l->width() - inside.width(), l->text()};
     }
     if (auto* box = qobject_cast<BevelBox*>(w)) {
         if (box->caption().isEmpty())
@@ -89,14 +92,14 @@ Ink inkOf(QWidget* w)
         f.setBold(box->bold());
         const QSize t = textSize(f, box->caption());
         return {QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, t, box->geometry()),
-                t.width() + 2 * box->bevelWidth()};
+                t.width() + 2 * box->bevelWidth(), box->caption()};
     }
     if (auto* g = qobject_cast<QGroupBox*>(w)) {
         // A blank title leaves room for the check box that is the group's caption.
         if (g->title().trimmed().isEmpty())
             return {};
         const QSize t = textSize(g->font(), g->title());
-        return {QRect(g->pos(), QSize(t.width() + 16, t.height())), t.width() + 16};
+        return {QRect(g->pos(), QSize(t.width() + 16, t.height())), t.width() + 16, g->title()};
     }
     return {};
 }
@@ -117,12 +120,7 @@ std::vector<std::string> unfitTexts(QWidget* top)
         const Ink ink = inkOf(w);
         if (ink.rect.isNull() && ink.need == 0)
             continue;
-        const std::string text =
-            (qobject_cast<QGroupBox*>(w)  ? static_cast<QGroupBox*>(w)->title()
-             : qobject_cast<QLabel*>(w)   ? static_cast<QLabel*>(w)->text()
-             : qobject_cast<BevelBox*>(w) ? static_cast<BevelBox*>(w)->caption()
-                                          : static_cast<QAbstractButton*>(w)->text())
-                .toStdString();
+        const std::string text = ink.text.toStdString();
         // Status panels hidden with their group have no width; their text is checked shown.
         if (ink.need > w->width() && w->width() > 0)
             unfit.push_back(name(w) + " \"" + text + "\" needs " + std::to_string(ink.need) +
@@ -163,25 +161,18 @@ std::vector<std::string> unfitColumnTitles(QTreeWidget* list)
     return unfit;
 }
 
-struct Language
-{
-    int index;
-    const char* name;
-};
-
 // One window per language: the language file loaded the way a player gets it (saved as the
 // language of the game; Slovak by switching to it from English, so its file is read too).
-std::unique_ptr<WindowRig> windowIn(Language language)
+std::unique_ptr<WindowRig> windowIn(int language, const char* name)
 {
-    auto rig = std::make_unique<WindowRig>(
-        GameSettings{.language = language.index == 0 ? 2 : language.index});
-    if (language.index == 0)
+    auto rig = std::make_unique<WindowRig>(GameSettings{.language = language == 0 ? 2 : language});
+    if (language == 0)
         rig->window->menuItem("mm2Slo")->trigger();
-    EXPECT_EQ(rig->game().settings().loadedLanguage, language.index) << language.name;
+    EXPECT_EQ(rig->game().settings().loadedLanguage, language) << name;
     return rig;
 }
 
-const Language kLanguages[] = {{0, "Slovak"}, {1, "Czech"}, {2, "English"}};
+const std::pair<int, const char*> kLanguages[] = {{0, "Slovak"}, {1, "Czech"}, {2, "English"}};
 
 // The extra texts the main window shows in places that hold other texts at rest.
 std::vector<std::string> unfitMainWindowExtras(Tfrm_Logic& w)
@@ -284,16 +275,15 @@ const WindowCase kWindows[] = {
 TEST(TextsFit, everyWindowInEveryLanguage)
 {
     const QString shots = qEnvironmentVariable("MIRVALON_SHOTS");
-    for (const Language& language : kLanguages) {
-        auto rig = windowIn(language);
+    for (const auto& [index, language] : kLanguages) {
+        auto rig = windowIn(index, language);
         for (const WindowCase& window : kWindows) {
             for (int view = 0; view < window.views; ++view) {
                 QWidget* top = window.show(*rig->window, view);
                 // Shown, as the player sees it: the groups lay out their rows when shown.
                 top->show();
                 for (const std::string& u : unfitTexts(top))
-                    ADD_FAILURE() << language.name << ", " << window.name << " " << view << ": "
-                                  << u;
+                    ADD_FAILURE() << language << ", " << window.name << " " << view << ": " << u;
                 // With MIRVALON_SHOTS naming a folder, each window is saved there to look at.
                 if (!shots.isEmpty() && QDir().mkpath(shots))
                     top->grab().save(
@@ -301,13 +291,13 @@ TEST(TextsFit, everyWindowInEveryLanguage)
                             .arg(shots,
                                  QString::fromLatin1(window.name).replace(QChar(' '), QChar('-')))
                             .arg(view)
-                            .arg(QString::fromLatin1(language.name)));
+                            .arg(QString::fromLatin1(language)));
                 if (top != rig->window.get())
                     top->hide();
             }
             if (window.extras)
                 for (const std::string& u : window.extras(*rig->window))
-                    ADD_FAILURE() << language.name << ", " << window.name << ": " << u;
+                    ADD_FAILURE() << language << ", " << window.name << ": " << u;
         }
     }
 }
