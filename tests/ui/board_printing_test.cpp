@@ -18,15 +18,10 @@
 namespace mirvalon::test {
 namespace {
 
-QChar latin1(unsigned char byte)
-{
-    return QChar(byte);
-}
-
 // A print job to a PDF file, set up as the print dialog leaves it for "print to file".
 struct PdfJob : PdfFile
 {
-    explicit PdfJob(const std::string& file) : PdfFile{QString::fromStdString(file)}
+    explicit PdfJob(const std::string& file) : PdfFile{q(file)}
     {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
@@ -34,21 +29,15 @@ struct PdfJob : PdfFile
     QPrinter printer{QPrinter::HighResolution};
 };
 
-// The size of a PDF file with one blank page: a printed page must hold more than that.
-qsizetype blankPdfSize(const TempDir& folder)
-{
-    PdfJob blank(folder.file("blank.pdf"));
-    QPainter painter(&blank.printer);
-    painter.end();
-    return blank.bytes().size();
-}
-
 // Their pages and titles are the print commands' test; here what is printed on them.
 TEST(BoardPrinting, printsTheWindowAsTypeAndTheInformationTextWhole)
 {
     WindowRig rig;
     TempDir folder;
-    const qsizetype blank = blankPdfSize(folder);
+    // A file with one blank page: a printed page must hold more than that.
+    PdfJob blankJob(folder.file("blank.pdf"));
+    QPainter(&blankJob.printer).end();
+    const qsizetype blank = blankJob.bytes().size();
     ASSERT_GT(blank, 0);
 
     PdfJob board(folder.file("board.pdf"));
@@ -58,7 +47,9 @@ TEST(BoardPrinting, printsTheWindowAsTypeAndTheInformationTextWhole)
     EXPECT_TRUE(board.bytes().contains("/FontFile")) << "no embedded font";
 
     InformationPanel panel(nullptr);
-    ASSERT_TRUE(panel.loadFile(QString::fromStdString(rig.program.file("Mirv_EN.rtf")), latin1));
+    // The English text's bytes are Latin-1.
+    ASSERT_TRUE(panel.loadFile(q(rig.program.file("Mirv_EN.rtf")),
+                               [](unsigned char byte) { return QChar(byte); }));
     PdfJob text(folder.file("text.pdf"));
     ASSERT_TRUE(printDocument(*panel.textBox()->document(), "Mirv_EN.rtf", text.printer));
     EXPECT_GT(text.bytes().size(), blank + 2000);
@@ -68,33 +59,30 @@ TEST(BoardPrinting, theWindowFillsThePageCentredWithItsAspectKept)
 {
     WindowRig rig;
     const QImage grab = rig.window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    struct Case
-    {
-        QSize page; // pixels of a 300 dpi page's printable area
-        const char* name;
-    };
-    const Case cases[] = {{{2400, 3300}, "portrait"}, {{3300, 2400}, "landscape"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        QImage page(c.page, QImage::Format_RGB32);
+    // Pixels of a 300 dpi page's printable area.
+    const std::pair<QSize, const char*> cases[] = {{{2400, 3300}, "portrait"},
+                                                   {{3300, 2400}, "landscape"}};
+    for (const auto& [size, name] : cases) {
+        SCOPED_TRACE(name);
+        QImage page(size, QImage::Format_RGB32);
         page.setDotsPerMeterX(11811); // 300 dpi, as a printer: the widgets draw at that scale
         page.setDotsPerMeterY(11811);
         page.fill(Qt::white);
         QPainter painter(&page);
-        paintWindowImage(*rig.window, painter, QRectF(QPointF(0, 0), QSizeF(c.page)));
+        paintWindowImage(*rig.window, painter, QRectF(QPointF(0, 0), QSizeF(size)));
         painter.end();
 
-        const double scale = std::min(double(c.page.width()) / grab.width(),
-                                      double(c.page.height()) / grab.height());
+        const double scale =
+            std::min(double(size.width()) / grab.width(), double(size.height()) / grab.height());
         const QSize printed = (QSizeF(grab.size()) * scale).toSize();
-        const QRect where(QPoint((c.page.width() - printed.width()) / 2,
-                                 (c.page.height() - printed.height()) / 2),
-                          printed);
+        const QRect where(
+            QPoint((size.width() - printed.width()) / 2, (size.height() - printed.height()) / 2),
+            printed);
         // Touches two opposite edges of the page, leaves the rest white.
-        EXPECT_TRUE(where.width() == c.page.width() || where.height() == c.page.height());
-        const QRect before = where.width() == c.page.width()
-                                 ? QRect(0, 0, c.page.width(), where.top() - 2)
-                                 : QRect(0, 0, where.left() - 2, c.page.height());
+        EXPECT_TRUE(where.width() == size.width() || where.height() == size.height());
+        const QRect before = where.width() == size.width()
+                                 ? QRect(0, 0, size.width(), where.top() - 2)
+                                 : QRect(0, 0, where.left() - 2, size.height());
         QImage white(before.size(), QImage::Format_RGB32);
         white.fill(Qt::white);
         EXPECT_EQ(page.copy(before), white);

@@ -9,10 +9,7 @@
 namespace mirvalon {
 namespace {
 
-QChar latin1(unsigned char b)
-{
-    return QChar(b);
-}
+constexpr ByteDecoder latin1 = [](unsigned char b) { return QChar(b); };
 
 // Each run of text with its letters' look: "text [biu] 10pt #rrggbb", "-" for no colour.
 QStringList runs(const QTextDocument& doc)
@@ -37,12 +34,8 @@ QStringList runs(const QTextDocument& doc)
 
 TEST(RtfReader, snippets)
 {
-    struct Case
-    {
-        const char* rtf;
-        const char* plain; // paragraphs joined by '|'
-    };
-    const Case cases[] = {
+    // A snippet and its text, paragraphs joined by '|'.
+    const std::pair<const char*, const char*> cases[] = {
         {"{\\rtf1 Hello}", "Hello"},
         {"{\\rtf1 one\\par two}", "one|two"},
         {"{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\*\\generator Nobody;}Text}", "Text"},
@@ -55,13 +48,13 @@ TEST(RtfReader, snippets)
         {"{\\rtf1{\\stylesheet S;}{\\pict 89}{\\header H}{\\footer F}{\\object O}{\\filetbl T}x}",
          "x"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [rtf, plain] : cases) {
         QTextDocument doc;
-        ASSERT_TRUE(readRtf(QByteArray(c.rtf), doc, latin1)) << c.rtf;
+        ASSERT_TRUE(readRtf(QByteArray(rtf), doc, latin1)) << rtf;
         QStringList paragraphs;
         for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
             paragraphs << b.text();
-        EXPECT_EQ(paragraphs.join('|'), QString::fromUtf8(c.plain)) << c.rtf;
+        EXPECT_EQ(paragraphs.join('|'), QString::fromUtf8(plain)) << rtf;
     }
     QTextDocument doc;
     EXPECT_FALSE(readRtf("plain text, not rtf", doc, latin1));
