@@ -64,9 +64,8 @@ TEST(MainWindow, aWholeGamePlayedWithTheMouse)
     QTest::keyClick(&w, Qt::Key_Space);
     EXPECT_EQ(rig.s().currentRow, 2);
     for (int k = 1; k <= 7; ++k) {
-        const QColor expected = k <= 5 ? QColor(Qt::black) : QColor(Qt::white);
         EXPECT_TRUE(w.rowPeg(1, k)->isVisible()) << k;
-        EXPECT_EQ(w.rowPeg(1, k)->colour(), expected) << k;
+        EXPECT_EQ(w.rowPeg(1, k)->colour(), QColor(k <= 5 ? Qt::black : Qt::white)) << k;
         EXPECT_EQ(w.rowPeg(1, k)->pos(), QPoint(434 + 12 * (k - 1), 452));
     }
     EXPECT_EQ(w.rowPiece(1, 6)->colour(), w.palettePiece(7)->colour());

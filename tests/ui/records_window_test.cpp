@@ -83,8 +83,7 @@ TEST(RecordsWindow, informationPanelByLanguageAndMissingFile)
     ASSERT_TRUE(w.informationPanel()->isVisible());
     EXPECT_EQ(w.focusWidget(), w.informationPanel()->textBox());
     EXPECT_EQ(w.informationPanel()->textBox()->textCursor().position(), 0); // at its top
-    EXPECT_TRUE(w.informationPanel()->textBox()->toPlainText().contains(
-        QString::fromUtf8("Hodnotenie riadku")));
+    EXPECT_TRUE(w.informationPanel()->textBox()->toPlainText().contains("Hodnotenie riadku"));
     QTest::keyClick(&w, Qt::Key_F1);
     EXPECT_FALSE(w.informationPanel()->isVisible());
 

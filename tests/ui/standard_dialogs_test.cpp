@@ -34,14 +34,6 @@ void whenBoxShown(std::function<void(QMessageBox*)> act)
     poll->start(10);
 }
 
-QAbstractButton* buttonByText(QMessageBox* box, const QString& text)
-{
-    for (QAbstractButton* b : box->buttons())
-        if (b->text() == text)
-            return b;
-    return nullptr;
-}
-
 // The game's questions and messages: the buttons of the language of the texts, the default
 // of the question, and the accelerator of each button.
 TEST(DialogButtons, questionsAndMessagesOfTheGameInEachLanguage)
@@ -68,13 +60,15 @@ TEST(DialogButtons, questionsAndMessagesOfTheGameInEachLanguage)
         QStringList seen;
         QString defaultButton;
         whenBoxShown([&](QMessageBox* box) {
+            QAbstractButton* pressed = nullptr;
             for (QAbstractButton* b : box->buttons()) {
                 seen << b->text();
                 // Alt and the underlined letter press the button.
                 EXPECT_EQ(b->shortcut(), QKeySequence::mnemonic(b->text()));
+                if (b->text() == QString::fromUtf8(c.buttons[c.pressed]))
+                    pressed = b;
             }
             defaultButton = box->defaultButton()->text();
-            QAbstractButton* pressed = buttonByText(box, QString::fromUtf8(c.buttons[c.pressed]));
             if (pressed)
                 pressed->click();
             else
