@@ -170,9 +170,7 @@ TEST(GameFlow, equalScoreIsNoRecordAndSecondPlayerGetsQuestionTwo)
 
 TEST(GameFlow, showTimeOffMeansNoClockNoScoreNoRecord)
 {
-    Rig rig;
-    rig.useSettings([&](GameSettings& s) { s.showTime = false; });
-    rig.game.startUp();
+    test::IdleRig rig({.showTime = false});
     rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
     EXPECT_EQ(rig.status.texts[11], "! Čas !");
     rig.place({1});
@@ -186,12 +184,7 @@ TEST(GameFlow, showTimeOffMeansNoClockNoScoreNoRecord)
 
 TEST(GameFlow, quickStartTriesEveryPieceInOrder)
 {
-    Rig rig;
-    rig.useSettings([&](GameSettings& s) {
-        s.positions = 5;
-        s.pieceCount = 11;
-    });
-    rig.game.startUp();
+    test::IdleRig rig({.positions = 5, .pieceCount = 11});
     rig.startWithHidden({11, 10, 9, 8, 7});
     rig.game.quickStart();
     EXPECT_EQ(std::tuple(rig.events.yields, rig.s().currentRow), std::tuple(3, 3));
@@ -238,9 +231,7 @@ TEST(GameFlow, resetToIdleLeavesNothingRunning)
 // the blocking aid's table pins the kinds of rows with hits and misses.
 TEST(GameFlow, withoutBlockingNoRowProvesItsPiecesUnused)
 {
-    Rig rig;
-    rig.useSettings([](GameSettings& s) { s.blocking = false; });
-    rig.game.startUp();
+    test::IdleRig rig({.blocking = false});
     rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
     rig.playRow(wrongRow(7));
     EXPECT_EQ(rig.s().rowKind[0], 0);
@@ -253,13 +244,8 @@ TEST(StatusBar, groupsFollowTheSettingsAndTheirToggles)
     using Case = std::array<bool, 3>; // info, time, score
     for (const Case& settings : {Case{true, true, true}, Case{true, false, true},
                                  Case{false, true, true}, Case{true, true, false}}) {
-        Rig rig;
-        rig.useSettings([&](GameSettings& s) {
-            s.showInfo = settings[0];
-            s.showTime = settings[1];
-            s.showScore = settings[2];
-        });
-        rig.game.startUp();
+        test::IdleRig rig(
+            {.showInfo = settings[0], .showTime = settings[1], .showScore = settings[2]});
         const CommandTable& t = rig.commands.table;
         for (bool toggled : {false, true}) {
             const Case on{settings[0] != toggled, settings[1] != toggled, settings[2] != toggled};
@@ -282,13 +268,8 @@ TEST(HiddenRow, palettePiecesDistinctWhenEachOnceAndNothingBeyondTheWidth)
         std::set<int> drawn;
         bool repeatSeen = false;
         for (int seed = 1; seed <= 300; ++seed) {
-            Rig rig;
+            Rig rig({.positions = 8, .pieceCount = 11, .eachPieceOnce = eachOnce});
             rig.clock.seconds = seed;
-            rig.useSettings([&](GameSettings& s) {
-                s.positions = 8;
-                s.pieceCount = 11;
-                s.eachPieceOnce = eachOnce;
-            });
             rig.game.drawHiddenRow();
             rig.useSettings([&](GameSettings& s) { s.positions = 5; });
             rig.game.drawHiddenRow();

@@ -33,9 +33,7 @@ ArchivedGame recordGame192()
 
 TEST(Replay, layOutTheWholeRecordGameAtOnce)
 {
-    test::Rig rig;
-    rig.useSettings([&](GameSettings& s) { s.gameType = Training; });
-    rig.game.startUp();
+    test::IdleRig rig({.gameType = Training});
     rig.game.showArchivedGame(recordGame192(), 192);
     const GameState& s = rig.s();
     const GameSettings& set = rig.game.settings();

@@ -126,8 +126,7 @@ TEST(Settings, picturesSwitchesAndTheSavedLanguage)
     const Case pictures[] = {{1, 2, 1},  {2, 2, -1}, {0, -1, 0},
                              {-2, 2, 3}, {-2, 3, 0}, {-2, -1, 0}};
     for (const auto& [chosen, before, after] : pictures) {
-        Rig rig;
-        rig.useSettings([before = before](GameSettings& s) { s.environment = before; });
+        Rig rig({.environment = before});
         chosen == -2 ? rig.game.nextEnvironment() : rig.game.chooseEnvironment(chosen);
         EXPECT_EQ(std::tuple(rig.game.settings().environment, rig.board.environment),
                   std::tuple(after, after))
@@ -168,11 +167,7 @@ TEST(Settings, leavingAsksOnlyWithTheExitWarning)
     };
     for (const auto& [warning, autoSave, answers, leaving] : cases) {
         SCOPED_TRACE(testing::Message() << warning << autoSave << answers.size());
-        Rig rig;
-        rig.useSettings([warning = warning, autoSave = autoSave](GameSettings& s) {
-            s.exitWarning = warning;
-            s.autoSave = autoSave;
-        });
+        Rig rig({.autoSave = autoSave, .exitWarning = warning});
         rig.dialogs.answers = answers;
         EXPECT_EQ(rig.game.close(), leaving);
         EXPECT_EQ(rig.s().closing, leaving != Leaving::Stay);
