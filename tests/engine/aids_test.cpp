@@ -113,13 +113,9 @@ TEST(Aids, rowMarksOnlyOnReachedRowsOfATrainingGame)
     ASSERT_EQ(current, 15);
     EXPECT_TRUE(rig.commands.table.visible(Command::ClearRowMarks));
     EXPECT_FALSE(rig.enabled(Command::ClearRowMarks));
-    rig.game.toggleRowMark(current); // the row being edited
-    rig.game.toggleRowMark(3);
-    rig.game.toggleRowMark(5);
-    rig.game.toggleRowMark(5);
-    rig.game.toggleRowMark(7);
-    rig.game.toggleRowMark(current - 1);
-    rig.game.toggleRowMark(1);
+    // The row being edited takes no mark; row 5 is marked and unmarked again.
+    for (int row : {current, 3, 5, 5, 7, current - 1, 1})
+        rig.game.toggleRowMark(row);
     EXPECT_EQ(rig.s().markedRows, 4);
     EXPECT_EQ(rig.s().rowMark,
               (std::array<int32_t, kRows>{1, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0}));
@@ -259,10 +255,9 @@ TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
             }
         };
         rig.game.startComputerGame();
-        EXPECT_EQ(rig.s().currentRow, stop == Stop::NewGame ? 15 : stopAt);
-        EXPECT_EQ(rig.s().editCount, 0); // no half-made row left behind
-        EXPECT_EQ(rig.s().inProgress, stop != Stop::GivenUp);
-        EXPECT_FALSE(keysTaken);
+        // No half-made row is left behind.
+        EXPECT_EQ(std::tuple(rig.s().currentRow, rig.s().editCount, rig.s().inProgress, keysTaken),
+                  std::tuple(stop == Stop::NewGame ? 15 : stopAt, 0, stop != Stop::GivenUp, false));
     }
 }
 

@@ -12,13 +12,8 @@ namespace {
 
 using test::Rig;
 
-std::vector<int> wrongRow(int p) // pieces 12.. are never in the hidden rows used below
-{
-    std::vector<int> r;
-    for (int i = 0; i < p; ++i)
-        r.push_back(12 + i);
-    return r;
-}
+// A row of 7 pieces never in the hidden rows used below.
+const std::vector<int> kWrongRow = {12, 13, 14, 15, 16, 17, 18};
 
 TEST(GameFlow, idleAfterStartUp)
 {
@@ -115,7 +110,7 @@ TEST(GameFlow, theRecordIsAskedForOnlyAboveTheOldOne)
         rig.dialogs.answers = {true};
         rig.dialogs.recordName = "Anna";
         for (int r = 1; r < row; ++r)
-            rig.playRow(wrongRow(7));
+            rig.playRow(kWrongRow);
         rig.playRow({1, 2, 3, 4, 5, 6, 7});
         const auto& s = rig.s();
         const int points = row == 1 ? 9700 : 10000 - 4 * 300 - 5 * 200 - 6 * 100;
@@ -139,7 +134,7 @@ TEST(GameFlow, lossAfterRowFifteenAndGivingUp)
 {
     test::PlayingRig rig;
     for (int r = 1; r <= 15; ++r) // the last a piece short of the hidden row
-        rig.playRow(r < 15 ? wrongRow(7) : std::vector<int>{1, 2, 3, 4, 5, 6, 12});
+        rig.playRow(r < 15 ? kWrongRow : std::vector<int>{1, 2, 3, 4, 5, 6, 12});
     EXPECT_FALSE(rig.s().inProgress || rig.s().solved);
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{1});
     // No sixteenth row; a row of neither hit nor miss is of kind 1 with blocking on.
@@ -210,7 +205,7 @@ TEST(GameFlow, quickStartStopsWhenTheWindowCloses)
 TEST(GameFlow, resetToIdleLeavesNothingRunning)
 {
     test::PlayingRig rig;
-    rig.playRow(wrongRow(7));
+    rig.playRow(kWrongRow);
     rig.game.resetToIdle();
     EXPECT_FALSE(rig.s().inProgress || rig.s().paletteEnabled);
     EXPECT_TRUE(rig.board.drawnRows.empty() && rig.dialogs.messages.empty());
@@ -233,7 +228,7 @@ TEST(GameFlow, withoutBlockingNoRowProvesItsPiecesUnused)
 {
     test::IdleRig rig({.blocking = false});
     rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
-    rig.playRow(wrongRow(7));
+    rig.playRow(kWrongRow);
     EXPECT_EQ(rig.s().rowKind[0], 0);
 }
 
