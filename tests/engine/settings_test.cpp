@@ -82,7 +82,6 @@ TEST(Settings, aValueInItsRangeIsStoredMarkedAndShownAndAnyOtherChangesNothing)
 
 TEST(Settings, theConfigurationIsTakenWholeAndShownOnce)
 {
-    Rig rig;
     GameSettings file;
     file.positions = 8;
     file.environment = -1;
@@ -92,7 +91,7 @@ TEST(Settings, theConfigurationIsTakenWholeAndShownOnce)
     file.activeFavourite = 1;
     file.favourites[0].inUse = true;
     file.gameForm = EasiestForm; // a stale form follows the rules
-    rig.game.useSettings(file);
+    Rig rig(file);
     file.gameForm = StandardForm;
     EXPECT_EQ(rig.game.settings(), file);
     EXPECT_EQ(rig.board.environment, -1);
