@@ -14,36 +14,22 @@ namespace {
 
 using test::Rig;
 
-// The small rules these tests play: 5 positions of 11 pieces.
-void fiveOfEleven(Rig& rig, bool correctPosition = true)
-{
-    rig.useSettings([&](GameSettings& s) {
-        s.positions = 5;
-        s.pieceCount = 11;
-        s.correctPosition = correctPosition;
-    });
-    rig.game.startUp();
-}
-
 // A computer game of 5 positions and 11 pieces whose hidden row is 1..5.
 void classicRig(Rig& rig, bool correctPosition = true)
 {
-    fiveOfEleven(rig, correctPosition);
+    rig.game.useSettings({.positions = 5, .pieceCount = 11, .correctPosition = correctPosition});
+    rig.game.startUp();
     rig.startWithHidden({1, 2, 3, 4, 5});
 }
 
-void trainingRig(Rig& rig, int positions, int pieces, bool correctPosition, bool eachOnce)
+// The rules of a training game; blocking and row marking are on, as a new player has them.
+GameSettings trainingRules(int positions, int pieces, bool correctPosition, bool eachOnce)
 {
-    rig.useSettings([&](GameSettings& s) {
-        s.gameType = Training;
-        s.positions = positions;
-        s.pieceCount = pieces;
-        s.correctPosition = correctPosition;
-        s.eachPieceOnce = eachOnce;
-        s.blocking = true;
-        s.rowMarking = true;
-    });
-    rig.game.startUp();
+    return {.positions = positions,
+            .pieceCount = pieces,
+            .gameType = Training,
+            .eachPieceOnce = eachOnce,
+            .correctPosition = correctPosition};
 }
 
 TEST(Aids, blockCertainlyUnusedBlocksWhatConfirmedRowsProve)
@@ -80,8 +66,7 @@ TEST(Aids, blockCertainlyUnusedBlocksWhatConfirmedRowsProve)
 // gets with that row offers the blocking aid at once.
 TEST(Aids, aRowThePlayerConfirmsOffersBlockingAtOnce)
 {
-    Rig rig;
-    trainingRig(rig, 5, 11, false, false);
+    test::IdleRig rig(trainingRules(5, 11, false, false));
     rig.game.startComputerGame();
     rig.game.blockCertainlyUnused();
     ASSERT_FALSE(rig.enabled(Command::BlockUnused));
@@ -122,20 +107,15 @@ TEST(Aids, enterAllHitsFillsRevealedPositions)
 
 TEST(Aids, rowMarksOnlyOnReachedRowsOfATrainingGame)
 {
-    Rig rig;
-    trainingRig(rig, 5, 11, true, true);
+    test::IdleRig rig(trainingRules(5, 11, true, true));
     rig.game.startComputerGame();
     const int current = rig.s().currentRow;
     ASSERT_EQ(current, 15);
     EXPECT_TRUE(rig.commands.table.visible(Command::ClearRowMarks));
     EXPECT_FALSE(rig.enabled(Command::ClearRowMarks));
-    rig.game.toggleRowMark(current); // the row being edited
-    rig.game.toggleRowMark(3);
-    rig.game.toggleRowMark(5);
-    rig.game.toggleRowMark(5);
-    rig.game.toggleRowMark(7);
-    rig.game.toggleRowMark(current - 1);
-    rig.game.toggleRowMark(1);
+    // The row being edited takes no mark; row 5 is marked and unmarked again.
+    for (int row : {current, 3, 5, 5, 7, current - 1, 1})
+        rig.game.toggleRowMark(row);
     EXPECT_EQ(rig.s().markedRows, 4);
     EXPECT_EQ(rig.s().rowMark,
               (std::array<int32_t, kRows>{1, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0}));
@@ -165,7 +145,8 @@ TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
     };
     const Step classic = [](Rig& r) { classicRig(r); };
     const Step training = [](Rig& r) {
-        trainingRig(r, 5, 11, true, true);
+        r.game.useSettings(trainingRules(5, 11, true, true));
+        r.game.startUp();
         r.game.startComputerGame();
     };
     const Step secondPlayer = [](Rig& r) {
@@ -234,8 +215,7 @@ TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)
         {8, 11, true, false, 1},  // 14: only 8 positions of more than 11 pieces lose one
     };
     for (const auto& [positions, pieces, correctPosition, eachOnce, rowsLeft] : cases) {
-        Rig rig;
-        trainingRig(rig, positions, pieces, correctPosition, eachOnce);
+        test::IdleRig rig(trainingRules(positions, pieces, correctPosition, eachOnce));
         rig.game.startComputerGame();
         SCOPED_TRACE(rig.s().level);
         const GameState& s = rig.s();
@@ -259,8 +239,7 @@ TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
     for (Stop stop : {Stop::Closing, Stop::GivenUp, Stop::NewGame}) {
         SCOPED_TRACE(static_cast<int>(stop));
         const int stopAt = stop == Stop::Closing ? 4 : 3;
-        Rig rig;
-        trainingRig(rig, 5, 11, true, true);
+        test::IdleRig rig(trainingRules(5, 11, true, true));
         bool keysTaken = false; // the driver's rows are not the player's to type into
         rig.events.onYield = [&] {
             keysTaken = keysTaken || rig.game.paletteTakesKeys();
@@ -276,10 +255,9 @@ TEST(TrainingDriver, stopsBeforeTheNextRowWhenClosingOrReplaced)
             }
         };
         rig.game.startComputerGame();
-        EXPECT_EQ(rig.s().currentRow, stop == Stop::NewGame ? 15 : stopAt);
-        EXPECT_EQ(rig.s().editCount, 0); // no half-made row left behind
-        EXPECT_EQ(rig.s().inProgress, stop != Stop::GivenUp);
-        EXPECT_FALSE(keysTaken);
+        // No half-made row is left behind.
+        EXPECT_EQ(std::tuple(rig.s().currentRow, rig.s().editCount, rig.s().inProgress, keysTaken),
+                  std::tuple(stop == Stop::NewGame ? 15 : stopAt, 0, stop != Stop::GivenUp, false));
     }
 }
 
@@ -328,10 +306,7 @@ TEST(SecondPlayer, pointsRunningOutWhileThePasswordIsAskedEndTheGameOnce)
     ASSERT_TRUE(rig.clock.timerOn);
 
     rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Tajne", ""}};
-    rig.dialogs.whilePasswordAsked = [&rig] {
-        rig.clock.advance(20000 * 1000LL);
-        rig.game.clockTick();
-    };
+    rig.dialogs.whilePasswordAsked = [&rig] { rig.tickAfter(20000 * 1000LL); };
     EXPECT_FALSE(rig.game.giveUp());
     EXPECT_FALSE(rig.s().inProgress);
     EXPECT_EQ(std::count(rig.dialogs.messages.begin(), rig.dialogs.messages.end(), 1), 1);
@@ -358,9 +333,8 @@ TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)
 
 TEST(SecondPlayer, aTrainingGameRunsTheDriverAgainstTheSetRow)
 {
-    Rig rig;
-    rig.useSettings([&](GameSettings& s) { s.gameType = Training; });
-    fiveOfEleven(rig);
+    test::IdleRig rig(
+        {.positions = 5, .pieceCount = 11, .gameType = Training, .correctPosition = true});
     ASSERT_TRUE(rig.setHiddenRow({3, 1, 4, 9, 5}));
     // The driver played 14 rows against it.
     EXPECT_EQ(std::tuple(rig.s().hiddenRow, rig.s().currentRow, rig.s().training, rig.s().solved),

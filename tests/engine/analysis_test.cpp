@@ -39,12 +39,6 @@ template <class Visit> void everyRow(const GameRules& rules, Visit visit)
     }
 }
 
-// Answers are hits * 9 + misses; a position's key is the answers of its rows in base 81.
-int answer(const RowScore& s)
-{
-    return s.hits * 9 + s.misses;
-}
-
 // Plays three random rows; every answer sequence some hidden row gives them, to their first
 // one, two and three rows, is a position whose count must be what trying every row finds.
 void compareWithEveryRow(const GameRules& rules, std::mt19937_64& random, int& positions)
@@ -52,12 +46,13 @@ void compareWithEveryRow(const GameRules& rules, std::mt19937_64& random, int& p
     std::vector<PlayedRow> rows(3);
     for (PlayedRow& r : rows)
         r.pieces = randomRow(rules, random);
-    // Key: a leading 1, then one base-81 digit per row.
+    // Key: a leading 1, then one base-81 digit per row, its answer as hits * 9 + misses.
     std::unordered_map<uint64_t, uint64_t> byAnswers;
     everyRow(rules, [&](const Row& hidden) {
         uint64_t key = 1;
         for (const PlayedRow& r : rows) {
-            key = key * 81 + answer(scoreRow(hidden, r.pieces, rules.positions));
+            const RowScore answer = scoreRow(hidden, r.pieces, rules.positions);
+            key = key * 81 + answer.hits * 9 + answer.misses;
             ++byAnswers[key];
         }
     });

@@ -39,14 +39,12 @@ TEST(GameClock, pointsByGapAndCommandsOnlyAtTheEnd)
     };
     for (const auto& [gameType, gapMs, pointsTaken, ends] : cases) {
         SCOPED_TRACE(testing::Message() << "gap " << gapMs);
-        Rig rig;
-        rig.useSettings([&](GameSettings& s) { s.gameType = gameType; });
+        Rig rig({.gameType = gameType});
         ticking(rig);
         ASSERT_TRUE(rig.enabled(Command::GiveUp));
         const int before = rig.s().score;
         const int updates = rig.commands.updates;
-        rig.clock.advance(gapMs);
-        rig.game.clockTick();
+        rig.tickAfter(gapMs);
         EXPECT_EQ(before - rig.s().score, pointsTaken == kAllPoints ? before : pointsTaken);
         EXPECT_EQ(std::tuple(rig.s().inProgress, rig.commands.updates > updates,
                              rig.enabled(Command::GiveUp)),
@@ -59,10 +57,8 @@ TEST(GameClock, clockTextAcrossMidnightAndTotalTime)
     Rig rig;
     rig.clock.now = (23 * 3600 + 59 * 60 + 30) * 1000LL;
     ticking(rig);
-    for (int i = 0; i < 60; ++i) {
-        rig.clock.advance(1000);
-        rig.game.clockTick();
-    }
+    for (int i = 0; i < 60; ++i)
+        rig.tickAfter(1000);
     EXPECT_EQ(rig.clock.now, 30 * 1000LL);
     EXPECT_EQ(std::tuple(rig.status.texts[9], rig.s().score), std::tuple("0:01:00", 10000 - 60));
     rig.game.totalTimeTick();
@@ -99,8 +95,7 @@ TEST(GameClock, pointsRunningOutEndTheGameAndDropADraggedPiece)
     ticking(rig);
     ASSERT_TRUE(rig.game.pressPalettePiece(2, MouseButton::Left, {}));
     rig.board.onEndDrag = [&] { rig.game.dropPalettePiece(2, 0); };
-    rig.clock.advance(20000 * 1000LL); // a long stall costs every second
-    rig.game.clockTick();
+    rig.tickAfter(20000 * 1000LL); // a long stall costs every second
     EXPECT_EQ(rig.board.dragsEnded, 1);
     EXPECT_FALSE(rig.s().dragging || rig.clock.timerOn);
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{1});
@@ -111,14 +106,11 @@ TEST(GameClock, recordOutOfReachLabels)
     Rig rig;
     ticking(rig);
     // A tick after 2547 s takes them and its own point: one above the record of game 104.
-    rig.clock.advance(2'547'000);
-    rig.game.clockTick();
+    rig.tickAfter(2'547'000);
     ASSERT_EQ(rig.s().score, 7452);
-    rig.clock.advance(1000);
-    rig.game.clockTick();
+    rig.tickAfter(1000);
     EXPECT_FALSE(rig.status.recordLabels);
-    rig.clock.advance(1000);
-    rig.game.clockTick();
+    rig.tickAfter(1000);
     EXPECT_TRUE(rig.status.recordLabels && rig.s().recordOutOfReach);
 }
 

@@ -12,13 +12,8 @@ namespace {
 
 using test::Rig;
 
-std::vector<int> wrongRow(int p) // pieces 12.. are never in the hidden rows used below
-{
-    std::vector<int> r;
-    for (int i = 0; i < p; ++i)
-        r.push_back(12 + i);
-    return r;
-}
+// A row of 7 pieces never in the hidden rows used below.
+const std::vector<int> kWrongRow = {12, 13, 14, 15, 16, 17, 18};
 
 TEST(GameFlow, idleAfterStartUp)
 {
@@ -115,7 +110,7 @@ TEST(GameFlow, theRecordIsAskedForOnlyAboveTheOldOne)
         rig.dialogs.answers = {true};
         rig.dialogs.recordName = "Anna";
         for (int r = 1; r < row; ++r)
-            rig.playRow(wrongRow(7));
+            rig.playRow(kWrongRow);
         rig.playRow({1, 2, 3, 4, 5, 6, 7});
         const auto& s = rig.s();
         const int points = row == 1 ? 9700 : 10000 - 4 * 300 - 5 * 200 - 6 * 100;
@@ -139,7 +134,7 @@ TEST(GameFlow, lossAfterRowFifteenAndGivingUp)
 {
     test::PlayingRig rig;
     for (int r = 1; r <= 15; ++r) // the last a piece short of the hidden row
-        rig.playRow(r < 15 ? wrongRow(7) : std::vector<int>{1, 2, 3, 4, 5, 6, 12});
+        rig.playRow(r < 15 ? kWrongRow : std::vector<int>{1, 2, 3, 4, 5, 6, 12});
     EXPECT_FALSE(rig.s().inProgress || rig.s().solved);
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{1});
     // No sixteenth row; a row of neither hit nor miss is of kind 1 with blocking on.
@@ -170,9 +165,7 @@ TEST(GameFlow, equalScoreIsNoRecordAndSecondPlayerGetsQuestionTwo)
 
 TEST(GameFlow, showTimeOffMeansNoClockNoScoreNoRecord)
 {
-    Rig rig;
-    rig.useSettings([&](GameSettings& s) { s.showTime = false; });
-    rig.game.startUp();
+    test::IdleRig rig({.showTime = false});
     rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
     EXPECT_EQ(rig.status.texts[11], "! Čas !");
     rig.place({1});
@@ -186,12 +179,7 @@ TEST(GameFlow, showTimeOffMeansNoClockNoScoreNoRecord)
 
 TEST(GameFlow, quickStartTriesEveryPieceInOrder)
 {
-    Rig rig;
-    rig.useSettings([&](GameSettings& s) {
-        s.positions = 5;
-        s.pieceCount = 11;
-    });
-    rig.game.startUp();
+    test::IdleRig rig({.positions = 5, .pieceCount = 11});
     rig.startWithHidden({11, 10, 9, 8, 7});
     rig.game.quickStart();
     EXPECT_EQ(std::tuple(rig.events.yields, rig.s().currentRow), std::tuple(3, 3));
@@ -217,7 +205,7 @@ TEST(GameFlow, quickStartStopsWhenTheWindowCloses)
 TEST(GameFlow, resetToIdleLeavesNothingRunning)
 {
     test::PlayingRig rig;
-    rig.playRow(wrongRow(7));
+    rig.playRow(kWrongRow);
     rig.game.resetToIdle();
     EXPECT_FALSE(rig.s().inProgress || rig.s().paletteEnabled);
     EXPECT_TRUE(rig.board.drawnRows.empty() && rig.dialogs.messages.empty());
@@ -238,11 +226,9 @@ TEST(GameFlow, resetToIdleLeavesNothingRunning)
 // the blocking aid's table pins the kinds of rows with hits and misses.
 TEST(GameFlow, withoutBlockingNoRowProvesItsPiecesUnused)
 {
-    Rig rig;
-    rig.useSettings([](GameSettings& s) { s.blocking = false; });
-    rig.game.startUp();
+    test::IdleRig rig({.blocking = false});
     rig.startWithHidden({1, 2, 3, 4, 5, 6, 7});
-    rig.playRow(wrongRow(7));
+    rig.playRow(kWrongRow);
     EXPECT_EQ(rig.s().rowKind[0], 0);
 }
 
@@ -253,13 +239,8 @@ TEST(StatusBar, groupsFollowTheSettingsAndTheirToggles)
     using Case = std::array<bool, 3>; // info, time, score
     for (const Case& settings : {Case{true, true, true}, Case{true, false, true},
                                  Case{false, true, true}, Case{true, true, false}}) {
-        Rig rig;
-        rig.useSettings([&](GameSettings& s) {
-            s.showInfo = settings[0];
-            s.showTime = settings[1];
-            s.showScore = settings[2];
-        });
-        rig.game.startUp();
+        test::IdleRig rig(
+            {.showInfo = settings[0], .showTime = settings[1], .showScore = settings[2]});
         const CommandTable& t = rig.commands.table;
         for (bool toggled : {false, true}) {
             const Case on{settings[0] != toggled, settings[1] != toggled, settings[2] != toggled};
@@ -282,13 +263,8 @@ TEST(HiddenRow, palettePiecesDistinctWhenEachOnceAndNothingBeyondTheWidth)
         std::set<int> drawn;
         bool repeatSeen = false;
         for (int seed = 1; seed <= 300; ++seed) {
-            Rig rig;
+            Rig rig({.positions = 8, .pieceCount = 11, .eachPieceOnce = eachOnce});
             rig.clock.seconds = seed;
-            rig.useSettings([&](GameSettings& s) {
-                s.positions = 8;
-                s.pieceCount = 11;
-                s.eachPieceOnce = eachOnce;
-            });
             rig.game.drawHiddenRow();
             rig.useSettings([&](GameSettings& s) { s.positions = 5; });
             rig.game.drawHiddenRow();

@@ -20,8 +20,7 @@ TEST(Score, neverFallsBelowZeroAfterAPenalty)
         test::PlayingRig rig;
         // The clock starts; one tick after 9996 s leaves 3 points, one short of a take-back.
         rig.place({8});
-        rig.clock.advance(9'996'000);
-        rig.game.clockTick();
+        rig.tickAfter(9'996'000);
         ASSERT_EQ(rig.s().score, 3);
         if (step == Step::Confirm)
             rig.playRow({9, 10, 11, 12, 13, 14});

@@ -51,14 +51,7 @@ TEST(PaletteKeys, focusPassesOverPiecesThatLeftThePalette)
 
 TEST(PaletteKeys, enterBackspaceAndBFollowTheRulesOfTheMouse)
 {
-    Rig rig;
-    rig.useSettings([](GameSettings& s) {
-        s.positions = 5;
-        s.pieceCount = 11;
-        s.eachPieceOnce = true;
-        s.blocking = false;
-    });
-    rig.game.startUp();
+    test::IdleRig rig({.positions = 5, .pieceCount = 11, .eachPieceOnce = true, .blocking = false});
     EXPECT_FALSE(rig.game.keyPlacePiece(1)); // idle: the palette is locked
     rig.startWithHidden({1, 2, 3, 4, 5});
     rig.game.pressPalettePiece(7, MouseButton::Left, {});

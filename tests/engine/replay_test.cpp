@@ -20,10 +20,8 @@ ArchivedGame recordGame192()
     a.faces[6] = -106; // pieces 6 and 25 were blocked when the game was stored
     a.faces[25] = -125;
     a.hiddenRow = {1, 2, 3, 4, 5, 6, 7, 8};
-    for (int r = 0; r < 14; ++r) {
+    for (int r = 0; r < 14; ++r) // rows of a piece not in the hidden row
         a.rows[r] = {9, 9, 9, 9, 9, 9, 9, 9};
-        a.pegs[r] = {};
-    }
     a.rows[13] = a.hiddenRow;
     a.pegs[13] = {1, 1, 1, 1, 1, 1, 1, 1};
     a.pegs[2] = {1, -1, -1, 0, 0, 0, 0, 0};
@@ -33,9 +31,7 @@ ArchivedGame recordGame192()
 
 TEST(Replay, layOutTheWholeRecordGameAtOnce)
 {
-    test::Rig rig;
-    rig.useSettings([&](GameSettings& s) { s.gameType = Training; });
-    rig.game.startUp();
+    test::IdleRig rig({.gameType = Training});
     rig.game.showArchivedGame(recordGame192(), 192);
     const GameState& s = rig.s();
     const GameSettings& set = rig.game.settings();

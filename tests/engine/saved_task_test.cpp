@@ -10,10 +10,10 @@
 namespace mirvalon {
 namespace {
 
-SavedTask task104()
+SavedTask task104(bool showTime = false)
 {
     SavedTask t = taskForGame(104); // "719_aknB"
-    t.showTime = false;
+    t.showTime = showTime;
     t.password = "Tajne";
     t.authText = "Výborne!";
     t.hiddenRow = {19, 1, 2, 18, 7, 8, 9, 0};
@@ -96,9 +96,7 @@ TEST(SavedTask, opensAsIfTheSecondPlayerHadJustConfirmedIt)
 
     // With the time shown too, a task from a file solved at once asks for no record.
     test::IdleRig timed;
-    SavedTask t = task104();
-    t.showTime = true;
-    timed.game.openSavedTask(t);
+    timed.game.openSavedTask(task104(true));
     ASSERT_TRUE(timed.game.settings().showTime);
     timed.playRow({19, 1, 2, 18, 7, 8, 9});
     EXPECT_TRUE(timed.s().solved && timed.dialogs.questions.empty());

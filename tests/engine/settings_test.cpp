@@ -82,7 +82,6 @@ TEST(Settings, aValueInItsRangeIsStoredMarkedAndShownAndAnyOtherChangesNothing)
 
 TEST(Settings, theConfigurationIsTakenWholeAndShownOnce)
 {
-    Rig rig;
     GameSettings file;
     file.positions = 8;
     file.environment = -1;
@@ -92,7 +91,7 @@ TEST(Settings, theConfigurationIsTakenWholeAndShownOnce)
     file.activeFavourite = 1;
     file.favourites[0].inUse = true;
     file.gameForm = EasiestForm; // a stale form follows the rules
-    rig.game.useSettings(file);
+    Rig rig(file);
     file.gameForm = StandardForm;
     EXPECT_EQ(rig.game.settings(), file);
     EXPECT_EQ(rig.board.environment, -1);
@@ -126,8 +125,7 @@ TEST(Settings, picturesSwitchesAndTheSavedLanguage)
     const Case pictures[] = {{1, 2, 1},  {2, 2, -1}, {0, -1, 0},
                              {-2, 2, 3}, {-2, 3, 0}, {-2, -1, 0}};
     for (const auto& [chosen, before, after] : pictures) {
-        Rig rig;
-        rig.useSettings([before = before](GameSettings& s) { s.environment = before; });
+        Rig rig({.environment = before});
         chosen == -2 ? rig.game.nextEnvironment() : rig.game.chooseEnvironment(chosen);
         EXPECT_EQ(std::tuple(rig.game.settings().environment, rig.board.environment),
                   std::tuple(after, after))
@@ -168,11 +166,7 @@ TEST(Settings, leavingAsksOnlyWithTheExitWarning)
     };
     for (const auto& [warning, autoSave, answers, leaving] : cases) {
         SCOPED_TRACE(testing::Message() << warning << autoSave << answers.size());
-        Rig rig;
-        rig.useSettings([warning = warning, autoSave = autoSave](GameSettings& s) {
-            s.exitWarning = warning;
-            s.autoSave = autoSave;
-        });
+        Rig rig({.autoSave = autoSave, .exitWarning = warning});
         rig.dialogs.answers = answers;
         EXPECT_EQ(rig.game.close(), leaving);
         EXPECT_EQ(rig.s().closing, leaving != Leaving::Stay);

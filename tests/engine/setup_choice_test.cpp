@@ -32,10 +32,8 @@ public:
 // the rig's settings port records what the settings showed.
 struct Confirm
 {
-    explicit Confirm(const GameSettings& s, bool running = false)
+    explicit Confirm(const GameSettings& s, bool running = false) : rig(s)
     {
-        rig.game.useSettings(s);
-        rig.game.startUp();
         if (running)
             rig.game.startComputerGame();
     }
@@ -45,7 +43,7 @@ struct Confirm
         return rig.game.applySetup(c, o, target);
     }
     const GameSettings& settings() const { return rig.game.settings(); }
-    test::Rig rig;
+    test::IdleRig rig;
     RecordingTarget target;
 };
 

@@ -3,40 +3,6 @@
 
 namespace mirvalon::test {
 
-void Rig::place(const std::vector<int>& pieces)
-{
-    for (int piece : pieces) {
-        game.doubleClickPalettePiece(piece);
-        game.releaseButton();
-    }
-}
-
-void Rig::playRow(const std::vector<int>& pieces)
-{
-    place(pieces);
-    game.confirmRow();
-}
-
-void Rig::startWithHidden(const std::vector<int>& pieces)
-{
-    for (int piece : pieces)
-        random.script.push_back(piece - 1);
-    game.startComputerGame();
-}
-
-bool Rig::setHiddenRow(const std::vector<int>& pieces,
-                       const std::optional<std::pair<std::string, std::string>>& texts)
-{
-    game.startSecondPlayerGame();
-    place(pieces);
-    dialogs.passwordAnswers = {texts};
-    return game.confirmHiddenRow();
-}
-
-} // namespace mirvalon::test
-
-namespace mirvalon::test {
-
 int32_t settingValue(const GameSettings& s, Setting which)
 {
     switch (which) {

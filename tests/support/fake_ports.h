@@ -242,6 +242,8 @@ struct Rig
     Game game{Ports{board, dialogs, commands, clock, status, events, records, settings, random}};
 
     Rig() { board.state = &game.state(); }
+    // A game given `rules` as a configuration read at start would give them.
+    explicit Rig(const GameSettings& rules) : Rig() { game.useSettings(rules); }
 
     const GameState& s() const { return game.state(); }
     bool enabled(Command c) const { return commands.table.enabled(c); }
@@ -254,15 +256,42 @@ struct Rig
         return on;
     }
     // Double-clicks `pieces` into the edited (or hidden) row, as a player would.
-    void place(const std::vector<int>& pieces);
+    void place(const std::vector<int>& pieces)
+    {
+        for (int piece : pieces) {
+            game.doubleClickPalettePiece(piece);
+            game.releaseButton();
+        }
+    }
     // Fills the edited row that way and confirms it.
-    void playRow(const std::vector<int>& pieces);
+    void playRow(const std::vector<int>& pieces)
+    {
+        place(pieces);
+        game.confirmRow();
+    }
     // Starts a computer game whose hidden row the generator draws as `pieces`.
-    void startWithHidden(const std::vector<int>& pieces);
+    void startWithHidden(const std::vector<int>& pieces)
+    {
+        for (int piece : pieces)
+            random.script.push_back(piece - 1);
+        game.startComputerGame();
+    }
     // Starts the second player's game with `pieces` as its hidden row, confirmed with
     // (password, authorisation text) or Cancel; whether the game began.
     bool setHiddenRow(const std::vector<int>& pieces,
-                      const std::optional<std::pair<std::string, std::string>>& texts = {});
+                      const std::optional<std::pair<std::string, std::string>>& texts = {})
+    {
+        game.startSecondPlayerGame();
+        place(pieces);
+        dialogs.passwordAnswers = {texts};
+        return game.confirmHiddenRow();
+    }
+    // The window's clock timer firing `ms` after the clock's last reading.
+    void tickAfter(int64_t ms)
+    {
+        clock.advance(ms);
+        game.clockTick();
+    }
     // Changes the settings as a configuration read at start would.
     void useSettings(const std::function<void(GameSettings&)>& change)
     {
@@ -272,10 +301,11 @@ struct Rig
     }
 };
 
-// A rig whose game has started up: idle, with the settings a new player has.
+// A rig whose game has started up: idle, with the settings a new player has or `rules`.
 struct IdleRig : Rig
 {
     IdleRig() { game.startUp(); }
+    explicit IdleRig(const GameSettings& rules) : Rig(rules) { game.startUp(); }
 };
 
 // A computer game of the new player's rules (game 104) whose hidden row is 1..7.
