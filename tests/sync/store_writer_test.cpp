@@ -56,8 +56,7 @@ TEST(StoreWriter, writesOnlyRecordsTheirGamesProveAndThatBeatTheStore)
          StoreOutcome::Failed, 6000},
     };
     TempDir scratch;
-    const fs::path root = scratch.path();
-    SharedRig shared(root / "var");
+    SharedRig shared(fs::path(scratch.path()) / "var");
     for (const Case& c : cases) {
         StoreImages store = emptyStore();
         putWonGame(store, kGame, 6000, "Stored");
