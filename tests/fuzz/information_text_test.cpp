@@ -13,10 +13,7 @@
 namespace mirvalon {
 namespace {
 
-QChar latin1(unsigned char b)
-{
-    return QChar(b);
-}
+const ByteDecoder latin1 = [](unsigned char b) { return QChar(b); };
 
 TEST(InformationText, damagedTextsNeverCrashTheReader)
 {
