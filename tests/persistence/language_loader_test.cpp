@@ -168,11 +168,11 @@ TEST(LanguageLoader, refusesShortOrMissingFilesInBothLanguages)
     };
     for (const Case& c : cases) {
         Rig rig;
+        const std::string file = rig.dir.file(languageFileName(c.language));
         if (c.lines >= 0)
-            writeBytes(rig.dir.file(languageFileName(c.language)),
-                       languageFile({"<A20xxx \"changed\""}, c.lines));
+            writeBytes(file, languageFile({"<A20xxx \"changed\""}, c.lines));
         if (c.lines == -2)
-            ::mkdir(rig.dir.file(languageFileName(c.language)).c_str(), 0755);
+            ::mkdir(file.c_str(), 0755);
         if (c.loaded != 0) {
             writeBytes(rig.dir.file(languageFileName(c.loaded)), languageFile({}, 191));
             ASSERT_TRUE(rig.loader.loadLanguage(c.loaded)) << c.what;
@@ -185,10 +185,9 @@ TEST(LanguageLoader, refusesShortOrMissingFilesInBothLanguages)
         EXPECT_FALSE(rig.loader.refusedBefore(c.loaded)) << c.what;
         EXPECT_EQ(rig.texts.messages[0], TextTable::builtIn().messages[0]) << c.what;
         // Once the file is whole, it loads and stands refused no more, also through a link.
-        std::filesystem::remove_all(rig.dir.file(languageFileName(c.language)));
+        std::filesystem::remove_all(file);
         writeBytes(rig.dir.file("whole.lng"), languageFile({}, 191));
-        std::filesystem::create_symlink(rig.dir.file("whole.lng"),
-                                        rig.dir.file(languageFileName(c.language)));
+        std::filesystem::create_symlink(rig.dir.file("whole.lng"), file);
         ASSERT_TRUE(rig.loader.loadLanguage(c.language)) << c.what;
         EXPECT_FALSE(rig.loader.refusedBefore(c.language)) << c.what;
     }
