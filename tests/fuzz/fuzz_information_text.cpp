@@ -8,10 +8,7 @@
 
 namespace {
 
-QChar latin1(unsigned char b)
-{
-    return QChar(b);
-}
+const mirvalon::ByteDecoder latin1 = [](unsigned char b) { return QChar(b); };
 
 } // namespace
 

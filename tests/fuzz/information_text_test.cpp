@@ -3,33 +3,22 @@
 // and its work grows in step with the text.
 #include <QGuiApplication>
 #include <QTextDocument>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <random>
 
 #include "mutator.h"
+#include "support/fake_persistence.h"
 #include "support/test_seed.h"
 #include "ui/rtf_reader.h"
 
 namespace mirvalon {
 namespace {
 
-QChar latin1(unsigned char b)
-{
-    return QChar(b);
-}
-
-std::string seedText()
-{
-    std::ifstream in(std::string(MIRVALON_TEST_DATA) + "/fuzz/information/Mirv_EN.rtf",
-                     std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+const ByteDecoder latin1 = [](unsigned char b) { return QChar(b); };
 
 TEST(InformationText, damagedTextsNeverCrashTheReader)
 {
-    const std::string seed = seedText();
+    const std::string seed =
+        test::readBytes(std::string(MIRVALON_TEST_DATA) + "/fuzz/information/Mirv_EN.rtf");
     ASSERT_FALSE(seed.empty());
     const uint32_t runSeed = mirvalon::test::testSeed("information-text mutation", 1500u);
     fuzz::Mutator mutator(runSeed);

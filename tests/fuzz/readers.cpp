@@ -38,14 +38,6 @@ bool slotInBounds(std::string_view b, std::size_t at)
            points <= 9999;
 }
 
-// Every text a language file hands to the window is recorded, and every refusal counted.
-class NoTargets : public test::FakeLanguageTargets, public PlainMessages
-{
-public:
-    void showPlainMessage(const std::string&) override { ++refusals; }
-    int refusals = 0;
-};
-
 // The language file as the only file there is.
 class OneFile : public PosixFileSystem
 {
@@ -153,9 +145,10 @@ std::string checkArchiveReplay(std::string_view b)
 std::string checkLanguageFile(std::string_view b)
 {
     TextTable texts = TextTable::builtIn();
-    NoTargets targets;
+    test::FakeLanguageTargets targets; // records every text the file hands to the window
+    test::FakePlainMessages refusals;
     OneFile file(b);
-    LanguageLoader loader(file, "/program", texts, targets, targets);
+    LanguageLoader loader(file, "/program", texts, targets, refusals);
     const bool loaded = loader.loadLanguage(2);
     std::size_t lines = 0;
     for (std::size_t i = 0; i < b.size(); ++i)
@@ -163,7 +156,7 @@ std::string checkLanguageFile(std::string_view b)
     const bool longEnough = lines >= kLanguageMinimumLines && b.size() <= 1024 * 1024;
     if (loaded != longEnough)
         return loaded ? "a short language file was taken" : "a long language file was refused";
-    if (loaded == (targets.refusals > 0))
+    if (loaded == !refusals.shown.empty())
         return "the refusal message does not follow the result";
     // Every text a file hands to the window came through the converter, so it is text the
     // code page holds.

@@ -77,9 +77,7 @@ TEST(LinkRace, anotherAccountSwappingLinksCannotReachAPrivateFolder)
     ::waitpid(attacker, nullptr, 0);
     std::cout << starts << " starts under attack, the shared folder ready in " << ready << "\n";
 
-    struct stat st
-    {
-    };
+    struct stat st = {};
     ASSERT_EQ(::stat(secret.c_str(), &st), 0);
     EXPECT_EQ(st.st_uid, 0u);
     EXPECT_EQ(modeOf(secret), 0700u);

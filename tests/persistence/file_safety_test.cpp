@@ -41,19 +41,13 @@ TEST(KilledWriter, aRecordAndItsGameCommitTogetherAfterAKillAtAnyStep)
             }
             bool firstWritten = false;
             {
-                ScriptedDialogs dialogs;
                 FaultyFileSystem dying;
                 dying.stepsLeft = steps;
-                ArchiveStore archive(dying, dialogs, player.data(), player.program.path());
-                RecordsStore records(dying, dialogs, archive, player.data());
-                records.loadRecords();
-                firstWritten =
-                    records.writeRecord(finishedGame(2, 9000, "Eva"), GameSettings{}, false);
+                GameCopy copy(dying, player.data(), player.program.path());
+                firstWritten = copy.win(2, 9000, "Eva");
                 ASSERT_TRUE(firstWritten || dying.died());
                 // A first record: then a better one over it, with the first one's game archived.
-                ASSERT_TRUE(
-                    records.writeRecord(finishedGame(2, 9100, "Ivan"), GameSettings{}, false) ||
-                    dying.died());
+                ASSERT_TRUE(copy.win(2, 9100, "Ivan") || dying.died());
                 finished = !dying.died();
             }
             EXPECT_TRUE(!finished || !leftovers(player.data())); // a finished commit tidies up
@@ -109,8 +103,7 @@ TEST(FolderLock, aFolderAnotherCopyKeepsLockedIsReportedAndNothingChanges)
     player.start();
     GameCopy copy(player.fs, player.data(), player.program.path());
     RecordsStore& records = copy.records;
-    const GameSettings settings;
-    ASSERT_TRUE(records.writeRecord(finishedGame(5, 8000, "Eva"), settings, false));
+    ASSERT_TRUE(copy.win(5, 8000, "Eva"));
     const std::string before = readBytes(player.data() + "/Mirvalon.ldt");
     copy.dialogs.messages.clear();
     {
@@ -118,7 +111,7 @@ TEST(FolderLock, aFolderAnotherCopyKeepsLockedIsReportedAndNothingChanges)
         ASSERT_TRUE(other.held());
         player.fs.waitForLocks = false;
         player.fs.lockWaits.clear();
-        EXPECT_FALSE(records.writeRecord(finishedGame(6, 8000, "Eva"), settings, false));
+        EXPECT_FALSE(copy.win(6, 8000, "Eva"));
         EXPECT_FALSE(records.deleteRecord(4));
         EXPECT_FALSE(copy.saveSettings());
         // Each waited as long as another copy needs to finish its write.
@@ -129,7 +122,7 @@ TEST(FolderLock, aFolderAnotherCopyKeepsLockedIsReportedAndNothingChanges)
     EXPECT_EQ(records.entry(5).points, 7800); // the reference record stays
     EXPECT_FALSE(exists(player.data() + "/Mirvalon.lcf"));
     // Once the other copy is done, writing works again.
-    EXPECT_TRUE(records.writeRecord(finishedGame(6, 8000, "Eva"), settings, false));
+    EXPECT_TRUE(copy.win(6, 8000, "Eva"));
 }
 
 // A better or equal record that another copy of the game wrote since this one started stays.
@@ -141,11 +134,10 @@ TEST(RecordsFile, aBetterRecordOfAnotherCopyIsKept)
         player.start();
         GameCopy copyA(player.fs, player.data(), player.program.path());
         GameCopy copyB(player.fs, player.data(), player.program.path());
-        ASSERT_TRUE(copyA.records.writeRecord(finishedGame(7, 9500, "Eva"), GameSettings{}, false));
+        ASSERT_TRUE(copyA.win(7, 9500, "Eva"));
         if (points == 9500) // its game has gone since: the record stays, without its mark
             writeBytes(player.data() + "/Mirvalon.lar", std::string(113664, '\0'));
-        ASSERT_TRUE(
-            copyB.records.writeRecord(finishedGame(7, points, "Ivan"), GameSettings{}, false));
+        ASSERT_TRUE(copyB.win(7, points, "Ivan"));
         const RecordsTable next = player.start();
         EXPECT_EQ(next[6].points, 9500);
         EXPECT_EQ(next[6].holder, "Eva       ");
@@ -162,7 +154,7 @@ TEST(Modes, thePlayersFilesAreTheirsAloneAndARewrittenFileKeepsItsMode)
         Player player;
         player.start();
         GameCopy copy(player.fs, player.data(), player.program.path());
-        ASSERT_TRUE(copy.records.writeRecord(finishedGame(3, 9000, "Eva"), GameSettings{}, false));
+        ASSERT_TRUE(copy.win(3, 9000, "Eva"));
         ASSERT_TRUE(copy.saveSettings(true));
         for (const std::string& folder :
              {player.home.path() + "/Orvex", player.data(), player.data() + "/Data"})
@@ -173,7 +165,7 @@ TEST(Modes, thePlayersFilesAreTheirsAloneAndARewrittenFileKeepsItsMode)
         // The player chose a mode for a file: a rewrite keeps it, whatever the umask says.
         ::chmod((player.data() + "/Mirvalon.ldt").c_str(), 0640);
         ::umask(0);
-        ASSERT_TRUE(copy.records.writeRecord(finishedGame(3, 9100, "Eva"), GameSettings{}, false));
+        ASSERT_TRUE(copy.win(3, 9100, "Eva"));
         EXPECT_EQ(modeOf(player.data() + "/Mirvalon.ldt"), 0640u);
         EXPECT_EQ(modeOf(player.data() + "/Mirvalon.lar"), 0600u);
         ::umask(before);
@@ -221,9 +213,7 @@ TEST(SharedFolder, readsAndWritesOnlyItsOwnEntries)
 // Fills `folder`'s file system until at most `leave` bytes are free; false when it cannot.
 bool fillUntil(const std::string& folder, std::size_t leave, int part)
 {
-    struct statvfs st
-    {
-    };
+    struct statvfs st = {};
     if (::statvfs(folder.c_str(), &st) != 0)
         return false;
     const std::size_t free = st.f_bavail * st.f_frsize;
@@ -250,15 +240,12 @@ int fullDiskRun(const std::string& mountPoint)
     std::vector<std::string> full;
     copy.records.setDiskFullNote([&full](const std::string& file) { full.push_back(file); });
     const auto file = [&data](const char* name) { return readBytes(data + "/" + name); };
-    const auto win = [&copy](int game) {
-        return copy.records.writeRecord(finishedGame(game, 8000, "Eva"), GameSettings{}, false);
-    };
-    if (!win(2) || !copy.records.entry(1).archived)
+    if (!copy.win(2, 8000, "Eva") || !copy.records.entry(1).archived)
         return 10;
     const std::string archive = file("Mirvalon.lar");
 
     // Room for a records file, none for an archive: the record is kept without its game.
-    if (!fillUntil(data, 40 * 1024, 1) || !win(3))
+    if (!fillUntil(data, 40 * 1024, 1) || !copy.win(3, 8000, "Eva"))
         return 11;
     if (copy.dialogs.messages != std::vector<int>{3} || copy.records.entry(2).archived ||
         file("Mirvalon.lar") != archive)
@@ -268,7 +255,7 @@ int fullDiskRun(const std::string& mountPoint)
         return 13;
 
     // No room at all: the player hears that the disk is full, and both files stay whole.
-    if (!fillUntil(data, 0, 2) || win(4))
+    if (!fillUntil(data, 0, 2) || copy.win(4, 8000, "Eva"))
         return 14;
     if (full != std::vector<std::string>{"Mirvalon.ldt"} ||
         copy.dialogs.messages != std::vector<int>{3} || file("Mirvalon.ldt") != records ||
@@ -309,7 +296,7 @@ TEST(Links, aLinkThatLeadsNowhereIsNotReplaced)
     ::unlink(ldt.c_str());
     ASSERT_EQ(::symlink(kept.c_str(), ldt.c_str()), 0);
     GameCopy copy(player.fs, player.data(), player.program.path());
-    EXPECT_FALSE(copy.records.writeRecord(finishedGame(4, 9000, "Eva"), GameSettings{}, false));
+    EXPECT_FALSE(copy.win(4, 9000, "Eva"));
     EXPECT_EQ(player.fs.kind(ldt), PathKind::Other);
     EXPECT_FALSE(exists(kept));
 }

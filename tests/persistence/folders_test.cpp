@@ -19,19 +19,15 @@ struct Rig
     PosixFileSystem fs;
     std::string data() const { return user.path() + "/Orvex/Mirvalon.dat"; }
     std::string common() const { return shared.path() + "/Orvex/Mirvalon.dat"; }
-    void deliver()
-    {
-        writeBytes(program.file("Mirvalon.ldt"), "delivered records");
-        writeBytes(program.file("Mirvalon.lar"), "delivered archive");
-        ::mkdir(program.file("Data").c_str(), 0755);
-        writeBytes(program.file("Data/prva_hra.mvg"), "sample");
-    }
 };
 
 TEST(Folders, firstStartSeedsTheDataFolderOnlyAndASecondStartKeepsTheUsersFiles)
 {
     Rig rig;
-    rig.deliver();
+    writeBytes(rig.program.file("Mirvalon.ldt"), "delivered records");
+    writeBytes(rig.program.file("Mirvalon.lar"), "delivered archive");
+    ::mkdir(rig.program.file("Data").c_str(), 0755);
+    writeBytes(rig.program.file("Data/prva_hra.mvg"), "sample");
     {
         Folders folders(rig.fs, rig.program.path(), rig.user.path(), rig.shared.path());
         folders.setUp();

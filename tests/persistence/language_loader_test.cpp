@@ -13,6 +13,13 @@
 namespace mirvalon::test {
 namespace {
 
+// The texts a language file can replace in the game's own table.
+auto replaceable(const TextTable& t)
+{
+    return std::tie(t.messages, t.questionTexts, t.questionCaptions, t.recordIntro,
+                    t.untimedStatusText);
+}
+
 struct Rig
 {
     explicit Rig(std::string folder = {}) : program(folder) {}
@@ -43,7 +50,7 @@ TEST(LanguageLine, cutsCodesTextAndExtra)
     {
         const char* line;
         std::array<int, 6> code;
-        const char* text;
+        std::string text;
         std::optional<std::string> extra;
     };
     const Case cases[] = {
@@ -57,9 +64,8 @@ TEST(LanguageLine, cutsCodesTextAndExtra)
     for (const Case& c : cases) {
         const auto e = parseLanguageLine(*utf8ToCp1250(c.line));
         ASSERT_TRUE(e) << c.line;
-        EXPECT_EQ(e->code, c.code) << c.line;
-        EXPECT_EQ(e->text, c.text) << c.line;
-        EXPECT_EQ(e->extra, c.extra) << c.line;
+        EXPECT_EQ(std::tie(e->code, e->text, e->extra), std::tie(c.code, c.text, c.extra))
+            << c.line;
     }
     for (const char* notEntries : {"comment \"quoted\"", "<A20xxx no quote at all", "<A2", ""})
         EXPECT_FALSE(parseLanguageLine(notEntries)) << notEntries;
@@ -111,11 +117,7 @@ TEST(LanguageLoader, appliesEntriesToTheirTargetsAndIgnoresTheRest)
     expected.questionTexts[5] = "  Leave?  ";
     expected.untimedStatusText = "! Time !";
     expected.recordIntro = "Game %i, %i points";
-    EXPECT_EQ(rig.texts.messages, expected.messages);
-    EXPECT_EQ(rig.texts.questionCaptions, expected.questionCaptions);
-    EXPECT_EQ(rig.texts.questionTexts, expected.questionTexts);
-    EXPECT_EQ(rig.texts.untimedStatusText, expected.untimedStatusText);
-    EXPECT_EQ(rig.texts.recordIntro, expected.recordIntro);
+    EXPECT_EQ(replaceable(rig.texts), replaceable(expected));
     EXPECT_EQ(rig.targets.texts, (std::map<std::string, std::string>{
                                      {"untimed", "! Time !"},
                                      {"menu 3.1.7", "Save settings"},
@@ -166,11 +168,11 @@ TEST(LanguageLoader, refusesShortOrMissingFilesInBothLanguages)
     };
     for (const Case& c : cases) {
         Rig rig;
+        const std::string file = rig.dir.file(languageFileName(c.language));
         if (c.lines >= 0)
-            writeBytes(rig.dir.file(languageFileName(c.language)),
-                       languageFile({"<A20xxx \"changed\""}, c.lines));
+            writeBytes(file, languageFile({"<A20xxx \"changed\""}, c.lines));
         if (c.lines == -2)
-            ::mkdir(rig.dir.file(languageFileName(c.language)).c_str(), 0755);
+            ::mkdir(file.c_str(), 0755);
         if (c.loaded != 0) {
             writeBytes(rig.dir.file(languageFileName(c.loaded)), languageFile({}, 191));
             ASSERT_TRUE(rig.loader.loadLanguage(c.loaded)) << c.what;
@@ -183,10 +185,9 @@ TEST(LanguageLoader, refusesShortOrMissingFilesInBothLanguages)
         EXPECT_FALSE(rig.loader.refusedBefore(c.loaded)) << c.what;
         EXPECT_EQ(rig.texts.messages[0], TextTable::builtIn().messages[0]) << c.what;
         // Once the file is whole, it loads and stands refused no more, also through a link.
-        std::filesystem::remove_all(rig.dir.file(languageFileName(c.language)));
+        std::filesystem::remove_all(file);
         writeBytes(rig.dir.file("whole.lng"), languageFile({}, 191));
-        std::filesystem::create_symlink(rig.dir.file("whole.lng"),
-                                        rig.dir.file(languageFileName(c.language)));
+        std::filesystem::create_symlink(rig.dir.file("whole.lng"), file);
         ASSERT_TRUE(rig.loader.loadLanguage(c.language)) << c.what;
         EXPECT_FALSE(rig.loader.refusedBefore(c.language)) << c.what;
     }
@@ -237,14 +238,10 @@ TEST(LanguageFiles, eachDeliveredFileGivesEveryTextItsPlace)
         EXPECT_EQ(loadedTexts(rig), readBytes(expectedFile)) << name;
         if (language == 0) {
             // The Slovak file holds exactly the built-in texts; questions gain their blanks.
-            const TextTable builtIn = TextTable::builtIn();
-            EXPECT_EQ(rig.texts.messages, builtIn.messages);
-            EXPECT_EQ(rig.texts.recordIntro, builtIn.recordIntro);
-            EXPECT_EQ(rig.texts.untimedStatusText, builtIn.untimedStatusText);
-            for (int k = 0; k < kQuestionCount; ++k) {
-                EXPECT_EQ(rig.texts.questionTexts[k], "  " + builtIn.questionTexts[k]) << k;
-                EXPECT_EQ(rig.texts.questionCaptions[k], builtIn.questionCaptions[k]) << k;
-            }
+            TextTable builtIn = TextTable::builtIn();
+            for (std::string& question : builtIn.questionTexts)
+                question = "  " + question;
+            EXPECT_EQ(replaceable(rig.texts), replaceable(builtIn));
         }
     }
 }

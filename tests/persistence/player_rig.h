@@ -46,6 +46,11 @@ struct GameCopy
         settings = loaded.value_or(GameSettings{});
         return loaded.has_value();
     }
+    // Game `number` won with `points` by `holder`, its record written under the settings in use.
+    bool win(int number, int points, const std::string& holder)
+    {
+        return records.writeRecord(finishedGame(number, points, holder), settings, false);
+    }
     bool saveSettings(bool applicationEnding = false)
     {
         return settingsStore.saveSettings(settings, applicationEnding);

@@ -387,9 +387,7 @@ TEST(Archive, aDamagedArchiveKeepsEveryWholeSlot)
 TEST(Archive, theFirstRecordCreatesTheArchiveWithOnlyItsGame)
 {
     Rig rig;
-    GameSettings settings;
-    settings.environment = 1;
-    settings.jokes = true;
+    const GameSettings settings{.environment = 1, .jokes = true};
     ASSERT_TRUE(rig.store.writeRecord(rig.wonGame("Eva"), settings, true));
     std::string expected =
         archiveImage(withRecord(referenceRecords(), 1, 9000, "Eva       ", 3, " 0:01:02"), {});

@@ -49,14 +49,13 @@ TEST(SettingsFile, readsEveryWordInItsPlace)
         w[k] = v;
     const SettingsImage read = decodeSettings(image(w), GameSettings{});
     ASSERT_TRUE(read.badWords.empty());
-    GameSettings expected;
-    expected.positions = 5;
-    expected.pieceCount = 25;
-    expected.environment = -1;
-    expected.language = 2;
-    expected.gameType = 2;
-    expected.reservedFlag = true;
-    expected.activeFavourite = 3;
+    GameSettings expected{.positions = 5,
+                          .pieceCount = 25,
+                          .environment = -1,
+                          .language = 2,
+                          .gameType = 2,
+                          .reservedFlag = true,
+                          .activeFavourite = 3};
     expected.favourites[2] = FavouriteSlot{true, 2, 104, 1, 3, true, false};
     EXPECT_EQ(read.settings, expected);
     // Written back, the reserved words come out as zeros and everything else as it was.
@@ -132,17 +131,14 @@ TEST(SettingsStore, damagedFilesGiveMessage7AndNothing)
 TEST(SettingsStore, savingRoundTripsAndReportsOnlyWhenAsked)
 {
     Rig rig;
-    GameSettings saved;
-    saved.positions = 6;
-    saved.reservedFlag = true;
+    GameSettings saved{.positions = 6, .reservedFlag = true};
     saved.favourites[3] = FavouriteSlot{true, 1, 7, 2, 0, false, true};
     ASSERT_TRUE(rig.store.saveSettings(saved));
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{11});
     ASSERT_TRUE(rig.store.saveSettings(saved, true));
     EXPECT_EQ(rig.dialogs.messages, std::vector<int>{11});
     // The fields the file does not hold come from the base the game passes.
-    GameSettings base;
-    base.loadedLanguage = 2;
+    const GameSettings base{.loadedLanguage = 2};
     saved.loadedLanguage = 2;
     EXPECT_EQ(rig.store.loadSettings(base), saved);
 }
@@ -166,8 +162,7 @@ TEST(SettingsStore, failedSaveKeepsTheOldFileAndSaysSo)
             rig.fs.failAt = spoil == "write" ? WriteStep::Write : WriteStep::None;
             if (spoil == "read-only")
                 rig.fs.readOnly.insert(rig.file());
-            GameSettings five;
-            five.positions = 5;
+            const GameSettings five{.positions = 5};
             EXPECT_FALSE(rig.store.saveSettings(five, ending)) << spoil;
             EXPECT_EQ(rig.dialogs.messages, std::vector<int>{12}) << spoil;
             EXPECT_EQ(readBytes(rig.file()), old) << spoil;

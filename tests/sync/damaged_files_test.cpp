@@ -86,12 +86,10 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
     const Next nexts[] = {Next::Start, Next::View, Next::Win, Next::Merge, Next::Exit};
     for (const Damage& d : damages) {
         for (Next next : nexts) {
-            const std::string row =
-                std::string(d.what) + ", then " + std::to_string(static_cast<int>(next));
+            SCOPED_TRACE(std::string(d.what) + ", then " + std::to_string(static_cast<int>(next)));
             Player player;
             TempDir scratch;
-            const fs::path root = scratch.path();
-            SharedRig shared(root / "var");
+            SharedRig shared(fs::path(scratch.path()) / "var");
             player.start();
             PlayerRig own(player.data());
             own.start();
@@ -120,7 +118,7 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
                 copy.archive.loadArchiveSlot(19, copy.records.table());
                 break;
             case Next::Win:
-                copy.records.writeRecord(finishedGame(40, 9000, "Won"), copy.settings, false);
+                copy.win(40, 9000, "Won");
                 break;
             case Next::Merge: {
                 shared.putWon(50, 9000);
@@ -137,36 +135,33 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
             int told = static_cast<int>(copy.dialogs.messages.size());
             for (const std::string& name : listFolder(player.data()))
                 told += name.find(".damaged-") != std::string::npos ? 1 : 0;
-            EXPECT_LE(told, next == Next::Exit && (d.after & SettingsUnwritable) ? 2 : 1) << row;
-            EXPECT_EQ(settingsLoaded, !(d.after & SettingsReset)) << row;
+            EXPECT_LE(told, next == Next::Exit && (d.after & SettingsUnwritable) ? 2 : 1);
+            EXPECT_EQ(settingsLoaded, !(d.after & SettingsReset));
             if (d.after & Unreadable) {
-                EXPECT_EQ(readBytes(path), damaged) << row;
+                EXPECT_EQ(readBytes(path), damaged);
                 player.fs.unreadable.clear();
                 ::chmod(path.c_str(), 0600);
             }
-            if (d.after & Linked) {
-                EXPECT_TRUE(fs::is_symlink(path)) << row;
-            }
+            if (d.after & Linked)
+                EXPECT_TRUE(fs::is_symlink(path));
 
             // What the next start finds.
             GameCopy later(player.fs, player.data(), player.program.path());
             if (!(d.after & RecordsGone)) {
                 for (int game : {10, 20}) {
-                    EXPECT_EQ(later.records.entry(game - 1).points, 8000)
-                        << row << " game " << game;
+                    EXPECT_EQ(later.records.entry(game - 1).points, 8000) << "game " << game;
                     const bool unproven = game == 20 && (d.after & Game20Unproven);
                     EXPECT_EQ(later.records.entry(game - 1).archived,
                               !(d.after & GamesGone) && !unproven)
-                        << row << " game " << game;
+                        << "game " << game;
                 }
             }
-            if (next == Next::Win && !(d.after & (RecordsGone | Unreadable))) {
-                EXPECT_EQ(later.records.entry(39).points, 9000) << row;
-            }
+            if (next == Next::Win && !(d.after & (RecordsGone | Unreadable)))
+                EXPECT_EQ(later.records.entry(39).points, 9000);
             const bool settingsKept = !(d.after & SettingsReset) || (d.after & Unreadable);
-            EXPECT_TRUE(later.loadSettings() || !settingsKept) << row;
-            EXPECT_EQ(later.settings.language, settingsKept ? 2 : 0) << row;
-            EXPECT_FALSE(leftovers(player.data())) << row;
+            EXPECT_TRUE(later.loadSettings() || !settingsKept);
+            EXPECT_EQ(later.settings.language, settingsKept ? 2 : 0);
+            EXPECT_FALSE(leftovers(player.data()));
         }
     }
 }

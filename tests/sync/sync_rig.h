@@ -10,7 +10,6 @@
 
 #include "persistence/archive_store.h"
 #include "persistence/byte_order.h"
-#include "persistence/cp1250.h"
 #include "persistence/folders.h"
 #include "persistence/record_slot.h"
 #include "persistence/records_store.h"

@@ -22,6 +22,7 @@ protected:
     fs::path root;
     SharedRig shared;
     PlayerRig a;
+    PosixFileSystem posix;
 };
 
 // What is in the store, what the player has, and what one merge of game 7 decides. Which
@@ -56,7 +57,6 @@ TEST_F(SyncTest, decidesGameByGameAndBelievesOnlyProvenRecords)
         shared.put(store);
         a.put(mine);
         const StoreImages myBefore = a.images();
-        PosixFileSystem posix;
         Synchroniser sync(posix, a.folder(), shared.folder.string(), shared.writer);
         EXPECT_EQ(sync.synchronise(7, referenceRecords()), SyncResult::Done) << c.what;
         EXPECT_EQ(sync.decision(7), c.decision) << c.what;
@@ -165,7 +165,6 @@ TEST_F(SyncTest, withoutTheWriterOrTheStoreNothingIsWritten)
 {
     a.winEach({3}, 8000, "Anna");
     ProcessStoreWriter missing((root / "no-such-writer").string(), shared.folder.string());
-    PosixFileSystem posix;
     Synchroniser sync(posix, a.folder(), shared.folder.string(), missing);
     EXPECT_EQ(sync.synchronise(0, referenceRecords()), SyncResult::Unavailable);
     EXPECT_FALSE(fs::exists(shared.folder / kRecordsFileName));
@@ -179,7 +178,6 @@ TEST_F(SyncTest, withoutTheWriterOrTheStoreNothingIsWritten)
 TEST_F(SyncTest, aMergeKilledAtAnyStepLeavesEveryRecordWithItsOwnGame)
 {
     shared.putWon(7, 9000);
-    PosixFileSystem posix;
     int steps = 0;
     for (bool finished = false; !finished; ++steps) {
         SCOPED_TRACE("killed after " + std::to_string(steps));
