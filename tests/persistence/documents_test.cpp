@@ -50,8 +50,9 @@ TEST(Documents, eachLanguageOpensItsFileOrTellsWhatIsWrong)
                 writeBytes(program.file(other), "x");
         if (c.present)
             writeBytes(program.file(c.file), std::string(20000, 'p'));
-        else if (c.document == Document::Manual)
+        else if (c.document == Document::Manual) {
             ASSERT_TRUE(fs.createDirectory(program.file(c.file), 0755));
+        }
         FakeDocumentOpener opener;
         opener.viewerInstalled = c.viewer;
         EXPECT_EQ(documentFileName(c.document, c.language), c.file);

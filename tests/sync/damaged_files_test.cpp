@@ -142,8 +142,9 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
                 player.fs.unreadable.clear();
                 ::chmod(path.c_str(), 0600);
             }
-            if (d.after & Linked)
+            if (d.after & Linked) {
                 EXPECT_TRUE(fs::is_symlink(path));
+            }
 
             // What the next start finds.
             GameCopy later(player.fs, player.data(), player.program.path());
@@ -156,8 +157,9 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
                         << "game " << game;
                 }
             }
-            if (next == Next::Win && !(d.after & (RecordsGone | Unreadable)))
+            if (next == Next::Win && !(d.after & (RecordsGone | Unreadable))) {
                 EXPECT_EQ(later.records.entry(39).points, 9000);
+            }
             const bool settingsKept = !(d.after & SettingsReset) || (d.after & Unreadable);
             EXPECT_TRUE(later.loadSettings() || !settingsKept);
             EXPECT_EQ(later.settings.language, settingsKept ? 2 : 0);
