@@ -6,7 +6,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "persistence/settings_store.h"
 #include "ui/palette_focus.h"
 #include "window_rig.h"
 

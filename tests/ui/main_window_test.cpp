@@ -2,12 +2,10 @@
 // The main window played with real mouse events: pieces dragged and double-clicked into row 1,
 // refused drops, taking back, Space to confirm, pegs, messages and the enabled commands.
 #include <QAction>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "persistence/settings_store.h"
 #include "window_rig.h"
 
 namespace mirvalon::test {

@@ -4,7 +4,6 @@
 // the items that do nothing.
 #include <QAction>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>

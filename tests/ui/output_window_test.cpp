@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QLibraryInfo>
 #include <QTest>
-#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 #include "pdf_file.h"

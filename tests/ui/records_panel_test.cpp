@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The best-score list against the records table, and the caption over it.
-#include <QAction>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>

@@ -4,7 +4,6 @@
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>

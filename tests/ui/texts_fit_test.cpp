@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -20,7 +19,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "persistence/settings_store.h"
 #include "ui/information_panel.h"
 #include "ui/records_panel.h"
 #include "ui/tfrm_about.h"

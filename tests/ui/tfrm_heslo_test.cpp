@@ -2,7 +2,6 @@
 // The password dialog in its three modes.
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>

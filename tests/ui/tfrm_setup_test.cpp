@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: filling, the live information box, the rules between its controls,
 // what OK hands on, and its texts from a language file.
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include "engine/records_table.h"
-#include "support/fake_persistence.h"
 #include "ui/application_look.h"
 #include "ui/tfrm_setup.h"
 #include "window_rig.h"

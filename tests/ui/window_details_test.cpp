@@ -3,14 +3,12 @@
 // row number is struck through its digits only, message boxes show their caption whole with no
 // icons on their buttons, and the dialogs carry a close button only.
 #include <QAbstractButton>
-#include <QAction>
 #include <QLabel>
 #include <QMessageBox>
 #include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "persistence/settings_store.h"
 #include "ui/message_boxes.h"
 #include "ui/tfrm_heslo.h"
 #include "ui/tfrm_rekord.h"
