@@ -23,8 +23,8 @@ GameState finishedGame()
     s.currentRow = 4;
     s.clockText = "0:01:05";
     s.score = 845;
-    s.oldRows = 0;
-    s.oldPoints = 0;
+    // The first record of its game: no old rows or points (as a new state has), time and
+    // holder blank.
     s.oldTime = "        ";
     s.oldHolder = "          ";
     s.sharedFolderReady = true;
