@@ -109,11 +109,9 @@ TEST(Settings, theConfigurationIsTakenWholeAndShownOnce)
 
 TEST(Settings, theGameFormFollowsTheRulesAfterASetting)
 {
-    Rig rig;
-    rig.useSettings([](GameSettings& s) { // the EASY rules but for the positions
-        s.positions = 6, s.pieceCount = 11, s.correctPosition = true, s.eachPieceOnce = true;
-        s.randomArrangement = false, s.blocking = true;
-    });
+    // The EASY rules but for the positions: each piece once, blocking on and no random
+    // arrangement are a new player's already.
+    Rig rig({.positions = 6, .pieceCount = 11, .correctPosition = true});
     rig.game.set(Setting::Positions, 5);
     EXPECT_EQ(rig.game.settings().gameForm, EasiestForm);
 }

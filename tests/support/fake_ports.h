@@ -198,8 +198,7 @@ public:
         deleted.push_back(index);
         if (!writable)
             return false;
-        table.at(index).points = 0;
-        table.at(index).rows = 0;
+        table.at(index).points = table.at(index).rows = 0;
         return true;
     }
     bool deleteAllRecords() override
