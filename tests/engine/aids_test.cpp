@@ -76,8 +76,7 @@ TEST(Aids, aRowThePlayerConfirmsOffersBlockingAtOnce)
         rig.game.toggleBlock(unused);
     rig.playRow({unused, unused, unused, unused, unused}); // neither hit nor miss
     ASSERT_TRUE(rig.s().inProgress);
-    EXPECT_TRUE(rig.enabled(Command::BlockUnused));
-    EXPECT_TRUE(rig.enabled(Command::BlockUnusedMenu));
+    EXPECT_TRUE(rig.enabled(Command::BlockUnused) && rig.enabled(Command::BlockUnusedMenu));
     rig.game.giveUp(); // and takes it away at the end
     EXPECT_FALSE(rig.enabled(Command::BlockUnusedMenu));
 }
