@@ -103,8 +103,8 @@ TEST(Favourites, panelsStoreStartAndReleaseTheirGames)
     const FavouriteSlot& slot2 = rig.game.settings().favourites[1];
     EXPECT_EQ(std::tuple(slot2.inUse, slot2.gameNumber), std::tuple(true, 104));
     EXPECT_TRUE(rig.enabled(Command::FavouritesMenu) && rig.enabled(Command::PlayFavourite2));
-    EXPECT_TRUE(rig.commands.table.checked(Command::PlayFavourite2));
-    EXPECT_TRUE(rig.commands.table.checked(Command::StoreFavourite2)); // pressed look
+    // Marked in the menu, and the panel pressed.
+    EXPECT_TRUE(rig.checked(Command::PlayFavourite2) && rig.checked(Command::StoreFavourite2));
 
     // Another game: the marker goes; starting the slot brings its game back and marks it.
     ASSERT_TRUE(rig.game.changePositions(5));

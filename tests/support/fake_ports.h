@@ -246,6 +246,7 @@ struct Rig
 
     const GameState& s() const { return game.state(); }
     bool enabled(Command c) const { return commands.table.enabled(c); }
+    bool checked(Command c) const { return commands.table.checked(c); }
     // Whether each of `list` is enabled, to compare with one expected list.
     std::vector<bool> enabledOf(std::initializer_list<Command> list) const
     {
