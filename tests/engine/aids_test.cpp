@@ -8,6 +8,7 @@
 
 #include "engine/offers.h"
 #include "support/fake_ports.h"
+#include "support/won_game.h"
 
 namespace mirvalon {
 namespace {
@@ -70,16 +71,12 @@ TEST(Aids, aRowThePlayerConfirmsOffersBlockingAtOnce)
     rig.game.startComputerGame();
     rig.game.blockCertainlyUnused();
     ASSERT_FALSE(rig.enabled(Command::BlockUnused));
-    const Row& hidden = rig.s().hiddenRow;
-    int unused = 1;
-    while (std::find(hidden.begin(), hidden.end(), unused) != hidden.end())
-        ++unused;
+    const int unused = test::pieceNotIn(rig.s().hiddenRow);
     if (rig.s().blocked[unused])
         rig.game.toggleBlock(unused);
     rig.playRow({unused, unused, unused, unused, unused}); // neither hit nor miss
     ASSERT_TRUE(rig.s().inProgress);
-    EXPECT_TRUE(rig.enabled(Command::BlockUnused));
-    EXPECT_TRUE(rig.enabled(Command::BlockUnusedMenu));
+    EXPECT_TRUE(rig.enabled(Command::BlockUnused) && rig.enabled(Command::BlockUnusedMenu));
     rig.game.giveUp(); // and takes it away at the end
     EXPECT_FALSE(rig.enabled(Command::BlockUnusedMenu));
 }
@@ -139,7 +136,8 @@ TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
     struct Case
     {
         const char* name;
-        Step start, then, command;
+        Step start, then;
+        std::function<void(Game&)> command;
         std::function<int(const Rig&)> watch;
         bool acts;
     };
@@ -162,32 +160,29 @@ TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
     const auto placed = [](const Rig& r) { return r.s().editCount; };
     const auto blocked = [](const Rig& r) { return r.s().blockedCount; };
     const auto panelCloses = [](const Rig& r) { return r.board.panelCloses; };
-    const Step cancel = [](Rig& r) { r.game.cancelRow(); };
-    const Step quick = [](Rig& r) { r.game.quickStart(); };
-    const Step hits = [](Rig& r) { r.game.enterAllHits(); };
-    const Step unblock = [](Rig& r) { r.game.unblockAll(); };
-    const Step restore = [](Rig& r) { r.game.restoreAll(); };
     // clang-format off
     const Case cases[] = {
-        {"cancel on an empty row",                   classic, nothing, cancel, score, false},
-        {"cancel after a piece",                     classic, piece6, cancel, score, true},
-        {"quick start on a fresh first row",         classic, nothing, quick, panelCloses, true},
+        {"cancel on an empty row",                   classic, nothing, &Game::cancelRow, score, false},
+        {"cancel after a piece",                     classic, piece6, &Game::cancelRow, score, true},
+        {"quick start on a fresh first row",         classic, nothing, &Game::quickStart, panelCloses, true},
         {"quick start on a first row emptied again", classic,
          [](Rig& r) { r.place({6}), r.game.doubleClickSlotPiece(1), r.game.releaseButton(); },
-         quick, panelCloses, true},
-        {"quick start on the second row",            classic, secondRow, quick, panelCloses, false},
-        {"quick start while idle", [](Rig& r) { r.game.startUp(); }, nothing, quick, panelCloses, false},
-        {"hits before any is revealed",              classic, nothing, hits, placed, false},
-        {"hits once revealed",                       classic, revealed, hits, placed, true},
-        {"hits once the row is begun", classic, [&](Rig& r) { revealed(r), r.place({9}); }, hits, placed, false},
+         &Game::quickStart, panelCloses, true},
+        {"quick start on the second row",            classic, secondRow, &Game::quickStart, panelCloses, false},
+        {"quick start while idle", [](Rig& r) { r.game.startUp(); }, nothing, &Game::quickStart, panelCloses, false},
+        {"hits before any is revealed",              classic, nothing, &Game::enterAllHits, placed, false},
+        {"hits once revealed",                       classic, revealed, &Game::enterAllHits, placed, true},
+        {"hits once the row is begun", classic, [&](Rig& r) { revealed(r), r.place({9}); },
+         &Game::enterAllHits, placed, false},
         {"block unused, never offered in a classic game", classic, secondRow,
-         [](Rig& r) { r.game.blockCertainlyUnused(); }, blocked, false},
-        {"unblock after a block",                    classic, block11, unblock, blocked, true},
-        {"unblock after giving up", classic, [&](Rig& r) { block11(r), r.game.giveUp(); }, unblock, blocked, false},
-        {"restore all in a classic game",            classic, piece6, restore, placed, false},
-        {"restore all in a training game",           training, piece6, restore, placed, true},
+         &Game::blockCertainlyUnused, blocked, false},
+        {"unblock after a block",                    classic, block11, &Game::unblockAll, blocked, true},
+        {"unblock after giving up", classic, [&](Rig& r) { block11(r), r.game.giveUp(); },
+         &Game::unblockAll, blocked, false},
+        {"restore all in a classic game",            classic, piece6, &Game::restoreAll, placed, false},
+        {"restore all in a training game",           training, piece6, &Game::restoreAll, placed, true},
         {"second player's game while its hidden row is entered", secondPlayer,
-         [](Rig& r) { r.place({3}); }, [](Rig& r) { r.game.startSecondPlayerGame(); },
+         [](Rig& r) { r.place({3}); }, &Game::startSecondPlayerGame,
          [](const Rig& r) { return r.s().hiddenRow[0]; }, false},
     };
     // clang-format on
@@ -196,7 +191,7 @@ TEST(Offers, guardedCommandsActOnlyWhileTheGameOffersThem)
         c.start(rig);
         c.then(rig);
         const int before = c.watch(rig);
-        c.command(rig);
+        c.command(rig.game);
         EXPECT_EQ(c.watch(rig) != before, c.acts) << c.name;
     }
 }

@@ -63,7 +63,6 @@ TEST(GameClock, clockTextAcrossMidnightAndTotalTime)
     EXPECT_EQ(std::tuple(rig.status.texts[9], rig.s().score), std::tuple("0:01:00", 10000 - 60));
     rig.game.totalTimeTick();
     EXPECT_EQ(rig.status.totalTime, "0:01:00");
-    EXPECT_EQ(formatClock((3600 + 2 * 60 + 3) * 1000LL), "1:02:03");
     EXPECT_EQ(formatClock((100 * 3600 + 59 * 60 + 9) * 1000LL + 999), "100:59:09");
     EXPECT_EQ(formatClock(-1000), "0:00:00");
 }

@@ -102,10 +102,9 @@ TEST(Favourites, panelsStoreStartAndReleaseTheirGames)
     EXPECT_FALSE(rig.game.pressFavourite(2, MouseButton::Right, none));
     const FavouriteSlot& slot2 = rig.game.settings().favourites[1];
     EXPECT_EQ(std::tuple(slot2.inUse, slot2.gameNumber), std::tuple(true, 104));
-    EXPECT_TRUE(rig.enabled(Command::FavouritesMenu));
-    EXPECT_TRUE(rig.enabled(Command::PlayFavourite2));
-    EXPECT_TRUE(rig.commands.table.checked(Command::PlayFavourite2));
-    EXPECT_TRUE(rig.commands.table.checked(Command::StoreFavourite2)); // pressed look
+    EXPECT_TRUE(rig.enabled(Command::FavouritesMenu) && rig.enabled(Command::PlayFavourite2));
+    // Marked in the menu, and the panel pressed.
+    EXPECT_TRUE(rig.checked(Command::PlayFavourite2) && rig.checked(Command::StoreFavourite2));
 
     // Another game: the marker goes; starting the slot brings its game back and marks it.
     ASSERT_TRUE(rig.game.changePositions(5));
@@ -125,8 +124,7 @@ TEST(Favourites, panelsStoreStartAndReleaseTheirGames)
     EXPECT_TRUE(rig.game.pressFavourite(2, MouseButton::Left, ctrl));
     EXPECT_EQ(std::tuple(rig.s().gameNumber, slot2.inUse, rig.game.settings().activeFavourite),
               std::tuple(104, false, 0));
-    EXPECT_FALSE(rig.enabled(Command::FavouritesMenu));
-    EXPECT_FALSE(rig.enabled(Command::PlayFavourite2));
+    EXPECT_FALSE(rig.enabled(Command::FavouritesMenu) || rig.enabled(Command::PlayFavourite2));
 
     // Two slots with one game: the slot started is the one marked.
     rig.game.pressFavourite(1, MouseButton::Right, none);

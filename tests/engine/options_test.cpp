@@ -39,7 +39,7 @@ TEST(RecordsList, archiveIsOfferedForAnArchivedRowOnlyWhileTheListIsShown)
     rig.records.table[0].points = 500;
     rig.records.table[191].points = 0;
     rig.game.recordsPanelShown(true);
-    EXPECT_TRUE(rig.commands.table.checked(Command::RecordsPanel));
+    EXPECT_TRUE(rig.checked(Command::RecordsPanel));
     const std::initializer_list<Command> both = {Command::Archive, Command::DeleteRecord};
     rig.game.selectRecordRow(0);
     EXPECT_EQ(rig.enabledOf(both), (std::vector<bool>{true, true}));
@@ -50,8 +50,7 @@ TEST(RecordsList, archiveIsOfferedForAnArchivedRowOnlyWhileTheListIsShown)
     EXPECT_FALSE(rig.enabled(Command::Archive));
     rig.game.selectRecordRow(0);
     rig.game.recordsPanelShown(false);
-    EXPECT_FALSE(rig.enabled(Command::Archive));
-    EXPECT_FALSE(rig.commands.table.checked(Command::RecordsPanel));
+    EXPECT_FALSE(rig.enabled(Command::Archive) || rig.checked(Command::RecordsPanel));
 }
 
 TEST(RecordsList, deletionAsksAndResetsTheGameItTouches)
@@ -119,7 +118,7 @@ TEST(Activation, withoutASharedFolderSynchronisationIsSwitchedOff)
         EXPECT_EQ(rig.enabledOf({Command::SyncAtStart, Command::Synchronise}),
                   (std::vector<bool>{ready, ready}));
         if (!ready) { // through the one operation that changes a setting
-            EXPECT_FALSE(rig.commands.table.checked(Command::SyncAtStart));
+            EXPECT_FALSE(rig.checked(Command::SyncAtStart));
             EXPECT_EQ(rig.settings.shown.back(),
                       (std::pair<Setting, int32_t>{Setting::SyncAtStart, 0}));
         }
@@ -160,13 +159,12 @@ TEST(Menus, gameTypeChangesOnlyBetweenGames)
     test::IdleRig rig;
     EXPECT_FALSE(rig.game.chooseGameType(Classic)); // already chosen
     EXPECT_TRUE(rig.game.chooseGameType(Training));
-    EXPECT_TRUE(rig.commands.table.checked(Command::GameTypeTraining));
-    EXPECT_FALSE(rig.commands.table.checked(Command::GameTypeClassic));
+    EXPECT_TRUE(rig.checked(Command::GameTypeTraining) && !rig.checked(Command::GameTypeClassic));
     rig.game.chooseGameType(Classic);
     rig.game.startComputerGame();
     EXPECT_FALSE(rig.game.chooseGameType(Training));
     EXPECT_EQ(rig.game.settings().gameType, Classic);
-    EXPECT_TRUE(rig.commands.table.checked(Command::GameTypeClassic));
+    EXPECT_TRUE(rig.checked(Command::GameTypeClassic));
     EXPECT_FALSE(rig.enabled(Command::GameTypeTraining));
 }
 
@@ -197,7 +195,7 @@ TEST(Menus, positionsAndPiecesAskBeforeEndingAGame)
                       changed ? (pieces ? 11 : 5) : (pieces ? 19 : 7));
             const Command mark = pieces ? (changed ? Command::Pieces11 : Command::Pieces19)
                                         : (changed ? Command::Positions5 : Command::Positions7);
-            EXPECT_TRUE(rig.commands.table.checked(mark));
+            EXPECT_TRUE(rig.checked(mark));
             EXPECT_EQ(rig.settings.shown.size(), changed ? 1u : 0u); // shown once, by set()
             EXPECT_EQ(rig.s().gameNumber != 104, changed) << "the variant on the status bar";
         }
@@ -225,8 +223,7 @@ TEST(Menus, theWindowGetsOneTablePerOperation)
         run();
         EXPECT_EQ(rig.commands.updates - before, 1) << what;
     }
-    EXPECT_TRUE(rig.commands.table.checked(Command::Positions6));
-    EXPECT_FALSE(rig.commands.table.checked(Command::TimeView));
+    EXPECT_TRUE(rig.checked(Command::Positions6) && !rig.checked(Command::TimeView));
 }
 
 } // namespace

@@ -36,19 +36,6 @@ void setHidden(WonGame& w, const Row& hidden)
     setRow(w, w.entry.rows, hidden);
 }
 
-// A piece of the game that is not in the hidden row.
-int pieceNotHidden(const WonGame& w)
-{
-    const GameSettings rules = rulesOf(w);
-    for (int piece = 1;; ++piece) {
-        bool hidden = false;
-        for (int i = 0; i < rules.positions; ++i)
-            hidden = hidden || w.game.hiddenRow[i] == piece;
-        if (!hidden)
-            return piece;
-    }
-}
-
 TEST(RecordCheck, eachDamageGivesItsFault)
 {
     using Case = std::tuple<const char*, WonGame, std::function<void(WonGame&)>, RecordFault>;
@@ -117,7 +104,7 @@ TEST(RecordCheck, eachDamageGivesItsFault)
         {"piece repeated in a repeating hidden row", wonGame(49, 8, 149, 0, "Tester", 7),
          [](WonGame& w) {
              Row hidden = w.game.hiddenRow;
-             hidden[3] = hidden[0] = pieceNotHidden(w);
+             hidden[3] = hidden[0] = test::pieceNotIn(w.game.hiddenRow);
              setHidden(w, hidden);
          },
          RecordFault::None},
@@ -139,7 +126,7 @@ TEST(RecordCheck, eachDamageGivesItsFault)
         {"last row not solved", wonGame(104, 7),
          [](WonGame& w) {
              Row guess = w.game.hiddenRow;
-             guess[6] = pieceNotHidden(w);
+             guess[6] = test::pieceNotIn(w.game.hiddenRow);
              setRow(w, 7, guess);
          },
          RecordFault::NotWon},

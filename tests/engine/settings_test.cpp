@@ -63,14 +63,14 @@ TEST(Settings, aValueInItsRangeIsStoredMarkedAndShownAndAnyOtherChangesNothing)
         EXPECT_EQ(s.loadedLanguage, which == Setting::Language ? value : before.loadedLanguage);
         EXPECT_EQ(rig.settings.shown, (std::vector<std::pair<Setting, int32_t>>{{which, value}}));
         EXPECT_EQ(rig.commands.updates - tables, 1);
-        EXPECT_TRUE(!mark || rig.commands.table.checked(*mark));
+        EXPECT_TRUE(!mark || rig.checked(*mark));
         if (which == Setting::Environment) {
             EXPECT_EQ(rig.board.environment, value);
             for (Command picture :
                  {Command::Texture1, Command::Texture2, Command::Photo1, Command::Photo2})
-                EXPECT_EQ(rig.commands.table.checked(picture), mark == picture);
+                EXPECT_EQ(rig.checked(picture), mark == picture);
         }
-        EXPECT_EQ(rig.commands.table.checked(Command::AutoSave), which != Setting::AutoSave);
+        EXPECT_EQ(rig.checked(Command::AutoSave), which != Setting::AutoSave);
         // The setting holds the value; everything else stays as it was.
         for (Setting other : {Setting::Positions, Setting::PieceCount, Setting::Environment,
                               Setting::Language, Setting::AutoSave, Setting::TotalTime,
@@ -109,11 +109,9 @@ TEST(Settings, theConfigurationIsTakenWholeAndShownOnce)
 
 TEST(Settings, theGameFormFollowsTheRulesAfterASetting)
 {
-    Rig rig;
-    rig.useSettings([](GameSettings& s) { // the EASY rules but for the positions
-        s.positions = 6, s.pieceCount = 11, s.correctPosition = true, s.eachPieceOnce = true;
-        s.randomArrangement = false, s.blocking = true;
-    });
+    // The EASY rules but for the positions: each piece once, blocking on and no random
+    // arrangement are a new player's already.
+    Rig rig({.positions = 6, .pieceCount = 11, .correctPosition = true});
     rig.game.set(Setting::Positions, 5);
     EXPECT_EQ(rig.game.settings().gameForm, EasiestForm);
 }

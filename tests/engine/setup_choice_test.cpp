@@ -258,7 +258,7 @@ TEST(SetupChoice, goldRulesWithMixAreStoredGreyAndAnsweredOverTheNewBoard)
         bool eightPlacesMarked = false; // the window's table shows the new rules too
         rig.dialogs.whileMessageShown = [&](int) {
             clearsAtMessage = rig.board.clears;
-            eightPlacesMarked = rig.commands.table.checked(Command::Positions8);
+            eightPlacesMarked = rig.checked(Command::Positions8);
         };
         EXPECT_EQ(ok(choice, opening), SetupResult::GameChanged);
         EXPECT_EQ(rig.dialogs.messages, message ? std::vector<int>{8} : std::vector<int>{});

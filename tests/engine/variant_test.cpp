@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <set>
 #include <tuple>
 #include <vector>
 
@@ -32,34 +31,29 @@ TEST(Variant, all192GamesHaveTheirNumberLevelAndKey)
                             "aknB", "aknb", "akNB", "akNb", "aKnB", "aKnb", "aKNB", "aKNb"};
     const char* sizes[] = {"511", "519", "525", "611", "619", "625",
                            "711", "719", "725", "811", "819", "825"};
-    std::set<std::string> seen;
     int n = 0;
     for (const char* g : groups) {
         for (int s = 0; s < 12; ++s) {
             ++n;
             const std::string key = std::string(sizes[s]) + "_" + g;
-            int level = (key[0] - '4') + s % 3 + (g[0] == 'a' ? 4 : 0) + (g[1] == 'K' ? 2 : 0) +
-                        (g[2] == 'N' ? 1 : 0);
-            if (n == 13)
-                level = 2;
-            if (n == 180)
-                level = 12;
+            // Games 13 and 180 stand outside the pattern of the levels.
+            const int pattern = (key[0] - '4') + s % 3 + (g[0] == 'a' ? 4 : 0) +
+                                (g[1] == 'K' ? 2 : 0) + (g[2] == 'N' ? 1 : 0);
+            const int level = n == 13 ? 2 : n == 180 ? 12 : pattern;
+            // The first and the last game show their names for both key and number.
+            const std::string name = n == 1 ? "EASY" : n == 192 ? "GOLD" : "";
             const VariantInfo v = computeVariant(settingsOf(key));
             SCOPED_TRACE(key);
-            EXPECT_EQ(v.number, n);
-            EXPECT_EQ(v.level, level);
-            const std::string shown = n == 1 ? "EASY" : n == 192 ? "GOLD" : key;
-            EXPECT_EQ(v.key, shown);
-            EXPECT_EQ(v.numberText, n == 1 ? "EASY" : n == 192 ? "GOLD" : std::to_string(n));
+            EXPECT_EQ(std::tuple(v.number, v.level, v.key, v.numberText),
+                      std::tuple(n, level, name.empty() ? key : name,
+                                 name.empty() ? std::to_string(n) : name));
             EXPECT_EQ(referenceKey(n), key);
-            seen.insert(key);
 
             GameSettings applied;
             applyVariantKey(applied, key);
             EXPECT_EQ(computeVariant(applied).number, n);
         }
     }
-    EXPECT_EQ(seen.size(), 192u);
     GameSettings nine;
     applyVariantKey(nine, "919_aknB"); // no such size: the positions stay
     EXPECT_EQ(nine.positions, GameSettings{}.positions);

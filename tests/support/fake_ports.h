@@ -198,8 +198,7 @@ public:
         deleted.push_back(index);
         if (!writable)
             return false;
-        table.at(index).points = 0;
-        table.at(index).rows = 0;
+        table.at(index).points = table.at(index).rows = 0;
         return true;
     }
     bool deleteAllRecords() override
@@ -247,6 +246,7 @@ struct Rig
 
     const GameState& s() const { return game.state(); }
     bool enabled(Command c) const { return commands.table.enabled(c); }
+    bool checked(Command c) const { return commands.table.checked(c); }
     // Whether each of `list` is enabled, to compare with one expected list.
     std::vector<bool> enabledOf(std::initializer_list<Command> list) const
     {

@@ -3,6 +3,7 @@
 // checks damage one way at a time.
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -36,6 +37,15 @@ template <class Below> Row drawnRow(int positions, int pieces, bool eachOnce, Be
         }
     }
     return row;
+}
+
+// The first piece that `row` does not hold.
+inline int pieceNotIn(const Row& row)
+{
+    int piece = 1;
+    while (std::find(row.begin(), row.end(), piece) != row.end())
+        ++piece;
+    return piece;
 }
 
 // A record of game `number` won on row `rows` after `seconds`, with `points` (0: the most that
