@@ -3,16 +3,10 @@
 
 #include <algorithm>
 #include <functional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "engine/record_check.h"
 #include "persistence/byte_order.h"
-#include "persistence/records_store.h"
-#include "persistence/safe_file.h"
-#include "support/fake_persistence.h"
-#include "support/fake_ports.h"
-#include "support/won_game.h"
+#include "player_rig.h"
 
 namespace mirvalon::test {
 namespace {
@@ -238,11 +232,7 @@ TEST(RecordsFile, aRecordThatCannotBeWrittenChangesNothing)
         {"read-only file", [](Rig& r) { r.fs.readOnly.insert(r.ldt()); }},
         {"rename fails", [](Rig& r) { r.fs.failAt = WriteStep::Rename; }},
         {"disk full", [](Rig& r) { r.fs.failAt = WriteStep::Write; }},
-        {"a folder in its place",
-         [](Rig& r) {
-             ::unlink(r.ldt().c_str());
-             ::mkdir(r.ldt().c_str(), 0755);
-         }},
+        {"a folder in its place", [](Rig& r) { becomeFolder(r.ldt()); }},
         {"a name the file cannot hold, never written in part", [](Rig&) {}, "Ωmega"},
     };
     for (const Case& c : cases) {

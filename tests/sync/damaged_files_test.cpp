@@ -46,21 +46,6 @@ void put16At(const std::string& path, std::size_t at, int value)
     writeBytes(path, bytes);
 }
 
-void becomeFolder(const std::string& path)
-{
-    ::unlink(path.c_str());
-    ::mkdir(path.c_str(), 0700);
-}
-
-// The file moved to a folder of its own (a backed-up place) and a link left in its place.
-void becomeLink(const std::string& path)
-{
-    const fs::path kept = fs::path(path).parent_path() / "kept";
-    fs::create_directory(kept);
-    fs::rename(path, kept / fs::path(path).filename());
-    fs::create_symlink(kept / fs::path(path).filename(), path);
-}
-
 TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
 {
     const Damage damages[] = {
@@ -90,7 +75,6 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
             Player player;
             TempDir scratch;
             SharedRig shared(fs::path(scratch.path()) / "var");
-            player.start();
             PlayerRig own(player.data());
             own.start();
             own.winEach({10, 20}, 8000, "Own");
