@@ -105,7 +105,7 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
                 copy.win(40, 9000, "Won");
                 break;
             case Next::Merge: {
-                shared.putWon(50, 9000);
+                shared.putWon({50}, 9000);
                 Synchroniser sync(player.fs, player.data(), shared.folder.string(), shared.writer);
                 sync.synchronise(0, copy.records.table());
                 copy.records.loadRecords();
