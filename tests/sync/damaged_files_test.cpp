@@ -68,9 +68,8 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
         {"configuration unreadable", "Mirvalon.lcf", nullptr,
          Unreadable | SettingsReset | SettingsUnwritable},
     };
-    const Next nexts[] = {Next::Start, Next::View, Next::Win, Next::Merge, Next::Exit};
     for (const Damage& d : damages) {
-        for (Next next : nexts) {
+        for (Next next : {Next::Start, Next::View, Next::Win, Next::Merge, Next::Exit}) {
             SCOPED_TRACE(std::string(d.what) + ", then " + std::to_string(static_cast<int>(next)));
             Player player;
             TempDir scratch;
@@ -95,25 +94,18 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
             // A start: the records are loaded with the copy, then the settings.
             GameCopy copy(player.fs, player.data(), player.program.path());
             const bool settingsLoaded = copy.loadSettings();
-            switch (next) {
-            case Next::Start:
-                break;
-            case Next::View:
+            // The start alone does nothing more.
+            if (next == Next::View)
                 copy.archive.loadArchiveSlot(19, copy.records.table());
-                break;
-            case Next::Win:
+            else if (next == Next::Win)
                 copy.win(40, 9000, "Won");
-                break;
-            case Next::Merge: {
+            else if (next == Next::Exit)
+                copy.saveSettings(true);
+            else if (next == Next::Merge) {
                 shared.putWon({50}, 9000);
                 Synchroniser sync(player.fs, player.data(), shared.folder.string(), shared.writer);
                 sync.synchronise(0, copy.records.table());
                 copy.records.loadRecords();
-                break;
-            }
-            case Next::Exit:
-                copy.saveSettings(true);
-                break;
             }
             // A damaged file kept aside is one thing the player is told.
             int told = static_cast<int>(copy.dialogs.messages.size());
