@@ -76,25 +76,19 @@ TEST(Documents, theReferenceTextsNameEveryKeyOfTheGame)
     const std::string data = MIRVALON_SOURCE_DATA;
     struct Case
     {
-        const char* language;
-        const char* reference;
+        int language;
         const char* heading;
         std::vector<const char*> keys;
     };
     const Case cases[] = {
-        {"Mirv_SK.lng",
-         "Quick_SK.txt",
-         "KLÁVESNICA\n",
-         {"Tab ", "Šípky ", "Enter ", "Backspace ", "B ", "Medzerník "}},
-        {"Mirv_EN.lng",
-         "Quick_EN.txt",
-         "KEYBOARD\n",
-         {"Tab ", "Arrow keys ", "Enter ", "Backspace ", "B ", "Space "}},
+        {0, "KLÁVESNICA\n", {"Tab ", "Šípky ", "Enter ", "Backspace ", "B ", "Medzerník "}},
+        {2, "KEYBOARD\n", {"Tab ", "Arrow keys ", "Enter ", "Backspace ", "B ", "Space "}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.reference);
-        const std::string lng = readBytes(data + "/" + c.language);
-        const std::string text = readBytes(data + "/" + c.reference);
+        const std::string reference = documentFileName(Document::ReferenceText, c.language);
+        SCOPED_TRACE(reference);
+        const std::string lng = readBytes(data + "/" + languageFileName(c.language));
+        const std::string text = readBytes(data + "/" + reference);
         ASSERT_FALSE(lng.empty() || text.empty());
         int shortcuts = 0;
         for (const std::string& line : splitLines(lng)) {

@@ -31,13 +31,10 @@ TEST(KilledWriter, aRecordAndItsGameCommitTogetherAfterAKillAtAnyStep)
             SCOPED_TRACE((linked ? "linked, killed after " : "killed after ") +
                          std::to_string(steps));
             Player player;
-            player.start();
-            TempDir elsewhere;
             if (linked) {
                 const std::string ldt = player.data() + "/Mirvalon.ldt";
-                writeBytes(elsewhere.file("Mirvalon.ldt"), *encodeRecordsFile(referenceRecords()));
-                ::unlink(ldt.c_str());
-                ASSERT_EQ(::symlink(elsewhere.file("Mirvalon.ldt").c_str(), ldt.c_str()), 0);
+                writeBytes(ldt, *encodeRecordsFile(referenceRecords()));
+                becomeLink(ldt);
             }
             bool firstWritten = false;
             {
@@ -69,7 +66,6 @@ TEST(KilledWriter, aRecordAndItsGameCommitTogetherAfterAKillAtAnyStep)
 TEST(StartUp, removesWhatAKilledCopyLeftAndOnlyThat)
 {
     Player player;
-    player.start();
     const std::string data = player.data();
     writeBytes(data + "/Mirvalon.ldt", "records");
     writeBytes(data + "/.mirvalon-write-Ab3dE9", std::string(50000, 'x'));
@@ -100,9 +96,7 @@ TEST(StartUp, removesWhatAKilledCopyLeftAndOnlyThat)
 TEST(FolderLock, aFolderAnotherCopyKeepsLockedIsReportedAndNothingChanges)
 {
     Player player;
-    player.start();
     GameCopy copy(player.fs, player.data(), player.program.path());
-    RecordsStore& records = copy.records;
     ASSERT_TRUE(copy.win(5, 8000, "Eva"));
     const std::string before = readBytes(player.data() + "/Mirvalon.ldt");
     copy.dialogs.messages.clear();
@@ -112,14 +106,14 @@ TEST(FolderLock, aFolderAnotherCopyKeepsLockedIsReportedAndNothingChanges)
         player.fs.waitForLocks = false;
         player.fs.lockWaits.clear();
         EXPECT_FALSE(copy.win(6, 8000, "Eva"));
-        EXPECT_FALSE(records.deleteRecord(4));
+        EXPECT_FALSE(copy.records.deleteRecord(4));
         EXPECT_FALSE(copy.saveSettings());
         // Each waited as long as another copy needs to finish its write.
         EXPECT_EQ(player.fs.lockWaits, std::vector<int>(3, kLockWaitMilliseconds));
     }
     EXPECT_EQ(copy.dialogs.messages, (std::vector<int>{2, 9, 12}));
     EXPECT_EQ(readBytes(player.data() + "/Mirvalon.ldt"), before);
-    EXPECT_EQ(records.entry(5).points, 7800); // the reference record stays
+    EXPECT_EQ(copy.records.entry(5).points, 7800); // the reference record stays
     EXPECT_FALSE(exists(player.data() + "/Mirvalon.lcf"));
     // Once the other copy is done, writing works again.
     EXPECT_TRUE(copy.win(6, 8000, "Eva"));
@@ -131,7 +125,6 @@ TEST(RecordsFile, aBetterRecordOfAnotherCopyIsKept)
     for (int points : {9000, 9500}) {
         SCOPED_TRACE(points);
         Player player;
-        player.start();
         GameCopy copyA(player.fs, player.data(), player.program.path());
         GameCopy copyB(player.fs, player.data(), player.program.path());
         ASSERT_TRUE(copyA.win(7, 9500, "Eva"));
@@ -152,7 +145,6 @@ TEST(Modes, thePlayersFilesAreTheirsAloneAndARewrittenFileKeepsItsMode)
     for (const mode_t umask : {077, 022, 002, 0}) {
         const mode_t before = ::umask(umask);
         Player player;
-        player.start();
         GameCopy copy(player.fs, player.data(), player.program.path());
         ASSERT_TRUE(copy.win(3, 9000, "Eva"));
         ASSERT_TRUE(copy.saveSettings(true));
@@ -289,7 +281,6 @@ TEST(FullDisk, aRecordIsKeptWithoutItsGameAndAFullDiskIsNamed)
 TEST(Links, aLinkThatLeadsNowhereIsNotReplaced)
 {
     Player player;
-    player.start();
     TempDir backup;
     const std::string ldt = player.data() + "/Mirvalon.ldt";
     const std::string kept = backup.file("Mirvalon.ldt");

@@ -3,7 +3,10 @@
 // one copy of the game's stores over them, and a file system that dies after any step.
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "persistence/folders.h"
 #include "persistence/records_store.h"
@@ -22,6 +25,24 @@ inline bool leftovers(const std::string& folder)
         if (name.rfind(kTempPrefix, 0) == 0 || name == kCommitNoteName)
             return true;
     return false;
+}
+
+// A folder in the place of the file at `path`.
+inline void becomeFolder(const std::string& path)
+{
+    ::unlink(path.c_str());
+    ::mkdir(path.c_str(), 0700);
+}
+
+// The file at `path` moved to a folder of its own beside it (a backed-up place) and a link
+// left in its place.
+inline void becomeLink(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    const fs::path kept = fs::path(path).parent_path() / "kept";
+    fs::create_directory(kept);
+    fs::rename(path, kept / fs::path(path).filename());
+    fs::create_symlink(kept / fs::path(path).filename(), path);
 }
 
 // Game `number` won on its first row with `points` (at most 9695) by `holder`.
@@ -62,8 +83,10 @@ struct GameCopy
     SettingsStore settingsStore;
 };
 
+// A player who has started the game once.
 struct Player
 {
+    Player() { start(); }
     TempDir home, program;
     FaultyFileSystem fs;
     std::string data() const { return home.path() + "/Orvex/Mirvalon.dat"; }

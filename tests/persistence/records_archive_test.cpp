@@ -3,16 +3,10 @@
 
 #include <algorithm>
 #include <functional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "engine/record_check.h"
 #include "persistence/byte_order.h"
-#include "persistence/records_store.h"
-#include "persistence/safe_file.h"
-#include "support/fake_persistence.h"
-#include "support/fake_ports.h"
-#include "support/won_game.h"
+#include "player_rig.h"
 
 namespace mirvalon::test {
 namespace {
@@ -214,12 +208,9 @@ TEST(RecordsFile, writingARecordPatchesOnlyItsSlot)
         const char* time = existing ? "10:20:30" : " 0:01:02"; // a blank only before a short one
         won.clockText = existing ? "10:20:30" : "0:01:02";
         ASSERT_TRUE(rig.store.writeRecord(won, GameSettings{}, false));
-        putLE16(expected, 34 + 4, 3);
-        putText(expected, 34 + 6, time, 8, kTime);
-        putLE16(expected, 34 + 14, 9000);
-        putText(expected, 34 + 16, "J\xE1n       ", 10, kHolder); // á is one CP1250 byte
-        EXPECT_EQ(readBytes(rig.ldt()), expected);
         table = withRecord(table, 1, 9000, "Ján       ", 3, time);
+        putRecord(expected, 34, table[1], "J\xE1n       "); // á is one CP1250 byte
+        EXPECT_EQ(readBytes(rig.ldt()), expected);
         table[1].archived = true;
         EXPECT_EQ(rig.store.table(), table);
         EXPECT_TRUE(rig.dialogs.messages.empty());
@@ -238,11 +229,7 @@ TEST(RecordsFile, aRecordThatCannotBeWrittenChangesNothing)
         {"read-only file", [](Rig& r) { r.fs.readOnly.insert(r.ldt()); }},
         {"rename fails", [](Rig& r) { r.fs.failAt = WriteStep::Rename; }},
         {"disk full", [](Rig& r) { r.fs.failAt = WriteStep::Write; }},
-        {"a folder in its place",
-         [](Rig& r) {
-             ::unlink(r.ldt().c_str());
-             ::mkdir(r.ldt().c_str(), 0755);
-         }},
+        {"a folder in its place", [](Rig& r) { becomeFolder(r.ldt()); }},
         {"a name the file cannot hold, never written in part", [](Rig&) {}, "Ωmega"},
     };
     for (const Case& c : cases) {
@@ -399,10 +386,9 @@ TEST(Archive, theFirstRecordCreatesTheArchiveWithOnlyItsGame)
     for (int p = 1; p <= 25; ++p)
         putLE16(expected, at + 44 + 2 * (p - 1), p == 7 ? -1000 : 1000); // piece 7 was blocked
     const GameState won = rig.wonGame("Eva");
-    for (int p = 0; p < 8; ++p)
+    for (int p = 0; p < 8; ++p) {
         putLE16(expected, at + 94 + 2 * p, won.hiddenRow[p]);
-    for (int r = 0; r < 3; ++r) {
-        for (int p = 0; p < 8; ++p) {
+        for (int r = 0; r < 3; ++r) {
             putLE16(expected, at + 110 + 16 * r + 2 * p, won.rows[r][p]);
             putLE16(expected, at + 350 + 16 * r + 2 * p, won.pegs[r][p]);
         }

@@ -3,6 +3,7 @@
 // files. (Seeded mutants of these files run with the other readers' in the mutation test.)
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <unistd.h>
 
 #include "persistence/folders.h"
@@ -56,11 +57,14 @@ std::vector<std::string> valuesOf(const std::string& bytes)
     return values;
 }
 
-std::string fileOf(const std::vector<std::string>& values)
+// The file of `values`, each in its two copies; the second copy of value `altered` has a "1"
+// added.
+std::string fileOf(const std::vector<std::string>& values, std::size_t altered = SIZE_MAX)
 {
     std::string bytes;
-    for (const std::string& value : values)
-        bytes += scrambleCopy(value, 1) + '\0' + scrambleCopy(value, 2) + '\0';
+    for (std::size_t i = 0; i < values.size(); ++i)
+        bytes += scrambleCopy(values[i], 1) + '\0' +
+                 scrambleCopy(values[i] + (i == altered ? "1" : ""), 2) + '\0';
     return bytes;
 }
 
@@ -152,13 +156,9 @@ TEST(SavedGame, refusesAnAlteredSecondCopy)
 {
     for (const SavedTask& task : {arrangedTask(), plainTask()}) {
         const std::vector<std::string> values = valuesOf(encode(task));
-        for (std::size_t altered = 0; altered < values.size(); ++altered) {
-            std::string bytes;
-            for (std::size_t i = 0; i < values.size(); ++i)
-                bytes += scrambleCopy(values[i], 1) + '\0' +
-                         scrambleCopy(values[i] + (i == altered ? "1" : ""), 2) + '\0';
-            EXPECT_FALSE(decodeSavedGame(bytes).has_value()) << task.gameNumber << " " << altered;
-        }
+        for (std::size_t altered = 0; altered < values.size(); ++altered)
+            EXPECT_FALSE(decodeSavedGame(fileOf(values, altered)).has_value())
+                << task.gameNumber << " " << altered;
     }
 }
 

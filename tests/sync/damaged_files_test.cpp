@@ -46,21 +46,6 @@ void put16At(const std::string& path, std::size_t at, int value)
     writeBytes(path, bytes);
 }
 
-void becomeFolder(const std::string& path)
-{
-    ::unlink(path.c_str());
-    ::mkdir(path.c_str(), 0700);
-}
-
-// The file moved to a folder of its own (a backed-up place) and a link left in its place.
-void becomeLink(const std::string& path)
-{
-    const fs::path kept = fs::path(path).parent_path() / "kept";
-    fs::create_directory(kept);
-    fs::rename(path, kept / fs::path(path).filename());
-    fs::create_symlink(kept / fs::path(path).filename(), path);
-}
-
 TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
 {
     const Damage damages[] = {
@@ -83,14 +68,12 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
         {"configuration unreadable", "Mirvalon.lcf", nullptr,
          Unreadable | SettingsReset | SettingsUnwritable},
     };
-    const Next nexts[] = {Next::Start, Next::View, Next::Win, Next::Merge, Next::Exit};
     for (const Damage& d : damages) {
-        for (Next next : nexts) {
+        for (Next next : {Next::Start, Next::View, Next::Win, Next::Merge, Next::Exit}) {
             SCOPED_TRACE(std::string(d.what) + ", then " + std::to_string(static_cast<int>(next)));
             Player player;
             TempDir scratch;
             SharedRig shared(fs::path(scratch.path()) / "var");
-            player.start();
             PlayerRig own(player.data());
             own.start();
             own.winEach({10, 20}, 8000, "Own");
@@ -111,25 +94,18 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
             // A start: the records are loaded with the copy, then the settings.
             GameCopy copy(player.fs, player.data(), player.program.path());
             const bool settingsLoaded = copy.loadSettings();
-            switch (next) {
-            case Next::Start:
-                break;
-            case Next::View:
+            // The start alone does nothing more.
+            if (next == Next::View)
                 copy.archive.loadArchiveSlot(19, copy.records.table());
-                break;
-            case Next::Win:
+            else if (next == Next::Win)
                 copy.win(40, 9000, "Won");
-                break;
-            case Next::Merge: {
-                shared.putWon(50, 9000);
+            else if (next == Next::Exit)
+                copy.saveSettings(true);
+            else if (next == Next::Merge) {
+                shared.putWon({50}, 9000);
                 Synchroniser sync(player.fs, player.data(), shared.folder.string(), shared.writer);
                 sync.synchronise(0, copy.records.table());
                 copy.records.loadRecords();
-                break;
-            }
-            case Next::Exit:
-                copy.saveSettings(true);
-                break;
             }
             // A damaged file kept aside is one thing the player is told.
             int told = static_cast<int>(copy.dialogs.messages.size());

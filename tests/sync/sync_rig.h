@@ -35,6 +35,14 @@ inline void writeAll(const fs::path& p, const std::string& bytes)
         std::abort();
 }
 
+// The points of game `number` as a game would load the records file at `path`: -1 when the
+// file is not whole.
+inline int pointsIn(const fs::path& path, int number)
+{
+    const auto t = decodeRecordsFile(readAll(path));
+    return t ? (*t)[number - 1].points : -1;
+}
+
 // A store folder of the player's own, written by the real writer (unprivileged, as in a
 // build of the game without the package).
 struct SharedRig
@@ -53,20 +61,15 @@ struct SharedRig
         writeAll(folder / kRecordsFileName, images.records);
         writeAll(folder / kArchiveFileName, images.archive);
     }
-    // A store holding only the given game's record of `points` by "Store", with its game.
-    void putWon(int number, int points) const
+    // A store holding only the given games' records of `points` by "Store", with their games.
+    void putWon(const std::vector<int>& numbers, int points) const
     {
         StoreImages images = emptyStore();
-        putWonGame(images, number, points, "Store");
+        for (int number : numbers)
+            putWonGame(images, number, points, "Store");
         put(images);
     }
-    int points(int number) const
-    {
-        const std::string records = readAll(folder / kRecordsFileName);
-        if (records.size() != kRecordsFileSize)
-            return -1;
-        return getLE16(records, kRecordSlotSize * (number - 1) + 14);
-    }
+    int points(int number) const { return pointsIn(folder / kRecordsFileName, number); }
 
     fs::path folder;
     ProcessStoreWriter writer{MIRVALON_STORE_WRITER, folder.string()};
@@ -106,18 +109,15 @@ public:
         put(files);
     }
 
-    SyncResult sync(SharedRig& shared, int gameNumber = 0)
+    // One synchronisation, on the real file system unless `files` is given.
+    SyncResult sync(SharedRig& shared, int gameNumber = 0, FileSystem* files = nullptr)
     {
-        Synchroniser synchroniser(m_posix, folder(), shared.folder.string(), shared.writer);
+        Synchroniser synchroniser(files ? *files : m_posix, folder(), shared.folder.string(),
+                                  shared.writer);
         return synchroniser.synchronise(gameNumber, referenceRecords());
     }
 
-    // The points as the player's game would load them: -1 when the file is not whole.
-    int points(int number) const
-    {
-        const auto t = decodeRecordsFile(readAll(recordsPath()));
-        return t ? (*t)[number - 1].points : -1;
-    }
+    int points(int number) const { return pointsIn(recordsPath(), number); }
 
 private:
     fs::path m_folder;

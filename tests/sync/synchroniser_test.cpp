@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "persistence/player_rig.h"
 #include "sync_rig.h"
 
 namespace mirvalon::test {
@@ -33,7 +32,7 @@ TEST_F(SyncTest, decidesGameByGameAndBelievesOnlyProvenRecords)
     struct Case
     {
         const char* what;
-        int storeWins, myWins; // points of a won game 7 in the store and at home; 0: none
+        int storeWins, myWins;            // points of a won game 7 in the store and at home
         bool myArchived, storePegChanged; // the first peg of row 1 in the store's game
         Decision decision;
     };
@@ -48,10 +47,8 @@ TEST_F(SyncTest, decidesGameByGameAndBelievesOnlyProvenRecords)
     for (const Case& c : cases) {
         StoreImages store = emptyStore();
         StoreImages mine = emptyStore();
-        if (c.storeWins)
-            putWonGame(store, 7, c.storeWins, "Store");
-        if (c.myWins)
-            putWonGame(mine, 7, c.myWins, "Mine", c.myArchived);
+        putWonGame(store, 7, c.storeWins, "Store");
+        putWonGame(mine, 7, c.myWins, "Mine", c.myArchived);
         if (c.storePegChanged)
             store.archive[kArchiveSlotSize * 6 + 350] ^= 0x01;
         shared.put(store);
@@ -69,10 +66,7 @@ TEST_F(SyncTest, decidesGameByGameAndBelievesOnlyProvenRecords)
 
 TEST_F(SyncTest, oneGameMergesOnlyThatGame)
 {
-    StoreImages store = emptyStore();
-    putWonGame(store, 2, 9000, "Store");
-    putWonGame(store, 4, 9000, "Store");
-    shared.put(store);
+    shared.putWon({2, 4}, 9000);
     a.winEach({3, 5}, 8000, "Anna");
     ASSERT_EQ(a.sync(shared, 3), SyncResult::Done);
     EXPECT_EQ(shared.points(3), 8000);
@@ -86,7 +80,7 @@ TEST_F(SyncTest, oneGameMergesOnlyThatGame)
 // was too, and so is a data folder another copy of the player's game holds (the merge is busy).
 TEST_F(SyncTest, aDataFolderThatCannotBeReadOrWrittenOrIsHeldIsLeftAlone)
 {
-    shared.putWon(2, 9000);
+    shared.putWon({2}, 9000);
     const StoreImages before = a.images();
     for (const std::string what :
          {"held", "records unreadable", "archive unreadable", "read-only"}) {
@@ -102,9 +96,7 @@ TEST_F(SyncTest, aDataFolderThatCannotBeReadOrWrittenOrIsHeldIsLeftAlone)
             files.unreadable.insert(a.archivePath().string());
         else
             fs::permissions(a.recordsPath(), fs::perms::owner_read); // the last: it stays
-        Synchroniser synchroniser(files, a.folder(), shared.folder.string(), shared.writer);
-        EXPECT_EQ(synchroniser.synchronise(0, referenceRecords()),
-                  other ? SyncResult::Busy : SyncResult::Interrupted);
+        EXPECT_EQ(a.sync(shared, 0, &files), other ? SyncResult::Busy : SyncResult::Interrupted);
         EXPECT_EQ(a.images(), before);
     }
 }
@@ -148,7 +140,7 @@ TEST_F(SyncTest, aPipeOrASecondLinkInPlaceOfAStoreFileIsRefused)
 // in from the store is kept meanwhile.
 TEST_F(SyncTest, aLockHeldElsewhereMakesTheWriterGiveUp)
 {
-    shared.putWon(2, 9000);
+    shared.putWon({2}, 9000);
     writeAll(shared.folder / kStoreLockName, "");
     a.winEach({3}, 8000, "Anna");
     const int held = ::open((shared.folder / kStoreLockName).c_str(), O_RDONLY);
@@ -177,7 +169,7 @@ TEST_F(SyncTest, withoutTheWriterOrTheStoreNothingIsWritten)
 // one before. (The writer's side is the store writer's table.)
 TEST_F(SyncTest, aMergeKilledAtAnyStepLeavesEveryRecordWithItsOwnGame)
 {
-    shared.putWon(7, 9000);
+    shared.putWon({7}, 9000);
     int steps = 0;
     for (bool finished = false; !finished; ++steps) {
         SCOPED_TRACE("killed after " + std::to_string(steps));
@@ -185,8 +177,7 @@ TEST_F(SyncTest, aMergeKilledAtAnyStepLeavesEveryRecordWithItsOwnGame)
         a.winEach({3, 7}, 8000, "Anna");
         FaultyFileSystem dying;
         dying.stepsLeft = steps;
-        Synchroniser synchroniser(dying, a.folder(), shared.folder.string(), shared.writer);
-        synchroniser.synchronise(0, referenceRecords());
+        a.sync(shared, 0, &dying);
         finished = !dying.died();
         recoverFolder(posix, a.folder());
         const StoreImages mine = a.images();
@@ -206,7 +197,7 @@ TEST_F(SyncTest, aMergeIntoADamagedArchiveKeepsTheOtherGames)
     StoreImages short_ = a.images();
     short_.archive.pop_back(); // slot 192 is no longer whole; the others are
     writeAll(a.archivePath(), short_.archive);
-    shared.putWon(7, 9000);
+    shared.putWon({7}, 9000);
     ASSERT_EQ(a.sync(shared), SyncResult::Done);
     const StoreImages after = a.images(); // proven only in an archive of the right size
     for (int game : {3, 40, 100, 7})
