@@ -48,6 +48,8 @@ struct Offers
 
 struct GameState
 {
+    // Every member has its own initialiser, texts included, so that a state can be written
+    // naming only the fields that matter to it.
     Row hiddenRow{};
     Row editRow{};
     int32_t editCount = 0;
@@ -64,13 +66,13 @@ struct GameState
     int32_t recordPoints = 0;
     int32_t gameNumber = 0;
     int32_t level = 0;
-    std::string variantKey;
-    std::string gameNumberText;
-    std::string password; // at most 20 characters
-    std::string authText; // at most 30 characters; not reset between games
+    std::string variantKey{};
+    std::string gameNumberText{};
+    std::string password{}; // at most 20 characters
+    std::string authText{}; // at most 30 characters; not reset between games
     PasswordMode passwordDialogMode = PasswordMode::SetUp;
-    std::string holderName;
-    Offers offered;
+    std::string holderName{};
+    Offers offered{};
 
     bool inProgress = false;
     bool secondPlayer = false;
@@ -114,8 +116,8 @@ struct GameState
     // Old record shown beside the new one in the new-record dialog.
     int32_t oldRows = 0;
     int32_t oldPoints = 0;
-    std::string oldTime;
-    std::string oldHolder;
+    std::string oldTime{};
+    std::string oldHolder{};
 
     // An archived record game is being laid out / is on display.
     bool replayBuilding = false;

@@ -6,10 +6,6 @@
 
 #include "engine/offers.h"
 
-// The game states below name only the fields each case sets; the rest, the texts among them,
-// keep their defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 namespace mirvalon {
 namespace {
 

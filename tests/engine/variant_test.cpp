@@ -14,14 +14,12 @@ namespace {
 // The settings a key names, read letter by letter here rather than through the engine.
 GameSettings settingsOf(const std::string& key)
 {
-    GameSettings s;
-    s.positions = key[0] - '0';
-    s.pieceCount = std::stoi(key.substr(1, 2));
-    s.correctPosition = key[4] == 'A';
-    s.eachPieceOnce = key[5] == 'k';
-    s.randomArrangement = key[6] == 'N';
-    s.blocking = key[7] == 'B';
-    return s;
+    return {.positions = key[0] - '0',
+            .pieceCount = std::stoi(key.substr(1, 2)),
+            .eachPieceOnce = key[5] == 'k',
+            .correctPosition = key[4] == 'A',
+            .blocking = key[7] == 'B',
+            .randomArrangement = key[6] == 'N'};
 }
 
 TEST(Variant, all192GamesHaveTheirNumberLevelAndKey)

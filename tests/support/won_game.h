@@ -96,18 +96,16 @@ inline WonGame wonGame(int number, int rows = 5, int seconds = 83, int points = 
 // The finished game as the records store is handed it when `holder` wins `won`.
 inline GameState wonState(const WonGame& won, const std::string& holder)
 {
-    GameState s;
-    s.gameNumber = won.entry.number;
-    s.level = won.entry.level;
-    s.currentRow = won.entry.rows;
-    s.score = won.entry.points;
-    s.clockText = won.entry.time.substr(1);
-    s.holderName = holder;
-    s.faces = won.game.faces;
-    s.hiddenRow = won.game.hiddenRow;
-    s.rows = won.game.rows;
-    s.pegs = won.game.pegs;
-    return s;
+    return {.hiddenRow = won.game.hiddenRow,
+            .rows = won.game.rows,
+            .pegs = won.game.pegs,
+            .currentRow = won.entry.rows,
+            .score = won.entry.points,
+            .gameNumber = won.entry.number,
+            .level = won.entry.level,
+            .holderName = holder,
+            .clockText = won.entry.time.substr(1),
+            .faces = won.game.faces};
 }
 
 } // namespace mirvalon::test

@@ -192,17 +192,15 @@ std::vector<std::string> unfitMainWindowExtras(Tfrm_Logic& w)
 // A new record with the widest values each line can hold.
 GameState longestRecord()
 {
-    GameState s;
-    s.gameNumber = 191;
-    s.level = 13;
-    s.currentRow = 15;
-    s.score = 10000;
-    s.clockText = "10:59:59";
-    s.oldRows = 15;
-    s.oldTime = "10:59:59";
-    s.oldPoints = 9999;
-    s.oldHolder = "Mária Kováčová";
-    return s;
+    return {.currentRow = 15,
+            .score = 10000,
+            .gameNumber = 191,
+            .level = 13,
+            .clockText = "10:59:59",
+            .oldRows = 15,
+            .oldPoints = 9999,
+            .oldTime = "10:59:59",
+            .oldHolder = "Mária Kováčová"};
 }
 
 // Every window as the player meets it; `views` counts its states that show other texts

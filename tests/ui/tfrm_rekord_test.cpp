@@ -15,20 +15,18 @@
 namespace mirvalon {
 namespace {
 
+// The first record of its game: no old rows or points (as a new state has), time and holder
+// blank.
 GameState finishedGame()
 {
-    GameState s;
-    s.gameNumber = 7;
-    s.level = 3;
-    s.currentRow = 4;
-    s.clockText = "0:01:05";
-    s.score = 845;
-    // The first record of its game: no old rows or points (as a new state has), time and
-    // holder blank.
-    s.oldTime = "        ";
-    s.oldHolder = "          ";
-    s.sharedFolderReady = true;
-    return s;
+    return {.currentRow = 4,
+            .score = 845,
+            .gameNumber = 7,
+            .level = 3,
+            .sharedFolderReady = true,
+            .clockText = "0:01:05",
+            .oldTime = "        ",
+            .oldHolder = "          "};
 }
 
 TEST(NewRecordDialog, valuesArePaddedToTheirColumns)
