@@ -108,6 +108,8 @@ TEST(SavedGame, everyFieldComesBackFromTheFile)
         EXPECT_NE(a, b);
         EXPECT_EQ(decodeSavedGame(a), task) << task.gameNumber;
         EXPECT_EQ(decodeSavedGame(b), task) << task.gameNumber;
+        // The last copy is read to the end of the file when its zero byte is missing.
+        EXPECT_EQ(decodeSavedGame(a.substr(0, a.size() - 1)), task) << task.gameNumber;
         EXPECT_EQ(a.find("tajne"), std::string::npos);
     }
     // Without random arrangement no faces are stored: 11 values before the row, 7 pieces with
@@ -160,6 +162,8 @@ TEST(SavedGame, refusesAnAlteredSecondCopy)
             EXPECT_FALSE(decodeSavedGame(fileOf(values, altered)).has_value())
                 << task.gameNumber << " " << altered;
     }
+    // Nor is a file with a stray byte after its last value: that byte has no second copy.
+    EXPECT_FALSE(decodeSavedGame(encode(plainTask()) + 'x').has_value());
 }
 
 TEST(SavedGame, readsAtMostABoundedFile)
@@ -207,7 +211,7 @@ TEST(SavedGame, aFailedSaveKeepsTheEarlierFile)
 
 TEST(SavedGame, extensionIsTestedInUpperCaseAndNamesTheCaption)
 {
-    for (const char* saved : {"/d/prva_hra.mvg", "/d/HRA.MVG", "/d/hra.MvG"})
+    for (const char* saved : {"/d/prva_hra.mvg", "/d/HRA.MVG", "/d/hra.MvG", ".mvg"})
         EXPECT_TRUE(hasSavedGameExtension(saved)) << saved;
     for (const char* other : {"/d/hra.mvgx", "/d/hra.txt", "mvg", "/d/hra_mvg"})
         EXPECT_FALSE(hasSavedGameExtension(other)) << other;
