@@ -30,10 +30,8 @@ TEST(GameReview, aRecordGameOnViewReadsAsTheGamePlayed)
               std::tuple(true, false, true));
     EXPECT_DOUBLE_EQ(review.computerRows, 9.27); // the computer's average for 7 of 19, once
 
-    ArchivedGame archived;
-    archived.hiddenRow = played.s().hiddenRow;
-    archived.rows = played.s().rows;
-    archived.pegs = played.s().pegs;
+    const GameState& won = played.s();
+    ArchivedGame archived{.hiddenRow = won.hiddenRow, .rows = won.rows, .pegs = won.pegs};
     for (int k = 1; k <= kMaxPieces; ++k)
         archived.faces[k] = kColourFace;
     test::Rig replayed;

@@ -13,19 +13,16 @@ namespace {
 // The record game of the reference record of game 192: 14 rows, 4950 points.
 ArchivedGame recordGame192()
 {
-    ArchivedGame a;
-    a.environment = 3;
+    ArchivedGame a{.environment = 3, .hiddenRow = {1, 2, 3, 4, 5, 6, 7, 8}, .previousRecord = 3000};
     for (int k = 1; k <= 25; ++k)
         a.faces[k] = 100 + k;
     a.faces[6] = -106; // pieces 6 and 25 were blocked when the game was stored
     a.faces[25] = -125;
-    a.hiddenRow = {1, 2, 3, 4, 5, 6, 7, 8};
     for (int r = 0; r < 14; ++r) // rows of a piece not in the hidden row
         a.rows[r] = {9, 9, 9, 9, 9, 9, 9, 9};
     a.rows[13] = a.hiddenRow;
     a.pegs[13] = {1, 1, 1, 1, 1, 1, 1, 1};
     a.pegs[2] = {1, -1, -1, 0, 0, 0, 0, 0};
-    a.previousRecord = 3000;
     return a;
 }
 

@@ -43,9 +43,7 @@ TEST(SavedTask, keepsLabelsOnlyWhereThePiecesShowThem)
 {
     GameSettings settings;
     applyVariantKey(settings, "511_AkNB"); // game 25, random arrangement on
-    GameState state;
-    state.hiddenRow = {1, 2, 3, 4, 5, 0, 0, 0};
-    state.password = "x";
+    GameState state{.hiddenRow = {1, 2, 3, 4, 5, 0, 0, 0}, .password = "x"};
     for (int k = 1; k <= kMaxPieces; ++k)
         state.faces[k] = k % 2 ? 500 + k : kColourFace;
     settings.pieceColours = 2;

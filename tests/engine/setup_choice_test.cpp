@@ -218,9 +218,7 @@ TEST(SetupChoice, aLanguageThatFailsLeavesTheOneInUseAndTheRestApplies)
     };
     for (const auto& [configured, chosen, loads, loaded, after] : cases) {
         SCOPED_TRACE(chosen);
-        GameSettings s;
-        s.language = configured;
-        s.loadedLanguage = 1;
+        const GameSettings s{.language = configured, .loadedLanguage = 1};
         SetupChoice c = choiceFromSettings(s);
         c.language = chosen;
         c.positions = 5;

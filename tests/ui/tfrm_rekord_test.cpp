@@ -15,15 +15,15 @@
 namespace mirvalon {
 namespace {
 
-// The first record of its game: no old rows or points (as a new state has), time and holder
-// blank.
-GameState finishedGame()
+// The first record of game `number` (7 unless said), won on `row` with `points`: no old rows
+// or points (as a new state has), time and holder blank.
+GameState finishedGame(int number = 7, int row = 4, int points = 845, bool shared = true)
 {
-    return {.currentRow = 4,
-            .score = 845,
-            .gameNumber = 7,
+    return {.currentRow = row,
+            .score = points,
+            .gameNumber = number,
             .level = 3,
-            .sharedFolderReady = true,
+            .sharedFolderReady = shared,
             .clockText = "0:01:05",
             .oldTime = "        ",
             .oldHolder = "          "};
@@ -44,11 +44,7 @@ TEST(NewRecordDialog, valuesArePaddedToTheirColumns)
         EXPECT_EQ(label->text(), QString::fromUtf8(text));
     EXPECT_EQ(dialog.intro()->text(), "V hre číslo 7 bol dosiahnutý nový rekord 845 bodov!");
     // A value that reaches a column's limit takes no blank.
-    GameState s = finishedGame();
-    s.gameNumber = 100;
-    s.currentRow = 10;
-    s.score = 1000;
-    dialog.fill(s, false);
+    dialog.fill(finishedGame(100, 10, 1000), false);
     EXPECT_EQ(dialog.newValue(0)->text(), "100");
     EXPECT_EQ(dialog.newValue(2)->text(), "10");
     EXPECT_EQ(dialog.newValue(4)->text(), "1000");
@@ -80,9 +76,7 @@ TEST(NewRecordDialog, nameIsTakenOnOkAndDroppedOnStorno)
     EXPECT_FALSE(dialog.run(finishedGame(), true, nullptr).has_value());
     EXPECT_FALSE(shared); // the share choice stays even after Storno
 
-    GameState unshared = finishedGame();
-    unshared.sharedFolderReady = false;
-    dialog.fill(unshared, false);
+    dialog.fill(finishedGame(7, 4, 845, false), false); // no shared folder
     EXPECT_FALSE(dialog.shareBox()->isEnabled());
 }
 
