@@ -98,9 +98,7 @@ TEST(SetupChoice, formsAndColoursOpenOrCloseTheirControls)
     // clang-format on
     for (const auto& [name, clicks, computerGame, enables, random, colours] : cases) {
         SCOPED_TRACE(name);
-        SetupChoice choice;
-        choice.randomArrangement = true;
-        choice.pieceColours = 0;
+        SetupChoice choice{.pieceColours = 0, .randomArrangement = true};
         for (const auto& [kind, value] : clicks)
             kind == 'F' ? chooseGameForm(choice, value) : chooseColours(choice, value);
         EXPECT_EQ(setupEnables(choice, computerGame), enables);
@@ -108,9 +106,7 @@ TEST(SetupChoice, formsAndColoursOpenOrCloseTheirControls)
         EXPECT_EQ(choice.pieceColours, colours);
     }
 
-    SetupChoice none;
-    none.environment = -1;
-    EXPECT_FALSE(setupEnables(none, false).environmentItems);
+    EXPECT_FALSE(setupEnables(SetupChoice{.environment = -1}, false).environmentItems);
 }
 
 TEST(SetupChoice, fillingShowsTheCurrentGamesFormAndColours)

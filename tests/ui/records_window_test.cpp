@@ -194,14 +194,13 @@ TEST(RecordsWindow, aDamagedRecordsFileIsToldWithItsKeptCopy)
     });
     closer.start(10);
     WindowRig rig([](WindowRig& r) {
-        const std::string folder = r.user.path() + "/Orvex/Mirvalon.dat";
-        std::filesystem::create_directories(folder);
+        std::filesystem::create_directories(r.dataFile(""));
         RecordsTable table = referenceRecords();
         table[40].rows = 3;
         table[40].time = " 0:01:00";
         table[40].points = 8000;
         table[40].holder = "Kept      ";
-        writeBytes(folder + "/Mirvalon.ldt", encodeRecordsFile(table)->substr(0, 6000));
+        writeBytes(r.dataFile("Mirvalon.ldt"), encodeRecordsFile(table)->substr(0, 6000));
     });
     QTest::qWait(100);
     ASSERT_EQ(shown.size(), 1);
