@@ -52,8 +52,7 @@ TEST(DialogButtons, questionsAndMessagesOfTheGameInEachLanguage)
     const TextTable texts = TextTable::builtIn();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.language);
-        GameSettings settings;
-        settings.loadedLanguage = c.language;
+        GameSettings settings{.loadedLanguage = c.language};
         MessageBoxes boxes(nullptr, texts, nullptr, nullptr);
         boxes.setSettings(&settings);
         QStringList seen;
