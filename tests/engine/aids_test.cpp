@@ -328,8 +328,7 @@ TEST(SecondPlayer, cancelledSetUpNeedsNoPassword)
 
 TEST(SecondPlayer, aTrainingGameRunsTheDriverAgainstTheSetRow)
 {
-    test::IdleRig rig(
-        {.positions = 5, .pieceCount = 11, .gameType = Training, .correctPosition = true});
+    test::IdleRig rig(trainingRules(5, 11, true, true));
     ASSERT_TRUE(rig.setHiddenRow({3, 1, 4, 9, 5}));
     // The driver played 14 rows against it.
     EXPECT_EQ(std::tuple(rig.s().hiddenRow, rig.s().currentRow, rig.s().training, rig.s().solved),
