@@ -92,8 +92,9 @@ TEST(Aids, enterAllHitsFillsRevealedPositions)
     EXPECT_EQ(rig.board.revealed, (std::vector<int>{2, 4}));
     rig.game.pressPalettePiece(4, MouseButton::Right, {}); // a blocked hit piece is freed
     rig.game.enterAllHits();
-    EXPECT_EQ(std::tuple(rig.s().editRow, rig.s().editCount, rig.s().blocked[4]),
-              std::tuple(Row{0, 2, 0, 4, 0, 0, 0, 0}, 2, false));
+    EXPECT_EQ(
+        std::tuple(rig.s().editRow, rig.s().editCount, rig.s().blocked[4], rig.s().blockedCount),
+        std::tuple(Row{0, 2, 0, 4, 0, 0, 0, 0}, 2, false, 0));
     EXPECT_EQ(rig.enabledOf({Command::ConfirmRow, Command::CancelRow, Command::EnterHits}),
               (std::vector<bool>{false, true, false}));
     rig.game.cancelRow();
