@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games played through the engine with scripted answers and a manual clock.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -19,10 +20,18 @@ TEST(GameFlow, idleAfterStartUp)
 {
     test::IdleRig rig;
     EXPECT_FALSE(rig.s().inProgress || rig.s().paletteEnabled);
+    EXPECT_EQ(rig.s().revealedHits, GameState{}.revealedHits); // the hidden row stays covered
     EXPECT_EQ(rig.s().gameNumber, 104);
     for (const auto& [panel, text] : std::vector<std::pair<int, std::string>>{
              {1, "104"}, {2, "8"}, {7, "B"}, {13, "7451"}, {9, "0:00:00"}, {11, "10000"}})
         EXPECT_EQ(rig.status.texts[panel], text) << "panel " << panel;
+}
+
+// Coloured pieces carry no label, the last of 25 as well.
+TEST(GameFlow, colouredPiecesCarryNoLabel)
+{
+    test::IdleRig rig(GameSettings{.pieceCount = 25, .pieceColours = ColouredPieces});
+    EXPECT_EQ(std::count(rig.s().faces.begin() + 1, rig.s().faces.end(), kColourFace), 25);
 }
 
 TEST(GameFlow, commandsFollowThePlacedPieces)
@@ -35,7 +44,7 @@ TEST(GameFlow, commandsFollowThePlacedPieces)
                                                 Command::QuickStart};
     for (int piece = 1; piece <= 7; ++piece) {
         EXPECT_TRUE(rig.game.doubleClickPalettePiece(piece));
-        rig.game.releaseButton();
+        EXPECT_TRUE(rig.game.releaseButton()); // the release ends the double click, no drag
         EXPECT_EQ(rig.enabledOf(row), (Commands{piece == 7, true, false})) << piece;
     }
     EXPECT_TRUE(rig.clock.timerOn);                    // the first piece started the clock
@@ -44,7 +53,7 @@ TEST(GameFlow, commandsFollowThePlacedPieces)
 
     // Taking one back costs 4 points in row 1 and disables confirming again.
     EXPECT_TRUE(rig.game.doubleClickSlotPiece(3));
-    rig.game.releaseButton();
+    EXPECT_TRUE(rig.game.releaseButton());
     EXPECT_EQ(std::tuple(rig.s().score, rig.s().editCount), std::tuple(10000 - 4, 6));
     EXPECT_FALSE(rig.game.confirmRow());
     EXPECT_EQ(rig.s().score, 10000 - 4);
