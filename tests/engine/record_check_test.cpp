@@ -54,6 +54,8 @@ TEST(RecordCheck, eachDamageGivesItsFault)
          RecordFault::None},
         {"time xx:yy:zz", wonGame(12), [](WonGame& w) { w.entry.time = "xx:yy:zz"; }, RecordFault::Time},
         {"time blank", wonGame(12), [](WonGame& w) { w.entry.time = "        "; }, RecordFault::Time},
+        {"no points", wonGame(12), [](WonGame& w) { w.entry.points = 0; }, RecordFault::Bounds},
+        {"a single point", wonGame(12), [](WonGame& w) { w.entry.points = 1; }, RecordFault::None},
         {"one point above the most", wonGame(12, 10, 235), [](WonGame& w) { ++w.entry.points; },
          RecordFault::Points},
         {"points of a longer clock", wonGame(12, 10, 235),
