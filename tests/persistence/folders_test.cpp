@@ -62,8 +62,10 @@ TEST(Folders, firstStartSeedsTheDataFolderOnlyAndASecondStartKeepsTheUsersFiles)
 TEST(Folders, fallsBackToWhatCanBeMadeAndNeverFollowsALinkedSharedFolder)
 {
     Rig rig;
-    TempDir blocked, linked, elsewhere;
+    TempDir blocked, blockedData, linked, elsewhere;
     writeBytes(blocked.file("Orvex"), "a file where the folder should be");
+    ASSERT_EQ(::mkdir(blockedData.file("Orvex").c_str(), 0700), 0);
+    writeBytes(blockedData.file("Orvex/Mirvalon.dat"), "a file where the data folder should be");
     ASSERT_EQ(::symlink(elsewhere.path().c_str(), linked.file("Orvex").c_str()), 0);
     const std::string program = rig.program.path(), user = rig.user.path();
     const std::string shared = rig.shared.path(), newBase = user + "/.local/share";
@@ -79,6 +81,7 @@ TEST(Folders, fallsBackToWhatCanBeMadeAndNeverFollowsALinkedSharedFolder)
         {"no user base", program, "", shared, program, false},
         {"a file in place of Orvex", program, blocked.path(), shared, program, false},
         {"a base under a file", program, blocked.path() + "/Orvex/share", shared, program, false},
+        {"a file in place of the data folder", program, blockedData.path(), shared, program, false},
         // The shared base belongs to the system: it is never made.
         {"a new account's base", program, newBase, shared + "/absent",
          newBase + "/Orvex/Mirvalon.dat", false},
