@@ -91,5 +91,15 @@ TEST(PaletteKeys, enterBackspaceAndBFollowTheRulesOfTheMouse)
     EXPECT_FALSE(rig.game.keyTakeBack()); // nothing left to take back
 }
 
+// A finished game keeps its last row: no piece leaves it, nor a copy in a game of repeats.
+TEST(PaletteKeys, aFinishedGameKeepsItsLastRow)
+{
+    test::IdleRig rig({.positions = 5, .pieceCount = 11, .eachPieceOnce = false});
+    rig.startWithHidden({1, 1, 2, 3, 4});
+    rig.playRow({1, 1, 2, 3, 4});
+    ASSERT_TRUE(rig.s().solved);
+    EXPECT_FALSE(rig.game.keyTakeBack() || rig.game.doubleClickSlotPiece(1));
+}
+
 } // namespace
 } // namespace mirvalon
