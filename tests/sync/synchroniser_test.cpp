@@ -67,12 +67,14 @@ TEST_F(SyncTest, decidesGameByGameAndBelievesOnlyProvenRecords)
 TEST_F(SyncTest, oneGameMergesOnlyThatGame)
 {
     shared.putWon({2, 4}, 9000);
-    a.winEach({3, 5}, 8000, "Anna");
+    a.winEach({3, 5, 7, 8}, 8000, "Anna");
     ASSERT_EQ(a.sync(shared, 3), SyncResult::Done);
     EXPECT_EQ(shared.points(3), 8000);
     EXPECT_EQ(shared.points(5), 0);
     EXPECT_EQ(a.points(2), 0); // the store's better records of the games beside it stay there
     EXPECT_EQ(a.points(4), 0);
+    ASSERT_EQ(a.sync(shared, 7), SyncResult::Done); // the player's game beside it stays too
+    EXPECT_EQ(std::pair(shared.points(7), shared.points(8)), std::pair(8000, 0));
 }
 
 // A records file or archive the player's account cannot read is not the merge's to replace,
