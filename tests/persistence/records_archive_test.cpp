@@ -341,6 +341,7 @@ TEST(Archive, aDamagedArchiveKeepsEveryWholeSlot)
         {"113665 bytes", good + '\0', {0, 2, 191}, true},
         {"slot 3's game damaged", badGame, {0, 191}, false},
         {"zeros", std::string(113664, '\0'), {}, false},
+        {"empty", "", {}, false}, // nothing in it to keep
     };
     for (const Case& c : files) {
         SCOPED_TRACE(c.what);
