@@ -196,6 +196,7 @@ TEST(SharedFolder, readsAndWritesOnlyItsOwnEntries)
     EXPECT_TRUE(writeFileSafely(*shared, folder + "/link", "shared"));
     EXPECT_EQ(readBytes(elsewhere.file("private")), "private"); // the link was replaced
     EXPECT_EQ(readBytes(folder + "/link"), "shared");
+    EXPECT_EQ(modeOf(folder + "/link"), kPrivateFileMode); // the link lent it no mode
     for (const char* outside : {"..", "../"})
         EXPECT_FALSE(vendor->subfolder(outside, true)) << outside;
     ASSERT_EQ(::symlink(elsewhere.path().c_str(), base.file("Linked").c_str()), 0);
