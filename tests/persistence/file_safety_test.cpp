@@ -132,9 +132,8 @@ TEST(RecordsFile, aBetterRecordOfAnotherCopyIsKept)
             writeBytes(player.data() + "/Mirvalon.lar", std::string(113664, '\0'));
         ASSERT_TRUE(copyB.win(7, points, "Ivan"));
         const RecordsTable next = player.start();
-        EXPECT_EQ(next[6].points, 9500);
-        EXPECT_EQ(next[6].holder, "Eva       ");
-        EXPECT_EQ(next[6].archived, points == 9000);
+        EXPECT_EQ(std::tuple(next[6].points, next[6].holder, next[6].archived),
+                  std::tuple(9500, "Eva       ", points == 9000));
         EXPECT_EQ(copyB.records.entry(6), next[6]); // the running copy shows it alike
     }
 }

@@ -132,14 +132,11 @@ TEST(LanguageLoader, appliesEntriesToTheirTargetsAndIgnoresTheRest)
 TEST(Messages, onlyTheConversionsOfEachTextAreFilled)
 {
     const std::string a254(254, 'a');
-    const std::pair<std::string, std::string> messages[] = {
-        {formatMessage("row %i of %s, 100%%", 7, "Eva"), "row 7 of Eva, 100%"},
-        {formatMessage("%i and %i, %x, %", 7, "Eva"), "7 and %i, %x, %"},
-        {formatMessage(a254 + "éé", 0, ""), a254 + "é"},
-        {formatRecordIntro("Game %i: %i points %s %i", 12, 9000), "Game 12: 9000 points %s %i"},
-    };
-    for (const auto& [formatted, expected] : messages)
-        EXPECT_EQ(formatted, expected);
+    EXPECT_EQ(formatMessage("row %i of %s, 100%%", 7, "Eva"), "row 7 of Eva, 100%");
+    EXPECT_EQ(formatMessage("%i and %i, %x, %", 7, "Eva"), "7 and %i, %x, %");
+    EXPECT_EQ(formatMessage(a254 + "éé", 0, ""), a254 + "é");
+    EXPECT_EQ(formatRecordIntro("Game %i: %i points %s %i", 12, 9000),
+              "Game 12: 9000 points %s %i");
 }
 
 TEST(LanguageLoader, refusesShortOrMissingFilesInBothLanguages)
