@@ -14,10 +14,13 @@ namespace {
 using Words = std::array<int32_t, 60>;
 
 // The defaults as the configuration file holds them, word by word: words 1..7, then the
-// flags from word 8; the rest are zeros.
-Words defaultWords()
+// flags from word 8; the rest are zeros. Each change is a word index (0-based) and its value.
+Words defaultWords(const std::vector<std::pair<int, int32_t>>& changes = {})
 {
-    return {7, 19, 1, 1, 2, 0, 1, 0, 1, 0, 1, 1, 1, 1, 1, 1, 1};
+    Words w = {7, 19, 1, 1, 2, 0, 1, 0, 1, 0, 1, 1, 1, 1, 1, 1, 1};
+    for (const auto& [k, v] : changes)
+        w[k] = v;
+    return w;
 }
 
 std::string image(const Words& w)
@@ -39,14 +42,12 @@ struct Rig
 
 TEST(SettingsFile, readsEveryWordInItsPlace)
 {
-    Words w = defaultWords();
     // Word 18 is the reserved flag; word 25, a reserved word, is not looked at; words 47..53
     // are the third favourite.
-    const std::pair<int, int32_t> changes[] = {{0, 5},    {1, 25},      {4, -1}, {5, 2},  {6, 2},
-                                               {17, 1},   {24, 123456}, {31, 3}, {46, 1}, {47, 2},
-                                               {48, 104}, {49, 1},      {50, 3}, {51, 1}, {52, 0}};
-    for (const auto& [k, v] : changes)
-        w[k] = v;
+    const std::vector<std::pair<int, int32_t>> changes = {
+        {0, 5},  {1, 25}, {4, -1},   {5, 2},  {6, 2},  {17, 1}, {24, 123456}, {31, 3},
+        {46, 1}, {47, 2}, {48, 104}, {49, 1}, {50, 3}, {51, 1}, {52, 0}};
+    Words w = defaultWords(changes);
     const SettingsImage read = decodeSettings(image(w), GameSettings{});
     ASSERT_TRUE(read.badWords.empty());
     GameSettings expected{.positions = 5,
@@ -72,7 +73,7 @@ TEST(SettingsFile, seesEveryBadWordInOnePass)
     struct Case
     {
         const char* what;
-        std::vector<std::pair<int, int32_t>> damage; // word index (0-based), value
+        std::vector<std::pair<int, int32_t>> damage;
         std::vector<int> bad;
     };
     const Case cases[] = {
@@ -90,15 +91,11 @@ TEST(SettingsFile, seesEveryBadWordInOnePass)
         {"slot in use of 2", {{39, 2}}, {40}},
         {"slot show time of 5", {{37, 5}}, {38}},
     };
-    for (const Case& c : cases) {
-        Words w = defaultWords();
-        for (const auto& [index, value] : c.damage)
-            w[index] = value;
-        EXPECT_EQ(decodeSettings(image(w), GameSettings{}).badWords, c.bad) << c.what;
-    }
-    Words unused = defaultWords();
-    unused[33] = 7; // a slot not in use may hold anything in its game type
-    unused[5] = 3;  // language 3 names none but passes
+    for (const Case& c : cases)
+        EXPECT_EQ(decodeSettings(image(defaultWords(c.damage)), GameSettings{}).badWords, c.bad)
+            << c.what;
+    // A slot not in use may hold anything in its game type; language 3 names none but passes.
+    const Words unused = defaultWords({{33, 7}, {5, 3}});
     EXPECT_TRUE(decodeSettings(image(unused), GameSettings{}).badWords.empty());
 }
 
