@@ -109,6 +109,7 @@ std::string checkArchiveFile(std::string_view b)
         return {};
     const RecordsTable reference = referenceRecords();
     for (int i = 0; i < kGameCount; ++i) {
+        // Marked at start against the game's own record.
         const SlotMatch m = matchArchiveSlot(b, i, reference[i]);
         const std::size_t at = kArchiveSlotSize * static_cast<std::size_t>(i);
         if (m == SlotMatch::Match &&
@@ -117,20 +118,11 @@ std::string checkArchiveFile(std::string_view b)
             return "an archive slot that differs from its record was marked";
         if (m == SlotMatch::OutOfBounds && slotInBounds(b, at + 1))
             return "an archive slot within its bounds was called out of bounds";
-    }
-    return {};
-}
-
-std::string checkArchiveReplay(std::string_view b)
-{
-    if (b.size() != kArchiveFileSize)
-        return {};
-    for (int i = 0; i < kGameCount; ++i) {
         // Replay reads a slot only against the record it claims to be.
-        const RecordEntry claimed = decodeRecordSlot(b, kArchiveSlotSize * i + 1);
+        const RecordEntry claimed = decodeRecordSlot(b, at + 1);
         if (!recordInBounds(claimed))
             continue;
-        if (matchArchiveSlot(b, i, claimed) != SlotMatch::Match && b[kArchiveSlotSize * i] != 0 &&
+        if (matchArchiveSlot(b, i, claimed) != SlotMatch::Match && b[at] != 0 &&
             claimed.number == i + 1)
             return "a slot was refused for the record it holds";
         const ArchivedGame game = decodeArchivedGame(b, i);

@@ -10,13 +10,12 @@
 
 namespace mirvalon::fuzz {
 
-std::string checkSettingsFile(std::string_view bytes);  // Mirvalon.lcf
-std::string checkRecordsFile(std::string_view bytes);   // Mirvalon.ldt
-std::string checkArchiveFile(std::string_view bytes);   // Mirvalon.lar, marked at start
-std::string checkArchiveReplay(std::string_view bytes); // every slot read back for replay
-std::string checkLanguageFile(std::string_view bytes);  // Mirv_XX.lng
-std::string checkCp1250(std::string_view bytes);        // the converter, both ways
-std::string checkSavedGame(std::string_view bytes);     // a saved game (.mvg)
-std::string checkShareOffer(std::string_view bytes);    // what the store's writer is handed
+std::string checkSettingsFile(std::string_view bytes); // Mirvalon.lcf
+std::string checkRecordsFile(std::string_view bytes);  // Mirvalon.ldt
+std::string checkArchiveFile(std::string_view bytes);  // Mirvalon.lar: marks and replay
+std::string checkLanguageFile(std::string_view bytes); // Mirv_XX.lng
+std::string checkCp1250(std::string_view bytes);       // the converter, both ways
+std::string checkSavedGame(std::string_view bytes);    // a saved game (.mvg)
+std::string checkShareOffer(std::string_view bytes);   // what the store's writer is handed
 
 } // namespace mirvalon::fuzz
