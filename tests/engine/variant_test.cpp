@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "engine/random.h"
-#include "engine/records_table.h"
 #include "engine/variant.h"
 
 namespace mirvalon {
@@ -55,14 +54,6 @@ TEST(Variant, all192GamesHaveTheirNumberLevelAndKey)
     GameSettings nine;
     applyVariantKey(nine, "919_aknB"); // no such size: the positions stay
     EXPECT_EQ(nine.positions, GameSettings{}.positions);
-}
-
-// The delivered table keeps its own level for game 177, where the rules give 12.
-TEST(Variant, theReferenceTableKeepsItsOwnLevels)
-{
-    const RecordsTable table = referenceRecords();
-    EXPECT_EQ(table[176].level, 11);
-    EXPECT_EQ(computeVariant(settingsOf(table[176].key)).level, 12);
 }
 
 // The forms themselves are pinned where the settings and the dialog follow them.
