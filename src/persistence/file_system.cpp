@@ -276,17 +276,10 @@ bool PosixFileSystem::setMode(int handle, unsigned mode)
 
 bool PosixFileSystem::writeAll(int handle, std::string_view bytes)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(handle, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return failed();
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
+    const auto step = [&](std::size_t done) {
+        return ::write(handle, bytes.data() + done, bytes.size() - done);
+    };
+    return posix::transferWhole(bytes.size(), step) || failed();
 }
 
 bool PosixFileSystem::syncFile(int handle)

@@ -3,11 +3,14 @@
 // (a read-only file, a full disk, a write cut short) even when they run as root.
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <sys/types.h>
 
 namespace mirvalon {
 
@@ -108,6 +111,23 @@ int createTempIn(int directoryFd, const std::string& directory, std::string& tem
                  unsigned mode);
 int lockOpenFile(int fd, int waitMilliseconds);
 std::vector<std::string> namesIn(int directoryFd);
+
+// Runs `step(done)` until `size` bytes are through, going on after an interruption; a step
+// returns what one read, write or send call returns. Nothing moved (a file that shrank under
+// the reader) is a failure, never a reason to ask again.
+template <typename Step> bool transferWhole(std::size_t size, Step step)
+{
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = step(done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
 } // namespace posix
 
 } // namespace mirvalon

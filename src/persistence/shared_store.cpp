@@ -66,22 +66,6 @@ int openStoreFile(int folderFd, const char* name, std::string_view initial, bool
     return fd;
 }
 
-// Runs `step(done)` until `size` bytes are through, going on after an interruption; a step
-// returns what one read or write call returns.
-template <typename Step> bool whole(std::size_t size, Step step)
-{
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = step(done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 bool readWhole(int fd, std::size_t size, std::string& out)
 {
     struct stat st
@@ -90,14 +74,14 @@ bool readWhole(int fd, std::size_t size, std::string& out)
     if (::fstat(fd, &st) != 0 || static_cast<std::size_t>(st.st_size) != size)
         return false;
     out.assign(size, '\0');
-    return whole(size, [&](std::size_t done) {
+    return posix::transferWhole(size, [&](std::size_t done) {
         return ::pread(fd, out.data() + done, size - done, static_cast<off_t>(done));
     });
 }
 
 bool writeAt(int fd, std::string_view bytes, std::size_t offset)
 {
-    return whole(bytes.size(), [&](std::size_t done) {
+    return posix::transferWhole(bytes.size(), [&](std::size_t done) {
         return ::pwrite(fd, bytes.data() + done, bytes.size() - done,
                         static_cast<off_t>(offset + done));
     });

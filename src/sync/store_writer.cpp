@@ -39,14 +39,9 @@ StoreOutcome outcomeOf(int status)
 // Sends everything; a writer that stopped reading only ends the sending, never the game.
 void sendAll(int fd, std::string_view bytes)
 {
-    while (!bytes.empty()) {
-        const ssize_t n = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return;
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
+    posix::transferWhole(bytes.size(), [&](std::size_t done) {
+        return ::send(fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
+    });
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,6 +82,43 @@ TEST(FileRead, tellsMissingFromUnreadable)
     for (const Case& c : cases)
         EXPECT_EQ(fs.readFile(dir.file(c.name), c.limit, c.noFollow).status, c.expected)
             << c.name << " noFollow " << c.noFollow;
+}
+
+// A read or write goes on after a part and after an interruption, and stops when nothing moves:
+// a store file that shrank under the writer must not keep it asking for ever. A step past the
+// script throws, so a loop that asks again fails the row instead of hanging.
+TEST(FileRead, transfersGoOnAfterPartsAndInterruptionsAndStopWhenNothingMoves)
+{
+    constexpr ssize_t kInterrupted = -1, kBroken = -2;
+    struct Case
+    {
+        const char* what;
+        std::vector<ssize_t> script; // what each call returns
+        bool whole;
+        std::vector<std::size_t> offsets; // where each call starts
+    };
+    const Case cases[] = {
+        {"at once", {10}, true, {0}},
+        {"in parts", {4, 6}, true, {0, 4}},
+        {"interrupted", {kInterrupted, 10}, true, {0, 0}},
+        {"nothing moves", {3, 0}, false, {0, 3}},
+        {"an error", {kBroken}, false, {0}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::size_t> offsets;
+        const auto step = [&](std::size_t done) -> ssize_t {
+            if (offsets.size() == c.script.size())
+                throw std::runtime_error("asked again");
+            offsets.push_back(done);
+            const ssize_t n = c.script[offsets.size() - 1];
+            errno = n == kInterrupted ? EINTR : EIO;
+            return n < 0 ? -1 : n;
+        };
+        bool whole = !c.whole;
+        EXPECT_NO_THROW(whole = posix::transferWhole(10, step)) << c.what;
+        EXPECT_EQ(whole, c.whole) << c.what;
+        EXPECT_EQ(offsets, c.offsets) << c.what;
+    }
 }
 
 } // namespace
