@@ -4,6 +4,10 @@
 // proves is the record check's table; one damaged game here shows the writer asks it.
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "sync_rig.h"
 
 namespace mirvalon::test {
@@ -73,6 +77,28 @@ TEST(StoreWriter, writesOnlyRecordsTheirGamesProveAndThatBeatTheStore)
         else
             EXPECT_TRUE(provenRecord(now.records, now.archive, kGame - 1)) << c.what;
     }
+}
+
+// A signal that reaches the game while it waits for the writer (here the writer sends it
+// itself) neither loses the writer's answer nor keeps the game waiting: a wait that asks
+// again after its answer came would spin for ever, and the alarm ends the test instead.
+TEST(StoreWriter, aSignalDuringTheWaitKeepsTheWritersAnswer)
+{
+    TempDir scratch;
+    const std::string busyWriter = scratch.file("busy-writer");
+    writeBytes(busyWriter, "#!/bin/sh\n/bin/cat >/dev/null\n/bin/sleep 0.1\n"
+                           "kill -USR1 $PPID\n/bin/sleep 0.1\nexit 3\n");
+    ASSERT_EQ(::chmod(busyWriter.c_str(), 0755), 0);
+    struct sigaction interrupting
+    {
+    }, before{};
+    interrupting.sa_handler = [](int) {}; // without SA_RESTART, so that the wait is interrupted
+    ASSERT_EQ(::sigaction(SIGUSR1, &interrupting, &before), 0);
+    ProcessStoreWriter writer(busyWriter, scratch.path());
+    ::alarm(10);
+    EXPECT_EQ(writer.submit(emptyStore(), 0), StoreOutcome::Busy);
+    ::alarm(0);
+    ::sigaction(SIGUSR1, &before, nullptr);
 }
 
 } // namespace
