@@ -11,8 +11,6 @@
 namespace mirvalon {
 namespace {
 
-using test::Rig;
-
 TEST(PaletteKeys, focusMovesOverThePiecesOfTheGameOnly)
 {
     using Case = std::tuple<int, FocusMove, int, int>;
