@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <tuple>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -90,34 +91,29 @@ TEST(FileRead, tellsMissingFromUnreadable)
 TEST(FileRead, transfersGoOnAfterPartsAndInterruptionsAndStopWhenNothingMoves)
 {
     constexpr ssize_t kInterrupted = -1, kBroken = -2;
-    struct Case
-    {
-        const char* what;
-        std::vector<ssize_t> script; // what each call returns
-        bool whole;
-        std::vector<std::size_t> offsets; // where each call starts
-    };
+    // What each call returns; whether all went through; where each call started.
+    using Case = std::tuple<std::vector<ssize_t>, bool, std::vector<std::size_t>>;
     const Case cases[] = {
-        {"at once", {10}, true, {0}},
-        {"in parts", {4, 6}, true, {0, 4}},
-        {"interrupted", {kInterrupted, 10}, true, {0, 0}},
-        {"nothing moves", {3, 0}, false, {0, 3}},
-        {"an error", {kBroken}, false, {0}},
+        {{10}, true, {0}},                  // at once
+        {{4, 6}, true, {0, 4}},             // in parts
+        {{kInterrupted, 10}, true, {0, 0}}, // interrupted
+        {{3, 0}, false, {0, 3}},            // nothing moves
+        {{kBroken}, false, {0}},            // an error
     };
-    for (const Case& c : cases) {
-        std::vector<std::size_t> offsets;
+    for (const auto& [script, whole, offsets] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(script));
+        std::vector<std::size_t> starts;
         const auto step = [&](std::size_t done) -> ssize_t {
-            if (offsets.size() == c.script.size())
+            if (starts.size() == script.size())
                 throw std::runtime_error("asked again");
-            offsets.push_back(done);
-            const ssize_t n = c.script[offsets.size() - 1];
+            starts.push_back(done);
+            const ssize_t n = script[starts.size() - 1];
             errno = n == kInterrupted ? EINTR : EIO;
             return n < 0 ? -1 : n;
         };
-        bool whole = !c.whole;
-        EXPECT_NO_THROW(whole = posix::transferWhole(10, step)) << c.what;
-        EXPECT_EQ(whole, c.whole) << c.what;
-        EXPECT_EQ(offsets, c.offsets) << c.what;
+        bool done = !whole;
+        EXPECT_NO_THROW(done = posix::transferWhole(10, step));
+        EXPECT_EQ(std::tuple(done, starts), std::tuple(whole, offsets));
     }
 }
 

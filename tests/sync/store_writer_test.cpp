@@ -89,9 +89,7 @@ TEST(StoreWriter, aSignalDuringTheWaitKeepsTheWritersAnswer)
     writeBytes(busyWriter, "#!/bin/sh\n/bin/cat >/dev/null\n/bin/sleep 0.1\n"
                            "kill -USR1 $PPID\n/bin/sleep 0.1\nexit 3\n");
     ASSERT_EQ(::chmod(busyWriter.c_str(), 0755), 0);
-    struct sigaction interrupting
-    {
-    }, before{};
+    struct sigaction interrupting = {}, before = {};
     interrupting.sa_handler = [](int) {}; // without SA_RESTART, so that the wait is interrupted
     ASSERT_EQ(::sigaction(SIGUSR1, &interrupting, &before), 0);
     ProcessStoreWriter writer(busyWriter, scratch.path());
