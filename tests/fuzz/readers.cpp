@@ -91,11 +91,10 @@ std::string checkRecordsFile(std::string_view b)
     if (valid != table.has_value())
         return valid ? "a valid records file was refused" : "a bad records file was accepted";
     if (table) {
-        for (const RecordEntry& e : *table) {
+        for (const RecordEntry& e : *table)
             if (!fitsCp1250(e.holder) || utf8Length(e.holder) > 10 || utf8Length(e.time) > 8 ||
                 utf8Length(e.key) > 8)
                 return "a records text is longer than its field";
-        }
         const std::optional<std::string> again = encodeRecordsFile(*table);
         if (!again || decodeRecordsFile(*again) != table)
             return "a records file does not read back as it was written";

@@ -19,10 +19,8 @@ TEST(WindowIcon, givesThePicturePaintedForEachSize)
     for (const int size : {16, 22, 24, 32, 48}) {
         SCOPED_TRACE(size);
         const QImage painted(QStringLiteral(":/assets/icon_%1.png").arg(size));
-        ASSERT_FALSE(painted.isNull());
-        EXPECT_EQ(painted.size(), QSize(size, size));
-        const QImage shown = icon.pixmap(size).toImage().convertToFormat(painted.format());
-        EXPECT_EQ(shown, painted);
+        ASSERT_EQ(painted.size(), QSize(size, size)); // a missing picture has none
+        EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(painted.format()), painted);
     }
 }
 
