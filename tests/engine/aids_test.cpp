@@ -101,6 +101,9 @@ TEST(Aids, enterAllHitsFillsRevealedPositions)
     EXPECT_TRUE(rig.enabled(Command::EnterHits)); // offered again on the empty row
     rig.game.resetToIdle();                       // but not to the next game
     EXPECT_FALSE(rig.enabled(Command::EnterHits));
+    rig.startWithHidden({1, 2, 3, 4, 5});
+    rig.playRow({1, 2, 3, 4, 5}); // nor after a won game
+    EXPECT_FALSE(rig.enabled(Command::EnterHits));
 }
 
 TEST(Aids, rowMarksOnlyOnReachedRowsOfATrainingGame)
