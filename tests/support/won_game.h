@@ -28,13 +28,9 @@ template <class Below> Row drawnRow(int positions, int pieces, bool eachOnce, Be
 {
     Row row{};
     for (int i = 0; i < positions; ++i) {
-        bool repeated = true;
-        while (repeated) {
+        do
             row[i] = below(pieces) + 1;
-            repeated = false;
-            for (int j = 0; j < i && eachOnce; ++j)
-                repeated = repeated || row[j] == row[i];
-        }
+        while (eachOnce && std::find(row.begin(), row.begin() + i, row[i]) != row.begin() + i);
     }
     return row;
 }
