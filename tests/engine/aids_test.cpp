@@ -37,11 +37,12 @@ TEST(Aids, blockCertainlyUnusedBlocksWhatConfirmedRowsProve)
 {
     using Case = std::tuple<bool, std::vector<int>, std::vector<int>>;
     // Hidden row 1..5 of 11 pieces; rows played in a classic game by hand.
+    // Piece 6, blocked by hand, stays blocked, also where a row proves it unused.
     const Case cases[] = {
         {false, {6, 7, 8, 9, 10}, {6, 7, 8, 9, 10}}, // neither hit nor miss
-        {false, {1, 7, 8, 9, 10}, {}},               // a hit without hit activation proves nothing
-        {true, {1, 7, 8, 9, 10}, {7, 8, 9, 10}},     // hits only: the hit piece stays free
-        {true, {2, 7, 8, 9, 10}, {}},                // a miss proves nothing
+        {false, {1, 7, 8, 9, 10}, {6}},              // a hit without hit activation proves nothing
+        {true, {1, 7, 8, 9, 10}, {6, 7, 8, 9, 10}},  // hits only: the hit piece stays free
+        {true, {2, 7, 8, 9, 10}, {6}},               // a miss proves nothing
     };
     for (const auto& [correctPosition, guess, blockedPieces] : cases) {
         Rig rig;
@@ -50,14 +51,15 @@ TEST(Aids, blockCertainlyUnusedBlocksWhatConfirmedRowsProve)
         // Classic games never show the button, but unblocking offers F7 there too.
         rig.game.pressPalettePiece(11, MouseButton::Right, {});
         rig.game.unblockAll();
-        EXPECT_EQ(rig.enabled(Command::BlockUnusedMenu), !blockedPieces.empty());
-        rig.game.pressPalettePiece(10, MouseButton::Right, {}); // blocked by hand: the aid keeps it
+        // Offered where the row proves pieces unused.
+        EXPECT_EQ(rig.enabled(Command::BlockUnusedMenu), blockedPieces != std::vector<int>{6});
+        rig.game.pressPalettePiece(6, MouseButton::Right, {}); // blocked by hand: the aid keeps it
         rig.game.blockCertainlyUnused();
         std::vector<int> blocked;
         for (int p = 1; p <= 11; ++p)
             if (rig.s().blocked[p])
                 blocked.push_back(p);
-        EXPECT_EQ(blocked, blockedPieces.empty() ? std::vector<int>{10} : blockedPieces);
+        EXPECT_EQ(blocked, blockedPieces);
         EXPECT_EQ(rig.s().blockedCount, static_cast<int>(blocked.size()));
         EXPECT_FALSE(rig.enabled(Command::BlockUnusedMenu));
     }
@@ -218,7 +220,8 @@ TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)
         rig.game.startComputerGame();
         SCOPED_TRACE(rig.s().level);
         const GameState& s = rig.s();
-        EXPECT_TRUE(s.inProgress && !s.trainingAutoPlay && s.editCount == 0);
+        // The player's row is open, with none of the driver's pieces or gestures left in it.
+        EXPECT_TRUE(s.inProgress && !s.trainingAutoPlay && !s.autoRow && s.editCount == 0);
         EXPECT_EQ(std::tuple(16 - s.currentRow, rig.events.yields),
                   std::tuple(rowsLeft, 15 - rowsLeft));
         EXPECT_EQ(rig.status.texts[11], "Tréning");

@@ -149,5 +149,15 @@ TEST(Analysis, listedDrawnAndComputerRowsArePossible)
             }
 }
 
+// The computer plays the possible row whose answers tell all the others apart: each of the
+// first three answers two of the others alike, the last answers each in its own way.
+TEST(Analysis, theComputerPlaysTheRowThatTellsThePossibleRowsApart)
+{
+    const std::vector<Row> possible = {Row{1, 3, 8, 7, 5}, Row{4, 9, 8, 11, 5}, Row{11, 1, 7, 6, 8},
+                                       Row{1, 4, 11, 7, 2}};
+    const ComputerRow chosen = computerRow(GameRules{5, 11, true}, possible, 1);
+    EXPECT_EQ(std::pair(chosen.row, chosen.expectedLeft), std::pair(possible[3], 1.0));
+}
+
 } // namespace
 } // namespace mirvalon
