@@ -55,12 +55,11 @@ TEST(Aids, blockCertainlyUnusedBlocksWhatConfirmedRowsProve)
         EXPECT_EQ(rig.enabled(Command::BlockUnusedMenu), blockedPieces != std::vector<int>{6});
         rig.game.pressPalettePiece(6, MouseButton::Right, {}); // blocked by hand: the aid keeps it
         rig.game.blockCertainlyUnused();
-        std::vector<int> blocked;
-        for (int p = 1; p <= 11; ++p)
-            if (rig.s().blocked[p])
-                blocked.push_back(p);
-        EXPECT_EQ(blocked, blockedPieces);
-        EXPECT_EQ(rig.s().blockedCount, static_cast<int>(blocked.size()));
+        std::array<bool, kMaxPieces + 1> blocked{};
+        for (int p : blockedPieces)
+            blocked[p] = true;
+        EXPECT_EQ(std::tuple(rig.s().blocked, rig.s().blockedCount),
+                  std::tuple(blocked, static_cast<int>(blockedPieces.size())));
         EXPECT_FALSE(rig.enabled(Command::BlockUnusedMenu));
     }
 }

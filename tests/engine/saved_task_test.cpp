@@ -49,8 +49,7 @@ TEST(SavedTask, keepsLabelsOnlyWhereThePiecesShowThem)
     settings.pieceColours = 2;
     settings.showTime = false;
     SavedTask task = taskOfGame(state, settings);
-    EXPECT_EQ(task.gameNumber, 25);
-    EXPECT_FALSE(task.showTime);
+    EXPECT_EQ(std::tuple(task.gameNumber, task.showTime), std::tuple(25, false));
     // Piece 13 is beyond the eleven pieces.
     EXPECT_EQ(std::tuple(task.faces[1], task.faces[2], task.faces[11], task.faces[13]),
               std::tuple(501, 0, 511, 0));
