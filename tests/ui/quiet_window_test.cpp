@@ -60,8 +60,9 @@ TEST(QuietWindow, timersRunOnlyWhileAClockIsOnViewAndATickRepaintsItsPanelsOnly)
     EXPECT_EQ(activeTimers(rig.window.get()), std::set<QString>{"timeCas"});
 
     // A tick of the game clock repaints the time and score panels only.
+    PaintMarker marker(rig.window.get());
     rig.game().clockTick(); // the first tick may still show what the piece changed
-    QTest::qWait(60);
+    marker.settle();
     PaintLog log;
     qApp->installEventFilter(&log);
     for (int i = 0; i < 3; ++i) {
@@ -69,7 +70,7 @@ TEST(QuietWindow, timersRunOnlyWhileAClockIsOnViewAndATickRepaintsItsPanelsOnly)
         rig.game().clockTick();
         QCoreApplication::processEvents();
     }
-    QTest::qWait(60);
+    marker.settle();
     qApp->removeEventFilter(&log);
     EXPECT_EQ(log.painted, (std::set<QString>{"stbrPanel9", "stbrPanel11"}));
 }
@@ -94,7 +95,7 @@ TEST(QuietWindow, totalTimeTicksJustAfterEachWholeSecond)
 TEST(QuietWindow, picturesAreDecodedWhenFirstShown)
 {
     WindowRig rig;
-    QTest::qWait(60);
+    PaintMarker(rig.window.get()).settle(); // the first picture is painted
     const char* const names[4] = {"imgText1", "imgText2", "imgFoto1", "imgFoto2"};
     const char* const items[4] = {"mm2Text1", "mm2Text2", "mm2Foto1", "mm2Foto2"};
     std::array<EnvironmentPicture*, 4> pictures{};

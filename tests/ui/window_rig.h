@@ -25,6 +25,32 @@ inline QString q(const std::string& s)
     return QString::fromStdString(s);
 }
 
+// A one-pixel control that lets a test wait until its window has painted all it was asked to:
+// the window paints everything waiting at once, so when the marker's own update, asked for
+// last, has been painted, so has the rest. No wait of a guessed length.
+class PaintMarker : public QWidget
+{
+public:
+    explicit PaintMarker(QWidget* window) : QWidget(window)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent); // nothing behind it is painted with it
+        setGeometry(0, 0, 1, 1);
+        show();
+    }
+    void settle()
+    {
+        const int before = m_paints;
+        update();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m_paints > before; }));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++m_paints; }
+
+private:
+    int m_paints = 0;
+};
+
 struct WindowRig
 {
     TempDir program, user, shared;
