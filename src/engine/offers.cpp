@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "offers.h"
 
+#include "favourites.h"
 #include "game_review.h"
 
 namespace mirvalon {
@@ -94,13 +95,9 @@ void offers(const GameState& s, const GameSettings& g, CommandTable& table)
     add(on, Command::Archive, o.archive);
     add(on, Command::DeleteRecord, o.deleteRecord);
 
-    bool anyUsed = false;
-    for (int k = 0; k < 4; ++k) {
-        const bool used = g.favourites[k].inUse;
-        anyUsed = anyUsed || used;
-        add(on, kPlayFavourite[k], used);
-    }
-    add(on, Command::FavouritesMenu, anyUsed);
+    for (int k = 0; k < 4; ++k)
+        add(on, kPlayFavourite[k], g.favourites[k].inUse);
+    add(on, Command::FavouritesMenu, anyFavourite(g));
     table.setAvailability(on, hidden);
     rowOffers(s, g, table);
 }
