@@ -189,20 +189,5 @@ TEST_F(SyncTest, aMergeKilledAtAnyStepLeavesEveryRecordWithItsOwnGame)
     EXPECT_GT(steps, 3);
 }
 
-// A player's archive one byte short still holds its whole slots: a merge that brings a
-// record in keeps every other record game the player had.
-TEST_F(SyncTest, aMergeIntoADamagedArchiveKeepsTheOtherGames)
-{
-    a.winEach({3, 40, 100}, 8000, "Anna");
-    StoreImages short_ = a.images();
-    short_.archive.pop_back(); // slot 192 is no longer whole; the others are
-    writeAll(a.archivePath(), short_.archive);
-    shared.putWon({7}, 9000);
-    ASSERT_EQ(a.sync(shared), SyncResult::Done);
-    const StoreImages after = a.images(); // proven only in an archive of the right size
-    for (int game : {3, 40, 100, 7})
-        EXPECT_TRUE(provenRecord(after.records, after.archive, game - 1)) << "game " << game;
-}
-
 } // namespace
 } // namespace mirvalon::test
