@@ -280,17 +280,6 @@ TEST(RecordsFile, deletingClearsTheSlotsButKeepsKeysAndLevels)
     EXPECT_EQ(rig.dialogs.messages, (std::vector<int>{9, 9}));
 }
 
-TEST(RecordsFile, onlyAHigherScoreIsANewRecord)
-{
-    Rig rig;
-    EXPECT_TRUE(rig.store.isNewRecord(2, 1));     // no record yet
-    EXPECT_FALSE(rig.store.isNewRecord(1, 8779)); // equal points
-    EXPECT_TRUE(rig.store.isNewRecord(1, 8780));
-    EXPECT_TRUE(rig.store.isNewRecord(192, 9999));
-    EXPECT_FALSE(rig.store.isNewRecord(193, 9999));
-    EXPECT_FALSE(rig.store.isNewRecord(0, 9999));
-}
-
 // A slot is marked, and read back for replay, only when it matches its record and its game
 // produces it; every other slot loses only its own mark.
 TEST(Archive, marksAndReplaysOnlyTheSlotsThatMatchTheirRecords)
