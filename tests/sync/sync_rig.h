@@ -22,24 +22,11 @@ namespace mirvalon::test {
 
 namespace fs = std::filesystem;
 
-inline std::string readAll(const fs::path& p)
-{
-    PosixFileSystem posix;
-    return posix.readFile(p.string(), 1 << 20, false).bytes;
-}
-
-inline void writeAll(const fs::path& p, const std::string& bytes)
-{
-    PosixFileSystem posix;
-    if (!writeFileSafely(posix, p.string(), bytes))
-        std::abort();
-}
-
 // The points of game `number` as a game would load the records file at `path`: -1 when the
 // file is not whole.
 inline int pointsIn(const fs::path& path, int number)
 {
-    const auto t = decodeRecordsFile(readAll(path));
+    const auto t = decodeRecordsFile(readBytes(path));
     return t ? (*t)[number - 1].points : -1;
 }
 
@@ -53,13 +40,13 @@ struct SharedRig
     }
     StoreImages images() const
     {
-        return {readAll(folder / kRecordsFileName), readAll(folder / kArchiveFileName)};
+        return {readBytes(folder / kRecordsFileName), readBytes(folder / kArchiveFileName)};
     }
     // Lays the store down as it would be after writes, bypassing the writer.
     void put(const StoreImages& images) const
     {
-        writeAll(folder / kRecordsFileName, images.records);
-        writeAll(folder / kArchiveFileName, images.archive);
+        writeBytes(folder / kRecordsFileName, images.records);
+        writeBytes(folder / kArchiveFileName, images.archive);
     }
     // A store holding only the given games' records of `points` by "Store", with their games.
     void putWon(const std::vector<int>& numbers, int points) const
@@ -87,7 +74,7 @@ public:
     fs::path recordsPath() const { return m_folder / kRecordsFileName; }
     fs::path archivePath() const { return m_folder / kArchiveFileName; }
     std::string folder() const { return m_folder.string(); }
-    StoreImages images() const { return {readAll(recordsPath()), readAll(archivePath())}; }
+    StoreImages images() const { return {readBytes(recordsPath()), readBytes(archivePath())}; }
 
     // Writes both files from the reference table, with no game archived.
     void start() { put(emptyStore()); }

@@ -105,8 +105,8 @@ TEST_F(SyncTest, aStoreOfTheWrongSizeIsRepairedInPlaceByTheWriter)
 {
     a.winEach({9}, 8000, "Anna");
     for (const std::string& broken : {std::string(), std::string(100, 'x')}) {
-        writeAll(shared.folder / kRecordsFileName, broken);
-        writeAll(shared.folder / kArchiveFileName, broken + "y");
+        writeBytes(shared.folder / kRecordsFileName, broken);
+        writeBytes(shared.folder / kArchiveFileName, broken + "y");
         ASSERT_EQ(a.sync(shared), SyncResult::Done);
         EXPECT_EQ(shared.images().archive.size(), kArchiveFileSize);
         EXPECT_EQ(shared.points(9), 8000); // -1 for a records file of the wrong size
@@ -125,13 +125,13 @@ TEST_F(SyncTest, aPipeOrASecondLinkInPlaceOfAStoreFileIsRefused)
             SCOPED_TRACE(std::string(name) + (pipe ? ", a pipe" : ", a second link"));
             fs::remove_all(shared.folder);
             fs::create_directories(shared.folder);
-            writeAll(theirs, "theirs");
+            writeBytes(theirs, "theirs");
             const fs::path planted = shared.folder / name;
             ASSERT_EQ(pipe ? ::mkfifo(planted.c_str(), 0666)
                            : ::link(theirs.c_str(), planted.c_str()),
                       0);
             EXPECT_NE(a.sync(shared), SyncResult::Done);
-            EXPECT_EQ(readAll(theirs), "theirs");
+            EXPECT_EQ(readBytes(theirs), "theirs");
         }
     }
 }
@@ -141,7 +141,7 @@ TEST_F(SyncTest, aPipeOrASecondLinkInPlaceOfAStoreFileIsRefused)
 TEST_F(SyncTest, aLockHeldElsewhereMakesTheWriterGiveUp)
 {
     shared.putWon({2}, 9000);
-    writeAll(shared.folder / kStoreLockName, "");
+    writeBytes(shared.folder / kStoreLockName, "");
     a.winEach({3}, 8000, "Anna");
     const int held = ::open((shared.folder / kStoreLockName).c_str(), O_RDONLY);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
