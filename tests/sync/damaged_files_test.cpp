@@ -76,8 +76,7 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
             TempDir scratch;
             SharedRig shared(fs::path(scratch.path()) / "var");
             PlayerRig own(player.data());
-            own.start();
-            own.winEach({10, 20}, 8000, "Own");
+            own.putWon({10, 20}, 8000, "Own");
             {
                 GameCopy english(player.fs, player.data(), player.program.path());
                 english.settings.language = 2;
@@ -104,7 +103,7 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
                 copy.saveSettings(true);
             else if (next == Next::Merge) {
                 shared.putWon({50}, 9000);
-                Synchroniser sync(player.fs, player.data(), shared.folder.string(), shared.writer);
+                Synchroniser sync(player.fs, player.data(), shared.folder(), shared.writer);
                 sync.synchronise(0, copy.records.table());
                 copy.records.loadRecords();
             }
