@@ -56,13 +56,11 @@ void mergeFigures()
             const fs::path root = makeScratch("bench");
             PlayerRig low(root / "low");
             PlayerRig high(root / "high");
-            low.start();
-            high.start();
             std::vector<int> all(kGameCount);
             for (int g = 1; g <= kGameCount; ++g)
                 all[g - 1] = g;
-            low.winEach(all, 5000, "Low");
-            high.winEach(all, kind == 2 ? 5000 : 9000, "High");
+            low.putWon(all, 5000, "Low");
+            high.putWon(all, kind == 2 ? 5000 : 9000, "High");
             const double ms = kind == 1 ? oneMerge(root, low, high) : oneMerge(root, high, low);
             total += ms;
             worst = std::max(worst, ms);
@@ -85,14 +83,17 @@ void throughput()
     for (int p = 0; p < players; ++p) {
         if (::fork() == 0) {
             PlayerRig rig(root / ("p" + std::to_string(p)));
-            rig.start();
+            rig.putWon();
             SharedRig shared(root / "var");
             int done = 0;
             int busy = 0;
             const auto end = Steady::now() + std::chrono::duration<double>(seconds);
             for (int round = 0; Steady::now() < end; ++round) {
-                rig.winEach({1 + (round * 7 + p) % kGameCount}, 1000 + (round * 37 + p * 11) % 8000,
-                            "P");
+                // One more record won beside those the player has and those merged in.
+                StoreImages files = rig.images();
+                putWonGame(files, 1 + (round * 7 + p) % kGameCount,
+                           1000 + (round * 37 + p * 11) % 8000, "P");
+                rig.put(files);
                 const SyncResult r = rig.sync(shared, round % 2 ? 0 : 1 + round % kGameCount);
                 done += r == SyncResult::Done;
                 busy += r == SyncResult::Busy;

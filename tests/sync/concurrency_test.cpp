@@ -20,7 +20,7 @@ TEST(SyncConcurrency, aMergeRacingARecordOfTheSameAccountKeepsBoth)
     const fs::path root = scratch.path();
     SharedRig shared(root / "var");
     PlayerRig player(root / "player");
-    player.start();
+    player.putWon();
     StoreImages store = emptyStore();
     for (int g = 2; g <= kGameCount; g += 2)
         putWonGame(store, g, 8900, "Store");

@@ -51,7 +51,8 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
     const Damage damages[] = {
         {"records file short", "Mirvalon.ldt",
          [](auto& p) { writeBytes(p, readBytes(p).substr(0, 6000)); }},
-        {"records slot 100 level 14", "Mirvalon.ldt", [](auto& p) { put16At(p, 34 * 99 + 2, 14); }},
+        {"archive one byte short", "Mirvalon.lar",
+         [](auto& p) { writeBytes(p, readBytes(p).substr(0, 113663)); }},
         {"records file a folder", "Mirvalon.ldt", becomeFolder, RecordsGone},
         {"archive game 20 environment 26", "Mirvalon.lar",
          [](auto& p) { put16At(p, 592 * 19 + 35, 26); }, Game20Unproven},
@@ -75,8 +76,7 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
             TempDir scratch;
             SharedRig shared(fs::path(scratch.path()) / "var");
             PlayerRig own(player.data());
-            own.start();
-            own.winEach({10, 20}, 8000, "Own");
+            own.putWon({10, 20}, 8000, "Own");
             {
                 GameCopy english(player.fs, player.data(), player.program.path());
                 english.settings.language = 2;
@@ -103,7 +103,7 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
                 copy.saveSettings(true);
             else if (next == Next::Merge) {
                 shared.putWon({50}, 9000);
-                Synchroniser sync(player.fs, player.data(), shared.folder.string(), shared.writer);
+                Synchroniser sync(player.fs, player.data(), shared.folder(), shared.writer);
                 sync.synchronise(0, copy.records.table());
                 copy.records.loadRecords();
             }
@@ -131,8 +131,15 @@ TEST(DamagedOwnFiles, everyWholeRecordSurvivesWhateverThePlayerDoesNext)
                         << "game " << game;
                 }
             }
-            if (next == Next::Win && !(d.after & (RecordsGone | Unreadable))) {
-                EXPECT_EQ(later.records.entry(39).points, 9000);
+            // A record won, or brought in by the merge (which takes nothing into a folder
+            // whose archive it cannot read), is kept, with its game where the archive allows.
+            const int gained = next == Next::Win ? 40 : 50;
+            const int blocked = RecordsGone | Unreadable | (next == Next::Merge ? GamesGone : 0);
+            if ((next == Next::Win || next == Next::Merge) && !(d.after & blocked)) {
+                const RecordEntry& e = later.records.entry(gained - 1);
+                EXPECT_EQ(std::pair(int{e.points}, e.archived),
+                          std::pair(9000, !(d.after & GamesGone)))
+                    << "game " << gained;
             }
             const bool settingsKept = !(d.after & SettingsReset) || (d.after & Unreadable);
             EXPECT_TRUE(later.loadSettings() || !settingsKept);

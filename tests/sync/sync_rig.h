@@ -22,76 +22,31 @@ namespace mirvalon::test {
 
 namespace fs = std::filesystem;
 
-inline std::string readAll(const fs::path& p)
-{
-    PosixFileSystem posix;
-    return posix.readFile(p.string(), 1 << 20, false).bytes;
-}
-
-inline void writeAll(const fs::path& p, const std::string& bytes)
-{
-    PosixFileSystem posix;
-    if (!writeFileSafely(posix, p.string(), bytes))
-        std::abort();
-}
-
 // The points of game `number` as a game would load the records file at `path`: -1 when the
 // file is not whole.
 inline int pointsIn(const fs::path& path, int number)
 {
-    const auto t = decodeRecordsFile(readAll(path));
+    const auto t = decodeRecordsFile(readBytes(path));
     return t ? (*t)[number - 1].points : -1;
 }
 
-// A store folder of the player's own, written by the real writer (unprivileged, as in a
-// build of the game without the package).
-struct SharedRig
-{
-    explicit SharedRig(fs::path base) : folder(base / kVendorFolder / kDataFolderName)
-    {
-        fs::create_directories(folder);
-    }
-    StoreImages images() const
-    {
-        return {readAll(folder / kRecordsFileName), readAll(folder / kArchiveFileName)};
-    }
-    // Lays the store down as it would be after writes, bypassing the writer.
-    void put(const StoreImages& images) const
-    {
-        writeAll(folder / kRecordsFileName, images.records);
-        writeAll(folder / kArchiveFileName, images.archive);
-    }
-    // A store holding only the given games' records of `points` by "Store", with their games.
-    void putWon(const std::vector<int>& numbers, int points) const
-    {
-        StoreImages images = emptyStore();
-        for (int number : numbers)
-            putWonGame(images, number, points, "Store");
-        put(images);
-    }
-    int points(int number) const { return pointsIn(folder / kRecordsFileName, number); }
-
-    fs::path folder;
-    ProcessStoreWriter writer{MIRVALON_STORE_WRITER, folder.string()};
-};
-
-// One player's data folder with its records and archive files, as the game writes them.
-class PlayerRig
+// A folder with a records file and an archive: a player's data folder as the game writes it,
+// or the shared store.
+class StoreFolder
 {
 public:
-    explicit PlayerRig(fs::path folder) : m_folder(std::move(folder))
+    explicit StoreFolder(fs::path folder) : m_folder(std::move(folder))
     {
         fs::create_directories(m_folder);
     }
 
     fs::path recordsPath() const { return m_folder / kRecordsFileName; }
     fs::path archivePath() const { return m_folder / kArchiveFileName; }
-    std::string folder() const { return m_folder.string(); }
-    StoreImages images() const { return {readAll(recordsPath()), readAll(archivePath())}; }
+    const fs::path& folder() const { return m_folder; }
+    StoreImages images() const { return {readBytes(recordsPath()), readBytes(archivePath())}; }
 
-    // Writes both files from the reference table, with no game archived.
-    void start() { put(emptyStore()); }
-    // Both files together, as the game commits a record with its game.
+    // Both files together, as the game commits a record with its game (the store's as if the
+    // writer had left them).
     void put(const StoreImages& images)
     {
         const std::vector<FileToCommit> files{{recordsPath().string(), images.records},
@@ -99,29 +54,47 @@ public:
         if (!commitFiles(m_posix, files))
             std::abort();
     }
-
-    // A won record of `points` in each of `numbers`, with its game.
-    void winEach(const std::vector<int>& numbers, int points, const std::string& holder)
+    // Both files from the reference table, with a won record of `points` by `holder` and its
+    // game in each of `numbers`.
+    void putWon(const std::vector<int>& numbers = {}, int points = 0,
+                const std::string& holder = "Store")
     {
-        StoreImages files = images();
+        StoreImages files = emptyStore();
         for (int number : numbers)
             putWonGame(files, number, points, holder);
         put(files);
     }
 
-    // One synchronisation, on the real file system unless `files` is given.
-    SyncResult sync(SharedRig& shared, int gameNumber = 0, FileSystem* files = nullptr)
-    {
-        Synchroniser synchroniser(files ? *files : m_posix, folder(), shared.folder.string(),
-                                  shared.writer);
-        return synchroniser.synchronise(gameNumber, referenceRecords());
-    }
-
     int points(int number) const { return pointsIn(recordsPath(), number); }
+
+protected:
+    PosixFileSystem m_posix;
 
 private:
     fs::path m_folder;
-    PosixFileSystem m_posix;
+};
+
+// A store folder of the player's own, written by the real writer (unprivileged, as in a
+// build of the game without the package).
+struct SharedRig : StoreFolder
+{
+    explicit SharedRig(const fs::path& base) : StoreFolder(base / kVendorFolder / kDataFolderName)
+    {
+    }
+    ProcessStoreWriter writer{MIRVALON_STORE_WRITER, folder()};
+};
+
+// One player's data folder, and a synchronisation of it with the store.
+struct PlayerRig : StoreFolder
+{
+    using StoreFolder::StoreFolder;
+    // One synchronisation, on the real file system unless `files` is given.
+    SyncResult sync(SharedRig& shared, int gameNumber = 0, FileSystem* files = nullptr)
+    {
+        Synchroniser synchroniser(files ? *files : m_posix, folder(), shared.folder(),
+                                  shared.writer);
+        return synchroniser.synchronise(gameNumber, referenceRecords());
+    }
 };
 
 } // namespace mirvalon::test
