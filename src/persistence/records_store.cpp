@@ -238,11 +238,4 @@ bool RecordsStore::deleteAllRecords()
     return true;
 }
 
-bool RecordsStore::isNewRecord(int gameNumber, int points) const
-{
-    if (gameNumber < 1 || gameNumber > kGameCount)
-        return false;
-    return points > static_cast<int>(m_table[gameNumber - 1].points);
-}
-
 } // namespace mirvalon

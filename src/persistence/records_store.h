@@ -79,9 +79,6 @@ public:
     bool deleteRecord(int index);
     bool deleteAllRecords();
 
-    // `points` beat the record of game `gameNumber` (an equal score does not).
-    bool isNewRecord(int gameNumber, int points) const;
-
     std::string path() const;
 
 private:
