@@ -26,6 +26,19 @@ const QImage& board()
     return image;
 }
 
+// The board saved into a fresh data folder, through dialogs answered from a script and a file
+// system that fails only where a test says.
+struct Save
+{
+    TempDir data;
+    FaultyFileSystem fs;
+    ScriptedOutputDialogs dialogs;
+    PictureResult operator()(int language)
+    {
+        return saveBoardPicture({board(), language, q(data.path())}, fs, dialogs);
+    }
+};
+
 TEST(BoardPicture, writesTheFormatTheChosenNameSays)
 {
     struct Case
@@ -46,21 +59,18 @@ TEST(BoardPicture, writesTheFormatTheChosenNameSays)
     ASSERT_FALSE(board().isNull());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.chosen);
-        TempDir folder;
-        PosixFileSystem fs;
-        ScriptedOutputDialogs dialogs;
-        dialogs.chosen = q(folder.file(c.chosen));
-        EXPECT_EQ(saveBoardPicture({board(), 0, q(folder.path())}, fs, dialogs),
-                  PictureResult::Saved);
-        EXPECT_EQ(listFolder(folder.path()), std::vector<std::string>{c.written});
-        const QByteArray bytes = QByteArray::fromStdString(readBytes(folder.file(c.written)));
+        Save save;
+        save.dialogs.chosen = q(save.data.file(c.chosen));
+        EXPECT_EQ(save(0), PictureResult::Saved);
+        EXPECT_EQ(listFolder(save.data.path()), std::vector<std::string>{c.written});
+        const QByteArray bytes = QByteArray::fromStdString(readBytes(save.data.file(c.written)));
         EXPECT_TRUE(bytes.startsWith(c.magic));
         // JPEG by the game's own reader.
         const QImage picture =
             c.magic.startsWith('\xFF') ? decodeJpeg(bytes) : QImage::fromData(bytes);
         ASSERT_EQ(picture.size(), board().size());
         EXPECT_LE(channelDifference(picture, board()).mean, c.tolerance);
-        EXPECT_TRUE(dialogs.told.isEmpty());
+        EXPECT_TRUE(save.dialogs.told.isEmpty());
     }
 }
 
@@ -79,39 +89,34 @@ TEST(BoardPicture, proposesTheNameOfTheLanguageInTheDataFoldersDataFolder)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.proposed);
-        TempDir data;
+        Save save;
         if (c.dataSubfolder)
-            std::filesystem::create_directory(data.file("Data"));
-        PosixFileSystem fs;
-        ScriptedOutputDialogs dialogs;
+            std::filesystem::create_directory(save.data.file("Data"));
         QApplication::clipboard()->clear();
-        EXPECT_EQ(saveBoardPicture({board(), c.language, q(data.path())}, fs, dialogs),
-                  PictureResult::Cancelled); // nothing chosen
-        EXPECT_EQ(dialogs.proposed, QStringList{q(data.path()) + c.proposed});
+        EXPECT_EQ(save(c.language), PictureResult::Cancelled); // nothing chosen
+        EXPECT_EQ(save.dialogs.proposed, QStringList{q(save.data.path()) + c.proposed});
         EXPECT_FALSE(QApplication::clipboard()->image().isNull()); // the board all the same
     }
 }
 
 TEST(BoardPicture, aNameThatTookJpgAsksBeforeReplacingAFileOfThatName)
 {
-    TempDir data;
-    writeBytes(data.file("board.txt.jpg"), "old");
-    PosixFileSystem fs;
-    ScriptedOutputDialogs dialogs;
-    dialogs.chosen = q(data.file("board.txt"));
+    Save save;
+    ScriptedOutputDialogs& dialogs = save.dialogs;
+    const std::string file = save.data.file("board.txt.jpg");
+    writeBytes(file, "old");
+    dialogs.chosen = q(save.data.file("board.txt"));
     dialogs.answer = false;
-    EXPECT_EQ(saveBoardPicture({board(), 2, q(data.path())}, fs, dialogs),
-              PictureResult::Cancelled);
+    EXPECT_EQ(save(2), PictureResult::Cancelled);
     ASSERT_EQ(dialogs.asked.size(), 1);
     EXPECT_TRUE(dialogs.asked[0].contains("board.txt.jpg")) << dialogs.asked[0].toStdString();
-    EXPECT_EQ(readBytes(data.file("board.txt.jpg")), "old");
+    EXPECT_EQ(readBytes(file), "old");
     dialogs.answer = true;
-    EXPECT_EQ(saveBoardPicture({board(), 2, q(data.path())}, fs, dialogs), PictureResult::Saved);
-    EXPECT_FALSE(
-        decodeJpeg(QByteArray::fromStdString(readBytes(data.file("board.txt.jpg")))).isNull());
+    EXPECT_EQ(save(2), PictureResult::Saved);
+    EXPECT_FALSE(decodeJpeg(QByteArray::fromStdString(readBytes(file))).isNull());
     // A name the dialog itself showed was asked about there, not again.
-    dialogs.chosen = q(data.file("board.txt.jpg"));
-    saveBoardPicture({board(), 2, q(data.path())}, fs, dialogs);
+    dialogs.chosen = q(file);
+    save(2);
     EXPECT_EQ(dialogs.asked.size(), 2);
 }
 
@@ -132,23 +137,21 @@ TEST(BoardPicture, aFileThatCannotBeWrittenIsToldAndLeavesTheOldFileWhole)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.firstWord);
-        TempDir data;
-        const std::string target = data.file("_Picture.jpg");
+        Save save;
+        const std::string target = save.data.file("_Picture.jpg");
         writeBytes(target, "old picture");
-        FaultyFileSystem fs;
-        fs.failAt = c.failAt;
+        save.fs.failAt = c.failAt;
         if (c.readOnly)
-            fs.readOnly.insert(target);
-        ScriptedOutputDialogs dialogs;
-        dialogs.chosen = q(target);
+            save.fs.readOnly.insert(target);
+        save.dialogs.chosen = q(target);
         QApplication::clipboard()->clear();
-        EXPECT_EQ(saveBoardPicture({board(), c.language, q(data.path())}, fs, dialogs),
-                  PictureResult::Failed);
-        ASSERT_EQ(dialogs.told.size(), 1);
-        EXPECT_TRUE(dialogs.told[0].startsWith(c.firstWord)) << dialogs.told[0].toStdString();
-        EXPECT_TRUE(dialogs.told[0].contains(q(target)));
+        EXPECT_EQ(save(c.language), PictureResult::Failed);
+        const QStringList& told = save.dialogs.told;
+        ASSERT_EQ(told.size(), 1);
+        EXPECT_TRUE(told[0].startsWith(c.firstWord)) << told[0].toStdString();
+        EXPECT_TRUE(told[0].contains(q(target)));
         EXPECT_EQ(readBytes(target), "old picture");
-        EXPECT_EQ(listFolder(data.path()), std::vector<std::string>{"_Picture.jpg"});
+        EXPECT_EQ(listFolder(save.data.path()), std::vector<std::string>{"_Picture.jpg"});
         EXPECT_FALSE(QApplication::clipboard()->image().isNull());
     }
 }

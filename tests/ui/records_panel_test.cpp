@@ -88,18 +88,13 @@ TEST(RecordsPanel, keysOfTheList)
     EXPECT_EQ(panel.selectedIndex(), 191);
     EXPECT_EQ(panel.list()->verticalScrollBar()->value(),
               panel.list()->verticalScrollBar()->maximum()); // the list ends at GOLD
+    // A, Delete and Ctrl+Delete are the records window's test, through to what they do.
     QSignalSpy activate(&panel, &RecordsPanel::activateRequested);
-    QSignalSpy del(&panel, &RecordsPanel::deleteKeyPressed);
     QSignalSpy archive(&panel, &RecordsPanel::archiveKeyPressed);
-    QSignalSpy all(&panel, &RecordsPanel::deleteAllKeyPressed);
     QTest::keyClick(panel.list(), Qt::Key_Return);
-    QTest::keyClick(panel.list(), Qt::Key_Delete);
-    QTest::keyClick(panel.list(), Qt::Key_A);
     QTest::keyClick(panel.list(), Qt::Key_A, Qt::ShiftModifier);
-    QTest::keyClick(panel.list(), Qt::Key_Delete, Qt::ControlModifier);
     QTest::keyClick(panel.list(), Qt::Key_A, Qt::AltModifier | Qt::ShiftModifier); // Alt: nothing
-    EXPECT_EQ(std::tuple(activate.count(), del.count(), archive.count(), all.count()),
-              std::tuple(1, 1, 2, 1));
+    EXPECT_EQ(std::tuple(activate.count(), archive.count()), std::tuple(1, 1));
     EXPECT_EQ(activate.at(0).at(0).toInt(), 191);
 }
 

@@ -144,21 +144,6 @@ std::vector<std::string> unfitTexts(QWidget* top)
     return unfit;
 }
 
-// Column titles of the records list fit their columns.
-std::vector<std::string> unfitColumnTitles(QTreeWidget* list)
-{
-    std::vector<std::string> unfit;
-    const int margin = list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list);
-    for (int c = 0; c < list->columnCount(); ++c) {
-        const QString title = list->headerItem()->text(c);
-        const int need = QFontMetrics(list->header()->font()).horizontalAdvance(title) + 2 * margin;
-        if (need > list->columnWidth(c))
-            unfit.push_back("column " + std::to_string(c) + " \"" + title.toStdString() +
-                            "\" needs " + std::to_string(need));
-    }
-    return unfit;
-}
-
 // One window per language: the language file loaded the way a player gets it (saved as the
 // language of the game; Slovak by switching to it from English, so its file is read too).
 std::unique_ptr<WindowRig> windowIn(int language, const char* name)
@@ -172,10 +157,20 @@ std::unique_ptr<WindowRig> windowIn(int language, const char* name)
 
 const std::pair<int, const char*> kLanguages[] = {{0, "Slovak"}, {1, "Czech"}, {2, "English"}};
 
-// The extra texts the main window shows in places that hold other texts at rest.
+// The column titles of the records list, and the extra texts the main window shows in places
+// that hold other texts at rest.
 std::vector<std::string> unfitMainWindowExtras(Tfrm_Logic& w)
 {
-    std::vector<std::string> unfit = unfitColumnTitles(w.recordsPanel()->list());
+    std::vector<std::string> unfit;
+    QTreeWidget* list = w.recordsPanel()->list();
+    const int margin = list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list);
+    for (int c = 0; c < list->columnCount(); ++c) {
+        const QString title = list->headerItem()->text(c);
+        const int need = QFontMetrics(list->header()->font()).horizontalAdvance(title) + 2 * margin;
+        if (need > list->columnWidth(c))
+            unfit.push_back("column " + std::to_string(c) + " \"" + title.toStdString() +
+                            "\" needs " + std::to_string(need));
+    }
     // The score panel also shows the untimed text and the training caption.
     const QLabel* score = w.statusPanel(11);
     for (const QString& text : {QString::fromStdString(w.texts().untimedStatusText),

@@ -44,8 +44,7 @@ TEST(WindowIcon, theWindowsAreTiedToTheDesktopEntry)
     setWindowIconAfterFirstFrame(window);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    for (int wait = 0; wait < 100 && QGuiApplication::windowIcon().isNull(); ++wait)
-        QTest::qWait(10);
+    ASSERT_TRUE(QTest::qWaitFor([] { return !QGuiApplication::windowIcon().isNull(); }, 1000));
     EXPECT_EQ(QGuiApplication::windowIcon().availableSizes(), windowIcon().availableSizes());
 }
 

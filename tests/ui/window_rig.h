@@ -98,16 +98,11 @@ struct WindowRig
 
     // A window that starts with `settings` saved in its configuration file.
     explicit WindowRig(const GameSettings& settings)
-        : WindowRig(configuration(encodeSettings(settings)))
+        : WindowRig([bytes = encodeSettings(settings)](WindowRig& r) {
+              std::filesystem::create_directories(r.dataFile(""));
+              writeBytes(r.dataFile("Mirvalon.lcf"), bytes);
+          })
     {
-    }
-    // Lays `bytes` into the configuration file before the window starts.
-    static std::function<void(WindowRig&)> configuration(std::string bytes)
-    {
-        return [bytes = std::move(bytes)](WindowRig& r) {
-            std::filesystem::create_directories(r.dataFile(""));
-            writeBytes(r.dataFile("Mirvalon.lcf"), bytes);
-        };
     }
 
     Game& game() { return window->game(); }
