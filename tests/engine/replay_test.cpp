@@ -50,6 +50,10 @@ TEST(Replay, layOutTheWholeRecordGameAtOnce)
     EXPECT_EQ(std::tuple(rig.status.texts[9], rig.status.texts[11], rig.status.texts[13]),
               std::tuple(" 0:38:54", "4950", "3000"));
     EXPECT_FALSE(rig.enabled(Command::Archive));
+    // The time hidden and shown again keeps the record's own points on view.
+    rig.game.toggleStatusGroup(StatusGroup::Time);
+    rig.game.toggleStatusGroup(StatusGroup::Time);
+    EXPECT_EQ(rig.status.texts[11], "4950");
 
     // The next game clears the replay away.
     rig.game.startComputerGame();

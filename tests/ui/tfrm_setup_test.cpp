@@ -123,7 +123,8 @@ TEST(SetupDialog, fillingShowsTheSettingsAndForgetsACancelledOpening)
     EXPECT_TRUE(find(f.dialog, "cbxCas")->isEnabled());
     EXPECT_TRUE(find(f.dialog, "cbxZnacRiad")->isEnabled());
 
-    // Without the shared folder the start-up synchronisation cannot be chosen.
+    // Only with the shared folder can the start-up synchronisation be chosen.
+    EXPECT_TRUE(find(f.dialog, "cbxSynchroStart")->isEnabled());
     f.dialog.fillSettingsDialog({choiceFromSettings(s), false, false});
     EXPECT_FALSE(find(f.dialog, "cbxSynchroStart")->isEnabled());
 }
