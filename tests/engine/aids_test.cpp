@@ -6,7 +6,6 @@
 #include <functional>
 #include <tuple>
 
-#include "engine/offers.h"
 #include "support/fake_ports.h"
 #include "support/won_game.h"
 
@@ -86,7 +85,6 @@ TEST(Aids, enterAllHitsFillsRevealedPositions)
 {
     Rig rig;
     classicRig(rig);
-    EXPECT_FALSE(usable(rig.commands.table, Command::EnterHits));
     rig.playRow({6, 2, 7, 4, 8});
     EXPECT_EQ(rig.board.revealed, (std::vector<int>{2, 4}));
     rig.game.pressPalettePiece(4, MouseButton::Right, {}); // a blocked hit piece is freed
