@@ -219,7 +219,6 @@ TEST(TrainingDriver, rowsLeftToThePlayerByLevelAndRules)
         EXPECT_EQ(std::tuple(16 - s.currentRow, rig.events.yields),
                   std::tuple(rowsLeft, 15 - rowsLeft));
         EXPECT_EQ(rig.status.texts[11], "Tréning");
-        EXPECT_TRUE(rig.commands.table.visible(Command::BlockUnused));
         EXPECT_EQ(std::count(s.paletteShown.begin() + 1, s.paletteShown.begin() + pieces + 1, true),
                   pieces);
         if (correctPosition) { // the driver's rows show all places but two at most

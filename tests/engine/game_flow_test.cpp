@@ -206,8 +206,8 @@ TEST(GameFlow, quickStartStopsWhenTheWindowCloses)
             rig.game.close();
     };
     rig.game.quickStart();
-    EXPECT_EQ(rig.s().currentRow, 2); // one row confirmed, then it stopped
-    EXPECT_EQ(rig.s().editCount, 0);
+    // One row confirmed, then it stopped.
+    EXPECT_EQ(std::tuple(rig.s().currentRow, rig.s().editCount), std::tuple(2, 0));
 }
 
 TEST(GameFlow, resetToIdleLeavesNothingRunning)
