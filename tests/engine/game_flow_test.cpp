@@ -46,7 +46,6 @@ TEST(GameFlow, commandsFollowThePlacedPieces)
         EXPECT_TRUE(rig.game.releaseButton()); // the release ends the double click, no drag
         EXPECT_EQ(rig.enabledOf(row), (Commands{piece == 7, true, false})) << piece;
     }
-    EXPECT_TRUE(rig.clock.timerOn);                    // the first piece started the clock
     EXPECT_FALSE(rig.game.doubleClickPalettePiece(8)); // the row is full
     rig.game.releaseButton();
 
