@@ -122,7 +122,6 @@ TEST(Favourites, panelsStoreStartAndReleaseTheirGames)
     EXPECT_TRUE(rig.game.pressFavourite(2, MouseButton::Left, ctrl));
     EXPECT_EQ(std::tuple(rig.s().gameNumber, slot2.inUse, rig.game.settings().activeFavourite),
               std::tuple(104, false, 0));
-    EXPECT_FALSE(rig.enabled(Command::FavouritesMenu) || rig.enabled(Command::PlayFavourite2));
 
     // Two slots with one game: the slot started is the one marked.
     rig.game.pressFavourite(1, MouseButton::Right, none);

@@ -21,7 +21,6 @@ TEST(GameFlow, idleAfterStartUp)
     test::IdleRig rig;
     EXPECT_FALSE(rig.s().inProgress || rig.s().paletteEnabled);
     EXPECT_EQ(rig.s().revealedHits, GameState{}.revealedHits); // the hidden row stays covered
-    EXPECT_EQ(rig.s().gameNumber, 104);
     for (const auto& [panel, text] : std::vector<std::pair<int, std::string>>{
              {1, "104"}, {2, "8"}, {7, "B"}, {13, "7451"}, {9, "0:00:00"}, {11, "10000"}})
         EXPECT_EQ(rig.status.texts[panel], text) << "panel " << panel;
@@ -47,9 +46,6 @@ TEST(GameFlow, commandsFollowThePlacedPieces)
         EXPECT_TRUE(rig.game.releaseButton()); // the release ends the double click, no drag
         EXPECT_EQ(rig.enabledOf(row), (Commands{piece == 7, true, false})) << piece;
     }
-    EXPECT_TRUE(rig.clock.timerOn);                    // the first piece started the clock
-    EXPECT_FALSE(rig.game.doubleClickPalettePiece(8)); // the row is full
-    rig.game.releaseButton();
 
     // Taking one back costs 4 points in row 1 and disables confirming again.
     EXPECT_TRUE(rig.game.doubleClickSlotPiece(3));
@@ -100,8 +96,6 @@ TEST(GameFlow, dragsFillAndEmptySlots)
     EXPECT_TRUE(rig.s().blocked[9]);
     EXPECT_TRUE(rig.enabled(Command::UnblockAll));
     EXPECT_FALSE(rig.game.pressPalettePiece(9, MouseButton::Left, {}));
-    EXPECT_FALSE(rig.game.doubleClickPalettePiece(9));
-    rig.game.releaseButton();
     // Ctrl+Shift with the left button starts a drag rather than a block.
     EXPECT_TRUE(rig.game.pressPalettePiece(10, MouseButton::Left, {true, true, false}));
     EXPECT_FALSE(rig.s().blocked[10]);
@@ -207,8 +201,8 @@ TEST(GameFlow, quickStartStopsWhenTheWindowCloses)
             rig.game.close();
     };
     rig.game.quickStart();
-    EXPECT_EQ(rig.s().currentRow, 2); // one row confirmed, then it stopped
-    EXPECT_EQ(rig.s().editCount, 0);
+    // One row confirmed, then it stopped.
+    EXPECT_EQ(std::tuple(rig.s().currentRow, rig.s().editCount), std::tuple(2, 0));
 }
 
 TEST(GameFlow, resetToIdleLeavesNothingRunning)

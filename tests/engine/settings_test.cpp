@@ -103,8 +103,6 @@ TEST(Settings, theConfigurationIsTakenWholeAndShownOnce)
                           t.checked(Command::AutoSave), t.checked(Command::TotalTime),
                           t.checked(Command::PlayFavourite1)}),
               (std::array{true, false, false, true, true}));
-    EXPECT_EQ(rig.enabledOf({Command::PlayFavourite1, Command::PlayFavourite2}),
-              (std::vector<bool>{true, false}));
 }
 
 TEST(Settings, theGameFormFollowsTheRulesAfterASetting)

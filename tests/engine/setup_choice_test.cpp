@@ -199,7 +199,6 @@ TEST(SetupChoice, fillingAndOkCarryEverySettingThereAndBackInTheDialogsOrder)
         {Setting::PieceCount, 11}, {Setting::Environment, 0}, {Setting::Language, 2}};
     EXPECT_EQ(ok.rig.settings.shown, order);
     EXPECT_EQ(ok.target.loaded, std::vector<int>{2});
-    EXPECT_TRUE(ok.rig.dialogs.messages.empty());
 }
 
 TEST(SetupChoice, aLanguageThatFailsLeavesTheOneInUseAndTheRestApplies)
