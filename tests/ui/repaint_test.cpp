@@ -4,7 +4,7 @@
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
-#include <map>
+#include <numeric>
 
 #include "ui/bevel_box.h"
 #include "ui/stacking.h"
@@ -13,33 +13,12 @@
 namespace mirvalon {
 namespace {
 
-// Counts paint events per widget.
-class PaintCount : public QObject
-{
-public:
-    std::map<const QObject*, int> paints;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints[watched];
-        return QObject::eventFilter(watched, event);
-    }
-    int total() const
-    {
-        int n = 0;
-        for (const auto& [widget, count] : paints)
-            n += count;
-        return n;
-    }
-};
-
 // A shown window with three boxes side by side, settled after its first paint.
 struct Rig
 {
     QWidget window;
     std::array<BevelBox*, 3> boxes{};
-    PaintCount count;
-    test::PaintMarker* marker = new test::PaintMarker(&window); // left of the boxes
+    test::PaintLog count{&window}; // its marker lies left of the boxes
 
     Rig()
     {
@@ -54,7 +33,12 @@ struct Rig
         settle();
         count.paints.clear();
     }
-    void settle() { marker->settle(); }
+    void settle() { count.settle(); }
+    int total() const
+    {
+        return std::accumulate(count.paints.begin(), count.paints.end(), 0,
+                               [](int n, const auto& widget) { return n + widget.second; });
+    }
 };
 
 TEST(Repaint, aBoxRepaintsOnlyWhenItsLookChanges)
@@ -66,7 +50,7 @@ TEST(Repaint, aBoxRepaintsOnlyWhenItsLookChanges)
     box->setCaption(QStringLiteral("7"));
     box->setBold(true);
     rig.settle();
-    EXPECT_EQ(std::pair(rig.count.paints[box], rig.count.total()), std::pair(1, 1));
+    EXPECT_EQ(std::pair(rig.count.paints[box], rig.total()), std::pair(1, 1));
 
     struct Case
     {
@@ -91,7 +75,7 @@ TEST(Repaint, aBoxRepaintsOnlyWhenItsLookChanges)
         rig.count.paints.clear();
         c.apply();
         rig.settle();
-        EXPECT_EQ(rig.count.total(), c.paints);
+        EXPECT_EQ(rig.total(), c.paints);
     }
 }
 
@@ -102,7 +86,7 @@ TEST(Repaint, stackingRepaintsOnlyWhenTheOrderChanges)
     const auto order = [&] {
         std::vector<QObject*> widgets;
         for (QObject* o : rig.window.children())
-            if (o != rig.marker)
+            if (!rig.count.isMarker(o))
                 widgets.push_back(o);
         return widgets;
     };
@@ -110,14 +94,14 @@ TEST(Repaint, stackingRepaintsOnlyWhenTheOrderChanges)
     stackOnTop({c, a});
     rig.settle();
     EXPECT_EQ(order(), (std::vector<QObject*>{b, c, a}));
-    EXPECT_GT(rig.count.total(), 0);
+    EXPECT_GT(rig.total(), 0);
 
     rig.count.paints.clear();
     stackOnTop({c, a});
     stackOnTop({a});
     rig.settle();
     EXPECT_EQ(order(), (std::vector<QObject*>{b, c, a}));
-    EXPECT_EQ(rig.count.total(), 0);
+    EXPECT_EQ(rig.total(), 0);
 
     // A box that slipped in between is put back under the group.
     b->raise();

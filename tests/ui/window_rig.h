@@ -8,6 +8,7 @@
 #include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 
 #include "persistence/settings_store.h"
@@ -25,30 +26,39 @@ inline QString q(const std::string& s)
     return QString::fromStdString(s);
 }
 
-// A one-pixel control that lets a test wait until its window has painted all it was asked to:
-// the window paints everything waiting at once, so when the marker's own update, asked for
-// last, has been painted, so has the rest. No wait of a guessed length.
-class PaintMarker : public QWidget
+// Counts the paint events of the controls it watches, and waits until its window has painted
+// all it was asked to: a window paints everything waiting at once, so when a one-pixel marker,
+// updated last, has been painted, so has the rest. No wait of a guessed length.
+class PaintLog : public QObject
 {
 public:
-    explicit PaintMarker(QWidget* window) : QWidget(window)
+    explicit PaintLog(QWidget* window) : m_marker(new QWidget(window))
     {
-        setAttribute(Qt::WA_OpaquePaintEvent); // nothing behind it is painted with it
-        setGeometry(0, 0, 1, 1);
-        show();
+        m_marker->setAttribute(Qt::WA_OpaquePaintEvent); // nothing behind it is painted with it
+        m_marker->setGeometry(0, 0, 1, 1);
+        m_marker->installEventFilter(this);
+        m_marker->show();
+    }
+    ~PaintLog() override { delete m_marker; }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++(watched == m_marker ? m_marks : paints[watched]);
+        return QObject::eventFilter(watched, event);
     }
     void settle()
     {
-        const int before = m_paints;
-        update();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return m_paints > before; }));
+        const int before = m_marks;
+        m_marker->update();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m_marks > before; }));
     }
+    bool isMarker(const QObject* o) const { return o == m_marker; }
 
-protected:
-    void paintEvent(QPaintEvent*) override { ++m_paints; }
+    std::map<const QObject*, int> paints; // the marker's own are not counted
 
 private:
-    int m_paints = 0;
+    QWidget* m_marker;
+    int m_marks = 0;
 };
 
 struct WindowRig
