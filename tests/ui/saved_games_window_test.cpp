@@ -70,10 +70,8 @@ TEST(SavedGamesWindow, aSecondPlayersTaskIsSavedAndOpenedElsewhere)
     {
         WindowRig rig;
         rig.game().startSecondPlayerGame();
-        for (int piece : {3, 1, 4, 15, 9, 2, 6}) {
+        for (int piece : {3, 1, 4, 15, 9, 2, 6})
             WindowRig::doubleClick(rig.window->palettePiece(piece));
-            QTest::qWait(1);
-        }
         rig.dialogs.passwordAnswers = {std::pair<std::string, std::string>{"Tajne", "Bravo!"}};
         ASSERT_TRUE(rig.game().confirmHiddenRow());
         ASSERT_TRUE(rig.window->menuItem("mm1Ulozit")->isEnabled());
