@@ -2,7 +2,6 @@
 // The window keeps still when nothing changes: no timer runs while no clock is on view, a tick
 // of the game clock repaints the time and score panels only, and the pictures not on view are
 // not decoded.
-#include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QTimer>
